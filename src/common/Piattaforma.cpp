@@ -1,0 +1,28 @@
+#include "common/Piattaforma.h"
+
+#include "common/PiattaformaDesktop.h"
+
+namespace {
+Piattaforma* gAltra = nullptr;
+}
+
+Piattaforma& piattaforma() {
+  static PiattaformaDesktop desktop;
+  return gAltra ? *gAltra : desktop;
+}
+
+void ImpostaPiattaforma(Piattaforma* altra) { gAltra = altra; }
+
+RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona, PulsantiMessaggio pulsanti,
+                         QWidget* proprietario) {
+  const RispostaMessaggio prima = (pulsanti == PulsantiMessaggio::SiNo ||
+                                   pulsanti == PulsantiMessaggio::SiNoAnnulla)
+                                      ? RispostaMessaggio::Si
+                                      : RispostaMessaggio::OK;
+  return MsgBox(testo, icona, pulsanti, prima, proprietario);
+}
+
+RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona, PulsantiMessaggio pulsanti,
+                         RispostaMessaggio predefinita, QWidget* proprietario) {
+  return piattaforma().MostraMessaggio(proprietario, testo, icona, pulsanti, predefinita);
+}

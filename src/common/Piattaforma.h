@@ -1,0 +1,41 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+// The platform's dialogs and pointer, behind one small interface so that tests
+// can script every answer and see every message.
+
+enum class IconaMessaggio { Nessuna, Informazione, Esclamazione, Critica, Domanda };
+enum class PulsantiMessaggio { OK, OKAnnulla, SiNo, SiNoAnnulla };
+enum class RispostaMessaggio { OK, Annulla, Si, No };
+
+class Piattaforma {
+ public:
+  virtual ~Piattaforma() = default;
+
+  // A message box titled "Velistra"; returns the button chosen.
+  virtual RispostaMessaggio MostraMessaggio(QWidget* proprietario, const QString& testo,
+                                            IconaMessaggio icona, PulsantiMessaggio pulsanti,
+                                            RispostaMessaggio predefinita) = 0;
+  // The folder chooser; empty when the user cancels.
+  virtual QString SfogliaCartella(QWidget* proprietario, const QString& titolo,
+                                  bool consentiDigitazione) = 0;
+  // Opens a file or an address with the desktop's default handler; failures are ignored.
+  virtual void ApriDocumento(QWidget* proprietario, const QString& documento) = 0;
+  // Shows or removes the busy pointer over a window.
+  virtual void ImpostaPuntatoreOccupato(QWidget* finestra, bool occupato) = 0;
+};
+
+// The platform in use: the desktop's own unless a test installed another.
+Piattaforma& piattaforma();
+// Installs a platform (not owned); nullptr restores the desktop's.
+void ImpostaPiattaforma(Piattaforma* altra);
+
+// The message box most callers want: the default button is the first one
+// (OK or Sì) unless another is named.
+RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona = IconaMessaggio::Informazione,
+                         PulsantiMessaggio pulsanti = PulsantiMessaggio::OK,
+                         QWidget* proprietario = nullptr);
+RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona, PulsantiMessaggio pulsanti,
+                         RispostaMessaggio predefinita, QWidget* proprietario = nullptr);

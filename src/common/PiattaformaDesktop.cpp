@@ -1,0 +1,91 @@
+#include "common/PiattaformaDesktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+QMessageBox::Icon IconaQt(IconaMessaggio icona) {
+  switch (icona) {
+    case IconaMessaggio::Informazione: return QMessageBox::Information;
+    case IconaMessaggio::Esclamazione: return QMessageBox::Warning;
+    case IconaMessaggio::Critica: return QMessageBox::Critical;
+    case IconaMessaggio::Domanda: return QMessageBox::Question;
+    case IconaMessaggio::Nessuna: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons PulsantiQt(PulsantiMessaggio pulsanti) {
+  switch (pulsanti) {
+    case PulsantiMessaggio::OKAnnulla: return QMessageBox::Ok | QMessageBox::Cancel;
+    case PulsantiMessaggio::SiNo: return QMessageBox::Yes | QMessageBox::No;
+    case PulsantiMessaggio::SiNoAnnulla:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case PulsantiMessaggio::OK: break;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton PulsanteQt(RispostaMessaggio risposta) {
+  switch (risposta) {
+    case RispostaMessaggio::Annulla: return QMessageBox::Cancel;
+    case RispostaMessaggio::Si: return QMessageBox::Yes;
+    case RispostaMessaggio::No: return QMessageBox::No;
+    case RispostaMessaggio::OK: break;
+  }
+  return QMessageBox::Ok;
+}
+
+RispostaMessaggio RispostaDa(int pulsante) {
+  switch (pulsante) {
+    case QMessageBox::Cancel: return RispostaMessaggio::Annulla;
+    case QMessageBox::Yes: return RispostaMessaggio::Si;
+    case QMessageBox::No: return RispostaMessaggio::No;
+    default: return RispostaMessaggio::OK;
+  }
+}
+
+}  // namespace
+
+RispostaMessaggio PiattaformaDesktop::MostraMessaggio(QWidget* proprietario, const QString& testo,
+                                                      IconaMessaggio icona,
+                                                      PulsantiMessaggio pulsanti,
+                                                      RispostaMessaggio predefinita) {
+  QMessageBox box(IconaQt(icona), QStringLiteral("Velistra"), testo, PulsantiQt(pulsanti),
+                  proprietario ? proprietario : QApplication::activeWindow());
+  box.setDefaultButton(PulsanteQt(predefinita));
+  // The close box answers like the most cautious button there is.
+  if (pulsanti == PulsantiMessaggio::SiNo) box.setEscapeButton(QMessageBox::No);
+  return RispostaDa(box.exec());
+}
+
+QString PiattaformaDesktop::SfogliaCartella(QWidget* proprietario, const QString& titolo,
+                                            bool consentiDigitazione) {
+  QFileDialog dialogo(proprietario, titolo);
+  dialogo.setFileMode(QFileDialog::Directory);
+  dialogo.setOption(QFileDialog::ShowDirsOnly, true);
+  dialogo.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialogo.setOption(QFileDialog::ReadOnly, !consentiDigitazione);
+  if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+  return dialogo.selectedFiles().constFirst();
+}
+
+void PiattaformaDesktop::ApriDocumento(QWidget*, const QString& documento) {
+  const QUrl url = QFileInfo::exists(documento) ? QUrl::fromLocalFile(documento)
+                                                 : QUrl::fromUserInput(documento);
+  QDesktopServices::openUrl(url);
+}
+
+void PiattaformaDesktop::ImpostaPuntatoreOccupato(QWidget* finestra, bool occupato) {
+  if (!finestra) return;
+  if (occupato)
+    finestra->setCursor(Qt::WaitCursor);
+  else
+    finestra->unsetCursor();
+}

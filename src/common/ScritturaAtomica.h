@@ -1,0 +1,12 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Replaces the file with the given bytes atomically: a temporary file in the same
+// folder is written, flushed to disk and renamed over the old one. On failure the
+// old file is left whole and false is returned.
+bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto);
+
+// Removes the temporary files that an interrupted atomic write may leave beside
+// the given file (the temporary names are derived from the target's name).
+void RimuoviAvanziScritturaAtomica(const QString& percorso);

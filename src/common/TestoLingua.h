@@ -1,0 +1,6 @@
+#pragma once
+#include <QString>
+
+// A text of the language file (section "lang"): "Lang/" + the selected file, or
+// "Lang/Lang_Ita.ini" when that is missing; empty when neither exists.
+QString TestoLingua(const QString& chiave);

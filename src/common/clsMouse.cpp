@@ -1,0 +1,17 @@
+#include "common/clsMouse.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "common/Piattaforma.h"
+
+void clsMouse::setOggetto(QWidget* frm) {
+  finestra_ = frm;
+  if (!finestra_) return;
+  piattaforma().ImpostaPuntatoreOccupato(finestra_, true);
+  QCoreApplication::processEvents();
+}
+
+clsMouse::~clsMouse() {
+  if (finestra_) piattaforma().ImpostaPuntatoreOccupato(finestra_, false);
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+
+// Sections of the two settings files; key names are written where they are used.
+inline const QString kSezioneOpzioni = QStringLiteral("Opzioni");
+inline const QString kSezioneDimForm = QStringLiteral("DimForm");
+inline const QString kSezioneDatiUtente = QStringLiteral("DatiUtente");
+inline const QString kSezioneDatiFTP = QStringLiteral("DatiFTP");

@@ -1,0 +1,64 @@
+#include "settings/cINIProfiles.h"
+
+#include <QFile>
+
+#include "common/ScritturaAtomica.h"
+#include "settings/FileProfilo.h"
+
+namespace {
+
+constexpr qsizetype kLunghezzaMassimaValore = 499;
+// The key list comes back through a 2500-character buffer: names joined by NUL.
+constexpr qsizetype kBufferChiavi = 2500;
+
+std::optional<FileProfilo> Leggi(const QString& percorso) {
+  QFile file(percorso);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return FileProfilo::DaByte(file.readAll());
+}
+
+}  // namespace
+
+QString cINIProfiles::GetPrivateProfileString(const QString& lpApplicationName,
+                                              const QString& lpKeyName, const QString& lpDefault,
+                                              const QString& lpFileName) const {
+  const auto file = Leggi(lpFileName);
+  if (!file) return lpDefault;
+  const auto valore = file->Valore(lpApplicationName, lpKeyName);
+  if (!valore) return lpDefault;
+  return valore->left(kLunghezzaMassimaValore);
+}
+
+int cINIProfiles::WritePrivateProfileString(const QString& lpApplicationName,
+                                            const QString& lpKeyName, const QString& Valore,
+                                            const QString& lpFileName) const {
+  FileProfilo file = Leggi(lpFileName).value_or(FileProfilo{});
+  file.ImpostaValore(lpApplicationName, lpKeyName, Valore);
+  return ScriviFileAtomico(lpFileName, file.InByte()) ? 1 : 0;
+}
+
+void cINIProfiles::DeletePrivateProfileKeyString(const QString& lpApplicationName,
+                                                 const QString& lpKeyName,
+                                                 const QString& lpFileName) const {
+  auto file = Leggi(lpFileName);
+  if (file && file->RimuoviChiave(lpApplicationName, lpKeyName))
+    ScriviFileAtomico(lpFileName, file->InByte());
+}
+
+QStringList cINIProfiles::EnumPrivateProfileKeyString(const QString& lpApplicationName,
+                                                      const QString& lpFileName,
+                                                      int& ResultCount) const {
+  QStringList risultato;
+  const auto file = Leggi(lpFileName);
+  if (file) {
+    qsizetype usati = 0;
+    for (const QString& nome : file->Chiavi(lpApplicationName)) {
+      // Names that no longer fit the buffer (with their NUL and the final one) are lost.
+      if (usati + nome.size() + 1 > kBufferChiavi - 1) break;
+      usati += nome.size() + 1;
+      risultato.append(nome);
+    }
+  }
+  ResultCount = static_cast<int>(risultato.size());
+  return risultato;
+}

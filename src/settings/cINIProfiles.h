@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// Reads and writes the sectioned settings files ("[section]", "key=value").
+// Every call goes to the file at once; nothing is cached. Section and key names
+// match without regard to letter case. Files are Windows-1252 text.
+class cINIProfiles {
+ public:
+  // The value, or lpDefault when the file, section or key is missing; values
+  // longer than 499 characters are cut to their first 499.
+  QString GetPrivateProfileString(const QString& lpApplicationName, const QString& lpKeyName,
+                                  const QString& lpDefault, const QString& lpFileName) const;
+
+  // Creates the file, section and key as needed, or replaces the value in place;
+  // the rest of the file stays as it was. Nonzero on success. The file is replaced
+  // atomically, so a failed write leaves the old file whole.
+  int WritePrivateProfileString(const QString& lpApplicationName, const QString& lpKeyName,
+                                const QString& Valore, const QString& lpFileName) const;
+
+  void DeletePrivateProfileKeyString(const QString& lpApplicationName, const QString& lpKeyName,
+                                     const QString& lpFileName) const;
+
+  // The key names of a section in file order; ResultCount receives their number.
+  QStringList EnumPrivateProfileKeyString(const QString& lpApplicationName,
+                                          const QString& lpFileName, int& ResultCount) const;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+class QCoreApplication;
+
+// Loads Qt's own Italian texts ("Sì", "No", the folder chooser), whatever the
+// system language is.
+void CaricaTraduzioniQt(QCoreApplication& app);

@@ -1,0 +1,65 @@
+#include "startup/modMain.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "common/Percorsi.h"
+#include "common/Piattaforma.h"
+#include "startup/AperturaFinestre.h"
+#include "startup/IstanzaUnica.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+constexpr int kLarghezzaMinima = 1024;
+
+IstanzaUnica& Istanza() {
+  static IstanzaUnica istanza;
+  return istanza;
+}
+
+}  // namespace
+
+AmbienteAvvio AmbienteDesktop() {
+  AmbienteAvvio ambiente;
+  ambiente.cartellaProgramma = QCoreApplication::applicationDirPath();
+  ambiente.larghezzaSchermo = [] {
+    const QScreen* schermo = QGuiApplication::primaryScreen();
+    return schermo ? schermo->size().width() : 0;
+  };
+  return ambiente;
+}
+
+bool Main(const AmbienteAvvio& ambiente) {
+  // 1. Only the width is compared, although the message names the height too.
+  if (ambiente.larghezzaSchermo() < kLarghezzaMinima) {
+    MsgBox(QStringLiteral("La risoluzione minima richiesta è 1024x768."),
+           IconaMessaggio::Informazione);
+    return false;
+  }
+  // 4. The program folder.
+  ImpostaCartellaProgramma(ambiente.cartellaProgramma);
+  // 5. One instance per program folder.
+  if (!Istanza().Acquisisci(Programma().PercorsoProgramma + QStringLiteral("Velistra.lock"))) {
+    MsgBox(QStringLiteral("Un'istanza del programma è già attiva.\n"
+                          "Scegliere l'icona corrispondente dalla barra di Windows."),
+           IconaMessaggio::Esclamazione);
+    return false;
+  }
+  // 6 and 7 are fixed with the program folder; 8: the connection values.
+  LeggiDatiFTP();
+  // 9. One directory level; failures (above all: it exists) are ignored.
+  QDir().mkdir(Programma().CartellaLavoro);
+  // 10. The settings file is installed beside the program, never created.
+  if (!FileEsiste(Programma().PercorsoIni)) {
+    MsgBox(QStringLiteral("File di configurazione non trovato."), IconaMessaggio::Critica);
+    FineProgramma();
+    return false;
+  }
+  // 11 to 13.
+  return ApriFinestreIniziali();
+}
+
+void FineProgramma() { Istanza().Rilascia(); }

@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+// What Main needs from the machine: where the program file lies and how wide
+// the primary screen is. Tests hand in their own.
+struct AmbienteAvvio {
+  QString cartellaProgramma;
+  std::function<int()> larghezzaSchermo;
+};
+
+// The desktop's own: the executable's folder and the primary screen.
+AmbienteAvvio AmbienteDesktop();
+
+// The start-up sequence. True when a window was opened and the program now
+// lives as long as it; false when the program is to end at once.
+bool Main(const AmbienteAvvio& ambiente);
+
+// Releases what Main holds for the run (the single-instance lock).
+void FineProgramma();

@@ -1,0 +1,42 @@
+#include "support/CartellaProgrammaProva.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include "startup/ValoriProgramma.h"
+
+QString CartellaDati() { return QStringLiteral(VELISTRA_SORGENTI "/data"); }
+
+CartellaProgrammaProva::CartellaProgrammaProva(bool datiInstallati) {
+  if (datiInstallati) {
+    const QDir dati(CartellaDati());
+    QDirIterator it(dati.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      const QString sorgente = it.next();
+      const QString destinazione = percorso() + dati.relativeFilePath(sorgente);
+      QDir().mkpath(QFileInfo(destinazione).absolutePath());
+      QFile::copy(sorgente, destinazione);
+      QFile(destinazione).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+  }
+  Programma() = ValoriProgramma{};
+  ImpostaCartellaProgramma(percorso());
+}
+
+CartellaProgrammaProva::~CartellaProgrammaProva() { Programma() = ValoriProgramma{}; }
+
+QString CartellaProgrammaProva::percorso() const { return cartella_.path() + u'/'; }
+
+void CartellaProgrammaProva::Scrivi(const QString& nome, const QByteArray& contenuto) const {
+  QDir().mkpath(QFileInfo(file(nome)).absolutePath());
+  QFile f(file(nome));
+  f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  f.write(contenuto);
+}
+
+QByteArray CartellaProgrammaProva::Leggi(const QString& nome) const {
+  QFile f(file(nome));
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

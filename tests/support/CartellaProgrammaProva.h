@@ -1,0 +1,24 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A temporary program folder with the installed data files, with the program-wide
+// values pointed at it for the test's lifetime. No test touches a real one.
+class CartellaProgrammaProva {
+ public:
+  // With datiInstallati the files of data/ are copied in, as an install would.
+  explicit CartellaProgrammaProva(bool datiInstallati = true);
+  ~CartellaProgrammaProva();
+
+  QString percorso() const;  // ends in "/"
+  QString file(const QString& nome) const { return percorso() + nome; }
+  void Scrivi(const QString& nome, const QByteArray& contenuto) const;
+  QByteArray Leggi(const QString& nome) const;
+
+ private:
+  QTemporaryDir cartella_;
+};
+
+// The folder of the repository's data files.
+QString CartellaDati();

@@ -1,0 +1,16 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "startup/TraduzioniQt.h"
+
+// Every test executable runs with a QApplication (offscreen in CI) and the
+// Italian locale unless a test sets another.
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  CaricaTraduzioniQt(app);
+  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+  return RUN_ALL_TESTS();
+}

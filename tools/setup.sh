@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds, tests and runs with; does
+# nothing when they are all there already.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ ccache pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  qt6-translations-l10n libgl-dev
+  libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev
+  libgtest-dev googletest
+  python3 python3-pyftpdlib openssl libcap2-bin
+  xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# The whole test suite from a fresh machine: packages, build, every test.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/tools/setup.sh"
+"$root/tools/build.sh"
+cd "${VELISTRA_BUILD:-$root/build}"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 600
