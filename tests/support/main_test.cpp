@@ -9,6 +9,7 @@
 // Italian locale unless a test sets another.
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   CaricaTraduzioniQt(app);
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QWidgetAction>
+
+#include "common/CampiInput.h"
+#include "common/clsMouse.h"
+#include "support/PiattaformaFinta.h"
+
+namespace {
+
+class CampiInputTest : public ::testing::Test {
+ protected:
+  void TearDown() override { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+  PiattaformaFinta finta;
+};
+
+TEST_F(CampiInputTest, CampoVuotoKeepsSpacesAndShowsTheMessageOnlyWhenAsked) {
+  QLineEdit campo;
+  campo.setText(QStringLiteral("  "));
+  EXPECT_FALSE(CampoVuoto(&campo, true, true, QStringLiteral("Inserire il cognome")));
+  campo.clear();
+  EXPECT_TRUE(CampoVuoto(&campo, true, false, QStringLiteral("Inserire il cognome")));
+  EXPECT_TRUE(finta.messaggi().isEmpty());
+  EXPECT_TRUE(CampoVuoto(&campo, true, true, QStringLiteral("Inserire il cognome")));
+  ASSERT_EQ(finta.messaggi().size(), 1);
+  EXPECT_EQ(finta.messaggi()[0].testo, QStringLiteral("Inserire il cognome"));
+  EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Esclamazione);
+}
+
+TEST_F(CampiInputTest, CampoNumericoTrimsAndReadsTheUsersLocale) {
+  QLineEdit campo;
+  campo.setText(QStringLiteral("  12  "));
+  EXPECT_TRUE(CampoNumerico(&campo, false, true, QStringLiteral("Numero non valido")));
+  EXPECT_EQ(campo.text(), QStringLiteral("12"));
+
+  campo.setText(QStringLiteral("1.234,5"));
+  EXPECT_TRUE(CampoNumerico(&campo, false, false, {}));
+  campo.setText(QStringLiteral("-3,25"));
+  EXPECT_TRUE(CampoNumerico(&campo, false, false, {}));
+  campo.setText(QStringLiteral("abc"));
+  EXPECT_FALSE(CampoNumerico(&campo, false, false, {}));
+  campo.setText(QString());
+  EXPECT_FALSE(CampoNumerico(&campo, false, true, QStringLiteral("Numero non valido")));
+  ASSERT_EQ(finta.messaggi().size(), 1);
+  EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Esclamazione);
+
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  campo.setText(QStringLiteral("1,234.5"));
+  EXPECT_TRUE(CampoNumerico(&campo, false, false, {}));
+  campo.setText(QStringLiteral("-3.25"));
+  EXPECT_TRUE(CampoNumerico(&campo, false, false, {}));
+  campo.setText(QStringLiteral("3.2.5"));
+  EXPECT_FALSE(CampoNumerico(&campo, false, false, {}));
+}
+
+TEST(FiltraTastoNumerico, KeepsDigitsBackspaceAndMinusAndCommaOnlyWithDecimals) {
+  for (int c = '0'; c <= '9'; ++c) EXPECT_EQ(FiltraTastoNumerico(c, false), c);
+  EXPECT_EQ(FiltraTastoNumerico(8, false), 8);
+  EXPECT_EQ(FiltraTastoNumerico('-', false), '-');
+  EXPECT_EQ(FiltraTastoNumerico(',', false), 0);
+  EXPECT_EQ(FiltraTastoNumerico(',', true), ',');
+  EXPECT_EQ(FiltraTastoNumerico('.', true), 0);
+  EXPECT_EQ(FiltraTastoNumerico('a', true), 0);
+  EXPECT_EQ(FiltraTastoNumerico(' ', true), 0);
+}
+
+TEST(CampiFinestra, TrimAndLockSpareTheExcludedFieldsAndTheListsOwnEditor) {
+  QWidget finestra;
+  auto* layout = new QVBoxLayout(&finestra);
+  auto* uno = new QLineEdit(QStringLiteral("  uno "));
+  auto* due = new QLineEdit(QStringLiteral(" due "));
+  auto* lista = new QComboBox;
+  lista->setEditable(true);
+  lista->addItems({QStringLiteral("a"), QStringLiteral("b")});
+  lista->setEditText(QStringLiteral(" x "));
+  for (QWidget* w : {static_cast<QWidget*>(uno), static_cast<QWidget*>(due), static_cast<QWidget*>(lista)})
+    layout->addWidget(w);
+
+  TrimCampi(&finestra, {due});
+  EXPECT_EQ(uno->text(), QStringLiteral("uno"));
+  EXPECT_EQ(due->text(), QStringLiteral(" due "));
+  EXPECT_EQ(lista->currentText(), QStringLiteral(" x "));
+
+  BloccaControlli(&finestra, Qt::yellow, true, {uno});
+  EXPECT_FALSE(uno->isReadOnly());
+  EXPECT_TRUE(due->isReadOnly());
+  EXPECT_EQ(due->palette().color(QPalette::Base), QColor(Qt::yellow));
+  EXPECT_TRUE(lista->lineEdit()->isReadOnly());
+  BloccaControlli(&finestra, Qt::white, false);
+  EXPECT_FALSE(due->isReadOnly());
+  EXPECT_FALSE(lista->lineEdit()->isReadOnly());
+}
+
+TEST(AbilitaPulsantiToolbar, SparesTheListedKeysWhateverTheirCase) {
+  QToolBar barra;
+  for (const char* chiave : {"CopiaIn", "Annulla", "NumFoto"}) {
+    QAction* azione = barra.addAction(QString::fromLatin1(chiave));
+    azione->setObjectName(QString::fromLatin1(chiave));
+  }
+  AbilitaPulsantiToolbar(&barra, false, {QStringLiteral("annulla")});
+  EXPECT_FALSE(barra.findChild<QAction*>(QStringLiteral("CopiaIn"))->isEnabled());
+  EXPECT_TRUE(barra.findChild<QAction*>(QStringLiteral("Annulla"))->isEnabled());
+  EXPECT_FALSE(barra.findChild<QAction*>(QStringLiteral("NumFoto"))->isEnabled());
+  AbilitaPulsantiToolbar(&barra, true);
+  for (QAction* azione : barra.actions()) EXPECT_TRUE(azione->isEnabled());
+}
+
+TEST(AbilitaPulsantiToolbarDeathTest, AnythingButAToolbarStopsTheProgramAfterTheMessage) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        PiattaformaFinta finta;
+        finta.AlMessaggio([](const PiattaformaFinta::Messaggio& m) {
+          if (m.testo == QStringLiteral("L'oggetto non è una ToolBar.") &&
+              m.icona == IconaMessaggio::Critica)
+            fprintf(stderr, "messaggio giusto\n");
+        });
+        QWidget nonBarra;
+        AbilitaPulsantiToolbar(&nonBarra, true);
+      },
+      ::testing::ExitedWithCode(EXIT_FAILURE), "messaggio giusto");
+}
+
+TEST(clsMouse, ShowsTheBusyPointerForItsScopeOnly) {
+  PiattaformaFinta finta;
+  QWidget finestra;
+  {
+    clsMouse mouse;
+    mouse.setOggetto(&finestra);
+    EXPECT_EQ(finta.puntatoriOccupati(), 1);
+  }
+  EXPECT_EQ(finta.puntatoriOccupati(), 0);
+  { clsMouse nessuno; nessuno.setOggetto(nullptr); }
+  EXPECT_EQ(finta.puntatoriMassimi(), 1);
+}
+
+}  // namespace

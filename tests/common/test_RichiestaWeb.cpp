@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include "ServerHttpsProva.h"
+#include "common/DocumentoXML.h"
+#include "common/RichiestaWeb.h"
+#include "startup/ValoriProgramma.h"
+#include "support/CartellaProgrammaProva.h"
+#include "support/PiattaformaFinta.h"
+
+namespace {
+
+const QString kFallita = QStringLiteral("</xml>");
+const QString kNonConnesso = QStringLiteral("Impossibile connettersi.");
+
+class RichiestaWebTest : public ::testing::Test {
+ protected:
+  void PuntaA(int porta) {
+    Programma().DatiFTPBase = QStringLiteral("127.0.0.1:%1/").arg(porta);
+    Programma().DatiFTPPrezzi = QStringLiteral("servizio/velistra.php");
+  }
+  void ControllaUnSoloErrore() {
+    ASSERT_EQ(finta.messaggi().size(), 1);
+    EXPECT_EQ(finta.messaggi()[0].testo, kNonConnesso);
+    EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Critica);
+    EXPECT_EQ(finta.messaggi()[0].pulsanti, PulsantiMessaggio::OK);
+  }
+
+  CartellaProgrammaProva programma;
+  PiattaformaFinta finta;
+};
+
+TEST_F(RichiestaWebTest, ReplyBodyComesBackWithTheLabsOwnAuthority) {
+  ServerHttpsProva server(QStringLiteral("eco"));
+  ASSERT_TRUE(server.avviato());
+  PuntaA(server.porta());
+  Programma().CertificatoCA = server.certificatoCA();
+
+  QByteArray grezzi;
+  const QString corpo = QStringLiteral("modo=7&user=a%26b&pwd=%C3%A8");
+  const QString risposta = InviaRichiestaWeb({}, corpo, true, &grezzi);
+
+  EXPECT_TRUE(finta.messaggi().isEmpty());
+  auto documento = CreaDocumentoXML();
+  ASSERT_TRUE(documento->caricaTesto(risposta));
+  EXPECT_EQ(documento->selezionaNodo(QStringLiteral("/xml/corpo")).testo(), corpo);
+  EXPECT_EQ(documento->selezionaNodo(QStringLiteral("/xml/tipo")).testo(),
+            QStringLiteral("application/x-www-form-urlencoded"));
+  EXPECT_EQ(QString::fromUtf8(grezzi), risposta);
+}
+
+TEST_F(RichiestaWebTest, UnknownAuthorityIsRefusedUnlessToleranceIsAskedFor) {
+  ServerHttpsProva server(QStringLiteral("eco"));
+  ASSERT_TRUE(server.avviato());
+  PuntaA(server.porta());
+
+  EXPECT_EQ(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+  ControllaUnSoloErrore();
+
+  finta.Azzera();
+  Programma().VerificaCertificato = false;
+  EXPECT_NE(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+  EXPECT_TRUE(finta.messaggi().isEmpty());
+}
+
+TEST_F(RichiestaWebTest, WrongHostNameIsRefusedEvenWithTheAuthority) {
+  ServerHttpsProva server(QStringLiteral("eco"));
+  ASSERT_TRUE(server.avviato());
+  // The certificate names 127.0.0.1, not localhost.
+  Programma().DatiFTPBase = QStringLiteral("localhost:%1/").arg(server.porta());
+  Programma().CertificatoCA = server.certificatoCA();
+  EXPECT_EQ(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+  ControllaUnSoloErrore();
+}
+
+TEST_F(RichiestaWebTest, RefusedConnectionShowsTheMessageOnce) {
+  // A port that was free a moment ago: nothing listens there.
+  int porta = 0;
+  {
+    ServerHttpsProva server(QStringLiteral("eco"));
+    ASSERT_TRUE(server.avviato());
+    porta = server.porta();
+  }
+  PuntaA(porta);
+  EXPECT_EQ(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+  ControllaUnSoloErrore();
+}
+
+TEST_F(RichiestaWebTest, SilentServerTimesOutAndShowsTheMessageOnce) {
+  ServerHttpsProva server(QStringLiteral("muto"));
+  ASSERT_TRUE(server.avviato());
+  PuntaA(server.porta());
+  Programma().TimeoutRichiestaMs = 1000;
+
+  QElapsedTimer orologio;
+  orologio.start();
+  EXPECT_EQ(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+  EXPECT_LT(orologio.elapsed(), 15000);
+  ControllaUnSoloErrore();
+}
+
+TEST_F(RichiestaWebTest, ConnectionValuesComeFromTheConnectionSettingsFile) {
+  programma.Scrivi(QStringLiteral("VelistraFTP.ini"),
+                   "[DatiFTP]\r\nServer=ftp.lab\r\nBase=lab.example/\r\nPrezzi=p.php\r\n"
+                   "CertificatoCA=certificati/ca.pem\r\nVerificaCertificato=0\r\n");
+  LeggiDatiFTP();
+  EXPECT_EQ(Programma().DatiFTPServer, QStringLiteral("ftp.lab"));
+  EXPECT_EQ(Programma().DatiFTPBase, QStringLiteral("lab.example/"));
+  EXPECT_EQ(Programma().DatiFTPPrezzi, QStringLiteral("p.php"));
+  EXPECT_EQ(Programma().CertificatoCA, programma.percorso() + QStringLiteral("certificati/ca.pem"));
+  EXPECT_FALSE(Programma().VerificaCertificato);
+
+  programma.Scrivi(QStringLiteral("VelistraFTP.ini"), "[DatiFTP]\r\nCertificatoCA=/etc/ca.pem\r\n");
+  LeggiDatiFTP();
+  EXPECT_EQ(Programma().CertificatoCA, QStringLiteral("/etc/ca.pem"));
+  EXPECT_TRUE(Programma().VerificaCertificato);
+  EXPECT_TRUE(Programma().DatiFTPServer.isEmpty());
+}
+
+}  // namespace

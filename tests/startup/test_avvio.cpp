@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <csignal>
+
+#include "startup/ValoriProgramma.h"
+#include "support/CartellaProgrammaProva.h"
+
+namespace {
+
+const QString kRisoluzione = QStringLiteral("MSG 1:La risoluzione minima richiesta è 1024x768.");
+const QString kGiaAttiva = QStringLiteral(
+    "MSG 2:Un'istanza del programma è già attiva.\\nScegliere l'icona corrispondente dalla barra di Windows.");
+const QString kNoConfigurazione = QStringLiteral("MSG 3:File di configurazione non trovato.");
+
+// One start of the program through the test driver.
+class Avvio {
+ public:
+  Avvio(const QString& cartella, int larghezza) {
+    processo_.start(QStringLiteral(VELISTRA_AVVIO_PROVA), {cartella, QString::number(larghezza)});
+    processo_.waitForStarted(10000);
+    while (!righe_.contains(u"ESITO") && processo_.waitForReadyRead(20000))
+      righe_ += QString::fromUtf8(processo_.readAll());
+  }
+  ~Avvio() { Chiudi(); }
+
+  QStringList Messaggi() const {
+    QStringList messaggi;
+    for (const QString& riga : righe_.split(u'\n'))
+      if (riga.startsWith(QStringLiteral("MSG "))) messaggi.append(riga);
+    return messaggi;
+  }
+  bool Aperto() const { return righe_.contains(QStringLiteral("ESITO 1")); }
+  void Chiudi() {
+    processo_.closeWriteChannel();
+    if (!processo_.waitForFinished(10000)) processo_.kill();
+    processo_.waitForFinished(5000);
+  }
+  void Uccidi() {
+    ::kill(static_cast<pid_t>(processo_.processId()), SIGKILL);
+    processo_.waitForFinished(5000);
+  }
+
+ private:
+  QProcess processo_;
+  QString righe_;
+};
+
+TEST(Avvio, OnlyTheScreenWidthIsChecked) {
+  CartellaProgrammaProva programma;
+  {
+    Avvio stretto(programma.percorso(), 1023);
+    EXPECT_FALSE(stretto.Aperto());
+    EXPECT_EQ(stretto.Messaggi(), QStringList{kRisoluzione});
+  }
+  // Nothing was written before the check: not even the work folder.
+  EXPECT_FALSE(QDir(programma.file(QStringLiteral("Velistra"))).exists());
+  Avvio giusto(programma.percorso(), 1024);
+  EXPECT_TRUE(giusto.Aperto());
+  EXPECT_TRUE(giusto.Messaggi().isEmpty());
+  EXPECT_TRUE(QDir(programma.file(QStringLiteral("Velistra"))).exists());
+}
+
+TEST(Avvio, AMissingSettingsFileStopsTheStartAfterTheWorkFolderIsMade) {
+  CartellaProgrammaProva programma;
+  QFile::remove(programma.file(QStringLiteral("Velistra.ini")));
+  Avvio avvio(programma.percorso(), 1280);
+  EXPECT_FALSE(avvio.Aperto());
+  EXPECT_EQ(avvio.Messaggi(), QStringList{kNoConfigurazione});
+  EXPECT_TRUE(QDir(programma.file(QStringLiteral("Velistra"))).exists());
+  EXPECT_FALSE(QFile::exists(programma.file(QStringLiteral("Velistra.ini"))));
+}
+
+TEST(Avvio, AMissingConnectionSettingsFileDoesNotStopTheStart) {
+  CartellaProgrammaProva programma;
+  QFile::remove(programma.file(QStringLiteral("VelistraFTP.ini")));
+  Avvio avvio(programma.percorso(), 1280);
+  EXPECT_TRUE(avvio.Aperto());
+  EXPECT_TRUE(avvio.Messaggi().isEmpty());
+  EXPECT_FALSE(QFile::exists(programma.file(QStringLiteral("VelistraFTP.ini"))));
+}
+
+TEST(Avvio, ASecondStartOfTheSameFolderIsRefusedUntilTheFirstEndsEvenByACrash) {
+  CartellaProgrammaProva programma;
+  CartellaProgrammaProva altroProgramma;
+  Avvio primo(programma.percorso(), 1280);
+  ASSERT_TRUE(primo.Aperto());
+  const QByteArray impostazioni = programma.Leggi(QStringLiteral("Velistra.ini"));
+  {
+    Avvio secondo(programma.percorso(), 1280);
+    EXPECT_FALSE(secondo.Aperto());
+    EXPECT_EQ(secondo.Messaggi(), QStringList{kGiaAttiva});
+  }
+  {
+    // The screen comes first.
+    Avvio stretto(programma.percorso(), 800);
+    EXPECT_EQ(stretto.Messaggi(), QStringList{kRisoluzione});
+  }
+  {
+    Avvio altrove(altroProgramma.percorso(), 1280);
+    EXPECT_TRUE(altrove.Aperto());
+  }
+  EXPECT_EQ(programma.Leggi(QStringLiteral("Velistra.ini")), impostazioni);
+  primo.Uccidi();
+  Avvio dopo(programma.percorso(), 1280);
+  EXPECT_TRUE(dopo.Aperto());
+  EXPECT_TRUE(dopo.Messaggi().isEmpty());
+}
+
+TEST(ValoriProgramma, PathsAreBuiltBesideTheProgramFolder) {
+  CartellaProgrammaProva programma;
+  ImpostaCartellaProgramma(QStringLiteral("/"));
+  EXPECT_EQ(Programma().PercorsoProgramma, QStringLiteral("/"));
+  EXPECT_EQ(Programma().PercorsoIni, QStringLiteral("/Velistra.ini"));
+  ImpostaCartellaProgramma(QStringLiteral("/opt/velistra"));
+  const ValoriProgramma& v = Programma();
+  EXPECT_EQ(v.PercorsoProgramma, QStringLiteral("/opt/velistra/"));
+  EXPECT_EQ(v.FileGuida, QStringLiteral("/opt/velistra/Velistra.chm"));
+  EXPECT_EQ(v.PercorsoIniFTP, QStringLiteral("/opt/velistra/VelistraFTP.ini"));
+  EXPECT_EQ(v.CartellaLavoro, QStringLiteral("/opt/velistra/Velistra/"));
+  EXPECT_EQ(v.PercorsoNonDisponibile, QStringLiteral("/opt/velistra/NonDisponibile.gif"));
+  EXPECT_EQ(v.PercorsoVelistraXML, QStringLiteral("/opt/velistra/Velistra.xml"));
+}
+
+}  // namespace
