@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup.sh"
 "$root/tools/build.sh"
-program="${VELISTRA_BUILD:-$root/build}/programma/Velistra"
+program="${VELISTRA_BUILD:-$root/build}/programma/velistra"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$program"
 fi
