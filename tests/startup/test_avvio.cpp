@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -122,6 +123,16 @@ TEST(ValoriProgramma, PathsAreBuiltBesideTheProgramFolder) {
   EXPECT_EQ(v.CartellaLavoro, QStringLiteral("/opt/velistra/Velistra/"));
   EXPECT_EQ(v.PercorsoNonDisponibile, QStringLiteral("/opt/velistra/NonDisponibile.gif"));
   EXPECT_EQ(v.PercorsoVelistraXML, QStringLiteral("/opt/velistra/Velistra.xml"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TraduzioniQt, TheToolkitsOwnButtonsReadInItalian) {
+  // main_test loads them as the program does.
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sì"));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
 }
 
 }  // namespace
