@@ -1,0 +1,26 @@
+#include "send/AccessoLaboratorio.h"
+
+#include "common/DocumentoXML.h"
+#include "common/RichiestaWeb.h"
+#include "send/CodiciOperazione.h"
+#include "send/LetturaRisposta.h"
+#include "send/ModuliRichiesta.h"
+#include "startup/ValoriProgramma.h"
+
+bool UsernameOspite(const QString& username) {
+  return username.trimmed() == QStringLiteral("guest");
+}
+
+DatiAccesso AccediAlLaboratorio(const QString& username, const QString& password) {
+  const ValoriProgramma& v = Programma();
+  QString risposta = InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi,
+                                       creaDatiPostM(username, password, f_K_HTTPS_LOGIN()), true);
+  risposta.remove(QStringLiteral("\r\n"));
+  auto documento = CreaDocumentoXML();
+  documento->caricaTesto(risposta);
+  DatiAccesso dati;
+  LeggiRispostaBool(*documento, QStringLiteral("/xml/utente/esiste"), dati.UtenteEsiste);
+  LeggiRispostaBool(*documento, QStringLiteral("/xml/utente/convenzionato"), dati.UtenteConvenzionato);
+  LeggiRispostaTesto(*documento, QStringLiteral("/xml/utente/passwd_ftp"), dati.PasswordFTP);
+  return dati;
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+// What the last login told about the user.
+struct DatiAccesso {
+  bool UtenteEsiste = false;
+  bool UtenteConvenzionato = false;
+  QString PasswordFTP;
+};
+
+// True when the user name, trimmed, is exactly "guest": the lab's shared
+// account may read prices but never send an album.
+bool UsernameOspite(const QString& username);
+
+// Posts the login and reads its reply; a failed request reads as a refused login.
+DatiAccesso AccediAlLaboratorio(const QString& username, const QString& password);
