@@ -1,21 +1,21 @@
 #pragma once
-#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 
-// The HTTPS test server (server_https.py) as a child process on a free port.
+#include "support/ServerPythonProva.h"
+
+// The HTTPS test server (server_https.py) with its certificates in a temporary folder.
 class ServerHttpsProva {
  public:
   // modo: "eco" answers every post with its body; "muto" never answers.
   explicit ServerHttpsProva(const QString& modo);
-  ~ServerHttpsProva();
 
-  bool avviato() const { return porta_ > 0; }
-  int porta() const { return porta_; }
+  bool avviato() const { return server_->avviato(); }
+  int porta() const { return server_->porta(); }
   QString certificatoCA() const { return cartella_.filePath(QStringLiteral("ca.pem")); }
 
  private:
   QTemporaryDir cartella_;
-  QProcess processo_;
-  int porta_ = 0;
+  std::unique_ptr<ServerPythonProva> server_;
 };

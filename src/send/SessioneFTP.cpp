@@ -1,0 +1,256 @@
+#include "send/SessioneFTP.h"
+
+#include <curl/curl.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+#include <mutex>
+
+#include "common/Percorsi.h"
+#include "common/Piattaforma.h"
+
+namespace {
+
+void InizializzaCurl() {
+  static std::once_flag fatto;
+  std::call_once(fatto, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+size_t LeggiFile(char* buffer, size_t dimensione, size_t quanti, void* file) {
+  const qint64 letti = static_cast<QFile*>(file)->read(buffer, static_cast<qint64>(dimensione * quanti));
+  return letti < 0 ? CURL_READFUNC_ABORT : static_cast<size_t>(letti);
+}
+
+size_t Accumula(char* dati, size_t dimensione, size_t quanti, void* destinazione) {
+  static_cast<QByteArray*>(destinazione)->append(dati, static_cast<qsizetype>(dimensione * quanti));
+  return dimensione * quanti;
+}
+
+int Avanza(void* sessione, curl_off_t, curl_off_t, curl_off_t totale, curl_off_t inviati) {
+  auto* avanzamento = static_cast<std::function<void(qint64, qint64)>*>(sessione);
+  if (*avanzamento) (*avanzamento)(inviati, totale);
+  return 0;
+}
+
+// Path segments are percent-encoded so that any plain name travels as it is.
+QString PercorsoUrl(const QString& percorso) {
+  QStringList segmenti = percorso.split(u'/');
+  for (QString& s : segmenti) s = QString::fromLatin1(QUrl::toPercentEncoding(s));
+  return segmenti.join(u'/');
+}
+
+// "type=file;size=1234;modify=...; name" lines of an MLSD listing.
+QHash<QString, qint64> LeggiElenco(const QByteArray& elenco) {
+  QHash<QString, qint64> file;
+  for (const QByteArray& riga : elenco.split('\n')) {
+    const QByteArray r = riga.endsWith('\r') ? riga.chopped(1) : riga;
+    const qsizetype spazio = r.indexOf(' ');
+    if (spazio < 0) continue;
+    bool eFile = false;
+    qint64 dimensione = -1;
+    for (const QByteArray& fatto : r.left(spazio).split(';')) {
+      const QByteArray f = fatto.toLower();
+      if (f == "type=file") eFile = true;
+      if (f.startsWith("size=")) dimensione = f.mid(5).toLongLong();
+    }
+    if (eFile && dimensione >= 0) file.insert(QString::fromUtf8(r.mid(spazio + 1)), dimensione);
+  }
+  return file;
+}
+
+}  // namespace
+
+bool NomeRemotoSicuro(const QString& nome) {
+  if (nome.isEmpty() || nome.startsWith(u'/') || nome.startsWith(u'\\')) return false;
+  for (const QChar c : nome)
+    if (c.category() == QChar::Other_Control || c == u'\\') return false;
+  for (const QString& parte : nome.split(u'/'))
+    if (parte == QStringLiteral("..") || parte == QStringLiteral(".")) return false;
+  return true;
+}
+
+SessioneFTP::SessioneFTP() { InizializzaCurl(); }
+
+SessioneFTP::~SessioneFTP() { ChiudiSessioneFTP(); }
+
+int SessioneFTP::Osserva(void*, int tipo, char* dati, size_t quanti, void* io) {
+  if (tipo != CURLINFO_HEADER_IN) return 0;
+  auto* sessione = static_cast<SessioneFTP*>(io);
+  const QByteArray riga = QByteArray(dati, static_cast<qsizetype>(quanti)).trimmed();
+  // Only the last line of a reply ("226 Done", not "226-...") carries its code.
+  if (riga.size() >= 4 && riga[3] == ' ') {
+    bool numero = false;
+    const int codice = riga.left(3).toInt(&numero);
+    if (numero) {
+      sessione->codiceRisposta_ = codice;
+      sessione->testoRisposta_ = QString::fromUtf8(riga.mid(4));
+    }
+  }
+  return 0;
+}
+
+QString SessioneFTP::Indirizzo(const QString& percorso) const {
+  return QStringLiteral("ftp://") + impostazioni_.server + u'/' + PercorsoUrl(percorso);
+}
+
+bool SessioneFTP::Esegui(const QString& percorso, const std::function<void(void*)>& prepara) {
+  CURL* curl = static_cast<CURL*>(curl_);
+  if (!curl) return false;
+  // A reset keeps the live connection: every command of the send shares it.
+  curl_easy_reset(curl);
+  const QByteArray url = Indirizzo(percorso).toUtf8();
+  const QByteArray utente = impostazioni_.utente.toUtf8();
+  const QByteArray password = impostazioni_.password.toUtf8();
+  const QByteArray proxy = impostazioni_.proxy.toUtf8();
+  const long secondi = std::max(1L, static_cast<long>(impostazioni_.timeoutMs / 1000));
+  curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
+  curl_easy_setopt(curl, CURLOPT_USERNAME, utente.constData());
+  curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, 0L);
+  curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(impostazioni_.timeoutMs));
+  curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, secondi);
+  // A cut connection fails after a time-out without progress instead of hanging.
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, secondi);
+  if (!impostazioni_.passivo) curl_easy_setopt(curl, CURLOPT_FTPPORT, "-");
+  if (!proxy.isEmpty()) {
+    curl_easy_setopt(curl, CURLOPT_PROXY, proxy.constData());
+    curl_easy_setopt(curl, CURLOPT_HTTPPROXYTUNNEL, 1L);
+  }
+  curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+  curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, Osserva);
+  curl_easy_setopt(curl, CURLOPT_DEBUGDATA, this);
+  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, Avanza);
+  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &avanzamento_);
+  prepara(curl);
+  codiceRisposta_ = 0;
+  testoRisposta_.clear();
+  return curl_easy_perform(curl) == CURLE_OK;
+}
+
+void SessioneFTP::ApriSessioneFTP(const Impostazioni& impostazioni) {
+  ChiudiSessioneFTP();
+  impostazioni_ = impostazioni;
+  curl_ = curl_easy_init();
+  if (!curl_) {
+    MostraErroreFTP(QStringLiteral("InternetOpen"));
+    return;
+  }
+  // Logging in is all a bodiless request of the login folder does.
+  if (!Esegui(QString(), [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); })) {
+    MostraErroreFTP(QStringLiteral("InternetConnect"));
+    return;
+  }
+  attiva_ = true;
+}
+
+void SessioneFTP::ChiudiSessioneFTP() {
+  if (curl_) curl_easy_cleanup(static_cast<CURL*>(curl_));
+  curl_ = nullptr;
+  attiva_ = false;
+  cartellaCorrente_.clear();
+  elenco_.reset();
+}
+
+bool SessioneFTP::CreaCartellaFTP(const QString& cartella) {
+  if (!attiva_) return false;
+  const QByteArray comando = "MKD " + (cartellaCorrente_ + cartella).toUtf8();
+  curl_slist* comandi = curl_slist_append(nullptr, comando.constData());
+  const bool fatto = Esegui(QString(), [comandi](void* c) {
+    curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(c, CURLOPT_QUOTE, comandi);
+  });
+  curl_slist_free_all(comandi);
+  if (!fatto) MostraErroreFTP(QStringLiteral("Errore di creazione della directory FTP"));
+  return fatto;
+}
+
+void SessioneFTP::CambiaCartellaFTP(const QString& base, const QString& cartella) {
+  if (cartella.isEmpty()) {
+    MsgBox(QStringLiteral("Please enter the directory to CD"), IconaMessaggio::Nessuna);
+    return;
+  }
+  QString destinazione =
+      !base.isEmpty() && cartella.contains(base) ? cartella.mid(base.size()) : cartella;
+  if (destinazione.isEmpty()) destinazione = QStringLiteral("/");
+  // URL paths start at the login folder, where the transaction folders are made.
+  while (destinazione.startsWith(u'/')) destinazione.remove(0, 1);
+  if (!destinazione.isEmpty() && !destinazione.endsWith(u'/')) destinazione += u'/';
+  cartellaCorrente_ = destinazione;
+  elenco_.reset();
+  if (!attiva_ ||
+      !Esegui(cartellaCorrente_, [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); }))
+    MostraErroreFTP(QStringLiteral("rcd"));
+}
+
+bool SessioneFTP::InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto) {
+  if (!attiva_) return false;
+  const QString nome = TestoDopoUltimo(percorsoRemoto, QStringLiteral("/"));
+  QFile file(percorsoLocale);
+  bool fatto = !nome.isEmpty() && file.open(QIODevice::ReadOnly);
+  if (fatto) {
+    const curl_off_t dimensione = file.size();
+    fatto = Esegui(cartellaCorrente_ + nome, [&file, dimensione](void* c) {
+      curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
+      curl_easy_setopt(c, CURLOPT_READFUNCTION, LeggiFile);
+      curl_easy_setopt(c, CURLOPT_READDATA, &file);
+      curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, dimensione);
+    });
+    if (fatto && elenco_) elenco_->insert(nome, dimensione);
+  }
+  if (!fatto) {
+    if (elenco_) elenco_->remove(nome);
+    MostraErroreFTP(QStringLiteral("FtpPutFile"));
+  }
+  return fatto;
+}
+
+std::optional<qint64> SessioneFTP::DimensioneRemota(const QString& nome) {
+  curl_off_t dimensione = -1;
+  const bool fatto = Esegui(cartellaCorrente_ + nome, [](void* c) {
+    curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
+  });
+  // A missing file is simply absent, not an error of the send.
+  if (!fatto || curl_easy_getinfo(static_cast<CURL*>(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T,
+                                  &dimensione) != CURLE_OK || dimensione < 0)
+    return std::nullopt;
+  return dimensione;
+}
+
+bool SessioneFTP::FileGiaTrasferito(const QString& percorsoLocale) {
+  if (!attiva_) return false;
+  const QString nome = TestoDopoUltimo(percorsoLocale, QStringLiteral("/"));
+  if (nome.isEmpty()) return false;
+  const qint64 locale = QFileInfo(percorsoLocale).size();
+  if (elenco_) {
+    const auto trovato = elenco_->constFind(nome);
+    return trovato != elenco_->constEnd() && *trovato == locale;
+  }
+  const auto remota = DimensioneRemota(nome);
+  return remota && *remota == locale;
+}
+
+bool SessioneFTP::ElencaCartellaCorrente() {
+  elenco_.reset();
+  if (!attiva_) return false;
+  QByteArray elenco;
+  const bool fatto = Esegui(cartellaCorrente_, [&elenco](void* c) {
+    curl_easy_setopt(c, CURLOPT_CUSTOMREQUEST, "MLSD");
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, Accumula);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &elenco);
+  });
+  if (fatto) elenco_ = LeggiElenco(elenco);
+  return fatto;
+}
+
+void SessioneFTP::MostraErroreFTP(const QString& contesto) const {
+  if (codiceRisposta_ < 400) return;
+  MsgBox(contesto + QStringLiteral(" Extd Err: ") + QString::number(codiceRisposta_) + u' ' +
+             testoRisposta_,
+         IconaMessaggio::Nessuna);
+}

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "send/SessioneFTP.h"
+#include "support/PiattaformaFinta.h"
+#include "support/ServerPythonProva.h"
+
+namespace {
+
+const QString kUtente = QStringLiteral("cliente");
+const QString kPassword = QStringLiteral("ftp &=+% segreta");
+
+class SessioneFTPTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QDir().mkpath(Remoto(QString()));
+    QDir().mkpath(Locale(QString()));
+    server = std::make_unique<ServerPythonProva>(
+        QStringLiteral(VELISTRA_SORGENTI "/tests/send/server_ftp_prova.py"),
+        QStringList{Remoto(QString()), kUtente, kPassword});
+    ASSERT_TRUE(server->avviato());
+  }
+  QString Remoto(const QString& nome) const { return cartella.filePath(QStringLiteral("remoto/") + nome); }
+  QString Locale(const QString& nome) const { return cartella.filePath(QStringLiteral("locale/") + nome); }
+  QString Crea(const QString& nome, const QByteArray& contenuto) const {
+    QFile f(Locale(nome));
+    f.open(QIODevice::WriteOnly);
+    f.write(contenuto);
+    return Locale(nome);
+  }
+  QByteArray LeggiRemoto(const QString& nome) const {
+    QFile f(Remoto(nome));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(assente)");
+  }
+  QStringList Comandi(const QString& comando) const {
+    QFile f(cartella.filePath(QStringLiteral("comandi.log")));
+    f.open(QIODevice::ReadOnly);
+    QStringList trovati;
+    for (const QByteArray& riga : f.readAll().split('\n'))
+      if (riga.startsWith(comando.toLatin1())) trovati.append(QString::fromUtf8(riga));
+    return trovati;
+  }
+  SessioneFTP::Impostazioni Impostazioni(bool passivo) const {
+    SessioneFTP::Impostazioni i;
+    i.server = QStringLiteral("127.0.0.1:%1").arg(server->porta());
+    i.utente = kUtente;
+    i.password = kPassword;
+    i.passivo = passivo;
+    i.timeoutMs = 5000;
+    return i;
+  }
+
+  QTemporaryDir cartella;
+  std::unique_ptr<ServerPythonProva> server;
+  PiattaformaFinta finta;
+};
+
+TEST_F(SessioneFTPTest, UploadsBinaryFilesIntoTheTransactionFolderOverOneConnection) {
+  for (const bool passivo : {true, false}) {
+    SessioneFTP sessione;
+    sessione.ApriSessioneFTP(Impostazioni(passivo));
+    ASSERT_TRUE(sessione.attiva());
+    const QString cartellaTransazione = passivo ? QStringLiteral("T 1#") : QStringLiteral("T2");
+    EXPECT_TRUE(sessione.CreaCartellaFTP(cartellaTransazione));
+    sessione.CambiaCartellaFTP(QStringLiteral("127.0.0.1"), cartellaTransazione);
+    QByteArray binario;
+    for (int i = 0; i < 70000; ++i) binario.append(static_cast<char>(i % 256 == 10 ? 13 : i % 256));
+    const QString foto = Crea(QStringLiteral("imgVE_000001.jpg"), binario);
+    qint64 ultimo = 0;
+    sessione.ImpostaAvanzamento([&ultimo](qint64 inviati, qint64) { ultimo = inviati; });
+    EXPECT_TRUE(sessione.InviaFileFTP(foto, QStringLiteral("host/") + cartellaTransazione +
+                                                QStringLiteral("/imgVE_000001.jpg")));
+    EXPECT_EQ(ultimo, binario.size());
+    EXPECT_EQ(LeggiRemoto(cartellaTransazione + QStringLiteral("/imgVE_000001.jpg")), binario);
+    // A second upload of the same name replaces it.
+    Crea(QStringLiteral("imgVE_000001.jpg"), "corto");
+    EXPECT_TRUE(sessione.InviaFileFTP(foto, QStringLiteral("x/imgVE_000001.jpg")));
+    EXPECT_EQ(LeggiRemoto(cartellaTransazione + QStringLiteral("/imgVE_000001.jpg")), QByteArray("corto"));
+  }
+  EXPECT_EQ(Comandi(QStringLiteral("USER")).size(), 2);  // one login per session
+  EXPECT_TRUE(Comandi(QStringLiteral("TYPE A")).isEmpty());
+  EXPECT_FALSE(Comandi(QStringLiteral("PORT")).isEmpty() && Comandi(QStringLiteral("EPRT")).isEmpty());
+  EXPECT_TRUE(finta.messaggi().isEmpty());
+}
+
+TEST_F(SessioneFTPTest, ResumeTestComparesNameAndSizeByQueryOrByOneListing) {
+  QDir().mkpath(Remoto(QStringLiteral("T")));
+  QFile f(Remoto(QStringLiteral("T/intera.jpg")));
+  f.open(QIODevice::WriteOnly);
+  f.write("12345");
+  f.close();
+  QFile g(Remoto(QStringLiteral("T/tagliata.jpg")));
+  g.open(QIODevice::WriteOnly);
+  g.write("12");
+  g.close();
+  const QString intera = Crea(QStringLiteral("intera.jpg"), "12345");
+  const QString tagliata = Crea(QStringLiteral("tagliata.jpg"), "12345");
+  const QString nuova = Crea(QStringLiteral("nuova.jpg"), "12345");
+
+  SessioneFTP sessione;
+  sessione.ApriSessioneFTP(Impostazioni(true));
+  sessione.CambiaCartellaFTP({}, QStringLiteral("T"));
+  for (const bool elenco : {false, true}) {
+    if (elenco) EXPECT_TRUE(sessione.ElencaCartellaCorrente());
+    EXPECT_TRUE(sessione.FileGiaTrasferito(intera)) << elenco;
+    EXPECT_FALSE(sessione.FileGiaTrasferito(tagliata)) << elenco;
+    EXPECT_FALSE(sessione.FileGiaTrasferito(nuova)) << elenco;
+  }
+  // An upload during the loop keeps the listing true.
+  EXPECT_TRUE(sessione.InviaFileFTP(nuova, QStringLiteral("h/T/nuova.jpg")));
+  EXPECT_TRUE(sessione.FileGiaTrasferito(nuova));
+  EXPECT_EQ(Comandi(QStringLiteral("MLSD")).size(), 1);
+  EXPECT_TRUE(finta.messaggi().isEmpty());  // a missing file is no error
+}
+
+TEST_F(SessioneFTPTest, FailuresShowTheServersErrorReply) {
+  {
+    SessioneFTP sbagliata;
+    auto impostazioni = Impostazioni(true);
+    impostazioni.password = QStringLiteral("no");
+    sbagliata.ApriSessioneFTP(impostazioni);
+    EXPECT_FALSE(sbagliata.attiva());
+    ASSERT_EQ(finta.messaggi().size(), 1);
+    EXPECT_TRUE(finta.messaggi()[0].testo.startsWith(QStringLiteral("InternetConnect Extd Err: 530 ")));
+    EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Nessuna);
+    EXPECT_FALSE(sbagliata.CreaCartellaFTP(QStringLiteral("x")));
+    EXPECT_FALSE(sbagliata.InviaFileFTP(Crea(QStringLiteral("a.jpg"), "a"), QStringLiteral("h/x/a.jpg")));
+    EXPECT_EQ(finta.messaggi().size(), 1);
+  }
+  finta.Azzera();
+  SessioneFTP sessione;
+  sessione.ApriSessioneFTP(Impostazioni(true));
+  ASSERT_TRUE(sessione.attiva());
+  sessione.CambiaCartellaFTP({}, QString());
+  ASSERT_EQ(finta.testi(), QStringList{QStringLiteral("Please enter the directory to CD")});
+  sessione.CambiaCartellaFTP({}, QStringLiteral("manca"));
+  EXPECT_TRUE(finta.testi().last().startsWith(QStringLiteral("rcd Extd Err: 550 ")));
+  EXPECT_FALSE(sessione.InviaFileFTP(Crea(QStringLiteral("a.jpg"), "a"), QStringLiteral("h/manca/a.jpg")));
+  EXPECT_TRUE(finta.testi().last().startsWith(QStringLiteral("FtpPutFile Extd Err: 550 ")));
+  sessione.CambiaCartellaFTP({}, QStringLiteral("/"));
+  EXPECT_TRUE(sessione.CreaCartellaFTP(QStringLiteral("doppia")));
+  EXPECT_FALSE(sessione.CreaCartellaFTP(QStringLiteral("doppia")));
+  EXPECT_TRUE(finta.testi().last().startsWith(
+      QStringLiteral("Errore di creazione della directory FTP Extd Err: 550 ")));
+}
+
+TEST_F(SessioneFTPTest, NoServerMeansNoSessionAndNoServerText) {
+  auto impostazioni = Impostazioni(true);
+  server.reset();
+  SessioneFTP sessione;
+  sessione.ApriSessioneFTP(impostazioni);
+  EXPECT_FALSE(sessione.attiva());
+  EXPECT_TRUE(finta.messaggi().isEmpty());
+}
+
+TEST(NomeRemotoSicuro, RefusesNamesThatCouldLeaveTheFolderOrInjectCommands) {
+  for (const char* buono : {"T20261208_17", "cartella/sotto", "foto 1.jpg", "a..b"})
+    EXPECT_TRUE(NomeRemotoSicuro(QString::fromUtf8(buono))) << buono;
+  for (const char* cattivo : {"", "/assoluto", "..", "a/../b", "x\r\nDELE y", "a\tb", "a\\b", "./a"})
+    EXPECT_FALSE(NomeRemotoSicuro(QString::fromUtf8(cattivo))) << cattivo;
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+#include <QProcess>
+#include <QStringList>
+
+// A test server written in Python, run as a child process with Debian's
+// interpreter. The script prints "PORTA <n>" once it listens on 127.0.0.1 and
+// ends when its standard input closes, which the destructor does.
+class ServerPythonProva {
+ public:
+  ServerPythonProva(const QString& script, const QStringList& argomenti);
+  ~ServerPythonProva();
+  ServerPythonProva(const ServerPythonProva&) = delete;
+  ServerPythonProva& operator=(const ServerPythonProva&) = delete;
+
+  bool avviato() const { return porta_ > 0; }
+  int porta() const { return porta_; }
+
+ private:
+  QProcess processo_;
+  int porta_ = 0;
+};
