@@ -1,0 +1,188 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "codecs/CMD5.h"
+#include "common/DocumentoXML.h"
+#include "common/Percorsi.h"
+#include "common/Piattaforma.h"
+#include "common/ScritturaAtomica.h"
+#include "common/TestoOrdine.h"
+#include "send/CodiciOperazione.h"
+#include "send/FinestraPrincipaleInvio.h"
+#include "send/InvioVelistra.h"
+#include "send/LetturaRisposta.h"
+#include "send/ModuliRichiesta.h"
+#include "send/VistaInvio.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+const QString kErroreInvio = QStringLiteral("Errore durante l'accesso al server FTP (2).");
+
+}  // namespace
+
+bool InvioVelistra::VerificaAlbum(QByteArray& albumServer) {
+  Richiesta(CorpoTransazione(f_K_HTTPS_LEGGI_VELISTRA()), &albumServer);
+  // The digest is of the bytes as they arrived: a re-encoded text would not match.
+  const QString calcolato = CMD5().MD5Byte(albumServer);
+  const auto risposta = Richiesta(CorpoTransazione(f_K_HTTPS_LEGGI_MD5()));
+  QString registrato;
+  LeggiRispostaTesto(*risposta, QStringLiteral("/xml/md5"), registrato);
+  if (calcolato == registrato) return true;
+  MsgBox(QStringLiteral("Il file del Velistra è stato modificato.\r\n"
+                        "Impossibile proseguire con l'invio delle fotografie."),
+         IconaMessaggio::Critica);
+  return false;
+}
+
+bool InvioVelistra::FotoNellaCartellaDiLavoro(const QList<NodoXML>& voci) {
+  const QString lavoro = QFileInfo(Programma().CartellaLavoro).canonicalFilePath();
+  for (const NodoXML& voce : voci) {
+    const QString percorso = voce.selezionaNodo(QStringLiteral("nomecompleto")).testo();
+    if (!FileEsiste(percorso)) continue;  // reported as a removed photo by the loop
+    // The server's copy names the files to send: none may lie outside the work
+    // folder, not even through a link, and every name must be a plain one.
+    const QFileInfo reale(QFileInfo(percorso).canonicalFilePath());
+    if (!lavoro.isEmpty() && reale.path() == lavoro &&
+        NomeRemotoSicuro(TestoDopoUltimo(percorso, QStringLiteral("/"))))
+      continue;
+    MsgBox(QStringLiteral("Il Velistra ricevuto dal server indica un file che non si trova nella "
+                          "cartella di lavoro del programma.\r\n"
+                          "Impossibile proseguire con l'invio delle fotografie."),
+           IconaMessaggio::Critica);
+    return false;
+  }
+  return true;
+}
+
+bool InvioVelistra::InviaFileOrdine(const QString& percorsoLocale, const QString& nomeRemoto) {
+  if (!sessione_.InviaFileFTP(percorsoLocale, PercorsoRemoto(nomeRemoto))) {
+    MsgBox(kErroreInvio, IconaMessaggio::Esclamazione);
+    return false;
+  }
+  QFile::remove(percorsoLocale);
+  vista_.ImpostaAvanzamento(vista_.valoreAvanzamento() + 1, vista_.massimoAvanzamento());
+  return true;
+}
+
+void InvioVelistra::EseguiInvioVelistra() {
+  const ValoriProgramma& v = Programma();
+  bool ok = true;
+  bool fotoRimossa = false;
+  vista_.MostraStato(QStringLiteral("Invio Velistra in corso..."));
+  const QString fileCondition = v.CartellaLavoro + QStringLiteral("Condition.txt");
+  const QString fileEnd = v.CartellaLavoro + QStringLiteral("End.txt");
+  vista_.LasciaScorrereEventi();
+  sessione_.ImpostaAvanzamento([this](qint64, qint64) { vista_.LasciaScorrereEventi(); });
+  sessione_.ApriSessioneFTP(ImpostazioniFTP());
+
+  const auto fine = [&] {
+    vista_.ImpostaAvanzamento(vista_.massimoAvanzamento(), vista_.massimoAvanzamento());
+    vista_.MostraStato(QString());
+    sessione_.ChiudiSessioneFTP();
+  };
+  if (!sessione_.attiva()) return fine();
+
+  vista_.LasciaScorrereEventi();
+  ok = ContinuaOperazione;
+  FTPInCorso(1);
+  QByteArray albumServer;
+  if (!VerificaAlbum(albumServer)) ok = false;
+  vista_.LasciaScorrereEventi();
+  if (!ok) return fine();
+  ok = ContinuaOperazione;
+  if (!CartellaTransazioneSicura()) return fine();
+
+  auto album = CreaDocumentoXML();
+  album->caricaByte(albumServer);
+  const QList<NodoXML> voci = album->selezionaNodi(QStringLiteral("//files/*"));
+  const int n = static_cast<int>(voci.size());
+  if (n == 0) return fine();
+  if (!FotoNellaCartellaDiLavoro(voci)) return fine();
+
+  vista_.ImpostaAvanzamento(0, n + 3);
+  vista_.MostraStato(QStringLiteral("Invio Velistra in corso..."));
+  vista_.LasciaScorrereEventi();
+  sessione_.CambiaCartellaFTP(v.DatiFTPServer, TransazioneCartella);
+  // One listing answers the resume test for every photo: the loop is the only
+  // writer of the folder. A server that cannot list is asked photo by photo.
+  sessione_.ElencaCartellaCorrente();
+
+  for (int i = 0; i < n; ++i) {
+    vista_.LasciaScorrereEventi();
+    if (!ContinuaOperazione || !ok) {
+      ok = false;
+      break;
+    }
+    const QString locale = voci[i].selezionaNodo(QStringLiteral("nomecompleto")).testo();
+    if (!FileEsiste(locale)) {
+      fotoRimossa = true;
+      ok = false;
+    } else {
+      vista_.LasciaScorrereEventi();
+      if (!sessione_.FileGiaTrasferito(locale)) {
+        vista_.LasciaScorrereEventi();
+        if (!sessione_.InviaFileFTP(locale, PercorsoRemoto(TestoDopoUltimo(locale, QStringLiteral("/"))))) {
+          MsgBox(kErroreInvio, IconaMessaggio::Esclamazione);
+          ok = false;
+        }
+      }
+    }
+    vista_.ImpostaAvanzamento(i, n + 3);
+    if (!ok) break;
+  }
+
+  vista_.AbilitaAnnullaOperazione(false);
+  vista_.LasciaScorrereEventi();
+
+  if (ok) {
+    XMLDOMPrezzi = Richiesta(creaDatiPostM(vista_.username(), vista_.password(), f_K_HTTPS_PREZZI()));
+    principale_.SostituisciCatalogo(CreaDocumentoXML(v.PercorsoProgramma + QStringLiteral("Formati.xml")));
+    vista_.LasciaScorrereEventi();
+    principale_.CalcolaImportoVelistra(*XMLDOMPrezzi);
+    const QString testo =
+        principale_.getDatiUtente() + QStringLiteral("\r\nUsername: ") + vista_.username() +
+        QStringLiteral("\r\n\r\nPrezzo indicativo (da verificare): \r\n") +
+        principale_.getImportoCorrenteEuro() + QStringLiteral("\r\n\r\n") +
+        (accesso_.UtenteConvenzionato ? QStringLiteral("Utente convenzionato")
+                                      : QStringLiteral("Utente non convenzionato"));
+    const QString immagine = v.CartellaLavoro + QStringLiteral("DatiUtente.jpg");
+    principale_.CreaFotografiaTesto(immagine, testo);
+    for (int volte = 0; volte < 10; ++volte) vista_.LasciaScorrereEventi();
+    ok = InviaFileOrdine(immagine, QStringLiteral("DatiUtente.jpg"));
+  }
+  if (ok) {
+    QString ordine;
+    ContinuaOperazione = principale_.StringaFileCondition(*album, ordine);
+    ok = ScriviTestoOrdine(fileCondition, ordine) && InviaFileOrdine(fileCondition, QStringLiteral("Condition.txt"));
+    if (ok) ok = ScriviFileAtomico(fileEnd, {}) && InviaFileOrdine(fileEnd, QStringLiteral("End.txt"));
+    if (ok) {
+      Richiesta(creaDatiPostTTM(vista_.username(), vista_.password(), TransazioneId, QStringLiteral("1"),
+                                f_K_HTTPS_VELISTRA_TRAFERITO()));
+      vista_.ImpostaAvanzamento(vista_.valoreAvanzamento() + 1, vista_.massimoAvanzamento());
+    }
+  }
+
+  if (!ok) {
+    if (fotoRimossa)
+      MsgBox(QStringLiteral("Una fotografia è stata rimossa dal disco.\r\n"
+                            "Il Velistra diventa inconsistente e non è quindi possibile proseguire l'invio.\r\n"
+                            "Sarà necessario avvisare il fotografo per l'eventuale storno dell'importo pagato.\r\n"
+                            "Si raccomanda di creare un nuovo Velistra."),
+             IconaMessaggio::Informazione);
+    else if (!ContinuaOperazione)
+      MsgBox(QStringLiteral("Invio del Velistra interrotto dall'utente."), IconaMessaggio::Informazione);
+    else
+      MsgBox(QStringLiteral("Ci sono stati degli errori durante l'invio del Velistra.\r\n"
+                            "E' possibile ritentare premendo il tasto di invio."),
+             IconaMessaggio::Informazione);
+  }
+  vista_.LasciaScorrereEventi();
+  if (ok) {
+    FTPInCorso(0);
+    ContinuaOperazione = true;
+    InvioTerminato = true;
+  }
+  fine();
+}

@@ -1,0 +1,278 @@
+#include "send/InvioVelistra.h"
+
+#include <QLocale>
+#include <QUrl>
+
+#include "codecs/Base64Class.h"
+#include "common/DocumentoXML.h"
+#include "common/Piattaforma.h"
+#include "common/RichiestaWeb.h"
+#include "common/clsMouse.h"
+#include "send/CodiciOperazione.h"
+#include "send/FinestraPrincipaleInvio.h"
+#include "send/LetturaRisposta.h"
+#include "send/ModuliRichiesta.h"
+#include "send/Prezziario.h"
+#include "send/VistaInvio.h"
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+void Avviso(const QString& testo) { MsgBox(testo, IconaMessaggio::Esclamazione); }
+
+}  // namespace
+
+QString TestoPrezzo(std::int32_t centesimi) {
+  const QLocale locale;
+  const qint64 euro = centesimi / 100;
+  const qint64 resto = std::abs(centesimi % 100);
+  QString testo = locale.toString(euro) + locale.decimalPoint() +
+                  QStringLiteral("%1").arg(resto, 2, 10, QChar(u'0'));
+  return testo.replace(u',', u'.');
+}
+
+InvioVelistra::InvioVelistra(VistaInvio& vista, FinestraPrincipaleInvio& principale)
+    : vista_(vista), principale_(principale) {}
+
+InvioVelistra::~InvioVelistra() = default;
+
+std::unique_ptr<DocumentoXML> InvioVelistra::Richiesta(const QString& corpo, QByteArray* byte) {
+  const ValoriProgramma& v = Programma();
+  auto risposta = CreaDocumentoXML();
+  risposta->caricaTesto(InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi, corpo, true, byte));
+  return risposta;
+}
+
+QString InvioVelistra::CorpoTransazione(const QString& modo) const {
+  return creaDatiPostTM(vista_.username(), vista_.password(), TransazioneId, modo);
+}
+
+SessioneFTP::Impostazioni InvioVelistra::ImpostazioniFTP() const {
+  SessioneFTP::Impostazioni impostazioni;
+  impostazioni.server = Programma().DatiFTPServer;
+  impostazioni.utente = vista_.username();
+  impostazioni.password = accesso_.PasswordFTP;
+  impostazioni.proxy = vista_.proxy();
+  impostazioni.passivo = vista_.ftpPassivo();
+  impostazioni.timeoutMs = Programma().TimeoutRichiestaMs;
+  return impostazioni;
+}
+
+void InvioVelistra::setDatiTransazione(const DocumentoXML& pXMLDOMTransazione) {
+  LeggiRispostaTesto(pXMLDOMTransazione, QStringLiteral("/xml/transazioni/transazione_id"), TransazioneId);
+  LeggiRispostaTesto(pXMLDOMTransazione, QStringLiteral("/xml/transazioni/data"), TransazioneData);
+  LeggiRispostaTesto(pXMLDOMTransazione, QStringLiteral("/xml/transazioni/cartella"), TransazioneCartella);
+}
+
+bool InvioVelistra::NuovaTransazione() {
+  const auto risposta =
+      Richiesta(creaDatiPostM(vista_.username(), vista_.password(), f_K_HTTPS_NUOVA_TRANSAZIONE()));
+  TransazioneId.clear();
+  TransazioneData.clear();
+  TransazioneCartella.clear();
+  setDatiTransazione(*risposta);
+  return true;
+}
+
+bool InvioVelistra::CartellaTransazioneSicura() {
+  if (NomeRemotoSicuro(TransazioneCartella)) return true;
+  MsgBox(QStringLiteral("Il server ha indicato una cartella di invio non valida.\r\n"
+                        "Impossibile proseguire con l'invio del Velistra."),
+         IconaMessaggio::Critica);
+  return false;
+}
+
+bool InvioVelistra::PreparaVelistra() {
+  vista_.MostraStato(QStringLiteral("Creazione nuovo Velistra in corso..."));
+  sessione_.ApriSessioneFTP(ImpostazioniFTP());
+  vista_.LasciaScorrereEventi();
+  bool riuscito = false;
+  if (!sessione_.attiva()) {
+    Avviso(QStringLiteral("Errore durante l'accesso al server FTP (3)."));
+  } else {
+    NuovaTransazione();
+    vista_.LasciaScorrereEventi();
+    if (!CartellaTransazioneSicura()) {
+      // Nothing is created for a folder name that could leave the lab's area.
+    } else if (!sessione_.CreaCartellaFTP(TransazioneCartella)) {
+      Avviso(QStringLiteral("Errore durante l'accesso al server FTP (1)."));
+    } else {
+      sessione_.CambiaCartellaFTP(Programma().DatiFTPServer, TransazioneCartella);
+      if (!sessione_.InviaFileFTP(Programma().PercorsoVelistraXML, PercorsoRemoto(QStringLiteral("Velistra.xml")))) {
+        Avviso(QStringLiteral("Errore durante l'accesso al server FTP (2)."));
+      } else {
+        const auto esito = Richiesta(CorpoTransazione(f_K_HTTPS_CREA_MD5()));
+        int esitoMD5 = 0;
+        LeggiRispostaIntero(*esito, QStringLiteral("/xml/esito_md5"), esitoMD5);
+        if (esitoMD5 != 1)
+          Avviso(QStringLiteral("Errore durante l'invio del Velistra (4)."));
+        else
+          riuscito = true;
+      }
+    }
+  }
+  sessione_.ChiudiSessioneFTP();
+  return riuscito;
+}
+
+bool InvioVelistra::VerificaPagamento() {
+  vista_.MostraStato(QStringLiteral("Verifica pagamento Velistra in corso..."));
+  const auto risposta = Richiesta(CorpoTransazione(f_K_HTTPS_PAGATO()));
+  vista_.LasciaScorrereEventi();
+  bool pagato = false;
+  LeggiRispostaBool(*risposta, QStringLiteral("/xml/pagato"), pagato);
+  return pagato;
+}
+
+bool InvioVelistra::sAggiornaPrezziario() {
+  auto prezzi = ScaricaPrezziario(vista_.username(), vista_.password());
+  const QString percorso = Programma().PercorsoProgramma + QStringLiteral("Formati.xml");
+  // A reply that is not a catalogue never replaces the one the customer has.
+  if (!prezzi || !prezzi->salva(percorso)) {
+    MsgBox(QStringLiteral("Impossibile aggiornare il prezziario: il server non ha inviato un listino valido."),
+           IconaMessaggio::Esclamazione);
+    return false;
+  }
+  XMLDOMPrezzi = std::move(prezzi);
+  principale_.SostituisciCatalogo(CreaDocumentoXML(percorso));
+  return true;
+}
+
+bool InvioVelistra::PagaVelistra() {
+  vista_.LasciaScorrereEventi();
+  if (!sAggiornaPrezziario()) return false;
+  vista_.LasciaScorrereEventi();
+  if (accesso_.UtenteConvenzionato) return true;
+  const std::int32_t importo = principale_.CalcolaImportoVelistra(*XMLDOMPrezzi);
+  if (importo < 5) {
+    Avviso(QStringLiteral("L'importo è inferiore a 5 centesimi."));
+    return false;
+  }
+  const auto risposta = Richiesta(creaDatiPostTPM(vista_.username(), vista_.password(), TransazioneId,
+                                                  TestoPrezzo(importo), f_K_HTTPS_PAGA_VELISTRA()));
+  vista_.LasciaScorrereEventi();
+  QString codificato;
+  if (!LeggiRispostaTesto(*risposta, QStringLiteral("/xml/url"), codificato)) return false;
+  const QString indirizzo = Base64Class().DecodeToString(codificato);
+  // Only a web page is opened: any other address could start a local program.
+  const QUrl url(indirizzo, QUrl::StrictMode);
+  const QString schema = url.scheme().toLower();
+  if (!url.isValid() || (schema != QStringLiteral("https") && schema != QStringLiteral("http")) ||
+      url.host().isEmpty()) {
+    MsgBox(QStringLiteral("L'indirizzo della pagina di pagamento ricevuto dal server non è valido."),
+           IconaMessaggio::Critica);
+    return false;
+  }
+  piattaforma().ApriDocumento(vista_.finestra(), indirizzo);
+  return true;
+}
+
+void InvioVelistra::CercaTransazione() {
+  auto risposta =
+      Richiesta(creaDatiPostM(vista_.username(), vista_.password(), f_K_HTTPS_LEGGI_TRANSAZIONE_DA_PAGARE()));
+  TransazioneId.clear();
+  TransazioneData.clear();
+  TransazioneCartella.clear();
+  vista_.LasciaScorrereEventi();
+  setDatiTransazione(*risposta);
+  if (TransazioneId.isEmpty()) {
+    risposta =
+        Richiesta(creaDatiPostM(vista_.username(), vista_.password(), f_K_HTTPS_LEGGI_TRANSAZIONE_PAGATO()));
+    setDatiTransazione(*risposta);
+  }
+}
+
+void InvioVelistra::InviaVelistra() {
+  vista_.MostraStato(QStringLiteral("Verifica Velistra in corso..."));
+  CercaTransazione();
+  vista_.LasciaScorrereEventi();
+  bool avanti = ContinuaOperazione;
+  bool pagato = false;
+  if (TransazioneId.isEmpty()) {
+    if (avanti) avanti = PreparaVelistra();
+    pagato = accesso_.UtenteConvenzionato;
+  } else {
+    pagato = accesso_.UtenteConvenzionato || VerificaPagamento();
+  }
+  vista_.LasciaScorrereEventi();
+  if (!avanti || !ContinuaOperazione) return;
+  if (pagato) {
+    EseguiInvioVelistra();
+    return;
+  }
+  vista_.MostraStato(QStringLiteral("Eseguire il pagamento del Velistra"));
+  MsgBox(QStringLiteral("Viene ora caricata la pagina per effettuare il pagamento.\r\n"
+                        "Una volta effettuato il pagamento ritornare a questa finestra e premere "
+                        "nuovamente il bottone per l'invio del Velistra."),
+         IconaMessaggio::Informazione);
+  if (PagaVelistra()) FTPInCorso(1);
+}
+
+void InvioVelistra::PremiInviaVelistra() {
+  clsMouse mouse;
+  mouse.setOggetto(vista_.finestra());
+  inCorso_ = true;
+  InvioTerminato = false;
+  vista_.AbilitaComandiOperazione(false);
+  ContinuaOperazione = true;
+  InviaVelistra();
+  if (!ContinuaOperazione)
+    MsgBox(QStringLiteral("E' stato interrotto l'invio del Velistra.\r\n"
+                          "Per riprendere l'invio da dove era stato lasciato, premere nuovamente il bottone."),
+           IconaMessaggio::Informazione);
+  ContinuaOperazione = false;
+  vista_.AbilitaComandiOperazione(true);
+  vista_.MostraStato(QString());
+  inCorso_ = false;
+  if (InvioTerminato) {
+    MsgBox(QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra."),
+           IconaMessaggio::Informazione);
+    XMLDOMPrezzi.reset();
+    principale_.CreaNuovoVelistra();
+    vista_.Chiudi();
+  }
+}
+
+bool InvioVelistra::CancellaInvioVelistra() {
+  bool risultato = true;
+  CercaTransazione();
+  const bool trovata = !TransazioneId.isEmpty();
+  if (trovata && VerificaPagamento()) {
+    const RispostaMessaggio risposta = MsgBox(
+        QStringLiteral("Il Velistra non è stato completamente inviato al server. Cancellando "
+                       "l'operazione non sarà possibile ripristinare l'invio.\r\n"
+                       "Inoltre, sarà necessario avvisare il fotografo per l'eventuale storno "
+                       "dell'importo pagato.\r\nContinuare?"),
+        IconaMessaggio::Domanda, PulsantiMessaggio::SiNo, RispostaMessaggio::No);
+    if (risposta == RispostaMessaggio::No) risultato = false;
+  }
+  if (risultato && trovata) Richiesta(CorpoTransazione(f_K_HTTPS_CANCELLA_TRANSAZIONE()));
+  return risultato;
+}
+
+void InvioVelistra::PremiCancellaInvioVelistra() {
+  clsMouse mouse;
+  mouse.setOggetto(vista_.finestra());
+  inCorso_ = true;
+  vista_.AbilitaComandiOperazione(false);
+  vista_.MostraStato(QStringLiteral("Cancellazione Velistra in corso..."));
+  if (CancellaInvioVelistra()) {
+    FTPInCorso(0);
+    vista_.MostraStato(QStringLiteral("Cancellazione Velistra effettuata"));
+    MsgBox(QStringLiteral("Il Velistra è stato eliminato dal server."), IconaMessaggio::Informazione);
+  }
+  vista_.AbilitaComandiOperazione(true);
+  inCorso_ = false;
+}
+
+void InvioVelistra::FTPInCorso(int Valore) {
+  cINIProfiles().WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("FTPInCorso"),
+                                           QString::number(Valore), Programma().PercorsoIni);
+  principale_.ImpostaFTPInCorso(Valore);
+}
+
+QString InvioVelistra::PercorsoRemoto(const QString& nome) const {
+  return Programma().DatiFTPServer + u'/' + TransazioneCartella + u'/' + nome;
+}

@@ -1,0 +1,26 @@
+#include "send/Prezziario.h"
+
+#include "common/DocumentoXML.h"
+#include "common/RichiestaWeb.h"
+#include "send/CodiciOperazione.h"
+#include "send/ModuliRichiesta.h"
+#include "startup/ValoriProgramma.h"
+
+bool CatalogoValido(const DocumentoXML& catalogo) {
+  const NodoXML radice = catalogo.radice();
+  if (!radice || radice.nome() != QStringLiteral("xml")) return false;
+  const QList<NodoXML> formati = catalogo.selezionaNodi(QStringLiteral("/xml/formato"));
+  if (formati.isEmpty()) return false;
+  for (const NodoXML& formato : formati)
+    if (formato.attributo(QStringLiteral("id")).isEmpty()) return false;
+  return true;
+}
+
+std::unique_ptr<DocumentoXML> ScaricaPrezziario(const QString& username, const QString& password) {
+  const ValoriProgramma& v = Programma();
+  auto prezzi = CreaDocumentoXML();
+  prezzi->caricaTesto(InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi,
+                                        creaDatiPostM(username, password, f_K_HTTPS_PREZZI()), true));
+  if (!prezzi->caricato() || !CatalogoValido(*prezzi)) return nullptr;
+  return prezzi;
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+// The send window as the send sequence sees it: the connection fields as they
+// stand, the status text, the progress bar and the commands.
+class VistaInvio {
+ public:
+  virtual ~VistaInvio() = default;
+
+  virtual QWidget* finestra() = 0;
+  virtual QString username() const = 0;
+  virtual QString password() const = 0;
+  virtual QString proxy() const = 0;
+  virtual bool ftpPassivo() const = 0;
+
+  // An empty text clears the status panel.
+  virtual void MostraStato(const QString& testo) = 0;
+  virtual void ImpostaAvanzamento(int valore, int massimo) = 0;
+  virtual int valoreAvanzamento() const = 0;
+  virtual int massimoAvanzamento() const = 0;
+  virtual void AbilitaComandiOperazione(bool abilitato) = 0;
+  virtual void AbilitaAnnullaOperazione(bool abilitato) = 0;
+  // Lets pending window events run once (repaint, the interruption button).
+  virtual void LasciaScorrereEventi() = 0;
+  virtual void Chiudi() = 0;
+};
