@@ -1,0 +1,334 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include "BancoLaboratorio.h"
+#include "FinteInvio.h"
+#include "common/Ansi.h"
+#include "send/AccessoLaboratorio.h"
+#include "send/InvioVelistra.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+#include "support/CartellaProgrammaProva.h"
+#include "support/PiattaformaFinta.h"
+
+namespace {
+
+const QString kTerminato =
+    QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra.");
+const QString kPagamento = QStringLiteral(
+    "Viene ora caricata la pagina per effettuare il pagamento.\r\nUna volta effettuato il pagamento "
+    "ritornare a questa finestra e premere nuovamente il bottone per l'invio del Velistra.");
+
+class InvioVelistraTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(banco.avviato()) << banco.errore().toStdString();
+    banco.ImpostaProgramma();
+    Programma().TimeoutRichiestaMs = 5000;
+    QDir().mkpath(Programma().CartellaLavoro);
+  }
+
+  // An album of n photos in the work folder, titles with accents.
+  void CreaAlbum(int n, int dimensione = 40000) {
+    QString voci;
+    for (int i = 1; i <= n; ++i) {
+      const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
+      QByteArray byte(dimensione + i, '\0');
+      for (char& b : byte) b = static_cast<char>(QRandomGenerator::global()->bounded(256));
+      programma.Scrivi(QStringLiteral("Velistra/") + nome, byte);
+      foto.append(nome);
+      voci += QStringLiteral("<file><nomecompleto>%1</nomecompleto><titolo>Perù è %2.jpg</titolo>"
+                             "<quantita>1</quantita><formato>15x10</formato>"
+                             "<ridimensionamento>FILLIN</ridimensionamento></file>")
+                  .arg(Programma().CartellaLavoro + nome)
+                  .arg(i);
+    }
+    programma.Scrivi(QStringLiteral("Velistra.xml"),
+                     (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xml><formato id=\"15x10\"><files>") +
+                      voci + QStringLiteral("</files></formato></xml>\n"))
+                         .toUtf8());
+  }
+
+  void Accedi(const QString& nome) {
+    vista.utente = nome;
+    vista.password_ = banco.utente(nome).password;
+    const DatiAccesso accesso = AccediAlLaboratorio(vista.utente, vista.password_);
+    ASSERT_TRUE(accesso.UtenteEsiste);
+    invio.ImpostaAccesso(accesso);
+  }
+
+  BancoLaboratorio::Transazione UnicaTransazione() {
+    const auto transazioni = banco.Transazioni();
+    EXPECT_EQ(transazioni.size(), 1);
+    return transazioni.isEmpty() ? BancoLaboratorio::Transazione{} : transazioni.first();
+  }
+  QString Remoto(const BancoLaboratorio::Transazione& t, const QString& nome) const {
+    return banco.cartellaFTP() + u'/' + t.utente + u'/' + t.cartella + u'/' + nome;
+  }
+  QByteArray LeggiRemoto(const BancoLaboratorio::Transazione& t, const QString& nome) const {
+    QFile f(Remoto(t, nome));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(assente)");
+  }
+  int Caricamenti(const BancoLaboratorio::Transazione& t, const QString& nome) const {
+    return banco.Caricamenti(t.utente + u'/' + t.cartella + u'/' + nome);
+  }
+  QString Mark() const {
+    return cINIProfiles().GetPrivateProfileString(QStringLiteral("Opzioni"), QStringLiteral("FTPInCorso"),
+                                                  QStringLiteral("?"), Programma().PercorsoIni);
+  }
+  void ControllaOrdineCompleto(const BancoLaboratorio::Transazione& t) {
+    for (const QString& nome : foto) EXPECT_EQ(LeggiRemoto(t, nome), programma.Leggi(QStringLiteral("Velistra/") + nome));
+    EXPECT_EQ(LeggiRemoto(t, QStringLiteral("Condition.txt")), InAnsi(QStringLiteral("ImageCnt=%1\r\nPerù\r\n").arg(foto.size())));
+    EXPECT_EQ(LeggiRemoto(t, QStringLiteral("End.txt")), QByteArray());
+    EXPECT_TRUE(LeggiRemoto(t, QStringLiteral("DatiUtente.jpg")).startsWith("\xFF\xD8"));
+    // End.txt is the last file stored.
+    QString ultimo;
+    for (const auto& voce : banco.RegistroFTP())
+      if (voce.evento == QStringLiteral("comando") && voce.comando == QStringLiteral("STOR")) ultimo = voce.percorso;
+    EXPECT_TRUE(ultimo.endsWith(QStringLiteral("/End.txt"))) << ultimo.toStdString();
+    // The local order files are gone.
+    for (const char* nome : {"Condition.txt", "End.txt", "DatiUtente.jpg"})
+      EXPECT_FALSE(QFile::exists(Programma().CartellaLavoro + QString::fromLatin1(nome)));
+  }
+
+  CartellaProgrammaProva programma;
+  BancoLaboratorio banco;
+  PiattaformaFinta finta;
+  VistaFinta vista;
+  PrincipaleFinta principale;
+  InvioVelistra invio{vista, principale};
+  QStringList foto;
+};
+
+TEST_F(InvioVelistraTest, AffiliatedUserSendsAtOnceAndAllArrivesWithEndLast) {
+  CreaAlbum(3);
+  Accedi(QStringLiteral("convenzionato"));
+  invio.PremiInviaVelistra();
+
+  const auto t = UnicaTransazione();
+  EXPECT_TRUE(t.trasferito);
+  EXPECT_EQ(LeggiRemoto(t, QStringLiteral("Velistra.xml")), programma.Leggi(QStringLiteral("Velistra.xml")));
+  ControllaOrdineCompleto(t);
+  EXPECT_TRUE(finta.documentiAperti().isEmpty());
+  EXPECT_EQ(finta.testi(), QStringList{kTerminato});
+  EXPECT_EQ(Mark(), QStringLiteral("0"));
+  EXPECT_EQ(principale.mark, 0);
+  EXPECT_EQ(principale.nuoviAlbum, 1);
+  EXPECT_TRUE(vista.chiusa);
+  EXPECT_EQ(vista.massimo, 6);
+  EXPECT_EQ(vista.valore, 6);
+  EXPECT_TRUE(principale.testoFoto.endsWith(QStringLiteral("€ 1,25\r\n\r\nUtente convenzionato")));
+  EXPECT_TRUE(principale.testoFoto.contains(QStringLiteral("\r\nUsername: convenzionato\r\n")));
+}
+
+TEST_F(InvioVelistraTest, OrdinaryUserPaysOnThePageThenTheNextPressUploads) {
+  CreaAlbum(2);
+  Accedi(QStringLiteral("cliente"));
+  principale.importo = 123450;
+  invio.PremiInviaVelistra();
+  EXPECT_EQ(finta.testi(), QStringList{kPagamento});
+  ASSERT_EQ(finta.documentiAperti().size(), 1);
+  EXPECT_TRUE(finta.documentiAperti()[0].startsWith(QStringLiteral("https://127.0.0.1:")));
+  EXPECT_EQ(Mark(), QStringLiteral("1"));
+  EXPECT_EQ(UnicaTransazione().prezzo, QStringLiteral("1.234.50"));
+  EXPECT_FALSE(vista.chiusa);
+  EXPECT_TRUE(principale.catalogoRicevuto);
+
+  // Not paid yet: the page opens again.
+  invio.PremiInviaVelistra();
+  EXPECT_EQ(finta.documentiAperti().size(), 2);
+  EXPECT_EQ(banco.Transazioni().size(), 1);
+
+  ASSERT_TRUE(banco.PagaDaPagina(finta.documentiAperti().last()));
+  finta.Azzera();
+  invio.PremiInviaVelistra();
+  EXPECT_EQ(finta.testi(), QStringList{kTerminato});
+  const auto t = UnicaTransazione();
+  EXPECT_TRUE(t.pagato);
+  EXPECT_TRUE(t.trasferito);
+  ControllaOrdineCompleto(t);
+  EXPECT_EQ(Mark(), QStringLiteral("0"));
+}
+
+TEST_F(InvioVelistraTest, AmountsBelowFiveCentsAreRefusedAndPricesTravelWithPoints) {
+  CreaAlbum(1);
+  Accedi(QStringLiteral("cliente"));
+  principale.importo = 4;
+  invio.PremiInviaVelistra();
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral("L'importo è inferiore a 5 centesimi.")));
+  EXPECT_TRUE(finta.documentiAperti().isEmpty());
+  EXPECT_EQ(Mark(), QStringLiteral("0"));
+  principale.importo = 5;
+  invio.PremiInviaVelistra();
+  EXPECT_EQ(UnicaTransazione().prezzo, QStringLiteral("0.05"));
+  EXPECT_EQ(TestoPrezzo(1250), QStringLiteral("12.50"));
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_EQ(TestoPrezzo(123450), QStringLiteral("1.234.50"));
+  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {
+  CreaAlbum(5);
+  Accedi(QStringLiteral("convenzionato"));
+  // Interrupt once two photos are on the server.
+  vista.adOgniEvento = [this] {
+    const auto t = banco.Transazioni();
+    if (!t.isEmpty() && QFile::exists(Remoto(t.first(), foto[1]))) invio.Interrompi();
+  };
+  invio.PremiInviaVelistra();
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral("Invio del Velistra interrotto dall'utente.")));
+  EXPECT_EQ(finta.testi().last(),
+            QStringLiteral("E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove "
+                           "era stato lasciato, premere nuovamente il bottone."));
+  EXPECT_EQ(Mark(), QStringLiteral("1"));
+  auto t = UnicaTransazione();
+  EXPECT_FALSE(QFile::exists(Remoto(t, QStringLiteral("End.txt"))));
+
+  // The fourth photo was cut short on the server: it goes again, whole.
+  QFile tagliata(Remoto(t, foto[3]));
+  ASSERT_TRUE(tagliata.open(QIODevice::WriteOnly));
+  tagliata.write("pezzo");
+  tagliata.close();
+
+  vista.adOgniEvento = nullptr;
+  finta.Azzera();
+  invio.PremiInviaVelistra();
+  EXPECT_EQ(finta.testi(), QStringList{kTerminato});
+  t = UnicaTransazione();
+  ControllaOrdineCompleto(t);
+  EXPECT_EQ(Caricamenti(t, foto[0]), 1);
+  EXPECT_EQ(Caricamenti(t, foto[1]), 1);
+  EXPECT_EQ(Caricamenti(t, foto[4]), 1);
+  EXPECT_EQ(Caricamenti(t, QStringLiteral("End.txt")), 1);
+  EXPECT_EQ(Mark(), QStringLiteral("0"));
+}
+
+TEST_F(InvioVelistraTest, AConnectionCutMidPhotoIsReportedAndTheNextPressFinishes) {
+  CreaAlbum(3, 300000);
+  Accedi(QStringLiteral("convenzionato"));
+  ASSERT_TRUE(banco.TaglioFTP(100000, foto[1]));
+  invio.PremiInviaVelistra();
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral("Errore durante l'accesso al server FTP (2).")));
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
+      "Ci sono stati degli errori durante l'invio del Velistra.\r\nE' possibile ritentare premendo il tasto di invio.")));
+  EXPECT_EQ(Mark(), QStringLiteral("1"));
+  finta.Azzera();
+  invio.PremiInviaVelistra();
+  EXPECT_EQ(finta.testi(), QStringList{kTerminato});
+  const auto t = UnicaTransazione();
+  ControllaOrdineCompleto(t);
+  EXPECT_EQ(Caricamenti(t, foto[0]), 1);
+}
+
+TEST_F(InvioVelistraTest, AServerAlbumChangedAfterItsDigestStopsTheSendBeforeAnyPhoto) {
+  CreaAlbum(2);
+  Accedi(QStringLiteral("cliente"));
+  invio.PremiInviaVelistra();
+  const auto t = UnicaTransazione();
+  ASSERT_TRUE(banco.Paga(t.id));
+  ASSERT_TRUE(banco.CambiaAlbum(t.id));
+  finta.Azzera();
+  invio.PremiInviaVelistra();
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
+      "Il file del Velistra è stato modificato.\r\nImpossibile proseguire con l'invio delle fotografie.")));
+  EXPECT_EQ(Caricamenti(t, foto[0]), 0);
+  EXPECT_EQ(Mark(), QStringLiteral("1"));
+}
+
+TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTheSend) {
+  CreaAlbum(3);
+  Accedi(QStringLiteral("cliente"));
+  invio.PremiInviaVelistra();
+  const auto t = UnicaTransazione();
+  ASSERT_TRUE(banco.Paga(t.id));
+  QFile::remove(Programma().CartellaLavoro + foto[1]);
+  finta.Azzera();
+  invio.PremiInviaVelistra();
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
+      "Una fotografia è stata rimossa dal disco.\r\nIl Velistra diventa inconsistente e non è quindi possibile "
+      "proseguire l'invio.\r\nSarà necessario avvisare il fotografo per l'eventuale storno dell'importo "
+      "pagato.\r\nSi raccomanda di creare un nuovo Velistra.")));
+  EXPECT_EQ(Caricamenti(t, foto[0]), 1);
+  EXPECT_EQ(Caricamenti(t, foto[2]), 0);
+  EXPECT_EQ(Mark(), QStringLiteral("1"));
+
+  // A hostile server album naming a local file elsewhere: nothing of it leaves.
+  programma.Scrivi(QStringLiteral("segreto.txt"), "segreto");
+  const QByteArray ostile = QStringLiteral(
+      "<xml><formato id=\"15x10\"><files><file><nomecompleto>%1</nomecompleto><titolo>a</titolo>"
+      "<quantita>1</quantita><formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento>"
+      "</file></files></formato></xml>").arg(Programma().CartellaLavoro + QStringLiteral("../segreto.txt")).toUtf8();
+  ASSERT_TRUE(banco.CambiaAlbum(t.id, true, ostile));
+  finta.Azzera();
+  invio.PremiInviaVelistra();
+  EXPECT_EQ(Caricamenti(t, QStringLiteral("segreto.txt")), 0);
+  EXPECT_FALSE(QFile::exists(Remoto(t, QStringLiteral("segreto.txt"))));
+  EXPECT_EQ(Mark(), QStringLiteral("1"));
+  EXPECT_FALSE(finta.testi().contains(kTerminato));
+}
+
+TEST_F(InvioVelistraTest, CancellationAsksOnlyForAPaidTransaction) {
+  CreaAlbum(1);
+  Accedi(QStringLiteral("cliente"));
+  const QString eliminato = QStringLiteral("Il Velistra è stato eliminato dal server.");
+  // No transaction at all: still reported as removed.
+  invio.PremiCancellaInvioVelistra();
+  EXPECT_EQ(finta.testi(), QStringList{eliminato});
+
+  invio.PremiInviaVelistra();
+  finta.Azzera();
+  invio.PremiCancellaInvioVelistra();  // unpaid: no question
+  EXPECT_EQ(finta.testi(), QStringList{eliminato});
+  EXPECT_TRUE(UnicaTransazione().cancellata);
+  EXPECT_EQ(Mark(), QStringLiteral("0"));
+
+  invio.PremiInviaVelistra();
+  auto transazioni = banco.Transazioni();
+  ASSERT_EQ(transazioni.size(), 2);
+  ASSERT_TRUE(banco.Paga(transazioni.last().id));
+  finta.Azzera();
+  finta.Rispondi(RispostaMessaggio::No);
+  invio.PremiCancellaInvioVelistra();
+  ASSERT_EQ(finta.messaggi().size(), 1);
+  EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Domanda);
+  EXPECT_EQ(finta.messaggi()[0].pulsanti, PulsantiMessaggio::SiNo);
+  EXPECT_EQ(finta.messaggi()[0].predefinita, RispostaMessaggio::No);
+  EXPECT_FALSE(banco.Transazioni().last().cancellata);
+  EXPECT_EQ(Mark(), QStringLiteral("1"));
+
+  finta.Rispondi(RispostaMessaggio::Si);
+  invio.PremiCancellaInvioVelistra();
+  EXPECT_TRUE(banco.Transazioni().last().cancellata);
+  EXPECT_EQ(finta.testi().last(), eliminato);
+  EXPECT_EQ(Mark(), QStringLiteral("0"));
+}
+
+TEST_F(InvioVelistraTest, ActiveModeUploadsToo) {
+  CreaAlbum(2);
+  vista.passivo = false;
+  Accedi(QStringLiteral("convenzionato"));
+  invio.PremiInviaVelistra();
+  ControllaOrdineCompleto(UnicaTransazione());
+  bool attivo = false;
+  for (const auto& voce : banco.RegistroFTP())
+    if (voce.comando == QStringLiteral("PORT") || voce.comando == QStringLiteral("EPRT")) attivo = true;
+  EXPECT_TRUE(attivo);
+}
+
+TEST_F(InvioVelistraTest, AnUnsafeTransactionFolderStopsBeforeAnythingIsCreated) {
+  CreaAlbum(1);
+  Accedi(QStringLiteral("convenzionato"));
+  ASSERT_TRUE(banco.CartellaImposta(QStringLiteral("../fuori\r\nDELE x")));
+  invio.PremiInviaVelistra();
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
+      "Il server ha indicato una cartella di invio non valida.\r\nImpossibile proseguire con l'invio del Velistra.")));
+  for (const auto& voce : banco.RegistroFTP()) {
+    EXPECT_NE(voce.comando, QStringLiteral("MKD"));
+    EXPECT_NE(voce.comando, QStringLiteral("STOR"));
+  }
+}
+
+}  // namespace
