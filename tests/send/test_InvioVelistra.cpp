@@ -332,3 +332,81 @@ TEST_F(InvioVelistraTest, AnUnsafeTransactionFolderStopsBeforeAnythingIsCreated)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(InvioVelistraTest, APriceListReplacesTheCatalogueOnlyWhenItIsOne) {
+  const QString catalogo = QStringLiteral("Formati.xml");
+  programma.Scrivi(catalogo, "<xml><formato id=\"vecchio\"/></xml>");
+  Accedi(QStringLiteral("cliente"));
+  for (const char* guasto : {"non_xml", "vuota"}) {
+    ASSERT_TRUE(banco.GuastoWeb(QString::fromLatin1(guasto), QStringLiteral("f_K_HTTPS_PREZZI"), 1));
+    EXPECT_FALSE(invio.sAggiornaPrezziario());
+    EXPECT_EQ(programma.Leggi(catalogo), QByteArray("<xml><formato id=\"vecchio\"/></xml>"));
+  }
+  ASSERT_TRUE(banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_PREZZI"), 1, 0,
+                              QStringLiteral("<xml><formato nome=\"senza id\"/></xml>")));
+  EXPECT_FALSE(invio.sAggiornaPrezziario());
+  EXPECT_FALSE(principale.catalogoRicevuto);
+  EXPECT_EQ(finta.testi().count(QStringLiteral(
+                "Impossibile aggiornare il prezziario: il server non ha inviato un listino valido.")),
+            3);
+
+  EXPECT_TRUE(invio.sAggiornaPrezziario());
+  EXPECT_TRUE(principale.catalogoRicevuto);
+  auto letto = CreaDocumentoXML(programma.file(catalogo));
+  EXPECT_GT(letto->selezionaNodi(QStringLiteral("/xml/formato[@id]")).size(), 1);
+  EXPECT_FALSE(letto->selezionaNodo(QStringLiteral("/xml/formato[@id='vecchio']")));
+}
+
+TEST_F(InvioVelistraTest, WithTheNetworkDownEveryRequestSaysSoOnceAndNothingChanges) {
+  CreaAlbum(1);
+  Accedi(QStringLiteral("cliente"));
+  banco.Ferma();
+  const QString nonConnesso = QStringLiteral("Impossibile connettersi.");
+  EXPECT_FALSE(AccediAlLaboratorio(vista.utente, vista.password_).UtenteEsiste);
+  EXPECT_EQ(finta.testi(), QStringList{nonConnesso});
+
+  finta.Azzera();
+  invio.PremiInviaVelistra();
+  // Two transaction lookups, then the FTP session cannot open.
+  EXPECT_EQ(finta.testi(), (QStringList{nonConnesso, nonConnesso,
+                                        QStringLiteral("Errore durante l'accesso al server FTP (3).")}));
+  EXPECT_EQ(Mark(), QStringLiteral("0"));
+  EXPECT_TRUE(vista.comandiAbilitati);
+  EXPECT_EQ(finta.puntatoriOccupati(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(InvioVelistraTest, LoginReadsExistenceAsABooleanAndRemovesLineBreaksFirst) {
+  const auto conRisposta = [this](const QString& esiste) {
+    banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_LOGIN"), 1, 0,
+                    QStringLiteral("<xml><utente><esiste>%1</esiste><convenzionato>-1</convenzionato>"
+                                   "<passwd_ftp>x\r\ny</passwd_ftp></utente></xml>").arg(esiste));
+    return AccediAlLaboratorio(QStringLiteral("cliente"), QStringLiteral("p"));
+  };
+  for (const char* si : {"1", "-1", "true"}) {
+    const DatiAccesso dati = conRisposta(QString::fromLatin1(si));
+    EXPECT_TRUE(dati.UtenteEsiste) << si;
+    EXPECT_TRUE(dati.UtenteConvenzionato);
+    EXPECT_EQ(dati.PasswordFTP, QStringLiteral("xy"));
+  }
+  for (const char* no : {"0", "false", ""}) EXPECT_FALSE(conRisposta(QString::fromLatin1(no)).UtenteEsiste) << no;
+  banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_LOGIN"), 1, 0,
+                  QStringLiteral("<xml><utente/></xml>"));
+  EXPECT_FALSE(AccediAlLaboratorio(QStringLiteral("cliente"), QStringLiteral("p")).UtenteEsiste);
+
+  // The real service: a password with "&", "=", "+", "%" and a space arrives unchanged.
+  const auto cliente = banco.utente(QStringLiteral("cliente"));
+  const DatiAccesso vero = AccediAlLaboratorio(cliente.nome, cliente.password);
+  EXPECT_TRUE(vero.UtenteEsiste);
+  EXPECT_FALSE(vero.UtenteConvenzionato);
+  EXPECT_EQ(vero.PasswordFTP, cliente.passwordFTP);
+  EXPECT_FALSE(AccediAlLaboratorio(cliente.nome, cliente.password + u' ').UtenteEsiste);
+  EXPECT_TRUE(finta.messaggi().isEmpty());
+}
+
+}  // namespace
