@@ -1,0 +1,118 @@
+// Side by side on the local lab stand-in's FTP server:
+//  1. uploading N photos of 5 MB through SessioneFTP against one curl process
+//     uploading the same files over one reused connection;
+//  2. the resume check of M photos already on the server (one listing) against
+//     one curl process making the M size queries on one connection.
+// Usage: bench_ftp [photos=100] [checked=1000]
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "BancoLaboratorio.h"
+#include "send/SessioneFTP.h"
+
+namespace {
+
+QStringList CreaFile(const QString& cartella, int quanti, qint64 dimensione, const QString& prefisso) {
+  QStringList file;
+  QByteArray blocco(1 << 20, '\0');
+  for (char& b : blocco) b = static_cast<char>(QRandomGenerator::global()->bounded(256));
+  for (int i = 0; i < quanti; ++i) {
+    const QString percorso = cartella + QStringLiteral("/%1%2.jpg").arg(prefisso).arg(i, 5, 10, QChar(u'0'));
+    QFile f(percorso);
+    f.open(QIODevice::WriteOnly);
+    for (qint64 scritti = 0; scritti < dimensione; scritti += blocco.size())
+      f.write(blocco.constData(), std::min<qint64>(blocco.size(), dimensione - scritti));
+    file.append(percorso);
+  }
+  return file;
+}
+
+double Curl(const QStringList& argomenti, const QString& configurazione) {
+  QTemporaryDir cartella;
+  const QString percorso = cartella.filePath(QStringLiteral("curl.cfg"));
+  QFile f(percorso);
+  f.open(QIODevice::WriteOnly);
+  f.write(configurazione.toUtf8());
+  f.close();
+  QElapsedTimer orologio;
+  orologio.start();
+  QProcess curl;
+  curl.setStandardOutputFile(QProcess::nullDevice());
+  curl.start(QStringLiteral("curl"), argomenti + QStringList{QStringLiteral("--config"), percorso});
+  curl.waitForFinished(-1);
+  if (curl.exitCode() != 0) std::fprintf(stderr, "curl failed: %s\n", curl.readAllStandardError().constData());
+  return orologio.nsecsElapsed() / 1e9;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  const int foto = argc > 1 ? std::atoi(argv[1]) : 100;
+  const int controllate = argc > 2 ? std::atoi(argv[2]) : 1000;
+
+  BancoLaboratorio banco;
+  if (!banco.avviato()) {
+    std::fprintf(stderr, "lab stand-in did not start: %s\n", qPrintable(banco.errore()));
+    return 1;
+  }
+  const auto utente = banco.utente(QStringLiteral("convenzionato"));
+  const QString casa = banco.cartellaFTP() + u'/' + utente.nome;
+  for (const char* sotto : {"nostro", "curl", "ripresa"}) QDir().mkpath(casa + u'/' + QLatin1String(sotto));
+  QTemporaryDir locale;
+
+  SessioneFTP::Impostazioni impostazioni;
+  impostazioni.server = banco.serverFTP();
+  impostazioni.utente = utente.nome;
+  impostazioni.password = utente.passwordFTP;
+  impostazioni.passivo = true;
+
+  // 1. Upload.
+  const QStringList grandi = CreaFile(locale.path(), foto, 5 << 20, QStringLiteral("foto"));
+  QElapsedTimer orologio;
+  orologio.start();
+  {
+    SessioneFTP sessione;
+    sessione.ApriSessioneFTP(impostazioni);
+    sessione.CambiaCartellaFTP({}, QStringLiteral("nostro"));
+    for (const QString& f : grandi) sessione.InviaFileFTP(f, QStringLiteral("h/nostro/") + QFileInfo(f).fileName());
+  }
+  const double nostro = orologio.nsecsElapsed() / 1e9;
+  QString configurazione;
+  for (const QString& f : grandi)
+    configurazione += QStringLiteral("upload-file = \"%1\"\nurl = \"ftp://%2/curl/%3\"\n")
+                          .arg(f, banco.serverFTP(), QFileInfo(f).fileName());
+  const QString credenziali = utente.nome + u':' + utente.passwordFTP;
+  const double conCurl = Curl({QStringLiteral("-s"), QStringLiteral("--user"), credenziali}, configurazione);
+  std::printf("upload of %d x 5 MB: SessioneFTP %.2f s, curl %.2f s, ratio %.2f (target <= 1.25)\n", foto,
+              nostro, conCurl, nostro / conCurl);
+
+  // 2. Resume check.
+  const QStringList piccoli = CreaFile(locale.path(), controllate, 2048, QStringLiteral("r"));
+  for (const QString& f : piccoli) QFile::copy(f, casa + QStringLiteral("/ripresa/") + QFileInfo(f).fileName());
+  orologio.restart();
+  int trovate = 0;
+  {
+    SessioneFTP sessione;
+    sessione.ApriSessioneFTP(impostazioni);
+    sessione.CambiaCartellaFTP({}, QStringLiteral("ripresa"));
+    sessione.ElencaCartellaCorrente();
+    for (const QString& f : piccoli) trovate += sessione.FileGiaTrasferito(f) ? 1 : 0;
+  }
+  const double ripresa = orologio.nsecsElapsed() / 1e9;
+  configurazione.clear();
+  for (const QString& f : piccoli)
+    configurazione += QStringLiteral("url = \"ftp://%1/ripresa/%2\"\n").arg(banco.serverFTP(), QFileInfo(f).fileName());
+  const double domande =
+      Curl({QStringLiteral("-s"), QStringLiteral("-I"), QStringLiteral("--user"), credenziali}, configurazione);
+  std::printf("resume check of %d photos (%d found): SessioneFTP %.3f s, curl size queries %.3f s, ratio %.3f "
+              "(target <= 0.1)\n",
+              controllate, trovate, ripresa, domande, ripresa / domande);
+  return 0;
+}
