@@ -1,0 +1,124 @@
+// Album timings side by side: the in-process filter against the xsltproc
+// process on the same stylesheet and file, the amount, and the entry lookups
+// at two album sizes. Run by hand: bench_album
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "AlbumDiProva.h"
+#include "album/AlbumVelistra.h"
+#include "album/CatalogoFormati.h"
+#include "album/FiltroFormato.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+constexpr int kFormati = 10;
+
+double MedianaMs(int volte, const std::function<void()>& lavoro) {
+  std::vector<double> tempi;
+  for (int i = 0; i < volte; ++i) {
+    QElapsedTimer t;
+    t.start();
+    lavoro();
+    tempi.push_back(t.nsecsElapsed() / 1e6);
+  }
+  std::sort(tempi.begin(), tempi.end());
+  return tempi[tempi.size() / 2];
+}
+
+void Scrivi(const QString& percorso, const QByteArray& testo) {
+  QFile file(percorso);
+  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file.write(testo);
+}
+
+QStringList Formati() {
+  QStringList formati;
+  for (int i = 1; i <= kFormati; ++i) formati.append(QStringLiteral("F%1").arg(i));
+  return formati;
+}
+
+// A program folder with an album of n entries over ten formats.
+struct Banco {
+  QTemporaryDir cartella;
+  CatalogoFormati catalogo;
+  AlbumVelistra album;
+
+  explicit Banco(int n) {
+    ImpostaCartellaProgramma(cartella.path());
+    Scrivi(Programma().PercorsoProgramma + QStringLiteral("Formati.xml"), CatalogoDiFormati(kFormati));
+    catalogo.CaricaFormati();
+    album.CaricaVelistra(catalogo.XMLDOMFormati());
+    RiempiAlbum(album, n, Formati());
+    album.SalvaVelistra();
+  }
+};
+
+void Filtro(Banco& banco) {
+  const QString foglio = Programma().PercorsoProgramma + QStringLiteral("filtro.xsl");
+  Scrivi(foglio, FoglioFiltraFormato(QString()).toUtf8());
+  const double nostro = MedianaMs(7, [&] { banco.album.XMLFiltraFormato(QString()); });
+  const double esterno = MedianaMs(7, [&] {
+    QProcess xsltproc;
+    xsltproc.start(QStringLiteral("xsltproc"), {foglio, Programma().PercorsoVelistraXML});
+    xsltproc.waitForFinished(60000);
+    xsltproc.readAllStandardOutput();
+  });
+  std::printf("XMLFiltraFormato (all formats, 5000 entries): %.1f ms in process, %.1f ms xsltproc, "
+              "ratio %.2f (below 1 is faster)\n",
+              nostro, esterno, nostro / esterno);
+}
+
+void Importo(Banco& banco) {
+  std::int32_t importo = 0;
+  const double ms = MedianaMs(7, [&] { importo = banco.catalogo.CalcolaImportoVelistra(banco.album); });
+  std::printf("CalcolaImportoVelistra (5000 entries): %.1f ms, amount %s\n", ms,
+              qPrintable(banco.catalogo.getImportoCorrenteEuro()));
+  (void)importo;
+}
+
+// Every entry looked up once, by its format and in any format.
+std::pair<double, double> Ricerche(const AlbumVelistra& album) {
+  const auto voci = album.XMLFiltraFormato(QString());
+  QList<std::pair<QString, QString>> chiavi;
+  for (const NodoXML& f : voci->selezionaNodi(QStringLiteral("files/*")))
+    chiavi.append({f.selezionaNodo(QStringLiteral("formato")).testo(),
+                   f.selezionaNodo(QStringLiteral("nomecompleto")).testo()});
+  int trovati = 0;
+  NodoXML nodo;
+  const double conFormato = MedianaMs(1, [&] {
+    for (const auto& [formato, copia] : chiavi) trovati += album.TrovaFileVelistra(formato, copia, nodo);
+  });
+  const double senza = MedianaMs(1, [&] {
+    for (const auto& [formato, copia] : chiavi) trovati += album.TrovaFileVelistra(QString(), copia, nodo);
+  });
+  if (trovati != 2 * chiavi.size()) std::printf("lookups missed entries\n");
+  return {conFormato, senza};
+}
+
+}  // namespace
+
+int main() {
+  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+  std::pair<double, double> piccolo;
+  {
+    Banco banco(1000);
+    piccolo = Ricerche(banco.album);
+  }
+  Banco banco(5000);
+  Filtro(banco);
+  Importo(banco);
+  const auto grande = Ricerche(banco.album);
+  std::printf("TrovaFileVelistra for every entry, with format: 1000 entries %.1f ms, 5000 entries %.1f ms "
+              "(x%.1f)\n", piccolo.first, grande.first, grande.first / piccolo.first);
+  std::printf("TrovaFileVelistra for every entry, any format:  1000 entries %.1f ms, 5000 entries %.1f ms "
+              "(x%.1f)\n", piccolo.second, grande.second, grande.second / piccolo.second);
+  return 0;
+}

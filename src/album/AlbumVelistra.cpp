@@ -1,0 +1,179 @@
+#include "album/AlbumVelistra.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <limits>
+
+#include "album/FiltroFormato.h"
+#include "common/Percorsi.h"
+#include "common/Piattaforma.h"
+#include "common/ScritturaAtomica.h"
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+const QString kChiaveContatore = QStringLiteral("ContatoreFoto");
+
+QString QueryFormato(const QString& formato) {
+  return QStringLiteral("/xml/formato[@id=") + LetteraleXPath(formato) + u']';
+}
+
+bool AlbumLeggibile(const DocumentoXML& documento) {
+  return documento.caricato() && documento.radice().nome() == QStringLiteral("xml");
+}
+
+// Keeps what a damaged album held, for the lab to recover by hand.
+void MettiDaParte(const QString& percorso) {
+  const QString daParte = percorso + QStringLiteral(".illeggibile");
+  QFile::remove(daParte);
+  QFile::rename(percorso, daParte);
+}
+
+NodoXML AggiungiElemento(DocumentoXML& documento, NodoXML genitore, const QString& nome,
+                         const QString& testo) {
+  NodoXML elemento = genitore.aggiungiFiglio(documento.creaElemento(nome));
+  elemento.impostaTesto(testo);
+  return elemento;
+}
+
+}  // namespace
+
+QString ChiaveThumb(std::int32_t contatore) {
+  return QStringLiteral("imgVE_") + QStringLiteral("%1").arg(contatore, 6, 10, QLatin1Char('0'));
+}
+
+std::optional<std::int32_t> QuantitaFile(const NodoXML& file) {
+  const NodoXML quantita = file.selezionaNodo(QStringLiteral("quantita"));
+  if (!quantita) return std::nullopt;
+  bool ok = false;
+  const int valore = quantita.testo().trimmed().toInt(&ok);
+  return ok ? std::optional<std::int32_t>(valore) : std::nullopt;
+}
+
+AlbumVelistra::AlbumVelistra() : XMLDOMVelistra(CreaDocumentoXML()) {}
+
+bool AlbumVelistra::CaricaVelistra(const DocumentoXML& formati) {
+  const QString percorso = Programma().PercorsoVelistraXML;
+  RimuoviAvanziScritturaAtomica(percorso);
+  XMLDOMVelistra = CreaDocumentoXML(percorso);
+  if (!AlbumLeggibile(*XMLDOMVelistra)) {
+    if (QFileInfo(percorso).size() > 0) MettiDaParte(percorso);
+    XMLDOMVelistra = CreaDocumentoXML();
+  }
+  return AllineaVelistraAiFormati(formati);
+}
+
+bool AlbumVelistra::SalvaVelistra() const {
+  return XMLDOMVelistra->salva(Programma().PercorsoVelistraXML);
+}
+
+std::unique_ptr<DocumentoXML> AlbumVelistra::XMLFiltraFormato(const QString& Formato) const {
+  return FiltraFormato(*XMLDOMVelistra, Formato);
+}
+
+bool AlbumVelistra::TrovaFileVelistra(const QString& formato, const QString& nomecompleto,
+                                      NodoXML& nodo) const {
+  // Format by format in document order: the first match is the one a query over
+  // the whole album gives, and the search stops at the format that holds it.
+  const QString voce = QStringLiteral("files/file[nomecompleto=") + LetteraleXPath(nomecompleto) + u']';
+  const QString formati = formato.isEmpty() ? QStringLiteral("/xml/formato") : QueryFormato(formato);
+  for (const NodoXML& elemento : XMLDOMVelistra->selezionaNodi(formati)) {
+    nodo = elemento.selezionaNodo(voce);
+    if (nodo) return true;
+  }
+  nodo = NodoXML();
+  return false;
+}
+
+bool AlbumVelistra::AggiungiFileVelistra(const QString& formato, const QString& nomecompleto,
+                                         const QString& titolo,
+                                         const QString& ridimensionamento) {
+  NodoXML contenitore = XMLDOMVelistra->selezionaNodo(QueryFormato(formato) + QStringLiteral("/files"));
+  if (!contenitore) return false;
+  DocumentoXML& doc = *XMLDOMVelistra;
+  NodoXML file = contenitore.aggiungiFiglio(doc.creaElemento(QStringLiteral("file")));
+  AggiungiElemento(doc, file, QStringLiteral("nomecompleto"), nomecompleto);
+  AggiungiElemento(doc, file, QStringLiteral("titolo"), titolo);
+  AggiungiElemento(doc, file, QStringLiteral("quantita"), QStringLiteral("1"));
+  AggiungiElemento(doc, file, QStringLiteral("formato"), formato);
+  AggiungiElemento(doc, file, QStringLiteral("ridimensionamento"), ridimensionamento);
+  return true;
+}
+
+bool AlbumVelistra::AllineaVelistraAiFormati(const DocumentoXML& formati) {
+  DocumentoXML& doc = *XMLDOMVelistra;
+  if (!doc.haFigli()) {
+    doc.aggiungiDichiarazione();
+    doc.aggiungiFiglio(doc.creaElemento(QStringLiteral("xml")));
+  }
+  NodoXML radice = doc.selezionaNodo(QStringLiteral("/xml"));
+  if (!radice) return false;
+  for (const NodoXML& voce : formati.selezionaNodi(QStringLiteral("/xml/*"))) {
+    const QString id = voce.attributo(QStringLiteral("id"));
+    if (id.isEmpty()) continue;  // nothing could ever refer to it
+    NodoXML formato = doc.selezionaNodo(QueryFormato(id));
+    if (!formato) {
+      formato = radice.aggiungiFiglio(doc.creaElemento(QStringLiteral("formato")));
+      formato.impostaAttributo(QStringLiteral("id"), id);
+    }
+    // A format that lost its container could take no photo.
+    if (!formato.selezionaNodo(QStringLiteral("files")))
+      formato.aggiungiFiglio(doc.creaElemento(QStringLiteral("files")));
+  }
+  return SalvaVelistra();
+}
+
+void AlbumVelistra::EliminaCartellaERicreaXML(const DocumentoXML& formati) {
+  contatoreFoto_ = 0;
+  // The new, empty album replaces the old file atomically, so no moment is
+  // left without an album file.
+  XMLDOMVelistra = CreaDocumentoXML();
+  AllineaVelistraAiFormati(formati);
+  QDir lavoro(Programma().CartellaLavoro);
+  for (const QString& nome : lavoro.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    lavoro.remove(nome);
+  SalvaContatoreFoto();
+}
+
+void AlbumVelistra::LeggiContatoreFoto() {
+  const QString testo = cINIProfiles().GetPrivateProfileString(
+      kSezioneOpzioni, kChiaveContatore, QStringLiteral("0"), Programma().PercorsoIni);
+  bool ok = false;
+  const int valore = testo.trimmed().toInt(&ok);
+  contatoreFoto_ = ok && valore >= 0 ? valore : 0;
+}
+
+bool AlbumVelistra::SalvaContatoreFoto(const cINIProfiles* impostazioni) const {
+  const cINIProfiles proprie;
+  const cINIProfiles& ini = impostazioni ? *impostazioni : proprie;
+  return ini.WritePrivateProfileString(kSezioneOpzioni, kChiaveContatore,
+                                       QString::number(contatoreFoto_),
+                                       Programma().PercorsoIni) != 0;
+}
+
+QString AlbumVelistra::NuovaChiaveThumb() {
+  if (contatoreFoto_ == std::numeric_limits<std::int32_t>::max()) {
+    MsgBox(QStringLiteral("Il contatore delle fotografie ha raggiunto il valore massimo.\n"
+                          "Creare un nuovo Velistra per poter aggiungere altre fotografie."),
+           IconaMessaggio::Esclamazione);
+    return {};
+  }
+  return ChiaveThumb(++contatoreFoto_);
+}
+
+QString AlbumVelistra::CopiaInCartellaLavoro(const QString& foto) {
+  const QString estensione = EstensioneFile(QFileInfo(foto).fileName());
+  QDir().mkpath(Programma().CartellaLavoro);
+  // A counter that fell behind (settings lost, a stop before they were written)
+  // must not overwrite the copy of another entry.
+  QString copia;
+  do {
+    const QString chiave = NuovaChiaveThumb();
+    if (chiave.isEmpty()) return {};
+    copia = Programma().CartellaLavoro + chiave + u'.' + estensione;
+  } while (FileEsiste(copia));
+  return QFile::copy(foto, copia) ? copia : QString();
+}

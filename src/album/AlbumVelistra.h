@@ -1,0 +1,68 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "common/DocumentoXML.h"
+
+class cINIProfiles;
+
+// "imgVE_" followed by the counter with at least six digits.
+QString ChiaveThumb(std::int32_t contatore);
+
+// The number of prints of an album entry; none when its text is not a whole number.
+std::optional<std::int32_t> QuantitaFile(const NodoXML& file);
+
+// The customer's order in progress: the album document "Velistra.xml", the
+// copies of its photos in the work folder and the counter that names them.
+// Every path comes from Programma().
+class AlbumVelistra {
+ public:
+  AlbumVelistra();
+
+  DocumentoXML& Documento() { return *XMLDOMVelistra; }
+  const DocumentoXML& Documento() const { return *XMLDOMVelistra; }
+
+  // Loads the album file and aligns it with the catalogue, which saves it.
+  // Temporary files that an interrupted save left beside it are removed first; a
+  // file that cannot be read as an album is set aside as "Velistra.xml.illeggibile"
+  // and the album starts empty. False only when the save failed.
+  bool CaricaVelistra(const DocumentoXML& formati);
+  // Saves the whole document atomically; false (old file intact) on failure.
+  bool SalvaVelistra() const;
+
+  // Copies of the entries of one format (all formats when empty) under a root
+  // "files", sorted by title; the album is not changed.
+  std::unique_ptr<DocumentoXML> XMLFiltraFormato(const QString& Formato) const;
+  // The entry with that copy path in the format (any format when empty).
+  bool TrovaFileVelistra(const QString& formato, const QString& nomecompleto,
+                         NodoXML& nodo) const;
+  // Appends an entry with one print; false when the album has no such format.
+  // The caller saves once after its loop.
+  bool AggiungiFileVelistra(const QString& formato, const QString& nomecompleto,
+                            const QString& titolo, const QString& ridimensionamento);
+  // Adds the catalogue's missing formats at the end, then saves.
+  bool AllineaVelistraAiFormati(const DocumentoXML& formati);
+  // A new album: empty and aligned, with the work folder emptied and the counter at 0.
+  void EliminaCartellaERicreaXML(const DocumentoXML& formati);
+
+  std::int32_t ContatoreFoto() const { return contatoreFoto_; }
+  void ImpostaContatoreFoto(std::int32_t valore) { contatoreFoto_ = valore; }
+  // Reads the counter from the settings; a value that is not a whole number of
+  // at least 0 reads as 0.
+  void LeggiContatoreFoto();
+  // Writes the counter through the given settings object, or a fresh one.
+  bool SalvaContatoreFoto(const cINIProfiles* impostazioni = nullptr) const;
+
+  // The next thumbnail key. At the counter's limit nothing changes: the user is
+  // told and the key is empty, so the caller stops.
+  QString NuovaChiaveThumb();
+  // Copies a photo into the work folder under the next free key and its
+  // extension; the copy's path, or empty when no copy was made.
+  QString CopiaInCartellaLavoro(const QString& foto);
+
+ private:
+  std::unique_ptr<DocumentoXML> XMLDOMVelistra;
+  std::int32_t contatoreFoto_ = 0;
+};

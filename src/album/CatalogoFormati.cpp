@@ -1,0 +1,110 @@
+#include "album/CatalogoFormati.h"
+
+#include <QHash>
+#include <QLocale>
+#include <limits>
+
+#include "album/AlbumVelistra.h"
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+NodoXML TrovaFormato(const DocumentoXML& formati, const QString& Id) {
+  return formati.selezionaNodo(QStringLiteral("/xml/formato[@id=") + LetteraleXPath(Id) + u']');
+}
+
+bool DentroInt32(std::int64_t valore) {
+  return valore >= std::numeric_limits<std::int32_t>::min() &&
+         valore <= std::numeric_limits<std::int32_t>::max();
+}
+
+}  // namespace
+
+QString getDescrizioneFormato(const DocumentoXML& pXMLDOMFormati, const QString& Id) {
+  return TrovaFormato(pXMLDOMFormati, Id).attributo(QStringLiteral("descrizione"));
+}
+
+std::int32_t getPrezzoFormato(const DocumentoXML& pXMLDOMFormati, const QString& Id) {
+  bool ok = false;
+  const int prezzo = TrovaFormato(pXMLDOMFormati, Id).testo().trimmed().toInt(&ok);
+  return ok ? prezzo : 0;
+}
+
+QString ImportoInEuro(std::int32_t centesimi) {
+  return QStringLiteral("€ ") + QLocale().toString(centesimi / 100.0, 'f', 2);
+}
+
+CatalogoFormati::CatalogoFormati() : documento_(CreaDocumentoXML()) {}
+
+void CatalogoFormati::CaricaFormati() {
+  documento_ = CreaDocumentoXML(Programma().PercorsoProgramma + QStringLiteral("Formati.xml"));
+}
+
+void CatalogoFormati::SostituisciFormati(std::unique_ptr<DocumentoXML> formati) {
+  documento_ = formati ? std::move(formati) : CreaDocumentoXML();
+}
+
+QStringList CatalogoFormati::IdFormati(std::int16_t Amatoriale) const {
+  QStringList id;
+  const QString query = QStringLiteral("/xml/*[@amatoriale=%1]").arg(Amatoriale);
+  for (const NodoXML& formato : documento_->selezionaNodi(query)) {
+    const QString valore = formato.attributo(QStringLiteral("id"));
+    if (!valore.isEmpty()) id.append(valore);
+  }
+  return id;
+}
+
+void CatalogoFormati::LeggiFormatoDefault() {
+  formatoDefault_ = cINIProfiles().GetPrivateProfileString(
+      kSezioneOpzioni, QStringLiteral("FormatoDefault"), QStringLiteral("15x10"),
+      Programma().PercorsoIni);
+}
+
+QString CatalogoFormati::getDescrizioneFormato(const QString& Id) const {
+  return ::getDescrizioneFormato(*documento_, Id);
+}
+
+std::int32_t CatalogoFormati::getPrezzoFormato(const QString& Id) const {
+  return ::getPrezzoFormato(*documento_, Id);
+}
+
+std::int32_t CatalogoFormati::CalcolaImportoVelistra(const AlbumVelistra& album,
+                                                     const DocumentoXML& pXMLDOMFormati) {
+  const auto voci = album.XMLFiltraFormato(QString());
+  importoCorrente_ = 0;
+  // Albums hold thousands of entries in a handful of formats.
+  QHash<QString, std::int32_t> prezzi;
+  for (const NodoXML& voce : voci->selezionaNodi(QStringLiteral("files/*"))) {
+    const NodoXML formato = voce.selezionaNodo(QStringLiteral("formato"));
+    const auto quantita = QuantitaFile(voce);
+    if (!formato || !quantita) continue;
+    const QString id = formato.testo();
+    auto prezzo = prezzi.constFind(id);
+    if (prezzo == prezzi.constEnd()) prezzo = prezzi.insert(id, ::getPrezzoFormato(pXMLDOMFormati, id));
+    SommaImporto(std::int64_t{*prezzo} * *quantita);
+  }
+  return importoCorrente_;
+}
+
+std::int32_t CatalogoFormati::CalcolaImportoVelistra(const AlbumVelistra& album) {
+  return CalcolaImportoVelistra(album, *documento_);
+}
+
+bool CatalogoFormati::IncrementaImportoVelistra(std::int32_t ImportoFotografia,
+                                                std::int32_t Quantita) {
+  return SommaImporto(std::int64_t{ImportoFotografia} * Quantita);
+}
+
+bool CatalogoFormati::DecrementaImportoVelistra(std::int32_t ImportoFotografia,
+                                                std::int32_t Quantita) {
+  return SommaImporto(-(std::int64_t{ImportoFotografia} * Quantita));
+}
+
+bool CatalogoFormati::SommaImporto(std::int64_t variazione) {
+  // Both factors fit in 32 bits, so the product cannot overflow 64.
+  if (!DentroInt32(variazione) || !DentroInt32(importoCorrente_ + variazione)) return false;
+  importoCorrente_ = static_cast<std::int32_t>(importoCorrente_ + variazione);
+  return true;
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+// One resize mode: the key is stored in the album and the order file, the
+// label is what the user sees.
+struct ModoRidimensionamento {
+  std::int16_t codice;
+  QString chiave;
+  QString etichetta;
+};
+
+// The three modes in code order; entry 0 is the default of new entries.
+const QList<ModoRidimensionamento>& TabellaRidimensionamento();
+
+// The label of a key; empty when the key is unknown.
+QString DescrizioneRidimensionamento(const QString& chiave);
+// The key of a code; empty when the code is unknown.
+QString ChiaveRidimensionamento(std::int16_t codice);

@@ -1,0 +1,17 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class AlbumVelistra;
+
+// A catalogue file text: each format as "id|descrizione|amatoriale|prezzo".
+QByteArray TestoCatalogo(const QStringList& formati);
+// Amateur 13x9 (19 cents) and 15x10 (25 cents), professional 15x10P (29 cents).
+QByteArray CatalogoTreFormati();
+// n amateur formats "F1".."Fn" at 10, 20, ... cents.
+QByteArray CatalogoDiFormati(int n);
+
+// Adds n entries spread over the formats in turn, with accented titles in no
+// particular order and some repeated titles.
+void RiempiAlbum(AlbumVelistra& album, int n, const QStringList& formati);

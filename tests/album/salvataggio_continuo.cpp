@@ -1,0 +1,32 @@
+// Test-only child of the crash-safety test: loads the album of the program
+// folder given as its argument, says "pronto", then adds and removes one entry,
+// saving after each change (the two albums in turn), until it is killed.
+#include <cstdio>
+
+#include "album/AlbumVelistra.h"
+#include "album/CatalogoFormati.h"
+#include "startup/ValoriProgramma.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) return 1;
+  ImpostaCartellaProgramma(QString::fromLocal8Bit(argv[1]));
+  const QString formato = QString::fromLocal8Bit(argv[2]);
+  CatalogoFormati catalogo;
+  catalogo.CaricaFormati();
+  AlbumVelistra album;
+  if (!album.CaricaVelistra(catalogo.XMLDOMFormati())) return 2;
+  std::puts("pronto");
+  std::fflush(stdout);
+  const QString copia = Programma().CartellaLavoro + QStringLiteral("imgVE_999999.jpg");
+  NodoXML voce;
+  // Toggle from whichever of the two albums the last run left.
+  for (bool aggiungi = !album.TrovaFileVelistra(formato, copia, voce);; aggiungi = !aggiungi) {
+    if (aggiungi) {
+      album.AggiungiFileVelistra(formato, copia, QStringLiteral("aggiunta.jpg"), QStringLiteral("FILLIN"));
+    } else {
+      album.TrovaFileVelistra(formato, copia, voce);
+      voce.genitore().rimuoviFiglio(voce);
+    }
+    if (!album.SalvaVelistra()) return 3;
+  }
+}

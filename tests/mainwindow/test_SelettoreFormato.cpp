@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+
+#include "album/CatalogoFormati.h"
+#include "album/SelettoriFormato.h"
+#include "mainwindow/SelettoreFormato.h"
+#include "support/CartellaProgrammaProva.h"
+
+namespace {
+
+QStringList Voci(const QComboBox* lista) {
+  QStringList voci;
+  for (int i = 0; i < lista->count(); ++i) voci.append(lista->itemText(i));
+  return voci;
+}
+
+class Selettore : public ::testing::Test {
+ protected:
+  CartellaProgrammaProva cartella{false};
+  CatalogoFormati catalogo;
+  SelettoriFormato selettori{catalogo};
+  QWidget finestra;
+  SelettoreFormato* copia;
+  SelettoreFormato* foto;
+  SelettoreFormato* operazioni;
+
+  Selettore() {
+    cartella.Scrivi(QStringLiteral("Formati.xml"),
+                    "<xml><formato id=\"13x9\" descrizione=\"Stampa 9 x 13\" amatoriale=\"1\">19</formato>"
+                    "<formato id=\"15x10\" descrizione=\"Stampa 10 x 15\" amatoriale=\"1\">25</formato>"
+                    "<formato id=\"15x10P\" descrizione=\"Professionale 10 x 15\" amatoriale=\"0\">29</formato></xml>");
+    copia = new SelettoreFormato(selettori.Copia(), &finestra);
+    foto = new SelettoreFormato(selettori.Foto(), &finestra);
+    operazioni = new SelettoreFormato(selettori.Operazioni(), &finestra);
+    selettori.CaricaFormatiFotografici(false);
+    finestra.show();
+  }
+};
+
+TEST_F(Selettore, ControlsCarryTheirNamesTooltipsAndTheDefaultChoice) {
+  EXPECT_EQ(finestra.findChild<QCheckBox*>("chkFormatiCopia"), copia->casella());
+  EXPECT_EQ(finestra.findChild<QComboBox*>("cmbFormatiFoto"), foto->lista());
+  EXPECT_EQ(finestra.findChild<QLabel*>("lblFormatiOperazioni"), operazioni->etichetta());
+  EXPECT_EQ(copia->lista()->toolTip(), QStringLiteral("Formato fotografico per copia"));
+  EXPECT_EQ(foto->lista()->toolTip(), QStringLiteral("Formato fotografico per filtro"));
+  EXPECT_EQ(operazioni->lista()->accessibleName(), QStringLiteral("Formato fotografico per copia e sposta"));
+  EXPECT_FALSE(copia->lista()->isEditable());
+  for (SelettoreFormato* s : {copia, foto, operazioni}) {
+    EXPECT_TRUE(s->casella()->isChecked());
+    EXPECT_EQ(s->casella()->toolTip(),
+              QStringLiteral("Deseleziona per mostrare solamente i formati digitali professionali (3:2)"));
+    EXPECT_EQ(Voci(s->lista()), (QStringList{"13x9", "15x10"}));
+    EXPECT_EQ(s->lista()->currentText(), QStringLiteral("15x10"));
+  }
+  EXPECT_EQ(copia->etichetta()->text(), QStringLiteral("Copia fotografie nel formato: Stampa 10 x 15"));
+}
+
+TEST_F(Selettore, UncheckingAFilterRefillsOnlyItsListAndTurnsItsTooltip) {
+  copia->casella()->click();
+  EXPECT_FALSE(selettori.Copia().amatoriale());
+  EXPECT_EQ(Voci(copia->lista()), QStringList{"15x10P"});
+  EXPECT_EQ(copia->lista()->currentText(), QStringLiteral("15x10P"));
+  EXPECT_EQ(copia->casella()->toolTip(),
+            QStringLiteral("Seleziona per mostrare solamente i formati digitali amatoriali (4:3)"));
+  EXPECT_EQ(copia->casella()->accessibleName(), copia->casella()->toolTip());
+  EXPECT_EQ(copia->etichetta()->text(), QStringLiteral("Copia fotografie nel formato: Professionale 10 x 15"));
+  EXPECT_EQ(Voci(foto->lista()), (QStringList{"13x9", "15x10"}));
+}
+
+TEST_F(Selettore, AChoiceInTheListReachesTheLogicTheLabelAndTheFormatView) {
+  int ricariche = 0;
+  QObject::connect(&selettori, &SelettoriFormato::ricaricaVistaFormato, [&ricariche] { ++ricariche; });
+  foto->lista()->setCurrentIndex(0);
+  EXPECT_EQ(selettori.Foto().formato(), QStringLiteral("13x9"));
+  EXPECT_EQ(foto->etichetta()->text(), QStringLiteral("Filtra fotografie con formato: Stampa 9 x 13"));
+  EXPECT_EQ(ricariche, 1);
+  operazioni->lista()->setCurrentIndex(0);
+  EXPECT_EQ(ricariche, 1);
+}
+
+TEST_F(Selettore, ReloadingKeepingChoicesShowsWhatTheLogicKept) {
+  operazioni->lista()->setCurrentIndex(0);
+  foto->casella()->click();
+  selettori.CaricaFormatiFotografici(true);
+  EXPECT_EQ(operazioni->lista()->currentText(), QStringLiteral("13x9"));
+  EXPECT_FALSE(foto->casella()->isChecked());
+  EXPECT_EQ(Voci(foto->lista()), QStringList{"15x10P"});
+  EXPECT_EQ(copia->lista()->currentText(), QStringLiteral("15x10"));
+}
+
+TEST_F(Selettore, TheLabelGoesWithTheSelector) {
+  QPointer<QLabel> etichetta = copia->etichetta();
+  delete copia;
+  EXPECT_TRUE(etichetta.isNull());
+}
+
+}  // namespace
