@@ -33,6 +33,21 @@ int Avanza(void* sessione, curl_off_t, curl_off_t, curl_off_t totale, curl_off_t
   return 0;
 }
 
+// The server said no to a command: the connection itself is still good.
+bool RifiutoDelServer(CURLcode esito) {
+  switch (esito) {
+    case CURLE_REMOTE_FILE_NOT_FOUND:
+    case CURLE_REMOTE_ACCESS_DENIED:
+    case CURLE_QUOTE_ERROR:
+    case CURLE_UPLOAD_FAILED:
+    case CURLE_FTP_COULDNT_RETR_FILE:
+    case CURLE_LOGIN_DENIED:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Path segments are percent-encoded so that any plain name travels as it is.
 QString PercorsoUrl(const QString& percorso) {
   QStringList segmenti = percorso.split(u'/');
@@ -127,10 +142,14 @@ bool SessioneFTP::Esegui(const QString& percorso, const std::function<void(void*
   curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
   curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, Avanza);
   curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &avanzamento_);
+  // After a failure the kept connection may be one the server cut.
+  if (rotta_) curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
   prepara(curl);
   codiceRisposta_ = 0;
   testoRisposta_.clear();
-  return curl_easy_perform(curl) == CURLE_OK;
+  const CURLcode esito = curl_easy_perform(curl);
+  rotta_ = esito != CURLE_OK && !RifiutoDelServer(esito);
+  return esito == CURLE_OK;
 }
 
 void SessioneFTP::ApriSessioneFTP(const Impostazioni& impostazioni) {

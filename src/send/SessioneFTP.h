@@ -55,12 +55,14 @@ class SessioneFTP {
 
  private:
   bool Esegui(const QString& percorso, const std::function<void(void*)>& prepara);
+  // A missing remote file counts as absent, not as a failure of the session.
   std::optional<qint64> DimensioneRemota(const QString& nome);
   QString Indirizzo(const QString& percorso) const;
   static int Osserva(void*, int tipo, char* dati, size_t quanti, void* io);
 
   void* curl_ = nullptr;
   bool attiva_ = false;
+  bool rotta_ = false;  // the last command failed
   Impostazioni impostazioni_;
   QString cartellaCorrente_;  // relative to the login folder, ending in "/" or empty
   std::optional<QHash<QString, qint64>> elenco_;

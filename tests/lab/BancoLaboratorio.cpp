@@ -1,0 +1,253 @@
+#include "BancoLaboratorio.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QUrl>
+
+#include "common/RichiestaWeb.h"
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+constexpr int kAttesaAvvioMs = 60000;
+constexpr int kAttesaArrestoMs = 15000;
+constexpr int kTimeoutControlloMs = 10000;
+
+RichiestaWeb::Esito Posta(const QString& ca, const QString& indirizzo, const QByteArray& corpo) {
+  RichiestaWeb richiesta;
+  richiesta.ImpostaTimeout(kTimeoutControlloMs);
+  richiesta.ImpostaCertificatoCA(ca);
+  return richiesta.InviaModulo(indirizzo, corpo);
+}
+
+}  // namespace
+
+QByteArray BancoLaboratorio::Modulo(const Campi& campi) {
+  QByteArray corpo;
+  for (const auto& [nome, valore] : campi) {
+    if (!corpo.isEmpty()) corpo += '&';
+    corpo += QUrl::toPercentEncoding(nome) + '=' + QUrl::toPercentEncoding(valore);
+  }
+  return corpo;
+}
+
+BancoLaboratorio::BancoLaboratorio(const QString& cartellaStato) {
+  if (cartellaStato.isEmpty()) {
+    temporanea_ = std::make_unique<QTemporaryDir>();
+    cartellaStato_ = temporanea_->path();
+  } else {
+    cartellaStato_ = cartellaStato;
+  }
+  // Errors go to a file: an unread pipe could fill up and stall the stand-in.
+  processo_.setStandardErrorFile(cartellaStato_ + QStringLiteral("/errori.log"), QIODevice::Append);
+  processo_.setProgram(QStringLiteral(VELISTRA_LAB_PYTHON));
+  // -B: no bytecode caches in the source tree.
+  processo_.setArguments({QStringLiteral("-B"), QStringLiteral(VELISTRA_LAB_SCRIPT), QStringLiteral("--stato"),
+                          cartellaStato_, QStringLiteral("--fino-a-stdin")});
+  processo_.start();
+  QByteArray riga;
+  const QDeadlineTimer scadenza(kAttesaAvvioMs);
+  if (processo_.waitForStarted(kAttesaArrestoMs)) {
+    while (!processo_.canReadLine() && processo_.state() == QProcess::Running && !scadenza.hasExpired())
+      processo_.waitForReadyRead(500);
+    if (processo_.canReadLine()) riga = processo_.readLine().trimmed();
+  }
+  if (!riga.startsWith("PRONTO ")) {
+    Ferma();
+    QFile errori(cartellaStato_ + QStringLiteral("/errori.log"));
+    errore_ = errori.open(QIODevice::ReadOnly) ? QString::fromUtf8(errori.readAll())
+                                               : QStringLiteral("the stand-in did not start");
+    return;
+  }
+  descrizione_ = QJsonDocument::fromJson(riga.mid(7)).object();
+  avviato_ = !descrizione_.isEmpty();
+}
+
+BancoLaboratorio::~BancoLaboratorio() { Ferma(); }
+
+void BancoLaboratorio::Ferma() {
+  avviato_ = false;
+  if (processo_.state() == QProcess::NotRunning) return;
+  processo_.closeWriteChannel();
+  if (!processo_.waitForFinished(kAttesaArrestoMs)) {
+    processo_.kill();
+    processo_.waitForFinished(kAttesaArrestoMs);
+  }
+}
+
+QString BancoLaboratorio::base() const { return descrizione_.value(QStringLiteral("Base")).toString(); }
+QString BancoLaboratorio::prezzi() const { return descrizione_.value(QStringLiteral("Prezzi")).toString(); }
+QString BancoLaboratorio::serverFTP() const {
+  return descrizione_.value(QStringLiteral("Server")).toString();
+}
+QString BancoLaboratorio::proxy() const {
+  return QStringLiteral("127.0.0.1:%1").arg(descrizione_.value(QStringLiteral("porta_proxy")).toInt());
+}
+int BancoLaboratorio::portaFTP() const { return descrizione_.value(QStringLiteral("porta_ftp")).toInt(); }
+QString BancoLaboratorio::certificatoCA() const {
+  return descrizione_.value(QStringLiteral("CertificatoCA")).toString();
+}
+QString BancoLaboratorio::cartellaFTP() const {
+  return descrizione_.value(QStringLiteral("radice_ftp")).toString();
+}
+QString BancoLaboratorio::codice(const QString& operazione) const {
+  return descrizione_.value(QStringLiteral("codici")).toObject().value(operazione).toString();
+}
+
+BancoLaboratorio::Utente BancoLaboratorio::utente(const QString& nome) const {
+  for (const QJsonValue& valore : descrizione_.value(QStringLiteral("utenti")).toArray()) {
+    const QJsonObject u = valore.toObject();
+    if (u.value(QStringLiteral("nome")).toString() != nome) continue;
+    return {nome, u.value(QStringLiteral("password")).toString(),
+            u.value(QStringLiteral("password_ftp")).toString(),
+            u.value(QStringLiteral("convenzionato")).toBool(),
+            u.value(QStringLiteral("solo_prezzi")).toBool()};
+  }
+  return {};
+}
+
+void BancoLaboratorio::ImpostaProgramma() const {
+  ValoriProgramma& v = Programma();
+  v.DatiFTPServer = serverFTP();
+  v.DatiFTPBase = base();
+  v.DatiFTPPrezzi = prezzi();
+  v.CertificatoCA = certificatoCA();
+  v.VerificaCertificato = true;
+}
+
+bool BancoLaboratorio::ScriviIniFTP(const QString& percorsoIni) const {
+  cINIProfiles ini;
+  return ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Server"), serverFTP(), percorsoIni) &&
+         ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Base"), base(), percorsoIni) &&
+         ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Prezzi"), prezzi(), percorsoIni) &&
+         ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("CertificatoCA"), certificatoCA(),
+                                       percorsoIni);
+}
+
+std::optional<QJsonValue> BancoLaboratorio::Controlla(const QString& azione,
+                                                      const Campi& campi) {
+  if (!avviato_) return std::nullopt;
+  Campi modulo{{QStringLiteral("azione"), azione}};
+  modulo += campi;
+  const RichiestaWeb::Esito esito = Posta(
+      certificatoCA(), descrizione_.value(QStringLiteral("controllo")).toString(), Modulo(modulo));
+  QJsonParseError analisi;
+  const QJsonDocument risposta = QJsonDocument::fromJson(esito.corpo, &analisi);
+  if (!esito.inviata || analisi.error != QJsonParseError::NoError) return std::nullopt;
+  if (risposta.isObject() && risposta.object().contains(QStringLiteral("errore"))) return std::nullopt;
+  return risposta.isArray() ? QJsonValue(risposta.array()) : QJsonValue(risposta.object());
+}
+
+bool BancoLaboratorio::GuastoWeb(const QString& tipo, const QString& operazione, int volte,
+                                 double secondi, const QString& testo) {
+  return Controlla(QStringLiteral("guasto_web"),
+                   {{QStringLiteral("tipo"), tipo},
+                    {QStringLiteral("operazione"), operazione},
+                    {QStringLiteral("volte"), volte > 0 ? QString::number(volte) : QString()},
+                    {QStringLiteral("secondi"), QString::number(secondi)},
+                    {QStringLiteral("testo"), testo}})
+      .has_value();
+}
+
+bool BancoLaboratorio::TaglioFTP(qint64 byte, const QString& nome, int volte, const QString& modo) {
+  return Controlla(QStringLiteral("taglio_ftp"), {{QStringLiteral("byte"), QString::number(byte)},
+                                                  {QStringLiteral("nome"), nome},
+                                                  {QStringLiteral("volte"), QString::number(volte)},
+                                                  {QStringLiteral("modo"), modo}})
+      .has_value();
+}
+
+bool BancoLaboratorio::CartellaImposta(const QString& testo) {
+  return Controlla(QStringLiteral("cartella"), {{QStringLiteral("testo"), testo}}).has_value();
+}
+
+bool BancoLaboratorio::AzzeraGuasti() { return Controlla(QStringLiteral("azzera_guasti")).has_value(); }
+
+bool BancoLaboratorio::Paga(const QString& transazioneId) {
+  return Controlla(QStringLiteral("paga"), {{QStringLiteral("transazione_id"), transazioneId}}).has_value();
+}
+
+bool BancoLaboratorio::PagaDaPagina(const QString& indirizzo) {
+  const RichiestaWeb::Esito esito = Posta(certificatoCA(), indirizzo, {});
+  return esito.inviata && esito.corpo.contains("Pagamento eseguito");
+}
+
+bool BancoLaboratorio::CambiaAlbum(const QString& transazioneId, bool aggiornaMD5,
+                                   const std::optional<QByteArray>& contenuto) {
+  Campi campi{
+      {QStringLiteral("transazione_id"), transazioneId},
+      {QStringLiteral("aggiorna_md5"), aggiornaMD5 ? QStringLiteral("1") : QStringLiteral("0")}};
+  if (contenuto) campi.append({QStringLiteral("contenuto"), QString::fromUtf8(*contenuto)});
+  return Controlla(QStringLiteral("album"), campi).has_value();
+}
+
+QList<BancoLaboratorio::Transazione> BancoLaboratorio::Transazioni() {
+  QList<Transazione> elenco;
+  const std::optional<QJsonValue> risposta = Controlla(QStringLiteral("transazioni"));
+  if (!risposta) return elenco;
+  for (const QJsonValue& valore : risposta->toArray()) {
+    const QJsonObject t = valore.toObject();
+    elenco.append({QString::number(t.value(QStringLiteral("id")).toInt()),
+                   t.value(QStringLiteral("utente")).toString(),
+                   t.value(QStringLiteral("cartella")).toString(),
+                   t.value(QStringLiteral("prezzo")).toString(),
+                   t.value(QStringLiteral("md5")).toString(),
+                   t.value(QStringLiteral("pagato")).toInt() != 0,
+                   t.value(QStringLiteral("trasferito")).toInt() != 0,
+                   t.value(QStringLiteral("cancellata")).toInt() != 0});
+  }
+  return elenco;
+}
+
+QJsonArray BancoLaboratorio::Richieste() {
+  const std::optional<QJsonValue> risposta = Controlla(QStringLiteral("richieste"));
+  return risposta ? risposta->toArray() : QJsonArray();
+}
+
+namespace {
+
+// The complete lines of a JSON-lines log; a last line still being written is skipped.
+QList<QJsonObject> VociRegistro(const QString& percorso) {
+  QList<QJsonObject> voci;
+  QFile registro(percorso);
+  if (!registro.open(QIODevice::ReadOnly)) return voci;
+  for (const QByteArray& riga : registro.readAll().split('\n')) {
+    const QJsonObject voce = QJsonDocument::fromJson(riga).object();
+    if (!voce.isEmpty()) voci.append(voce);
+  }
+  return voci;
+}
+
+}  // namespace
+
+QList<BancoLaboratorio::VoceFTP> BancoLaboratorio::RegistroFTP() const {
+  QList<VoceFTP> voci;
+  for (const QJsonObject& v : VociRegistro(descrizione_.value(QStringLiteral("registro_ftp")).toString())) {
+    const bool comando = v.value(QStringLiteral("evento")).toString() == QStringLiteral("comando");
+    voci.append({v.value(QStringLiteral("evento")).toString(), v.value(QStringLiteral("utente")).toString(),
+                 v.value(QStringLiteral("comando")).toString(),
+                 v.value(comando ? QStringLiteral("argomento") : QStringLiteral("percorso")).toString(),
+                 v.value(QStringLiteral("codice")).toInt(), v.value(QStringLiteral("completo")).toBool(),
+                 static_cast<qint64>(v.value(QStringLiteral("byte")).toDouble())});
+  }
+  return voci;
+}
+
+QStringList BancoLaboratorio::TunnelProxy() const {
+  QStringList destinazioni;
+  for (const QJsonObject& v : VociRegistro(descrizione_.value(QStringLiteral("registro_proxy")).toString()))
+    destinazioni.append(v.value(QStringLiteral("destinazione")).toString());
+  return destinazioni;
+}
+
+int BancoLaboratorio::Caricamenti(const QString& percorsoRemoto) const {
+  int quanti = 0;
+  for (const VoceFTP& voce : RegistroFTP())
+    if (voce.evento == QStringLiteral("comando") && voce.comando == QStringLiteral("STOR") &&
+        voce.percorso == percorsoRemoto)
+      ++quanti;
+  return quanti;
+}

@@ -1,0 +1,126 @@
+"""The lab's FTP server (pyftpdlib): one home folder per user under the FTP
+root, passive and active mode, uploads that a fault switch cuts short, and a
+log of every command and transfer so tests can prove what was uploaded."""
+import json
+import logging
+import os
+import threading
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.servers import FTPServer
+
+logging.getLogger("pyftpdlib").setLevel(logging.WARNING)
+
+PERMESSI = "elradfmwMT"
+
+
+class RegistroFTP:
+    """One JSON object per line, appended as events happen."""
+
+    def __init__(self, percorso, radice):
+        self._file = open(percorso, "a", encoding="utf-8")
+        self._radice = os.path.realpath(radice)
+        self._lock = threading.Lock()
+
+    def relativo(self, percorso):
+        """A path of the FTP root as "user/folder/file"; other texts unchanged."""
+        if isinstance(percorso, str) and os.path.isabs(percorso):
+            reale = os.path.realpath(percorso)
+            if reale == self._radice or reale.startswith(self._radice + os.sep):
+                return os.path.relpath(reale, self._radice)
+        return percorso
+
+    def scrivi(self, **voce):
+        with self._lock:
+            if not self._file.closed:
+                self._file.write(json.dumps(voce, ensure_ascii=False) + "\n")
+                self._file.flush()
+
+    def chiudi(self):
+        with self._lock:
+            self._file.close()
+
+
+class CanaleDatiTagliabile(DTPHandler):
+    """Data channel that obeys the upload-cut switch."""
+
+    ac_in_buffer_size = 262144
+
+    def enable_receiving(self, type, cmd):
+        super().enable_receiving(type, cmd)
+        nome = os.path.basename(self.file_obj.name)
+        self._taglio = self.cmd_channel.guasti.taglio_per(nome)
+
+    def handle_read(self):
+        super().handle_read()
+        taglio = getattr(self, "_taglio", None)
+        if taglio is None or self._closed or self.tot_bytes_received < taglio.byte:
+            return
+        # Keep exactly the first bytes, as a line cut at that point would.
+        self.file_obj.flush()
+        self.file_obj.truncate(taglio.byte)
+        self.tot_bytes_received = taglio.byte
+        self._resp = ("426 Connection cut by the lab; transfer aborted.", logging.info)
+        cmd_channel = self.cmd_channel
+        self.close()
+        if taglio.modo == "connessione":
+            cmd_channel.close()
+
+    # DTPHandler aliases the read event to its own handle_read at class level.
+    handle_read_event = handle_read
+
+
+class GestoreFTP(FTPHandler):
+    dtp_handler = CanaleDatiTagliabile
+    banner = "Laboratorio Velistra di prova."
+    guasti = None    # set by ServerFTP
+    registro = None  # set by ServerFTP
+
+    def log_cmd(self, cmd, arg, respcode, respstr):
+        if cmd in ("USER", "PASS"):
+            arg = "***" if cmd == "PASS" else arg
+        self.registro.scrivi(evento="comando", utente=self.username, comando=cmd,
+                             argomento=self.registro.relativo(arg), codice=respcode)
+
+    def log_transfer(self, cmd, filename, receive, completed, elapsed, bytes):
+        self.registro.scrivi(evento="trasferimento", utente=self.username, comando=cmd,
+                             percorso=self.registro.relativo(filename),
+                             completo=bool(completed), byte=bytes)
+
+
+class ServerFTP:
+    """The FTP server on 127.0.0.1 at a free port, served by its own thread."""
+
+    def __init__(self, radice, utenti, guasti, percorso_registro):
+        self.radice = radice
+        autorizzazioni = DummyAuthorizer()
+        for u in utenti:
+            if u["solo_prezzi"]:
+                continue
+            casa = os.path.join(radice, u["nome"])
+            os.makedirs(casa, exist_ok=True)
+            autorizzazioni.add_user(u["nome"], u["password_ftp"], casa, perm=PERMESSI)
+        self.registro = RegistroFTP(percorso_registro, radice)
+        gestore = type("GestoreFTPLaboratorio", (GestoreFTP,), {
+            "authorizer": autorizzazioni, "guasti": guasti, "registro": self.registro})
+        self._server = FTPServer(("127.0.0.1", 0), gestore)
+        self.porta = self._server.socket.getsockname()[1]
+        self._ferma = threading.Event()
+        self._filo = threading.Thread(target=self._servi, name="ftp", daemon=True)
+
+    def avvia(self):
+        self._filo.start()
+
+    def _servi(self):
+        try:
+            while not self._ferma.is_set():
+                self._server.ioloop.loop(timeout=0.1, blocking=False)
+        finally:
+            self._server.close_all()
+
+    def ferma(self):
+        self._ferma.set()
+        if self._filo.is_alive():
+            self._filo.join(timeout=10)
+        self.registro.chiudi()
