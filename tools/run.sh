@@ -1,15 +1,34 @@
 #!/usr/bin/env bash
-# Builds the program and starts it from its program folder (build/programma).
+# Builds the program and starts it from its program folder (build/programma),
+# with the local lab stand-in beside it so the send can be tried end to end.
 # Without a display it runs on a virtual one (Xvfb) and saves a screenshot.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELISTRA_BUILD:-$root/build}
 "$root/tools/setup.sh"
 "$root/tools/build.sh"
-program="${VELISTRA_BUILD:-$root/build}/programma/velistra"
-if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  exec "$program"
+program="$build/programma/velistra"
+
+# The stand-in points build/programma/VelistraFTP.ini at itself (unless that
+# file names another server) and ends when this script does.
+rm -f "$build/laboratorio/laboratorio.json"
+coproc LAB { exec /usr/bin/python3 "$root/tools/lab/laboratorio.py" \
+  --cartella-programma "$build/programma" --stato "$build/laboratorio" --fino-a-stdin; }
+for _ in $(seq 1 100); do
+  [ -f "$build/laboratorio/laboratorio.json" ] && break
+  sleep 0.2
+done
+if [ -f "$build/laboratorio/laboratorio.json" ]; then
+  echo "Lab stand-in ready (state in $build/laboratorio); demo users in tools/lab/README.md."
+else
+  echo "The lab stand-in did not start: the program runs without it." >&2
 fi
-shot="${VELISTRA_BUILD:-$root/build}/velistra-screenshot.png"
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  "$program"
+  exit 0
+fi
+shot="$build/velistra-screenshot.png"
 echo "No display: starting Velistra on a virtual display (Xvfb 1280x1024)."
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$1" & pid=$!
