@@ -1,0 +1,39 @@
+#include "windows/TestoVersione.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+
+#include "common/TestoLingua.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+QString DataGenerale(const QDateTime& momento) {
+  const QLocale locale;
+  // The long time format of some locales ends with the time zone, which the
+  // general date does not show.
+  QString formatoOra = locale.timeFormat(QLocale::LongFormat);
+  formatoOra.remove(QLatin1Char('t'));
+  return locale.toString(momento.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+         locale.toString(momento.time(), formatoOra.trimmed());
+}
+
+}  // namespace
+
+QString TestoVersione(const QString& versione, const QDateTime& ultimaModifica,
+                      const QString& formatoData) {
+  if (!ultimaModifica.isValid()) return versione;
+  const QString data = formatoData.isEmpty() ? DataGenerale(ultimaModifica)
+                                             : QLocale().toString(ultimaModifica, formatoData);
+  return versione + QStringLiteral(" (") + data + QLatin1Char(')');
+}
+
+QString TestoVersioneProgramma() {
+  const QString fileProgramma =
+      Programma().PercorsoProgramma + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  const QFileInfo informazioni(fileProgramma);
+  const QDateTime modifica = informazioni.exists() ? informazioni.lastModified() : QDateTime();
+  return TestoVersione(QStringLiteral(VELISTRA_VERSIONE), modifica,
+                       TestoLingua(QStringLiteral("0000")));
+}

@@ -1,0 +1,54 @@
+#include "windows/frmMessaggioAvviso.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+
+frmMessaggioAvviso::frmMessaggioAvviso(QWidget* genitore)
+    : QDialog(genitore),
+      chkMostraMessaggio_(new QCheckBox(QStringLiteral("Non mostrare più questo mesasggio all'avvio"), this)) {
+  setObjectName(QStringLiteral("frmMessaggioAvviso"));
+  setWindowTitle(QStringLiteral("ATTENZIONE!"));
+
+  auto* primo = new QLabel(QStringLiteral("Tutte le fotografie verranno corrette manualmente dal "
+                                          "fotografo per migliorare la resa di stampa."),
+                           this);
+  primo->setObjectName(QStringLiteral("lblTesto1"));
+  auto* secondo = new QLabel(QStringLiteral("Le fotografie non verranno compresse per non "
+                                            "compromettere la qualità di stampa."),
+                             this);
+  secondo->setObjectName(QStringLiteral("lblTesto2"));
+  for (QLabel* testo : {primo, secondo}) testo->setWordWrap(true);
+
+  chkMostraMessaggio_->setObjectName(QStringLiteral("chkMostraMessaggio"));
+  chkMostraMessaggio_->setAccessibleName(chkMostraMessaggio_->text());
+  chkMostraMessaggio_->setChecked(false);
+  auto* cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+  cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
+  cmdChiudi->setAccessibleName(QStringLiteral("Chiudi"));
+  cmdChiudi->setDefault(true);
+  connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::close);
+
+  auto* fondo = new QHBoxLayout;
+  fondo->addWidget(chkMostraMessaggio_);
+  fondo->addStretch();
+  fondo->addWidget(cmdChiudi);
+  auto* colonna = new QVBoxLayout(this);
+  colonna->addWidget(primo);
+  colonna->addWidget(secondo);
+  colonna->addLayout(fondo);
+}
+
+void frmMessaggioAvviso::done(int esito) {
+  cINIProfiles().WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("NonMostrareMessaggio"),
+                                           chkMostraMessaggio_->isChecked() ? QStringLiteral("1")
+                                                                            : QStringLiteral("0"),
+                                           Programma().PercorsoIni);
+  QDialog::done(esito);
+}

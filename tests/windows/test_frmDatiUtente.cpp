@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "settings/cINIProfiles.h"
+#include "support/CartellaProgrammaProva.h"
+#include "support/PiattaformaFinta.h"
+#include "windows/frmDatiUtente.h"
+
+namespace {
+
+const QString kIni = QStringLiteral("Velistra.ini");
+
+struct Finestra {
+  Finestra() { finestra.show(); }
+  QLineEdit* Campo(const char* nome) { return finestra.findChild<QLineEdit*>(QString::fromLatin1(nome)); }
+  void Compila(const QString& cognome, const QString& nome, const QString& citta, const QString& via) {
+    Campo("txtCognome")->setText(cognome);
+    Campo("txtNome")->setText(nome);
+    Campo("txtCitta")->setText(citta);
+    Campo("txtVia")->setText(via);
+  }
+  void Salva() { finestra.findChild<QPushButton*>(QStringLiteral("cmdSalva"))->click(); }
+
+  CartellaProgrammaProva programma;
+  PiattaformaFinta finta;
+  frmDatiUtente finestra;
+};
+
+TEST(frmDatiUtente, ASurnameOfSpacesIsRefusedAndTheFieldEmptied) {
+  Finestra f;
+  const QByteArray prima = f.programma.Leggi(kIni);
+  f.Compila(QStringLiteral("   "), QStringLiteral(" Mario "), QStringLiteral("Roma"), QStringLiteral("Via Po 1"));
+  f.Salva();
+  ASSERT_EQ(f.finta.messaggi().size(), 1);
+  EXPECT_EQ(f.finta.messaggi()[0].testo, QStringLiteral("Inserire il cognome"));
+  EXPECT_EQ(f.finta.messaggi()[0].icona, IconaMessaggio::Esclamazione);
+  EXPECT_EQ(f.Campo("txtCognome")->text(), QString());
+  EXPECT_EQ(f.Campo("txtNome")->text(), QStringLiteral("Mario"));
+  EXPECT_EQ(f.finestra.focusWidget(), f.Campo("txtCognome"));
+  EXPECT_EQ(f.programma.Leggi(kIni), prima);
+}
+
+TEST(frmDatiUtente, FieldsAreCheckedInOrderAndARefusalWritesNothing) {
+  struct Caso {
+    QStringList campi;
+    QString messaggio;
+    const char* campoVuoto;
+  };
+  const QList<Caso> casi = {
+      {{"", "", "", ""}, QStringLiteral("Inserire il cognome"), "txtCognome"},
+      {{"Rossi", "", "", ""}, QStringLiteral("Inserire il nome"), "txtNome"},
+      {{"Rossi", "Mario", "", "Via Po"}, QStringLiteral("Inserire la città"), "txtCitta"},
+      {{"Rossi", "Mario", "Roma", " "}, QStringLiteral("Inserire la via"), "txtVia"},
+  };
+  for (const Caso& caso : casi) {
+    Finestra f;
+    const QByteArray prima = f.programma.Leggi(kIni);
+    f.Compila(caso.campi[0], caso.campi[1], caso.campi[2], caso.campi[3]);
+    f.Salva();
+    EXPECT_EQ(f.finta.testi(), QStringList{caso.messaggio});
+    EXPECT_EQ(f.finestra.focusWidget(), f.Campo(caso.campoVuoto)) << caso.campoVuoto;
+    // Not even the fields already filled are written.
+    EXPECT_EQ(f.programma.Leggi(kIni), prima) << caso.campoVuoto;
+  }
+}
+
+TEST(frmDatiUtente, SavingWritesTheTrimmedDataAndTheFlagAndTheWindowStaysOpen) {
+  Finestra f;
+  f.Compila(QStringLiteral("  Rossi"), QStringLiteral("Mario  "), QStringLiteral("Città di Castello"),
+            QStringLiteral("Via Po 1"));
+  f.Salva();
+  EXPECT_TRUE(f.finta.messaggi().isEmpty());
+  EXPECT_TRUE(f.finestra.isVisible());
+  EXPECT_EQ(f.Campo("txtCognome")->text(), QStringLiteral("Rossi"));
+  const QString ini = f.programma.file(kIni);
+  const cINIProfiles impostazioni;
+  auto leggi = [&](const char* sezione, const char* chiave) {
+    return impostazioni.GetPrivateProfileString(QString::fromLatin1(sezione), QString::fromLatin1(chiave), QStringLiteral("?"), ini);
+  };
+  EXPECT_EQ(leggi("DatiUtente", "Cognome"), QStringLiteral("Rossi"));
+  EXPECT_EQ(leggi("DatiUtente", "Nome"), QStringLiteral("Mario"));
+  EXPECT_EQ(leggi("DatiUtente", "Citta"), QStringLiteral("Città di Castello"));
+  EXPECT_EQ(leggi("DatiUtente", "Via"), QStringLiteral("Via Po 1"));
+  EXPECT_EQ(leggi("Opzioni", "DatiUtenteOk"), QStringLiteral("1"));
+  // The settings file stays Windows-1252.
+  EXPECT_TRUE(f.programma.Leggi(kIni).contains("Citt\xe0 di Castello"));
+
+  f.Campo("txtVia")->setText(QStringLiteral("Corso Italia 2"));
+  f.Salva();
+  EXPECT_EQ(leggi("DatiUtente", "Via"), QStringLiteral("Corso Italia 2"));
+  EXPECT_EQ(leggi("Opzioni", "DatiUtenteOk"), QStringLiteral("1"));
+
+  // A new window shows what was saved; closing it writes nothing.
+  frmDatiUtente seconda;
+  seconda.show();
+  auto* cognome = seconda.findChild<QLineEdit*>(QStringLiteral("txtCognome"));
+  EXPECT_EQ(cognome->text(), QStringLiteral("Rossi"));
+  const QByteArray salvato = f.programma.Leggi(kIni);
+  cognome->setText(QStringLiteral("Bianchi"));
+  seconda.findChild<QPushButton*>(QStringLiteral("cmdChiudi"))->click();
+  EXPECT_FALSE(seconda.isVisible());
+  EXPECT_EQ(f.programma.Leggi(kIni), salvato);
+}
+
+TEST(frmDatiUtente, TextsLimitsAndTabOrder) {
+  Finestra f;
+  EXPECT_EQ(f.finestra.windowTitle(), QStringLiteral("Dati utente"));
+  const QList<const char*> ordine = {"txtCognome", "txtNome", "txtCitta", "txtVia", "cmdSalva", "cmdChiudi"};
+  QWidget* attuale = f.Campo("txtCognome");
+  for (qsizetype i = 1; i < ordine.size(); ++i) {
+    attuale = attuale->nextInFocusChain();
+    EXPECT_EQ(attuale->objectName(), QString::fromLatin1(ordine[i]));
+  }
+  const QStringList etichette = {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Città"),
+                                 QStringLiteral("Via")};
+  for (qsizetype i = 0; i < etichette.size(); ++i) {
+    QLineEdit* campo = f.Campo(ordine[i]);
+    EXPECT_EQ(campo->maxLength(), 50);
+    EXPECT_EQ(campo->accessibleName(), etichette[i]);
+  }
+  EXPECT_EQ(f.finestra.findChild<QPushButton*>(QStringLiteral("cmdSalva"))->text(), QStringLiteral("Salva"));
+}
+
+}  // namespace

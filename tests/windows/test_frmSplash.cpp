@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+
+#include "support/CartellaProgrammaProva.h"
+#include "support/PiattaformaFinta.h"
+#include "windows/TestoVersione.h"
+#include "windows/frmSplash.h"
+
+namespace {
+
+const QDateTime kModifica(QDate(2026, 3, 4), QTime(10, 20, 30));
+
+// The program file in the test's program folder, with a known last change.
+void PosaProgramma(const CartellaProgrammaProva& programma) {
+  const QString file = programma.file(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+  programma.Scrivi(QFileInfo(file).fileName(), "programma");
+  QFile programmaFile(file);
+  ASSERT_TRUE(programmaFile.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(programmaFile.setFileTime(kModifica, QFileDevice::FileModificationTime));
+}
+
+QString Versione(const frmSplash& splash) {
+  return splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
+}
+
+void Clicca(QWidget* controllo) {
+  const QPointF punto(2, 2);
+  QMouseEvent premi(QEvent::MouseButtonPress, punto, controllo->mapToGlobal(punto), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent rilascia(QEvent::MouseButtonRelease, punto, controllo->mapToGlobal(punto), Qt::LeftButton,
+                       Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(controllo, &premi);
+  QCoreApplication::sendEvent(controllo, &rilascia);
+}
+
+TEST(frmSplash, TheVersionLineUsesTheLanguageFormatOrTheGeneralDate) {
+  CartellaProgrammaProva programma;
+  PosaProgramma(programma);
+  {
+    frmSplash splash;
+    const QString generale = Versione(splash);
+    EXPECT_TRUE(generale.startsWith(QStringLiteral("1.0.19 (") + QLocale().toString(kModifica.date(), QLocale::ShortFormat) + u' '))
+        << generale.toStdString();
+    EXPECT_TRUE(generale.endsWith(QStringLiteral("10:20:30)"))) << generale.toStdString();
+  }
+  QDir(programma.percorso()).mkdir(QStringLiteral("Lang"));
+  programma.Scrivi(QStringLiteral("Lang/Lang_Ita.ini"), "[lang]\r\n0000=yyyy-MM-dd HH:mm\r\n");
+  frmSplash splash;
+  EXPECT_EQ(Versione(splash), QStringLiteral("1.0.19 (2026-03-04 10:20)"));
+}
+
+TEST(frmSplash, AMissingProgramFileLeavesTheVersionAlone) {
+  CartellaProgrammaProva programma;
+  frmSplash splash;
+  EXPECT_EQ(Versione(splash), QStringLiteral("1.0.19"));
+  EXPECT_EQ(TestoVersione(QStringLiteral("1.0.19"), QDateTime(), QString()), QStringLiteral("1.0.19"));
+}
+
+TEST(frmSplash, TextsCloseMarkEscapeAndTheLogosMail) {
+  CartellaProgrammaProva programma;
+  PiattaformaFinta finta;
+  {
+    frmSplash splash;
+    EXPECT_TRUE(splash.windowTitle().isEmpty());
+    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblProductName"))->text(), QStringLiteral("Velistra"));
+    auto* chiudi = splash.findChild<QLabel*>(QStringLiteral("lblChiudi"));
+    EXPECT_EQ(chiudi->text(), QStringLiteral("x"));
+    EXPECT_EQ(chiudi->toolTip(), QStringLiteral("Chiudi"));
+    auto* logo = splash.findChild<QLabel*>(QStringLiteral("imgLogo"));
+    EXPECT_FALSE(logo->pixmap().isNull());
+    splash.show();
+    Clicca(logo);
+    EXPECT_EQ(finta.documentiAperti(), QStringList{QStringLiteral("mailto:info@velistra.example")});
+    EXPECT_TRUE(splash.isVisible());
+    Clicca(chiudi);
+    EXPECT_FALSE(splash.isVisible());
+  }
+  frmSplash splash;
+  splash.show();
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(&splash, &esc);
+  EXPECT_FALSE(splash.isVisible());
+}
+
+}  // namespace
