@@ -101,7 +101,8 @@ void BloccaControlli(QWidget* finestra, const QColor& sfondo, bool bloccato,
   for (QComboBox* lista : finestra->findChildren<QComboBox*>()) {
     if (esclusi.contains(lista)) continue;
     ImpostaSfondo(lista, sfondo);
-    if (!lista->findChild<FiltroBlocco*>()) lista->installEventFilter(new FiltroBlocco(lista));
+    if (!lista->property("velistraBloccato").isValid())
+      lista->installEventFilter(new FiltroBlocco(lista));
     lista->setProperty("velistraBloccato", bloccato);
     if (lista->lineEdit()) lista->lineEdit()->setReadOnly(bloccato);
   }
