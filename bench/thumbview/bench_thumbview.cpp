@@ -1,0 +1,236 @@
+// Thumbnail speed of the view against vipsthumbnail, and a folder of many photos.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QPainter>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "FotoProva.h"
+#include "startup/ValoriProgramma.h"
+#include "thumbview/ctrFotoView.h"
+
+namespace {
+
+// Photo-like detail: ImageMagick's fractal plasma, made once per size; each
+// photo is a variation of it (mirrored, channels swapped, brighter or darker),
+// so every file is different but all decode alike.
+QImage BaseFrattale(QSize misura) {
+  static QHash<QString, QImage> basi;
+  const QString chiave = QStringLiteral("%1x%2").arg(misura.width()).arg(misura.height());
+  if (!basi.contains(chiave)) {
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath(QStringLiteral("base.jpg"));
+    QProcess::execute(QStringLiteral("/usr/bin/convert"),
+                      {QStringLiteral("-size"), chiave, QStringLiteral("-seed"),
+                       QStringLiteral("7"), QStringLiteral("plasma:fractal"),
+                       QStringLiteral("-quality"), QStringLiteral("100"), percorso});
+    basi.insert(chiave, QImage(percorso).convertToFormat(QImage::Format_RGB32));
+  }
+  return basi.value(chiave);
+}
+
+QImage FotoSimile(QSize misura, int seme) {
+  QImage immagine = BaseFrattale(misura).mirrored(seme & 1, seme & 2);
+  if (immagine.isNull()) {
+    immagine = QImage(misura, QImage::Format_RGB32);
+    immagine.fill(QColor::fromHsv(seme * 37 % 360, 200, 200));
+  }
+  const int luce = (seme * 7) % 21 - 10;
+  const int giro = (seme / 4) % 3;
+  for (int y = 0; y < immagine.height(); ++y) {
+    auto* riga = reinterpret_cast<QRgb*>(immagine.scanLine(y));
+    for (int x = 0; x < immagine.width(); ++x) {
+      const int c[3] = {qRed(riga[x]), qGreen(riga[x]), qBlue(riga[x])};
+      riga[x] =
+          qRgb(std::clamp(c[giro] + luce, 0, 255), std::clamp(c[(giro + 1) % 3] + luce, 0, 255),
+               std::clamp(c[(giro + 2) % 3] + luce, 0, 255));
+    }
+  }
+  return immagine;
+}
+
+QStringList CreaFoto(const QString& cartella, int n, QSize misura, bool conMiniatura) {
+  QStringList percorsi;
+  for (int i = 0; i < n; ++i) {
+    const QImage foto = FotoSimile(misura, i);
+    QByteArray jpeg = Codifica(foto, "jpeg", 90);
+    if (conMiniatura) {
+      const QImage piccola = foto.scaled(160, 160 * misura.height() / misura.width(),
+                                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      jpeg = ConExif(jpeg, 1, Codifica(piccola, "jpeg", 80));
+    }
+    const QString percorso =
+        cartella + QStringLiteral("/foto%1.jpg").arg(i, 5, 10, QLatin1Char('0'));
+    ScriviFoto(percorso, jpeg);
+    percorsi << percorso;
+  }
+  return percorsi;
+}
+
+long PiccoMemoriaMB() {
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  return uso.ru_maxrss / 1024;
+}
+
+long MemoriaAttualeMB() {
+  QFile stato(QStringLiteral("/proc/self/statm"));
+  if (!stato.open(QIODevice::ReadOnly)) return -1;
+  const QList<QByteArray> campi = stato.readAll().split(' ');
+  return campi.value(1).toLong() * sysconf(_SC_PAGESIZE) / (1024 * 1024);
+}
+
+// Adds every photo as the folder view does, then scrolls page by page until
+// every copy is made; seconds.
+double AttraversaConVista(const QStringList& percorsi, ctrFotoView& vista,
+                          double* primaPagina = nullptr, long* piccoPrimaPagina = nullptr) {
+  QElapsedTimer orologio;
+  orologio.start();
+  vista.CancellaThumbs();
+  for (const QString& percorso : percorsi) vista.AggiungiThumbs(percorso, true);
+  vista.DisegnaThumbTutto();
+  QCoreApplication::processEvents();
+  if (primaPagina) *primaPagina = orologio.nsecsElapsed() / 1e9;
+  if (piccoPrimaPagina) *piccoPrimaPagina = PiccoMemoriaMB();
+  auto* barra = vista.findChild<QScrollBar*>(QStringLiteral("vsbSlide"));
+  const int righePagina =
+      (vista.UltimaThumbVisibile() - vista.PrimaThumbVisibile() + 1) / vista.NumeroColonne();
+  for (int valore = righePagina; valore <= barra->maximum() + righePagina; valore += righePagina) {
+    barra->setValue(std::min(valore, barra->maximum()));
+    QCoreApplication::processEvents();
+    if (valore >= barra->maximum()) break;
+  }
+  for (const DatiThumb& thumb : vista.Thumbs())
+    if (thumb.Miniatura.isNull()) std::printf("  copia mancante: %s\n", qPrintable(thumb.NomeFile));
+  return orologio.nsecsElapsed() / 1e9;
+}
+
+double Vips(const QStringList& percorsi, const QString& uscita) {
+  QDir().mkpath(uscita);
+  QProcess vips;
+  QElapsedTimer orologio;
+  orologio.start();
+  vips.start(QStringLiteral("vipsthumbnail"),
+             QStringList{QStringLiteral("-s"), QStringLiteral("90"), QStringLiteral("-o"),
+                         uscita + QStringLiteral("/%s.jpg")} +
+                 percorsi);
+  if (!vips.waitForFinished(-1) || vips.exitCode() != 0) {
+    std::printf("vipsthumbnail non riuscito: %s\n", vips.readAllStandardError().constData());
+    return -1;
+  }
+  return orologio.nsecsElapsed() / 1e9;
+}
+
+int Velocita(int n, double megapixel) {
+  QTemporaryDir cartella;
+  const int larghezza = static_cast<int>(std::sqrt(megapixel * 1e6 * 4 / 3));
+  const QSize misura(larghezza, larghezza * 3 / 4);
+  QDir().mkpath(cartella.filePath(QStringLiteral("semplici")));
+  QDir().mkpath(cartella.filePath(QStringLiteral("miniature")));
+  std::printf("%d foto %dx%d JPEG qualità 90...\n", n, misura.width(), misura.height());
+  const QStringList semplici =
+      CreaFoto(cartella.filePath(QStringLiteral("semplici")), n, misura, false);
+  const QStringList conMiniatura =
+      CreaFoto(cartella.filePath(QStringLiteral("miniature")), n, misura, true);
+
+  ctrFotoView vista;
+  vista.resize(800, 600);
+  vista.show();
+  const double vipsSemplici = Vips(semplici, cartella.filePath(QStringLiteral("vips1")));
+  const double nostreSemplici = AttraversaConVista(semplici, vista);
+  const double vipsMiniature = Vips(conMiniatura, cartella.filePath(QStringLiteral("vips2")));
+  const double nostreMiniature = AttraversaConVista(conMiniatura, vista);
+  std::printf("senza miniatura incorporata: vista %.2f s, vipsthumbnail %.2f s, rapporto %.3f\n",
+              nostreSemplici, vipsSemplici, nostreSemplici / vipsSemplici);
+  std::printf("con miniatura incorporata:   vista %.3f s, vipsthumbnail %.2f s, rapporto %.4f\n",
+              nostreMiniature, vipsMiniature, nostreMiniature / vipsMiniature);
+  return 0;
+}
+
+// One photo, three ways: embedded thumbnail, reduced decode, full decode and scaling.
+int Singola(double megapixel) {
+  QTemporaryDir cartella;
+  const int larghezza = static_cast<int>(std::sqrt(megapixel * 1e6 * 4 / 3));
+  const QSize misura(larghezza, larghezza * 3 / 4);
+  const QString semplice = CreaFoto(cartella.path(), 1, misura, false).first();
+  const QString conMiniatura = cartella.filePath(QStringLiteral("miniatura.jpg"));
+  ScriviFoto(conMiniatura, ConExif(
+                               [&] {
+                                 QFile f(semplice);
+                                 f.open(QIODevice::ReadOnly);
+                                 return f.readAll();
+                               }(),
+                               1, Codifica(FotoSimile({160, 120}, 1), "jpeg", 80)));
+  std::printf("%dx%d, %lld byte\n", misura.width(), misura.height(), QFileInfo(semplice).size());
+  constexpr int kVolte = 10;
+  const auto misuraMs = [](auto&& lavoro) {
+    QElapsedTimer orologio;
+    orologio.start();
+    for (int i = 0; i < kVolte; ++i) lavoro();
+    return orologio.nsecsElapsed() / 1e6 / kVolte;
+  };
+  std::printf("miniatura incorporata %.2f ms\n",
+              misuraMs([&] { CodaDecodifica::CaricaMiniatura(conMiniatura); }));
+  std::printf("decodifica ridotta    %.1f ms\n",
+              misuraMs([&] { CodaDecodifica::CaricaMiniatura(semplice); }));
+  std::printf("decodifica intera     %.1f ms\n", misuraMs([&] {
+                const QImage intera(semplice);
+                const QImage copia = intera.scaled(90, 68, Qt::IgnoreAspectRatio,
+                                                   Qt::SmoothTransformation);
+                Q_UNUSED(copia);
+              }));
+  return 0;
+}
+
+int Scala(int n) {
+  QTemporaryDir cartella;
+  constexpr int kDistinte = 100;
+  std::printf("%d foto 1600x1200 (%d distinte, le altre collegamenti fisici)...\n", n, kDistinte);
+  const QStringList originali =
+      CreaFoto(cartella.path(), std::min(n, kDistinte), {1600, 1200}, false);
+  QStringList percorsi = originali;
+  for (int i = originali.size(); i < n; ++i) {
+    const QString percorso =
+        cartella.filePath(QStringLiteral("copia%1.jpg").arg(i, 5, 10, QLatin1Char('0')));
+    link(QFile::encodeName(originali[i % originali.size()]).constData(),
+         QFile::encodeName(percorso).constData());
+    percorsi << percorso;
+  }
+  ctrFotoView vista;
+  vista.resize(800, 600);
+  vista.show();
+  QCoreApplication::processEvents();
+  const long prima = MemoriaAttualeMB();
+  double primaPagina = 0;
+  long piccoPrimaPagina = 0;
+  const double tutto = AttraversaConVista(percorsi, vista, &primaPagina, &piccoPrimaPagina);
+  std::printf("prima pagina: %.3f s, memoria di picco fin lì %ld MB\n", primaPagina,
+              piccoPrimaPagina);
+  std::printf("scorse tutte: %.1f s; memoria %ld MB (prima dell'aggiunta %ld MB), picco %ld MB\n",
+              tutto, MemoriaAttualeMB(), prima, PiccoMemoriaMB());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QTemporaryDir programma;
+  ImpostaCartellaProgramma(programma.path());
+  const QString modo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("velocita");
+  if (modo == QStringLiteral("singola")) return Singola(argc > 2 ? std::atof(argv[2]) : 12);
+  if (modo == QStringLiteral("scala")) return Scala(argc > 2 ? std::atoi(argv[2]) : 10000);
+  return Velocita(argc > 2 ? std::atoi(argv[2]) : 200, argc > 3 ? std::atof(argv[3]) : 12);
+}

@@ -1,0 +1,104 @@
+#include "thumbview/DecodificaRidotta.h"
+
+#include <QFile>
+#include <QImageIOHandler>
+#include <QImageReader>
+#include <algorithm>
+#include <cmath>
+
+#include "thumbview/MiniaturaExif.h"
+
+namespace {
+
+using Trasformazioni = QImageIOHandler::Transformations;
+
+constexpr double kTolleranzaProporzioni = 0.01;
+// Below 50 Qt's JPEG decoder takes its fast DCT and plain upsampling: no loss
+// that a picture a few hundred pixels wide could show.
+constexpr int kQualitaLetturaRidotta = 49;
+
+bool Ruotata(Trasformazioni t) { return t.testFlag(QImageIOHandler::TransformationRotate90); }
+
+QImage Raddrizza(QImage immagine, Trasformazioni t) {
+  if (t.testFlag(QImageIOHandler::TransformationMirror)) immagine = immagine.mirrored(true, false);
+  if (t.testFlag(QImageIOHandler::TransformationFlip)) immagine = immagine.mirrored(false, true);
+  if (Ruotata(t)) immagine = immagine.transformed(QTransform().rotate(90));
+  return immagine;
+}
+
+// The embedded thumbnail serves when it covers the shown size and has the
+// photo's proportions (cameras often pad a 3:2 photo into a 4:3 thumbnail).
+bool MiniaturaAdatta(const QImage& miniatura, QSize salvata, QSize destinazione) {
+  if (miniatura.isNull()) return false;
+  const int latoLungo = std::max(miniatura.width(), miniatura.height());
+  if (latoLungo < std::max(destinazione.width(), destinazione.height())) return false;
+  const double attese = static_cast<double>(salvata.width()) / salvata.height();
+  const double trovate = static_cast<double>(miniatura.width()) / miniatura.height();
+  return std::abs(trovate - attese) <= attese * kTolleranzaProporzioni;
+}
+
+// The size libjpeg gives at the smallest power-of-two scale (down to 1/8) that
+// still covers the destination, so Qt does no scaling of its own after it.
+QSize ScalaDCT(QSize salvata, QSize destinazione) {
+  int divisore = 8;
+  while (divisore > 1) {
+    const int w = (salvata.width() + divisore - 1) / divisore;
+    const int h = (salvata.height() + divisore - 1) / divisore;
+    if (w >= destinazione.width() && h >= destinazione.height()) return {w, h};
+    divisore /= 2;
+  }
+  return salvata;
+}
+
+ImmagineRidotta Riuscita(QSize originale, const QImage& letta, QSize destinazione) {
+  ImmagineRidotta risultato;
+  risultato.stato = kStatoRiuscito;
+  risultato.originale = originale;
+  risultato.immagine = FixedSize(letta, destinazione.width(), destinazione.height());
+  return risultato;
+}
+
+}  // namespace
+
+ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione misura,
+                                  bool usaMiniaturaIncorporata) {
+  const qint64 inizio = dispositivo.pos();
+  QImageReader lettore(&dispositivo);
+  lettore.setAutoTransform(true);
+  const QSize salvata = lettore.size();
+  if (!lettore.canRead()) return {};
+  const bool jpeg = lettore.format() == "jpeg";
+  const Trasformazioni t = lettore.transformation();
+
+  if (salvata.isValid() && !salvata.isEmpty()) {
+    const QSize originale = Ruotata(t) ? salvata.transposed() : salvata;
+    const QSize destinazione = misura(originale);
+    if (jpeg && usaMiniaturaIncorporata) {
+      const qint64 posizione = dispositivo.pos();
+      dispositivo.seek(inizio);
+      const QImage miniatura = LeggiMiniaturaExif(dispositivo);
+      dispositivo.seek(posizione);
+      if (MiniaturaAdatta(miniatura, salvata, destinazione))
+        return Riuscita(originale, Raddrizza(miniatura, t), destinazione);
+    }
+    if (jpeg) {
+      const QSize destinazioneSalvata = Ruotata(t) ? destinazione.transposed() : destinazione;
+      lettore.setScaledSize(ScalaDCT(salvata, destinazioneSalvata));
+      lettore.setQuality(kQualitaLetturaRidotta);
+    }
+    QImage letta;
+    if (!lettore.read(&letta) || letta.isNull()) return {};
+    return Riuscita(originale, letta, destinazione);
+  }
+
+  QImage letta;
+  if (!lettore.read(&letta) || letta.isNull()) return {};
+  return Riuscita(letta.size(), letta, misura(letta.size()));
+}
+
+ImmagineRidotta DecodificaRidotta(const QString& percorso, MisuraDestinazione misura,
+                                  bool usaMiniaturaIncorporata) {
+  QFile file(percorso);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return DecodificaRidotta(file, misura, usaMiniaturaIncorporata);
+}

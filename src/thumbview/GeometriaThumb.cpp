@@ -1,0 +1,86 @@
+#include "thumbview/GeometriaThumb.h"
+
+#include <algorithm>
+
+#include "thumbview/Arrotondamento.h"
+
+int CalcolaAltezzaCella(bool mostraNumeroFoto, bool mostraFormatoFotografico) {
+  return 110 + (mostraNumeroFoto ? 10 : 0) + (mostraFormatoFotografico ? 10 : 0);
+}
+
+int CalcolaColonne(int larghezzaSuperficie, int larghezzaInternaCornice) {
+  int n = Arrotondato(static_cast<double>(larghezzaSuperficie) / kLarghezzaColonna);
+  if (n <= 0) return 1;
+  if (n > 1 && larghezzaInternaCornice < n * kLarghezzaColonna + 10) --n;
+  return n;
+}
+
+int MassimoScorrimento(int n, int colonne, int altezzaSuperficie, int altezzaCella) {
+  if (n <= colonne) return 0;
+  const int righe = n / colonne + (n % colonne != 0 ? 1 : 0);
+  const int visibili = altezzaSuperficie / (altezzaCella + 6);
+  const int massimo = righe - visibili;
+  return massimo < 1 ? 0 : massimo;
+}
+
+PaginaThumb CalcolaPagina(int valoreScorrimento, int colonne, int altezzaSuperficie,
+                          int altezzaCella, int totFile) {
+  const int righe = Arrotondato(static_cast<double>(altezzaSuperficie) / (altezzaCella + 6));
+  PaginaThumb pagina;
+  pagina.prima = valoreScorrimento * colonne;
+  pagina.ultima = std::min(pagina.prima + (righe + 1) * colonne - 1, totFile);
+  return pagina;
+}
+
+RettangoliCella CalcolaRettangoliCella(int posizione, int colonne, int altezzaCella) {
+  const int colonna = posizione % colonne;
+  const int riga = posizione / colonne;
+  RettangoliCella r;
+  r.sinistra = colonna * kLarghezzaColonna;
+  r.alto = Arrotondato(static_cast<double>(riga) * (altezzaCella + 2) + 2);
+  r.cella = QRect(r.sinistra, r.alto, kLarghezzaCella, altezzaCella);
+  r.riga1 = QRect(r.sinistra + 14, r.alto + 2, 84, 10);
+  r.riga2 = QRect(r.sinistra + 14, r.alto + altezzaCella - 22, 84, 10);
+  r.riga3 = QRect(r.sinistra, r.alto + altezzaCella - 12, 106, 10);
+  return r;
+}
+
+int SinistraImmagineInCella(int sinistraCella, int larghezzaImmagine) {
+  return Arrotondato(sinistraCella + (kLarghezzaCella - larghezzaImmagine) / 2.0);
+}
+
+QSize MisuraMiniatura(QSize originale) {
+  const double w = originale.width();
+  const double h = originale.height();
+  // A 1 x 30000 strip would round to 0 pixels wide: keep at least one.
+  if (w < h) return {std::max(1, Arrotondato(w * kLatoMiniatura / h)), kLatoMiniatura};
+  return {kLatoMiniatura, std::max(1, Arrotondato(h * kLatoMiniatura / w))};
+}
+
+QRect RettangoloAnteprima(QSize originale) {
+  const double w = originale.width();
+  const double h = originale.height();
+  int larghezza = kLatoAnteprima;
+  int altezza = kLatoAnteprima;
+  if (w < h) {
+    larghezza = std::max(1, Arrotondato(w * kAltezzaAnteprimaVerticale / h));
+    altezza = kAltezzaAnteprimaVerticale;
+  } else {
+    altezza = std::max(1, Arrotondato(h * kLatoAnteprima / w));
+  }
+  return {Arrotondato((kLatoAnteprima - larghezza) / 2.0),
+          Arrotondato((kLatoAnteprima - altezza) / 2.0), larghezza, altezza};
+}
+
+QList<QPair<int, int>> RaggruppaIntervalli(const QList<int>& indici) {
+  QList<QPair<int, int>> intervalli;
+  for (const int i : indici) {
+    if (!intervalli.isEmpty() && intervalli.last().second + 1 == i)
+      intervalli.last().second = i;
+    else
+      intervalli.append({i, i});
+  }
+  return intervalli;
+}
+
+QSize MisuraAnteprima(QSize originale) { return RettangoloAnteprima(originale).size(); }

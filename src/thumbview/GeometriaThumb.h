@@ -1,0 +1,53 @@
+#pragma once
+#include <QList>
+#include <QPair>
+#include <QRect>
+#include <QSize>
+
+// The grid's arithmetic, kept apart from the widget so it can be checked alone.
+
+constexpr int kLarghezzaColonna = 112;  // a cell is 110 wide, 2 of gap
+constexpr int kLarghezzaCella = 110;
+constexpr int kLatoMiniatura = 90;
+constexpr int kLatoAnteprima = 200;
+constexpr int kAltezzaAnteprimaVerticale = 150;
+
+// 110, plus 10 for each caption line shown.
+int CalcolaAltezzaCella(bool mostraNumeroFoto, bool mostraFormatoFotografico);
+
+// Columns for a drawing surface of that width inside a frame of that inner width; at least 1.
+int CalcolaColonne(int larghezzaSuperficie, int larghezzaInternaCornice);
+
+// Scroll-bar maximum (in rows) for n thumbnails.
+int MassimoScorrimento(int n, int colonne, int altezzaSuperficie, int altezzaCella);
+
+struct PaginaThumb {
+  int prima = 0;
+  int ultima = 0;  // may be one past the last record while the page has room
+};
+// The page starting at the scroll row, one row beyond the rows that fit whole.
+PaginaThumb CalcolaPagina(int valoreScorrimento, int colonne, int altezzaSuperficie,
+                          int altezzaCella, int totFile);
+
+// The rectangles of the cell at page position p.
+struct RettangoliCella {
+  QRect cella;
+  QRect riga1;
+  QRect riga2;
+  QRect riga3;
+  int sinistra = 0;
+  int alto = 0;
+};
+RettangoliCella CalcolaRettangoliCella(int posizione, int colonne, int altezzaCella);
+// Left edge of a picture of that width centred in a cell starting at cellLeft.
+int SinistraImmagineInCella(int sinistraCella, int larghezzaImmagine);
+
+// The upright size of a 90-pixel copy: the long side 90, never below 1 pixel.
+QSize MisuraMiniatura(QSize originale);
+// The preview's rectangle inside the 200 x 200 square: a portrait is 150 high.
+QRect RettangoloAnteprima(QSize originale);
+
+// Collapses an ascending list of indices into (first, last) runs, ascending.
+QList<QPair<int, int>> RaggruppaIntervalli(const QList<int>& indici);
+// The size of that preview rectangle, as a destination for the decoder.
+QSize MisuraAnteprima(QSize originale);

@@ -1,0 +1,110 @@
+#include "thumbview/LivelloImmagine.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QStringList>
+
+#include "common/ScritturaAtomica.h"
+
+namespace {
+constexpr double kPolliciPerMetro = 39.37007874015748;
+}
+
+int ApriImmagine(const QString& percorso, QImage& immagine) {
+  QImageReader lettore(percorso);
+  lettore.setAutoTransform(true);
+  QImage letta;
+  if (!lettore.read(&letta) || letta.isNull()) {
+    immagine = QImage();
+    return kStatoNonApribile;
+  }
+  immagine = std::move(letta);
+  return kStatoRiuscito;
+}
+
+QImage NuovaImmagine(int larghezza, int altezza) {
+  QImage immagine(larghezza, altezza, QImage::Format_RGB888);
+  immagine.fill(Qt::white);
+  return immagine;
+}
+
+void ImpostaRisoluzione(QImage& immagine, double dpiOrizzontale, double dpiVerticale) {
+  immagine.setDotsPerMeterX(qRound(dpiOrizzontale * kPolliciPerMetro));
+  immagine.setDotsPerMeterY(qRound(dpiVerticale * kPolliciPerMetro));
+}
+
+bool SalvaJPEG(const QImage& immagine, const QString& percorso, int qualita) {
+  QByteArray byte;
+  QBuffer buffer(&byte);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter scrittore(&buffer, "jpeg");
+  scrittore.setQuality(qualita);
+  if (!scrittore.write(immagine)) return false;
+  return ScriviFileAtomico(percorso, byte);
+}
+
+void ImpostaQualita(QPainter& superficie, QualitaResa linee, QualitaResa immagini) {
+  superficie.setRenderHint(QPainter::Antialiasing, linee == QualitaMassima);
+  // Stretched pictures are smoothed unless speed is asked for, as by default.
+  superficie.setRenderHint(QPainter::SmoothPixmapTransform, immagini != QualitaVelocita);
+}
+
+void PulisciSuperficie(QPainter& superficie, const QColor& colore) {
+  const QRect tutto(0, 0, superficie.device()->width(), superficie.device()->height());
+  superficie.fillRect(tutto, colore);
+}
+
+void ContornaRettangolo(QPainter& superficie, const QRect& rettangolo, const QColor& colore,
+                        qreal spessore) {
+  superficie.save();
+  superficie.setPen(QPen(colore, spessore));
+  superficie.setBrush(Qt::NoBrush);
+  superficie.drawRect(rettangolo);
+  superficie.restore();
+}
+
+void RiempiSfumato(QPainter& superficie, const QRect& rettangolo, const QColor& sinistra,
+                   const QColor& destra) {
+  QLinearGradient sfumatura(rettangolo.topLeft(), rettangolo.topRight());
+  sfumatura.setColorAt(0, sinistra);
+  sfumatura.setColorAt(1, destra);
+  superficie.fillRect(rettangolo, sfumatura);
+}
+
+void DisegnaTesto(QPainter& superficie, const QRectF& riquadro, const QString& testo,
+                  const QFont& carattere, const QColor& colore, bool centrato) {
+  superficie.save();
+  superficie.setFont(carattere);
+  superficie.setPen(colore);
+  superficie.setClipRect(riquadro.adjusted(0, 0, 0, QFontMetricsF(carattere).descent()));
+  const QFontMetricsF misure(carattere);
+  const Qt::Alignment allineamento = (centrato ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+  QRectF riga(riquadro.left(), riquadro.top(), riquadro.width(), misure.height());
+  const QStringList righe =
+      QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'));
+  for (const QString& linea : righe) {
+    if (riga.top() >= riquadro.bottom()) break;
+    const QString visibile = misure.elidedText(linea, Qt::ElideRight, riquadro.width());
+    superficie.drawText(riga, int(allineamento | Qt::TextSingleLine | Qt::TextDontClip), visibile);
+    riga.translate(0, misure.lineSpacing());
+  }
+  superficie.restore();
+}
+
+QImage FixedSize(const QImage& immagine, int larghezza, int altezza) {
+  const QSize misura(larghezza, altezza);
+  // Area-averaging when shrinking: a bilinear stretch of a large picture aliases.
+  const QImage adattata = immagine.size() == misura ? immagine
+                                                    : immagine.scaled(misura, Qt::IgnoreAspectRatio,
+                                                                      Qt::SmoothTransformation);
+  if (!adattata.hasAlphaChannel()) return adattata.convertToFormat(QImage::Format_RGB888);
+  QImage nuova = NuovaImmagine(larghezza, altezza);
+  QPainter superficie(&nuova);
+  ImpostaQualita(superficie, QualitaPredefinita, QualitaPredefinita);
+  superficie.drawImage(QPoint(0, 0), adattata);
+  return nuova;
+}

@@ -1,0 +1,316 @@
+#include "thumbview/ctrFotoView.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFrame>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <algorithm>
+#include <limits>
+
+#include "common/Percorsi.h"
+#include "startup/ValoriProgramma.h"
+#include "thumbview/CaselleSelezione.h"
+#include "thumbview/GeometriaThumb.h"
+#include "thumbview/LivelloImmagine.h"
+#include "thumbview/SuperficieDisegno.h"
+
+namespace {
+constexpr int kLarghezzaBarra = 17;
+constexpr int kAltoImmagineInCella = 18;
+constexpr int kPrioritaPagina = 1;
+constexpr int kPrioritaPaginaSeguente = 0;
+const QString kSeparatore = QStringLiteral("/");
+
+QFont CarattereDa(const QFont& origine) {
+  QFont carattere(origine.family());
+  if (origine.pointSizeF() > 0)
+    carattere.setPointSizeF(origine.pointSizeF());
+  else
+    carattere.setPixelSize(origine.pixelSize());
+  return carattere;
+}
+}  // namespace
+
+ctrFotoView::ctrFotoView(QWidget* genitore)
+    : QWidget(genitore),
+      picFrame_(new QFrame(this)),
+      picSlide_(new SuperficieDisegno(picFrame_)),
+      vsbSlide_(new QScrollBar(Qt::Vertical, picFrame_)),
+      chkFotoSelezionata_(new CaselleSelezione(picSlide_)) {
+  setAccessibleName(QStringLiteral("Miniature delle fotografie"));
+  picFrame_->setObjectName(QStringLiteral("picFrame"));
+  picFrame_->setFrameShape(QFrame::NoFrame);
+  picSlide_->setObjectName(QStringLiteral("picSlide"));
+  picSlide_->setAccessibleName(QStringLiteral("Miniature"));
+  picSlide_->setMouseTracking(true);
+  picSlide_->installEventFilter(this);
+  vsbSlide_->setObjectName(QStringLiteral("vsbSlide"));
+  vsbSlide_->setAccessibleName(QStringLiteral("Scorrimento delle miniature"));
+  vsbSlide_->setMinimum(0);
+  vsbSlide_->setSingleStep(1);
+  vsbSlide_->resize(kLarghezzaBarra, vsbSlide_->height());
+  connect(vsbSlide_, &QScrollBar::valueChanged, this, [this] { Esegui_vsbSlideChange(); });
+  connect(chkFotoSelezionata_, &CaselleSelezione::Cliccata, this, [this](int indice, bool stato) {
+    if (indice >= 0 && indice < thumbs_.size()) thumbs_[indice].Selezionata = stato ? 1 : 0;
+  });
+
+  inizializzato_ = true;
+  caratteriDidascalia_ = CarattereDa(font());
+  ImpostaBackColor(palette().color(QPalette::Base));
+  CancellaThumbs();
+  scorrimentoAttivo_ = true;
+}
+
+ctrFotoView::~ctrFotoView() {
+  CancellaThumbs();
+  inizializzato_ = false;
+}
+
+bool ctrFotoView::ThumbVisibile(int NumThumb) const {
+  return primaVisibile_ <= NumThumb && NumThumb <= ultimaVisibile_;
+}
+
+QCheckBox* ctrFotoView::CasellaThumb(int indice) const {
+  return chkFotoSelezionata_->CasellaMostrata(indice);
+}
+
+void ctrFotoView::CalcolaColonne() {
+  numeroColonne_ = ::CalcolaColonne(picSlide_->width(), picFrame_->contentsRect().width());
+}
+
+void ctrFotoView::AggiornaScorrimento(int n) {
+  const int massimo = MassimoScorrimento(n, numeroColonne_, picSlide_->height(), altezzaCella_);
+  scorrimentoAttivo_ = false;
+  vsbSlide_->setMaximum(massimo);
+  vsbSlide_->setPageStep(std::max(1, picSlide_->height() / (altezzaCella_ + 6)));
+  scorrimentoAttivo_ = true;
+}
+
+void ctrFotoView::CalcolaThumbVisibili() {
+  const PaginaThumb pagina = CalcolaPagina(vsbSlide_->value(), numeroColonne_, picSlide_->height(),
+                                           altezzaCella_, TotFile());
+  primaVisibile_ = pagina.prima;
+  ultimaVisibile_ = pagina.ultima;
+}
+
+bool ctrFotoView::AggiungiThumbs(const QString& NomeFileCompleto, bool Disegna,
+                                 const QString& NomeFileToolTip, std::int16_t NumeroFoto,
+                                 const QString& FormatoFotografico,
+                                 const QString& Ridimensionamento) {
+  if (caricamentoInCorso_ || NomeFileCompleto.isEmpty()) return false;
+  caricamentoInCorso_ = true;
+  DatiThumb thumb;
+  thumb.Cartella = TestoFinoAUltimo(NomeFileCompleto, kSeparatore);
+  thumb.NomeFile =
+      thumb.Cartella.isEmpty() ? NomeFileCompleto : TestoDopoUltimo(NomeFileCompleto, kSeparatore);
+  const int i = TotFile();
+  if (ThumbVisibile(i)) {
+    const PaginaThumb piena = CalcolaPagina(vsbSlide_->value(), numeroColonne_, picSlide_->height(),
+                                            altezzaCella_, std::numeric_limits<int>::max());
+    AnticipaCartella(NomeFileCompleto, piena.ultima - i);
+    ImmagineRidotta copia = decodifica_.Prendi(NomeFileCompleto);
+    if (copia.stato != kStatoRiuscito) {
+      caricamentoInCorso_ = false;
+      return false;
+    }
+    thumb.Miniatura = std::move(copia.immagine);
+    thumb.LarghezzaMiniatura = thumb.Miniatura.width();
+    thumb.AltezzaMiniatura = thumb.Miniatura.height();
+  }
+  thumb.NomeFileToolTip = NomeFileToolTip.isEmpty() ? thumb.NomeFile : NomeFileToolTip;
+  thumb.NumeroFoto = NumeroFoto;
+  thumb.FormatoFotografico = FormatoFotografico;
+  thumb.Ridimensionamento = Ridimensionamento;
+  thumbs_.append(std::move(thumb));
+  if (Disegna) DisegnaThumb(i - primaVisibile_, i);
+  CalcolaThumbVisibili();
+  AggiornaScorrimento(TotFile());
+  caricamentoInCorso_ = false;
+  return true;
+}
+
+void ctrFotoView::DisegnaThumb(int posizione, int indice) {
+  if (!ThumbVisibile(indice) || indice >= TotFile()) return;
+  DatiThumb& thumb = thumbs_[indice];
+  if (thumb.Miniatura.isNull()) {
+    ImmagineRidotta copia = decodifica_.Prendi(thumb.PercorsoCompleto());
+    if (copia.stato == kStatoRiuscito) {
+      thumb.Miniatura = std::move(copia.immagine);
+      thumb.LarghezzaMiniatura = thumb.Miniatura.width();
+      thumb.AltezzaMiniatura = thumb.Miniatura.height();
+    }
+  }
+  const RettangoliCella r = CalcolaRettangoliCella(posizione, numeroColonne_, altezzaCella_);
+  {
+    QPainter superficie(&picSlide_->immagine());
+    ImpostaQualita(superficie, QualitaVelocita, QualitaVelocita);
+    ContornaRettangolo(superficie, r.cella, coloreDidascalia_);
+    DisegnaTesto(superficie, r.riga1, thumb.NomeFileToolTip, caratteriDidascalia_,
+                 coloreDidascalia_, false);
+    if (mostraNumeroFoto_)
+      DisegnaTesto(superficie, r.riga2,
+                   QStringLiteral("Numero foto: ") + QString::number(thumb.NumeroFoto),
+                   caratteriDidascalia_, coloreDidascalia_, false);
+    const int altoImmagine = r.alto + kAltoImmagineInCella;
+    if (!thumb.Miniatura.isNull())
+      superficie.drawImage(SinistraImmagineInCella(r.sinistra, thumb.LarghezzaMiniatura),
+                           altoImmagine, thumb.Miniatura);
+    else
+      DisegnaSegnaposto(superficie, r.sinistra, altoImmagine);
+    if (mostraFormatoFotografico_)
+      DisegnaTesto(superficie, r.riga3,
+                   thumb.FormatoFotografico + QStringLiteral(" - ") + thumb.Ridimensionamento,
+                   caratteriDidascalia_, coloreDidascalia_, true);
+  }
+  thumb.AreaCella = r.cella;
+  QCheckBox* casella = chkFotoSelezionata_->Casella(indice);
+  casella->setChecked(thumb.Selezionata == 1);
+  casella->move(r.sinistra + 2, r.alto + 2);
+  casella->setToolTip(thumb.PercorsoCompleto());
+  casella->setAccessibleName(thumb.PercorsoCompleto());
+  casella->show();
+  casella->raise();
+  vsbSlide_->show();
+  picSlide_->show();
+  picSlide_->Aggiorna();
+}
+
+void ctrFotoView::DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int altoImmagine) {
+  QImage segnaposto;
+  if (ApriImmagine(Programma().PercorsoNonDisponibile, segnaposto) != kStatoRiuscito) return;
+  superficie.drawImage(SinistraImmagineInCella(sinistraCella, segnaposto.width()), altoImmagine,
+                       segnaposto);
+}
+
+void ctrFotoView::AnticipaDecodifica(int da, int a, int priorita) {
+  for (int i = std::max(0, da); i <= std::min(a, TotFile() - 1); ++i)
+    if (thumbs_[i].Miniatura.isNull())
+      decodifica_.Anticipa(thumbs_[i].PercorsoCompleto(), priorita);
+}
+
+// A folder is usually added file after file in name order: while the page has
+// room, the workers start on the files that follow this one, so that filling
+// the first page uses both cores too. A wrong guess costs at most a page.
+void ctrFotoView::AnticipaCartella(const QString& percorso, int posti) {
+  if (posti <= 0) return;
+  const QString cartella = TestoFinoAUltimo(percorso, kSeparatore);
+  if (cartella.isEmpty()) return;
+  if (cartella != cartellaElencata_) {
+    cartellaElencata_ = cartella;
+    elencoCartella_ = QDir(cartella).entryList(
+        {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
+         QStringLiteral("*.tif"), QStringLiteral("*.tiff")},
+        QDir::Files, QDir::Name | QDir::IgnoreCase);
+  }
+  const qsizetype posizione = elencoCartella_.indexOf(TestoDopoUltimo(percorso, kSeparatore));
+  if (posizione < 0) return;
+  for (qsizetype k = posizione + 1; k < elencoCartella_.size() && k <= posizione + posti; ++k)
+    decodifica_.Anticipa(cartella + elencoCartella_[k], kPrioritaPagina);
+}
+
+bool ctrFotoView::DisegnaThumbTutto(int PrimaThumb) {
+  if (PrimaThumb == -1) PrimaThumb = primaVisibile_;
+  if (caricamentoInCorso_) return false;
+  caricamentoInCorso_ = true;
+  const int ultimaDaDisegnare = std::min(ultimaVisibile_, TotFile() - 1);
+  // Both cores decode this page while the cells are drawn in order, then the
+  // next page ahead of the scrolling.
+  AnticipaDecodifica(PrimaThumb, ultimaDaDisegnare, kPrioritaPagina);
+  for (int k = 0;; ++k) {
+    const int i = PrimaThumb + k;
+    if (i >= TotFile() || !ThumbVisibile(i)) break;
+    DisegnaThumb(k, i);
+  }
+  const int pagina = ultimaVisibile_ - primaVisibile_ + 1;
+  AnticipaDecodifica(ultimaDaDisegnare + 1, ultimaDaDisegnare + pagina, kPrioritaPaginaSeguente);
+  caricamentoInCorso_ = false;
+  return true;
+}
+
+void ctrFotoView::PulisciSuperficie() {
+  QPainter superficie(&picSlide_->immagine());
+  ::PulisciSuperficie(superficie, Qt::white);
+  superficie.end();
+  picSlide_->Aggiorna();
+}
+
+void ctrFotoView::NascondiPagina() {
+  PulisciSuperficie();
+  for (int i = primaVisibile_; i <= std::min(ultimaVisibile_, TotFile() - 1); ++i) {
+    chkFotoSelezionata_->Nascondi(i);
+    thumbs_[i].AreaCella = QRect();
+  }
+}
+
+void ctrFotoView::Esegui_vsbSlideChange() {
+  if (!scorrimentoAttivo_) return;
+  scorrimentoAttivo_ = false;
+  NascondiPagina();
+  CalcolaThumbVisibili();
+  DisegnaThumbTutto(vsbSlide_->value() * numeroColonne_);
+  scorrimentoAttivo_ = true;
+}
+
+void ctrFotoView::resizeEvent(QResizeEvent* evento) {
+  QWidget::resizeEvent(evento);
+  picFrame_->setGeometry(0, 0, width(), height());
+  const QRect interno = picFrame_->contentsRect();
+  const int larghezzaBarra = vsbSlide_->width();
+  vsbSlide_->setGeometry(interno.width() - larghezzaBarra, 0, larghezzaBarra, interno.height());
+  picSlide_->setGeometry(0, 0, std::max(0, interno.width() - larghezzaBarra), interno.height());
+
+  const int colonnePrima = numeroColonne_;
+  CalcolaColonne();
+  AggiornaScorrimento(TotFile());
+  const int primaPrima = primaVisibile_;
+  const int ultimaPrima = ultimaVisibile_;
+  CalcolaThumbVisibili();
+  if (primaPrima == primaVisibile_ && ultimaPrima == ultimaVisibile_) {
+    if (colonnePrima != numeroColonne_) {
+      NascondiPagina();
+      DisegnaThumbTutto(primaVisibile_);
+    }
+    return;
+  }
+  const int primaNuova = primaVisibile_;
+  const int ultimaNuova = ultimaVisibile_;
+  primaVisibile_ = primaPrima;
+  ultimaVisibile_ = ultimaPrima;
+  NascondiPagina();
+  primaVisibile_ = primaNuova;
+  ultimaVisibile_ = ultimaNuova;
+  DisegnaThumbTutto(primaVisibile_);
+}
+
+void ctrFotoView::CancellaThumbs() {
+  PulisciSuperficie();
+  decodifica_.Dimentica();
+  cartellaElencata_.clear();
+  elencoCartella_.clear();
+  thumbs_.clear();
+  scorrimentoAttivo_ = false;
+  picSlide_->hide();
+  vsbSlide_->hide();
+  vsbSlide_->setMaximum(0);
+  vsbSlide_->setValue(0);
+  scorrimentoAttivo_ = true;
+  chkFotoSelezionata_->NascondiTutte();
+  primaVisibile_ = 0;
+  ultimaVisibile_ = 0;
+}
+
+bool ctrFotoView::CreaFotografiaTesto(const QString& NomeFile, const QString& Testo) {
+  QImage foglio = NuovaImmagine(640, 480);
+  ImpostaRisoluzione(foglio, 300, 300);
+  {
+    QPainter superficie(&foglio);
+    ::PulisciSuperficie(superficie, Qt::white);
+    ImpostaQualita(superficie, QualitaVelocita, QualitaVelocita);
+    DisegnaTesto(superficie, QRectF(10, 50, 620, 430), Testo, caratteriDidascalia_,
+                 coloreDidascalia_, false);
+  }
+  constexpr int kQualitaFoglio = 90;  // the lab reads the customer's address off it
+  return SalvaJPEG(foglio, NomeFile, kQualitaFoglio);
+}

@@ -1,0 +1,147 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "thumbview/CodaDecodifica.h"
+#include "thumbview/DatiThumb.h"
+
+class CaselleSelezione;
+class QCheckBox;
+class QFrame;
+class QPainter;
+class QScrollBar;
+class SuperficieDisegno;
+
+// A checked photo as the container reads it.
+struct FotoSelezionata {
+  QString NomeCompleto;  // Cartella + NomeFile
+  QString Titolo;        // display name
+};
+
+// The scrolling grid of photo thumbnails with check boxes, captions and a
+// preview in a picture box of the container.
+class ctrFotoView : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QColor BackColor READ BackColor WRITE ImpostaBackColor NOTIFY ValoreCambiato)
+  Q_PROPERTY(QFont Font READ Font WRITE ImpostaFont NOTIFY ValoreCambiato)
+  Q_PROPERTY(bool Enabled READ Enabled WRITE ImpostaEnabled NOTIFY ValoreCambiato)
+  Q_PROPERTY(bool MostraNumeroFoto READ MostraNumeroFoto WRITE ImpostaMostraNumeroFoto NOTIFY
+                 ValoreCambiato)
+  Q_PROPERTY(bool MostraFormatoFotografico READ MostraFormatoFotografico WRITE
+                 ImpostaMostraFormatoFotografico NOTIFY ValoreCambiato)
+
+ public:
+  explicit ctrFotoView(QWidget* genitore = nullptr);
+  ~ctrFotoView() override;
+
+  // Appends one thumbnail; false, with nothing changed, for an empty path,
+  // during another addition or drawing, or when its cell is on the page and the
+  // picture cannot be opened.
+  bool AggiungiThumbs(const QString& NomeFileCompleto, bool Disegna = false,
+                      const QString& NomeFileToolTip = {}, std::int16_t NumeroFoto = 0,
+                      const QString& FormatoFotografico = {},
+                      const QString& Ridimensionamento = {});
+  void CancellaThumbs();
+  // Draws the visible page from that thumbnail (-1: the first visible one).
+  bool DisegnaThumbTutto(int PrimaThumb = -1);
+  bool ThumbVisibile(int NumThumb) const;
+  void Esegui_vsbSlideChange();
+  // Writes a 640 x 480 JPEG at 300 dpi showing the text; true when it was written.
+  bool CreaFotografiaTesto(const QString& NomeFile, const QString& Testo);
+
+  void CheckaTutto(bool Valore);
+  // Empty when nothing is checked.
+  QList<FotoSelezionata> ElencoFotoSelezionate() const;
+  void CancellaThumbSelezionate();
+  void ImpostaNumeroFotoThumbSelezionate(std::int16_t NumeroFoto);
+  void ImpostaRidimensionamentoThumbSelezionate(const QString& Ridimensionamento);
+  // The picture box for the preview; not owned.
+  void setpicPreview(SuperficieDisegno* picPreview);
+  // The record under a point of the drawing surface; an empty one in the gaps.
+  DatiThumb TrovaThumbInPunto(QPoint punto) const;
+
+  int TotFile() const { return thumbs_.size(); }
+  int PrimaThumbVisibile() const { return primaVisibile_; }
+  int UltimaThumbVisibile() const { return ultimaVisibile_; }
+  bool CaricamentoInCorso() const { return caricamentoInCorso_; }
+  bool Inizializzato() const { return inizializzato_; }
+  int NumeroColonne() const { return numeroColonne_; }
+  int AltezzaCella() const { return altezzaCella_; }
+  const QList<DatiThumb>& Thumbs() const { return thumbs_; }
+  // The check box that thumbnail i shows on the page, or nullptr.
+  QCheckBox* CasellaThumb(int indice) const;
+
+  // Persisted properties.
+  QColor BackColor() const;
+  void ImpostaBackColor(const QColor& colore);
+  QFont Font() const { return font(); }
+  void ImpostaFont(const QFont& carattere);
+  bool Enabled() const { return isEnabled(); }
+  void ImpostaEnabled(bool abilitato);
+  bool MostraNumeroFoto() const { return mostraNumeroFoto_; }
+  void ImpostaMostraNumeroFoto(bool mostra);
+  bool MostraFormatoFotografico() const { return mostraFormatoFotografico_; }
+  void ImpostaMostraFormatoFotografico(bool mostra);
+  // The five properties by their storage keys, for the container to keep.
+  QVariantMap ProprietaSalvate() const;
+  // Applies the stored values present in the bag, then recomputes the cell height.
+  void LeggiProprieta(const QVariantMap& proprieta);
+
+ Q_SIGNALS:
+  // A persisted property changed (its storage key).
+  void ProprietaCambiata(const QString& nome);
+  void ValoreCambiato();
+
+ protected:
+  void resizeEvent(QResizeEvent* evento) override;
+  bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+ private:
+  void CalcolaColonne();
+  void AggiornaScorrimento(int n);
+  void CalcolaThumbVisibili();
+  void DisegnaThumb(int posizione, int indice);
+  void DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int altoImmagine);
+  void NascondiPagina();
+  void PulisciSuperficie();
+  void AnticipaDecodifica(int da, int a, int priorita);
+  void AnticipaCartella(const QString& percorso, int posti);
+  void CancellaIntervalloThumbs(int prima, int ultima, bool ridisegna);
+  void CompattaThumbs(int prima, int ultima);
+  QList<int> IndiciSelezionati() const;
+  void ImpostaSuSelezionate(const std::function<void(DatiThumb&)>& imposta);
+  void AggiornaSuggerimento(QPoint punto);
+  void MostraAnteprima(QPoint punto);
+  void Notifica(const QString& nome);
+
+  QFrame* picFrame_;
+  SuperficieDisegno* picSlide_;
+  QScrollBar* vsbSlide_;
+  CaselleSelezione* chkFotoSelezionata_;
+  QPointer<SuperficieDisegno> picPreview_;
+  CodaDecodifica decodifica_;
+
+  QList<DatiThumb> thumbs_;
+  QString cartellaElencata_;
+  QStringList elencoCartella_;
+  int numeroColonne_ = 1;
+  int altezzaCella_ = 110;
+  int primaVisibile_ = 0;
+  int ultimaVisibile_ = 0;
+  bool caricamentoInCorso_ = false;
+  bool scorrimentoAttivo_ = false;
+  bool inizializzato_ = false;
+  bool mostraNumeroFoto_ = false;
+  bool mostraFormatoFotografico_ = false;
+
+  const QColor coloreDidascalia_{50, 0, 255};
+  QFont caratteriDidascalia_;
+};

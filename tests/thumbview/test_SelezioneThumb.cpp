@@ -1,0 +1,188 @@
+#include <QImageReader>
+#include <QScrollBar>
+
+#include "VistaProva.h"
+#include "thumbview/LivelloImmagine.h"
+
+namespace {
+
+using Selezione = VistaProva;
+
+// Ten photos of different colours, with their own attributes.
+class SelezioneDieci : public VistaProva {
+ protected:
+  void SetUp() override {
+    VistaProva::SetUp();
+    for (int i = 0; i < 10; ++i) {
+      const QString nome = QStringLiteral("f%1.png").arg(i);
+      ASSERT_TRUE(
+          vista->AggiungiThumbs(Foto(nome, {100 + 10 * i, 100}, QColor(20 * i, 100, 0), "png"),
+                                true, QStringLiteral("Titolo %1").arg(i), std::int16_t(i),
+                                QStringLiteral("F%1").arg(i), QStringLiteral("R%1").arg(i)));
+    }
+  }
+  void Spunta(int indice) {
+    ASSERT_NE(vista->CasellaThumb(indice), nullptr);
+    vista->CasellaThumb(indice)->click();
+  }
+};
+
+TEST_F(SelezioneDieci, ClicksCheckTheRecordAndTheListComesInIndexOrder) {
+  EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
+  Spunta(7);
+  Spunta(2);
+  EXPECT_EQ(vista->Thumbs()[7].Selezionata, 1);
+  const QList<FotoSelezionata> elenco = vista->ElencoFotoSelezionate();
+  ASSERT_EQ(elenco.size(), 2);
+  EXPECT_EQ(elenco[0].NomeCompleto, foto.filePath(QStringLiteral("f2.png")));
+  EXPECT_EQ(elenco[0].Titolo, QStringLiteral("Titolo 2"));
+  EXPECT_EQ(elenco[1].NomeCompleto, foto.filePath(QStringLiteral("f7.png")));
+  Spunta(7);
+  EXPECT_EQ(vista->Thumbs()[7].Selezionata, 0);
+  EXPECT_EQ(vista->ElencoFotoSelezionate().size(), 1);
+}
+
+TEST_F(SelezioneDieci, RemovingRunsLastFirstMovesWholeRecordsDown) {
+  for (const int i : {1, 2, 3, 7}) Spunta(i);
+  const DatiThumb quarto = vista->Thumbs()[4];
+  vista->CancellaThumbSelezionate();
+  ASSERT_EQ(vista->TotFile(), 6);
+  const QStringList attesi{"f0.png", "f4.png", "f5.png", "f6.png", "f8.png", "f9.png"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(vista->Thumbs()[i].NomeFile, attesi[i]);
+  // The former thumbnail 4 at index 1 with everything of its own.
+  const DatiThumb& spostato = vista->Thumbs()[1];
+  EXPECT_EQ(spostato.NomeFileToolTip, quarto.NomeFileToolTip);
+  EXPECT_EQ(spostato.NumeroFoto, 4);
+  EXPECT_EQ(spostato.FormatoFotografico, QStringLiteral("F4"));
+  EXPECT_EQ(spostato.Ridimensionamento, QStringLiteral("R4"));
+  EXPECT_EQ(spostato.Miniatura, quarto.Miniatura);
+  EXPECT_EQ(spostato.LarghezzaMiniatura, quarto.LarghezzaMiniatura);
+  EXPECT_EQ(spostato.Selezionata, 0);
+  // Redrawn: its cell is now the second one, with its box there.
+  EXPECT_EQ(spostato.AreaCella, QRect(112, 2, 110, 110));
+  EXPECT_EQ(vista->CasellaThumb(1)->toolTip(), foto.filePath(QStringLiteral("f4.png")));
+  EXPECT_FALSE(vista->CasellaThumb(1)->isChecked());
+  EXPECT_EQ(vista->CasellaThumb(6), nullptr);
+  EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
+}
+
+TEST_F(SelezioneDieci, RemovingTheLastOnesMovesNothingAndDropsTheirBoxes) {
+  const QImage terzo = vista->Thumbs()[3].Miniatura;
+  Spunta(8);
+  Spunta(9);
+  vista->CancellaThumbSelezionate();
+  ASSERT_EQ(vista->TotFile(), 8);
+  EXPECT_EQ(vista->Thumbs()[3].Miniatura, terzo);
+  EXPECT_EQ(vista->Thumbs()[7].NomeFile, QStringLiteral("f7.png"));
+  EXPECT_EQ(vista->CasellaThumb(8), nullptr);
+  EXPECT_EQ(vista->CasellaThumb(9), nullptr);
+  EXPECT_EQ(vista->UltimaThumbVisibile(), 8);
+}
+
+TEST_F(SelezioneDieci, RemovingEveryThumbnailEndsInAnEmptyView) {
+  vista->CheckaTutto(true);
+  vista->CancellaThumbSelezionate();
+  EXPECT_EQ(vista->TotFile(), 0);
+  EXPECT_FALSE(Superficie()->isVisible());
+}
+
+TEST_F(SelezioneDieci, SettersChangeOnlyTheCheckedAndRedraw) {
+  vista->ImpostaNumeroFotoThumbSelezionate(5);  // nothing checked: nothing changes
+  EXPECT_EQ(vista->Thumbs()[3].NumeroFoto, 3);
+  Spunta(3);
+  Spunta(8);
+  vista->ImpostaNumeroFotoThumbSelezionate(12);
+  vista->ImpostaRidimensionamentoThumbSelezionate(QStringLiteral("Nessuno"));
+  for (int i = 0; i < 10; ++i) {
+    const bool scelto = i == 3 || i == 8;
+    EXPECT_EQ(vista->Thumbs()[i].NumeroFoto, scelto ? 12 : i);
+    EXPECT_EQ(vista->Thumbs()[i].Ridimensionamento,
+              scelto ? QStringLiteral("Nessuno") : QStringLiteral("R%1").arg(i));
+  }
+  EXPECT_TRUE(vista->CasellaThumb(3)->isChecked());
+  EXPECT_FALSE(vista->CasellaThumb(4)->isChecked());
+}
+
+TEST_F(Selezione, CheckAllReachesThumbnailsOffThePage) {
+  vista->CheckaTutto(true);  // nothing to check
+  Aggiungi(30);
+  vista->CheckaTutto(true);
+  EXPECT_EQ(vista->ElencoFotoSelezionate().size(), 30);
+  vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"))->setValue(2);
+  ASSERT_NE(vista->CasellaThumb(29), nullptr);
+  EXPECT_TRUE(vista->CasellaThumb(29)->isChecked());
+  vista->CheckaTutto(false);
+  EXPECT_FALSE(vista->CasellaThumb(29)->isChecked());
+  EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
+}
+
+TEST_F(Selezione, HoverTextNamesTheCellAndIsEmptyInTheGaps) {
+  Aggiungi(3);
+  Muovi({50, 50});
+  EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("foto00.jpg"));
+  Muovi({109, 50});
+  EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("foto00.jpg"));
+  Muovi({110, 50});  // the 2-pixel gap
+  EXPECT_EQ(Superficie()->toolTip(), QString());
+  Muovi({111, 50});
+  EXPECT_EQ(Superficie()->toolTip(), QString());
+  Muovi({112, 50});
+  EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("foto01.jpg"));
+  Muovi({50, 1});
+  EXPECT_EQ(Superficie()->toolTip(), QString());
+  EXPECT_EQ(vista->TrovaThumbInPunto({400, 300}).NomeFile, QString());
+}
+
+TEST_F(Selezione, PreviewIsCentredInThe200Square) {
+  SuperficieDisegno anteprima;
+  anteprima.resize(200, 200);
+  vista->setpicPreview(&anteprima);
+  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("alta.jpg"), {3000, 4000}, Qt::red), true));
+  ASSERT_TRUE(
+      vista->AggiungiThumbs(Foto(QStringLiteral("larga.png"), {400, 300}, Qt::blue, "png"), true));
+  ASSERT_TRUE(vista->AggiungiThumbs(
+      Foto(QStringLiteral("quadra.tif"), {300, 300}, Qt::green, "tiff"), true));
+  const auto colore = [&anteprima](int x, int y) { return anteprima.immagine().pixelColor(x, y); };
+  Premi({50, 50});  // 112 x 150 at (44, 25)
+  EXPECT_EQ(colore(43, 100), QColor(Qt::white));
+  EXPECT_GT(colore(45, 100).red(), 200);
+  EXPECT_GT(colore(154, 100).red(), 200);
+  EXPECT_EQ(colore(157, 100), QColor(Qt::white));
+  EXPECT_EQ(colore(100, 23), QColor(Qt::white));
+  EXPECT_GT(colore(100, 26).red(), 200);
+  EXPECT_EQ(colore(100, 176), QColor(Qt::white));
+  Premi({160, 50});  // 200 x 150 at (0, 25)
+  EXPECT_GT(colore(0, 30).blue(), 200);
+  EXPECT_EQ(colore(100, 24), QColor(Qt::white));
+  EXPECT_GT(colore(199, 174).blue(), 200);
+  Premi({250, 50});  // 200 x 200
+  EXPECT_GT(colore(0, 0).green(), 150);
+  EXPECT_GT(colore(199, 199).green(), 150);
+  Premi({111, 50});  // a gap: left white
+  EXPECT_EQ(colore(100, 100), QColor(Qt::white));
+  QFile::remove(foto.filePath(QStringLiteral("larga.png")));
+  Premi({160, 50});  // gone from the disk: white
+  EXPECT_EQ(colore(100, 100), QColor(Qt::white));
+}
+
+TEST_F(Selezione, TextPictureIsA640x480JpegAt300Dpi) {
+  const QString percorso = foto.filePath(QStringLiteral("DatiUtente.jpg"));
+  ASSERT_TRUE(
+      vista->CreaFotografiaTesto(percorso, QStringLiteral("Rossi Anna\r\nMilano\r\nVia Roma 1")));
+  QImageReader lettore(percorso);
+  EXPECT_EQ(lettore.format(), "jpeg");
+  const QImage foglio = lettore.read();
+  ASSERT_EQ(foglio.size(), QSize(640, 480));
+  EXPECT_NEAR(foglio.dotsPerMeterX(), 11811, 2);
+  // Text from (10, 50) on, nothing above it.
+  bool sopra = false;
+  bool testo = false;
+  for (int x = 0; x < 640; ++x) {
+    for (int y = 0; y < 45; ++y) sopra = sopra || foglio.pixelColor(x, y).blue() < 200;
+    for (int y = 50; y < 150; ++y) testo = testo || foglio.pixelColor(x, y).green() < 100;
+  }
+  EXPECT_FALSE(sopra);
+  EXPECT_TRUE(testo);
+}
+
+}  // namespace

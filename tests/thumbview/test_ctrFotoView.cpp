@@ -1,0 +1,299 @@
+#include <QMetaProperty>
+#include <QScrollBar>
+
+#include "VistaProva.h"
+#include "common/Percorsi.h"
+#include "thumbview/LivelloImmagine.h"
+
+namespace {
+
+using Vista = VistaProva;
+
+bool Verde(QColor c) { return c.green() > 150 && c.red() < 60 && c.blue() < 60; }
+
+TEST_F(Vista, StartsEmptyWithItsSurfaceAndScrollBarHidden) {
+  EXPECT_TRUE(vista->Inizializzato());
+  EXPECT_EQ(vista->TotFile(), 0);
+  EXPECT_EQ(vista->NumeroColonne(), 5);
+  EXPECT_EQ(vista->AltezzaCella(), 110);
+  EXPECT_FALSE(Superficie()->isVisible());
+  EXPECT_FALSE(vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"))->isVisible());
+  EXPECT_TRUE(vista->ThumbVisibile(0));
+}
+
+TEST_F(Vista, AddingSplitsThePathAndLoadsOnlyWhatIsOnThePage) {
+  Aggiungi(25, false);
+  ASSERT_EQ(vista->TotFile(), 25);
+  const DatiThumb& primo = vista->Thumbs().first();
+  EXPECT_EQ(primo.Cartella, AggiungiBarra(foto.path()));
+  EXPECT_EQ(primo.NomeFile, QStringLiteral("foto00.jpg"));
+  EXPECT_EQ(primo.NomeFileToolTip, QStringLiteral("foto00.jpg"));
+  EXPECT_EQ(primo.Selezionata, 0);
+  // The page holds 20 (0 to 19); from then on the copies wait for the scrolling.
+  EXPECT_EQ(vista->PrimaThumbVisibile(), 0);
+  EXPECT_EQ(vista->UltimaThumbVisibile(), 19);
+  for (int i = 0; i < 25; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(vista->Thumbs()[i].Miniatura.isNull(), i >= 20);
+  }
+  EXPECT_EQ(vista->Thumbs()[0].LarghezzaMiniatura, 90);
+  EXPECT_EQ(vista->Thumbs()[0].AltezzaMiniatura, 68);
+  EXPECT_EQ(vista->Thumbs()[0].Miniatura.format(), QImage::Format_RGB888);
+  // 25 photos make 5 rows; 3 are whole on the page.
+  EXPECT_EQ(vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"))->maximum(), 2);
+}
+
+TEST_F(Vista, AddingTakesItsArgumentsAndRefusesWhatItCannotShow) {
+  EXPECT_FALSE(vista->AggiungiThumbs(QString()));
+  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("a.png"), {300, 400}, Qt::red, "png"), true,
+                                    QStringLiteral("Mare"), 3, QStringLiteral("15x10"),
+                                    QStringLiteral("Fill-In")));
+  const DatiThumb& thumb = vista->Thumbs().first();
+  EXPECT_EQ(thumb.NomeFileToolTip, QStringLiteral("Mare"));
+  EXPECT_EQ(thumb.NumeroFoto, 3);
+  EXPECT_EQ(thumb.FormatoFotografico, QStringLiteral("15x10"));
+  EXPECT_EQ(thumb.Ridimensionamento, QStringLiteral("Fill-In"));
+  EXPECT_EQ(QSize(thumb.LarghezzaMiniatura, thumb.AltezzaMiniatura), QSize(68, 90));
+  // On the page and unreadable: not added.
+  const QString rotta = foto.filePath(QStringLiteral("rotta.jpg"));
+  ScriviFoto(rotta, "testo qualunque");
+  EXPECT_FALSE(vista->AggiungiThumbs(rotta, true));
+  const QString vuota = foto.filePath(QStringLiteral("vuota.jpg"));
+  ScriviFoto(vuota, {});
+  EXPECT_FALSE(vista->AggiungiThumbs(vuota, true));
+  EXPECT_EQ(vista->TotFile(), 1);
+  // TIFF is read as well.
+  EXPECT_TRUE(
+      vista->AggiungiThumbs(Foto(QStringLiteral("b.tif"), {500, 500}, Qt::blue, "tiff"), true));
+  EXPECT_EQ(vista->Thumbs()[1].LarghezzaMiniatura, 90);
+}
+
+TEST_F(Vista, APathWithoutSeparatorIsAllFileName) {
+  const QString nome = QStringLiteral("senza_cartella.jpg");
+  vista->CancellaThumbs();
+  // Off the page nothing is opened, so the bare name is kept as it is.
+  Aggiungi(20, false);
+  ASSERT_TRUE(vista->AggiungiThumbs(nome));
+  EXPECT_EQ(vista->Thumbs().last().Cartella, QString());
+  EXPECT_EQ(vista->Thumbs().last().NomeFile, nome);
+}
+
+TEST_F(Vista, ADrawnPageHasItsOutlinesCaptionsPicturesAndCheckBoxes) {
+  Aggiungi(7);
+  // Cell 0 at (0, 2), 110 x 110: the outline covers x 0..110 and y 2..112.
+  EXPECT_EQ(Pixel(0, 50), kDidascalia);
+  EXPECT_EQ(Pixel(110, 50), kDidascalia);
+  EXPECT_EQ(Pixel(55, 2), kDidascalia);
+  EXPECT_EQ(Pixel(55, 112), kDidascalia);
+  EXPECT_EQ(Pixel(111, 50), QColor(Qt::white));  // the gap
+  EXPECT_EQ(Pixel(55, 1), QColor(Qt::white));
+  // Cell 6 is column 1 of row 1: left 112, top 1 x 112 + 2 = 114.
+  EXPECT_EQ(Pixel(112, 150), kDidascalia);
+  EXPECT_EQ(Pixel(160, 114), kDidascalia);
+  EXPECT_EQ(Pixel(160, 113), QColor(Qt::white));
+  // The 90 x 68 picture sits at (10, 20) in cell 0.
+  EXPECT_TRUE(Verde(Pixel(10, 20)));
+  EXPECT_TRUE(Verde(Pixel(99, 87)));
+  EXPECT_EQ(Pixel(9, 50), QColor(Qt::white));
+  EXPECT_EQ(Pixel(55, 88), QColor(Qt::white));
+  // The name is written in the caption colour on line 1.
+  bool scritto = false;
+  for (int x = 14; x < 98; ++x)
+    for (int y = 4; y < 14; ++y)
+      scritto = scritto || Pixel(x, y) == kDidascalia || Pixel(x, y).blue() > 200;
+  EXPECT_TRUE(scritto);
+  QCheckBox* casella = vista->CasellaThumb(6);
+  ASSERT_NE(casella, nullptr);
+  EXPECT_TRUE(casella->isVisible());
+  EXPECT_EQ(casella->pos(), QPoint(114, 116));
+  EXPECT_EQ(casella->toolTip(), foto.filePath(QStringLiteral("foto06.jpg")));
+  EXPECT_EQ(casella->objectName(), QStringLiteral("chkFotoSelezionata"));
+  EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(112, 114, 110, 110));
+  EXPECT_TRUE(Superficie()->isVisible());
+}
+
+TEST_F(Vista, CaptionLinesMakeTallerCellsAndShowNumberAndFormat) {
+  vista->ImpostaMostraNumeroFoto(true);
+  vista->ImpostaMostraFormatoFotografico(true);
+  EXPECT_EQ(vista->AltezzaCella(), 130);
+  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("a.jpg")), true, {}, 2,
+                                    QStringLiteral("15x10"), QStringLiteral("Fill-In")));
+  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("b.jpg")), true));
+  EXPECT_EQ(vista->Thumbs()[0].AreaCella, QRect(0, 2, 110, 130));
+  EXPECT_EQ(Pixel(55, 132), kDidascalia);
+  const auto righeScritte = [this](int alto) {
+    for (int y = alto; y < alto + 10; ++y)
+      for (int x = 1; x < 110; ++x)
+        if (Pixel(x, y) != QColor(Qt::white)) return true;
+    return false;
+  };
+  EXPECT_TRUE(righeScritte(2 + 130 - 22));  // "Numero foto: 2"
+  EXPECT_TRUE(righeScritte(2 + 130 - 12));  // "15x10 - Fill-In"
+}
+
+TEST_F(Vista, UnreadablePhotosFoundLaterShowThePlaceholder) {
+  Aggiungi(20, false);
+  const QString rotta = foto.filePath(QStringLiteral("rotta.jpg"));
+  ScriviFoto(rotta, "testo");
+  ASSERT_TRUE(vista->AggiungiThumbs(rotta));  // off the page: not opened yet
+  QScrollBar* barra = vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"));
+  barra->setValue(1);  // row 1: thumbnails 5 to 20
+  EXPECT_EQ(vista->PrimaThumbVisibile(), 5);
+  const DatiThumb& thumb = vista->Thumbs()[20];
+  EXPECT_TRUE(thumb.Miniatura.isNull());
+  EXPECT_EQ(thumb.AreaCella, QRect(0, 3 * 112 + 2, 110, 110));
+  // The 90 x 90 placeholder at (10, 356): its grey frame, not white.
+  QImage segnaposto;
+  ASSERT_EQ(ApriImmagine(programma.file(QStringLiteral("NonDisponibile.gif")), segnaposto),
+            kStatoRiuscito);
+  EXPECT_LE(segnaposto.width(), 90);
+  EXPECT_LE(segnaposto.height(), 90);
+  const int sinistra = (110 - segnaposto.width()) / 2;
+  EXPECT_EQ(Pixel(sinistra + 5, 356 + 5), segnaposto.pixelColor(5, 5));
+  ASSERT_NE(vista->CasellaThumb(20), nullptr);
+  EXPECT_TRUE(vista->CasellaThumb(20)->isVisible());
+}
+
+TEST_F(Vista, ScrollingDrawsThePageFromTheTopLeftCellAgainAndKeepsTheCopies) {
+  Aggiungi(30);
+  QScrollBar* barra = vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"));
+  EXPECT_EQ(barra->maximum(), 3);
+  barra->setValue(1);
+  EXPECT_EQ(vista->PrimaThumbVisibile(), 5);
+  EXPECT_EQ(vista->UltimaThumbVisibile(), 24);
+  EXPECT_EQ(vista->Thumbs()[5].AreaCella, QRect(0, 2, 110, 110));
+  EXPECT_TRUE(vista->Thumbs()[0].AreaCella.isEmpty());
+  EXPECT_EQ(vista->CasellaThumb(0), nullptr);
+  EXPECT_EQ(vista->CasellaThumb(5)->pos(), QPoint(2, 4));
+  barra->setValue(3);
+  EXPECT_EQ(vista->PrimaThumbVisibile(), 15);
+  EXPECT_EQ(vista->UltimaThumbVisibile(), 30);
+  for (int i = 0; i < 30; ++i) EXPECT_FALSE(vista->Thumbs()[i].Miniatura.isNull()) << i;
+  // Only the page has boxes.
+  int mostrate = 0;
+  for (QCheckBox* c : vista->findChildren<QCheckBox*>()) mostrate += c->isVisible() ? 1 : 0;
+  EXPECT_EQ(mostrate, 15);
+}
+
+TEST_F(Vista, ResizingRedrawsOnlyWhenThePageOrTheColumnsChange) {
+  Aggiungi(12);
+  const QImage prima = Superficie()->immagine().copy();
+  vista->resize(605, 400);  // same columns, same page
+  EXPECT_EQ(vista->NumeroColonne(), 5);
+  EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(112, 114, 110, 110));
+  vista->resize(400, 400);  // 383 / 112 = 3.4: 3 columns
+  EXPECT_EQ(vista->NumeroColonne(), 3);
+  EXPECT_EQ(vista->UltimaThumbVisibile(), 11);
+  EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(0, 2 * 112 + 2, 110, 110));
+  EXPECT_EQ(vista->CasellaThumb(6)->pos(), QPoint(2, 228));
+  vista->resize(56 + 17, 400);
+  EXPECT_EQ(vista->NumeroColonne(), 1);
+}
+
+TEST_F(Vista, RemovingAllHidesEverythingUntilTheNextCell) {
+  Aggiungi(3);
+  vista->CheckaTutto(true);
+  vista->CancellaThumbs();
+  EXPECT_EQ(vista->TotFile(), 0);
+  EXPECT_EQ(vista->UltimaThumbVisibile(), 0);
+  EXPECT_FALSE(Superficie()->isVisible());
+  for (QCheckBox* c : vista->findChildren<QCheckBox*>()) {
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_FALSE(c->isChecked());
+  }
+  EXPECT_EQ(Superficie()->immagine().pixelColor(0, 50), QColor(Qt::white));
+  Aggiungi(1);
+  EXPECT_TRUE(Superficie()->isVisible());
+  EXPECT_FALSE(vista->CasellaThumb(0)->isChecked());
+}
+
+TEST_F(Vista, DrawingRefusesToRunInsideAnotherDrawing) {
+  Aggiungi(2, false);
+  EXPECT_TRUE(vista->DisegnaThumbTutto());
+  EXPECT_FALSE(vista->CaricamentoInCorso());
+  EXPECT_EQ(vista->Thumbs()[1].AreaCella, QRect(112, 2, 110, 110));
+}
+
+TEST_F(Vista, AnExifRotatedPhotoIsShownUpright) {
+  const QString percorso = foto.filePath(QStringLiteral("ruotata.jpg"));
+  ScriviFoto(percorso,
+             ConExif(Codifica(ImmagineADueBande({800, 600}, Qt::red, Qt::blue), "jpeg"), 6));
+  ASSERT_TRUE(vista->AggiungiThumbs(percorso, true));
+  EXPECT_EQ(QSize(vista->Thumbs()[0].LarghezzaMiniatura, vista->Thumbs()[0].AltezzaMiniatura),
+            QSize(68, 90));
+  // Picture at (21, 20) 68 x 90: red on the right, blue on the left.
+  EXPECT_GT(Pixel(21 + 60, 65).red(), 200);
+  EXPECT_GT(Pixel(21 + 8, 65).blue(), 200);
+}
+
+TEST_F(Vista, BrokenAndOddFilesNeverTakeTheViewDown) {
+  const QByteArray jpeg = Codifica(ImmagineADueBande({1200, 900}, Qt::red, Qt::blue), "jpeg");
+  const QString troncata = foto.filePath(QStringLiteral("troncata.jpg"));
+  ScriviFoto(troncata, jpeg.left(jpeg.size() / 3));
+  QImage striscia(1, 30000, QImage::Format_RGB32);
+  striscia.fill(Qt::blue);
+  const QString stretta = foto.filePath(QStringLiteral("striscia.png"));
+  ScriviFoto(stretta, Codifica(striscia, "png"));
+  const QString travestita = foto.filePath(QStringLiteral("travestita.tif"));
+  ScriviFoto(travestita, Codifica(ImmagineADueBande({400, 300}, Qt::red, Qt::red), "png"));
+  vista->AggiungiThumbs(troncata, true);  // shows what arrived, if anything
+  ASSERT_TRUE(vista->AggiungiThumbs(stretta, true));
+  ASSERT_TRUE(vista->AggiungiThumbs(travestita, true));
+  const DatiThumb& ultimo = vista->Thumbs().last();
+  EXPECT_EQ(QSize(ultimo.LarghezzaMiniatura, ultimo.AltezzaMiniatura), QSize(90, 68));
+  const DatiThumb& striscia90 = vista->Thumbs()[vista->TotFile() - 2];
+  EXPECT_EQ(QSize(striscia90.LarghezzaMiniatura, striscia90.AltezzaMiniatura), QSize(1, 90));
+  EXPECT_TRUE(vista->DisegnaThumbTutto());
+}
+
+TEST_F(Vista, FilesAddedOutOfFolderOrderStillGetTheirOwnPictures) {
+  // The view reads ahead in name order; other orders and gaps must not mix pictures up.
+  const QString rossa = Foto(QStringLiteral("a.jpg"), {400, 300}, Qt::red);
+  const QString verde = Foto(QStringLiteral("b.jpg"), {300, 400}, Qt::green);
+  const QString blu = Foto(QStringLiteral("c.jpg"), {400, 400}, Qt::blue);
+  Foto(QStringLiteral("d.jpg"));
+  ASSERT_TRUE(vista->AggiungiThumbs(blu, true));
+  ASSERT_TRUE(vista->AggiungiThumbs(rossa, true));
+  ASSERT_TRUE(vista->AggiungiThumbs(verde, true));
+  ASSERT_TRUE(vista->AggiungiThumbs(blu, true));  // the same file twice
+  // d.jpg was read ahead; changed since, it is read again when it is added.
+  ScriviFoto(foto.filePath(QStringLiteral("d.jpg")), "rovinata dopo la lettura anticipata");
+  EXPECT_FALSE(vista->AggiungiThumbs(foto.filePath(QStringLiteral("d.jpg")), true));
+  const auto centro = [this](int i) {
+    const QImage& m = vista->Thumbs()[i].Miniatura;
+    return m.pixelColor(m.width() / 2, m.height() / 2);
+  };
+  EXPECT_GT(centro(0).blue(), 200);
+  EXPECT_GT(centro(1).red(), 200);
+  EXPECT_GT(centro(2).green(), 150);
+  EXPECT_GT(centro(3).blue(), 200);
+  EXPECT_EQ(vista->Thumbs()[2].LarghezzaMiniatura, 68);
+}
+
+TEST_F(Vista, PersistedPropertiesComeAsANamedBagAndTellTheContainer) {
+  QStringList cambiate;
+  QObject::connect(vista.get(), &ctrFotoView::ProprietaCambiata,
+                   [&cambiate](const QString& nome) { cambiate << nome; });
+  QVariantMap borsa = vista->ProprietaSalvate();
+  EXPECT_EQ(borsa.keys(), (QStringList{"BackColor", "Enabled", "Font", "MostraFormatoFotografico",
+                                       "MostraNumeroFoto"}));
+  EXPECT_EQ(borsa.value("MostraNumeroFoto").toBool(), false);
+  EXPECT_EQ(borsa.value("Enabled").toBool(), true);
+  EXPECT_EQ(borsa.value("BackColor").value<QColor>(), vista->palette().color(QPalette::Base));
+  borsa["MostraFormatoFotografico"] = true;
+  borsa["BackColor"] = QColor(10, 20, 30);
+  vista->LeggiProprieta(borsa);
+  EXPECT_EQ(vista->AltezzaCella(), 120);
+  EXPECT_EQ(vista->property("BackColor").value<QColor>(), QColor(10, 20, 30));
+  EXPECT_TRUE(cambiate.contains(QStringLiteral("MostraFormatoFotografico")));
+  EXPECT_TRUE(cambiate.contains(QStringLiteral("BackColor")));
+  cambiate.clear();
+  EXPECT_TRUE(vista->setProperty("MostraNumeroFoto", true));
+  EXPECT_EQ(cambiate, QStringList{QStringLiteral("MostraNumeroFoto")});
+  EXPECT_EQ(vista->AltezzaCella(), 130);
+  EXPECT_TRUE(vista->metaObject()
+                  ->property(vista->metaObject()->indexOfProperty("Font"))
+                  .hasNotifySignal());
+}
+
+}  // namespace
