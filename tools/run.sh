@@ -8,6 +8,9 @@ build=${VELISTRA_BUILD:-$root/build}
 "$root/tools/setup.sh"
 "$root/tools/build.sh"
 program="$build/programma/velistra"
+# A dozen sample photos (JPEG, PNG, TIFF; some with camera EXIF) to browse at once.
+[ -d "$build/campioni" ] || /usr/bin/python3 "$root/tools/campioni_foto.py" "$build/campioni"
+echo "Sample photos to browse in the folder tree: $build/campioni"
 
 # The stand-in points build/programma/VelistraFTP.ini at itself (unless that
 # file names another server) and ends when this script does.

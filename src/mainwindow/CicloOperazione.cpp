@@ -1,0 +1,31 @@
+#include "mainwindow/CicloOperazione.h"
+
+#include <QCoreApplication>
+#include <QProgressBar>
+
+#include "common/Piattaforma.h"
+
+CicloOperazione::CicloOperazione(QProgressBar* barra, bool& continuaOperazione, QWidget* proprietario)
+    : barra_(barra), continua_(continuaOperazione), proprietario_(proprietario) {}
+
+bool CicloOperazione::Esegui(int n, const QString& domandaInterruzione,
+                             const std::function<bool(int k)>& passo) {
+  // A maximum of 1 would show a full bar before the only photo is done.
+  barra_->setMaximum(n == 1 ? 2 : n);
+  barra_->setValue(0);
+  continua_ = true;
+  for (int k = 1; k <= n; ++k) {
+    if (!continua_) {
+      if (MsgBox(domandaInterruzione, IconaMessaggio::Nessuna, PulsantiMessaggio::SiNo,
+                 RispostaMessaggio::Si, proprietario_) == RispostaMessaggio::Si)
+        return false;
+      continua_ = true;
+    }
+    const bool avanti = passo(k);
+    barra_->setValue(k);
+    QCoreApplication::processEvents();
+    if (!avanti) break;
+  }
+  barra_->setValue(barra_->maximum());
+  return true;
+}

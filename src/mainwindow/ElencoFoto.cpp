@@ -1,0 +1,13 @@
+#include "mainwindow/ElencoFoto.h"
+
+#include <QDir>
+
+QStringList ElencoFotoCartella(const QString& cartella) {
+  QDir dir(cartella);
+  dir.setNameFilters({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
+                      QStringLiteral("*.tiff")});
+  // Without QDir::CaseSensitive the name filters ignore letter case.
+  dir.setFilter(QDir::Files | QDir::Readable);
+  dir.setSorting(QDir::Name | QDir::IgnoreCase);
+  return dir.entryList();
+}

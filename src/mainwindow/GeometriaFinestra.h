@@ -1,0 +1,30 @@
+#pragma once
+#include <QRect>
+
+class cINIProfiles;
+class QWidget;
+
+// The main window's geometry as the settings keep it (section "DimForm"): the
+// window in twips, the splitter in pixels of the window's inner area.
+struct DimensioniFinestra {
+  int AltezzaForm = 6000;
+  int LarghezzaForm = 9000;
+  int TopForm = 50;
+  int LeftForm = 50;
+  int picResizer2 = 500;
+  bool FormMassimizzata = true;
+};
+
+// Twips per pixel of the screen the widget is on (1440 per logical inch).
+double TwipsPerPixelX(const QWidget* finestra);
+double TwipsPerPixelY(const QWidget* finestra);
+
+// Reads the six values; a value that is not a whole number reads as its default.
+DimensioniFinestra LeggiDimensioniFinestra();
+// The window's frame position and inner size in pixels for the stored twips.
+QRect GeometriaDaTwips(const DimensioniFinestra& dimensioni, const QWidget* finestra);
+
+// Writes the splitter and the maximised state; the four window values only
+// when the window is not maximised, so that a maximised close keeps the last
+// normal size.
+void SalvaDimensioni(const cINIProfiles& impostazioni, const QWidget* finestra, int splitter);

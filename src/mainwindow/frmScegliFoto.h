@@ -1,0 +1,184 @@
+#pragma once
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "album/AlbumVelistra.h"
+#include "album/CatalogoFormati.h"
+#include "album/SelettoriFormato.h"
+#include "send/FinestraPrincipaleInvio.h"
+
+class AlberoCartelle;
+class CampoNumeroFoto;
+class ctrFotoView;
+class DivisoreTrascinabile;
+class FrecceNumero;
+class PannelloSfumato;
+class QAction;
+class QComboBox;
+class QDialog;
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QStatusBar;
+class QToolBar;
+class SelettoreFormato;
+class SuperficieDisegno;
+
+// The program's main window: the folder tree, the photos of the browsed folder,
+// the album's photos of one format, the commands on them and the status bar.
+// It owns the album, the catalogue and the amount from its load to its unload.
+class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio {
+  Q_OBJECT
+
+ public:
+  explicit frmScegliFoto(QWidget* genitore = nullptr);
+  ~frmScegliFoto() override;
+
+  // Title, settings, geometry, format lists, unclean-stop check and album.
+  void Form_Load();
+  // The steps of the first activation of the run; later calls do nothing.
+  void Form_Activate();
+  // The layout of every control for the window's inner size.
+  void DisponiControlli();
+  // "ChiusuraOk", the counter, the geometry and the splitter.
+  void SalvaDimensioniFinestra();
+
+  // Photo operations.
+  void RefreshFoto();
+  void RefreshFotoFormato();
+  void CopiaInFormato();
+  void CopiaTraFormati();
+  void SpostaTraFormati();
+  void CancellaThumbSelezionate();
+  void ImpostaNumeroFoto(std::int16_t numero);
+  // The decimal code of a resize mode: "0", "1" or "2".
+  void ImpostaRidimensionamento(const QString& codice);
+  void ConfermaNuovoVelistra();
+  void ScaricaPrezziario();
+  void ApriInvio();
+  void CreaCartellaOrdine();
+  // Enables or disables every command that could start a second operation.
+  void AbilitaComandi(bool valore);
+
+  // What the send window asks.
+  std::int32_t CalcolaImportoVelistra(const DocumentoXML& prezzi) override;
+  QString getImportoCorrenteEuro() const override;
+  QString getDatiUtente() const override;
+  bool StringaFileCondition(const DocumentoXML& album, QString& strFile) override;
+  bool CreaFotografiaTesto(const QString& percorso, const QString& testo) override;
+  void SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) override;
+  void CreaNuovoVelistra() override;
+  int FTPInCorso() const override { return FTPInCorso_; }
+  void ImpostaFTPInCorso(int valore) override { FTPInCorso_ = valore; }
+
+  // The parts, for the toolkit and for tests.
+  AlbumVelistra& album() { return album_; }
+  CatalogoFormati& catalogo() { return catalogo_; }
+  SelettoriFormato& selettori() { return selettori_; }
+  AlberoCartelle* ftvFile() const { return ftvFile_; }
+  ctrFotoView* fvFotoCartella() const { return fvFotoCartella_; }
+  ctrFotoView* fvFotoFormato() const { return fvFotoFormato_; }
+  QToolBar* tbCartella() const { return tbCartella_; }
+  QToolBar* tbGruppo() const { return tbGruppo_; }
+  QToolBar* tbOperazioni() const { return tbOperazioni_; }
+  // The button of a toolbar by its key; nullptr when there is none.
+  static QAction* Pulsante(const QToolBar* barra, const QString& chiave);
+  CampoNumeroFoto* txtNumFoto() const { return txtNumFoto_; }
+  QComboBox* cmbRidimensiona() const { return cmbRidimensiona_; }
+  QWidget* sepNumFotoDir() const { return sepNumFotoDir_; }
+  QWidget* sepNumFotoFormato() const { return sepNumFotoFormato_; }
+  PannelloSfumato* pannelloConteggio() const { return pnlConteggio_; }
+  PannelloSfumato* pannelloCosto() const { return pnlCosto_; }
+  QProgressBar* pbAvanzamento() const { return pbAvanzamento_; }
+  DivisoreTrascinabile* picResizer2() const { return picResizer2_; }
+  QStatusBar* sbStato() const { return sbStato_; }
+  bool FinestraAttivata() const { return FinestraAttivata_; }
+  bool FiltroPremuto() const;
+  // The "Annulla" buttons.
+  void AnnullaOperazione() { ContinuaOperazione_ = false; }
+
+ protected:
+  // Shows a window of the program modally; tests look at it instead.
+  virtual void MostraFinestraModale(QDialog& finestra);
+
+  void changeEvent(QEvent* evento) override;
+  void closeEvent(QCloseEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
+
+ private:
+  void CreaControlli();
+  void CreaColonnaCartella();
+  void CreaColonnaFormato();
+  void CreaBarraStato();
+  QToolBar* NuovaBarra(const QString& nome, const QString& nomeAccessibile);
+  QAction* NuovoPulsante(QToolBar* barra, const QString& chiave, const QString& toolTip,
+                         std::function<void()> comando);
+  QWidget* NuovoSeparatore(const QString& nome);
+  void CollegaComandi();
+  void ImpostaTitolo();
+  void Form_Unload();
+
+  // The frame of the long operations: commands disabled and the busy pointer.
+  void OperazioneLunga(const std::function<void()>& comando);
+  // The frame of the short ones: the busy pointer only.
+  void ConPuntatoreOccupato(const std::function<void()>& comando);
+  bool Esegui(int n, const QString& domanda, const std::function<bool(int)>& passo);
+
+  void MostraConteggio(int k, int n);
+  void MostraImporto();
+  void MostraNumeroFoto(QWidget* separatore, int numero);
+  // The format of the commands on the format view: the filter's, or any.
+  QString FormatoVista();
+  // Each checked photo of the format view with its album entry, until one has
+  // none ("Fotografia non trovata.").
+  // Nothing when no photo is checked, else whether every one was found.
+  std::optional<bool> PerOgniSelezionata(const QString& formato, const std::function<void(NodoXML&)>& azione);
+  // The checked thumbnails leave the format view once their entries are gone.
+  void TogliSelezionateDallaVista(bool tutteRiuscite);
+  void SalvaAlbumEContatore();
+  // Appends the entry of a new work-folder copy; false, and the copy removed, when it cannot.
+  bool AggiungiCopiaAlFormato(const QString& formato, const QString& copia, const QString& titolo);
+  void AvvisaNonDisponibile();
+
+  AlbumVelistra album_;
+  CatalogoFormati catalogo_;
+  SelettoriFormato selettori_;
+
+  AlberoCartelle* ftvFile_ = nullptr;
+  SuperficieDisegno* picZoom_ = nullptr;
+  QFrame* picResizer1_ = nullptr;
+  DivisoreTrascinabile* picResizer2_ = nullptr;
+  QLabel* lblTitoloFotoCartella_ = nullptr;
+  QToolBar* tbCartella_ = nullptr;
+  SelettoreFormato* selettoreCopia_ = nullptr;
+  QPointer<QWidget> sepNumFotoDir_;
+  ctrFotoView* fvFotoCartella_ = nullptr;
+  QLabel* lblTitoloFotoFormato_ = nullptr;
+  QToolBar* tbGruppo_ = nullptr;
+  SelettoreFormato* selettoreFoto_ = nullptr;
+  QToolBar* tbOperazioni_ = nullptr;
+  SelettoreFormato* selettoreOperazioni_ = nullptr;
+  CampoNumeroFoto* txtNumFoto_ = nullptr;
+  FrecceNumero* udNumFoto_ = nullptr;
+  QComboBox* cmbRidimensiona_ = nullptr;
+  QPointer<QWidget> sepNumFotoFormato_;
+  ctrFotoView* fvFotoFormato_ = nullptr;
+  QStatusBar* sbStato_ = nullptr;
+  QProgressBar* pbAvanzamento_ = nullptr;
+  PannelloSfumato* pnlConteggio_ = nullptr;
+  PannelloSfumato* pnlCosto_ = nullptr;
+
+  int FTPInCorso_ = 0;
+  bool DatiUtenteOk_ = false;
+  bool NonMostrareMessaggio_ = false;
+  bool FinestraAttivata_ = false;
+  bool primaAttivazioneFatta_ = false;
+  bool ContinuaOperazione_ = true;
+  bool scaricata_ = false;
+  int operazioniInCorso_ = 0;
+};

@@ -1,0 +1,217 @@
+// The main window's life: load, first activation, close and unload.
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDialog>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QToolBar>
+
+#include "album/TabellaRidimensionamento.h"
+#include "common/CampiInput.h"
+#include "common/Piattaforma.h"
+#include "common/clsMouse.h"
+#include "mainwindow/AlberoCartelle.h"
+#include "mainwindow/CampoNumeroFoto.h"
+#include "mainwindow/CicloOperazione.h"
+#include "mainwindow/DivisoreTrascinabile.h"
+#include "mainwindow/FrecceNumero.h"
+#include "mainwindow/GeometriaFinestra.h"
+#include "mainwindow/GuidaInLinea.h"
+#include "mainwindow/PannelloSfumato.h"
+#include "mainwindow/SelettoreFormato.h"
+#include "mainwindow/frmScegliFoto.h"
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+#include "thumbview/SuperficieDisegno.h"
+#include "thumbview/ctrFotoView.h"
+#include "windows/frmDatiUtente.h"
+#include "windows/frmMessaggioAvviso.h"
+
+namespace {
+
+QString LeggiOpzione(const cINIProfiles& ini, const QString& chiave, const QString& predefinito) {
+  return ini.GetPrivateProfileString(kSezioneOpzioni, chiave, predefinito, Programma().PercorsoIni);
+}
+
+// A flag of the settings: any whole number but 0 is set.
+bool LeggiFlag(const cINIProfiles& ini, const QString& chiave) {
+  return LeggiOpzione(ini, chiave, QStringLiteral("0")).trimmed().toInt() != 0;
+}
+
+}  // namespace
+
+void frmScegliFoto::CollegaComandi() {
+  connect(picResizer2_, &DivisoreTrascinabile::rilasciato, this, &frmScegliFoto::DisponiControlli);
+  connect(ftvFile_, &AlberoCartelle::cartellaCambiata, this, [this] {
+    if (FinestraAttivata_) RefreshFoto();
+  });
+  connect(&selettori_, &SelettoriFormato::ricaricaVistaFormato, this, &frmScegliFoto::RefreshFotoFormato);
+  auto* guida = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(guida, &QShortcut::activated, this, [this] { ApriGuidaInLinea(this); });
+}
+
+void frmScegliFoto::ImpostaTitolo() {
+  // The program file of the program folder; without it the caption stays as designed.
+  const QFileInfo programma(Programma().PercorsoProgramma +
+                            QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+  if (!programma.exists()) return;
+  setWindowTitle(QStringLiteral("Velistra - ver. ") + QStringLiteral(VELISTRA_VERSIONE) + QStringLiteral(" (") +
+                 programma.lastModified().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(")"));
+}
+
+void frmScegliFoto::Form_Load() {
+  ImpostaTitolo();
+
+  const cINIProfiles ini;
+  album_.LeggiContatoreFoto();
+  const bool chiusuraOk = LeggiOpzione(ini, QStringLiteral("ChiusuraOk"), QStringLiteral("1")).trimmed().toInt() != 0;
+  ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("0"),
+                                Programma().PercorsoIni);
+  NonMostrareMessaggio_ = LeggiFlag(ini, QStringLiteral("NonMostrareMessaggio"));
+  DatiUtenteOk_ = LeggiFlag(ini, QStringLiteral("DatiUtenteOk"));
+  FTPInCorso_ = LeggiFlag(ini, QStringLiteral("FTPInCorso")) ? 1 : 0;
+  catalogo_.LeggiFormatoDefault();
+  const DimensioniFinestra dimensioni = LeggiDimensioniFinestra();
+
+  const QRect geometria = GeometriaDaTwips(dimensioni, this);
+  move(geometria.topLeft());
+  resize(geometria.size());
+  if (dimensioni.FormMassimizzata) setWindowState(windowState() | Qt::WindowMaximized);
+  picResizer2_->move(dimensioni.picResizer2, picResizer2_->y());
+
+  selettori_.CaricaFormatiFotografici(false);
+  cmbRidimensiona_->clear();
+  for (const ModoRidimensionamento& modo : TabellaRidimensionamento())
+    cmbRidimensiona_->addItem(modo.etichetta, static_cast<int>(modo.codice));
+  cmbRidimensiona_->setCurrentIndex(0);
+
+  if (!FTPInCorso_ && !chiusuraOk)
+    MsgBox(QStringLiteral("Il programma non è stato chiuso correttamente nella precedente sessione di lavoro.\n"
+                          "Si consiglia di creare un nuovo Velistra e cancellare quello corrente."),
+           IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+
+  album_.CaricaVelistra(catalogo_.XMLDOMFormati());
+
+  fvFotoCartella_->setpicPreview(picZoom_);
+  fvFotoFormato_->setpicPreview(picZoom_);
+  ColoreBarraProgresso(pbAvanzamento_, ColoreBGR(0xFFFFC0));
+  ColoreSfondoProgresso(pbAvanzamento_, ColoreBGR(0xC0C000));
+  for (SelettoreFormato* selettore : {selettoreCopia_, selettoreFoto_, selettoreOperazioni_})
+    selettore->CambiaToolTipFormatoAmatoriale(selettore->casella());
+  AbilitaComandi(true);
+  DisponiControlli();
+}
+
+void frmScegliFoto::changeEvent(QEvent* evento) {
+  QWidget::changeEvent(evento);
+  // Queued, so that the window is on screen before the first steps open their windows.
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && !primaAttivazioneFatta_)
+    QMetaObject::invokeMethod(this, &frmScegliFoto::Form_Activate, Qt::QueuedConnection);
+}
+
+void frmScegliFoto::Form_Activate() {
+  // Marked at once: the steps below pump events, which may bring another activation.
+  if (primaAttivazioneFatta_) return;
+  primaAttivazioneFatta_ = true;
+  if (!FTPInCorso_) {
+    RefreshFoto();
+    RefreshFotoFormato();
+    catalogo_.CalcolaImportoVelistra(album_);
+    MostraImporto();
+    if (!DatiUtenteOk_) {
+      frmDatiUtente finestra(this);
+      MostraFinestraModale(finestra);
+    }
+  }
+  FinestraAttivata_ = true;
+  if (!NonMostrareMessaggio_) {
+    frmMessaggioAvviso finestra(this);
+    MostraFinestraModale(finestra);
+  }
+  if (FTPInCorso_) {
+    MsgBox(QStringLiteral("L'invio del Velistra non è ancora terminato.\n"
+                          "Verrà aperta la maschera per poter continuare con l'invio."),
+           IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+    ApriInvio();
+  }
+}
+
+void frmScegliFoto::MostraFinestraModale(QDialog& finestra) { finestra.exec(); }
+
+void frmScegliFoto::closeEvent(QCloseEvent* evento) {
+  if (!Pulsante(tbCartella_, QStringLiteral("Aggiorna"))->isEnabled()) {
+    MsgBox(QStringLiteral("Annullare l'operazione prima di chiudere l'applicazione."), IconaMessaggio::Nessuna,
+           PulsantiMessaggio::OK, this);
+    evento->ignore();
+    return;
+  }
+  evento->accept();
+  Form_Unload();
+}
+
+void frmScegliFoto::Form_Unload() {
+  if (scaricata_) return;
+  scaricata_ = true;
+  clsMouse puntatore;
+  puntatore.setOggetto(this);
+  SalvaDimensioniFinestra();
+  if (album_.Documento().radice()) album_.SalvaVelistra();
+}
+
+void frmScegliFoto::SalvaDimensioniFinestra() {
+  const cINIProfiles ini;
+  ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("1"),
+                                Programma().PercorsoIni);
+  album_.SalvaContatoreFoto(&ini);
+  SalvaDimensioni(ini, this, picResizer2_->x());
+}
+
+void frmScegliFoto::AbilitaComandi(bool valore) {
+  ftvFile_->setEnabled(valore);
+  fvFotoCartella_->ImpostaEnabled(valore);
+  fvFotoFormato_->ImpostaEnabled(valore);
+  picResizer2_->setEnabled(valore);
+  const QStringList annulla{QStringLiteral("Annulla")};
+  AbilitaPulsantiToolbar(tbCartella_, valore, annulla);
+  AbilitaPulsantiToolbar(tbGruppo_, valore, annulla);
+  AbilitaPulsantiToolbar(tbOperazioni_, valore);
+  selettoreOperazioni_->lista()->setEnabled(valore);
+  selettoreCopia_->lista()->setEnabled(valore);
+  cmbRidimensiona_->setEnabled(valore);
+  txtNumFoto_->setEnabled(valore);
+  udNumFoto_->setEnabled(valore);
+  selettoreFoto_->lista()->setEnabled(valore && FiltroPremuto());
+  // A check box changed mid-operation would refill its list and could reload a view.
+  for (SelettoreFormato* selettore : {selettoreCopia_, selettoreFoto_, selettoreOperazioni_})
+    selettore->casella()->setEnabled(valore);
+  QCoreApplication::processEvents();
+}
+
+bool frmScegliFoto::FiltroPremuto() const { return Pulsante(tbGruppo_, QStringLiteral("Filtro"))->isChecked(); }
+
+void frmScegliFoto::OperazioneLunga(const std::function<void()>& comando) {
+  // Nested frames (a copy that ends by reloading the format view) keep the
+  // commands disabled until the outermost one ends.
+  if (operazioniInCorso_++ == 0) AbilitaComandi(false);
+  {
+    clsMouse puntatore;
+    puntatore.setOggetto(this);
+    comando();
+  }
+  if (--operazioniInCorso_ == 0) AbilitaComandi(true);
+}
+
+void frmScegliFoto::ConPuntatoreOccupato(const std::function<void()>& comando) {
+  clsMouse puntatore;
+  puntatore.setOggetto(this);
+  comando();
+}
+
+bool frmScegliFoto::Esegui(int n, const QString& domanda, const std::function<bool(int)>& passo) {
+  return CicloOperazione(pbAvanzamento_, ContinuaOperazione_, this).Esegui(n, domanda, passo);
+}

@@ -1,0 +1,62 @@
+#include "FinestraProva.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+
+QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
+  QStringList percorsi;
+  int i = 0;
+  for (const QString& nome : nomi) {
+    const bool verticale = i % 3 == 2;
+    QImage immagine(verticale ? 90 : 160, verticale ? 160 : 120, QImage::Format_RGB32);
+    immagine.fill(QColor::fromHsv((i * 47) % 360, 200, 220));
+    QPainter(&immagine).fillRect(10, 10, 40, 30, Qt::white);
+    const QString percorso = cartella + u'/' + nome;
+    immagine.save(percorso);
+    percorsi.append(percorso);
+    ++i;
+  }
+  return percorsi;
+}
+
+AmbienteFinestra::AmbienteFinestra() {
+  QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
+  QDir().mkpath(Programma().CartellaLavoro);
+}
+
+void AmbienteFinestra::ImpostaOpzione(const QString& chiave, const QString& valore) const {
+  cINIProfiles().WritePrivateProfileString(kSezioneOpzioni, chiave, valore, Programma().PercorsoIni);
+}
+
+void AmbienteFinestra::ImpostaDimensione(const QString& chiave, const QString& valore) const {
+  cINIProfiles().WritePrivateProfileString(kSezioneDimForm, chiave, valore, Programma().PercorsoIni);
+}
+
+QString AmbienteFinestra::Opzione(const QString& chiave) const {
+  return cINIProfiles().GetPrivateProfileString(kSezioneOpzioni, chiave, QStringLiteral("-"), Programma().PercorsoIni);
+}
+
+QString AmbienteFinestra::Dimensione(const QString& chiave) const {
+  return cINIProfiles().GetPrivateProfileString(kSezioneDimForm, chiave, QStringLiteral("-"), Programma().PercorsoIni);
+}
+
+void AmbienteFinestra::ClienteAbituale() const {
+  ImpostaOpzione(QStringLiteral("DatiUtenteOk"), QStringLiteral("1"));
+  ImpostaOpzione(QStringLiteral("NonMostrareMessaggio"), QStringLiteral("1"));
+}
+
+std::unique_ptr<FinestraProva> AmbienteFinestra::NuovaFinestra() const {
+  ImpostaDimensione(QStringLiteral("FormMassimizzata"), QStringLiteral("0"));
+  ImpostaDimensione(QStringLiteral("LarghezzaForm"), QStringLiteral("18000"));
+  ImpostaDimensione(QStringLiteral("AltezzaForm"), QStringLiteral("12000"));
+  auto finestra = std::make_unique<FinestraProva>();
+  finestra->Form_Load();
+  finestra->show();
+  return finestra;
+}

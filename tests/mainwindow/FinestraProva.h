@@ -1,0 +1,47 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "mainwindow/frmScegliFoto.h"
+#include "support/CartellaProgrammaProva.h"
+#include "support/PiattaformaFinta.h"
+
+// The main window with its modal windows recorded and closed at once, as a
+// user closing them without typing would.
+class FinestraProva : public frmScegliFoto {
+ public:
+  QStringList finestreModali;
+
+ protected:
+  void MostraFinestraModale(QDialog& finestra) override {
+    finestreModali.append(QString::fromLatin1(finestra.metaObject()->className()));
+    finestra.done(QDialog::Rejected);
+  }
+};
+
+// Writes photos of different kinds and sizes; the paths in name order.
+QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi);
+
+// A temporary program folder with the control library beside the program,
+// the settings of an installed program and a folder of photos.
+class AmbienteFinestra {
+ public:
+  AmbienteFinestra();
+
+  CartellaProgrammaProva programma;
+  PiattaformaFinta piattaforma;
+  QTemporaryDir foto;
+
+  void ImpostaOpzione(const QString& chiave, const QString& valore) const;
+  void ImpostaDimensione(const QString& chiave, const QString& valore) const;
+  QString Opzione(const QString& chiave) const;
+  QString Dimensione(const QString& chiave) const;
+  // The settings of a customer who already entered the data and saw the notice.
+  void ClienteAbituale() const;
+
+  // A loaded and shown window of a normal size.
+  std::unique_ptr<FinestraProva> NuovaFinestra() const;
+};

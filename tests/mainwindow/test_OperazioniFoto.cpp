@@ -1,0 +1,391 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QProgressBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "FinestraProva.h"
+#include "album/SceltaFormato.h"
+#include "common/DocumentoXML.h"
+#include "mainwindow/AlberoCartelle.h"
+#include "mainwindow/CampoNumeroFoto.h"
+#include "mainwindow/PannelloSfumato.h"
+#include "startup/ValoriProgramma.h"
+#include "thumbview/ctrFotoView.h"
+
+namespace {
+
+const QString kNessunaSelezione = QStringLiteral("Nessuna fotografia selezionata.");
+
+// The album as saved on disk.
+struct AlbumSalvato {
+  std::unique_ptr<DocumentoXML> documento = CreaDocumentoXML(Programma().PercorsoVelistraXML);
+
+  QList<NodoXML> Voci(const QString& formato) const {
+    return documento->selezionaNodi(QStringLiteral("/xml/formato[@id=%1]/files/file").arg(LetteraleXPath(formato)));
+  }
+  QStringList Titoli(const QString& formato) const {
+    QStringList titoli;
+    for (const NodoXML& voce : Voci(formato)) titoli.append(voce.selezionaNodo("titolo").testo());
+    return titoli;
+  }
+};
+
+QStringList FileLavoro() {
+  return QDir(Programma().CartellaLavoro).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+class OperazioniFoto : public ::testing::Test {
+ protected:
+  AmbienteFinestra ambiente;
+  std::unique_ptr<FinestraProva> finestra;
+  QStringList foto;
+
+  void SetUp() override {
+    ambiente.ClienteAbituale();
+    foto = ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
+    finestra = ambiente.NuovaFinestra();
+    finestra->Form_Activate();
+    ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente.foto.path()));
+    ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 5);
+    ambiente.piattaforma.Azzera();
+  }
+
+  void Spunta(ctrFotoView* vista, const QList<int>& indici) {
+    vista->CheckaTutto(false);
+    for (int i : indici) {
+      QCheckBox* casella = vista->CasellaThumb(i);
+      ASSERT_TRUE(casella) << i;
+      casella->click();
+    }
+  }
+  void Filtra(bool premuto, const QString& formato = {}) {
+    if (!formato.isEmpty()) finestra->selettori().Foto().ImpostaFormato(formato);
+    QAction* filtro = frmScegliFoto::Pulsante(finestra->tbGruppo(), "Filtro");
+    if (filtro->isChecked() != premuto) filtro->trigger();
+  }
+  // Copies folder photos into a format through the toolbar.
+  void Copia(const QList<int>& indici, const QString& formato) {
+    Spunta(finestra->fvFotoCartella(), indici);
+    finestra->selettori().Copia().ImpostaFormato(formato);
+    frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+  }
+  int Importo() const { return finestra->catalogo().ImportoCorrente(); }
+  QString Didascalia() const { return finestra->sepNumFotoFormato()->property("Caption").toString(); }
+};
+
+TEST_F(OperazioniFoto, CopyingThreePhotosIntoTheFilteredFormat) {
+  Filtra(true, "15x10");
+  int aggiunteDuranteCiclo = 0;
+  ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio&) {
+    aggiunteDuranteCiclo = finestra->fvFotoFormato()->TotFile();
+  });
+  Copia({0, 2, 4}, "15x10");
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Copia eseguita nel formato 15x10."});
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
+  EXPECT_EQ(aggiunteDuranteCiclo, 3);
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
+  EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 3"));
+  EXPECT_EQ(Importo(), 75);
+  EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 0,75"));
+  EXPECT_EQ(finestra->pannelloConteggio()->testo(), QStringLiteral("Foto: 3/3"));
+
+  const AlbumSalvato album;
+  const QList<NodoXML> voci = album.Voci("15x10");
+  ASSERT_EQ(voci.size(), 3);
+  EXPECT_EQ(album.Titoli("15x10"), (QStringList{"a.jpg", "c.tiff", "e.jpg"}));
+  for (const NodoXML& voce : voci) {
+    EXPECT_EQ(voce.selezionaNodo("quantita").testo(), QStringLiteral("1"));
+    EXPECT_EQ(voce.selezionaNodo("ridimensionamento").testo(), QStringLiteral("FILLIN"));
+    EXPECT_TRUE(QFile::exists(voce.selezionaNodo("nomecompleto").testo()));
+  }
+  EXPECT_EQ(FileLavoro(), (QStringList{"imgVE_000001.jpg", "imgVE_000002.tiff", "imgVE_000003.jpg"}));
+  EXPECT_EQ(ambiente.Opzione("ContatoreFoto"), QStringLiteral("3"));
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
+  EXPECT_TRUE(finestra->findChild<QComboBox*>("cmbFormatiFoto")->isEnabled());
+  EXPECT_EQ(ambiente.piattaforma.puntatoriOccupati(), 0);
+  EXPECT_GE(ambiente.piattaforma.puntatoriMassimi(), 1);
+}
+
+TEST_F(OperazioniFoto, CopyingWhileTheFilterShowsAnotherFormatSwitchesTheFilterAfterwards) {
+  Filtra(true, "13x9");
+  Copia({1}, "13x9");
+  ASSERT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
+  int durante = -1;
+  ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio&) {
+    if (durante < 0) durante = finestra->fvFotoFormato()->TotFile();
+  });
+  Copia({0, 3, 4}, "15x10");
+  EXPECT_EQ(finestra->selettori().Foto().formato(), QStringLiteral("15x10"));
+  EXPECT_EQ(finestra->findChild<QComboBox*>("cmbFormatiFoto")->currentText(), QStringLiteral("15x10"));
+  // Reloaded on 15x10 once the copy ended; nothing was added to the 13x9 view.
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
+  EXPECT_EQ(durante, 3);
+  EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 3"));
+  EXPECT_EQ(Importo(), 19 + 3 * 25);
+}
+
+TEST_F(OperazioniFoto, MovingAnEntryWithThreePrintsArrivesWithOnePrint) {
+  Filtra(true, "13x9");
+  Copia({0, 1}, "13x9");
+  Spunta(finestra->fvFotoFormato(), {0});
+  finestra->txtNumFoto()->setText("3");
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
+  EXPECT_EQ(Importo(), 3 * 19 + 19);
+  EXPECT_EQ(finestra->fvFotoFormato()->Thumbs()[0].NumeroFoto, 3);
+
+  ambiente.piattaforma.Azzera();
+  finestra->selettori().Operazioni().ImpostaFormato("15x10");
+  Spunta(finestra->fvFotoFormato(), {0});
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "SpostaIn")->trigger();
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Spostamento eseguito nel formato 15x10."});
+  EXPECT_EQ(Importo(), 19 + 25);
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
+  const AlbumSalvato album;
+  ASSERT_EQ(album.Voci("15x10").size(), 1);
+  const NodoXML spostata = album.Voci("15x10")[0];
+  EXPECT_EQ(spostata.selezionaNodo("quantita").testo(), QStringLiteral("1"));
+  EXPECT_EQ(spostata.selezionaNodo("ridimensionamento").testo(), QStringLiteral("FILLIN"));
+  EXPECT_EQ(spostata.selezionaNodo("formato").testo(), QStringLiteral("15x10"));
+  EXPECT_EQ(spostata.selezionaNodo("nomecompleto").testo(), Programma().CartellaLavoro + "imgVE_000001.jpg");
+  EXPECT_EQ(album.Titoli("13x9"), QStringList{"b.png"});
+  // No file is copied by a move.
+  EXPECT_EQ(FileLavoro().size(), 2);
+
+  ambiente.piattaforma.Azzera();
+  finestra->selettori().Operazioni().ImpostaFormato("13x9");
+  Spunta(finestra->fvFotoFormato(), {0});
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "SpostaIn")->trigger();
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Selezionare un formato fotografico differente per lo spostamento."});
+}
+
+TEST_F(OperazioniFoto, RemovingWithTheFilterReleasedRemovesEntriesOfEveryFormat) {
+  Copia({0}, "13x9");
+  Copia({1, 2}, "15x10");
+  Filtra(false);
+  // The filter list is usable only while the filter is pressed.
+  EXPECT_FALSE(finestra->findChild<QComboBox*>("cmbFormatiFoto")->isEnabled());
+  EXPECT_TRUE(finestra->findChild<QComboBox*>("cmbFormatiCopia")->isEnabled());
+  ASSERT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
+  ASSERT_EQ(Importo(), 19 + 50);
+  ambiente.piattaforma.Azzera();
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  // Title order: a.jpg (13x9), b.png, c.tiff (15x10).
+  Spunta(finestra->fvFotoFormato(), {0, 2});
+  frmScegliFoto::Pulsante(finestra->tbGruppo(), "Cancella")->trigger();
+  EXPECT_EQ(ambiente.piattaforma.testi(),
+            (QStringList{"Rimuovere dal formato le fotografie selezionate?", "Cancellazione eseguita."}));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Domanda);
+  const AlbumSalvato album;
+  EXPECT_TRUE(album.Voci("13x9").isEmpty());
+  EXPECT_EQ(album.Titoli("15x10"), QStringList{"b.png"});
+  EXPECT_EQ(FileLavoro(), QStringList{"imgVE_000002.png"});
+  EXPECT_EQ(Importo(), 25);
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
+  EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 1"));
+
+  // Without a selection, and answering No, nothing changes.
+  ambiente.piattaforma.Azzera();
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
+  Spunta(finestra->fvFotoFormato(), {0});
+  finestra->CancellaThumbSelezionate();
+  finestra->fvFotoFormato()->CheckaTutto(false);
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  finestra->CancellaThumbSelezionate();
+  EXPECT_EQ(ambiente.piattaforma.testi().last(), kNessunaSelezione);
+  EXPECT_EQ(AlbumSalvato().Titoli("15x10"), QStringList{"b.png"});
+}
+
+TEST_F(OperazioniFoto, TheNumberBoxRefusesZeroAndAThousand) {
+  Filtra(true, "15x10");
+  Copia({0}, "15x10");
+  ambiente.piattaforma.Azzera();
+  CampoNumeroFoto* campo = finestra->txtNumFoto();
+  const auto lascia = [campo] {
+    QFocusEvent uscita(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(campo, &uscita);
+  };
+  for (const char* testo : {"0", "1000"}) {
+    campo->setText(QString::fromLatin1(testo));
+    lascia();
+    EXPECT_EQ(campo->text(), QString::fromLatin1(testo));
+  }
+  const QString fuoriIntervallo = QStringLiteral("Indicare un numero di fotografie compreso tra 1 e 999.");
+  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{fuoriIntervallo, fuoriIntervallo}));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
+
+  campo->clear();
+  lascia();
+  EXPECT_EQ(campo->text(), QStringLiteral("1"));
+
+  // Only digits, Backspace and the minus sign are typed.
+  campo->clear();
+  for (const QString& tasto : {QStringLiteral("4"), QStringLiteral("a"), QStringLiteral(","), QStringLiteral("2")}) {
+    QKeyEvent premuto(QEvent::KeyPress, 0, Qt::NoModifier, tasto);
+    QCoreApplication::sendEvent(campo, &premuto);
+  }
+  EXPECT_EQ(campo->text(), QStringLiteral("42"));
+
+  // The button takes only a valid number and otherwise changes nothing.
+  ambiente.piattaforma.Azzera();
+  Spunta(finestra->fvFotoFormato(), {0});
+  for (const char* testo : {"1000", "", "-"}) {
+    campo->setText(QString::fromLatin1(testo));
+    frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
+  }
+  EXPECT_EQ(ambiente.piattaforma.testi(),
+            (QStringList{fuoriIntervallo, "Indicare il numero di fotografie.", "Indicare il numero di fotografie."}));
+  EXPECT_EQ(AlbumSalvato().Voci("15x10")[0].selezionaNodo("quantita").testo(), QStringLiteral("1"));
+  EXPECT_EQ(Importo(), 25);
+
+  campo->setText("999");
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
+  EXPECT_EQ(AlbumSalvato().Voci("15x10")[0].selezionaNodo("quantita").testo(), QStringLiteral("999"));
+  EXPECT_EQ(Importo(), 999 * 25);
+}
+
+TEST_F(OperazioniFoto, AnnullaAnsweredNoGoesOnAndYesKeepsWhatWasCopied) {
+  Filtra(true, "15x10");
+  // "Annulla" is clicked while the loop takes pending events after a photo.
+  QAction* annulla = frmScegliFoto::Pulsante(finestra->tbCartella(), "Annulla");
+  int annullaDopo = 1;
+  QObject::connect(finestra->pbAvanzamento(), &QProgressBar::valueChanged, annulla, [&](int valore) {
+    if (valore == annullaDopo) annulla->trigger();
+  });
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  QList<int> copieAllaDomanda;
+  ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio& m) {
+    if (m.testo != QLatin1String("Interrompere la copia?")) return;
+    copieAllaDomanda.append(finestra->fvFotoFormato()->TotFile());
+    annullaDopo = 2;
+  });
+  Copia({0, 1, 2, 3, 4}, "15x10");
+  EXPECT_EQ(copieAllaDomanda, (QList<int>{1, 2}));
+  const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
+  ASSERT_EQ(messaggi.size(), 3);
+  EXPECT_EQ(messaggi[0].icona, IconaMessaggio::Nessuna);
+  EXPECT_EQ(messaggi[0].pulsanti, PulsantiMessaggio::SiNo);
+  EXPECT_EQ(messaggi[0].predefinita, RispostaMessaggio::Si);
+  EXPECT_EQ(messaggi[2].testo, QStringLiteral("Copia eseguita nel formato 15x10."));
+  EXPECT_EQ(AlbumSalvato().Titoli("15x10"), (QStringList{"a.jpg", "b.png"}));
+  EXPECT_EQ(Importo(), 50);
+  EXPECT_EQ(FileLavoro().size(), 2);
+}
+
+TEST_F(OperazioniFoto, APhotoGoneBeforeItsCopyStopsTheCopyAndKeepsTheOthers) {
+  Filtra(true, "15x10");
+  Spunta(finestra->fvFotoCartella(), {0, 1, 2});
+  ASSERT_TRUE(QFile::remove(foto[1]));
+  finestra->selettori().Copia().ImpostaFormato("15x10");
+  frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+  const QStringList testi = ambiente.piattaforma.testi();
+  ASSERT_EQ(testi.size(), 2);
+  EXPECT_TRUE(testi[0].startsWith(QStringLiteral("Impossibile copiare la fotografia \"") + foto[1]));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
+  EXPECT_EQ(AlbumSalvato().Titoli("15x10"), QStringList{"a.jpg"});
+  EXPECT_EQ(FileLavoro(), QStringList{"imgVE_000001.jpg"});
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
+  EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 1"));
+  EXPECT_EQ(Importo(), 25);
+}
+
+TEST_F(OperazioniFoto, CopyBetweenFormatsNeedsTheFilterAndAsksWhenTheFormatIsTheSame) {
+  Copia({0, 1}, "15x10");
+  ambiente.piattaforma.Azzera();
+  finestra->CopiaTraFormati();
+  EXPECT_EQ(ambiente.piattaforma.testi(),
+            QStringList{"Per eseguire una copia tra formati fotografici differenti, attivare il filtro sul formato "
+                        "fotografico."});
+  Filtra(true, "15x10");
+  finestra->selettori().Operazioni().ImpostaFormato("15x10");
+  ambiente.piattaforma.Azzera();
+  Spunta(finestra->fvFotoFormato(), {1});
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "CopiaIn")->trigger();  // default No
+  ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].predefinita, RispostaMessaggio::No);
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 2);
+
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  Spunta(finestra->fvFotoFormato(), {1});
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "CopiaIn")->trigger();
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
+  EXPECT_EQ(AlbumSalvato().Titoli("15x10"), (QStringList{"a.jpg", "b.png", "b.png"}));
+
+  finestra->selettori().Operazioni().ImpostaFormato("20x15");
+  Spunta(finestra->fvFotoFormato(), {0});
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "CopiaIn")->trigger();
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
+  EXPECT_EQ(AlbumSalvato().Titoli("20x15"), QStringList{"a.jpg"});
+  EXPECT_EQ(Importo(), 3 * 25 + 99);
+  EXPECT_EQ(FileLavoro().size(), 4);
+}
+
+TEST_F(OperazioniFoto, ResizeModeAndNewAlbum) {
+  Filtra(true, "15x10");
+  Copia({0, 1}, "15x10");
+  Spunta(finestra->fvFotoFormato(), {1});
+  finestra->cmbRidimensiona()->setCurrentIndex(2);
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "Ridimensiona")->trigger();
+  EXPECT_EQ(AlbumSalvato().Voci("15x10")[1].selezionaNodo("ridimensionamento").testo(), QStringLiteral("NONE"));
+  EXPECT_EQ(finestra->fvFotoFormato()->Thumbs()[1].Ridimensionamento, QStringLiteral("Nessuno"));
+  EXPECT_EQ(Importo(), 50);
+
+  ambiente.piattaforma.Azzera();
+  ambiente.ImpostaOpzione("FTPInCorso", "1");
+  frmScegliFoto::Pulsante(finestra->tbGruppo(), "Nuovo")->trigger();
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
+  EXPECT_EQ(AlbumSalvato().Voci("15x10").size(), 2);
+  ambiente.ImpostaOpzione("FTPInCorso", "0");
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  frmScegliFoto::Pulsante(finestra->tbGruppo(), "Nuovo")->trigger();
+  EXPECT_EQ(ambiente.piattaforma.testi().last(), QStringLiteral("Rimuovere tutte le fotografie e creare un nuovo Velistra?"));
+  EXPECT_TRUE(AlbumSalvato().Voci("15x10").isEmpty());
+  EXPECT_TRUE(FileLavoro().isEmpty());
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 0);
+  EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 0,00"));
+  EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 0"));
+}
+
+TEST_F(OperazioniFoto, OneOrderFromTheFolderToTheAlbum) {
+  // Browse: the folder tree reloads the folder view once the window is active.
+  QTemporaryDir altra;
+  ScriviFotoProva(altra.path(), {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.png", "IMG_0004.JPG"});
+  ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(altra.path()));
+  ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 4);
+  EXPECT_EQ(finestra->sepNumFotoDir()->property("Caption").toString(), QStringLiteral("Fotografie: 4"));
+  Filtra(true, "15x10");
+  Copia({0, 1, 3}, "15x10");
+  Spunta(finestra->fvFotoFormato(), {0, 1, 2});
+  finestra->txtNumFoto()->setText("3");
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
+
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Copia eseguita nel formato 15x10."});
+  const AlbumSalvato album;
+  EXPECT_EQ(album.Titoli("15x10"), (QStringList{"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0004.JPG"}));
+  for (const NodoXML& voce : album.Voci("15x10")) EXPECT_EQ(voce.selezionaNodo("quantita").testo(), "3");
+  EXPECT_EQ(album.documento->selezionaNodi("/xml/formato").size(), 12);
+  EXPECT_EQ(FileLavoro(), (QStringList{"imgVE_000001.JPG", "imgVE_000002.JPG", "imgVE_000003.JPG"}));
+  EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 3"));
+  EXPECT_EQ(finestra->pannelloConteggio()->testo(), QStringLiteral("Foto: 3/3"));
+  EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 2,25"));
+
+  // The next run finds the same album and amount.
+  finestra->close();
+  finestra.reset();
+  finestra = ambiente.NuovaFinestra();
+  finestra->Form_Activate();
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
+  EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 2,25"));
+  EXPECT_EQ(ambiente.Opzione("ContatoreFoto"), QStringLiteral("3"));
+}
+
+}  // namespace

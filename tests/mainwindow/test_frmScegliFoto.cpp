@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "FinestraProva.h"
+#include "mainwindow/AlberoCartelle.h"
+#include "mainwindow/ApriFinestraPrincipale.h"
+#include "mainwindow/DivisoreTrascinabile.h"
+#include "mainwindow/GeometriaFinestra.h"
+#include "mainwindow/PannelloSfumato.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+#include "thumbview/ctrFotoView.h"
+
+namespace {
+
+const QString kChiusuraScorretta = QStringLiteral(
+    "Il programma non è stato chiuso correttamente nella precedente sessione di lavoro.\n"
+    "Si consiglia di creare un nuovo Velistra e cancellare quello corrente.");
+
+void Trascina(QWidget* barra, int daX, int aX, bool rilascia) {
+  QMouseEvent premi(QEvent::MouseButtonPress, QPointF(daX, 5), barra->mapToGlobal(QPointF(daX, 5)), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(barra, &premi);
+  QMouseEvent muovi(QEvent::MouseMove, QPointF(aX, 5), barra->mapToGlobal(QPointF(aX, 5)), Qt::NoButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(barra, &muovi);
+  if (!rilascia) return;
+  QMouseEvent lascia(QEvent::MouseButtonRelease, QPointF(aX, 5), barra->mapToGlobal(QPointF(aX, 5)), Qt::LeftButton,
+                     Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(barra, &lascia);
+}
+
+class FinestraPrincipale : public ::testing::Test {
+ protected:
+  AmbienteFinestra ambiente;
+};
+
+TEST_F(FinestraPrincipale, EveryControlHasItsNameAccessibleNameAndTooltip) {
+  ambiente.ClienteAbituale();
+  auto finestra = ambiente.NuovaFinestra();
+  for (const char* nome : {"ftvFile", "picZoom", "picResizer1", "picResizer2", "lblTitoloFotoCartella", "tbCartella",
+                           "chkFormatiCopia", "cmbFormatiCopia", "lblFormatiCopia", "sepNumFotoDir", "fvFotoCartella",
+                           "lblTitoloFotoFormato", "tbGruppo", "chkFormatiFoto", "cmbFormatiFoto", "lblFormatiFoto",
+                           "tbOperazioni", "chkFormatiOperazioni", "cmbFormatiOperazioni", "txtNumFoto", "udNumFoto",
+                           "cmbRidimensiona", "lblFormatiOperazioni", "sepNumFotoFormato", "fvFotoFormato", "sbStato",
+                           "pbAvanzamento", "Scroll", "Conteggio", "Costo"}) {
+    auto* controllo = finestra->findChild<QWidget*>(QString::fromLatin1(nome));
+    ASSERT_TRUE(controllo) << nome;
+    EXPECT_FALSE(controllo->accessibleName().isEmpty()) << nome;
+  }
+  const QList<std::pair<QToolBar*, QStringList>> barre{
+      {finestra->tbCartella(),
+       {"CopiaIn", "Annulla", "SelezionaTutto", "DeSelezionaTutto", "Aggiorna", "Utente", "Guida", "Info"}},
+      {finestra->tbGruppo(),
+       {"Filtro", "Nuovo", "Annulla", "Cancella", "SelezionaTutto", "DeSelezionaTutto", "Aggiorna",
+        "ScaricaPrezziario"}},
+      {finestra->tbOperazioni(), {"CopiaIn", "SpostaIn", "NumFoto", "Ridimensiona", "C8", "FTP"}}};
+  for (const auto& [barra, chiavi] : barre)
+    for (const QString& chiave : chiavi) {
+      QAction* pulsante = frmScegliFoto::Pulsante(barra, chiave);
+      ASSERT_TRUE(pulsante) << chiave.toStdString();
+      EXPECT_FALSE(pulsante->icon().isNull()) << chiave.toStdString();
+      EXPECT_EQ(barra->widgetForAction(pulsante)->accessibleName(), pulsante->toolTip());
+    }
+  EXPECT_EQ(frmScegliFoto::Pulsante(finestra->tbOperazioni(), "C8")->toolTip(),
+            QStringLiteral("Crea cartella da consegnare al fotografo"));
+  EXPECT_EQ(frmScegliFoto::Pulsante(finestra->tbGruppo(), "Annulla")->toolTip(), QStringLiteral("Annulla caricamento"));
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbGruppo(), "Filtro")->isCheckable());
+  EXPECT_EQ(finestra->findChild<QLabel*>("lblTitoloFotoFormato")->text(), QStringLiteral("MODIFICA IL FORMATO O LA QUANTITA'"));
+  QStringList modi;
+  for (int i = 0; i < finestra->cmbRidimensiona()->count(); ++i)
+    modi.append(finestra->cmbRidimensiona()->itemText(i) + u'=' + finestra->cmbRidimensiona()->itemData(i).toString());
+  EXPECT_EQ(modi, (QStringList{"Fill-In=0", "Fit-in=1", "Nessuno=2"}));
+  EXPECT_EQ(finestra->cmbRidimensiona()->currentText(), QStringLiteral("Fill-In"));
+  EXPECT_EQ(finestra->pbAvanzamento()->palette().color(QPalette::Highlight), QColor(0xC0, 0xFF, 0xFF));
+  EXPECT_EQ(finestra->sepNumFotoDir()->property("Caption").toString(), QStringLiteral("Fotografie: 0"));
+}
+
+TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefaultNormalSize) {
+  cINIProfiles().DeletePrivateProfileKeyString(QStringLiteral("DimForm"), QStringLiteral("FormMassimizzata"),
+                                               Programma().PercorsoIni);
+  for (const char* chiave : {"picResizer2", "AltezzaForm", "LarghezzaForm", "TopForm", "LeftForm"})
+    cINIProfiles().DeletePrivateProfileKeyString(QStringLiteral("DimForm"), QString::fromLatin1(chiave),
+                                                 Programma().PercorsoIni);
+  ambiente.ClienteAbituale();
+  FinestraProva finestra;
+  finestra.Form_Load();
+  EXPECT_TRUE(finestra.windowState() & Qt::WindowMaximized);
+  const double tx = TwipsPerPixelX(&finestra);
+  const double ty = TwipsPerPixelY(&finestra);
+  EXPECT_EQ(finestra.size(), QSize(qRound(9000 / tx), qRound(6000 / ty)));
+  EXPECT_EQ(finestra.pos(), QPoint(qRound(50 / tx), qRound(50 / ty)));
+  EXPECT_EQ(finestra.picResizer2()->x(), 500);
+  EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("0"));
+  EXPECT_TRUE(ambiente.piattaforma.messaggi().isEmpty());
+
+  finestra.show();
+  EXPECT_TRUE(finestra.isMaximized());
+  EXPECT_TRUE(finestra.close());
+  // A maximised close leaves the normal size unwritten.
+  EXPECT_EQ(ambiente.Dimensione("FormMassimizzata"), QStringLiteral("1"));
+  EXPECT_EQ(ambiente.Dimensione("LarghezzaForm"), QStringLiteral("-"));
+  EXPECT_EQ(ambiente.Dimensione("picResizer2"), QStringLiteral("500"));
+  EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("1"));
+}
+
+TEST_F(FinestraPrincipale, CloseWhileMaximisedKeepsTheFourSizesAndANormalCloseWritesThem) {
+  ambiente.ClienteAbituale();
+  for (auto [chiave, valore] : {std::pair{"AltezzaForm", "7000"}, {"LarghezzaForm", "11000"}, {"TopForm", "300"},
+                                {"LeftForm", "450"}, {"FormMassimizzata", "1"}})
+    ambiente.ImpostaDimensione(chiave, valore);
+  {
+    FinestraProva finestra;
+    finestra.Form_Load();
+    finestra.show();
+    finestra.close();
+  }
+  EXPECT_EQ(ambiente.Dimensione("AltezzaForm"), QStringLiteral("7000"));
+  EXPECT_EQ(ambiente.Dimensione("LarghezzaForm"), QStringLiteral("11000"));
+  EXPECT_EQ(ambiente.Dimensione("TopForm"), QStringLiteral("300"));
+  EXPECT_EQ(ambiente.Dimensione("LeftForm"), QStringLiteral("450"));
+
+  // Not maximised: the window's own geometry, in twips, read back the same.
+  auto finestra = ambiente.NuovaFinestra();
+  finestra->resize(1000, 700);
+  finestra->close();
+  const double tx = TwipsPerPixelX(finestra.get());
+  EXPECT_EQ(ambiente.Dimensione("FormMassimizzata"), QStringLiteral("0"));
+  EXPECT_EQ(ambiente.Dimensione("LarghezzaForm"), QString::number(static_cast<int>(1000 * tx)));
+  FinestraProva riaperta;
+  riaperta.Form_Load();
+  EXPECT_EQ(riaperta.size(), QSize(1000, 700));
+  EXPECT_FALSE(riaperta.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(FinestraPrincipale, TheSplitterFollowsTheDragButComesBackTo380) {
+  ambiente.ClienteAbituale();
+  auto finestra = ambiente.NuovaFinestra();
+  DivisoreTrascinabile* divisore = finestra->picResizer2();
+  const int larghezzaCartella = finestra->fvFotoCartella()->width();
+  Trascina(divisore, 2, -48, true);
+  EXPECT_EQ(divisore->x(), 450);
+  EXPECT_EQ(finestra->fvFotoCartella()->width(), larghezzaCartella - 50);
+  EXPECT_EQ(finestra->fvFotoFormato()->x(), 450 + divisore->width() + 2);
+
+  divisore->move(370, divisore->y());
+  Trascina(divisore, 2, -100, false);
+  EXPECT_EQ(divisore->x(), 380);
+  Trascina(divisore, 2, 12, true);
+  EXPECT_EQ(divisore->x(), 390);
+  finestra->close();
+  EXPECT_EQ(ambiente.Dimensione("picResizer2"), QStringLiteral("390"));
+}
+
+TEST_F(FinestraPrincipale, AnUncleanStopIsReportedUnlessASendWasUnderWay) {
+  ambiente.ClienteAbituale();
+  ambiente.ImpostaOpzione("ChiusuraOk", "0");
+  {
+    auto finestra = ambiente.NuovaFinestra();
+    ASSERT_EQ(ambiente.piattaforma.testi(), QStringList{kChiusuraScorretta});
+    EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
+  }
+  ambiente.piattaforma.Azzera();
+  ambiente.ImpostaOpzione("FTPInCorso", "1");
+  auto finestra = ambiente.NuovaFinestra();
+  EXPECT_TRUE(ambiente.piattaforma.messaggi().isEmpty());
+  finestra->Form_Activate();
+  const QStringList testi = ambiente.piattaforma.testi();
+  ASSERT_EQ(testi.size(), 2);
+  EXPECT_EQ(testi[0], QStringLiteral("L'invio del Velistra non è ancora terminato.\n"
+                                     "Verrà aperta la maschera per poter continuare con l'invio."));
+  EXPECT_EQ(testi[1], QStringLiteral("Questa funzione non è ancora disponibile in questa versione del programma."));
+  EXPECT_TRUE(finestra->finestreModali.isEmpty());
+  EXPECT_TRUE(finestra->FinestraAttivata());
+}
+
+TEST_F(FinestraPrincipale, TheFirstActivationOpensBothWindowsInOrderAndALaterOneNothing) {
+  ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png"});
+  auto finestra = ambiente.NuovaFinestra();
+  ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente.foto.path()));
+  EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 0);  // not yet activated
+  finestra->Form_Activate();
+  EXPECT_EQ(finestra->finestreModali, (QStringList{"frmDatiUtente", "frmMessaggioAvviso"}));
+  EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 2);
+  EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 0,00"));
+  EXPECT_EQ(ambiente.Opzione("NonMostrareMessaggio"), QStringLiteral("0"));
+
+  // Through the toolkit's own activation as well as directly, nothing repeats.
+  finestra->activateWindow();
+  QCoreApplication::processEvents();
+  finestra->Form_Activate();
+  EXPECT_EQ(finestra->finestreModali.size(), 2);
+  EXPECT_TRUE(ambiente.piattaforma.messaggi().isEmpty());
+}
+
+TEST_F(FinestraPrincipale, ClosingIsRefusedWhileALongOperationRuns) {
+  ambiente.ClienteAbituale();
+  ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.jpg", "c.jpg"});
+  auto finestra = ambiente.NuovaFinestra();
+  finestra->Form_Activate();
+  finestra->ftvFile()->ImpostaCartella(ambiente.foto.path());
+  bool chiusa = true;
+  QTimer::singleShot(0, finestra.get(), [&] {
+    EXPECT_FALSE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
+    EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Annulla")->isEnabled());
+    EXPECT_FALSE(finestra->picResizer2()->isEnabled());
+    chiusa = finestra->close();
+  });
+  finestra->RefreshFoto();
+  EXPECT_FALSE(chiusa);
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Annullare l'operazione prima di chiudere l'applicazione."});
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Nessuna);
+  EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("0"));
+  EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 3);
+  EXPECT_TRUE(finestra->close());
+  EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("1"));
+}
+
+TEST_F(FinestraPrincipale, HelpOpensTheShippedPageWithoutTheCompiledHelp) {
+  ambiente.ClienteAbituale();
+  auto finestra = ambiente.NuovaFinestra();
+  frmScegliFoto::Pulsante(finestra->tbCartella(), "Guida")->trigger();
+  ambiente.programma.Scrivi("Velistra.chm", "ITSF");
+  frmScegliFoto::Pulsante(finestra->tbCartella(), "Guida")->trigger();
+  EXPECT_EQ(ambiente.piattaforma.documentiAperti(),
+            (QStringList{ambiente.programma.file("Velistra.html"), ambiente.programma.file("Velistra.chm")}));
+  EXPECT_TRUE(QFile::exists(ambiente.programma.file("Velistra.html")));
+}
+
+TEST_F(FinestraPrincipale, TheTitleCarriesTheVersionAndTheProgramFileDate) {
+  ambiente.ClienteAbituale();
+  const QString programma =
+      ambiente.programma.file(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+  ambiente.programma.Scrivi(QFileInfo(programma).fileName(), "ELF");
+  QFile file(programma);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 3, 7), QTime(9, 30)), QFileDevice::FileModificationTime));
+  file.close();
+  FinestraProva finestra;
+  finestra.Form_Load();
+  EXPECT_EQ(finestra.windowTitle(), QStringLiteral("Velistra - ver. " VELISTRA_VERSIONE " (07/03/2026)"));
+}
+
+TEST_F(FinestraPrincipale, TheStatusPanelsKeepTheirGradientAndTextOverRepaints) {
+  ambiente.ClienteAbituale();
+  auto finestra = ambiente.NuovaFinestra();
+  finestra->Form_Activate();
+  PannelloSfumato* costo = finestra->pannelloCosto();
+  EXPECT_EQ(costo->testo(), QStringLiteral("€ 0,00"));
+  finestra->sbStato()->repaint();
+  const QImage pannello = costo->grab().toImage();
+  // Blue-green-red 0xC0C000 on the left, 0xFFFFC0 on the right.
+  const QColor sinistra = pannello.pixelColor(1, pannello.height() - 2);
+  const QColor destra = pannello.pixelColor(pannello.width() - 2, pannello.height() - 2);
+  EXPECT_LT(sinistra.red(), 20);
+  EXPECT_GT(sinistra.blue(), 170);
+  EXPECT_GT(destra.red(), 170);
+  EXPECT_GT(destra.green(), 240);
+  EXPECT_EQ(finestra->pannelloConteggio()->testo(), QStringLiteral("Foto: 0/0"));
+}
+
+TEST_F(FinestraPrincipale, TheProgramOpensTheLoadedWindowWhichGoesAwayWhenClosed) {
+  ambiente.ClienteAbituale();
+  QPointer<QWidget> finestra = ApriFinestraPrincipale();
+  ASSERT_TRUE(qobject_cast<frmScegliFoto*>(finestra.data()));
+  EXPECT_TRUE(finestra->isVisible());
+  EXPECT_TRUE(finestra->isMaximized());
+  EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("0"));
+  EXPECT_TRUE(finestra->close());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(finestra.isNull());
+  EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("1"));
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Starts Velistra on a virtual display (Xvfb) with a folder of sample photos as
+# the user's pictures folder, which the folder tree opens, and saves a
+# screenshot of the main window.
+#   tools/screenshot.sh [picture.png]     default: <build>/frmScegliFoto.png
+# VELISTRA_BUILD names the build folder (default build/), VELISTRA_RUN_SECONDS
+# how long the program runs before the picture is taken (default 8).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELISTRA_BUILD:-$root/build}
+shot=$(realpath -m "${1:-$build/frmScegliFoto.png}")
+[ -x "$build/programma/velistra" ] || { echo "Build first: $build/programma/velistra is missing." >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A copy of the program folder: the run writes its settings and album there.
+cp -a "$build/programma" "$work/programma"
+rm -rf "$work/programma/Velistra.xml" "$work/programma/Velistra" "$work/programma/Velistra.lock"
+ini="$work/programma/Velistra.ini"
+# No window over the main one, and a window that fills the virtual screen
+# (there is no window manager to maximise it): 1280 x 800 pixels in twips.
+for riga in DatiUtenteOk=1 NonMostrareMessaggio=1 ChiusuraOk=1 FTPInCorso=0 \
+            FormMassimizzata=0 LarghezzaForm=19200 AltezzaForm=12000 TopForm=0 LeftForm=0 picResizer2=640; do
+  chiave=${riga%%=*}
+  sed -i "s/^${chiave}=.*/${riga}/" "$ini"
+done
+
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+mkdir -p "$HOME/Pictures"
+/usr/bin/python3 "$root/tools/campioni_foto.py" "$HOME/Pictures"
+
+# An album with a few photos already in it, as a customer would have after a
+# first session: copies in the work folder and their entries.
+lavoro="$work/programma/Velistra"
+mkdir -p "$lavoro"
+declare -A voci
+n=0
+for voce in IMG_0001.JPG:15x10:2:FILLIN IMG_0003.JPG:15x10:1:FITIN montagna.png:20x15:1:FILLIN \
+            spiaggia.jpeg:15x10:3:FILLIN; do
+  IFS=: read -r nome formato quantita modo <<<"$voce"
+  n=$((n + 1))
+  copia="$lavoro/$(printf 'imgVE_%06d' "$n").${nome##*.}"
+  cp "$HOME/Pictures/$nome" "$copia"
+  voci[$formato]+="<file><nomecompleto>$copia</nomecompleto><titolo>$nome</titolo><quantita>$quantita</quantita>"
+  voci[$formato]+="<formato>$formato</formato><ridimensionamento>$modo</ridimensionamento></file>"
+done
+printf '<?xml version="1.0" encoding="UTF-8"?>\n<xml><formato id="15x10"><files>%s</files></formato><formato id="20x15"><files>%s</files></formato></xml>\n' \
+  "${voci[15x10]}" "${voci[20x15]}" > "$work/programma/Velistra.xml"
+sed -i "s/^ContatoreFoto=.*/ContatoreFoto=$n/" "$ini"
+
+# shellcheck disable=SC2016  # the inner shell expands its own arguments
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+  "$1" & pid=$!
+  sleep "$3"
+  import -window root "$2"
+  kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' _ "$work/programma/velistra" "$shot" "${VELISTRA_RUN_SECONDS:-8}"
+echo "Screenshot of the main window: $shot"
