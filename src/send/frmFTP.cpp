@@ -1,0 +1,296 @@
+#include "send/frmFTP.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "common/CampiInput.h"
+#include "common/ControlloPerNome.h"
+#include "common/Piattaforma.h"
+#include "common/clsMouse.h"
+#include "mainwindow/PannelloSfumato.h"
+#include "send/AccessoLaboratorio.h"
+#include "send/FinestraPrincipaleInvio.h"
+#include "send/InvioVelistra.h"
+#include "send/PasswordMemorizzata.h"
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+const QColor kSfumaturaSinistra = ColoreBGR(0xC0C000);
+const QColor kSfumaturaDestra = ColoreBGR(0xFFFFC0);
+
+template <typename T>
+T* Controllo(T* controllo, const QString& nome, const QString& accessibile) {
+  controllo->setObjectName(nome);
+  controllo->setAccessibleName(accessibile);
+  return controllo;
+}
+
+QLineEdit* Campo(const QString& nome, const QString& etichetta, int lunghezza) {
+  auto* campo = Controllo(new QLineEdit, nome, etichetta);
+  campo->setMaxLength(lunghezza);
+  return campo;
+}
+
+QPushButton* Pulsante(const QString& nome, const QString& testo) {
+  return Controllo(new QPushButton(testo), nome, testo);
+}
+
+QWidget* Separatore(const QString& nome, const QString& titolo, QWidget* genitore) {
+  QWidget* separatore = CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), genitore);
+  if (!separatore) return new QLabel(titolo, genitore);
+  separatore->setObjectName(nome);
+  separatore->setAccessibleName(titolo);
+  separatore->setProperty("Caption", titolo);
+  return separatore;
+}
+
+}  // namespace
+
+frmFTP::frmFTP(FinestraPrincipaleInvio& principale, bool soloPrezziario, QWidget* genitore)
+    : QDialog(genitore), SoloPrezziario(soloPrezziario), principale_(principale),
+      invio_(std::make_unique<InvioVelistra>(*this, principale)) {
+  setObjectName(QStringLiteral("frmFTP"));
+  setModal(true);
+  CreaControlli();
+  // Opening: before the login only "Accedi", the settings and "Chiudi" work.
+  AbilitaComandiInvio(false);
+  CaricaImpostazioni();
+  ColoreBarraProgresso(pbAvanzamento_, kSfumaturaDestra);
+  ColoreSfondoProgresso(pbAvanzamento_, kSfumaturaSinistra);
+  MostraStato(QStringLiteral("Premi Accedi per connetterti"));
+}
+
+frmFTP::~frmFTP() = default;
+
+void frmFTP::CreaControlli() {
+  setWindowTitle(SoloPrezziario ? QStringLiteral("Aggiorna prezziario") : QStringLiteral("Invio fotografie"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Separatore(QStringLiteral("sepConnessione"), QStringLiteral("Dati per la connessione"), this));
+  auto* spiegazione = new QLabel(QStringLiteral(
+      "Inserisci Username e Password che ti sono stati comunicati dal fotografo (per ottenerli rivolgiti "
+      "direttamente a lui)"));
+  spiegazione->setWordWrap(true);
+  layout->addWidget(spiegazione);
+
+  auto* griglia = new QGridLayout;
+  txtUsername_ = Campo(QStringLiteral("txtUsername"), QStringLiteral("Username:"), 25);
+  txtPassword_ = Campo(QStringLiteral("txtPassword"), QStringLiteral("Password:"), 25);
+  txtPassword_->setEchoMode(QLineEdit::Password);
+  txtProxy_ = Campo(QStringLiteral("txtProxy"), QStringLiteral("Se utilizzi un proxy, indica il nome:"), 50);
+  int riga = 0;
+  for (QLineEdit* campo : {txtUsername_, txtPassword_, txtProxy_}) {
+    auto* etichetta = new QLabel(campo->accessibleName());
+    etichetta->setBuddy(campo);
+    griglia->addWidget(etichetta, riga, 0);
+    griglia->addWidget(campo, riga++, 1);
+  }
+  layout->addLayout(griglia);
+  chkFTPPassivo_ = Controllo(new QCheckBox(QStringLiteral("Sono dietro ad un NAT, utilizzare FTP passivo")),
+                             QStringLiteral("chkFTPPassivo"),
+                             QStringLiteral("Sono dietro ad un NAT, utilizzare FTP passivo"));
+  layout->addWidget(chkFTPPassivo_);
+  cmdAccedi_ = Pulsante(QStringLiteral("cmdAccedi"), QStringLiteral("Accedi"));
+  cmdSalvaImpostazioni_ =
+      Pulsante(QStringLiteral("cmdSalvaImpostazioni"), QStringLiteral("Salva i dati per la connessione al server"));
+  auto* connessione = new QHBoxLayout;
+  connessione->addWidget(cmdAccedi_);
+  connessione->addWidget(cmdSalvaImpostazioni_);
+  layout->addLayout(connessione);
+  lblPerScaricoPrezziario_ = Controllo(
+      new QLabel(QStringLiteral("Se il fotografo non ti ha ancora dato un account, per scaricare il prezziario "
+                                "puoi usare lo Username \"guest\".")),
+      QStringLiteral("lblPerScaricoPrezziario"), QStringLiteral("Account per il prezziario"));
+  lblPerScaricoPrezziario_->setWordWrap(true);
+  lblPerScaricoPrezziario_->setVisible(SoloPrezziario);
+  layout->addWidget(lblPerScaricoPrezziario_);
+
+  layout->addWidget(Separatore(QStringLiteral("sepInvio"), QStringLiteral("Invio Velistra"), this));
+  cmdScaricaPrezziario_ = Pulsante(QStringLiteral("cmdScaricaPrezziario"), QStringLiteral("Scarica prezziario"));
+  cmdInviaVelistra_ = Pulsante(QStringLiteral("cmdInviaVelistra"), QStringLiteral("Invia Velistra"));
+  cmdAnnullaOperazione_ =
+      Pulsante(QStringLiteral("cmdAnnullaOperazione"), QStringLiteral("Interrompi invio Velistra"));
+  cmdCancellaInvioVelistra_ =
+      Pulsante(QStringLiteral("cmdCancellaInvioVelistra"), QStringLiteral("Elimina Velistra dal server"));
+  cmdChiudi_ = Pulsante(QStringLiteral("cmdChiudi"), QStringLiteral("Chiudi"));
+  for (QPushButton* p : {cmdScaricaPrezziario_, cmdInviaVelistra_, cmdAnnullaOperazione_,
+                         cmdCancellaInvioVelistra_, cmdChiudi_})
+    layout->addWidget(p);
+  // The two modes: the hidden buttons leave no gap, so "Chiudi" moves up.
+  cmdScaricaPrezziario_->setVisible(SoloPrezziario);
+  for (QPushButton* p : {cmdInviaVelistra_, cmdAnnullaOperazione_, cmdCancellaInvioVelistra_})
+    p->setVisible(!SoloPrezziario);
+
+  auto* stato = Controllo(new QStatusBar, QStringLiteral("sbStato"), QStringLiteral("Stato"));
+  stato->setSizeGripEnabled(false);
+  pbAvanzamento_ = Controllo(new QProgressBar, QStringLiteral("pbAvanzamento"), QStringLiteral("Avanzamento"));
+  pbAvanzamento_->setTextVisible(false);
+  pbAvanzamento_->setValue(0);
+  pnlMessaggio_ = new PannelloSfumato(QStringLiteral("Messaggio"));
+  stato->addWidget(pbAvanzamento_, 1);
+  stato->addWidget(pnlMessaggio_, 3);
+  layout->addWidget(stato);
+
+  connect(cmdAccedi_, &QPushButton::clicked, this, [this] { cmdAccedi_Click(); });
+  connect(cmdSalvaImpostazioni_, &QPushButton::clicked, this, [this] { cmdSalvaImpostazioni_Click(); });
+  connect(cmdScaricaPrezziario_, &QPushButton::clicked, this, [this] { cmdScaricaPrezziario_Click(); });
+  connect(cmdInviaVelistra_, &QPushButton::clicked, this, [this] { cmdInviaVelistra_Click(); });
+  connect(cmdAnnullaOperazione_, &QPushButton::clicked, this, [this] { invio_->Interrompi(); });
+  connect(cmdCancellaInvioVelistra_, &QPushButton::clicked, this,
+          [this] { Operazione(&InvioVelistra::PremiCancellaInvioVelistra); });
+  connect(cmdChiudi_, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
+}
+
+void frmFTP::CaricaImpostazioni() {
+  const cINIProfiles ini;
+  const QString file = Programma().PercorsoIniFTP;
+  const auto leggi = [&](const QString& chiave, const QString& predefinito = {}) {
+    return ini.GetPrivateProfileString(kSezioneDatiFTP, chiave, predefinito, file);
+  };
+  txtUsername_->setText(leggi(QStringLiteral("Username")));
+  txtPassword_->setText(DecodificaPassword(leggi(QStringLiteral("Password"))));
+  txtProxy_->setText(leggi(QStringLiteral("Proxy")));
+  chkFTPPassivo_->setChecked(leggi(QStringLiteral("FTPPassivo"), QStringLiteral("0")).trimmed().toInt() != 0);
+}
+
+void frmFTP::AbilitaComandiInvio(bool v) {
+  cmdInviaVelistra_->setEnabled(v);
+  cmdCancellaInvioVelistra_->setEnabled(v);
+  cmdScaricaPrezziario_->setEnabled(v);
+  cmdAnnullaOperazione_->setEnabled(false);
+  cmdChiudi_->setEnabled(true);
+}
+
+void frmFTP::AbilitaComandiOperazione(bool v) {
+  cmdInviaVelistra_->setEnabled(v);
+  cmdCancellaInvioVelistra_->setEnabled(v);
+  cmdAnnullaOperazione_->setEnabled(!v);
+  cmdChiudi_->setEnabled(v);
+}
+
+void frmFTP::AbilitaAnnullaOperazione(bool abilitato) { cmdAnnullaOperazione_->setEnabled(abilitato); }
+
+void frmFTP::cmdAccedi_Click() {
+  if (!SoloPrezziario && UsernameOspite(txtUsername_->text())) {
+    MsgBox(QStringLiteral("Impossibile inviare un Velistra con lo Username 'guest'."),
+           IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, this);
+    return;
+  }
+  clsMouse mouse;
+  mouse.setOggetto(this);
+  MostraStato(QStringLiteral("Accesso in corso..."));
+  // Nothing can start twice while the request waits.
+  cmdAccedi_->setEnabled(false);
+  const DatiAccesso accesso = AccediAlLaboratorio(txtUsername_->text(), txtPassword_->text());
+  invio_->ImpostaAccesso(accesso);
+  if (accesso.UtenteEsiste) {
+    AbilitaComandiInvio(true);
+    BloccaControlli(this, QColor(230, 230, 230), true);
+    chkFTPPassivo_->setEnabled(false);
+    cmdAccedi_->setEnabled(false);
+    MostraStato(QStringLiteral("Connesso"));
+  } else {
+    cmdAccedi_->setEnabled(true);
+    MostraStato(QStringLiteral("Non connesso"));
+    MsgBox(QStringLiteral("Username o password non validi."), IconaMessaggio::Esclamazione,
+           PulsantiMessaggio::OK, this);
+  }
+}
+
+void frmFTP::cmdSalvaImpostazioni_Click() {
+  clsMouse mouse;
+  mouse.setOggetto(this);
+  TrimCampi(this);
+  if (CampoVuoto(txtUsername_, true, true, QStringLiteral("Inserire lo username"))) return;
+  if (CampoVuoto(txtPassword_, true, true, QStringLiteral("Inserire la password"))) return;
+  const cINIProfiles ini;
+  const QString file = Programma().PercorsoIniFTP;
+  ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Username"), txtUsername_->text(), file);
+  ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Password"),
+                                CodificaPassword(txtPassword_->text()), file);
+  ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Proxy"), txtProxy_->text(), file);
+  ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("FTPPassivo"),
+                                chkFTPPassivo_->isChecked() ? QStringLiteral("1") : QStringLiteral("0"), file);
+}
+
+void frmFTP::cmdScaricaPrezziario_Click() {
+  clsMouse mouse;
+  mouse.setOggetto(this);
+  cmdScaricaPrezziario_->setEnabled(false);
+  const bool aggiornato = invio_->sAggiornaPrezziario();
+  cmdScaricaPrezziario_->setEnabled(true);
+  if (aggiornato)
+    MsgBox(QStringLiteral("Prezziario aggiornato."), IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+}
+
+void frmFTP::cmdInviaVelistra_Click() { Operazione(&InvioVelistra::PremiInviaVelistra); }
+
+void frmFTP::Operazione(void (InvioVelistra::*azione)()) {
+  ((*invio_).*azione)();
+  if (chiusuraRichiesta_) close();
+}
+
+void frmFTP::cmdChiudi_Click() {
+  if (principale_.FTPInCorso() == 1) {
+    MsgBox(QStringLiteral(
+               "L'invio del Velistra non è ancora terminato.\r\n"
+               "L'applicazione verrà chiusa per evitare di perdere le informazioni relative al Velistra corrente.\r\n"
+               "La prossima volta che verrà eseguito il programma verrà automaticamente aperta questa maschera per "
+               "poter continuare con l'invio."),
+           IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+    ChiudereApplicazione = true;
+  }
+  chiusuraRichiesta_ = false;
+  done(QDialog::Accepted);
+}
+
+void frmFTP::closeEvent(QCloseEvent* evento) {
+  // The close box during an operation interrupts it; the window closes after.
+  if (invio_->operazioneInCorso()) {
+    chiusuraRichiesta_ = true;
+    invio_->Interrompi();
+    evento->ignore();
+    return;
+  }
+  QDialog::closeEvent(evento);
+}
+
+void frmFTP::reject() {
+  if (invio_->operazioneInCorso()) {
+    chiusuraRichiesta_ = true;
+    invio_->Interrompi();
+    return;
+  }
+  QDialog::reject();
+}
+
+void frmFTP::Chiudi() { done(QDialog::Accepted); }
+
+QString frmFTP::username() const { return txtUsername_->text(); }
+QString frmFTP::password() const { return txtPassword_->text(); }
+QString frmFTP::proxy() const { return txtProxy_->text(); }
+bool frmFTP::ftpPassivo() const { return chkFTPPassivo_->isChecked(); }
+
+void frmFTP::MostraStato(const QString& testo) {
+  pnlMessaggio_->Disegna(testo, kSfumaturaSinistra, kSfumaturaDestra);
+}
+
+void frmFTP::ImpostaAvanzamento(int valore, int massimo) {
+  pbAvanzamento_->setMaximum(massimo);
+  pbAvanzamento_->setValue(std::min(valore, massimo));
+}
+
+int frmFTP::valoreAvanzamento() const { return pbAvanzamento_->value(); }
+int frmFTP::massimoAvanzamento() const { return pbAvanzamento_->maximum(); }
+
+void frmFTP::LasciaScorrereEventi() { QCoreApplication::processEvents(); }

@@ -1,0 +1,79 @@
+#pragma once
+#include <QDialog>
+#include <memory>
+
+#include "send/VistaInvio.h"
+
+class FinestraPrincipaleInvio;
+class InvioVelistra;
+class PannelloSfumato;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+// The send window: connection settings, login, price-list download and the
+// send of the album. Opened modal by the main window in one of two modes.
+class frmFTP : public QDialog, public VistaInvio {
+  Q_OBJECT
+
+ public:
+  // soloPrezziario: opened only to download the price list.
+  frmFTP(FinestraPrincipaleInvio& principale, bool soloPrezziario, QWidget* genitore = nullptr);
+  ~frmFTP() override;
+
+  const bool SoloPrezziario;
+  // Set when the window closed during a send: the whole program is to close.
+  bool ChiudereApplicazione = false;
+
+  void AbilitaComandiInvio(bool v);
+
+  // VistaInvio
+  QWidget* finestra() override { return this; }
+  QString username() const override;
+  QString password() const override;
+  QString proxy() const override;
+  bool ftpPassivo() const override;
+  void MostraStato(const QString& testo) override;
+  void ImpostaAvanzamento(int valore, int massimo) override;
+  int valoreAvanzamento() const override;
+  int massimoAvanzamento() const override;
+  void AbilitaComandiOperazione(bool v) override;
+  void AbilitaAnnullaOperazione(bool abilitato) override;
+  void LasciaScorrereEventi() override;
+  void Chiudi() override;
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  void reject() override;
+
+ private:
+  void CreaControlli();
+  void CaricaImpostazioni();
+  void cmdAccedi_Click();
+  void cmdSalvaImpostazioni_Click();
+  void cmdScaricaPrezziario_Click();
+  void cmdInviaVelistra_Click();
+  void cmdChiudi_Click();
+  // Runs one operation; a close asked for meanwhile takes effect after it.
+  void Operazione(void (InvioVelistra::*azione)());
+
+  FinestraPrincipaleInvio& principale_;
+  std::unique_ptr<InvioVelistra> invio_;
+  QLineEdit* txtUsername_ = nullptr;
+  QLineEdit* txtPassword_ = nullptr;
+  QLineEdit* txtProxy_ = nullptr;
+  QCheckBox* chkFTPPassivo_ = nullptr;
+  QPushButton* cmdAccedi_ = nullptr;
+  QPushButton* cmdSalvaImpostazioni_ = nullptr;
+  QPushButton* cmdScaricaPrezziario_ = nullptr;
+  QPushButton* cmdInviaVelistra_ = nullptr;
+  QPushButton* cmdAnnullaOperazione_ = nullptr;
+  QPushButton* cmdCancellaInvioVelistra_ = nullptr;
+  QPushButton* cmdChiudi_ = nullptr;
+  QLabel* lblPerScaricoPrezziario_ = nullptr;
+  QProgressBar* pbAvanzamento_ = nullptr;
+  PannelloSfumato* pnlMessaggio_ = nullptr;
+  bool chiusuraRichiesta_ = false;
+};

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "BancoLaboratorio.h"
+#include "FinteInvio.h"
+#include "send/frmFTP.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+#include "support/CartellaProgrammaProva.h"
+#include "support/PiattaformaFinta.h"
+
+namespace {
+
+class frmFTPTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(banco.avviato());
+    banco.ImpostaProgramma();
+    // The separators come from the Kelmora library beside the program.
+    QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
+  }
+  std::unique_ptr<frmFTP> Apri(bool soloPrezziario) {
+    auto finestra = std::make_unique<frmFTP>(principale, soloPrezziario);
+    finestra->show();
+    return finestra;
+  }
+  template <typename T>
+  static T* Figlio(frmFTP& f, const char* nome) {
+    return f.findChild<T*>(QString::fromLatin1(nome));
+  }
+  static void Scrivi(frmFTP& f, const QString& utente, const QString& password) {
+    Figlio<QLineEdit>(f, "txtUsername")->setText(utente);
+    Figlio<QLineEdit>(f, "txtPassword")->setText(password);
+  }
+  static void Premi(frmFTP& f, const char* nome) { Figlio<QPushButton>(f, nome)->click(); }
+  QString LeggiIni(const QString& chiave) const {
+    return cINIProfiles().GetPrivateProfileString(QStringLiteral("DatiFTP"), chiave, QStringLiteral("?"),
+                                                  Programma().PercorsoIniFTP);
+  }
+
+  CartellaProgrammaProva programma;
+  BancoLaboratorio banco;
+  PiattaformaFinta finta;
+  PrincipaleFinta principale;
+};
+
+TEST_F(frmFTPTest, TheTwoModesShowTheirOwnCommandsAndOnlyPriceListModeAdmitsGuest) {
+  auto invio = Apri(false);
+  EXPECT_EQ(invio->windowTitle(), QStringLiteral("Invio fotografie"));
+  EXPECT_FALSE(Figlio<QPushButton>(*invio, "cmdScaricaPrezziario")->isVisible());
+  EXPECT_FALSE(Figlio<QPushButton>(*invio, "cmdInviaVelistra")->isEnabled());
+  EXPECT_TRUE(Figlio<QPushButton>(*invio, "cmdAccedi")->isEnabled());
+  EXPECT_EQ(Figlio<QLineEdit>(*invio, "txtUsername")->maxLength(), 25);
+  EXPECT_EQ(Figlio<QLineEdit>(*invio, "txtProxy")->maxLength(), 50);
+  EXPECT_EQ(Figlio<QLineEdit>(*invio, "txtPassword")->echoMode(), QLineEdit::Password);
+  ASSERT_TRUE(invio->findChild<QWidget*>(QStringLiteral("sepConnessione")));
+  EXPECT_EQ(invio->findChild<QWidget*>(QStringLiteral("sepInvio"))->property("Caption").toString(),
+            QStringLiteral("Invio Velistra"));
+  Scrivi(*invio, QStringLiteral("  guest "), QStringLiteral("guest"));
+  Premi(*invio, "cmdAccedi");
+  EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Impossibile inviare un Velistra con lo Username 'guest'.")});
+  EXPECT_TRUE(banco.Richieste().isEmpty());
+
+  finta.Azzera();
+  auto prezzi = Apri(true);
+  EXPECT_EQ(prezzi->windowTitle(), QStringLiteral("Aggiorna prezziario"));
+  EXPECT_FALSE(Figlio<QPushButton>(*prezzi, "cmdInviaVelistra")->isVisible());
+  Scrivi(*prezzi, QStringLiteral("guest"), banco.utente(QStringLiteral("guest")).password);
+  Premi(*prezzi, "cmdAccedi");
+  EXPECT_TRUE(finta.messaggi().isEmpty());
+  EXPECT_TRUE(Figlio<QLineEdit>(*prezzi, "txtUsername")->isReadOnly());
+  EXPECT_FALSE(Figlio<QCheckBox>(*prezzi, "chkFTPPassivo")->isEnabled());
+  EXPECT_FALSE(Figlio<QPushButton>(*prezzi, "cmdAccedi")->isEnabled());
+  const QByteArray vecchio = programma.Leggi(QStringLiteral("Formati.xml"));
+  Premi(*prezzi, "cmdScaricaPrezziario");
+  EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Prezziario aggiornato.")});
+  EXPECT_NE(programma.Leggi(QStringLiteral("Formati.xml")), vecchio);
+  EXPECT_TRUE(principale.catalogoRicevuto);
+}
+
+TEST_F(frmFTPTest, AWrongPasswordLeavesTheWindowAsItWas) {
+  auto f = Apri(false);
+  Scrivi(*f, QStringLiteral("cliente"), QStringLiteral("sbagliata"));
+  Premi(*f, "cmdAccedi");
+  EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Username o password non validi.")});
+  EXPECT_TRUE(Figlio<QPushButton>(*f, "cmdAccedi")->isEnabled());
+  EXPECT_FALSE(Figlio<QLineEdit>(*f, "txtUsername")->isReadOnly());
+  EXPECT_FALSE(Figlio<QPushButton>(*f, "cmdInviaVelistra")->isEnabled());
+}
+
+TEST_F(frmFTPTest, SettingsAreSavedOnlyWhenCompleteAndThePasswordNeverInClear) {
+  {
+    auto f = Apri(false);
+    Scrivi(*f, QStringLiteral("   "), QStringLiteral("segreta"));
+    Premi(*f, "cmdSalvaImpostazioni");
+    EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Inserire lo username")});
+    EXPECT_EQ(Figlio<QLineEdit>(*f, "txtUsername")->text(), QString());
+    EXPECT_EQ(LeggiIni(QStringLiteral("Username")), QString());
+    Scrivi(*f, QStringLiteral("anna"), QString());
+    Premi(*f, "cmdSalvaImpostazioni");
+    EXPECT_EQ(finta.testi().last(), QStringLiteral("Inserire la password"));
+    EXPECT_EQ(LeggiIni(QStringLiteral("Username")), QString());
+
+    Scrivi(*f, QStringLiteral("anna"), QStringLiteral("a&b=c+d%e f"));
+    Figlio<QLineEdit>(*f, "txtProxy")->setText(QStringLiteral("proxy.lab:3128"));
+    Figlio<QCheckBox>(*f, "chkFTPPassivo")->setChecked(true);
+    Premi(*f, "cmdSalvaImpostazioni");
+  }
+  EXPECT_EQ(LeggiIni(QStringLiteral("Username")), QStringLiteral("anna"));
+  EXPECT_FALSE(programma.Leggi(QStringLiteral("VelistraFTP.ini")).contains("a&b=c+d%e f"));
+  EXPECT_EQ(LeggiIni(QStringLiteral("FTPPassivo")), QStringLiteral("1"));
+  auto riaperta = Apri(false);
+  EXPECT_EQ(Figlio<QLineEdit>(*riaperta, "txtPassword")->text(), QStringLiteral("a&b=c+d%e f"));
+  EXPECT_EQ(Figlio<QLineEdit>(*riaperta, "txtProxy")->text(), QStringLiteral("proxy.lab:3128"));
+  EXPECT_TRUE(Figlio<QCheckBox>(*riaperta, "chkFTPPassivo")->isChecked());
+}
+
+TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow) {
+  principale.mark = 1;
+  auto f = Apri(false);
+  Premi(*f, "cmdChiudi");
+  EXPECT_TRUE(f->ChiudereApplicazione);
+  ASSERT_EQ(finta.messaggi().size(), 1);
+  EXPECT_TRUE(finta.testi()[0].startsWith(QStringLiteral("L'invio del Velistra non è ancora terminato.\r\n")));
+
+  // A whole send by the affiliated user from the window's own buttons.
+  principale.mark = 0;
+  finta.Azzera();
+  QDir().mkpath(Programma().CartellaLavoro);
+  programma.Scrivi(QStringLiteral("Velistra/imgVE_000001.jpg"), QByteArray(5000, 'x'));
+  programma.Scrivi(QStringLiteral("Velistra.xml"),
+                   QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xml><formato id=\"15x10\"><files>"
+                                  "<file><nomecompleto>%1imgVE_000001.jpg</nomecompleto><titolo>a.jpg</titolo>"
+                                  "<quantita>1</quantita><formato>15x10</formato><ridimensionamento>FILLIN"
+                                  "</ridimensionamento></file></files></formato></xml>\n")
+                       .arg(Programma().CartellaLavoro)
+                       .toUtf8());
+  auto invio = Apri(false);
+  const auto utente = banco.utente(QStringLiteral("convenzionato"));
+  Scrivi(*invio, utente.nome, utente.password);
+  Premi(*invio, "cmdAccedi");
+  ASSERT_TRUE(Figlio<QPushButton>(*invio, "cmdInviaVelistra")->isEnabled());
+  Premi(*invio, "cmdInviaVelistra");
+  EXPECT_EQ(finta.testi().last(),
+            QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra."));
+  EXPECT_FALSE(invio->isVisible());
+  EXPECT_EQ(principale.nuoviAlbum, 1);
+  EXPECT_FALSE(invio->ChiudereApplicazione);
+}
+
+}  // namespace
