@@ -9,6 +9,7 @@
 #include "mainwindow/ElencoFoto.h"
 #include "mainwindow/PannelloSfumato.h"
 #include "mainwindow/frmScegliFoto.h"
+#include "send/frmFTP.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"
@@ -378,7 +379,8 @@ void frmScegliFoto::AvvisaNonDisponibile() {
 }
 
 void frmScegliFoto::ScaricaPrezziario() {
-  AvvisaNonDisponibile();
+  frmFTP finestra(*this, true, this);
+  MostraFinestraModale(finestra);
   selettori_.CaricaFormatiFotografici(true);
 }
 
@@ -388,8 +390,11 @@ void frmScegliFoto::ApriInvio() {
            PulsantiMessaggio::OK, this);
     return;
   }
-  AvvisaNonDisponibile();
+  frmFTP finestra(*this, false, this);
+  MostraFinestraModale(finestra);
   selettori_.CaricaFormatiFotografici(true);
+  // Closed during a send: the program ends and reopens the send at the next start.
+  if (finestra.ChiudereApplicazione) close();
 }
 
 void frmScegliFoto::CreaCartellaOrdine() { AvvisaNonDisponibile(); }

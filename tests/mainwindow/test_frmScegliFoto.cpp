@@ -180,11 +180,10 @@ TEST_F(FinestraPrincipale, AnUncleanStopIsReportedUnlessASendWasUnderWay) {
   EXPECT_TRUE(ambiente.piattaforma.messaggi().isEmpty());
   finestra->Form_Activate();
   const QStringList testi = ambiente.piattaforma.testi();
-  ASSERT_EQ(testi.size(), 2);
+  ASSERT_EQ(testi.size(), 1);
   EXPECT_EQ(testi[0], QStringLiteral("L'invio del Velistra non è ancora terminato.\n"
                                      "Verrà aperta la maschera per poter continuare con l'invio."));
-  EXPECT_EQ(testi[1], QStringLiteral("Questa funzione non è ancora disponibile in questa versione del programma."));
-  EXPECT_TRUE(finestra->finestreModali.isEmpty());
+  EXPECT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});
   EXPECT_TRUE(finestra->FinestraAttivata());
 }
 
