@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -14,10 +15,13 @@
 class FinestraProva : public frmScegliFoto {
  public:
   QStringList finestreModali;
+  // When set, it plays the user of the modal window instead of closing it.
+  std::function<void(QDialog&)> allaFinestraModale;
 
  protected:
   void MostraFinestraModale(QDialog& finestra) override {
     finestreModali.append(QString::fromLatin1(finestra.metaObject()->className()));
+    if (allaFinestraModale) allaFinestraModale(finestra);
     finestra.done(QDialog::Rejected);
   }
 };

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "BancoLaboratorio.h"
+#include "FinestraProva.h"
+#include "send/frmFTP.h"
+
+namespace {
+
+QStringList Voci(const QComboBox* lista) {
+  QStringList voci;
+  for (int i = 0; i < lista->count(); ++i) voci.append(lista->itemText(i));
+  return voci;
+}
+
+TEST(Prezziario, TheDownloadedPriceListReachesTheMainWindowsListsWhenTheWindowCloses) {
+  AmbienteFinestra ambiente;
+  ambiente.ClienteAbituale();
+  BancoLaboratorio banco;
+  ASSERT_TRUE(banco.avviato());
+  banco.ImpostaProgramma();
+  auto finestra = ambiente.NuovaFinestra();
+  auto* lista = finestra->findChild<QComboBox*>(QStringLiteral("cmbFormatiCopia"));
+  ASSERT_TRUE(lista);
+  ASSERT_TRUE(Voci(lista).join(u' ').contains(QStringLiteral("15x11")));
+
+  finestra->allaFinestraModale = [&banco](QDialog& dialogo) {
+    auto& invio = dynamic_cast<frmFTP&>(dialogo);
+    EXPECT_TRUE(invio.SoloPrezziario);
+    invio.findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(QStringLiteral("guest"));
+    invio.findChild<QLineEdit*>(QStringLiteral("txtPassword"))
+        ->setText(banco.utente(QStringLiteral("guest")).password);
+    invio.findChild<QPushButton*>(QStringLiteral("cmdAccedi"))->click();
+    invio.findChild<QPushButton*>(QStringLiteral("cmdScaricaPrezziario"))->click();
+  };
+  finestra->findChild<QAction*>(QStringLiteral("ScaricaPrezziario"))->trigger();
+  EXPECT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});
+  EXPECT_TRUE(ambiente.piattaforma.testi().contains(QStringLiteral("Prezziario aggiornato.")));
+  // 15x11 is not in the lab's list, 10x7 only there.
+  EXPECT_FALSE(Voci(lista).join(u' ').contains(QStringLiteral("15x11")));
+  EXPECT_TRUE(ambiente.programma.Leggi(QStringLiteral("Formati.xml")).contains("10x7"));
+}
+
+}  // namespace
