@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "BancoLaboratorio.h"
 #include "FinteInvio.h"
@@ -151,6 +152,35 @@ TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow)
   EXPECT_FALSE(invio->isVisible());
   EXPECT_EQ(principale.nuoviAlbum, 1);
   EXPECT_FALSE(invio->ChiudereApplicazione);
+}
+
+TEST_F(frmFTPTest, TheCloseBoxDuringASendInterruptsItAndClosesTheWindowAfterwards) {
+  QDir().mkpath(Programma().CartellaLavoro);
+  QString voci;
+  for (int i = 1; i <= 3; ++i) {
+    const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
+    programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(200000, char('a' + i)));
+    voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>%2</titolo><quantita>1</quantita>"
+                           "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
+                .arg(Programma().CartellaLavoro, nome);
+  }
+  programma.Scrivi(QStringLiteral("Velistra.xml"),
+                   (QStringLiteral("<xml><formato id=\"15x10\"><files>") + voci +
+                    QStringLiteral("</files></formato></xml>")).toUtf8());
+  auto invio = Apri(false);
+  const auto utente = banco.utente(QStringLiteral("convenzionato"));
+  Scrivi(*invio, utente.nome, utente.password);
+  Premi(*invio, "cmdAccedi");
+  // The close box is pressed as soon as the send lets events run.
+  QTimer::singleShot(0, invio.get(), [&invio] { invio->close(); });
+  Premi(*invio, "cmdInviaVelistra");
+  EXPECT_FALSE(invio->isVisible());
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
+      "E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove era stato lasciato, "
+      "premere nuovamente il bottone.")));
+  EXPECT_EQ(principale.nuoviAlbum, 0);
+  ASSERT_EQ(banco.Transazioni().size(), 1);
+  EXPECT_FALSE(banco.Transazioni().first().trasferito);
 }
 
 }  // namespace
