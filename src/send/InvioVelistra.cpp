@@ -211,9 +211,10 @@ void InvioVelistra::InviaVelistra() {
 }
 
 void InvioVelistra::PremiInviaVelistra() {
+  // Marked first: showing the busy pointer already lets events (a close) run.
+  inCorso_ = true;
   clsMouse mouse;
   mouse.setOggetto(vista_.finestra());
-  inCorso_ = true;
   InvioTerminato = false;
   vista_.AbilitaComandiOperazione(false);
   ContinuaOperazione = true;
@@ -253,9 +254,10 @@ bool InvioVelistra::CancellaInvioVelistra() {
 }
 
 void InvioVelistra::PremiCancellaInvioVelistra() {
+  // Marked first: showing the busy pointer already lets events (a close) run.
+  inCorso_ = true;
   clsMouse mouse;
   mouse.setOggetto(vista_.finestra());
-  inCorso_ = true;
   vista_.AbilitaComandiOperazione(false);
   vista_.MostraStato(QStringLiteral("Cancellazione Velistra in corso..."));
   if (CancellaInvioVelistra()) {
