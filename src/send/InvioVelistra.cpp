@@ -211,13 +211,13 @@ void InvioVelistra::InviaVelistra() {
 }
 
 void InvioVelistra::PremiInviaVelistra() {
-  // Marked first: showing the busy pointer already lets events (a close) run.
+  // Set first: showing the busy pointer already lets events (a close) run.
   inCorso_ = true;
+  InvioTerminato = false;
+  ContinuaOperazione = true;
   clsMouse mouse;
   mouse.setOggetto(vista_.finestra());
-  InvioTerminato = false;
   vista_.AbilitaComandiOperazione(false);
-  ContinuaOperazione = true;
   InviaVelistra();
   if (!ContinuaOperazione)
     MsgBox(QStringLiteral("E' stato interrotto l'invio del Velistra.\r\n"
