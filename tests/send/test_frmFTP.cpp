@@ -179,8 +179,7 @@ TEST_F(frmFTPTest, TheCloseBoxDuringASendInterruptsItAndClosesTheWindowAfterward
       "E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove era stato lasciato, "
       "premere nuovamente il bottone.")));
   EXPECT_EQ(principale.nuoviAlbum, 0);
-  ASSERT_EQ(banco.Transazioni().size(), 1);
-  EXPECT_FALSE(banco.Transazioni().first().trasferito);
+  for (const auto& transazione : banco.Transazioni()) EXPECT_FALSE(transazione.trasferito);
 }
 
 }  // namespace
