@@ -14,7 +14,7 @@ class VistaFinta final : public VistaInvio {
   QWidget* finestra() override { return nullptr; }
   QString username() const override { return utente; }
   QString password() const override { return password_; }
-  QString proxy() const override { return {}; }
+  QString proxy() const override { return proxy_; }
   bool ftpPassivo() const override { return passivo; }
   void MostraStato(const QString& testo) override { stati.append(testo); }
   void ImpostaAvanzamento(int v, int m) override {
@@ -32,6 +32,7 @@ class VistaFinta final : public VistaInvio {
 
   QString utente;
   QString password_;
+  QString proxy_;
   bool passivo = true;
   QStringList stati;
   int valore = 0;

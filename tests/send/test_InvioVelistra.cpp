@@ -318,6 +318,16 @@ TEST_F(InvioVelistraTest, ActiveModeUploadsToo) {
   EXPECT_TRUE(attivo);
 }
 
+TEST_F(InvioVelistraTest, TheFTPConnectionGoesThroughTheProxyWhenOneIsNamed) {
+  CreaAlbum(2);
+  vista.proxy_ = banco.proxy();
+  Accedi(QStringLiteral("convenzionato"));
+  invio.PremiInviaVelistra();
+  ControllaOrdineCompleto(UnicaTransazione());
+  EXPECT_FALSE(banco.TunnelProxy().isEmpty());
+  for (const QString& tunnel : banco.TunnelProxy()) EXPECT_TRUE(tunnel.startsWith(QStringLiteral("127.0.0.1:")));
+}
+
 TEST_F(InvioVelistraTest, AnUnsafeTransactionFolderStopsBeforeAnythingIsCreated) {
   CreaAlbum(1);
   Accedi(QStringLiteral("convenzionato"));
