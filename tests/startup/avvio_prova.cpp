@@ -4,30 +4,11 @@
 // opened (the process then lives until its standard input closes) or "ESITO 0".
 #include <QApplication>
 #include <QSocketNotifier>
-#include <cstdio>
 #include <unistd.h>
 
 #include "common/Piattaforma.h"
 #include "startup/modMain.h"
-
-namespace {
-
-class PiattaformaStampata final : public Piattaforma {
- public:
-  RispostaMessaggio MostraMessaggio(QWidget*, const QString& testo, IconaMessaggio icona,
-                                    PulsantiMessaggio, RispostaMessaggio predefinita) override {
-    QString riga = testo;
-    riga.replace(u'\n', QStringLiteral("\\n"));
-    std::printf("MSG %d:%s\n", static_cast<int>(icona), riga.toUtf8().constData());
-    std::fflush(stdout);
-    return predefinita;
-  }
-  QString SfogliaCartella(QWidget*, const QString&, bool) override { return {}; }
-  void ApriDocumento(QWidget*, const QString&) override {}
-  void ImpostaPuntatoreOccupato(QWidget*, bool) override {}
-};
-
-}  // namespace
+#include "support/PiattaformaStampata.h"
 
 int main(int argc, char* argv[]) {
   if (argc < 3) return 2;

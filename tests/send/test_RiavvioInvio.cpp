@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <csignal>
+
+#include "BancoLaboratorio.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+#include "support/CartellaProgrammaProva.h"
+
+namespace {
+
+QString Opzione(const CartellaProgrammaProva& programma, const QString& chiave) {
+  return cINIProfiles().GetPrivateProfileString(QStringLiteral("Opzioni"), chiave, {},
+                                                programma.file(QStringLiteral("Velistra.ini")));
+}
+
+bool Attendi(const std::function<bool()>& condizione, int millisecondi) {
+  QElapsedTimer orologio;
+  orologio.start();
+  while (!condizione()) {
+    if (orologio.elapsed() > millisecondi) return false;
+    QThread::msleep(50);
+  }
+  return true;
+}
+
+TEST(RiavvioInvio, AProgramEndedInTheMiddleOfASendReopensTheSendAndCompletesIt) {
+  CartellaProgrammaProva programma;
+  BancoLaboratorio banco;
+  ASSERT_TRUE(banco.avviato());
+  ASSERT_TRUE(banco.ScriviIniFTP(programma.file(QStringLiteral("VelistraFTP.ini"))));
+  QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
+  const cINIProfiles ini;
+  for (const char* chiave : {"DatiUtenteOk", "NonMostrareMessaggio"})
+    ini.WritePrivateProfileString(QStringLiteral("Opzioni"), QString::fromLatin1(chiave), QStringLiteral("1"),
+                                  programma.file(QStringLiteral("Velistra.ini")));
+  QDir().mkpath(Programma().CartellaLavoro);
+  QString voci;
+  for (int i = 1; i <= 3; ++i) {
+    const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
+    programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(100000 * i, char('a' + i)));
+    voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>%2</titolo><quantita>1</quantita>"
+                           "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
+                .arg(Programma().CartellaLavoro, nome);
+  }
+  programma.Scrivi(QStringLiteral("Velistra.xml"),
+                   (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xml><formato id=\"15x10\"><files>") +
+                    voci + QStringLiteral("</files></formato></xml>\n")).toUtf8());
+  const auto utente = banco.utente(QStringLiteral("convenzionato"));
+  const QStringList argomenti{programma.percorso(), utente.nome, utente.password};
+
+  // The album check keeps the first run waiting in the middle of its send.
+  ASSERT_TRUE(banco.GuastoWeb(QStringLiteral("lenta"), QStringLiteral("f_K_HTTPS_LEGGI_VELISTRA"), 1, 20));
+  QProcess prima;
+  prima.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  prima.start(QStringLiteral(VELISTRA_INVIO_PROVA), argomenti + QStringList{QStringLiteral("premi")});
+  ASSERT_TRUE(Attendi([&] { return Opzione(programma, QStringLiteral("FTPInCorso")) == u'1'; }, 60000))
+      << prima.readAllStandardOutput().toStdString();
+  ::kill(static_cast<pid_t>(prima.processId()), SIGKILL);
+  prima.waitForFinished(5000);
+  ASSERT_TRUE(banco.AzzeraGuasti());
+  ASSERT_EQ(banco.Transazioni().size(), 1);
+  ASSERT_FALSE(banco.Transazioni().first().trasferito);
+
+  // The next start opens the send window by itself and the send completes.
+  QProcess dopo;
+  dopo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  dopo.start(QStringLiteral(VELISTRA_INVIO_PROVA), argomenti);
+  QByteArray uscita;
+  const bool finito = Attendi([&] {
+    dopo.waitForReadyRead(50);
+    uscita += dopo.readAllStandardOutput();
+    return uscita.contains("FINE\n");
+  }, 90000);
+  dopo.closeWriteChannel();
+  if (!dopo.waitForFinished(10000)) dopo.kill();
+  ASSERT_TRUE(finito) << uscita.toStdString();
+  EXPECT_TRUE(uscita.contains("MSG 1:L'invio del Velistra non è ancora terminato."));
+  EXPECT_TRUE(uscita.contains("MSG 1:Invio del Velistra terminato con successo."));
+  const auto t = banco.Transazioni().first();
+  EXPECT_TRUE(t.trasferito);
+  EXPECT_TRUE(QFile::exists(banco.cartellaFTP() + u'/' + t.utente + u'/' + t.cartella + QStringLiteral("/End.txt")));
+  EXPECT_EQ(Opzione(programma, QStringLiteral("FTPInCorso")), QStringLiteral("0"));
+}
+
+}  // namespace
