@@ -8,6 +8,11 @@
 CicloOperazione::CicloOperazione(QProgressBar* barra, bool& continuaOperazione, QWidget* proprietario)
     : barra_(barra), continua_(continuaOperazione), proprietario_(proprietario) {}
 
+void CicloOperazione::ImpostaDomanda(IconaMessaggio icona, RispostaMessaggio predefinita) {
+  icona_ = icona;
+  predefinita_ = predefinita;
+}
+
 bool CicloOperazione::Esegui(int n, const QString& domandaInterruzione,
                              const std::function<bool(int k)>& passo) {
   // A maximum of 1 would show a full bar before the only photo is done.
@@ -16,8 +21,8 @@ bool CicloOperazione::Esegui(int n, const QString& domandaInterruzione,
   continua_ = true;
   for (int k = 1; k <= n; ++k) {
     if (!continua_) {
-      if (MsgBox(domandaInterruzione, IconaMessaggio::Nessuna, PulsantiMessaggio::SiNo,
-                 RispostaMessaggio::Si, proprietario_) == RispostaMessaggio::Si)
+      if (MsgBox(domandaInterruzione, icona_, PulsantiMessaggio::SiNo, predefinita_, proprietario_) ==
+          RispostaMessaggio::Si)
         return false;
       continua_ = true;
     }

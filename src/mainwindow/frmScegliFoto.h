@@ -143,7 +143,6 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio {
   void SalvaAlbumEContatore();
   // Appends the entry of a new work-folder copy; false, and the copy removed, when it cannot.
   bool AggiungiCopiaAlFormato(const QString& formato, const QString& copia, const QString& titolo);
-  void AvvisaNonDisponibile();
 
   AlbumVelistra album_;
   CatalogoFormati catalogo_;

@@ -373,11 +373,6 @@ void frmScegliFoto::CreaNuovoVelistra() {
   MostraImporto();
 }
 
-void frmScegliFoto::AvvisaNonDisponibile() {
-  MsgBox(QStringLiteral("Questa funzione non è ancora disponibile in questa versione del programma."),
-         IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
-}
-
 void frmScegliFoto::ScaricaPrezziario() {
   frmFTP finestra(*this, true, this);
   MostraFinestraModale(finestra);
@@ -397,8 +392,6 @@ void frmScegliFoto::ApriInvio() {
   if (finestra.ChiudereApplicazione) close();
 }
 
-void frmScegliFoto::CreaCartellaOrdine() { AvvisaNonDisponibile(); }
-
 std::int32_t frmScegliFoto::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
   return catalogo_.CalcolaImportoVelistra(album_, prezzi);
 }
@@ -408,12 +401,6 @@ QString frmScegliFoto::getImportoCorrenteEuro() const { return catalogo_.getImpo
 QString frmScegliFoto::getDatiUtente() const {
   const DatiUtente dati = LeggiDatiUtente();
   return dati.Cognome + u' ' + dati.Nome + QStringLiteral("\r\n") + dati.Citta + QStringLiteral("\r\n") + dati.Via;
-}
-
-bool frmScegliFoto::StringaFileCondition(const DocumentoXML&, QString& strFile) {
-  strFile.clear();
-  AvvisaNonDisponibile();
-  return false;
 }
 
 bool frmScegliFoto::CreaFotografiaTesto(const QString& percorso, const QString& testo) {

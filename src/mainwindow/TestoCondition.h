@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+class DocumentoXML;
+
+// The order text "Condition.txt" that the lab's printing station reads: one
+// block per album entry plus the customer picture "DatiUtente.jpg".
+
+// The printing station named in the settings ("Opzioni"/"DeviceName").
+QString NomeDispositivoStampa();
+
+// The name an entry's copy takes in the order: the file name of its path, with
+// every control character made a space so that no name can break a line.
+QString NomeFileOrdine(const QString& nomecompleto);
+
+// The lines of the album's entries (formats in album order, photos in insertion
+// order) joined by CR LF, with no line break after the last; empty when the
+// album has no entry. The caller writes it in the code page with the final CR LF.
+QString TestoCondition(const DocumentoXML& album, const QString& nomeDispositivo);

@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "FinestraProva.h"
+#include "common/Ansi.h"
+#include "mainwindow/AlberoCartelle.h"
+#include "mainwindow/CartellaOrdine.h"
+#include "mainwindow/CampoNumeroFoto.h"
+#include "mainwindow/PannelloSfumato.h"
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+#include "support/SenzaPermessiRoot.h"
+#include "thumbview/ctrFotoView.h"
+
+namespace {
+
+const QString kAnnullata = QStringLiteral("Operazione annullata.");
+
+QByteArray Leggi(const QString& percorso) {
+  QFile file(percorso);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Scrivi(const QString& percorso, const QByteArray& contenuto) {
+  QFile file(percorso);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(contenuto);
+}
+
+QStringList File(const QString& cartella) {
+  return QDir(cartella).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// The files an order folder holds for the work-folder copies, in name order.
+QStringList FileOrdine(const QStringList& copie) {
+  QStringList file = QStringList(copie) << "Condition.txt" << "DatiUtente.jpg" << "End.txt";
+  file.sort();
+  return file;
+}
+
+// Read-only for everyone, root included while a SenzaPermessiRoot lives.
+void SoloLettura(const QString& cartella, bool valore) {
+  QFile::setPermissions(cartella, valore ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                         : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// An album of three photos of "15x10", the second with three prints, and a
+// customer with name and address.
+class CartellaPerLaboratorio : public ::testing::Test {
+ protected:
+  AmbienteFinestra ambiente;
+  std::unique_ptr<FinestraProva> finestra;
+  QTemporaryDir destinazione;
+
+  void SetUp() override {
+    ambiente.ClienteAbituale();
+    const cINIProfiles ini;
+    const QStringList dati{"Cognome", "Rossi", "Nome", "Anna", "Citta", "Pisa", "Via", "Via Roma 1"};
+    for (qsizetype i = 0; i < dati.size(); i += 2)
+      ini.WritePrivateProfileString(kSezioneDatiUtente, dati[i], dati[i + 1], Programma().PercorsoIni);
+    ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
+    finestra = ambiente.NuovaFinestra();
+    finestra->Form_Activate();
+    ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente.foto.path()));
+    Copia({0, 1, 2});
+    finestra->fvFotoFormato()->CheckaTutto(false);
+    finestra->fvFotoFormato()->CasellaThumb(1)->click();
+    finestra->txtNumFoto()->setText("3");
+    Pulsante("NumFoto")->trigger();
+    ambiente.piattaforma.Azzera();
+  }
+
+  void Copia(const QList<int>& indici) {
+    finestra->fvFotoCartella()->CheckaTutto(false);
+    for (int i : indici) finestra->fvFotoCartella()->CasellaThumb(i)->click();
+    finestra->selettori().Copia().ImpostaFormato("15x10");
+    frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+  }
+  QAction* Pulsante(const QString& chiave) const { return frmScegliFoto::Pulsante(finestra->tbOperazioni(), chiave); }
+
+  // Clicks "C8" with the target directory chosen in the folder chooser.
+  void CreaCartella() {
+    ambiente.piattaforma.ScegliCartella(destinazione.path());
+    Pulsante("C8")->trigger();
+  }
+  QStringList CartelleOrdine() const {
+    return QDir(destinazione.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+  }
+  QString Cartella(const QString& nome) const { return destinazione.path() + u'/' + nome + u'/'; }
+  QStringList CopieLavoro() const { return File(Programma().CartellaLavoro); }
+  QString Domanda(const QString& cartella) const {
+    return QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?");
+  }
+};
+
+TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderAndTheEndMarker) {
+  const QString prima = NomeCartellaOrdine(QDateTime::currentDateTime());
+  QList<bool> c8Attivo;
+  ambiente.piattaforma.AlMessaggio([&](const auto&) { c8Attivo.append(Pulsante("C8")->isEnabled()); });
+  CreaCartella();
+  const QString dopo = NomeCartellaOrdine(QDateTime::currentDateTime());
+
+  EXPECT_EQ(ambiente.piattaforma.titoliCartella(),
+            QStringList{"Selezionare la directory dove inserire le fotografie ed i relativi formati e quantità:"});
+  const QStringList cartelle = CartelleOrdine();
+  ASSERT_EQ(cartelle.size(), 1);
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^VE\\d{10}$")).match(cartelle[0]).hasMatch());
+  EXPECT_TRUE(cartelle[0] == prima || cartelle[0] == dopo) << cartelle[0].toStdString();
+  const QString cartella = Cartella(cartelle[0]);
+  ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
+  EXPECT_EQ(ambiente.piattaforma.testi()[0],
+            QStringLiteral("Creazione della cartella:\r\n'") + cartella +
+                QStringLiteral("' \r\nterminata con successo.\r\n(il nome della cartella contiene la data e l'ora di "
+                               "creazione indicate nel seguente formato:\r\nanno-mese-giorno-ore-minuti)"));
+  EXPECT_EQ(c8Attivo, QList<bool>{false});
+  EXPECT_TRUE(Pulsante("C8")->isEnabled());
+  EXPECT_EQ(finestra->pannelloConteggio()->testo(), QStringLiteral("Foto: 3/3"));
+
+  const QStringList copie = CopieLavoro();
+  ASSERT_EQ(copie, (QStringList{"imgVE_000001.jpg", "imgVE_000002.png", "imgVE_000003.tiff"}));
+  EXPECT_EQ(File(cartella), FileOrdine(copie));
+  for (const QString& copia : copie)
+    EXPECT_EQ(Leggi(cartella + copia), Leggi(Programma().CartellaLavoro + copia)) << copia.toStdString();
+
+  QImageReader foglio(cartella + QStringLiteral("DatiUtente.jpg"));
+  EXPECT_EQ(foglio.format(), QByteArray("jpeg"));
+  EXPECT_EQ(foglio.size(), QSize(640, 480));
+  EXPECT_EQ(QFileInfo(cartella + QStringLiteral("End.txt")).size(), 0);
+
+  QString ordine;
+  ASSERT_TRUE(finestra->StringaFileCondition(finestra->album().Documento(), ordine));
+  const QByteArray condition = Leggi(cartella + QStringLiteral("Condition.txt"));
+  EXPECT_EQ(condition, InAnsi(ordine + QStringLiteral("\r\n")));
+  EXPECT_EQ(condition.count("\r\n"), 8 * 3 + 12);
+  EXPECT_TRUE(condition.contains("\r\n2=imgVE_000002.png\r\n"));
+  EXPECT_TRUE(condition.contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
+  EXPECT_TRUE(condition.contains("BackPrintLine2=b.png\r\n"));
+}
+
+TEST_F(CartellaPerLaboratorio, TheCustomerLinesAreNameAddressAndCity) {
+  EXPECT_EQ(finestra->getDatiUtente(), QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1"));
+}
+
+TEST_F(CartellaPerLaboratorio, NoDirectoryOrNoPhotoStopsBeforeAnyCopy) {
+  Pulsante("C8")->trigger();  // the chooser is cancelled
+  ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
+  EXPECT_EQ(ambiente.piattaforma.testi()[0], QStringLiteral("Nessuna cartella indicata."));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
+  EXPECT_TRUE(CartelleOrdine().isEmpty());
+
+  finestra->CreaNuovoVelistra();
+  ambiente.piattaforma.Azzera();
+  CreaCartella();
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Nessuna fotografia inserita nel Velistra."});
+  ASSERT_EQ(CartelleOrdine().size(), 1);
+  EXPECT_TRUE(File(Cartella(CartelleOrdine()[0])).isEmpty());
+
+  // The send window asks for the order text of an empty album too.
+  ambiente.piattaforma.Azzera();
+  QString ordine = QStringLiteral("prima");
+  EXPECT_FALSE(finestra->StringaFileCondition(finestra->album().Documento(), ordine));
+  EXPECT_TRUE(ordine.isEmpty());
+  ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
+  EXPECT_EQ(ambiente.piattaforma.testi()[0], QStringLiteral("Nessuna fotografia inserita nel Velistra."));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
+}
+
+TEST_F(CartellaPerLaboratorio, TheSameMinuteTwiceAsksBeforeReplacingTheEarlierFolder) {
+  // Both minutes the runs can fall in hold an earlier, complete order.
+  const QDateTime ora = QDateTime::currentDateTime();
+  const QStringList minuti{NomeCartellaOrdine(ora), NomeCartellaOrdine(ora.addSecs(60))};
+  for (const QString& minuto : minuti) {
+    ASSERT_TRUE(QDir().mkdir(Cartella(minuto)));
+    Scrivi(Cartella(minuto) + QStringLiteral("vecchia.jpg"), "vecchia");
+    Scrivi(Cartella(minuto) + QStringLiteral("End.txt"), "vecchio");
+  }
+  const QString domanda = QStringLiteral("La directory '") + destinazione.path() +
+                          QStringLiteral("/' contiene già la directory 'Velistra'.\r\nPer continuare con l'operazione "
+                                         "è necessario eliminarla.\r\nProcedere con l'eliminazione della directory?");
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
+  CreaCartella();
+  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{domanda, kAnnullata}));
+  const PiattaformaFinta::Messaggio& primo = ambiente.piattaforma.messaggi()[0];
+  EXPECT_EQ(primo.icona, IconaMessaggio::Domanda);
+  EXPECT_EQ(primo.pulsanti, PulsantiMessaggio::SiNo);
+  for (const QString& minuto : minuti) EXPECT_EQ(File(Cartella(minuto)), (QStringList{"End.txt", "vecchia.jpg"}));
+
+  ambiente.piattaforma.Azzera();
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  CreaCartella();
+  ASSERT_EQ(ambiente.piattaforma.testi().size(), 2);
+  EXPECT_EQ(ambiente.piattaforma.testi()[0], domanda);
+  EXPECT_TRUE(ambiente.piattaforma.testi()[1].startsWith(QStringLiteral("Creazione della cartella:")));
+  int rifatte = 0;
+  for (const QString& minuto : minuti) {
+    if (File(Cartella(minuto)).contains(QStringLiteral("vecchia.jpg"))) continue;
+    ++rifatte;
+    EXPECT_EQ(File(Cartella(minuto)), FileOrdine(CopieLavoro()));
+    EXPECT_EQ(QFileInfo(Cartella(minuto) + QStringLiteral("End.txt")).size(), 0);
+  }
+  EXPECT_EQ(rifatte, 1);
+}
+
+TEST_F(CartellaPerLaboratorio, AWorkCopyGoneFromTheDiskLeavesNoFolder) {
+  ASSERT_TRUE(QFile::remove(Programma().CartellaLavoro + QStringLiteral("imgVE_000003.tiff")));
+  CreaCartella();
+  EXPECT_EQ(ambiente.piattaforma.testi(),
+            (QStringList{"Una fotografia è stata rimossa dal disco.\r\nIl Velistra diventa inconsistente e non è quindi "
+                         "possibile proseguire la creazione.\r\nSi raccomanda di creare un nuovo Velistra.",
+                         kAnnullata}));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
+  EXPECT_TRUE(CartelleOrdine().isEmpty());
+}
+
+TEST_F(CartellaPerLaboratorio, AnnullaAnsweredNoGoesOnAndYesLeavesNoFolder) {
+  // "Annulla" is clicked while the loop takes pending events after a photo.
+  QAction* annulla = frmScegliFoto::Pulsante(finestra->tbGruppo(), "Annulla");
+  int annullaDopo = 1;
+  QObject::connect(finestra->pbAvanzamento(), &QProgressBar::valueChanged, annulla, [&](int valore) {
+    if (valore == annullaDopo) annulla->trigger();
+  });
+  QList<int> copieAllaDomanda;
+  ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio& m) {
+    if (!m.testo.startsWith(QStringLiteral("Interrompere"))) return;
+    const QStringList cartelle = CartelleOrdine();
+    copieAllaDomanda.append(cartelle.isEmpty() ? -1 : static_cast<int>(File(Cartella(cartelle[0])).size()));
+    annullaDopo = 2;
+  });
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  const QString cartella = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
+  CreaCartella();
+  EXPECT_EQ(copieAllaDomanda, (QList<int>{1, 2}));
+  const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
+  ASSERT_EQ(messaggi.size(), 3);
+  EXPECT_EQ(messaggi[0].testo, Domanda(cartella));
+  EXPECT_EQ(messaggi[0].icona, IconaMessaggio::Domanda);
+  EXPECT_EQ(messaggi[0].pulsanti, PulsantiMessaggio::SiNo);
+  EXPECT_EQ(messaggi[0].predefinita, RispostaMessaggio::No);
+  EXPECT_EQ(messaggi[2].testo, kAnnullata);
+  EXPECT_TRUE(CartelleOrdine().isEmpty());
+  EXPECT_TRUE(Pulsante("C8")->isEnabled());
+}
+
+TEST_F(CartellaPerLaboratorio, AReadOnlyDirectoryIsToldAndGetsNothing) {
+  const SenzaPermessiRoot senzaPermessi;
+  SoloLettura(destinazione.path(), true);
+  const QString cartella = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
+  CreaCartella();
+  SoloLettura(destinazione.path(), false);
+  const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
+  ASSERT_EQ(messaggi.size(), 2);
+  EXPECT_EQ(messaggi[0].testo, QStringLiteral("Impossibile creare la cartella\r\n'") + cartella +
+                                   QStringLiteral("'.\r\nVerificare che la directory scelta esista e che sia "
+                                                  "possibile scriverci."));
+  EXPECT_EQ(messaggi[0].icona, IconaMessaggio::Critica);
+  EXPECT_EQ(messaggi[1].testo, kAnnullata);
+  EXPECT_TRUE(CartelleOrdine().isEmpty());
+}
+
+TEST_F(CartellaPerLaboratorio, AFolderThatRefusesWritesMidwayNeverGetsTheEndMarker) {
+  const SenzaPermessiRoot senzaPermessi;
+  const QString cartella = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
+  QObject::connect(finestra->pbAvanzamento(), &QProgressBar::valueChanged, finestra.get(), [&](int valore) {
+    if (valore == 1) SoloLettura(cartella, true);
+  });
+  CreaCartella();
+  SoloLettura(cartella, false);
+  const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
+  ASSERT_EQ(messaggi.size(), 2);
+  EXPECT_EQ(messaggi[0].testo, QStringLiteral("Impossibile scrivere \"imgVE_000002.png\" nella cartella\r\n'") +
+                                   cartella +
+                                   QStringLiteral("'.\r\nVerificare che il disco non sia pieno o protetto da scrittura."));
+  EXPECT_EQ(messaggi[0].icona, IconaMessaggio::Critica);
+  EXPECT_EQ(messaggi[1].testo, kAnnullata);
+  // What the read-only folder kept is not an order the station would print.
+  for (const char* nome : {"End.txt", "Condition.txt", "DatiUtente.jpg"})
+    EXPECT_FALSE(QFile::exists(cartella + QLatin1String(nome))) << nome;
+}
+
+TEST_F(CartellaPerLaboratorio, APhotoWhoseTitleHoldsALineBreakKeepsTheOrderLines) {
+  QTemporaryDir altra;
+  ScriviFotoProva(altra.path(), {"riga\nnuova.jpg"});
+  ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(altra.path()));
+  ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 1);
+  Copia({0});
+  ambiente.piattaforma.Azzera();
+  CreaCartella();
+  ASSERT_EQ(CartelleOrdine().size(), 1);
+  const QByteArray condition = Leggi(Cartella(CartelleOrdine()[0]) + QStringLiteral("Condition.txt"));
+  EXPECT_EQ(condition.count('\n'), 8 * 4 + 12);
+  EXPECT_EQ(condition.count('\r'), 8 * 4 + 12);
+  EXPECT_EQ(condition.count("\r\n"), 8 * 4 + 12);
+  EXPECT_TRUE(condition.contains("\r\nBackPrintLine2=riga nuova.jpg\r\n"));
+}
+
+}  // namespace

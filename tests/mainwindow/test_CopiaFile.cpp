@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "mainwindow/CopiaFile.h"
+
+namespace {
+
+class Copia : public ::testing::Test {
+ protected:
+  QTemporaryDir cartella;
+
+  QString Percorso(const QString& nome) const { return cartella.filePath(nome); }
+  void Scrivi(const QString& nome, const QByteArray& byte) const {
+    QFile file(Percorso(nome));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(byte);
+  }
+  QByteArray Leggi(const QString& nome) const {
+    QFile file(Percorso(nome));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+};
+
+TEST_F(Copia, TheCopyHoldsTheSameBytesAndReplacesALongerFile) {
+  QByteArray foto(3 * 1024 * 1024 + 17, '\0');
+  for (qsizetype i = 0; i < foto.size(); ++i) foto[i] = static_cast<char>(i * 31 % 251);
+  Scrivi(QStringLiteral("foto.jpg"), foto);
+  Scrivi(QStringLiteral("copia.jpg"), QByteArray(4 * 1024 * 1024, 'x'));
+  ASSERT_TRUE(CopiaFile(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_EQ(Leggi(QStringLiteral("copia.jpg")), foto);
+
+  Scrivi(QStringLiteral("vuoto.jpg"), {});
+  ASSERT_TRUE(CopiaFile(Percorso(QStringLiteral("vuoto.jpg")), Percorso(QStringLiteral("copia vuota.jpg"))));
+  EXPECT_TRUE(QFileInfo::exists(Percorso(QStringLiteral("copia vuota.jpg"))));
+  EXPECT_EQ(QFileInfo(Percorso(QStringLiteral("copia vuota.jpg"))).size(), 0);
+}
+
+TEST_F(Copia, ALinkInTheWayIsReplacedNotFollowed) {
+  Scrivi(QStringLiteral("foto.jpg"), "nuova");
+  Scrivi(QStringLiteral("altrove.jpg"), "da non toccare");
+  ASSERT_TRUE(QFile::link(Percorso(QStringLiteral("altrove.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+  ASSERT_TRUE(CopiaFile(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_FALSE(QFileInfo(Percorso(QStringLiteral("copia.jpg"))).isSymLink());
+  EXPECT_EQ(Leggi(QStringLiteral("copia.jpg")), "nuova");
+  EXPECT_EQ(Leggi(QStringLiteral("altrove.jpg")), "da non toccare");
+}
+
+TEST_F(Copia, NothingIsLeftWhenTheCopyCannotBeMade) {
+  Scrivi(QStringLiteral("foto.jpg"), "foto");
+  EXPECT_FALSE(CopiaFile(Percorso(QStringLiteral("manca.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_FALSE(QFileInfo::exists(Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_FALSE(CopiaFile(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("sparita/copia.jpg"))));
+  // A folder as source, or a folder in the way of the copy.
+  EXPECT_FALSE(CopiaFile(cartella.path(), Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_FALSE(QFileInfo::exists(Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_FALSE(CopiaFile(Percorso(QStringLiteral("foto.jpg")), cartella.path()));
+  EXPECT_TRUE(QFileInfo(cartella.path()).isDir());
+}
+
+}  // namespace

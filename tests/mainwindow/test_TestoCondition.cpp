@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "album/AlbumVelistra.h"
+#include "album/CatalogoFormati.h"
+#include "common/TestoOrdine.h"
+#include "mainwindow/CartellaOrdine.h"
+#include "mainwindow/TestoCondition.h"
+#include "settings/ChiaviImpostazioni.h"
+#include "settings/cINIProfiles.h"
+#include "startup/ValoriProgramma.h"
+#include "support/CartellaProgrammaProva.h"
+
+namespace {
+
+// An album of the installed catalogue, as the main window holds it.
+class OrdineAlbum : public ::testing::Test {
+ protected:
+  CartellaProgrammaProva programma;
+  CatalogoFormati catalogo;
+  AlbumVelistra album;
+  QTemporaryDir uscita;
+
+  void SetUp() override {
+    catalogo.CaricaFormati();
+    ASSERT_TRUE(album.CaricaVelistra(catalogo.XMLDOMFormati()));
+  }
+
+  void Aggiungi(const QString& formato, const QString& copia, const QString& titolo,
+                const QString& quantita = QStringLiteral("1")) {
+    ASSERT_TRUE(album.AggiungiFileVelistra(formato, Programma().CartellaLavoro + copia, titolo,
+                                           QStringLiteral("FILLIN")));
+    Ultima(formato, QStringLiteral("quantita")).impostaTesto(quantita);
+  }
+  // A child of the format's last entry.
+  NodoXML Ultima(const QString& formato, const QString& figlio) {
+    return album.Documento().selezionaNodo(
+        QStringLiteral("/xml/formato[@id=%1]/files/file[last()]/%2").arg(LetteraleXPath(formato), figlio));
+  }
+
+  // The bytes of "Condition.txt" as the order folder and the send write them.
+  QByteArray FileCondition() {
+    const QString percorso = uscita.filePath(QStringLiteral("Condition.txt"));
+    EXPECT_TRUE(ScriviTestoOrdine(percorso, TestoCondition(album.Documento(), NomeDispositivoStampa())));
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  QList<QByteArray> Righe() {
+    QList<QByteArray> righe = FileCondition().split('\n');
+    EXPECT_EQ(righe.takeLast(), QByteArray());  // the final CR LF
+    for (QByteArray& riga : righe) {
+      EXPECT_TRUE(riga.endsWith('\r')) << riga.constData();
+      riga.chop(1);
+    }
+    return righe;
+  }
+
+  // "BackPrintLine2=" of each photo.
+  QList<QByteArray> Retri() {
+    QList<QByteArray> retri;
+    for (const QByteArray& riga : Righe())
+      if (riga.startsWith("BackPrintLine2=")) retri.append(riga.mid(15));
+    retri.removeLast();  // the customer picture's
+    return retri;
+  }
+};
+
+TEST_F(OrdineAlbum, TwoPhotosOfOneFormatGiveTheTwentyEightLinesTheStationReads) {
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000012.jpg"), QStringLiteral("mare.jpg"));
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000013.jpg"), QStringLiteral("monti.jpg"),
+           QStringLiteral("3"));
+  EXPECT_EQ(FileCondition(), QByteArray("[OutDevice]\r\n"
+                                        "DeviceName=LP-1500sRGB\r\n"
+                                        "[ImageList]\r\n"
+                                        "ImageCnt=3\r\n"
+                                        "1=imgVE_000012.jpg\r\n"
+                                        "2=imgVE_000013.jpg\r\n"
+                                        "3=DatiUtente.jpg\r\n"
+                                        "[imgVE_000012.jpg]\r\n"
+                                        "SizeName=15x10\r\n"
+                                        "PrintCnt=1\r\n"
+                                        "BackPrint=FILE\r\n"
+                                        "BackPrintLine1=\r\n"
+                                        "BackPrintLine2=mare.jpg\r\n"
+                                        "Resize=FILLIN\r\n"
+                                        "[imgVE_000013.jpg]\r\n"
+                                        "SizeName=15x10\r\n"
+                                        "PrintCnt=3\r\n"
+                                        "BackPrint=FILE\r\n"
+                                        "BackPrintLine1=\r\n"
+                                        "BackPrintLine2=monti.jpg\r\n"
+                                        "Resize=FILLIN\r\n"
+                                        "[DatiUtente.jpg]\r\n"
+                                        "SizeName=15X10\r\n"
+                                        "PrintCnt=1\r\n"
+                                        "BackPrint=FILE\r\n"
+                                        "BackPrintLine1=\r\n"
+                                        "BackPrintLine2=DatiUtente.jpg\r\n"
+                                        "Resize=FILLIN\r\n"));
+  EXPECT_EQ(Righe().size(), 28);
+}
+
+TEST_F(OrdineAlbum, FormatsComeInAlbumOrderAndPhotosInTheOrderTheyWereAdded) {
+  // The installed catalogue lists 15x10 before 20x15 and 15x10P last.
+  Aggiungi(QStringLiteral("20x15"), QStringLiteral("imgVE_000001.jpg"), QStringLiteral("uno"));
+  Aggiungi(QStringLiteral("15x10P"), QStringLiteral("imgVE_000002.png"), QStringLiteral("due"), QStringLiteral("2"));
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000003.jpg"), QStringLiteral("tre"));
+  Aggiungi(QStringLiteral("20x15"), QStringLiteral("imgVE_000004.tiff"), QStringLiteral("quattro"));
+  Ultima(QStringLiteral("20x15"), QStringLiteral("ridimensionamento")).impostaTesto(QStringLiteral("NONE"));
+  const QList<QByteArray> righe = Righe();
+  ASSERT_EQ(righe.size(), 8 * 4 + 12);
+  EXPECT_EQ(righe[3], "ImageCnt=5");
+  EXPECT_EQ(righe.mid(4, 5), (QList<QByteArray>{"1=imgVE_000003.jpg", "2=imgVE_000001.jpg", "3=imgVE_000004.tiff",
+                                                "4=imgVE_000002.png", "5=DatiUtente.jpg"}));
+  auto blocco = [&](int k) { return righe.mid(9 + 7 * k, 7); };
+  EXPECT_EQ(blocco(0).mid(0, 3), (QList<QByteArray>{"[imgVE_000003.jpg]", "SizeName=15x10", "PrintCnt=1"}));
+  EXPECT_EQ(blocco(1)[0], "[imgVE_000001.jpg]");
+  EXPECT_EQ(blocco(1)[1], "SizeName=20x15");
+  EXPECT_EQ(blocco(2)[1], "SizeName=20x15");
+  EXPECT_EQ(blocco(2)[6], "Resize=NONE");
+  EXPECT_EQ(blocco(3).mid(0, 3), (QList<QByteArray>{"[imgVE_000002.png]", "SizeName=15x10P", "PrintCnt=2"}));
+  EXPECT_EQ(blocco(3)[5], "BackPrintLine2=due");
+  EXPECT_EQ(blocco(4)[0], "[DatiUtente.jpg]");
+}
+
+TEST_F(OrdineAlbum, TheBackOfEachPrintCarriesAtMostFortyCharactersOfTheTitle) {
+  const QString quaranta = QStringLiteral("Vacanze al mare con la famiglia 2026 ab");  // 39
+  ASSERT_EQ(quaranta.size() + 1, 40);
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000001.jpg"), quaranta + u'c');
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000002.jpg"), quaranta + QStringLiteral("cdefgh.jpg"));
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000003.jpg"), QStringLiteral("breve.jpg"));
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000004.jpg"), QString());
+  // Accents in the code page, other characters as "?", one for each, even
+  // outside the Basic Multilingual Plane.
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000005.jpg"), QStringLiteral("Perù € 東京.jpg"));
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000006.jpg"),
+           QString(39, u'x') + QString::fromUtf8("\xF0\x9F\x93\xB7") + u'z');
+  const QByteArray atteso40 = quaranta.toLatin1() + 'c';
+  EXPECT_EQ(Retri(), (QList<QByteArray>{atteso40, atteso40, "breve.jpg", "",
+                                        "Per\xF9 \x80 ??.jpg", QByteArray(39, 'x') + '?'}));
+}
+
+TEST_F(OrdineAlbum, NoTitleOrNameCanBreakALineOfTheOrder) {
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000001.jpg"), QStringLiteral("riga\nnuova\r.jpg"));
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("img\tVE\x1f.jpg"), QStringLiteral("a\x7f") + QChar(0x85) + u'b');
+  // A value edited by hand in the album file.
+  Ultima(QStringLiteral("15x10"), QStringLiteral("quantita")).impostaTesto(QStringLiteral("2\r\nPrintCnt=99"));
+  const QList<QByteArray> righe = Righe();
+  ASSERT_EQ(righe.size(), 8 * 2 + 12);
+  EXPECT_EQ(righe[5], "2=img VE .jpg");
+  EXPECT_EQ(righe[14], "[img VE .jpg]");
+  EXPECT_EQ(righe[16], "PrintCnt=2  PrintCnt=99");
+  EXPECT_EQ(Retri(), (QList<QByteArray>{"riga nuova .jpg", "a  b"}));
+  EXPECT_EQ(NomeFileOrdine(QStringLiteral("/p/Velistra/a\nb.jpg")), QStringLiteral("a b.jpg"));
+}
+
+TEST_F(OrdineAlbum, TheStationNameComesFromTheSettingsOrTheDefault) {
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000001.jpg"), QStringLiteral("a.jpg"));
+  const cINIProfiles ini;
+  ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("DeviceName"), QStringLiteral("LP-2500 Sala"),
+                                Programma().PercorsoIni);
+  EXPECT_EQ(Righe()[1], "DeviceName=LP-2500 Sala");
+  ini.DeletePrivateProfileKeyString(kSezioneOpzioni, QStringLiteral("DeviceName"), Programma().PercorsoIni);
+  EXPECT_EQ(Righe()[1], "DeviceName=LP-1500sRGB");
+}
+
+TEST_F(OrdineAlbum, AnEmptyAlbumHasNoOrderText) {
+  EXPECT_TRUE(TestoCondition(album.Documento(), QStringLiteral("LP-1500sRGB")).isEmpty());
+}
+
+TEST(CartellaOrdine, TheFolderIsNamedByTheMinuteAndTheSheetHasEightLines) {
+  EXPECT_EQ(NomeCartellaOrdine(QDateTime(QDate(2026, 12, 7), QTime(15, 30, 59))), QStringLiteral("VE2612071530"));
+  EXPECT_EQ(NomeCartellaOrdine(QDateTime(QDate(2031, 1, 2), QTime(3, 4))), QStringLiteral("VE3101020304"));
+  EXPECT_EQ(TestoFotografiaDatiUtente(QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1"), QStringLiteral("€ 2,25")),
+            QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1\r\n\r\nPrezzo indicativo (da verificare): \r\n€ 2,25\r\n"
+                           "\r\nUtente non convenzionato"));
+}
+
+}  // namespace
