@@ -8,13 +8,11 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
-#include <unistd.h>
 
-#include "startup/modMain.h"
 #include "support/PiattaformaStampata.h"
+#include "support/ProgrammaFiglio.h"
 
 int main(int argc, char* argv[]) {
   if (argc < 4) return 2;
@@ -22,9 +20,6 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   PiattaformaStampata stampata;
   ImpostaPiattaforma(&stampata);
-  AmbienteAvvio ambiente;
-  ambiente.cartellaProgramma = QString::fromLocal8Bit(argv[1]);
-  ambiente.larghezzaSchermo = [] { return 1280; };
   const QString utente = QString::fromUtf8(argv[2]);
   const QString password = QString::fromUtf8(argv[3]);
   bool premi = argc > 4 && QByteArray(argv[4]) == "premi";
@@ -55,13 +50,6 @@ int main(int argc, char* argv[]) {
   });
   controllo.start(50);
 
-  if (!Main(ambiente)) return 1;
-  QSocketNotifier ingresso(STDIN_FILENO, QSocketNotifier::Read);
-  QObject::connect(&ingresso, &QSocketNotifier::activated, &app, [] {
-    char buffer[64];
-    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) QApplication::quit();
-  });
-  const int esito = QApplication::exec();
-  FineProgramma();
-  return esito;
+  if (!Main(AmbienteProva(argv[1], 1280))) return 1;
+  return EseguiFinoAFineIngresso();
 }

@@ -3,12 +3,11 @@
 // breaks as "\n") and answered with its default; then "ESITO 1" when a window
 // opened (the process then lives until its standard input closes) or "ESITO 0".
 #include <QApplication>
-#include <QSocketNotifier>
-#include <unistd.h>
+#include <cstdio>
 
 #include "common/Piattaforma.h"
-#include "startup/modMain.h"
 #include "support/PiattaformaStampata.h"
+#include "support/ProgrammaFiglio.h"
 
 int main(int argc, char* argv[]) {
   if (argc < 3) return 2;
@@ -17,21 +16,9 @@ int main(int argc, char* argv[]) {
   PiattaformaStampata stampata;
   ImpostaPiattaforma(&stampata);
 
-  AmbienteAvvio ambiente;
-  ambiente.cartellaProgramma = QString::fromLocal8Bit(argv[1]);
-  const int larghezza = QByteArray(argv[2]).toInt();
-  ambiente.larghezzaSchermo = [larghezza] { return larghezza; };
-
-  const bool aperto = Main(ambiente);
+  const bool aperto = Main(AmbienteProva(argv[1], QByteArray(argv[2]).toInt()));
   std::printf("ESITO %d\n", aperto ? 1 : 0);
   std::fflush(stdout);
   if (!aperto) return 0;
-  QSocketNotifier ingresso(STDIN_FILENO, QSocketNotifier::Read);
-  QObject::connect(&ingresso, &QSocketNotifier::activated, &app, [] {
-    char buffer[64];
-    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) QApplication::quit();
-  });
-  const int esito = QApplication::exec();
-  FineProgramma();
-  return esito;
+  return EseguiFinoAFineIngresso();
 }
