@@ -12,12 +12,12 @@
 #include <QToolButton>
 
 #include "common/ControlloPerNome.h"
+#include "common/PannelloSfumato.h"
 #include "mainwindow/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/FrecceNumero.h"
 #include "mainwindow/GuidaInLinea.h"
-#include "mainwindow/PannelloSfumato.h"
 #include "mainwindow/SelettoreFormato.h"
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"

@@ -12,6 +12,7 @@
 
 #include "album/TabellaRidimensionamento.h"
 #include "common/CampiInput.h"
+#include "common/PannelloSfumato.h"
 #include "common/Piattaforma.h"
 #include "common/clsMouse.h"
 #include "mainwindow/AlberoCartelle.h"
@@ -21,7 +22,6 @@
 #include "mainwindow/FrecceNumero.h"
 #include "mainwindow/GeometriaFinestra.h"
 #include "mainwindow/GuidaInLinea.h"
-#include "mainwindow/PannelloSfumato.h"
 #include "mainwindow/SelettoreFormato.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "settings/ChiaviImpostazioni.h"

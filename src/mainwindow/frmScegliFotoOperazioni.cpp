@@ -3,11 +3,11 @@
 #include <QFileInfo>
 
 #include "album/TabellaRidimensionamento.h"
+#include "common/PannelloSfumato.h"
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
 #include "mainwindow/AlberoCartelle.h"
 #include "mainwindow/ElencoFoto.h"
-#include "mainwindow/PannelloSfumato.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "send/frmFTP.h"
 #include "settings/ChiaviImpostazioni.h"

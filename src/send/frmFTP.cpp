@@ -13,9 +13,9 @@
 
 #include "common/CampiInput.h"
 #include "common/ControlloPerNome.h"
+#include "common/PannelloSfumato.h"
 #include "common/Piattaforma.h"
 #include "common/clsMouse.h"
-#include "mainwindow/PannelloSfumato.h"
 #include "send/AccessoLaboratorio.h"
 #include "send/FinestraPrincipaleInvio.h"
 #include "send/InvioVelistra.h"

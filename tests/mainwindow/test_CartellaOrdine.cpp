@@ -12,10 +12,10 @@
 
 #include "FinestraProva.h"
 #include "common/Ansi.h"
+#include "common/PannelloSfumato.h"
 #include "mainwindow/AlberoCartelle.h"
-#include "mainwindow/CartellaOrdine.h"
 #include "mainwindow/CampoNumeroFoto.h"
-#include "mainwindow/PannelloSfumato.h"
+#include "mainwindow/CartellaOrdine.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"

@@ -15,9 +15,9 @@
 #include "FinestraProva.h"
 #include "album/SceltaFormato.h"
 #include "common/DocumentoXML.h"
+#include "common/PannelloSfumato.h"
 #include "mainwindow/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
-#include "mainwindow/PannelloSfumato.h"
 #include "startup/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
 

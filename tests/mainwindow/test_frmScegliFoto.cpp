@@ -16,11 +16,11 @@
 #include <QToolBar>
 
 #include "FinestraProva.h"
+#include "common/PannelloSfumato.h"
 #include "mainwindow/AlberoCartelle.h"
 #include "mainwindow/ApriFinestraPrincipale.h"
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/GeometriaFinestra.h"
-#include "mainwindow/PannelloSfumato.h"
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"

@@ -1,4 +1,4 @@
-#include "mainwindow/PannelloSfumato.h"
+#include "common/PannelloSfumato.h"
 
 #include <QPainter>
 
