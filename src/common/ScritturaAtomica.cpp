@@ -3,14 +3,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <unistd.h>
 
 bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto) {
   QSaveFile file(percorso);
   // Without this Qt falls back to writing the target in place when the folder
   // does not allow a temporary file, which is exactly what must never happen.
   file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(contenuto) != contenuto.size()) {
+  // Unbuffered, and flushed to disk here: a buffered write that fails when the
+  // file is closed (a full disk) goes unnoticed by commit(), which would then
+  // rename a truncated file over the good one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+  if (file.write(contenuto) != contenuto.size() || !file.flush() || ::fsync(file.handle()) != 0) {
     file.cancelWriting();
     return false;
   }

@@ -9,7 +9,9 @@
 
 QString CartellaDati() { return QStringLiteral(VELISTRA_SORGENTI "/data"); }
 
-CartellaProgrammaProva::CartellaProgrammaProva(bool datiInstallati) {
+CartellaProgrammaProva::CartellaProgrammaProva(bool datiInstallati, const QString& dentro)
+    : cartella_(dentro.isEmpty() ? QDir::tempPath() + QStringLiteral("/velistra-XXXXXX")
+                                 : dentro + QStringLiteral("velistra-XXXXXX")) {
   if (datiInstallati) {
     const QDir dati(CartellaDati());
     QDirIterator it(dati.path(), QDir::Files, QDirIterator::Subdirectories);

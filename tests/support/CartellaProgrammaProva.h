@@ -8,7 +8,8 @@
 class CartellaProgrammaProva {
  public:
   // With datiInstallati the files of data/ are copied in, as an install would.
-  explicit CartellaProgrammaProva(bool datiInstallati = true);
+  // The folder is made inside another one when named (a full disk, say).
+  explicit CartellaProgrammaProva(bool datiInstallati = true, const QString& dentro = {});
   ~CartellaProgrammaProva();
 
   QString percorso() const;  // ends in "/"
