@@ -140,6 +140,8 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio {
   std::optional<bool> PerOgniSelezionata(const QString& formato, const std::function<void(NodoXML&)>& azione);
   // The checked thumbnails leave the format view once their entries are gone.
   void TogliSelezionateDallaVista(bool tutteRiuscite);
+  // Saves the album; a failure is shown to the user. False on failure.
+  bool SalvaAlbum();
   void SalvaAlbumEContatore();
   // Appends the entry of a new work-folder copy; false, and the copy removed, when it cannot.
   bool AggiungiCopiaAlFormato(const QString& formato, const QString& copia, const QString& titolo);

@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "album/TabellaRidimensionamento.h"
+#include "common/AvvisoSalvataggio.h"
 #include "common/CampiInput.h"
 #include "common/PannelloSfumato.h"
 #include "common/Piattaforma.h"
@@ -70,8 +71,9 @@ void frmScegliFoto::Form_Load() {
   const cINIProfiles ini;
   album_.LeggiContatoreFoto();
   const bool chiusuraOk = LeggiOpzione(ini, QStringLiteral("ChiusuraOk"), QStringLiteral("1")).trimmed().toInt() != 0;
-  ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("0"),
-                                Programma().PercorsoIni);
+  if (!ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("0"),
+                                     Programma().PercorsoIni))
+    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
   NonMostrareMessaggio_ = LeggiFlag(ini, QStringLiteral("NonMostrareMessaggio"));
   DatiUtenteOk_ = LeggiFlag(ini, QStringLiteral("DatiUtenteOk"));
   FTPInCorso_ = LeggiFlag(ini, QStringLiteral("FTPInCorso")) ? 1 : 0;
@@ -95,7 +97,8 @@ void frmScegliFoto::Form_Load() {
                           "Si consiglia di creare un nuovo Velistra e cancellare quello corrente."),
            IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
 
-  album_.CaricaVelistra(catalogo_.XMLDOMFormati());
+  if (!album_.CaricaVelistra(catalogo_.XMLDOMFormati()))
+    AvvisaAlbumNonSalvato(Programma().PercorsoVelistraXML, this);
 
   fvFotoCartella_->setpicPreview(picZoom_);
   fvFotoFormato_->setpicPreview(picZoom_);
@@ -160,13 +163,14 @@ void frmScegliFoto::Form_Unload() {
   clsMouse puntatore;
   puntatore.setOggetto(this);
   SalvaDimensioniFinestra();
-  if (album_.Documento().radice()) album_.SalvaVelistra();
+  if (album_.Documento().radice()) SalvaAlbum();
 }
 
 void frmScegliFoto::SalvaDimensioniFinestra() {
   const cINIProfiles ini;
-  ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("1"),
-                                Programma().PercorsoIni);
+  if (!ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("1"),
+                                     Programma().PercorsoIni))
+    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
   album_.SalvaContatoreFoto(&ini);
   SalvaDimensioni(ini, this, picResizer2_->x());
 }

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "album/TabellaRidimensionamento.h"
+#include "common/AvvisoSalvataggio.h"
 #include "common/PannelloSfumato.h"
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
@@ -76,9 +77,16 @@ void frmScegliFoto::MostraNumeroFoto(QWidget* separatore, int numero) {
 
 QString frmScegliFoto::FormatoVista() { return FiltroPremuto() ? selettori_.Foto().formato() : QString(); }
 
+bool frmScegliFoto::SalvaAlbum() {
+  if (album_.SalvaVelistra()) return true;
+  AvvisaAlbumNonSalvato(Programma().PercorsoVelistraXML, this);
+  return false;
+}
+
 void frmScegliFoto::SalvaAlbumEContatore() {
-  album_.SalvaVelistra();
-  album_.SalvaContatoreFoto();
+  // One message is enough when the disk is full.
+  if (SalvaAlbum() && !album_.SalvaContatoreFoto())
+    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
 }
 
 void frmScegliFoto::RefreshFoto() {
@@ -292,7 +300,7 @@ void frmScegliFoto::SpostaTraFormati() {
     catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));
     return true;
   });
-  album_.SalvaVelistra();
+  SalvaAlbum();
   TogliSelezionateDallaVista(spostate == n);
   MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
   MostraImporto();
@@ -315,7 +323,7 @@ void frmScegliFoto::CancellaThumbSelezionate() {
   MostraNumeroFoto(sepNumFotoFormato_,
                    static_cast<int>(album_.XMLFiltraFormato(formato)->selezionaNodi(QStringLiteral("files/*")).size()));
   MostraImporto();
-  album_.SalvaVelistra();
+  SalvaAlbum();
   TogliSelezionateDallaVista(*tutte);
   MsgBox(QStringLiteral("Cancellazione eseguita."), IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
 }
@@ -325,7 +333,7 @@ void frmScegliFoto::ImpostaNumeroFoto(std::int16_t numero) {
     voce.selezionaNodo(QStringLiteral("quantita")).impostaTesto(QString::number(numero));
   });
   if (!tutte) return;
-  album_.SalvaVelistra();
+  SalvaAlbum();
   if (*tutte)
     fvFotoFormato_->ImpostaNumeroFotoThumbSelezionate(numero);
   else
@@ -341,7 +349,7 @@ void frmScegliFoto::ImpostaRidimensionamento(const QString& codice) {
     voce.selezionaNodo(QStringLiteral("ridimensionamento")).impostaTesto(chiave);
   });
   if (!tutte) return;
-  album_.SalvaVelistra();
+  SalvaAlbum();
   if (*tutte)
     fvFotoFormato_->ImpostaRidimensionamentoThumbSelezionate(DescrizioneRidimensionamento(chiave));
   else

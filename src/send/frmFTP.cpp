@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "common/AvvisoSalvataggio.h"
 #include "common/CampiInput.h"
 #include "common/ControlloPerNome.h"
 #include "common/PannelloSfumato.h"
@@ -215,12 +216,12 @@ void frmFTP::cmdSalvaImpostazioni_Click() {
   if (CampoVuoto(txtPassword_, true, true, QStringLiteral("Inserire la password"))) return;
   const cINIProfiles ini;
   const QString file = Programma().PercorsoIniFTP;
-  ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Username"), txtUsername_->text(), file);
-  ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Password"),
-                                CodificaPassword(txtPassword_->text()), file);
-  ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Proxy"), txtProxy_->text(), file);
-  ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("FTPPassivo"),
-                                chkFTPPassivo_->isChecked() ? QStringLiteral("1") : QStringLiteral("0"), file);
+  const QList<VoceProfilo> voci{
+      {kSezioneDatiFTP, QStringLiteral("Username"), txtUsername_->text()},
+      {kSezioneDatiFTP, QStringLiteral("Password"), CodificaPassword(txtPassword_->text())},
+      {kSezioneDatiFTP, QStringLiteral("Proxy"), txtProxy_->text()},
+      {kSezioneDatiFTP, QStringLiteral("FTPPassivo"), chkFTPPassivo_->isChecked() ? QStringLiteral("1") : QStringLiteral("0")}};
+  if (!ini.WritePrivateProfileStrings(voci, file)) AvvisaImpostazioniNonSalvate(file, this);
 }
 
 void frmFTP::cmdScaricaPrezziario_Click() {

@@ -1,6 +1,7 @@
 #include "settings/cINIProfiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "common/ScritturaAtomica.h"
 #include "settings/FileProfilo.h"
@@ -32,8 +33,16 @@ QString cINIProfiles::GetPrivateProfileString(const QString& lpApplicationName,
 int cINIProfiles::WritePrivateProfileString(const QString& lpApplicationName,
                                             const QString& lpKeyName, const QString& Valore,
                                             const QString& lpFileName) const {
-  FileProfilo file = Leggi(lpFileName).value_or(FileProfilo{});
-  file.ImpostaValore(lpApplicationName, lpKeyName, Valore);
+  return WritePrivateProfileStrings({{lpApplicationName, lpKeyName, Valore}}, lpFileName);
+}
+
+int cINIProfiles::WritePrivateProfileStrings(const QList<VoceProfilo>& voci,
+                                             const QString& lpFileName) const {
+  std::optional<FileProfilo> letto = Leggi(lpFileName);
+  // A file that exists but cannot be read is never replaced by one holding only these values.
+  if (!letto && QFileInfo::exists(lpFileName)) return 0;
+  FileProfilo file = letto.value_or(FileProfilo{});
+  for (const VoceProfilo& voce : voci) file.ImpostaValore(voce.sezione, voce.chiave, voce.valore);
   return ScriviFileAtomico(lpFileName, file.InByte()) ? 1 : 0;
 }
 

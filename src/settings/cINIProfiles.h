@@ -1,6 +1,14 @@
 #pragma once
 #include <QString>
+#include <QList>
 #include <QStringList>
+
+// One value to write: its section, its key and the value.
+struct VoceProfilo {
+  QString sezione;
+  QString chiave;
+  QString valore;
+};
 
 // Reads and writes the sectioned settings files ("[section]", "key=value").
 // Every call goes to the file at once; nothing is cached. Section and key names
@@ -17,6 +25,10 @@ class cINIProfiles {
   // atomically, so a failed write leaves the old file whole.
   int WritePrivateProfileString(const QString& lpApplicationName, const QString& lpKeyName,
                                 const QString& Valore, const QString& lpFileName) const;
+
+  // Writes several values with one replacement of the file: after a crash the
+  // file holds all of them or none. Nonzero on success.
+  int WritePrivateProfileStrings(const QList<VoceProfilo>& voci, const QString& lpFileName) const;
 
   void DeletePrivateProfileKeyString(const QString& lpApplicationName, const QString& lpKeyName,
                                      const QString& lpFileName) const;

@@ -14,13 +14,13 @@ DatiUtente LeggiDatiUtente() {
           leggi(QStringLiteral("Citta")), leggi(QStringLiteral("Via"))};
 }
 
-void ScriviDatiUtente(const DatiUtente& dati) {
-  const cINIProfiles ini;
+bool ScriviDatiUtente(const DatiUtente& dati) {
   const QString& file = Programma().PercorsoIni;
-  // Failed writes are not reported.
-  ini.WritePrivateProfileString(kSezioneDatiUtente, QStringLiteral("Cognome"), dati.Cognome, file);
-  ini.WritePrivateProfileString(kSezioneDatiUtente, QStringLiteral("Nome"), dati.Nome, file);
-  ini.WritePrivateProfileString(kSezioneDatiUtente, QStringLiteral("Citta"), dati.Citta, file);
-  ini.WritePrivateProfileString(kSezioneDatiUtente, QStringLiteral("Via"), dati.Via, file);
-  ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("DatiUtenteOk"), QStringLiteral("1"), file);
+  return cINIProfiles().WritePrivateProfileStrings(
+      {{kSezioneDatiUtente, QStringLiteral("Cognome"), dati.Cognome},
+       {kSezioneDatiUtente, QStringLiteral("Nome"), dati.Nome},
+       {kSezioneDatiUtente, QStringLiteral("Citta"), dati.Citta},
+       {kSezioneDatiUtente, QStringLiteral("Via"), dati.Via},
+       {kSezioneOpzioni, QStringLiteral("DatiUtenteOk"), QStringLiteral("1")}},
+      file);
 }

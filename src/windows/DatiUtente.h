@@ -11,5 +11,6 @@ struct DatiUtente {
 
 // Empty texts for what is absent.
 DatiUtente LeggiDatiUtente();
-// Writes the four values in order, then records "Opzioni"/"DatiUtenteOk" = "1".
-void ScriviDatiUtente(const DatiUtente& dati);
+// Writes the four values and "Opzioni"/"DatiUtenteOk" = "1" with one
+// replacement of the file; false, the file unchanged, when it cannot be written.
+bool ScriviDatiUtente(const DatiUtente& dati);

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/AvvisoSalvataggio.h"
 #include "common/CampiInput.h"
+#include "startup/ValoriProgramma.h"
 #include "windows/DatiUtente.h"
 
 namespace {
@@ -83,5 +85,6 @@ void frmDatiUtente::Salva() {
   if (CampoVuoto(txtNome_, true, true, QStringLiteral("Inserire il nome"))) return;
   if (CampoVuoto(txtCitta_, true, true, QStringLiteral("Inserire la città"))) return;
   if (CampoVuoto(txtVia_, true, true, QStringLiteral("Inserire la via"))) return;
-  ScriviDatiUtente({txtCognome_->text(), txtNome_->text(), txtCitta_->text(), txtVia_->text()});
+  if (!ScriviDatiUtente({txtCognome_->text(), txtNome_->text(), txtCitta_->text(), txtVia_->text()}))
+    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
 }

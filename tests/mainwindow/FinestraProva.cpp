@@ -25,7 +25,7 @@ QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
   return percorsi;
 }
 
-AmbienteFinestra::AmbienteFinestra() {
+AmbienteFinestra::AmbienteFinestra(const QString& dentro) : programma(true, dentro) {
   QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
   QDir().mkpath(Programma().CartellaLavoro);
 }

@@ -33,7 +33,8 @@ QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi);
 // the settings of an installed program and a folder of photos.
 class AmbienteFinestra {
  public:
-  AmbienteFinestra();
+  // The program folder inside another one when named.
+  explicit AmbienteFinestra(const QString& dentro = {});
 
   CartellaProgrammaProva programma;
   PiattaformaFinta piattaforma;

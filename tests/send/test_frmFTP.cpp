@@ -14,6 +14,7 @@
 #include "startup/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
+#include "support/SenzaPermessiRoot.h"
 
 namespace {
 
@@ -119,6 +120,25 @@ TEST_F(frmFTPTest, SettingsAreSavedOnlyWhenCompleteAndThePasswordNeverInClear) {
   EXPECT_EQ(Figlio<QLineEdit>(*riaperta, "txtPassword")->text(), QStringLiteral("a&b=c+d%e f"));
   EXPECT_EQ(Figlio<QLineEdit>(*riaperta, "txtProxy")->text(), QStringLiteral("proxy.lab:3128"));
   EXPECT_TRUE(Figlio<QCheckBox>(*riaperta, "chkFTPPassivo")->isChecked());
+}
+
+TEST_F(frmFTPTest, SettingsThatCannotBeSavedAreToldAndTheOldOnesStay) {
+  const QByteArray prima = programma.Leggi(QStringLiteral("VelistraFTP.ini"));
+  auto f = Apri(false);
+  Scrivi(*f, QStringLiteral("anna"), QStringLiteral("segreta"));
+  {
+    const SenzaPermessiRoot senzaPermessi;
+    QFile::setPermissions(programma.percorso(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    Premi(*f, "cmdSalvaImpostazioni");
+    QFile::setPermissions(programma.percorso(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  }
+  EXPECT_EQ(finta.testi(),
+            QStringList{QStringLiteral("Impossibile salvare le impostazioni nel file\r\n'") +
+                        Programma().PercorsoIniFTP +
+                        QStringLiteral("'.\r\nIl disco potrebbe essere pieno o la cartella protetta da scrittura: "
+                                       "il contenuto salvato in precedenza non è stato modificato.")});
+  EXPECT_EQ(programma.Leggi(QStringLiteral("VelistraFTP.ini")), prima);
 }
 
 TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow) {

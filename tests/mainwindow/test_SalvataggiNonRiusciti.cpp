@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "FinestraProva.h"
+#include "common/DocumentoXML.h"
+#include "mainwindow/AlberoCartelle.h"
+#include "mainwindow/CampoNumeroFoto.h"
+#include "mainwindow/CartellaOrdine.h"
+#include "startup/ValoriProgramma.h"
+#include "support/DiscoPieno.h"
+#include "support/SenzaPermessiRoot.h"
+#include "thumbview/ctrFotoView.h"
+
+namespace {
+
+const QString kCoda = QStringLiteral(
+    "'.\r\nIl disco potrebbe essere pieno o la cartella protetta da scrittura: il contenuto salvato in "
+    "precedenza non è stato modificato.");
+
+QByteArray Leggi(const QString& percorso) {
+  QFile file(percorso);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList Contenuto(const QString& cartella) {
+  return QDir(cartella).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The main window with its program folder (album, settings, work folder) on a
+// small disk of its own, and five photos on the ordinary one.
+class SalvataggiNonRiusciti : public ::testing::Test {
+ protected:
+  DiscoPieno disco{16 << 20};
+  std::unique_ptr<AmbienteFinestra> ambiente;
+  std::unique_ptr<FinestraProva> finestra;
+
+  void SetUp() override {
+    if (!disco.valido()) GTEST_SKIP() << "mounting a small file system needs root";
+    ambiente = std::make_unique<AmbienteFinestra>(disco.percorso());
+    ambiente->ClienteAbituale();
+    ScriviFotoProva(ambiente->foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
+    finestra = ambiente->NuovaFinestra();
+    finestra->Form_Activate();
+    ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente->foto.path()));
+    Copia({0});
+    ambiente->piattaforma.Azzera();
+  }
+
+  void Copia(const QList<int>& indici) {
+    finestra->fvFotoCartella()->CheckaTutto(false);
+    for (int i : indici) finestra->fvFotoCartella()->CasellaThumb(i)->click();
+    finestra->selettori().Copia().ImpostaFormato("15x10");
+    frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+  }
+  QStringList Testi() const { return ambiente->piattaforma.testi(); }
+};
+
+TEST_F(SalvataggiNonRiusciti, CopyingIntoTheAlbumOnAFullDiskKeepsWhatWasCopiedWholeAndListed) {
+  const ValoriProgramma& v = Programma();
+  disco.Riempi();
+  Copia({1, 2, 3});
+
+  const QStringList testi = Testi();
+  ASSERT_GE(testi.size(), 2) << testi.join(u'|').toStdString();
+  EXPECT_TRUE(testi[0].startsWith(QStringLiteral("Impossibile copiare la fotografia \""))) << testi[0].toStdString();
+  EXPECT_EQ(ambiente->piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
+  // The album on disk lists exactly the copies in the work folder, each one whole.
+  auto album = CreaDocumentoXML(v.PercorsoVelistraXML);
+  ASSERT_TRUE(album->caricato());
+  QStringList elencate;
+  for (const NodoXML& voce : album->selezionaNodi("//files/file")) {
+    const QString copia = voce.selezionaNodo("nomecompleto").testo();
+    elencate.append(QFileInfo(copia).fileName());
+    EXPECT_EQ(Leggi(copia), Leggi(ambiente->foto.path() + u'/' + voce.selezionaNodo("titolo").testo()));
+  }
+  elencate.sort();
+  EXPECT_EQ(elencate, Contenuto(v.CartellaLavoro));
+  EXPECT_LT(elencate.size(), 4);
+  EXPECT_EQ(Contenuto(v.PercorsoProgramma).filter(QStringLiteral(".xml.")), QStringList{});
+
+  // With space again the rest goes in.
+  disco.Svuota();
+  ambiente->piattaforma.Azzera();
+  Copia({4});
+  EXPECT_EQ(CreaDocumentoXML(v.PercorsoVelistraXML)->selezionaNodi("//files/file").size(), elencate.size() + 1);
+}
+
+TEST_F(SalvataggiNonRiusciti, AnAlbumSaveOnAFullDiskIsToldAndKeepsTheSavedAlbum) {
+  const ValoriProgramma& v = Programma();
+  const QByteArray album = Leggi(v.PercorsoVelistraXML);
+  disco.Riempi();
+  finestra->fvFotoFormato()->CheckaTutto(true);
+  finestra->txtNumFoto()->setText("3");
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
+  EXPECT_EQ(Testi(), QStringList{QStringLiteral("Impossibile salvare il Velistra nel file\r\n'") +
+                                 v.PercorsoVelistraXML + kCoda});
+  EXPECT_EQ(ambiente->piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
+  EXPECT_EQ(Leggi(v.PercorsoVelistraXML), album);
+  disco.Svuota();
+}
+
+TEST_F(SalvataggiNonRiusciti, AReadOnlyProgramFolderKeepsTheAlbumAndTheSettingsAndSaysSo) {
+  const ValoriProgramma& v = Programma();
+  const QByteArray album = Leggi(v.PercorsoVelistraXML);
+  const QByteArray impostazioni = Leggi(v.PercorsoIni);
+  const SenzaPermessiRoot senzaPermessi;
+  QFile::setPermissions(v.PercorsoProgramma, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  finestra->fvFotoFormato()->CheckaTutto(true);
+  finestra->txtNumFoto()->setText("3");
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
+  finestra->close();
+  QFile::setPermissions(v.PercorsoProgramma,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+  const QStringList testi = Testi();
+  ASSERT_EQ(testi.size(), 3) << testi.join(u'|').toStdString();
+  const QString albumNonSalvato =
+      QStringLiteral("Impossibile salvare il Velistra nel file\r\n'") + v.PercorsoVelistraXML + kCoda;
+  EXPECT_EQ(testi[0], albumNonSalvato);
+  // Closing: the clean-stop mark, then the album once more.
+  EXPECT_EQ(testi[1], QStringLiteral("Impossibile salvare le impostazioni nel file\r\n'") + v.PercorsoIni + kCoda);
+  EXPECT_EQ(testi[2], albumNonSalvato);
+  EXPECT_EQ(Leggi(v.PercorsoVelistraXML), album);
+  EXPECT_EQ(Leggi(v.PercorsoIni), impostazioni);
+}
+
+TEST_F(SalvataggiNonRiusciti, AnOrderFolderOnADiskThatFillsUpNeverGetsTheEndMarker) {
+  Copia({1, 2, 3, 4});
+  DiscoPieno destinazione{1 << 20};
+  destinazione.Riempi(24 << 10);
+  ambiente->piattaforma.Azzera();
+  ambiente->piattaforma.ScegliCartella(destinazione.percorso());
+  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "C8")->trigger();
+
+  const QStringList testi = Testi();
+  ASSERT_EQ(testi.size(), 2) << testi.join(u'|').toStdString();
+  EXPECT_TRUE(testi[0].startsWith(QStringLiteral("Impossibile scrivere \""))) << testi[0].toStdString();
+  EXPECT_TRUE(testi[0].endsWith(QStringLiteral("Verificare che il disco non sia pieno o protetto da scrittura.")));
+  EXPECT_EQ(testi[1], QStringLiteral("Operazione annullata."));
+  const QStringList ordini = QDir(destinazione.percorso()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  for (const QString& ordine : ordini)
+    EXPECT_FALSE(QFile::exists(destinazione.percorso() + ordine + QStringLiteral("/End.txt")));
+}
+
+}  // namespace
