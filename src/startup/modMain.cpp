@@ -7,6 +7,7 @@
 
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
+#include "common/ScritturaAtomica.h"
 #include "startup/AperturaFinestre.h"
 #include "startup/IstanzaUnica.h"
 #include "startup/ValoriProgramma.h"
@@ -48,6 +49,12 @@ bool Main(const AmbienteAvvio& ambiente) {
            IconaMessaggio::Esclamazione);
     return false;
   }
+  // What saves interrupted by a crash left beside the files; only now, so that
+  // a second start can never remove a write of the running instance. The album
+  // clears its own when it loads.
+  const ValoriProgramma& v = Programma();
+  for (const QString& file : {v.PercorsoIni, v.PercorsoIniFTP, v.PercorsoProgramma + QStringLiteral("Formati.xml")})
+    RimuoviAvanziScritturaAtomica(file);
   // 6 and 7 are fixed with the program folder; 8: the connection values.
   LeggiDatiFTP();
   // 9. One directory level; failures (above all: it exists) are ignored.

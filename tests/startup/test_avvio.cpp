@@ -60,7 +60,7 @@ TEST(Avvio, OnlyTheScreenWidthIsChecked) {
   EXPECT_FALSE(QDir(programma.file(QStringLiteral("Velistra"))).exists());
   Avvio giusto(programma.percorso(), 1024);
   EXPECT_TRUE(giusto.Aperto());
-  EXPECT_TRUE(giusto.Messaggi().isEmpty());
+  EXPECT_TRUE(giusto.Messaggi().isEmpty()) << giusto.Messaggi().join(u'|').toStdString();
   EXPECT_TRUE(QDir(programma.file(QStringLiteral("Velistra"))).exists());
 }
 
@@ -81,6 +81,17 @@ TEST(Avvio, AMissingConnectionSettingsFileDoesNotStopTheStart) {
   EXPECT_TRUE(avvio.Aperto());
   EXPECT_TRUE(avvio.Messaggi().isEmpty());
   EXPECT_FALSE(QFile::exists(programma.file(QStringLiteral("VelistraFTP.ini"))));
+}
+
+TEST(Avvio, TheStartRemovesWhatInterruptedSavesLeftBesideTheFiles) {
+  CartellaProgrammaProva programma;
+  const QStringList avanzi{"Velistra.ini.Ab12Cd", "VelistraFTP.ini.x9Y8z7", "Formati.xml.QwErTy"};
+  for (const QString& nome : avanzi) programma.Scrivi(nome, "[Opzioni]\r\nChius");
+  programma.Scrivi(QStringLiteral("Velistra.ini.copia"), "una copia dell'utente");
+  Avvio avvio(programma.percorso(), 1280);
+  ASSERT_TRUE(avvio.Aperto());
+  for (const QString& nome : avanzi) EXPECT_FALSE(QFile::exists(programma.file(nome))) << nome.toStdString();
+  EXPECT_TRUE(QFile::exists(programma.file(QStringLiteral("Velistra.ini.copia"))));
 }
 
 TEST(Avvio, ASecondStartOfTheSameFolderIsRefusedUntilTheFirstEndsEvenByACrash) {
