@@ -17,8 +17,20 @@ void InizializzaCurl() {
   std::call_once(fatto, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
+struct Ricezione {
+  QByteArray* corpo;
+  qint64 limite;
+  bool superato = false;
+};
+
 size_t Ricevi(char* dati, size_t dimensione, size_t quanti, void* destinazione) {
-  static_cast<QByteArray*>(destinazione)->append(dati, static_cast<qsizetype>(dimensione * quanti));
+  auto* ricezione = static_cast<Ricezione*>(destinazione);
+  const auto n = static_cast<qsizetype>(dimensione * quanti);
+  if (ricezione->corpo->size() + n > ricezione->limite) {
+    ricezione->superato = true;
+    return 0;  // libcurl stops the transfer
+  }
+  ricezione->corpo->append(dati, n);
   return dimensione * quanti;
 }
 
@@ -72,8 +84,11 @@ RichiestaWeb::Esito RichiestaWeb::InviaModulo(const QString& indirizzo, const QB
   // Sending and receiving fail after a whole time-out without a byte moving.
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, std::max(1L, static_cast<long>(timeoutMs_ / 1000)));
+  // A reply that drips in forever is cut too: a whole request takes ten time-outs at most.
+  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, 10L * timeoutMs_);
+  Ricezione ricezione{&esito.corpo, limiteRisposta_};
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Ricevi);
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &esito.corpo);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &ricezione);
   curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
   curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, PompaEventi);
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
@@ -88,6 +103,7 @@ RichiestaWeb::Esito RichiestaWeb::InviaModulo(const QString& indirizzo, const QB
   const CURLcode codice = curl_easy_perform(curl);
   curl_slist_free_all(intestazioni);
   if (codice != CURLE_OK) {
+    esito.troppoGrande = ricezione.superato;
     esito.errore = QString::fromUtf8(curl_easy_strerror(codice));
     esito.corpo.clear();
     return esito;
@@ -109,7 +125,7 @@ std::unique_ptr<RichiestaWeb> CreaRichiestaWeb() {
 }
 
 QString InviaRichiestaWeb(const QString&, const QString& corpo, bool sicuro,
-                          QByteArray* byteRisposta) {
+                          QByteArray* byteRisposta, qint64 limiteRisposta) {
   const QString fallita = QStringLiteral("</xml>");
   if (byteRisposta) byteRisposta->clear();
   std::unique_ptr<RichiestaWeb> richiesta = CreaRichiestaWeb();
@@ -117,7 +133,13 @@ QString InviaRichiestaWeb(const QString&, const QString& corpo, bool sicuro,
   if (richiesta) {
     const ValoriProgramma& v = Programma();
     const QString schema = sicuro ? QStringLiteral("https://") : QStringLiteral("http://");
+    richiesta->ImpostaLimiteRisposta(limiteRisposta);
     esito = richiesta->InviaModulo(schema + v.DatiFTPBase + v.DatiFTPPrezzi, corpo.toUtf8());
+  }
+  if (esito.troppoGrande) {
+    MsgBox(QStringLiteral("La risposta del server supera la dimensione ammessa ed è stata scartata."),
+           IconaMessaggio::Critica);
+    return fallita;
   }
   if (!esito.inviata) {
     MsgBox(QStringLiteral("Impossibile connettersi."), IconaMessaggio::Critica);

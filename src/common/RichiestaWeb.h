@@ -11,6 +11,7 @@ class RichiestaWeb {
     QByteArray corpo;      // the reply body exactly as received
     QString tipoContenuto; // the reply's content-type header
     QString errore;        // why nothing arrived
+    bool troppoGrande = false;  // the reply went past the limit and was dropped
   };
 
   RichiestaWeb();
@@ -25,6 +26,8 @@ class RichiestaWeb {
   void ImpostaCertificatoCA(const QString& percorso) { certificatoCA_ = percorso; }
   // false tolerates unknown authority, wrong host name and expired certificate.
   void ImpostaVerificaCertificato(bool verifica) { verifica_ = verifica; }
+  // A reply longer than this is dropped as soon as it passes the limit.
+  void ImpostaLimiteRisposta(qint64 byte) { limiteRisposta_ = byte; }
 
   Esito InviaModulo(const QString& indirizzo, const QByteArray& corpo);
 
@@ -33,6 +36,12 @@ class RichiestaWeb {
   int timeoutMs_ = 30000;
   QString certificatoCA_;
   bool verifica_ = true;
+  qint64 limiteRisposta_ = kLimiteRisposta;
+
+ public:
+  // No reply of the lab comes near this, except the server's copy of the album,
+  // whose request sets a limit from the album's own size.
+  static constexpr qint64 kLimiteRisposta = 4 << 20;
 };
 
 // A new request object, or nothing when none can be made.
@@ -41,6 +50,8 @@ std::unique_ptr<RichiestaWeb> CreaRichiestaWeb();
 // Posts the form-encoded body to the lab's one address ("https://" or "http://"
 // + DatiFTPBase + DatiFTPPrezzi; the address argument is not used) and returns
 // the reply body as text. When nothing arrives it shows "Impossibile
-// connettersi." and returns "</xml>". The raw reply bytes go to byteRisposta.
+// connettersi." and returns "</xml>"; a reply longer than the limit is dropped
+// with its own message, and also gives "</xml>". The raw reply bytes go to byteRisposta.
 QString InviaRichiestaWeb(const QString& indirizzo, const QString& corpo, bool sicuro,
-                          QByteArray* byteRisposta = nullptr);
+                          QByteArray* byteRisposta = nullptr,
+                          qint64 limiteRisposta = RichiestaWeb::kLimiteRisposta);

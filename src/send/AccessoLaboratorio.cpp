@@ -11,10 +11,7 @@ bool UsernameOspite(const QString& username) {
   return username.trimmed() == QStringLiteral("guest");
 }
 
-DatiAccesso AccediAlLaboratorio(const QString& username, const QString& password) {
-  const ValoriProgramma& v = Programma();
-  QString risposta = InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi,
-                                       creaDatiPostM(username, password, f_K_HTTPS_LOGIN()), true);
+DatiAccesso LeggiRispostaAccesso(QString risposta) {
   risposta.remove(QStringLiteral("\r\n"));
   auto documento = CreaDocumentoXML();
   documento->caricaTesto(risposta);
@@ -23,4 +20,11 @@ DatiAccesso AccediAlLaboratorio(const QString& username, const QString& password
   LeggiRispostaBool(*documento, QStringLiteral("/xml/utente/convenzionato"), dati.UtenteConvenzionato);
   LeggiRispostaTesto(*documento, QStringLiteral("/xml/utente/passwd_ftp"), dati.PasswordFTP);
   return dati;
+}
+
+DatiAccesso AccediAlLaboratorio(const QString& username, const QString& password) {
+  const ValoriProgramma& v = Programma();
+  return LeggiRispostaAccesso(InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi,
+                                                creaDatiPostM(username, password, f_K_HTTPS_LOGIN()),
+                                                true));
 }

@@ -12,5 +12,8 @@ struct DatiAccesso {
 // account may read prices but never send an album.
 bool UsernameOspite(const QString& username);
 
+// What a login reply tells; a reply that cannot be read tells nothing.
+DatiAccesso LeggiRispostaAccesso(QString risposta);
+
 // Posts the login and reads its reply; a failed request reads as a refused login.
 DatiAccesso AccediAlLaboratorio(const QString& username, const QString& password);

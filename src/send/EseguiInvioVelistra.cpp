@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "codecs/CMD5.h"
 #include "common/DocumentoXML.h"
@@ -23,7 +24,10 @@ const QString kErroreInvio = QStringLiteral("Errore durante l'accesso al server 
 }  // namespace
 
 bool InvioVelistra::VerificaAlbum(QByteArray& albumServer) {
-  Richiesta(CorpoTransazione(f_K_HTTPS_LEGGI_VELISTRA()), &albumServer);
+  // The server's copy is the album sent from here: twice its size is room enough.
+  const qint64 limite =
+      std::max(RichiestaWeb::kLimiteRisposta, 2 * QFileInfo(Programma().PercorsoVelistraXML).size());
+  Richiesta(CorpoTransazione(f_K_HTTPS_LEGGI_VELISTRA()), &albumServer, limite);
   // The digest is of the bytes as they arrived: a re-encoded text would not match.
   const QString calcolato = CMD5().MD5Byte(albumServer);
   const auto risposta = Richiesta(CorpoTransazione(f_K_HTTPS_LEGGI_MD5()));

@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "codecs/Base64Class.h"
+#include "common/AvvisoSalvataggio.h"
 #include "common/DocumentoXML.h"
 #include "common/Piattaforma.h"
 #include "common/RichiestaWeb.h"
@@ -38,10 +39,11 @@ InvioVelistra::InvioVelistra(VistaInvio& vista, FinestraPrincipaleInvio& princip
 
 InvioVelistra::~InvioVelistra() = default;
 
-std::unique_ptr<DocumentoXML> InvioVelistra::Richiesta(const QString& corpo, QByteArray* byte) {
+std::unique_ptr<DocumentoXML> InvioVelistra::Richiesta(const QString& corpo, QByteArray* byte,
+                                                       qint64 limite) {
   const ValoriProgramma& v = Programma();
   auto risposta = CreaDocumentoXML();
-  risposta->caricaTesto(InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi, corpo, true, byte));
+  risposta->caricaTesto(InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi, corpo, true, byte, limite));
   return risposta;
 }
 
@@ -130,14 +132,29 @@ bool InvioVelistra::sAggiornaPrezziario() {
   auto prezzi = ScaricaPrezziario(vista_.username(), vista_.password());
   const QString percorso = Programma().PercorsoProgramma + QStringLiteral("Formati.xml");
   // A reply that is not a catalogue never replaces the one the customer has.
-  if (!prezzi || !prezzi->salva(percorso)) {
+  if (!prezzi) {
     MsgBox(QStringLiteral("Impossibile aggiornare il prezziario: il server non ha inviato un listino valido."),
            IconaMessaggio::Esclamazione);
+    return false;
+  }
+  if (!prezzi->salva(percorso)) {
+    AvvisaPrezziarioNonSalvato(percorso, vista_.finestra());
     return false;
   }
   XMLDOMPrezzi = std::move(prezzi);
   principale_.SostituisciCatalogo(CreaDocumentoXML(percorso));
   return true;
+}
+
+QString IndirizzoPagamento(const QString& codificato) {
+  const QString indirizzo = Base64Class().DecodeToString(codificato);
+  // Only a web page is opened: any other address could start a local program.
+  const QUrl url(indirizzo, QUrl::StrictMode);
+  const QString schema = url.scheme().toLower();
+  if (!url.isValid() || (schema != QStringLiteral("https") && schema != QStringLiteral("http")) ||
+      url.host().isEmpty())
+    return {};
+  return indirizzo;
 }
 
 bool InvioVelistra::PagaVelistra() {
@@ -155,12 +172,8 @@ bool InvioVelistra::PagaVelistra() {
   vista_.LasciaScorrereEventi();
   QString codificato;
   if (!LeggiRispostaTesto(*risposta, QStringLiteral("/xml/url"), codificato)) return false;
-  const QString indirizzo = Base64Class().DecodeToString(codificato);
-  // Only a web page is opened: any other address could start a local program.
-  const QUrl url(indirizzo, QUrl::StrictMode);
-  const QString schema = url.scheme().toLower();
-  if (!url.isValid() || (schema != QStringLiteral("https") && schema != QStringLiteral("http")) ||
-      url.host().isEmpty()) {
+  const QString indirizzo = IndirizzoPagamento(codificato);
+  if (indirizzo.isEmpty()) {
     MsgBox(QStringLiteral("L'indirizzo della pagina di pagamento ricevuto dal server non è valido."),
            IconaMessaggio::Critica);
     return false;
@@ -270,8 +283,9 @@ void InvioVelistra::PremiCancellaInvioVelistra() {
 }
 
 void InvioVelistra::FTPInCorso(int Valore) {
-  cINIProfiles().WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("FTPInCorso"),
-                                           QString::number(Valore), Programma().PercorsoIni);
+  if (!cINIProfiles().WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("FTPInCorso"),
+                                                QString::number(Valore), Programma().PercorsoIni))
+    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, vista_.finestra());
   principale_.ImpostaFTPInCorso(Valore);
 }
 

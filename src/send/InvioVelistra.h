@@ -3,6 +3,7 @@
 #include <QString>
 #include <memory>
 
+#include "common/RichiestaWeb.h"
 #include "send/AccessoLaboratorio.h"
 #include "send/SessioneFTP.h"
 
@@ -51,7 +52,8 @@ class InvioVelistra {
   bool InvioTerminato = false;
 
  private:
-  std::unique_ptr<DocumentoXML> Richiesta(const QString& corpo, QByteArray* byte = nullptr);
+  std::unique_ptr<DocumentoXML> Richiesta(const QString& corpo, QByteArray* byte = nullptr,
+                                          qint64 limite = RichiestaWeb::kLimiteRisposta);
   QString CorpoTransazione(const QString& modo) const;
   void CercaTransazione();
   SessioneFTP::Impostazioni ImpostazioniFTP() const;
@@ -72,3 +74,7 @@ class InvioVelistra {
 // The amount as the payment request sends it: "#,0.00" in the user's locale
 // with every "," then turned into "." (123450 cents: "1.234.50").
 QString TestoPrezzo(std::int32_t centesimi);
+
+// The payment page's address from its Base64 text, when it is an http or https
+// address with a host; empty otherwise.
+QString IndirizzoPagamento(const QString& codificato);

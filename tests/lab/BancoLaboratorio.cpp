@@ -142,13 +142,14 @@ std::optional<QJsonValue> BancoLaboratorio::Controlla(const QString& azione,
 }
 
 bool BancoLaboratorio::GuastoWeb(const QString& tipo, const QString& operazione, int volte,
-                                 double secondi, const QString& testo) {
+                                 double secondi, const QString& testo, int ripeti) {
   return Controlla(QStringLiteral("guasto_web"),
                    {{QStringLiteral("tipo"), tipo},
                     {QStringLiteral("operazione"), operazione},
                     {QStringLiteral("volte"), volte > 0 ? QString::number(volte) : QString()},
                     {QStringLiteral("secondi"), QString::number(secondi)},
-                    {QStringLiteral("testo"), testo}})
+                    {QStringLiteral("testo"), testo},
+                    {QStringLiteral("ripeti"), QString::number(ripeti)}})
       .has_value();
 }
 

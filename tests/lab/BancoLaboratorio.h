@@ -80,9 +80,10 @@ class BancoLaboratorio {
   bool ScriviIniFTP(const QString& percorsoIni) const;
 
   // Fault switches. volte 0: until AzzeraGuasti. operazione empty: every operation.
-  // tipo: "non_xml", "vuota", "lenta" (secondi late) or "risposta" (testo as the reply).
+  // tipo: "non_xml", "vuota", "lenta" (secondi late) or "risposta" (testo as the
+  // reply; with ripeti > 1 each part of it between "[[" and "]]" comes that many times).
   bool GuastoWeb(const QString& tipo, const QString& operazione = {}, int volte = 0,
-                 double secondi = 0, const QString& testo = {});
+                 double secondi = 0, const QString& testo = {}, int ripeti = 1);
   // The next upload (of the file called nome, if given) stops after byte bytes;
   // modo "connessione" cuts the whole session, "dati" only the data channel.
   bool TaglioFTP(qint64 byte, const QString& nome = {}, int volte = 1,

@@ -1,9 +1,16 @@
 """Fault switches that tests flip: replies that go wrong, uploads cut short,
 folder names a hostile server could send."""
+import re
 import threading
 
 TIPI_WEB = ("non_xml", "vuota", "lenta", "risposta")
 MODI_TAGLIO = ("connessione", "dati")
+
+
+def _ripetuto(testo, ripeti):
+    if ripeti is None or ripeti <= 1:
+        return testo
+    return re.sub(r"\[\[(.*?)\]\]", lambda m: m.group(1) * ripeti, testo, flags=re.DOTALL)
 
 
 class Guasto:
@@ -38,13 +45,14 @@ class Guasti:
                     "ftp": [g.descrizione() for g in self._tagli],
                     "cartella": [g.descrizione() for g in self._cartelle]}
 
-    def imposta_web(self, tipo, operazione=None, volte=None, secondi=0.0, testo=""):
-        """operazione None: every operation of the web service."""
+    def imposta_web(self, tipo, operazione=None, volte=None, secondi=0.0, testo="", ripeti=1):
+        """operazione None: every operation of the web service. With ripeti, every
+        part of testo between "[[" and "]]" is repeated that many times."""
         if tipo not in TIPI_WEB:
             raise ValueError("unknown fault %r" % tipo)
         with self._lock:
             self._web.append(Guasto(volte, tipo=tipo, operazione=operazione,
-                                    secondi=float(secondi), testo=testo))
+                                    secondi=float(secondi), testo=_ripetuto(testo, ripeti)))
 
     def imposta_taglio(self, byte, nome=None, volte=1, modo="connessione"):
         """The next upload (of the file called nome, when given) stops after byte bytes."""

@@ -191,7 +191,7 @@ class Laboratorio:
         if azione == "guasto_web":
             self.guasti.imposta_web(campi["tipo"], campi.get("operazione") or None,
                                     _intero(campi.get("volte")), campi.get("secondi", 0),
-                                    campi.get("testo", ""))
+                                    campi.get("testo", ""), _intero(campi.get("ripeti")))
         elif azione == "taglio_ftp":
             self.guasti.imposta_taglio(int(campi["byte"]), campi.get("nome") or None,
                                        _intero(campi.get("volte", "1")),

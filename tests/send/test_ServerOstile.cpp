@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "BancoLaboratorio.h"
+#include "FinteInvio.h"
+#include "send/AccessoLaboratorio.h"
+#include "send/InvioVelistra.h"
+#include "startup/ValoriProgramma.h"
+#include "support/CartellaProgrammaProva.h"
+#include "support/PiattaformaFinta.h"
+#include "support/SenzaPermessiRoot.h"
+
+namespace {
+
+const QString kTroppoGrande =
+    QStringLiteral("La risposta del server supera la dimensione ammessa ed è stata scartata.");
+const QString kListinoNonValido =
+    QStringLiteral("Impossibile aggiornare il prezziario: il server non ha inviato un listino valido.");
+
+// Replies a hostile or broken server could send, each built by the stand-in.
+struct RispostaOstile {
+  const char* nome;
+  QString testo;
+  int ripeti;
+  bool rifiutata = true;  // or read without what it points to
+};
+
+QList<RispostaOstile> RisposteOstili(const QString& segreto) {
+  return {
+      {"ten megabytes", QStringLiteral("<xml><utente><esiste>1</esiste><passwd_ftp>[[0123456789]]</passwd_ftp>"
+                                       "</utente><formato id=\"15x10\" amatoriale=\"1\">25</formato></xml>"),
+       1000000},
+      {"nested 100000 deep", QStringLiteral("<xml><utente><esiste>1</esiste></utente><formato id=\"15x10\">"
+                                            "[[<a>]]1[[</a>]]</formato></xml>"),
+       100000},
+      {"billion laughs",
+       QStringLiteral("<?xml version=\"1.0\"?><!DOCTYPE xml [<!ENTITY a \"hahahahahahahahahaha\">"
+                      "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                      "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+                      "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">"
+                      "<!ENTITY h \"&g;&g;&g;&g;&g;&g;&g;&g;&g;&g;\"><!ENTITY i \"&h;&h;&h;&h;&h;&h;&h;&h;&h;&h;\">]>"
+                      "<xml><utente><esiste>1</esiste><passwd_ftp>&i;</passwd_ftp></utente>"
+                      "<formato id=\"&i;\" amatoriale=\"1\">25</formato></xml>"),
+       1},
+      {"external entity",
+       QStringLiteral("<?xml version=\"1.0\"?><!DOCTYPE xml [<!ENTITY s SYSTEM \"file://%1\">]>"
+                      "<xml><utente><esiste>1</esiste><passwd_ftp>&s;</passwd_ftp></utente>"
+                      "<formato id=\"&s;\" amatoriale=\"1\">25</formato></xml>")
+           .arg(segreto),
+       1},
+      // The document type file would declare the entity; it is never opened.
+      {"external document type",
+       QStringLiteral("<?xml version=\"1.0\"?><!DOCTYPE xml SYSTEM \"file://%1.dtd\">"
+                      "<xml><utente><esiste>1</esiste><passwd_ftp>&s;</passwd_ftp></utente>"
+                      "<formato id=\"15x10\" amatoriale=\"1\" descrizione=\"x\">25<d>&s;</d></formato></xml>")
+           .arg(segreto),
+       1, false},
+  };
+}
+
+class ServerOstile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(banco.avviato()) << banco.errore().toStdString();
+    banco.ImpostaProgramma();
+    Programma().TimeoutRichiestaMs = 5000;
+    QFile file(Segreto());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("parola-segreta");
+    QFile dtd(Segreto() + QStringLiteral(".dtd"));
+    ASSERT_TRUE(dtd.open(QIODevice::WriteOnly));
+    dtd.write("<!ENTITY s \"parola-segreta\">");
+    vista.utente = QStringLiteral("cliente");
+    vista.password_ = banco.utente(vista.utente).password;
+  }
+  QString Segreto() const { return segreto.filePath(QStringLiteral("segreto.txt")); }
+  bool Rispondi(const QString& operazione, const RispostaOstile& r) {
+    return banco.GuastoWeb(QStringLiteral("risposta"), operazione, 1, 0, r.testo, r.ripeti);
+  }
+
+  CartellaProgrammaProva programma;
+  BancoLaboratorio banco;
+  PiattaformaFinta finta;
+  VistaFinta vista;
+  PrincipaleFinta principale;
+  InvioVelistra invio{vista, principale};
+  QTemporaryDir segreto;
+};
+
+TEST_F(ServerOstile, HostileLoginRepliesAreRefusedAndNoLocalFileIsRead) {
+  for (const RispostaOstile& r : RisposteOstili(Segreto())) {
+    finta.Azzera();
+    ASSERT_TRUE(Rispondi(QStringLiteral("f_K_HTTPS_LOGIN"), r)) << r.nome;
+    const DatiAccesso dati = AccediAlLaboratorio(vista.utente, vista.password_);
+    EXPECT_EQ(dati.UtenteEsiste, !r.rifiutata) << r.nome;
+    EXPECT_FALSE(dati.PasswordFTP.contains(QStringLiteral("segreta"))) << r.nome;
+    EXPECT_FALSE(dati.PasswordFTP.contains(QStringLiteral("haha"))) << r.nome;
+    const QStringList attesi = r.ripeti == 1000000 ? QStringList{kTroppoGrande} : QStringList{};
+    EXPECT_EQ(finta.testi(), attesi) << r.nome;
+  }
+  // The next honest reply is read as usual.
+  EXPECT_TRUE(AccediAlLaboratorio(vista.utente, vista.password_).UtenteEsiste);
+}
+
+TEST_F(ServerOstile, AHostilePriceListNeverReplacesTheCatalogue) {
+  const QByteArray catalogo = programma.Leggi(QStringLiteral("Formati.xml"));
+  for (const RispostaOstile& r : RisposteOstili(Segreto())) {
+    finta.Azzera();
+    ASSERT_TRUE(Rispondi(QStringLiteral("f_K_HTTPS_PREZZI"), r)) << r.nome;
+    const bool aggiornato = invio.sAggiornaPrezziario();
+    EXPECT_EQ(aggiornato, !r.rifiutata) << r.nome;
+    if (aggiornato) {
+      EXPECT_FALSE(programma.Leggi(QStringLiteral("Formati.xml")).contains("segreta")) << r.nome;
+      continue;
+    }
+    EXPECT_EQ(finta.testi().last(), kListinoNonValido) << r.nome;
+    EXPECT_EQ(programma.Leggi(QStringLiteral("Formati.xml")), catalogo) << r.nome;
+  }
+}
+
+TEST_F(ServerOstile, APriceListThatCannotBeStoredIsToldAndTheOldOneStays) {
+  const QByteArray catalogo = programma.Leggi(QStringLiteral("Formati.xml"));
+  bool aggiornato = true;
+  {
+    const SenzaPermessiRoot senzaPermessi;
+    QFile::setPermissions(programma.percorso(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    aggiornato = invio.sAggiornaPrezziario();
+    QFile::setPermissions(programma.percorso(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  }
+  EXPECT_FALSE(aggiornato);
+  EXPECT_EQ(finta.testi(),
+            QStringList{QStringLiteral("Impossibile salvare il prezziario nel file\r\n'") + programma.file("Formati.xml") +
+                        QStringLiteral("'.\r\nIl disco potrebbe essere pieno o la cartella protetta da scrittura: "
+                                       "il contenuto salvato in precedenza non è stato modificato.")});
+  EXPECT_EQ(programma.Leggi(QStringLiteral("Formati.xml")), catalogo);
+  EXPECT_FALSE(principale.catalogoRicevuto);
+}
+
+}  // namespace
