@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ ccache pkg-config git
+  cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   qt6-translations-l10n qt6-tools-dev libgl-dev
   libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev

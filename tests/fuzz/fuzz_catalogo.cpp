@@ -1,0 +1,49 @@
+// Any "Formati.xml": the catalogue load, the format lists filled from it and
+// the prices and amounts read from it.
+#include "AmbienteFuzz.h"
+#include "album/AlbumVelistra.h"
+#include "album/CatalogoFormati.h"
+#include "album/SelettoriFormato.h"
+#include "send/Prezziario.h"
+#include "startup/ValoriProgramma.h"
+
+namespace {
+
+void VerificaScelta(const SceltaFormato& scelta) {
+  VERIFICA_FUZZ(scelta.formato().isEmpty() || scelta.formati().contains(scelta.formato()));
+  scelta.testoEtichetta();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
+  PreparaAmbienteFuzz();
+  ScriviFileFuzz(CartellaFuzz() + QStringLiteral("Formati.xml"), ByteFuzz(dati, quanti));
+  CatalogoFormati catalogo;
+  catalogo.CaricaFormati();
+  CatalogoValido(catalogo.XMLDOMFormati());
+  for (const std::int16_t amatoriale : {std::int16_t{0}, std::int16_t{1}}) {
+    for (const QString& id : catalogo.IdFormati(amatoriale)) {
+      catalogo.getDescrizioneFormato(id);
+      const std::int32_t prezzo = catalogo.getPrezzoFormato(id);
+      VERIFICA_FUZZ(ImportoInEuro(prezzo).startsWith(QStringLiteral("€ ")));
+    }
+  }
+
+  SelettoriFormato selettori(catalogo);
+  for (const bool mantieni : {false, true}) {
+    selettori.CaricaFormatiFotografici(mantieni);
+    VerificaScelta(selettori.Copia());
+    VerificaScelta(selettori.Foto());
+    VerificaScelta(selettori.Operazioni());
+  }
+
+  // An album aligned to this catalogue, priced by it.
+  AlbumVelistra album;
+  album.AllineaVelistraAiFormati(catalogo.XMLDOMFormati());
+  for (const QString& id : catalogo.IdFormati(1))
+    album.AggiungiFileVelistra(id, Programma().CartellaLavoro + QStringLiteral("imgVE_000001.jpg"),
+                               QStringLiteral("mare.jpg"), QStringLiteral("FILLIN"));
+  catalogo.CalcolaImportoVelistra(album);
+  return 0;
+}
