@@ -44,7 +44,13 @@ int main(int argc, char* argv[]) {
       if (!premi || finestra->objectName() != QStringLiteral("frmScegliFoto")) continue;
       if (QAction* ftp = finestra->findChild<QAction*>(QStringLiteral("FTP")); ftp && ftp->isEnabled()) {
         premi = false;
-        QTimer::singleShot(0, ftp, &QAction::trigger);
+        // The first activation may disable the toolbar in between: then try again.
+        QTimer::singleShot(0, ftp, [&premi, ftp] {
+          if (ftp->isEnabled())
+            ftp->trigger();
+          else
+            premi = true;
+        });
       }
     }
   });
