@@ -6,6 +6,10 @@
 // One HTTP(S) form post over libcurl.
 class RichiestaWeb {
  public:
+  // No reply of the lab comes near this, except the server's copy of the album,
+  // whose request sets a limit from the album's own size.
+  static constexpr qint64 kLimiteRisposta = 4 << 20;
+
   struct Esito {
     bool inviata = false;  // a reply arrived (whatever its status code)
     QByteArray corpo;      // the reply body exactly as received
@@ -37,11 +41,6 @@ class RichiestaWeb {
   QString certificatoCA_;
   bool verifica_ = true;
   qint64 limiteRisposta_ = kLimiteRisposta;
-
- public:
-  // No reply of the lab comes near this, except the server's copy of the album,
-  // whose request sets a limit from the album's own size.
-  static constexpr qint64 kLimiteRisposta = 4 << 20;
 };
 
 // A new request object, or nothing when none can be made.
