@@ -110,14 +110,13 @@ TEST_F(SalvataggiNonRiusciti, AReadOnlyProgramFolderKeepsTheAlbumAndTheSettingsA
   const ValoriProgramma& v = Programma();
   const QByteArray album = Leggi(v.PercorsoVelistraXML);
   const QByteArray impostazioni = Leggi(v.PercorsoIni);
-  const SenzaPermessiRoot senzaPermessi;
-  QFile::setPermissions(v.PercorsoProgramma, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  finestra->fvFotoFormato()->CheckaTutto(true);
-  finestra->txtNumFoto()->setText("3");
-  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
-  finestra->close();
-  QFile::setPermissions(v.PercorsoProgramma,
-                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  {
+    const CartellaSoloLettura soloLettura(v.PercorsoProgramma);
+    finestra->fvFotoFormato()->CheckaTutto(true);
+    finestra->txtNumFoto()->setText("3");
+    frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
+    finestra->close();
+  }
 
   const QStringList testi = Testi();
   ASSERT_EQ(testi.size(), 3) << testi.join(u'|').toStdString();

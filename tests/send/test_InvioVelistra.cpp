@@ -4,15 +4,12 @@
 #include <QFile>
 #include <QRandomGenerator>
 
-#include "BancoLaboratorio.h"
-#include "FinteInvio.h"
+#include "ProvaInvio.h"
 #include "common/Ansi.h"
 #include "send/AccessoLaboratorio.h"
 #include "send/InvioVelistra.h"
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"
-#include "support/CartellaProgrammaProva.h"
-#include "support/PiattaformaFinta.h"
 
 namespace {
 
@@ -22,12 +19,10 @@ const QString kPagamento = QStringLiteral(
     "Viene ora caricata la pagina per effettuare il pagamento.\r\nUna volta effettuato il pagamento "
     "ritornare a questa finestra e premere nuovamente il bottone per l'invio del Velistra.");
 
-class InvioVelistraTest : public ::testing::Test {
+class InvioVelistraTest : public ProvaInvio {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(banco.avviato()) << banco.errore().toStdString();
-    banco.ImpostaProgramma();
-    Programma().TimeoutRichiestaMs = 5000;
+    ProvaInvio::SetUp();
     QDir().mkpath(Programma().CartellaLavoro);
   }
 
@@ -94,12 +89,6 @@ class InvioVelistraTest : public ::testing::Test {
       EXPECT_FALSE(QFile::exists(Programma().CartellaLavoro + QString::fromLatin1(nome)));
   }
 
-  CartellaProgrammaProva programma;
-  BancoLaboratorio banco;
-  PiattaformaFinta finta;
-  VistaFinta vista;
-  PrincipaleFinta principale;
-  InvioVelistra invio{vista, principale};
   QStringList foto;
 };
 

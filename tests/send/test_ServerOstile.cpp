@@ -3,13 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "BancoLaboratorio.h"
-#include "FinteInvio.h"
+#include "ProvaInvio.h"
 #include "send/AccessoLaboratorio.h"
-#include "send/InvioVelistra.h"
-#include "startup/ValoriProgramma.h"
-#include "support/CartellaProgrammaProva.h"
-#include "support/PiattaformaFinta.h"
 #include "support/SenzaPermessiRoot.h"
 
 namespace {
@@ -60,12 +55,10 @@ QList<RispostaOstile> RisposteOstili(const QString& segreto) {
   };
 }
 
-class ServerOstile : public ::testing::Test {
+class ServerOstile : public ProvaInvio {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(banco.avviato()) << banco.errore().toStdString();
-    banco.ImpostaProgramma();
-    Programma().TimeoutRichiestaMs = 5000;
+    ProvaInvio::SetUp();
     QFile file(Segreto());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("parola-segreta");
@@ -80,12 +73,6 @@ class ServerOstile : public ::testing::Test {
     return banco.GuastoWeb(QStringLiteral("risposta"), operazione, 1, 0, r.testo, r.ripeti);
   }
 
-  CartellaProgrammaProva programma;
-  BancoLaboratorio banco;
-  PiattaformaFinta finta;
-  VistaFinta vista;
-  PrincipaleFinta principale;
-  InvioVelistra invio{vista, principale};
   QTemporaryDir segreto;
 };
 
@@ -124,11 +111,8 @@ TEST_F(ServerOstile, APriceListThatCannotBeStoredIsToldAndTheOldOneStays) {
   const QByteArray catalogo = programma.Leggi(QStringLiteral("Formati.xml"));
   bool aggiornato = true;
   {
-    const SenzaPermessiRoot senzaPermessi;
-    QFile::setPermissions(programma.percorso(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const CartellaSoloLettura soloLettura(programma.percorso());
     aggiornato = invio.sAggiornaPrezziario();
-    QFile::setPermissions(programma.percorso(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   }
   EXPECT_FALSE(aggiornato);
   EXPECT_EQ(finta.testi(),

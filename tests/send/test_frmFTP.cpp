@@ -127,11 +127,8 @@ TEST_F(frmFTPTest, SettingsThatCannotBeSavedAreToldAndTheOldOnesStay) {
   auto f = Apri(false);
   Scrivi(*f, QStringLiteral("anna"), QStringLiteral("segreta"));
   {
-    const SenzaPermessiRoot senzaPermessi;
-    QFile::setPermissions(programma.percorso(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const CartellaSoloLettura soloLettura(programma.percorso());
     Premi(*f, "cmdSalvaImpostazioni");
-    QFile::setPermissions(programma.percorso(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   }
   EXPECT_EQ(finta.testi(),
             QStringList{QStringLiteral("Impossibile salvare le impostazioni nel file\r\n'") +

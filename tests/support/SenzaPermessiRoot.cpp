@@ -1,5 +1,6 @@
 #include "support/SenzaPermessiRoot.h"
 
+#include <QFile>
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -30,4 +31,12 @@ SenzaPermessiRoot::SenzaPermessiRoot() {
 
 SenzaPermessiRoot::~SenzaPermessiRoot() {
   if (abbassati_) Modifica(false);
+}
+
+CartellaSoloLettura::CartellaSoloLettura(const QString& cartella) : cartella_(cartella) {
+  QFile::setPermissions(cartella_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+}
+
+CartellaSoloLettura::~CartellaSoloLettura() {
+  QFile::setPermissions(cartella_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 // Root ignores file permissions. For its lifetime this drops the capabilities
 // that let it (from the effective set only), so a read-only folder refuses
@@ -12,4 +13,17 @@ class SenzaPermessiRoot {
 
  private:
   bool abbassati_ = false;
+};
+
+// A folder that refuses writes, root included, for its lifetime; writable again after.
+class CartellaSoloLettura {
+ public:
+  explicit CartellaSoloLettura(const QString& cartella);
+  ~CartellaSoloLettura();
+  CartellaSoloLettura(const CartellaSoloLettura&) = delete;
+  CartellaSoloLettura& operator=(const CartellaSoloLettura&) = delete;
+
+ private:
+  SenzaPermessiRoot senzaPermessi_;
+  QString cartella_;
 };
