@@ -84,7 +84,7 @@ void frmScegliFoto::Form_Load() {
   move(geometria.topLeft());
   resize(geometria.size());
   if (dimensioni.FormMassimizzata) setWindowState(windowState() | Qt::WindowMaximized);
-  picResizer2_->move(dimensioni.picResizer2, picResizer2_->y());
+  picResizer2_->ImpostaPosizioneScelta(dimensioni.picResizer2);
 
   selettori_.CaricaFormatiFotografici(false);
   cmbRidimensiona_->clear();

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "FinestraProva.h"
+#include "common/PannelloSfumato.h"
+#include "mainwindow/DivisoreTrascinabile.h"
+#include "mainwindow/PosizioneDivisore.h"
+
+namespace {
+
+QString Nome(const QAction* azione, const QWidget* controllo) {
+  if (!azione->objectName().isEmpty()) return azione->objectName();
+  if (!controllo) return QStringLiteral("?");
+  const auto* figlio = controllo->findChild<QWidget*>();
+  return controllo->objectName().isEmpty() && figlio ? figlio->objectName() : controllo->objectName();
+}
+
+// The commands and boxes of a bar that are not shown whole inside it (those
+// behind its extension button).
+QStringList NonVisibili(const QToolBar* barra) {
+  QStringList nascosti;
+  for (QAction* azione : barra->actions()) {
+    if (azione->isSeparator()) continue;
+    const QWidget* controllo = barra->widgetForAction(azione);
+    if (!controllo || !controllo->isVisible() || !barra->rect().contains(controllo->geometry()))
+      nascosti.append(Nome(azione, controllo));
+  }
+  return nascosti;
+}
+
+// Labels whose text does not fit in them.
+QStringList Tagliate(const QWidget& finestra) {
+  QStringList tagliate;
+  for (const QLabel* etichetta : finestra.findChildren<QLabel*>()) {
+    if (!etichetta->isVisible() || etichetta->text().isEmpty()) continue;
+    const bool entra = etichetta->wordWrap() ? etichetta->heightForWidth(etichetta->width()) <= etichetta->height()
+                                             : etichetta->sizeHint().width() <= etichetta->width();
+    if (!entra) tagliate.append(etichetta->objectName());
+  }
+  for (const PannelloSfumato* pannello : finestra.findChildren<PannelloSfumato*>())
+    if (pannello->fontMetrics().horizontalAdvance(pannello->testo()) + 4 > pannello->width())
+      tagliate.append(pannello->objectName());
+  return tagliate;
+}
+
+QString Dimensione(const QSize& s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); }
+
+class DisposizioneFinestra : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ambiente.ClienteAbituale();
+    finestra = ambiente.NuovaFinestra();
+    finestra->Form_Activate();
+  }
+  void Ridimensiona(const QSize& dimensione) {
+    finestra->resize(dimensione);
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+  }
+
+  AmbienteFinestra ambiente;
+  std::unique_ptr<FinestraProva> finestra;
+};
+
+}  // namespace
+
+TEST(RegolaDivisore, KeepsAFittingPlaceMovesAnotherAndFavoursTheRightColumn) {
+  MisureColonne misure;
+  misure.inizioCentrale = 200;
+  misure.minimoCentrale = 300;
+  misure.minimoDestra = 400;
+  misure.larghezzaDivisore = 5;
+  // Both fit between 502 and 1191 at 1600 pixels.
+  EXPECT_EQ(PosizioneDivisore(misure, 1600, 700), 700);
+  EXPECT_EQ(PosizioneDivisore(misure, 1600, 500), 502);
+  EXPECT_EQ(PosizioneDivisore(misure, 1600, 1400), 1191);
+  EXPECT_EQ(PosizioneDivisore(misure, 911, 700), 502);
+  // Too narrow for both: the right column whole, the middle one what is left.
+  EXPECT_EQ(PosizioneDivisore(misure, 900, 700), 491);
+  // Never left of the drag's minimum.
+  EXPECT_EQ(PosizioneDivisore(misure, 600, 700), DivisoreTrascinabile::kSinistraMinima);
+  misure.minimoCentrale = 10;
+  EXPECT_EQ(PosizioneDivisore(misure, 1600, 100), DivisoreTrascinabile::kSinistraMinima);
+}
+
+TEST_F(DisposizioneFinestra, CommonScreensShowEveryCommandAndEveryTextWhole) {
+  for (const QSize dimensione : {QSize(1280, 800), QSize(1200, 900)}) {
+    // The installed splitter place, which leaves the middle column too narrow.
+    finestra->picResizer2()->ImpostaPosizioneScelta(500);
+    Ridimensiona(dimensione);
+    const std::string schermo = Dimensione(dimensione).toStdString();
+    EXPECT_EQ(NonVisibili(finestra->tbCartella()), QStringList()) << schermo;
+    EXPECT_EQ(NonVisibili(finestra->tbGruppo()), QStringList()) << schermo;
+    EXPECT_EQ(NonVisibili(finestra->tbOperazioni()), QStringList()) << schermo;
+    EXPECT_EQ(Tagliate(*finestra), QStringList()) << schermo;
+  }
+}
+
+TEST_F(DisposizioneFinestra, A1024ScreenKeepsTheCommandsThatMakeTheOrder) {
+  Ridimensiona(QSize(1024, 768));
+  EXPECT_FALSE(NonVisibili(finestra->tbCartella()).contains(QStringLiteral("CopiaIn")));
+  EXPECT_FALSE(NonVisibili(finestra->tbOperazioni()).contains(QStringLiteral("C8")));
+  EXPECT_FALSE(NonVisibili(finestra->tbOperazioni()).contains(QStringLiteral("FTP")));
+  EXPECT_EQ(Tagliate(*finestra), QStringList());
+}
+
+TEST_F(DisposizioneFinestra, AStoredSplitterThatFitsTheWindowIsKept) {
+  Ridimensiona(QSize(1600, 900));
+  const int adattato = finestra->picResizer2()->x();
+  finestra->picResizer2()->ImpostaPosizioneScelta(adattato + 100);
+  Ridimensiona(QSize(1601, 900));
+  EXPECT_EQ(finestra->picResizer2()->x(), adattato + 100);
+  finestra->close();
+  EXPECT_EQ(ambiente.Dimensione("picResizer2"), QString::number(adattato + 100));
+}
