@@ -21,8 +21,8 @@ QString Nome(const QAction* azione, const QWidget* controllo) {
 }
 
 // The commands and boxes of a bar that are not shown whole inside it (those
-// behind its extension button).
-QStringList NonVisibili(const QToolBar* barra) {
+// behind its extension button), comma-separated.
+std::string NonVisibili(const QToolBar* barra) {
   QStringList nascosti;
   for (QAction* azione : barra->actions()) {
     if (azione->isSeparator()) continue;
@@ -30,11 +30,11 @@ QStringList NonVisibili(const QToolBar* barra) {
     if (!controllo || !controllo->isVisible() || !barra->rect().contains(controllo->geometry()))
       nascosti.append(Nome(azione, controllo));
   }
-  return nascosti;
+  return nascosti.join(u',').toStdString();
 }
 
-// Labels whose text does not fit in them.
-QStringList Tagliate(const QWidget& finestra) {
+// Labels and status panels whose text does not fit in them, comma-separated.
+std::string Tagliate(const QWidget& finestra) {
   QStringList tagliate;
   for (const QLabel* etichetta : finestra.findChildren<QLabel*>()) {
     if (!etichetta->isVisible() || etichetta->text().isEmpty()) continue;
@@ -45,7 +45,7 @@ QStringList Tagliate(const QWidget& finestra) {
   for (const PannelloSfumato* pannello : finestra.findChildren<PannelloSfumato*>())
     if (pannello->fontMetrics().horizontalAdvance(pannello->testo()) + 4 > pannello->width())
       tagliate.append(pannello->objectName());
-  return tagliate;
+  return tagliate.join(u',').toStdString();
 }
 
 QString Dimensione(const QSize& s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); }
@@ -93,19 +93,21 @@ TEST_F(DisposizioneFinestra, CommonScreensShowEveryCommandAndEveryTextWhole) {
     finestra->picResizer2()->ImpostaPosizioneScelta(500);
     Ridimensiona(dimensione);
     const std::string schermo = Dimensione(dimensione).toStdString();
-    EXPECT_EQ(NonVisibili(finestra->tbCartella()), QStringList()) << schermo;
-    EXPECT_EQ(NonVisibili(finestra->tbGruppo()), QStringList()) << schermo;
-    EXPECT_EQ(NonVisibili(finestra->tbOperazioni()), QStringList()) << schermo;
-    EXPECT_EQ(Tagliate(*finestra), QStringList()) << schermo;
+    EXPECT_EQ(NonVisibili(finestra->tbCartella()), "") << schermo;
+    EXPECT_EQ(NonVisibili(finestra->tbGruppo()), "") << schermo;
+    EXPECT_EQ(NonVisibili(finestra->tbOperazioni()), "") << schermo;
+    EXPECT_EQ(Tagliate(*finestra), "") << schermo;
   }
 }
 
 TEST_F(DisposizioneFinestra, A1024ScreenKeepsTheCommandsThatMakeTheOrder) {
   Ridimensiona(QSize(1024, 768));
-  EXPECT_FALSE(NonVisibili(finestra->tbCartella()).contains(QStringLiteral("CopiaIn")));
-  EXPECT_FALSE(NonVisibili(finestra->tbOperazioni()).contains(QStringLiteral("C8")));
-  EXPECT_FALSE(NonVisibili(finestra->tbOperazioni()).contains(QStringLiteral("FTP")));
-  EXPECT_EQ(Tagliate(*finestra), QStringList());
+  const std::string cartella = NonVisibili(finestra->tbCartella());
+  const std::string operazioni = NonVisibili(finestra->tbOperazioni());
+  EXPECT_EQ(cartella.find("CopiaIn"), std::string::npos) << cartella;
+  EXPECT_EQ(operazioni.find("C8"), std::string::npos) << operazioni;
+  EXPECT_EQ(operazioni.find("FTP"), std::string::npos) << operazioni;
+  EXPECT_EQ(Tagliate(*finestra), "");
 }
 
 TEST_F(DisposizioneFinestra, AStoredSplitterThatFitsTheWindowIsKept) {
