@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "common/ControlloPerNome.h"
 #include "common/PannelloSfumato.h"
@@ -207,6 +208,8 @@ void frmScegliFoto::CreaColonnaFormato() {
   cmbRidimensiona_->setObjectName(QStringLiteral("cmbRidimensiona"));
   cmbRidimensiona_->setAccessibleName(QStringLiteral("Tipo di ridimensionamento"));
   cmbRidimensiona_->setToolTip(QStringLiteral("Tipo di ridimensionamento"));
+  // Sized by its entries before the first show too: the splitter's place depends on it.
+  cmbRidimensiona_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   tbOperazioni_->addWidget(cmbRidimensiona_);
   NuovoPulsante(tbOperazioni_, QStringLiteral("Ridimensiona"), QStringLiteral("Assegna il tipo ridimensionamento"),
                 [this] {
