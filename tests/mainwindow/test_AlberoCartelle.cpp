@@ -78,42 +78,32 @@ TEST(AlberoCartelle, OffersTheDesktopFoldersFirstAndSelectsUnderTheClosestOne) {
   EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("Immagini"));
   ASSERT_TRUE(albero.ImpostaCartella(home.percorso("media/cliente/CHIAVETTA")));
   EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("CHIAVETTA"));
+  // A hidden folder is not listed, but can still be chosen.
   ASSERT_TRUE(albero.ImpostaCartella(home.percorso(".nascosta")));
-  EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("Cartella Home"));
-  EXPECT_FALSE(albero.ImpostaCartella(home.percorso("manca")));
-
-  // The home lists its visible folders only, the hidden one chosen above aside.
   EXPECT_EQ(Nomi(albero, albero.model()->index(0, 0)), "Desktop,media,Pictures,.nascosta");
-}
-
-TEST(AlberoCartelle, WithoutDesktopFoldersItStartsOnTheHomeAndReachesAnyFolder) {
-  HomeProva home;
-  AlberoCartelle albero(nullptr, {home.percorso("media/cliente")});
-  EXPECT_EQ(Nomi(albero), "Cartella Home,File system");
-  EXPECT_EQ(AlberoCartelle::CartellaIniziale(), home.dir.path());
-
-  QTemporaryDir altrove;
-  ASSERT_TRUE(albero.ImpostaCartella(altrove.path()));
-  EXPECT_EQ(albero.CartellaSelezionata(), altrove.path());
-  EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("File system"));
+  EXPECT_FALSE(albero.ImpostaCartella(home.percorso("manca")));
 }
 
 TEST(AlberoCartelle, MediaPluggedInAfterTheStartAppearAndUnpluggedOnesGo) {
   HomeProva home;
   home.crea("media/cliente");
-  home.crea("Pictures");
   AlberoCartelle albero(nullptr, {home.percorso("media/cliente"), home.percorso("run/media/cliente")});
-  ASSERT_TRUE(albero.ImpostaCartella(home.percorso("Pictures")));
+  // Without pictures or desktop folders: the home, and the whole file system for the rest.
+  EXPECT_EQ(Nomi(albero), "Cartella Home,File system");
+  EXPECT_EQ(AlberoCartelle::CartellaIniziale(), home.dir.path());
+  QTemporaryDir altrove;
+  ASSERT_TRUE(albero.ImpostaCartella(altrove.path()));
+  EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("File system"));
 
   home.crea("media/cliente/FOTO 2024");
   // The second root does not exist yet: its parent is watched until it does.
   home.crea("run/media/cliente/SCHEDA");
-  Attendi([&] { return albero.model()->rowCount() == 5; });
-  EXPECT_EQ(Nomi(albero), "Cartella Home,Immagini,FOTO 2024,SCHEDA,File system");
+  Attendi([&] { return albero.model()->rowCount() == 4; });
+  EXPECT_EQ(Nomi(albero), "Cartella Home,FOTO 2024,SCHEDA,File system");
   // The folder being browsed stays selected.
-  EXPECT_EQ(albero.CartellaSelezionata(), home.percorso("Pictures"));
+  EXPECT_EQ(albero.CartellaSelezionata(), altrove.path());
 
   ASSERT_TRUE(QDir(home.percorso("media/cliente/FOTO 2024")).removeRecursively());
-  Attendi([&] { return albero.model()->rowCount() == 4; });
-  EXPECT_EQ(Nomi(albero), "Cartella Home,Immagini,SCHEDA,File system");
+  Attendi([&] { return albero.model()->rowCount() == 3; });
+  EXPECT_EQ(Nomi(albero), "Cartella Home,SCHEDA,File system");
 }
