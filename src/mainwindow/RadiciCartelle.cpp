@@ -1,15 +1,17 @@
 #include "mainwindow/RadiciCartelle.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
 
 QString NomeUtente() {
-  if (const passwd* utente = getpwuid(geteuid()); utente && utente->pw_name) return QString::fromLocal8Bit(utente->pw_name);
+  if (const passwd* utente = getpwuid(geteuid()); utente && utente->pw_name)
+    return QString::fromLocal8Bit(utente->pw_name);
   return qEnvironmentVariable("USER");
 }
 
@@ -60,8 +62,7 @@ qsizetype RadicePiuVicina(const QList<RadiceCartella>& radici, const QString& pe
   qsizetype migliore = -1;
   for (qsizetype i = 0; i < radici.size(); ++i) {
     const QString& radice = radici[i].percorso;
-    const bool contiene = percorso == radice || radice == QDir::rootPath() ||
-                          percorso.startsWith(radice + u'/');
+    const bool contiene = percorso == radice || radice == QDir::rootPath() || percorso.startsWith(radice + u'/');
     if (contiene && (migliore < 0 || radice.size() > radici[migliore].percorso.size())) migliore = i;
   }
   return migliore;

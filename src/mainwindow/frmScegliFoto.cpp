@@ -271,9 +271,9 @@ void Impila(const QList<QWidget*>& colonna, int sinistra, int larghezza, int fon
     if (!controllo) continue;
     const bool ultimo = i == colonna.size() - 1;
     // A wrapping label takes the lines its text needs at this width.
-    const int altezza = ultimo                          ? fondo - alto
-                        : controllo->hasHeightForWidth() ? controllo->heightForWidth(larghezza)
-                                                         : controllo->sizeHint().height();
+    int altezza = controllo->sizeHint().height();
+    if (ultimo) altezza = fondo - alto;
+    else if (controllo->hasHeightForWidth()) altezza = controllo->heightForWidth(larghezza);
     Colloca(controllo, sinistra, alto, larghezza, altezza);
     alto += controllo->height() + kSpazio;
   }

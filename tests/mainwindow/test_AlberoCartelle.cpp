@@ -20,8 +20,10 @@ class HomeProva {
   }
   ~HomeProva() {
     qputenv("HOME", home_);
-    if (config_.isEmpty()) qunsetenv("XDG_CONFIG_HOME");
-    else qputenv("XDG_CONFIG_HOME", config_);
+    if (config_.isEmpty())
+      qunsetenv("XDG_CONFIG_HOME");
+    else
+      qputenv("XDG_CONFIG_HOME", config_);
   }
   QString percorso(const QString& relativo) const { return dir.filePath(relativo); }
   void crea(const QString& relativo) const { ASSERT_TRUE(QDir().mkpath(percorso(relativo))); }
