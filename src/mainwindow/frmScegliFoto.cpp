@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -281,7 +282,12 @@ void Impila(const QList<QWidget*>& colonna, int sinistra, int larghezza, int fon
 
 int LarghezzaRichiesta(const QList<QWidget*>& controlli) {
   int larghezza = 0;
-  for (const QWidget* controllo : controlli) larghezza = std::max(larghezza, controllo->sizeHint().width());
+  for (QWidget* controllo : controlli) {
+    // A toolbar works out its size again only once it handles its layout
+    // request, and a list in it may have just been filled.
+    if (QLayout* disposizione = controllo->layout()) disposizione->invalidate();
+    larghezza = std::max(larghezza, controllo->sizeHint().width());
+  }
   return larghezza;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
@@ -82,11 +83,17 @@ TEST_F(DisposizioneFinestra, CommonScreensShowEveryCommandAndEveryTextWhole) {
     // The installed splitter place, which leaves the middle column too narrow.
     finestra->picResizer2()->ImpostaPosizioneScelta(500);
     Ridimensiona(dimensione);
-    const std::string schermo = Dimensione(dimensione).toStdString();
-    EXPECT_EQ(NonVisibili(finestra->tbCartella()), "") << schermo;
-    EXPECT_EQ(NonVisibili(finestra->tbGruppo()), "") << schermo;
-    EXPECT_EQ(NonVisibili(finestra->tbOperazioni()), "") << schermo;
-    EXPECT_EQ(Tagliate(*finestra), "") << schermo;
+    // The professional formats have longer names.
+    for (const bool amatoriali : {true, false}) {
+      for (const char* casella : {"chkFormatiCopia", "chkFormatiFoto", "chkFormatiOperazioni"})
+        finestra->findChild<QCheckBox*>(QString::fromLatin1(casella))->setChecked(amatoriali);
+      QCoreApplication::processEvents();
+      const std::string schermo = Dimensione(dimensione).toStdString() + (amatoriali ? " 4:3" : " 3:2");
+      EXPECT_EQ(NonVisibili(finestra->tbCartella()), "") << schermo;
+      EXPECT_EQ(NonVisibili(finestra->tbGruppo()), "") << schermo;
+      EXPECT_EQ(NonVisibili(finestra->tbOperazioni()), "") << schermo;
+      EXPECT_EQ(Tagliate(*finestra), "") << schermo;
+    }
   }
 }
 
