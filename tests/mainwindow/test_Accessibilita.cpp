@@ -8,6 +8,8 @@
 #include <QToolBar>
 
 #include "FinestraProva.h"
+#include "album/SceltaFormato.h"
+#include "album/SelettoriFormato.h"
 #include "windows/frmMessaggioAvviso.h"
 
 namespace {
@@ -18,12 +20,6 @@ void Commuta(QWidget* controllo) {
   ASSERT_TRUE(interfaccia && interfaccia->actionInterface());
   ASSERT_TRUE(interfaccia->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
   interfaccia->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-}
-
-QStringList Voci(const QComboBox* lista) {
-  QStringList voci;
-  for (int i = 0; i < lista->count(); ++i) voci.append(lista->itemText(i));
-  return voci;
 }
 
 TEST(Accessibilita, EveryToggleReactsToItsStateWhateverToggledIt) {
@@ -50,15 +46,17 @@ TEST(Accessibilita, EveryToggleReactsToItsStateWhateverToggledIt) {
   EXPECT_TRUE(listaFiltro->isEnabled());
   EXPECT_EQ(ricariche, 3);
 
-  for (const char* nome : {"Copia", "Foto", "Operazioni"}) {
-    SCOPED_TRACE(nome);
-    auto* casella = finestra->findChild<QCheckBox*>(QStringLiteral("chkFormati") + QLatin1String(nome));
-    auto* lista = finestra->findChild<QComboBox*>(QStringLiteral("cmbFormati") + QLatin1String(nome));
-    const QStringList prima = Voci(lista);
+  SelettoriFormato& selettori = finestra->selettori();
+  for (SceltaFormato* scelta : {&selettori.Copia(), &selettori.Foto(), &selettori.Operazioni()}) {
+    SCOPED_TRACE(scelta->descrizione().casella.toStdString());
+    auto* casella = finestra->findChild<QCheckBox*>(scelta->descrizione().casella);
+    auto* lista = finestra->findChild<QComboBox*>(scelta->descrizione().lista);
+    const bool amatoriale = scelta->amatoriale();
     Commuta(casella);
-    EXPECT_NE(Voci(lista), prima);
+    EXPECT_NE(scelta->amatoriale(), amatoriale);
+    EXPECT_EQ(lista->count(), scelta->formati().size());
     casella->click();
-    EXPECT_EQ(Voci(lista), prima);
+    EXPECT_EQ(scelta->amatoriale(), amatoriale);
   }
 
   ambiente.ImpostaOpzione(QStringLiteral("NonMostrareMessaggio"), QStringLiteral("0"));
