@@ -45,7 +45,7 @@ bool Main(const AmbienteAvvio& ambiente) {
   // 5. One instance per program folder.
   if (!Istanza().Acquisisci(Programma().PercorsoProgramma + QStringLiteral("Velistra.lock"))) {
     MsgBox(QStringLiteral("Un'istanza del programma è già attiva.\n"
-                          "Scegliere l'icona corrispondente dalla barra di Windows."),
+                          "Scegliere l'icona corrispondente dalla barra delle applicazioni."),
            IconaMessaggio::Esclamazione);
     return false;
   }
