@@ -132,6 +132,7 @@ class ctrFotoView : public QWidget {
   int IndiceInPunto(QPoint punto) const;
   void ImpostaFuoco(int indice);
   void MostraFuoco();
+  void AnnunciaFuoco();
   void AggiornaSuggerimento(QPoint punto);
   void MostraAnteprima(QPoint punto);
   void Notifica(const QString& nome);

@@ -43,11 +43,15 @@ void ctrFotoView::ImpostaFuoco(int indice) {
   const int prima = vsbSlide_->value();
   vsbSlide_->setValue(valore);
   if (vsbSlide_->value() == prima) MostraFuoco();
-  if (hasFocus()) {
-    QAccessibleEvent fuoco(this, QAccessible::Focus);
-    fuoco.setChild(indice);
-    QAccessible::updateAccessibility(&fuoco);
-  }
+  AnnunciaFuoco();
+}
+
+// Screen readers follow the focused cell, not just the view.
+void ctrFotoView::AnnunciaFuoco() {
+  if (!hasFocus() || indiceFuoco_ < 0) return;
+  QAccessibleEvent fuoco(this, QAccessible::Focus);
+  fuoco.setChild(indiceFuoco_);
+  QAccessible::updateAccessibility(&fuoco);
 }
 
 void ctrFotoView::MostraFuoco() {
@@ -60,6 +64,7 @@ void ctrFotoView::focusInEvent(QFocusEvent* evento) {
   QWidget::focusInEvent(evento);
   if (indiceFuoco_ < 0 && TotFile() > 0) indiceFuoco_ = primaVisibile_;
   MostraFuoco();
+  AnnunciaFuoco();
 }
 
 void ctrFotoView::focusOutEvent(QFocusEvent* evento) {
