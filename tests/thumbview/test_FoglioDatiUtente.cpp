@@ -6,68 +6,39 @@
 
 namespace {
 
-// The customer sheet as the order folder and the send write it: every line of
-// the text its own band of ink, all inside (10, 50, 620 x 430).
-class Foglio : public VistaProva {
- protected:
-  QImage Rendi(const QString& testo) {
+using Foglio = VistaProva;
+
+// The customer sheet as the order folder and the send write it: one band of
+// ink per line of text, all inside the layout rectangle (10, 50, 620 x 430).
+TEST_F(Foglio, EveryLineIsItsOwnBandInsideTheRectangle) {
+  const QString via = QStringLiteral("Via della Circonvallazione Nord Occidentale di Sant'Agata 12");
+  ASSERT_EQ(via.size(), 60);  // too wide for one line: it wraps onto a second
+  const QString dati = QStringLiteral("Rossi Maria\r\nFirenze\r\n");
+  const QString invio = QStringLiteral("\r\nUsername: mrossi\r\n\r\nPrezzo indicativo (da verificare): "
+                                       "\r\n€ 1.234,50\r\n\r\nUtente convenzionato");
+  QStringList lunghissimo;
+  for (int i = 0; i < 30; ++i) lunghissimo << QStringLiteral("Riga %1 ").arg(i).repeated(6);
+  const struct {
+    QString testo;
+    int bande;  // -1: too long to count, it only has to stay inside
+  } fogli[] = {
+      {TestoFotografiaDatiUtente(dati + QStringLiteral("Via Roma 1"), QStringLiteral("€ 12,50")), 6},
+      {TestoFotografiaDatiUtente(dati + via, QStringLiteral("€ 12,50")), 7},
+      {dati + QStringLiteral("Via Roma 1") + invio, 7},
+      {dati + via + invio, 8},
+      {lunghissimo.join(QStringLiteral("\r\n")) + QStringLiteral("Senzaspazi").repeated(20), -1},
+  };
+  for (const auto& foglio : fogli) {
+    SCOPED_TRACE(foglio.testo.toStdString());
     const QString percorso = foto.filePath(QStringLiteral("DatiUtente.jpg"));
-    EXPECT_TRUE(vista->CreaFotografiaTesto(percorso, testo));
-    QImage foglio = QImageReader(percorso).read();
-    EXPECT_EQ(foglio.size(), QSize(640, 480));
-    return foglio;
+    ASSERT_TRUE(vista->CreaFotografiaTesto(percorso, foglio.testo));
+    const QImage immagine = QImageReader(percorso).read();
+    ASSERT_EQ(immagine.size(), QSize(640, 480));
+    if (foglio.bande >= 0) EXPECT_EQ(BandeDiTesto(immagine, immagine.rect()).size(), foglio.bande);
+    const QRect inchiostro = AreaInchiostro(immagine, immagine.rect());
+    EXPECT_FALSE(inchiostro.isEmpty());
+    EXPECT_TRUE(QRect(10, 50, 620, 430).contains(inchiostro));
   }
-  static QString DatiUtente(const QString& via) {
-    return QStringLiteral("Rossi Maria\r\nFirenze\r\n") + via;
-  }
-  static QString TestoInvio(const QString& via) {
-    // The send adds the user name and the affiliation.
-    return DatiUtente(via) +
-           QStringLiteral("\r\nUsername: mrossi\r\n\r\nPrezzo indicativo (da verificare): \r\n") +
-           QStringLiteral("€ 1.234,50\r\n\r\nUtente convenzionato");
-  }
-  static void InchiostroNelRiquadro(const QImage& foglio) {
-    const QRect area = AreaInchiostro(foglio, foglio.rect());
-    ASSERT_FALSE(area.isEmpty());
-    EXPECT_TRUE(QRect(10, 50, 620, 430).contains(area)) << area.x() << "," << area.y() << " "
-                                                        << area.width() << "x" << area.height();
-  }
-
-  const QString viaBreve = QStringLiteral("Via Roma 1");
-  // 60 characters: wider than the picture at the sheet's size.
-  const QString viaLunga =
-      QStringLiteral("Via della Circonvallazione Nord Occidentale di Sant'Agata 12");
-};
-
-TEST_F(Foglio, EveryLineOfTheOrderFolderSheetIsItsOwnBand) {
-  ASSERT_EQ(viaLunga.size(), 60);
-  const QString testo = TestoFotografiaDatiUtente(DatiUtente(viaBreve), QStringLiteral("€ 12,50"));
-  const QImage foglio = Rendi(testo);
-  // Eight lines, two of them empty.
-  EXPECT_EQ(BandeDiTesto(foglio, foglio.rect()).size(), 6);
-  InchiostroNelRiquadro(foglio);
-  // The long street wraps onto a second line instead of running out.
-  const QImage lungo =
-      Rendi(TestoFotografiaDatiUtente(DatiUtente(viaLunga), QStringLiteral("€ 12,50")));
-  EXPECT_EQ(BandeDiTesto(lungo, lungo.rect()).size(), 7);
-  InchiostroNelRiquadro(lungo);
-}
-
-TEST_F(Foglio, TheSendSheetWithUserNameAndAffiliationFitsToo) {
-  const QImage foglio = Rendi(TestoInvio(viaBreve));
-  EXPECT_EQ(BandeDiTesto(foglio, foglio.rect()).size(), 7);
-  InchiostroNelRiquadro(foglio);
-  const QImage lungo = Rendi(TestoInvio(viaLunga));
-  EXPECT_EQ(BandeDiTesto(lungo, lungo.rect()).size(), 8);
-  InchiostroNelRiquadro(lungo);
-}
-
-TEST_F(Foglio, ATextTooLongForThePictureShrinksAndNeverLeavesTheRectangle) {
-  QStringList righe;
-  for (int i = 0; i < 30; ++i) righe << QStringLiteral("Riga %1 ").arg(i).repeated(6);
-  righe << QStringLiteral("Unaparolasenzaspaziocosìlungachenonentrainunariga").repeated(3);
-  const QImage foglio = Rendi(righe.join(QStringLiteral("\r\n")));
-  InchiostroNelRiquadro(foglio);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ TEST(Arrotondato, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(Arrotondato(2.5001), 3);
 }
 
-TEST(GeometriaThumb, CellHeightGrowsByTenForEachCaptionLine) {
+TEST(GeometriaThumb, CellHeightGrowsByOneTextLineForEachCaption) {
   EXPECT_EQ(CalcolaAltezzaCella(false, false), 110);
   EXPECT_EQ(CalcolaAltezzaCella(true, false), 124);
   EXPECT_EQ(CalcolaAltezzaCella(false, true), 124);
@@ -81,19 +81,6 @@ TEST(GeometriaThumb, CaptionLinesStackBelowThePictureWithoutOverlapping) {
   EXPECT_EQ(SinistraImmagineInCella(122, 68), 148);
   EXPECT_EQ(SinistraImmagineInCella(0, 67), 26);  // 26.5 rounds to 26
   EXPECT_EQ(SinistraImmagineInCella(0, 65), 28);  // 27.5 rounds to 28
-}
-
-TEST(GeometriaThumb, KeyboardFocusStaysInTheListAndScrollsAsLittleAsPossible) {
-  EXPECT_EQ(SpostaFuoco(-1, 5, 10), 0);  // the first key lands on the first cell
-  EXPECT_EQ(SpostaFuoco(3, 5, 10), 8);
-  EXPECT_EQ(SpostaFuoco(8, 5, 10), 9);
-  EXPECT_EQ(SpostaFuoco(2, -5, 10), 0);
-  EXPECT_EQ(SpostaFuoco(0, 1, 0), -1);
-  // Rows 4 to 6 whole on the page.
-  EXPECT_EQ(ValorePerMostrareRiga(5, 4, 3), 4);
-  EXPECT_EQ(ValorePerMostrareRiga(3, 4, 3), 3);
-  EXPECT_EQ(ValorePerMostrareRiga(7, 4, 3), 5);
-  EXPECT_EQ(ValorePerMostrareRiga(9, 0, 0), 9);  // not even one whole row
 }
 
 TEST(GeometriaThumb, NinetyPixelCopiesKeepTheProportions) {
