@@ -42,7 +42,8 @@ RettangoliCella CalcolaRettangoliCella(int posizione, int colonne, int altezzaCe
   r.alto = Arrotondato(static_cast<double>(riga) * (altezzaCella + 2) + 2);
   r.cella = QRect(r.sinistra, r.alto, kLarghezzaCella, altezzaCella);
   const int inizioNome = 2 + larghezzaCasella + 2;
-  r.riga1 = QRect(r.sinistra + inizioNome, r.alto + 2, kLarghezzaCella - inizioNome - 2, kAltezzaRiga);
+  r.riga1 =
+      QRect(r.sinistra + inizioNome, r.alto + 2, kLarghezzaCella - inizioNome - 2, kAltezzaRiga);
   r.riga2 = QRect(r.sinistra + 4, r.alto + altezzaCella - 2 * kAltezzaRiga - 2, kLarghezzaCella - 8,
                   kAltezzaRiga);
   r.riga3 = QRect(r.sinistra + 2, r.alto + altezzaCella - kAltezzaRiga - 2, kLarghezzaCella - 4,

@@ -18,12 +18,15 @@ constexpr double kPolliciPerMetro = 39.37007874015748;
 constexpr int kCarattereMinimo = 8;
 
 QStringList RigheDelTesto(const QString& testo) {
-  return QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'));
+  return QString(testo)
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .split(QLatin1Char('\n'));
 }
 
 // The paragraphs laid out from the top of a box of that width; gives the height used.
-qreal Impagina(const QStringList& paragrafi, const QFont& carattere, const QPaintDevice* dispositivo,
-               qreal larghezza, std::vector<std::unique_ptr<QTextLayout>>& impaginati) {
+qreal Impagina(const QStringList& paragrafi, const QFont& carattere,
+               const QPaintDevice* dispositivo, qreal larghezza,
+               std::vector<std::unique_ptr<QTextLayout>>& impaginati) {
   impaginati.clear();
   QTextOption opzioni;
   opzioni.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -32,7 +35,8 @@ qreal Impagina(const QStringList& paragrafi, const QFont& carattere, const QPain
     auto impaginato = std::make_unique<QTextLayout>(paragrafo, carattere, dispositivo);
     impaginato->setTextOption(opzioni);
     impaginato->beginLayout();
-    for (QTextLine riga = impaginato->createLine(); riga.isValid(); riga = impaginato->createLine()) {
+    for (QTextLine riga = impaginato->createLine(); riga.isValid();
+         riga = impaginato->createLine()) {
       riga.setLineWidth(larghezza);
       riga.setPosition(QPointF(0, y));
       y += riga.height();

@@ -20,9 +20,7 @@ class CellaAccessibile : public QAccessibleInterface, public QAccessibleActionIn
 
   bool isValid() const override { return vista_ && indice_ < vista_->TotFile(); }
   QObject* object() const override { return nullptr; }
-  QWindow* window() const override {
-    return vista_ ? vista_->window()->windowHandle() : nullptr;
-  }
+  QWindow* window() const override { return vista_ ? vista_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(vista_.data());
@@ -50,7 +48,9 @@ class CellaAccessibile : public QAccessibleInterface, public QAccessibleActionIn
     }
   }
   void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override { return isValid() ? vista_->AreaCellaSulloSchermo(indice_) : QRect(); }
+  QRect rect() const override {
+    return isValid() ? vista_->AreaCellaSulloSchermo(indice_) : QRect();
+  }
   QAccessible::Role role() const override { return QAccessible::ListItem; }
   QAccessible::State state() const override {
     QAccessible::State stato;
@@ -89,7 +89,8 @@ class ElencoAccessibile : public QAccessibleWidget {
  public:
   explicit ElencoAccessibile(ctrFotoView* vista) : QAccessibleWidget(vista, QAccessible::List) {}
   ~ElencoAccessibile() override {
-    for (const QAccessible::Id id : std::as_const(celle_)) QAccessible::deleteAccessibleInterface(id);
+    for (const QAccessible::Id id : std::as_const(celle_))
+      QAccessible::deleteAccessibleInterface(id);
   }
 
   int childCount() const override { return Vista()->TotFile(); }

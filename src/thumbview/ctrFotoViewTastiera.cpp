@@ -7,25 +7,35 @@
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
 
+namespace {
+// Cells an arrow key moves the focus by; 0 for other keys.
+int Passo(int tasto, int colonne) {
+  switch (tasto) {
+    case Qt::Key_Left:
+      return -1;
+    case Qt::Key_Right:
+      return 1;
+    case Qt::Key_Up:
+      return -colonne;
+    case Qt::Key_Down:
+      return colonne;
+    default:
+      return 0;
+  }
+}
+}  // namespace
+
 void ctrFotoView::keyPressEvent(QKeyEvent* evento) {
   if (evento->matches(QKeySequence::SelectAll)) {
     CheckaTutto(true);
     return;
   }
-  int passo = 0;
-  switch (evento->key()) {
-    case Qt::Key_Left: passo = -1; break;
-    case Qt::Key_Right: passo = 1; break;
-    case Qt::Key_Up: passo = -numeroColonne_; break;
-    case Qt::Key_Down: passo = numeroColonne_; break;
-    case Qt::Key_Space:
-      if (evento->modifiers() == Qt::NoModifier && indiceFuoco_ >= 0 && indiceFuoco_ < TotFile()) {
-        ImpostaSelezione(indiceFuoco_, thumbs_[indiceFuoco_].Selezionata == 0);
-        return;
-      }
-      break;
-    default: break;
+  if (evento->key() == Qt::Key_Space && evento->modifiers() == Qt::NoModifier &&
+      indiceFuoco_ >= 0 && indiceFuoco_ < TotFile()) {
+    ImpostaSelezione(indiceFuoco_, thumbs_[indiceFuoco_].Selezionata == 0);
+    return;
   }
+  const int passo = Passo(evento->key(), numeroColonne_);
   if (passo == 0 || TotFile() == 0 || caricamentoInCorso_) {
     QWidget::keyPressEvent(evento);
     return;

@@ -15,8 +15,7 @@ inline QList<QPair<int, int>> BandeDiTesto(const QImage& immagine, const QRect& 
   bool inBanda = false;
   for (int y = dove.top(); y <= dove.bottom(); ++y) {
     bool scura = false;
-    for (int x = dove.left(); x <= dove.right() && !scura; ++x)
-      scura = Scuro(immagine.pixel(x, y));
+    for (int x = dove.left(); x <= dove.right() && !scura; ++x) scura = Scuro(immagine.pixel(x, y));
     if (scura && !inBanda) bande.append({y, y});
     if (scura) bande.last().second = y;
     inBanda = scura;

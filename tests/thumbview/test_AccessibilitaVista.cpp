@@ -40,14 +40,16 @@ TEST_F(Accessibile, CellsAreListItemsWhoseToggleIsAClick) {
   QAccessibleInterface* cella = Cella(3);
   EXPECT_EQ(cella->role(), QAccessible::ListItem);
   EXPECT_EQ(cella->text(QAccessible::Name), QStringLiteral("Foto 3"));
-  EXPECT_EQ(cella->text(QAccessible::Description), QStringLiteral("Numero foto: 3, 15x10 - Fill-In"));
+  EXPECT_EQ(cella->text(QAccessible::Description),
+            QStringLiteral("Numero foto: 3, 15x10 - Fill-In"));
   EXPECT_EQ(elenco->indexOfChild(cella), 3);
   EXPECT_EQ(elenco->childAt(cella->rect().center().x(), cella->rect().center().y()), cella);
   EXPECT_TRUE(Cella(29)->state().invisible);  // off the page
 
   Commuta(cella);
   ASSERT_EQ(vista->ElencoFotoSelezionate().size(), 1);
-  EXPECT_EQ(vista->ElencoFotoSelezionate()[0].NomeCompleto, foto.filePath(QStringLiteral("f3.jpg")));
+  EXPECT_EQ(vista->ElencoFotoSelezionate()[0].NomeCompleto,
+            foto.filePath(QStringLiteral("f3.jpg")));
   EXPECT_TRUE(vista->CasellaThumb(3)->isChecked());
   EXPECT_TRUE(cella->state().checked);
   Commuta(Cella(29));

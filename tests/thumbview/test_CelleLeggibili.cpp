@@ -49,8 +49,10 @@ TEST_F(Celle, CaptionsAreWholeAndDifferByTheNumberOfPrints) {
   const QRect riga2(2, h - 30, kLarghezzaCella - 3, kAltezzaRiga);
   const QRect riga3(2, h - 16, kLarghezzaCella - 3, kAltezzaRiga);
   // Not cut with an ellipsis: the ink is as wide as the whole text.
-  EXPECT_GE(Inchiostro(0, riga2).width(), (Didascalia().horizontalAdvance("Numero foto: 999") - 3) * k());
-  EXPECT_GE(Inchiostro(0, riga3).width(), (Didascalia().horizontalAdvance("13x18 - Nessuno") - 3) * k());
+  EXPECT_GE(Inchiostro(0, riga2).width(),
+            (Didascalia().horizontalAdvance("Numero foto: 999") - 3) * k());
+  EXPECT_GE(Inchiostro(0, riga3).width(),
+            (Didascalia().horizontalAdvance("13x18 - Nessuno") - 3) * k());
   EXPECT_GT(Inchiostro(0, riga2).right(), Inchiostro(1, riga2).right() + 2 * k());
   const QImage& superficie = Superficie()->immagine();
   EXPECT_NE(superficie.copy(InPixel(riga2.translated(vista->Thumbs()[2].AreaCella.topLeft()))),
@@ -59,13 +61,15 @@ TEST_F(Celle, CaptionsAreWholeAndDifferByTheNumberOfPrints) {
 
 TEST_F(Celle, NamesStartRightOfTheCheckBoxAndLinesKeepApart) {
   Aggiungi(QStringLiteral("b.jpeg"), 3, QStringLiteral("Fill-In"));
-  Aggiungi(QStringLiteral("foto_mare_2024_in_barca_con_gli_amici.jpg"), 1, QStringLiteral("Fill-In"));
+  Aggiungi(QStringLiteral("foto_mare_2024_in_barca_con_gli_amici.jpg"), 1,
+           QStringLiteral("Fill-In"));
   const int w = kLarghezzaCella - 3;
   for (int i = 0; i < 2; ++i) {
     SCOPED_TRACE(i);
     ASSERT_NE(vista->CasellaThumb(i), nullptr);
-    EXPECT_TRUE(AreaInchiostro(Superficie()->immagine(), InPixel(vista->CasellaThumb(i)->geometry()))
-                    .isEmpty());
+    EXPECT_TRUE(
+        AreaInchiostro(Superficie()->immagine(), InPixel(vista->CasellaThumb(i)->geometry()))
+            .isEmpty());
     // The name ends above the picture (18 down, 90 high); below it the two
     // captions are a band each, clear of the outline.
     EXPECT_FALSE(Inchiostro(i, QRect(2, 2, w, 15)).isEmpty());
