@@ -2,11 +2,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 #include <QWidget>
+
+#include "common/DialogoSfogliaCartella.h"
 
 namespace {
 
@@ -67,13 +68,9 @@ RispostaMessaggio PiattaformaDesktop::MostraMessaggio(QWidget* proprietario, con
 
 QString PiattaformaDesktop::SfogliaCartella(QWidget* proprietario, const QString& titolo,
                                             bool consentiDigitazione) {
-  QFileDialog dialogo(proprietario, titolo);
-  dialogo.setFileMode(QFileDialog::Directory);
-  dialogo.setOption(QFileDialog::ShowDirsOnly, true);
-  dialogo.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialogo.setOption(QFileDialog::ReadOnly, !consentiDigitazione);
-  if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
-  return dialogo.selectedFiles().constFirst();
+  DialogoSfogliaCartella dialogo(titolo, consentiDigitazione, proprietario);
+  if (dialogo.exec() != QDialog::Accepted) return {};
+  return dialogo.cartellaScelta();
 }
 
 void PiattaformaDesktop::ApriDocumento(QWidget*, const QString& documento) {

@@ -1,7 +1,7 @@
 #pragma once
 #include "common/Piattaforma.h"
 
-// The desktop's dialogs: QMessageBox, QFileDialog, QDesktopServices, the window cursor.
+// The desktop's dialogs: QMessageBox, our folder chooser, QDesktopServices, the window cursor.
 class PiattaformaDesktop final : public Piattaforma {
  public:
   RispostaMessaggio MostraMessaggio(QWidget* proprietario, const QString& testo,

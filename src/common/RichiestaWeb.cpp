@@ -80,12 +80,9 @@ RichiestaWeb::Esito RichiestaWeb::InviaModulo(const QString& indirizzo, const QB
       curl_slist_append(nullptr, "content-type: application/x-www-form-urlencoded");
   curl_easy_setopt(curl, CURLOPT_HTTPHEADER, intestazioni);
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeoutMs_));
-  // Sending and receiving fail after a whole time-out without a byte moving.
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, std::max(1L, static_cast<long>(timeoutMs_ / 1000)));
-  // A reply that drips in forever is cut too: a whole request takes ten time-outs at most.
-  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, 10L * timeoutMs_);
+  // One deadline for the whole request: a late reply and one that drips in
+  // past it fail like a silent server.
+  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(timeoutMs_));
   Ricezione ricezione{&esito.corpo, limiteRisposta_};
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Ricevi);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &ricezione);

@@ -23,8 +23,8 @@ class RichiestaWeb {
   RichiestaWeb(const RichiestaWeb&) = delete;
   RichiestaWeb& operator=(const RichiestaWeb&) = delete;
 
-  // Connection and stall time-out in milliseconds: connecting, and sending or
-  // receiving with no progress, may each take this long at most.
+  // Time-out in milliseconds of the whole request: resolving, connecting,
+  // sending, waiting for the reply and receiving it together.
   void ImpostaTimeout(int millisecondi) { timeoutMs_ = millisecondi; }
   // The lab's own certificate authority (PEM file), trusted besides the system's.
   void ImpostaCertificatoCA(const QString& percorso) { certificatoCA_ = percorso; }

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLocale>
+#include <QRegularExpressionValidator>
 #include <cmath>
 
 #include "common/CampiInput.h"
@@ -14,6 +15,10 @@ CampoNumeroFoto::CampoNumeroFoto(QWidget* genitore) : QLineEdit(genitore) {
   setText(QStringLiteral("1"));
   setFixedWidth(40);
   setAlignment(Qt::AlignRight);
+  // 999 is the largest number; a paste is cut to three characters, and one
+  // holding anything the keys could not type is refused whole.
+  setMaxLength(3);
+  setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9-]*")), this));
 }
 
 bool CampoNumeroFoto::NumeroValido(std::int16_t& numero) {
@@ -30,6 +35,11 @@ bool CampoNumeroFoto::NumeroValido(std::int16_t& numero) {
 }
 
 void CampoNumeroFoto::keyPressEvent(QKeyEvent* evento) {
+  // Shortcuts (select all, copy, paste, undo) stay the line edit's.
+  if (evento->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+    QLineEdit::keyPressEvent(evento);
+    return;
+  }
   const int codice = evento->key() == Qt::Key_Backspace ? 8
                      : evento->text().isEmpty()         ? -1
                                                         : evento->text().at(0).unicode();

@@ -109,7 +109,12 @@ QAction* frmScegliFoto::NuovoPulsante(QToolBar* barra, const QString& chiave, co
     bottone->setObjectName(barra->objectName() + chiave);
     bottone->setAccessibleName(toolTip);
   }
-  connect(pulsante, &QAction::triggered, this, std::move(comando));
+  // A toggle button reacts to its state, whatever changed it: assistive
+  // technology toggles it without triggering it.
+  connect(pulsante, &QAction::toggled, this, comando);
+  connect(pulsante, &QAction::triggered, this, [pulsante, comando = std::move(comando)] {
+    if (!pulsante->isCheckable()) comando();
+  });
   return pulsante;
 }
 

@@ -385,6 +385,7 @@ void frmScegliFoto::ScaricaPrezziario() {
   frmFTP finestra(*this, true, this);
   MostraFinestraModale(finestra);
   selettori_.CaricaFormatiFotografici(true);
+  if (finestra.ChiudereApplicazione) close();
 }
 
 void frmScegliFoto::ApriInvio() {

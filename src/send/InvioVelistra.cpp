@@ -79,7 +79,8 @@ bool InvioVelistra::NuovaTransazione() {
 }
 
 bool InvioVelistra::CartellaTransazioneSicura() {
-  if (NomeRemotoSicuro(TransazioneCartella)) return true;
+  // No folder at all fails as a folder the server refused to create.
+  if (TransazioneCartella.isEmpty() || NomeRemotoSicuro(TransazioneCartella)) return true;
   MsgBox(QStringLiteral("Il server ha indicato una cartella di invio non valida.\r\n"
                         "Impossibile proseguire con l'invio del Velistra."),
          IconaMessaggio::Critica);
@@ -98,7 +99,7 @@ bool InvioVelistra::PreparaVelistra() {
     vista_.LasciaScorrereEventi();
     if (!CartellaTransazioneSicura()) {
       // Nothing is created for a folder name that could leave the lab's area.
-    } else if (!sessione_.CreaCartellaFTP(TransazioneCartella)) {
+    } else if (TransazioneCartella.isEmpty() || !sessione_.CreaCartellaFTP(TransazioneCartella)) {
       Avviso(QStringLiteral("Errore durante l'accesso al server FTP (1)."));
     } else {
       sessione_.CambiaCartellaFTP(Programma().DatiFTPServer, TransazioneCartella);

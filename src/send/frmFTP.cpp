@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include "common/AvvisoSalvataggio.h"
@@ -41,6 +43,22 @@ QLineEdit* Campo(const QString& nome, const QString& etichetta, int lunghezza) {
   auto* campo = Controllo(new QLineEdit, nome, etichetta);
   campo->setMaxLength(lunghezza);
   return campo;
+}
+
+// The width at which the box shows its longest password whole.
+int LarghezzaPassword(const QLineEdit* campo) {
+  QStyleOptionFrame opzione;
+  opzione.initFrom(campo);
+  const QChar eco(campo->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, &opzione, campo));
+  const QMargins testo = campo->textMargins();
+  const QMargins bordo = campo->contentsMargins();
+  // Two pixels of the line edit's own margin on each side, one for the cursor.
+  const int larghezza = campo->fontMetrics().horizontalAdvance(QString(campo->maxLength(), eco)) + 2 * 2 + 1 +
+                        testo.left() + testo.right() + bordo.left() + bordo.right();
+  opzione.lineWidth = campo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opzione, campo);
+  return campo->style()
+      ->sizeFromContents(QStyle::CT_LineEdit, &opzione, QSize(larghezza, campo->sizeHint().height()), campo)
+      .width();
 }
 
 QPushButton* Pulsante(const QString& nome, const QString& testo) {
@@ -88,6 +106,7 @@ void frmFTP::CreaControlli() {
   txtUsername_ = Campo(QStringLiteral("txtUsername"), QStringLiteral("Username:"), 25);
   txtPassword_ = Campo(QStringLiteral("txtPassword"), QStringLiteral("Password:"), 25);
   txtPassword_->setEchoMode(QLineEdit::Password);
+  txtPassword_->setMinimumWidth(LarghezzaPassword(txtPassword_));
   txtProxy_ = Campo(QStringLiteral("txtProxy"), QStringLiteral("Se utilizzi un proxy, indica il nome:"), 50);
   int riga = 0;
   for (QLineEdit* campo : {txtUsername_, txtPassword_, txtProxy_}) {

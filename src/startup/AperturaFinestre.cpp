@@ -6,14 +6,12 @@
 #include "windows/frmSplash.h"
 
 bool ApriFinestreIniziali() {
-  // 11. The splash is on screen before the main window starts loading.
+  // The splash is on screen before the main window starts loading.
   auto* splash = new frmSplash;
   splash->show();
   splash->repaint();
   QCoreApplication::processEvents();
-  // 12.
   QWidget* principale = ApriFinestraPrincipale();
-  // 13.
   delete splash;
   return principale != nullptr;
 }

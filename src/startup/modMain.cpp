@@ -34,18 +34,17 @@ AmbienteAvvio AmbienteDesktop() {
 }
 
 bool Main(const AmbienteAvvio& ambiente) {
-  // 1. Only the width is compared, although the message names the height too.
+  // Only the width is compared, although the message names the height too.
   if (ambiente.larghezzaSchermo() < kLarghezzaMinima) {
     MsgBox(QStringLiteral("La risoluzione minima richiesta è 1024x768."),
            IconaMessaggio::Informazione);
     return false;
   }
-  // 4. The program folder.
   ImpostaCartellaProgramma(ambiente.cartellaProgramma);
-  // 5. One instance per program folder.
+  // One instance per program folder.
   if (!Istanza().Acquisisci(Programma().PercorsoProgramma + QStringLiteral("Velistra.lock"))) {
     MsgBox(QStringLiteral("Un'istanza del programma è già attiva.\n"
-                          "Scegliere l'icona corrispondente dalla barra di Windows."),
+                          "Scegliere l'icona corrispondente dalla barra delle applicazioni."),
            IconaMessaggio::Esclamazione);
     return false;
   }
@@ -55,17 +54,16 @@ bool Main(const AmbienteAvvio& ambiente) {
   const ValoriProgramma& v = Programma();
   for (const QString& file : {v.PercorsoIni, v.PercorsoIniFTP, v.PercorsoProgramma + QStringLiteral("Formati.xml")})
     RimuoviAvanziScritturaAtomica(file);
-  // 6 and 7 are fixed with the program folder; 8: the connection values.
+  // The file paths are fixed with the program folder; the connection values are read once.
   LeggiDatiFTP();
-  // 9. One directory level; failures (above all: it exists) are ignored.
+  // One directory level; failures (above all: it exists) are ignored.
   QDir().mkdir(Programma().CartellaLavoro);
-  // 10. The settings file is installed beside the program, never created.
+  // The settings file is installed beside the program, never created.
   if (!FileEsiste(Programma().PercorsoIni)) {
     MsgBox(QStringLiteral("File di configurazione non trovato."), IconaMessaggio::Critica);
     FineProgramma();
     return false;
   }
-  // 11 to 13.
   return ApriFinestreIniziali();
 }
 

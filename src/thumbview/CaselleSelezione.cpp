@@ -18,8 +18,10 @@ QCheckBox* CaselleSelezione::Casella(int indice) {
     casella = new QCheckBox(superficie_);
     casella->setObjectName(QStringLiteral("chkFotoSelezionata"));
     casella->resize(casella->sizeHint());
-    connect(casella, &QCheckBox::clicked, this, [this, casella](bool selezionata) {
-      Q_EMIT Cliccata(casella->property(kIndice).toInt(), selezionata);
+    // The grid takes the keyboard as a whole (Space toggles its focused cell).
+    casella->setFocusPolicy(Qt::NoFocus);
+    connect(casella, &QCheckBox::toggled, this, [this, casella](bool selezionata) {
+      Q_EMIT Commutata(casella->property(kIndice).toInt(), selezionata);
     });
   }
   casella->setProperty(kIndice, indice);

@@ -27,7 +27,9 @@ class CaselleSelezione : public QObject {
   QList<QCheckBox*> Mostrate() const { return mostrate_.values(); }
 
  Q_SIGNALS:
-  void Cliccata(int indice, bool selezionata);
+  // A box changed state, by the user or by anything else that toggled it
+  // (assistive technology toggles without a click).
+  void Commutata(int indice, bool selezionata);
 
  private:
   QWidget* superficie_;

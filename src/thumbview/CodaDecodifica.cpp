@@ -29,6 +29,7 @@ struct Impronta {
 
 struct CodaDecodifica::Lavoro {
   QString percorso;
+  qreal rapporto = 1.0;
   std::optional<Impronta> impronta;
   QRunnable* esecutore = nullptr;  // alive while not fatto: queued or running
   std::mutex blocco;
@@ -38,7 +39,7 @@ struct CodaDecodifica::Lavoro {
 
   void Esegui() {
     Impronta letta(percorso);
-    ImmagineRidotta copia = CaricaMiniatura(percorso);
+    ImmagineRidotta copia = CaricaMiniatura(percorso, rapporto);
     std::lock_guard<std::mutex> chiave(blocco);
     impronta = std::move(letta);
     risultato = std::move(copia);
@@ -56,14 +57,21 @@ CodaDecodifica::~CodaDecodifica() {
   lavoratori_.waitForDone();
 }
 
-ImmagineRidotta CodaDecodifica::CaricaMiniatura(const QString& percorso) {
-  return DecodificaRidotta(percorso, &MisuraMiniatura, true);
+ImmagineRidotta CodaDecodifica::CaricaMiniatura(const QString& percorso, qreal rapporto) {
+  return DecodificaRidotta(percorso, &MisuraMiniatura, true, rapporto);
+}
+
+void CodaDecodifica::ImpostaRapporto(qreal rapporto) {
+  if (rapporto == rapporto_) return;
+  Dimentica();
+  rapporto_ = rapporto;
 }
 
 void CodaDecodifica::Anticipa(const QString& percorso, int priorita) {
   if (percorso.isEmpty() || lavori_.contains(percorso)) return;
   auto lavoro = std::make_shared<Lavoro>();
   lavoro->percorso = percorso;
+  lavoro->rapporto = rapporto_;
   lavoro->esecutore = QRunnable::create([lavoro] { lavoro->Esegui(); });
   lavori_.insert(percorso, lavoro);
   lavoratori_.start(lavoro->esecutore, priorita);
@@ -71,18 +79,18 @@ void CodaDecodifica::Anticipa(const QString& percorso, int priorita) {
 
 ImmagineRidotta CodaDecodifica::Prendi(const QString& percorso) {
   const std::shared_ptr<Lavoro> lavoro = lavori_.take(percorso);
-  if (!lavoro) return CaricaMiniatura(percorso);
+  if (!lavoro) return CaricaMiniatura(percorso, rapporto_);
   std::unique_lock<std::mutex> chiave(lavoro->blocco);
   if (!lavoro->fatto) {
     chiave.unlock();
     if (lavoratori_.tryTake(lavoro->esecutore)) {
       delete lavoro->esecutore;
-      return CaricaMiniatura(percorso);
+      return CaricaMiniatura(percorso, rapporto_);
     }
     chiave.lock();
     lavoro->finito.wait(chiave, [&lavoro] { return lavoro->fatto; });
   }
-  if (lavoro->impronta != Impronta(percorso)) return CaricaMiniatura(percorso);
+  if (lavoro->impronta != Impronta(percorso)) return CaricaMiniatura(percorso, rapporto_);
   return std::move(lavoro->risultato);
 }
 

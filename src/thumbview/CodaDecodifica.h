@@ -23,11 +23,14 @@ class CodaDecodifica {
   ImmagineRidotta Prendi(const QString& percorso);
   // Drops every job; those already running finish unseen.
   void Dimentica();
+  // The device pixel ratio of the copies; a change drops the jobs made at the old one.
+  void ImpostaRapporto(qreal rapporto);
 
-  static ImmagineRidotta CaricaMiniatura(const QString& percorso);
+  static ImmagineRidotta CaricaMiniatura(const QString& percorso, qreal rapporto = 1.0);
 
  private:
   struct Lavoro;
   QThreadPool lavoratori_;
   QHash<QString, std::shared_ptr<Lavoro>> lavori_;
+  qreal rapporto_ = 1.0;
 };

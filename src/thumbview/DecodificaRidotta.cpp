@@ -50,18 +50,24 @@ QSize ScalaDCT(QSize salvata, QSize destinazione) {
   return salvata;
 }
 
-ImmagineRidotta Riuscita(QSize originale, const QImage& letta, QSize destinazione) {
+QSize InPixel(QSize misura, qreal rapporto) {
+  return (QSizeF(misura) * rapporto).toSize().expandedTo(QSize(1, 1));
+}
+
+ImmagineRidotta Riuscita(QSize originale, const QImage& letta, QSize destinazione,
+                         qreal rapporto) {
   ImmagineRidotta risultato;
   risultato.stato = kStatoRiuscito;
   risultato.originale = originale;
   risultato.immagine = FixedSize(letta, destinazione.width(), destinazione.height());
+  risultato.immagine.setDevicePixelRatio(rapporto);
   return risultato;
 }
 
 }  // namespace
 
 ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione misura,
-                                  bool usaMiniaturaIncorporata) {
+                                  bool usaMiniaturaIncorporata, qreal rapporto) {
   const qint64 inizio = dispositivo.pos();
   QImageReader lettore(&dispositivo);
   lettore.setAutoTransform(true);
@@ -72,14 +78,14 @@ ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione mis
 
   if (salvata.isValid() && !salvata.isEmpty()) {
     const QSize originale = Ruotata(t) ? salvata.transposed() : salvata;
-    const QSize destinazione = misura(originale);
+    const QSize destinazione = InPixel(misura(originale), rapporto);
     if (jpeg && usaMiniaturaIncorporata) {
       const qint64 posizione = dispositivo.pos();
       dispositivo.seek(inizio);
       const QImage miniatura = LeggiMiniaturaExif(dispositivo);
       dispositivo.seek(posizione);
       if (MiniaturaAdatta(miniatura, salvata, destinazione))
-        return Riuscita(originale, Raddrizza(miniatura, t), destinazione);
+        return Riuscita(originale, Raddrizza(miniatura, t), destinazione, rapporto);
     }
     if (jpeg) {
       const QSize destinazioneSalvata = Ruotata(t) ? destinazione.transposed() : destinazione;
@@ -88,17 +94,17 @@ ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione mis
     }
     QImage letta;
     if (!lettore.read(&letta) || letta.isNull()) return {};
-    return Riuscita(originale, letta, destinazione);
+    return Riuscita(originale, letta, destinazione, rapporto);
   }
 
   QImage letta;
   if (!lettore.read(&letta) || letta.isNull()) return {};
-  return Riuscita(letta.size(), letta, misura(letta.size()));
+  return Riuscita(letta.size(), letta, InPixel(misura(letta.size()), rapporto), rapporto);
 }
 
 ImmagineRidotta DecodificaRidotta(const QString& percorso, MisuraDestinazione misura,
-                                  bool usaMiniaturaIncorporata) {
+                                  bool usaMiniaturaIncorporata, qreal rapporto) {
   QFile file(percorso);
   if (!file.open(QIODevice::ReadOnly)) return {};
-  return DecodificaRidotta(file, misura, usaMiniaturaIncorporata);
+  return DecodificaRidotta(file, misura, usaMiniaturaIncorporata, rapporto);
 }

@@ -13,13 +13,15 @@ class QIODevice;
 struct ImmagineRidotta {
   int stato = kStatoNonApribile;
   QSize originale;  // upright size of the file's picture
-  QImage immagine;  // upright, 24-bit, exactly the size asked for
+  QImage immagine;  // upright, 24-bit, the size asked for times the pixel ratio
 };
 
 // Gives the upright size to show for an upright original size.
 using MisuraDestinazione = QSize (*)(QSize originale);
 
+// The ratio is the screen's device pixel ratio: the picture gets that many
+// pixels per unit of the size asked for, and the ratio with them.
 ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione misura,
-                                  bool usaMiniaturaIncorporata);
+                                  bool usaMiniaturaIncorporata, qreal rapporto = 1.0);
 ImmagineRidotta DecodificaRidotta(const QString& percorso, MisuraDestinazione misura,
-                                  bool usaMiniaturaIncorporata);
+                                  bool usaMiniaturaIncorporata, qreal rapporto = 1.0);

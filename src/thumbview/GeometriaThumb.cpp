@@ -5,7 +5,8 @@
 #include "thumbview/Arrotondamento.h"
 
 int CalcolaAltezzaCella(bool mostraNumeroFoto, bool mostraFormatoFotografico) {
-  return 110 + (mostraNumeroFoto ? 10 : 0) + (mostraFormatoFotografico ? 10 : 0);
+  return kAltezzaCellaBase + (mostraNumeroFoto ? kAltezzaRiga : 0) +
+         (mostraFormatoFotografico ? kAltezzaRiga : 0);
 }
 
 int CalcolaColonne(int larghezzaSuperficie, int larghezzaInternaCornice) {
@@ -32,16 +33,21 @@ PaginaThumb CalcolaPagina(int valoreScorrimento, int colonne, int altezzaSuperfi
   return pagina;
 }
 
-RettangoliCella CalcolaRettangoliCella(int posizione, int colonne, int altezzaCella) {
+RettangoliCella CalcolaRettangoliCella(int posizione, int colonne, int altezzaCella,
+                                       int larghezzaCasella) {
   const int colonna = posizione % colonne;
   const int riga = posizione / colonne;
   RettangoliCella r;
   r.sinistra = colonna * kLarghezzaColonna;
   r.alto = Arrotondato(static_cast<double>(riga) * (altezzaCella + 2) + 2);
   r.cella = QRect(r.sinistra, r.alto, kLarghezzaCella, altezzaCella);
-  r.riga1 = QRect(r.sinistra + 14, r.alto + 2, 84, 10);
-  r.riga2 = QRect(r.sinistra + 14, r.alto + altezzaCella - 22, 84, 10);
-  r.riga3 = QRect(r.sinistra, r.alto + altezzaCella - 12, 106, 10);
+  const int inizioNome = 2 + larghezzaCasella + 2;
+  r.riga1 =
+      QRect(r.sinistra + inizioNome, r.alto + 2, kLarghezzaCella - inizioNome - 2, kAltezzaRiga);
+  r.riga2 = QRect(r.sinistra + 4, r.alto + altezzaCella - 2 * kAltezzaRiga - 2, kLarghezzaCella - 8,
+                  kAltezzaRiga);
+  r.riga3 = QRect(r.sinistra + 2, r.alto + altezzaCella - kAltezzaRiga - 2, kLarghezzaCella - 4,
+                  kAltezzaRiga);
   return r;
 }
 
@@ -70,6 +76,18 @@ QRect RettangoloAnteprima(QSize originale) {
   }
   return {Arrotondato((kLatoAnteprima - larghezza) / 2.0),
           Arrotondato((kLatoAnteprima - altezza) / 2.0), larghezza, altezza};
+}
+
+int ValorePerMostrareRiga(int riga, int valore, int righeIntere) {
+  if (riga < valore) return riga;
+  const int ultimaIntera = valore + std::max(1, righeIntere) - 1;
+  return riga > ultimaIntera ? riga - std::max(1, righeIntere) + 1 : valore;
+}
+
+int SpostaFuoco(int indice, int passo, int totale) {
+  if (totale <= 0) return -1;
+  if (indice < 0) return 0;
+  return std::clamp(indice + passo, 0, totale - 1);
 }
 
 QList<QPair<int, int>> RaggruppaIntervalli(const QList<int>& indici) {

@@ -6,13 +6,18 @@
 
 // The grid's arithmetic, kept apart from the widget so it can be checked alone.
 
-constexpr int kLarghezzaColonna = 112;  // a cell is 110 wide, 2 of gap
-constexpr int kLarghezzaCella = 110;
+// A cell holds "Numero foto: 999" and "13x18 - Nessuno" whole in the caption
+// font; the picture stays at most 90 x 90.
+constexpr int kLarghezzaColonna = 122;  // a cell is 120 wide, 2 of gap
+constexpr int kLarghezzaCella = 120;
+constexpr int kAltezzaCellaBase = 110;
+constexpr int kAltezzaRiga = 14;              // one text line of a cell
+constexpr int kAltezzaCarattereDidascalia = 11;  // pixels, so the constants above hold at any dpi
 constexpr int kLatoMiniatura = 90;
 constexpr int kLatoAnteprima = 200;
 constexpr int kAltezzaAnteprimaVerticale = 150;
 
-// 110, plus 10 for each caption line shown.
+// 110, plus one text line for each caption line shown.
 int CalcolaAltezzaCella(bool mostraNumeroFoto, bool mostraFormatoFotografico);
 
 // Columns for a drawing surface of that width inside a frame of that inner width; at least 1.
@@ -29,7 +34,8 @@ struct PaginaThumb {
 PaginaThumb CalcolaPagina(int valoreScorrimento, int colonne, int altezzaSuperficie,
                           int altezzaCella, int totFile);
 
-// The rectangles of the cell at page position p.
+// The rectangles of the cell at page position p; the name starts right of
+// the check box, which sits at the cell's top left.
 struct RettangoliCella {
   QRect cella;
   QRect riga1;
@@ -38,7 +44,8 @@ struct RettangoliCella {
   int sinistra = 0;
   int alto = 0;
 };
-RettangoliCella CalcolaRettangoliCella(int posizione, int colonne, int altezzaCella);
+RettangoliCella CalcolaRettangoliCella(int posizione, int colonne, int altezzaCella,
+                                       int larghezzaCasella);
 // Left edge of a picture of that width centred in a cell starting at cellLeft.
 int SinistraImmagineInCella(int sinistraCella, int larghezzaImmagine);
 
@@ -46,6 +53,12 @@ int SinistraImmagineInCella(int sinistraCella, int larghezzaImmagine);
 QSize MisuraMiniatura(QSize originale);
 // The preview's rectangle inside the 200 x 200 square: a portrait is 150 high.
 QRect RettangoloAnteprima(QSize originale);
+
+// The scroll value (in rows) that shows that row whole, moving as little as
+// possible from the current value.
+int ValorePerMostrareRiga(int riga, int valore, int righeIntere);
+// The focused thumbnail after a step (negative: back), kept within the list.
+int SpostaFuoco(int indice, int passo, int totale);
 
 // Collapses an ascending list of indices into (first, last) runs, ascending.
 QList<QPair<int, int>> RaggruppaIntervalli(const QList<int>& indici);

@@ -7,12 +7,46 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStringList>
+#include <QTextLayout>
+#include <memory>
+#include <vector>
 
 #include "common/ScritturaAtomica.h"
 
 namespace {
 constexpr double kPolliciPerMetro = 39.37007874015748;
+constexpr int kCarattereMinimo = 8;
+
+QStringList RigheDelTesto(const QString& testo) {
+  return QString(testo)
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .split(QLatin1Char('\n'));
 }
+
+// The paragraphs laid out from the top of a box of that width; gives the height used.
+qreal Impagina(const QStringList& paragrafi, const QFont& carattere,
+               const QPaintDevice* dispositivo, qreal larghezza,
+               std::vector<std::unique_ptr<QTextLayout>>& impaginati) {
+  impaginati.clear();
+  QTextOption opzioni;
+  opzioni.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  qreal y = 0;
+  for (const QString& paragrafo : paragrafi) {
+    auto impaginato = std::make_unique<QTextLayout>(paragrafo, carattere, dispositivo);
+    impaginato->setTextOption(opzioni);
+    impaginato->beginLayout();
+    for (QTextLine riga = impaginato->createLine(); riga.isValid();
+         riga = impaginato->createLine()) {
+      riga.setLineWidth(larghezza);
+      riga.setPosition(QPointF(0, y));
+      y += riga.height();
+    }
+    impaginato->endLayout();
+    impaginati.push_back(std::move(impaginato));
+  }
+  return y;
+}
+}  // namespace
 
 int ApriImmagine(const QString& percorso, QImage& immagine) {
   QImageReader lettore(percorso);
@@ -80,18 +114,38 @@ void DisegnaTesto(QPainter& superficie, const QRectF& riquadro, const QString& t
   superficie.save();
   superficie.setFont(carattere);
   superficie.setPen(colore);
-  superficie.setClipRect(riquadro.adjusted(0, 0, 0, QFontMetricsF(carattere).descent()));
-  const QFontMetricsF misure(carattere);
+  // The metrics of the device painted on: a picture at 300 dpi is not the screen.
+  const QFontMetricsF misure(carattere, superficie.device());
+  superficie.setClipRect(riquadro.adjusted(0, 0, 0, misure.descent()));
   const Qt::Alignment allineamento = (centrato ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
   QRectF riga(riquadro.left(), riquadro.top(), riquadro.width(), misure.height());
-  const QStringList righe =
-      QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'));
-  for (const QString& linea : righe) {
+  for (const QString& linea : RigheDelTesto(testo)) {
     if (riga.top() >= riquadro.bottom()) break;
     const QString visibile = misure.elidedText(linea, Qt::ElideRight, riquadro.width());
     superficie.drawText(riga, int(allineamento | Qt::TextSingleLine | Qt::TextDontClip), visibile);
     riga.translate(0, misure.lineSpacing());
   }
+  superficie.restore();
+}
+
+void DisegnaTestoACapo(QPainter& superficie, const QRectF& riquadro, const QString& testo,
+                       const QFont& carattere, const QColor& colore) {
+  const QStringList paragrafi = RigheDelTesto(testo);
+  std::vector<std::unique_ptr<QTextLayout>> impaginati;
+  QFont ridotto = carattere;
+  while (Impagina(paragrafi, ridotto, superficie.device(), riquadro.width(), impaginati) >
+             riquadro.height() &&
+         ridotto.pixelSize() > kCarattereMinimo)
+    ridotto.setPixelSize(ridotto.pixelSize() - 1);
+  superficie.save();
+  superficie.setPen(colore);
+  for (const auto& impaginato : impaginati)
+    for (int i = 0; i < impaginato->lineCount(); ++i) {
+      const QTextLine riga = impaginato->lineAt(i);
+      // A line that would cross the bottom is left out rather than cut.
+      if (riga.y() + riga.height() > riquadro.height()) break;
+      riga.draw(&superficie, riquadro.topLeft());
+    }
   superficie.restore();
 }
 

@@ -51,5 +51,13 @@ void RiempiSfumato(QPainter& superficie, const QRect& rettangolo, const QColor& 
 void DisegnaTesto(QPainter& superficie, const QRectF& riquadro, const QString& testo,
                   const QFont& carattere, const QColor& colore, bool centrato);
 
+// Draws a text into a layout rectangle: line breaks start new lines, a line too
+// wide wraps at a space (inside a word only when the word alone is too wide).
+// A text too long for the rectangle is drawn smaller, down to a floor below
+// which the lines that do not fit are left out: nothing falls outside. The font
+// must be sized in pixels.
+void DisegnaTestoACapo(QPainter& superficie, const QRectF& riquadro, const QString& testo,
+                       const QFont& carattere, const QColor& colore);
+
 // A new picture of exactly that size with the picture stretched onto white.
 QImage FixedSize(const QImage& immagine, int larghezza, int altezza);

@@ -1,10 +1,12 @@
 #pragma once
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 
 // A picture box that keeps what was drawn on it: painting goes into its own
 // picture, which the widget shows until it is drawn over. The grid surface and
-// the container's preview box are of this kind.
+// the container's preview box are of this kind. The picture has the screen's
+// device pixel ratio, so what is drawn on it in widget coordinates stays sharp.
 class SuperficieDisegno : public QWidget {
   Q_OBJECT
  public:
@@ -14,10 +16,14 @@ class SuperficieDisegno : public QWidget {
   QImage& immagine();
   const QImage& immagine() const { return const_cast<SuperficieDisegno*>(this)->immagine(); }
   void Aggiorna() { update(); }
+  // A focus frame shown over the picture without changing it; empty for none.
+  void ImpostaRiquadroFuoco(const QRect& riquadro);
+  QRect RiquadroFuoco() const { return riquadroFuoco_; }
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
 
  private:
   QImage immagine_;
+  QRect riquadroFuoco_;
 };

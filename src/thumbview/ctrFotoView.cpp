@@ -12,24 +12,32 @@
 #include "common/Percorsi.h"
 #include "startup/ValoriProgramma.h"
 #include "thumbview/CaselleSelezione.h"
+#include "thumbview/Didascalie.h"
 #include "thumbview/GeometriaThumb.h"
 #include "thumbview/LivelloImmagine.h"
 #include "thumbview/SuperficieDisegno.h"
+#include "thumbview/VistaAccessibile.h"
 
 namespace {
 constexpr int kLarghezzaBarra = 17;
 constexpr int kAltoImmagineInCella = 18;
 constexpr int kPrioritaPagina = 1;
 constexpr int kPrioritaPaginaSeguente = 0;
+// About 2.7 mm on the 300 dpi sheet: the lab reads the customer's address off it.
+constexpr int kAltezzaCarattereFoglio = 32;
 const QString kSeparatore = QStringLiteral("/");
 
-QFont CarattereDa(const QFont& origine) {
+QFont CarattereDa(const QFont& origine, int pixel) {
   QFont carattere(origine.family());
-  if (origine.pointSizeF() > 0)
-    carattere.setPointSizeF(origine.pointSizeF());
-  else
-    carattere.setPixelSize(origine.pixelSize());
+  carattere.setPixelSize(pixel);
   return carattere;
+}
+
+void AssegnaMiniatura(DatiThumb& thumb, QImage miniatura) {
+  const QSize logica = miniatura.deviceIndependentSize().toSize();
+  thumb.Miniatura = std::move(miniatura);
+  thumb.LarghezzaMiniatura = logica.width();
+  thumb.AltezzaMiniatura = logica.height();
 }
 }  // namespace
 
@@ -39,7 +47,9 @@ ctrFotoView::ctrFotoView(QWidget* genitore)
       picSlide_(new SuperficieDisegno(picFrame_)),
       vsbSlide_(new QScrollBar(Qt::Vertical, picFrame_)),
       chkFotoSelezionata_(new CaselleSelezione(picSlide_)) {
+  InstallaAccessibilitaVista();
   setAccessibleName(QStringLiteral("Miniature delle fotografie"));
+  setFocusPolicy(Qt::StrongFocus);
   picFrame_->setObjectName(QStringLiteral("picFrame"));
   picFrame_->setFrameShape(QFrame::NoFrame);
   picSlide_->setObjectName(QStringLiteral("picSlide"));
@@ -52,12 +62,12 @@ ctrFotoView::ctrFotoView(QWidget* genitore)
   vsbSlide_->setSingleStep(1);
   vsbSlide_->resize(kLarghezzaBarra, vsbSlide_->height());
   connect(vsbSlide_, &QScrollBar::valueChanged, this, [this] { Esegui_vsbSlideChange(); });
-  connect(chkFotoSelezionata_, &CaselleSelezione::Cliccata, this, [this](int indice, bool stato) {
-    if (indice >= 0 && indice < thumbs_.size()) thumbs_[indice].Selezionata = stato ? 1 : 0;
-  });
+  connect(chkFotoSelezionata_, &CaselleSelezione::Commutata, this,
+          [this](int indice, bool stato) { SegnaSelezione(indice, stato); });
 
   inizializzato_ = true;
-  caratteriDidascalia_ = CarattereDa(font());
+  caratteriDidascalia_ = CarattereDa(font(), kAltezzaCarattereDidascalia);
+  caratteriFoglio_ = CarattereDa(font(), kAltezzaCarattereFoglio);
   ImpostaBackColor(palette().color(QPalette::Base));
   CancellaThumbs();
   scorrimentoAttivo_ = true;
@@ -101,6 +111,7 @@ bool ctrFotoView::AggiungiThumbs(const QString& NomeFileCompleto, bool Disegna,
                                  const QString& Ridimensionamento) {
   if (caricamentoInCorso_ || NomeFileCompleto.isEmpty()) return false;
   caricamentoInCorso_ = true;
+  AllineaRapporto();
   DatiThumb thumb;
   thumb.Cartella = TestoFinoAUltimo(NomeFileCompleto, kSeparatore);
   thumb.NomeFile =
@@ -115,9 +126,7 @@ bool ctrFotoView::AggiungiThumbs(const QString& NomeFileCompleto, bool Disegna,
       caricamentoInCorso_ = false;
       return false;
     }
-    thumb.Miniatura = std::move(copia.immagine);
-    thumb.LarghezzaMiniatura = thumb.Miniatura.width();
-    thumb.AltezzaMiniatura = thumb.Miniatura.height();
+    AssegnaMiniatura(thumb, std::move(copia.immagine));
   }
   thumb.NomeFileToolTip = NomeFileToolTip.isEmpty() ? thumb.NomeFile : NomeFileToolTip;
   thumb.NumeroFoto = NumeroFoto;
@@ -136,13 +145,11 @@ void ctrFotoView::DisegnaThumb(int posizione, int indice) {
   DatiThumb& thumb = thumbs_[indice];
   if (thumb.Miniatura.isNull()) {
     ImmagineRidotta copia = decodifica_.Prendi(thumb.PercorsoCompleto());
-    if (copia.stato == kStatoRiuscito) {
-      thumb.Miniatura = std::move(copia.immagine);
-      thumb.LarghezzaMiniatura = thumb.Miniatura.width();
-      thumb.AltezzaMiniatura = thumb.Miniatura.height();
-    }
+    if (copia.stato == kStatoRiuscito) AssegnaMiniatura(thumb, std::move(copia.immagine));
   }
-  const RettangoliCella r = CalcolaRettangoliCella(posizione, numeroColonne_, altezzaCella_);
+  QCheckBox* casella = chkFotoSelezionata_->Casella(indice);
+  const RettangoliCella r =
+      CalcolaRettangoliCella(posizione, numeroColonne_, altezzaCella_, casella->width());
   {
     QPainter superficie(&picSlide_->immagine());
     ImpostaQualita(superficie, QualitaVelocita, QualitaVelocita);
@@ -150,9 +157,8 @@ void ctrFotoView::DisegnaThumb(int posizione, int indice) {
     DisegnaTesto(superficie, r.riga1, thumb.NomeFileToolTip, caratteriDidascalia_,
                  coloreDidascalia_, false);
     if (mostraNumeroFoto_)
-      DisegnaTesto(superficie, r.riga2,
-                   QStringLiteral("Numero foto: ") + QString::number(thumb.NumeroFoto),
-                   caratteriDidascalia_, coloreDidascalia_, false);
+      DisegnaTesto(superficie, r.riga2, TestoNumeroFoto(thumb), caratteriDidascalia_,
+                   coloreDidascalia_, false);
     const int altoImmagine = r.alto + kAltoImmagineInCella;
     if (!thumb.Miniatura.isNull())
       superficie.drawImage(SinistraImmagineInCella(r.sinistra, thumb.LarghezzaMiniatura),
@@ -160,12 +166,10 @@ void ctrFotoView::DisegnaThumb(int posizione, int indice) {
     else
       DisegnaSegnaposto(superficie, r.sinistra, altoImmagine);
     if (mostraFormatoFotografico_)
-      DisegnaTesto(superficie, r.riga3,
-                   thumb.FormatoFotografico + QStringLiteral(" - ") + thumb.Ridimensionamento,
-                   caratteriDidascalia_, coloreDidascalia_, true);
+      DisegnaTesto(superficie, r.riga3, TestoFormatoFotografico(thumb), caratteriDidascalia_,
+                   coloreDidascalia_, true);
   }
   thumb.AreaCella = r.cella;
-  QCheckBox* casella = chkFotoSelezionata_->Casella(indice);
   casella->setChecked(thumb.Selezionata == 1);
   casella->move(r.sinistra + 2, r.alto + 2);
   casella->setToolTip(thumb.PercorsoCompleto());
@@ -210,10 +214,14 @@ void ctrFotoView::AnticipaCartella(const QString& percorso, int posti) {
     decodifica_.Anticipa(cartella + elencoCartella_[k], kPrioritaPagina);
 }
 
+// Copies are made at the pixel ratio of the screen the grid is on.
+void ctrFotoView::AllineaRapporto() { decodifica_.ImpostaRapporto(picSlide_->devicePixelRatioF()); }
+
 bool ctrFotoView::DisegnaThumbTutto(int PrimaThumb) {
   if (PrimaThumb == -1) PrimaThumb = primaVisibile_;
   if (caricamentoInCorso_) return false;
   caricamentoInCorso_ = true;
+  AllineaRapporto();
   const int ultimaDaDisegnare = std::min(ultimaVisibile_, TotFile() - 1);
   // Both cores decode this page while the cells are drawn in order, then the
   // next page ahead of the scrolling.
@@ -225,6 +233,7 @@ bool ctrFotoView::DisegnaThumbTutto(int PrimaThumb) {
   }
   const int pagina = ultimaVisibile_ - primaVisibile_ + 1;
   AnticipaDecodifica(ultimaDaDisegnare + 1, ultimaDaDisegnare + pagina, kPrioritaPaginaSeguente);
+  MostraFuoco();
   caricamentoInCorso_ = false;
   return true;
 }
@@ -299,6 +308,8 @@ void ctrFotoView::CancellaThumbs() {
   chkFotoSelezionata_->NascondiTutte();
   primaVisibile_ = 0;
   ultimaVisibile_ = 0;
+  indiceFuoco_ = -1;
+  MostraFuoco();
 }
 
 bool ctrFotoView::CreaFotografiaTesto(const QString& NomeFile, const QString& Testo) {
@@ -308,8 +319,8 @@ bool ctrFotoView::CreaFotografiaTesto(const QString& NomeFile, const QString& Te
     QPainter superficie(&foglio);
     ::PulisciSuperficie(superficie, Qt::white);
     ImpostaQualita(superficie, QualitaVelocita, QualitaVelocita);
-    DisegnaTesto(superficie, QRectF(10, 50, 620, 430), Testo, caratteriDidascalia_,
-                 coloreDidascalia_, false);
+    DisegnaTestoACapo(superficie, QRectF(10, 50, 620, 430), Testo, caratteriFoglio_,
+                      coloreDidascalia_);
   }
   constexpr int kQualitaFoglio = 90;  // the lab reads the customer's address off it
   return SalvaJPEG(foglio, NomeFile, kQualitaFoglio);

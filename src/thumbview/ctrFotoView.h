@@ -78,6 +78,12 @@ class ctrFotoView : public QWidget {
   const QList<DatiThumb>& Thumbs() const { return thumbs_; }
   // The check box that thumbnail i shows on the page, or nullptr.
   QCheckBox* CasellaThumb(int indice) const;
+  // Checks or unchecks one thumbnail, record and box, as a click on its box does.
+  void ImpostaSelezione(int indice, bool selezionata);
+  // The thumbnail with the keyboard focus frame, -1 when none.
+  int IndiceFuoco() const { return indiceFuoco_; }
+  // The cell of thumbnail i in screen coordinates; empty off the page.
+  QRect AreaCellaSulloSchermo(int indice) const;
 
   // Persisted properties.
   QColor BackColor() const;
@@ -103,11 +109,15 @@ class ctrFotoView : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* evento) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
+  void focusInEvent(QFocusEvent* evento) override;
+  void focusOutEvent(QFocusEvent* evento) override;
 
  private:
   void CalcolaColonne();
   void AggiornaScorrimento(int n);
   void CalcolaThumbVisibili();
+  void AllineaRapporto();
   void DisegnaThumb(int posizione, int indice);
   void DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int altoImmagine);
   void NascondiPagina();
@@ -118,6 +128,11 @@ class ctrFotoView : public QWidget {
   void CompattaThumbs(int prima, int ultima);
   QList<int> IndiciSelezionati() const;
   void ImpostaSuSelezionate(const std::function<void(DatiThumb&)>& imposta);
+  void SegnaSelezione(int indice, bool selezionata);
+  int IndiceInPunto(QPoint punto) const;
+  void ImpostaFuoco(int indice);
+  void MostraFuoco();
+  void AnnunciaFuoco();
   void AggiornaSuggerimento(QPoint punto);
   void MostraAnteprima(QPoint punto);
   void Notifica(const QString& nome);
@@ -141,7 +156,9 @@ class ctrFotoView : public QWidget {
   bool inizializzato_ = false;
   bool mostraNumeroFoto_ = false;
   bool mostraFormatoFotografico_ = false;
+  int indiceFuoco_ = -1;
 
   const QColor coloreDidascalia_{50, 0, 255};
   QFont caratteriDidascalia_;
+  QFont caratteriFoglio_;
 };

@@ -1,4 +1,5 @@
 // Checks, removal of the checked thumbnails, their attributes, hover text and preview.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -13,8 +14,25 @@
 #include "thumbview/ctrFotoView.h"
 
 void ctrFotoView::CheckaTutto(bool Valore) {
-  for (DatiThumb& thumb : thumbs_) thumb.Selezionata = Valore ? 1 : 0;
-  for (QCheckBox* casella : chkFotoSelezionata_->Mostrate()) casella->setChecked(Valore);
+  for (int i = 0; i < TotFile(); ++i) ImpostaSelezione(i, Valore);
+}
+
+void ctrFotoView::ImpostaSelezione(int indice, bool selezionata) {
+  SegnaSelezione(indice, selezionata);
+  if (QCheckBox* casella = CasellaThumb(indice)) casella->setChecked(selezionata);
+}
+
+// Every road that changes a check (box, keyboard, assistive technology) ends here.
+void ctrFotoView::SegnaSelezione(int indice, bool selezionata) {
+  if (indice < 0 || indice >= TotFile()) return;
+  const std::int16_t valore = selezionata ? 1 : 0;
+  if (thumbs_[indice].Selezionata == valore) return;
+  thumbs_[indice].Selezionata = valore;
+  QAccessible::State cambiato;
+  cambiato.checked = true;
+  QAccessibleStateChangeEvent evento(this, cambiato);
+  evento.setChild(indice);
+  QAccessible::updateAccessibility(&evento);
 }
 
 QList<int> ctrFotoView::IndiciSelezionati() const {
@@ -79,12 +97,23 @@ void ctrFotoView::ImpostaRidimensionamentoThumbSelezionate(const QString& Ridime
       [&Ridimensionamento](DatiThumb& thumb) { thumb.Ridimensionamento = Ridimensionamento; });
 }
 
-DatiThumb ctrFotoView::TrovaThumbInPunto(QPoint punto) const {
+int ctrFotoView::IndiceInPunto(QPoint punto) const {
   for (int i = primaVisibile_; i <= std::min(TotFile() - 1, ultimaVisibile_); ++i) {
     const QRect& area = thumbs_[i].AreaCella;
-    if (!area.isEmpty() && area.contains(punto)) return thumbs_[i];
+    if (!area.isEmpty() && area.contains(punto)) return i;
   }
-  return {};
+  return -1;
+}
+
+DatiThumb ctrFotoView::TrovaThumbInPunto(QPoint punto) const {
+  const int i = IndiceInPunto(punto);
+  return i < 0 ? DatiThumb() : thumbs_[i];
+}
+
+QRect ctrFotoView::AreaCellaSulloSchermo(int indice) const {
+  if (indice < 0 || indice >= TotFile() || thumbs_[indice].AreaCella.isEmpty()) return {};
+  const QRect& area = thumbs_[indice].AreaCella;
+  return {picSlide_->mapToGlobal(area.topLeft()), area.size()};
 }
 
 void ctrFotoView::AggiornaSuggerimento(QPoint punto) {
@@ -98,7 +127,8 @@ void ctrFotoView::MostraAnteprima(QPoint punto) {
   ::PulisciSuperficie(superficie, Qt::white);
   const QString percorso = TrovaThumbInPunto(punto).PercorsoCompleto();
   if (!percorso.isEmpty()) {
-    const ImmagineRidotta foto = DecodificaRidotta(percorso, &MisuraAnteprima, true);
+    const ImmagineRidotta foto =
+        DecodificaRidotta(percorso, &MisuraAnteprima, true, picPreview_->devicePixelRatioF());
     if (foto.stato == kStatoRiuscito && foto.originale.width() > 0) {
       ImpostaQualita(superficie, QualitaMassima, QualitaMassima);
       superficie.drawImage(RettangoloAnteprima(foto.originale), foto.immagine);
@@ -116,7 +146,13 @@ bool ctrFotoView::eventFilter(QObject* oggetto, QEvent* evento) {
         AggiornaSuggerimento(static_cast<QMouseEvent*>(evento)->position().toPoint());
       break;
     case QEvent::MouseButtonPress:
-      if (picPreview_ && !caricamentoInCorso_)
+      if (caricamentoInCorso_) break;
+      if (const int i = IndiceInPunto(static_cast<QMouseEvent*>(evento)->position().toPoint());
+          i >= 0) {
+        setFocus(Qt::MouseFocusReason);
+        ImpostaFuoco(i);
+      }
+      if (picPreview_)
         MostraAnteprima(static_cast<QMouseEvent*>(evento)->position().toPoint());
       break;
     case QEvent::Wheel:

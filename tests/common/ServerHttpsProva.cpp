@@ -1,6 +1,6 @@
 #include "ServerHttpsProva.h"
 
-ServerHttpsProva::ServerHttpsProva(const QString& modo)
+ServerHttpsProva::ServerHttpsProva(const QString& modo, double ritardoSecondi)
     : server_(std::make_unique<ServerPythonProva>(
           QStringLiteral(VELISTRA_SORGENTI "/tests/common/server_https.py"),
-          QStringList{cartella_.path(), modo})) {}
+          QStringList{cartella_.path(), modo, QString::number(ritardoSecondi)})) {}

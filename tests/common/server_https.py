@@ -5,6 +5,7 @@ openssl in the given folder, listens on a free port, prints "PORTA <n>" and
 serves POST requests until stdin closes. Modes:
   eco     - replies with "<xml><corpo>BODY</corpo><tipo>CONTENT-TYPE</tipo></xml>"
   muto    - accepts connections and never answers
+  tardi   - like eco, but only after the seconds given as third argument
 """
 import http.server
 import os
@@ -13,6 +14,7 @@ import ssl
 import subprocess
 import sys
 import threading
+import time
 from xml.sax.saxutils import escape
 
 
@@ -31,9 +33,12 @@ def make_certificates(folder):
 
 
 class EchoHandler(http.server.BaseHTTPRequestHandler):
+    delay = 0.0
+
     def do_POST(self):
         length = int(self.headers.get("Content-Length", "0"))
         body = self.rfile.read(length).decode("utf-8", "replace")
+        time.sleep(self.delay)
         kind = self.headers.get("Content-Type", "")
         reply = ("<xml><corpo>%s</corpo><tipo>%s</tipo></xml>" % (escape(body), escape(kind))).encode()
         self.send_response(200)
@@ -61,6 +66,8 @@ def serve_silent(listener, stop):
 
 def main():
     folder, mode = sys.argv[1], sys.argv[2]
+    if mode == "tardi":
+        EchoHandler.delay = float(sys.argv[3])
     make_certificates(folder)
     stop = threading.Event()
     if mode == "muto":

@@ -270,8 +270,7 @@ TEST_F(LaboratorioTest, FaultSwitchesAndAStoppedStandIn) {
   ASSERT_TRUE(lab.AzzeraGuasti());
   EXPECT_TRUE(finta.messaggi().isEmpty());
 
-  // libcurl judges a stall by the speed of its last seconds, so the limit takes a
-  // few seconds more than the time-out itself.
+  // A reply a minute late fails at the time-out.
   Programma().TimeoutRichiestaMs = 1000;
   ASSERT_TRUE(lab.GuastoWeb(QStringLiteral("lenta"), {}, 1, 60));
   EXPECT_EQ(Operazione(f_K_HTTPS_LOGIN(), QStringLiteral("cliente")), QStringLiteral("</xml>"));

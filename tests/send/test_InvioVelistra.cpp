@@ -317,13 +317,22 @@ TEST_F(InvioVelistraTest, TheFTPConnectionGoesThroughTheProxyWhenOneIsNamed) {
   for (const QString& tunnel : banco.TunnelProxy()) EXPECT_TRUE(tunnel.startsWith(QStringLiteral("127.0.0.1:")));
 }
 
-TEST_F(InvioVelistraTest, AnUnsafeTransactionFolderStopsBeforeAnythingIsCreated) {
+TEST_F(InvioVelistraTest, AnUnsafeOrEmptyTransactionFolderStopsBeforeAnythingIsCreated) {
   CreaAlbum(1);
   Accedi(QStringLiteral("convenzionato"));
-  ASSERT_TRUE(banco.CartellaImposta(QStringLiteral("../fuori\r\nDELE x")));
-  invio.PremiInviaVelistra();
-  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
-      "Il server ha indicato una cartella di invio non valida.\r\nImpossibile proseguire con l'invio del Velistra.")));
+  const QString nonValida = QStringLiteral(
+      "Il server ha indicato una cartella di invio non valida.\r\nImpossibile proseguire con l'invio del Velistra.");
+  const QString nonCreata = QStringLiteral("Errore durante l'accesso al server FTP (1).");
+  const QList<std::pair<QString, QString>> casi{{QStringLiteral("../fuori\r\nDELE x"), nonValida},
+                                                {QString(), nonCreata}};
+  for (const auto& [cartella, messaggio] : casi) {
+    finta.Azzera();
+    ASSERT_TRUE(banco.CartellaImposta(cartella));
+    invio.PremiInviaVelistra();
+    EXPECT_TRUE(finta.testi().contains(messaggio)) << finta.testi().join(u'|').toStdString();
+    EXPECT_FALSE(finta.testi().contains(messaggio == nonValida ? nonCreata : nonValida));
+    invio.PremiCancellaInvioVelistra();
+  }
   for (const auto& voce : banco.RegistroFTP()) {
     EXPECT_NE(voce.comando, QStringLiteral("MKD"));
     EXPECT_NE(voce.comando, QStringLiteral("STOR"));

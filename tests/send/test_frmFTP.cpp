@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 #include "BancoLaboratorio.h"
@@ -83,6 +84,16 @@ TEST_F(frmFTPTest, TheTwoModesShowTheirOwnCommandsAndOnlyPriceListModeAdmitsGues
   EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Prezziario aggiornato.")});
   EXPECT_NE(programma.Leggi(QStringLiteral("Formati.xml")), vecchio);
   EXPECT_TRUE(principale.catalogoRicevuto);
+}
+
+TEST_F(frmFTPTest, ThePasswordBoxShowsItsLongestPasswordWhole) {
+  auto f = Apri(false);
+  auto* campo = Figlio<QLineEdit>(*f, "txtPassword");
+  campo->setText(QString(campo->maxLength(), u'a'));
+  const QChar eco(campo->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, campo));
+  const int bordo = campo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, campo);
+  // The line edit keeps two pixels each side inside its frame.
+  EXPECT_GE(campo->width(), campo->fontMetrics().horizontalAdvance(QString(25, eco)) + 2 * bordo + 2 * 2);
 }
 
 TEST_F(frmFTPTest, AWrongPasswordLeavesTheWindowAsItWas) {

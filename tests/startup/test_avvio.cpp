@@ -13,7 +13,7 @@ namespace {
 
 const QString kRisoluzione = QStringLiteral("MSG 1:La risoluzione minima richiesta è 1024x768.");
 const QString kGiaAttiva = QStringLiteral(
-    "MSG 2:Un'istanza del programma è già attiva.\\nScegliere l'icona corrispondente dalla barra di Windows.");
+    "MSG 2:Un'istanza del programma è già attiva.\\nScegliere l'icona corrispondente dalla barra delle applicazioni.");
 const QString kNoConfigurazione = QStringLiteral("MSG 3:File di configurazione non trovato.");
 
 // One start of the program through the test driver.

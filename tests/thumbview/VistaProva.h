@@ -13,7 +13,7 @@
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
 
-// A view of 600 x 400 shown offscreen in a temporary program folder (for the
+// A view of 640 x 400 shown offscreen in a temporary program folder (for the
 // placeholder picture), with a folder of generated photos beside it. That size
 // gives 5 columns and a page of 4 rows (20 thumbnails), 3 of them whole.
 class VistaProva : public ::testing::Test {
@@ -22,7 +22,7 @@ class VistaProva : public ::testing::Test {
 
   void SetUp() override {
     vista = std::make_unique<ctrFotoView>();
-    vista->resize(600, 400);
+    vista->resize(640, 400);
     vista->show();
   }
   void TearDown() override { vista.reset(); }

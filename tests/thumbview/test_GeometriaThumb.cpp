@@ -17,25 +17,25 @@ TEST(Arrotondato, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(Arrotondato(2.5001), 3);
 }
 
-TEST(GeometriaThumb, CellHeightGrowsByTenForEachCaptionLine) {
+TEST(GeometriaThumb, CellHeightGrowsByOneTextLineForEachCaption) {
   EXPECT_EQ(CalcolaAltezzaCella(false, false), 110);
-  EXPECT_EQ(CalcolaAltezzaCella(true, false), 120);
-  EXPECT_EQ(CalcolaAltezzaCella(false, true), 120);
-  EXPECT_EQ(CalcolaAltezzaCella(true, true), 130);
+  EXPECT_EQ(CalcolaAltezzaCella(true, false), 124);
+  EXPECT_EQ(CalcolaAltezzaCella(false, true), 124);
+  EXPECT_EQ(CalcolaAltezzaCella(true, true), 138);
 }
 
 TEST(GeometriaThumb, ColumnsNeverFallBelowOneAndDropOneWhenTheFrameIsTight) {
-  EXPECT_EQ(CalcolaColonne(56, 73), 1);  // 0.5 rounds to 0
-  EXPECT_EQ(CalcolaColonne(10, 27), 1);
+  EXPECT_EQ(CalcolaColonne(61, 78), 1);  // 0.5 rounds to 0
   EXPECT_EQ(CalcolaColonne(0, 17), 1);
-  EXPECT_EQ(CalcolaColonne(57, 74), 1);
-  EXPECT_EQ(CalcolaColonne(168, 234), 2);  // 1.5 rounds to 2
-  EXPECT_EQ(CalcolaColonne(168, 185), 1);  // ... and the frame is too narrow for 2
-  EXPECT_EQ(CalcolaColonne(280, 297), 2);  // 2.5 rounds to 2
-  // Two columns need a frame of 2 x 112 + 10 = 234.
-  EXPECT_EQ(CalcolaColonne(200, 233), 1);
-  EXPECT_EQ(CalcolaColonne(200, 234), 2);
-  EXPECT_EQ(CalcolaColonne(583, 600), 5);
+  EXPECT_EQ(CalcolaColonne(62, 79), 1);
+  EXPECT_EQ(CalcolaColonne(183, 254), 2);  // 1.5 rounds to 2
+  EXPECT_EQ(CalcolaColonne(183, 200), 1);  // ... and the frame is too narrow for 2
+  EXPECT_EQ(CalcolaColonne(305, 322), 2);  // 2.5 rounds to 2
+  // Two columns need a frame of 2 x 122 + 10 = 254.
+  EXPECT_EQ(CalcolaColonne(220, 253), 1);
+  EXPECT_EQ(CalcolaColonne(220, 254), 2);
+  EXPECT_EQ(CalcolaColonne(623, 640), 5);
+  EXPECT_EQ(CalcolaColonne(583, 600), 4);
 }
 
 TEST(GeometriaThumb, ScrollMaximumCountsRowsBeyondTheWholeOnes) {
@@ -64,19 +64,23 @@ TEST(GeometriaThumb, PageReachesOneRowFurtherAndIsBoundByTheCount) {
   EXPECT_EQ(CalcolaPagina(0, 1, 406, 110, 100).ultima, 4);
 }
 
-TEST(GeometriaThumb, CellAndCaptionRectangles) {
-  const RettangoliCella prima = CalcolaRettangoliCella(0, 5, 110);
-  EXPECT_EQ(prima.cella, QRect(0, 2, 110, 110));
-  EXPECT_EQ(prima.riga1, QRect(14, 4, 84, 10));
-  EXPECT_EQ(prima.riga2, QRect(14, 90, 84, 10));
-  EXPECT_EQ(prima.riga3, QRect(0, 100, 106, 10));
-  const RettangoliCella settima = CalcolaRettangoliCella(6, 5, 130);  // column 1, row 1
-  EXPECT_EQ(settima.cella, QRect(112, 134, 110, 130));
-  EXPECT_EQ(settima.riga2, QRect(126, 242, 84, 10));
-  EXPECT_EQ(settima.riga3, QRect(112, 252, 106, 10));
-  EXPECT_EQ(SinistraImmagineInCella(112, 68), 133);
-  EXPECT_EQ(SinistraImmagineInCella(0, 67), 22);  // 21.5 rounds to 22
-  EXPECT_EQ(SinistraImmagineInCella(0, 65), 22);  // 22.5 rounds to 22
+TEST(GeometriaThumb, CaptionLinesStackBelowThePictureWithoutOverlapping) {
+  // A 14-pixel check box at (2, 2): the name starts 2 pixels right of it.
+  const RettangoliCella prima = CalcolaRettangoliCella(0, 5, 110, 14);
+  EXPECT_EQ(prima.cella, QRect(0, 2, 120, 110));
+  EXPECT_EQ(prima.riga1, QRect(18, 4, 100, 14));
+  const RettangoliCella settima = CalcolaRettangoliCella(6, 5, 138, 14);  // column 1, row 1
+  EXPECT_EQ(settima.cella, QRect(122, 142, 120, 138));
+  EXPECT_EQ(settima.riga2, QRect(126, 250, 112, 14));
+  EXPECT_EQ(settima.riga3, QRect(124, 264, 116, 14));
+  // Picture (top + 18, 90 high), line 2, line 3, outline: in this order.
+  const int fineImmagine = settima.alto + 18 + kLatoMiniatura;
+  EXPECT_LE(fineImmagine, settima.riga2.top());
+  EXPECT_LT(settima.riga2.bottom(), settima.riga3.top());
+  EXPECT_LT(settima.riga3.bottom(), settima.cella.bottom());
+  EXPECT_EQ(SinistraImmagineInCella(122, 68), 148);
+  EXPECT_EQ(SinistraImmagineInCella(0, 67), 26);  // 26.5 rounds to 26
+  EXPECT_EQ(SinistraImmagineInCella(0, 65), 28);  // 27.5 rounds to 28
 }
 
 TEST(GeometriaThumb, NinetyPixelCopiesKeepTheProportions) {

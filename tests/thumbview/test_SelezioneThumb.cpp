@@ -59,7 +59,7 @@ TEST_F(SelezioneDieci, RemovingRunsLastFirstMovesWholeRecordsDown) {
   EXPECT_EQ(spostato.LarghezzaMiniatura, quarto.LarghezzaMiniatura);
   EXPECT_EQ(spostato.Selezionata, 0);
   // Redrawn: its cell is now the second one, with its box there.
-  EXPECT_EQ(spostato.AreaCella, QRect(112, 2, 110, 110));
+  EXPECT_EQ(spostato.AreaCella, QRect(122, 2, 120, 110));
   EXPECT_EQ(vista->CasellaThumb(1)->toolTip(), foto.filePath(QStringLiteral("f4.png")));
   EXPECT_FALSE(vista->CasellaThumb(1)->isChecked());
   EXPECT_EQ(vista->CasellaThumb(6), nullptr);
@@ -120,13 +120,13 @@ TEST_F(Selezione, HoverTextNamesTheCellAndIsEmptyInTheGaps) {
   Aggiungi(3);
   Muovi({50, 50});
   EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("foto00.jpg"));
-  Muovi({109, 50});
+  Muovi({119, 50});
   EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("foto00.jpg"));
-  Muovi({110, 50});  // the 2-pixel gap
+  Muovi({120, 50});  // the 2-pixel gap
   EXPECT_EQ(Superficie()->toolTip(), QString());
-  Muovi({111, 50});
+  Muovi({121, 50});
   EXPECT_EQ(Superficie()->toolTip(), QString());
-  Muovi({112, 50});
+  Muovi({122, 50});
   EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("foto01.jpg"));
   Muovi({50, 1});
   EXPECT_EQ(Superficie()->toolTip(), QString());
@@ -158,7 +158,7 @@ TEST_F(Selezione, PreviewIsCentredInThe200Square) {
   Premi({250, 50});  // 200 x 200
   EXPECT_GT(colore(0, 0).green(), 150);
   EXPECT_GT(colore(199, 199).green(), 150);
-  Premi({111, 50});  // a gap: left white
+  Premi({121, 50});  // a gap: left white
   EXPECT_EQ(colore(100, 100), QColor(Qt::white));
   QFile::remove(foto.filePath(QStringLiteral("larga.png")));
   Premi({160, 50});  // gone from the disk: white

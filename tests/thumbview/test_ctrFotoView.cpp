@@ -80,55 +80,55 @@ TEST_F(Vista, APathWithoutSeparatorIsAllFileName) {
 
 TEST_F(Vista, ADrawnPageHasItsOutlinesCaptionsPicturesAndCheckBoxes) {
   Aggiungi(7);
-  // Cell 0 at (0, 2), 110 x 110: the outline covers x 0..110 and y 2..112.
+  // Cell 0 at (0, 2), 120 x 110: the outline covers x 0..120 and y 2..112.
   EXPECT_EQ(Pixel(0, 50), kDidascalia);
-  EXPECT_EQ(Pixel(110, 50), kDidascalia);
+  EXPECT_EQ(Pixel(120, 50), kDidascalia);
   EXPECT_EQ(Pixel(55, 2), kDidascalia);
   EXPECT_EQ(Pixel(55, 112), kDidascalia);
-  EXPECT_EQ(Pixel(111, 50), QColor(Qt::white));  // the gap
+  EXPECT_EQ(Pixel(121, 50), QColor(Qt::white));  // the gap
   EXPECT_EQ(Pixel(55, 1), QColor(Qt::white));
-  // Cell 6 is column 1 of row 1: left 112, top 1 x 112 + 2 = 114.
-  EXPECT_EQ(Pixel(112, 150), kDidascalia);
+  // Cell 6 is column 1 of row 1: left 122, top 1 x 112 + 2 = 114.
+  EXPECT_EQ(Pixel(122, 150), kDidascalia);
   EXPECT_EQ(Pixel(160, 114), kDidascalia);
   EXPECT_EQ(Pixel(160, 113), QColor(Qt::white));
-  // The 90 x 68 picture sits at (10, 20) in cell 0.
-  EXPECT_TRUE(Verde(Pixel(10, 20)));
-  EXPECT_TRUE(Verde(Pixel(99, 87)));
-  EXPECT_EQ(Pixel(9, 50), QColor(Qt::white));
+  // The 90 x 68 picture sits at (15, 20) in cell 0.
+  EXPECT_TRUE(Verde(Pixel(15, 20)));
+  EXPECT_TRUE(Verde(Pixel(104, 87)));
+  EXPECT_EQ(Pixel(14, 50), QColor(Qt::white));
   EXPECT_EQ(Pixel(55, 88), QColor(Qt::white));
   // The name is written in the caption colour on line 1.
   bool scritto = false;
-  for (int x = 14; x < 98; ++x)
-    for (int y = 4; y < 14; ++y)
+  for (int x = 18; x < 118; ++x)
+    for (int y = 4; y < 18; ++y)
       scritto = scritto || Pixel(x, y) == kDidascalia || Pixel(x, y).blue() > 200;
   EXPECT_TRUE(scritto);
   QCheckBox* casella = vista->CasellaThumb(6);
   ASSERT_NE(casella, nullptr);
   EXPECT_TRUE(casella->isVisible());
-  EXPECT_EQ(casella->pos(), QPoint(114, 116));
+  EXPECT_EQ(casella->pos(), QPoint(124, 116));
   EXPECT_EQ(casella->toolTip(), foto.filePath(QStringLiteral("foto06.jpg")));
   EXPECT_EQ(casella->objectName(), QStringLiteral("chkFotoSelezionata"));
-  EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(112, 114, 110, 110));
+  EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(122, 114, 120, 110));
   EXPECT_TRUE(Superficie()->isVisible());
 }
 
 TEST_F(Vista, CaptionLinesMakeTallerCellsAndShowNumberAndFormat) {
   vista->ImpostaMostraNumeroFoto(true);
   vista->ImpostaMostraFormatoFotografico(true);
-  EXPECT_EQ(vista->AltezzaCella(), 130);
+  EXPECT_EQ(vista->AltezzaCella(), 138);
   ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("a.jpg")), true, {}, 2,
                                     QStringLiteral("15x10"), QStringLiteral("Fill-In")));
   ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("b.jpg")), true));
-  EXPECT_EQ(vista->Thumbs()[0].AreaCella, QRect(0, 2, 110, 130));
-  EXPECT_EQ(Pixel(55, 132), kDidascalia);
+  EXPECT_EQ(vista->Thumbs()[0].AreaCella, QRect(0, 2, 120, 138));
+  EXPECT_EQ(Pixel(55, 140), kDidascalia);
   const auto righeScritte = [this](int alto) {
-    for (int y = alto; y < alto + 10; ++y)
-      for (int x = 1; x < 110; ++x)
+    for (int y = alto; y < alto + 14; ++y)
+      for (int x = 1; x < 120; ++x)
         if (Pixel(x, y) != QColor(Qt::white)) return true;
     return false;
   };
-  EXPECT_TRUE(righeScritte(2 + 130 - 22));  // "Numero foto: 2"
-  EXPECT_TRUE(righeScritte(2 + 130 - 12));  // "15x10 - Fill-In"
+  EXPECT_TRUE(righeScritte(2 + 138 - 30));  // "Numero foto: 2"
+  EXPECT_TRUE(righeScritte(2 + 138 - 16));  // "15x10 - Fill-In"
 }
 
 TEST_F(Vista, UnreadablePhotosFoundLaterShowThePlaceholder) {
@@ -141,14 +141,14 @@ TEST_F(Vista, UnreadablePhotosFoundLaterShowThePlaceholder) {
   EXPECT_EQ(vista->PrimaThumbVisibile(), 5);
   const DatiThumb& thumb = vista->Thumbs()[20];
   EXPECT_TRUE(thumb.Miniatura.isNull());
-  EXPECT_EQ(thumb.AreaCella, QRect(0, 3 * 112 + 2, 110, 110));
+  EXPECT_EQ(thumb.AreaCella, QRect(0, 3 * 112 + 2, 120, 110));
   // The 90 x 90 placeholder at (10, 356): its grey frame, not white.
   QImage segnaposto;
   ASSERT_EQ(ApriImmagine(programma.file(QStringLiteral("NonDisponibile.gif")), segnaposto),
             kStatoRiuscito);
   EXPECT_LE(segnaposto.width(), 90);
   EXPECT_LE(segnaposto.height(), 90);
-  const int sinistra = (110 - segnaposto.width()) / 2;
+  const int sinistra = (120 - segnaposto.width()) / 2;
   EXPECT_EQ(Pixel(sinistra + 5, 356 + 5), segnaposto.pixelColor(5, 5));
   ASSERT_NE(vista->CasellaThumb(20), nullptr);
   EXPECT_TRUE(vista->CasellaThumb(20)->isVisible());
@@ -161,7 +161,7 @@ TEST_F(Vista, ScrollingDrawsThePageFromTheTopLeftCellAgainAndKeepsTheCopies) {
   barra->setValue(1);
   EXPECT_EQ(vista->PrimaThumbVisibile(), 5);
   EXPECT_EQ(vista->UltimaThumbVisibile(), 24);
-  EXPECT_EQ(vista->Thumbs()[5].AreaCella, QRect(0, 2, 110, 110));
+  EXPECT_EQ(vista->Thumbs()[5].AreaCella, QRect(0, 2, 120, 110));
   EXPECT_TRUE(vista->Thumbs()[0].AreaCella.isEmpty());
   EXPECT_EQ(vista->CasellaThumb(0), nullptr);
   EXPECT_EQ(vista->CasellaThumb(5)->pos(), QPoint(2, 4));
@@ -178,13 +178,13 @@ TEST_F(Vista, ScrollingDrawsThePageFromTheTopLeftCellAgainAndKeepsTheCopies) {
 TEST_F(Vista, ResizingRedrawsOnlyWhenThePageOrTheColumnsChange) {
   Aggiungi(12);
   const QImage prima = Superficie()->immagine().copy();
-  vista->resize(605, 400);  // same columns, same page
+  vista->resize(645, 400);  // same columns, same page
   EXPECT_EQ(vista->NumeroColonne(), 5);
-  EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(112, 114, 110, 110));
-  vista->resize(400, 400);  // 383 / 112 = 3.4: 3 columns
+  EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(122, 114, 120, 110));
+  vista->resize(400, 400);  // 383 / 122 = 3.1: 3 columns
   EXPECT_EQ(vista->NumeroColonne(), 3);
   EXPECT_EQ(vista->UltimaThumbVisibile(), 11);
-  EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(0, 2 * 112 + 2, 110, 110));
+  EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(0, 2 * 112 + 2, 120, 110));
   EXPECT_EQ(vista->CasellaThumb(6)->pos(), QPoint(2, 228));
   vista->resize(56 + 17, 400);
   EXPECT_EQ(vista->NumeroColonne(), 1);
@@ -211,7 +211,7 @@ TEST_F(Vista, DrawingRefusesToRunInsideAnotherDrawing) {
   Aggiungi(2, false);
   EXPECT_TRUE(vista->DisegnaThumbTutto());
   EXPECT_FALSE(vista->CaricamentoInCorso());
-  EXPECT_EQ(vista->Thumbs()[1].AreaCella, QRect(112, 2, 110, 110));
+  EXPECT_EQ(vista->Thumbs()[1].AreaCella, QRect(122, 2, 120, 110));
 }
 
 TEST_F(Vista, AnExifRotatedPhotoIsShownUpright) {
@@ -221,9 +221,9 @@ TEST_F(Vista, AnExifRotatedPhotoIsShownUpright) {
   ASSERT_TRUE(vista->AggiungiThumbs(percorso, true));
   EXPECT_EQ(QSize(vista->Thumbs()[0].LarghezzaMiniatura, vista->Thumbs()[0].AltezzaMiniatura),
             QSize(68, 90));
-  // Picture at (21, 20) 68 x 90: red on the right, blue on the left.
-  EXPECT_GT(Pixel(21 + 60, 65).red(), 200);
-  EXPECT_GT(Pixel(21 + 8, 65).blue(), 200);
+  // Picture at (26, 20) 68 x 90: red on the right, blue on the left.
+  EXPECT_GT(Pixel(26 + 60, 65).red(), 200);
+  EXPECT_GT(Pixel(26 + 8, 65).blue(), 200);
 }
 
 TEST_F(Vista, BrokenAndOddFilesNeverTakeTheViewDown) {
@@ -283,14 +283,14 @@ TEST_F(Vista, PersistedPropertiesComeAsANamedBagAndTellTheContainer) {
   borsa["MostraFormatoFotografico"] = true;
   borsa["BackColor"] = QColor(10, 20, 30);
   vista->LeggiProprieta(borsa);
-  EXPECT_EQ(vista->AltezzaCella(), 120);
+  EXPECT_EQ(vista->AltezzaCella(), 124);
   EXPECT_EQ(vista->property("BackColor").value<QColor>(), QColor(10, 20, 30));
   EXPECT_TRUE(cambiate.contains(QStringLiteral("MostraFormatoFotografico")));
   EXPECT_TRUE(cambiate.contains(QStringLiteral("BackColor")));
   cambiate.clear();
   EXPECT_TRUE(vista->setProperty("MostraNumeroFoto", true));
   EXPECT_EQ(cambiate, QStringList{QStringLiteral("MostraNumeroFoto")});
-  EXPECT_EQ(vista->AltezzaCella(), 130);
+  EXPECT_EQ(vista->AltezzaCella(), 138);
   EXPECT_TRUE(vista->metaObject()
                   ->property(vista->metaObject()->indexOfProperty("Font"))
                   .hasNotifySignal());
