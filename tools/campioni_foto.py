@@ -13,6 +13,9 @@ import subprocess
 import sys
 
 CONVERT = "/usr/bin/convert" if os.path.exists("/usr/bin/convert") else "convert"
+# ImageMagick's default font comes with Ghostscript's fonts, which a minimal
+# install lacks: name a font file when the usual one is there.
+CARATTERE = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 
 # name, width, height, pixel recipe, caption, EXIF orientation (0: no EXIF)
 CAMPIONI = [
@@ -58,6 +61,7 @@ def scrivi(cartella, nome, larghezza, altezza, ricetta, didascalia, orientamento
     # A photo that the camera stored turned carries the orientation that turns it back.
     rotazione = {6: "-90", 8: "90", 3: "180"}.get(orientamento, "0")
     comando = [CONVERT, "-size", f"{larghezza}x{altezza}", ricetta,
+               *(["-font", CARATTERE] if os.path.exists(CARATTERE) else []),
                "-fill", "white", "-stroke", "black", "-strokewidth", "3",
                "-pointsize", str(max(40, min(larghezza, altezza) // 6)),
                "-gravity", "center", "-annotate", "0", didascalia,

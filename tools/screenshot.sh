@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Starts Velistra on a virtual display (Xvfb) with a folder of sample photos as
-# the user's pictures folder, which the folder tree opens, and saves a
-# screenshot of the main window.
+# Starts Velistra on a virtual display (Xvfb) in a clean temporary home whose
+# pictures folder holds only the sample photos, with a few of them already in
+# the album, and saves a screenshot of the main window.
 #   tools/screenshot.sh [picture.png]     default: <build>/frmScegliFoto.png
 # VELISTRA_BUILD names the build folder (default build/), VELISTRA_RUN_SECONDS
-# how long the program runs before the picture is taken (default 8).
+# how long the program runs before the picture is taken (default 8),
+# VELISTRA_SCREEN the screen size (default 1280x800).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELISTRA_BUILD:-$root/build}
@@ -17,14 +18,19 @@ trap 'rm -rf "$work"' EXIT
 cp -a "$build/programma" "$work/programma"
 rm -rf "$work/programma/Velistra.xml" "$work/programma/Velistra" "$work/programma/Velistra.lock"
 ini="$work/programma/Velistra.ini"
+schermo=${VELISTRA_SCREEN:-1280x800}
+larghezza=${schermo%x*} altezza=${schermo#*x}
 # No window over the main one, and a window that fills the virtual screen
-# (there is no window manager to maximise it): 1280 x 800 pixels in twips.
-for riga in DatiUtenteOk=1 NonMostrareMessaggio=1 ChiusuraOk=1 FTPInCorso=0 \
-            FormMassimizzata=0 LarghezzaForm=19200 AltezzaForm=12000 TopForm=0 LeftForm=0 picResizer2=640; do
+# (there is no window manager to maximise it), in twips at 96 dpi. The
+# splitter keeps the installed value, which the window fits to the screen.
+for riga in DatiUtenteOk=1 NonMostrareMessaggio=1 ChiusuraOk=1 FTPInCorso=0 FormMassimizzata=0 \
+            "LarghezzaForm=$((larghezza * 15))" "AltezzaForm=$((altezza * 15))" TopForm=0 LeftForm=0; do
   chiave=${riga%%=*}
   sed -i "s/^${chiave}=.*/${riga}/" "$ini"
 done
 
+# Nothing of the machine's own user: a home with only the sample photos in
+# its pictures folder (no user-dirs.dirs, so that is ~/Pictures).
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$HOME/Pictures"
 /usr/bin/python3 "$root/tools/campioni_foto.py" "$HOME/Pictures"
@@ -49,7 +55,7 @@ printf '<?xml version="1.0" encoding="UTF-8"?>\n<xml><formato id="15x10"><files>
 sed -i "s/^ContatoreFoto=.*/ContatoreFoto=$n/" "$ini"
 
 # shellcheck disable=SC2016  # the inner shell expands its own arguments
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+xvfb-run -a -s "-screen 0 ${schermo}x24" bash -c '
   "$1" & pid=$!
   sleep "$3"
   import -window root "$2"

@@ -1,34 +1,71 @@
 #include "mainwindow/AlberoCartelle.h"
 
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
-#include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QStandardPaths>
 
-AlberoCartelle::AlberoCartelle(QWidget* genitore)
-    : QTreeView(genitore), modello_(new QFileSystemModel(this)) {
+#include "mainwindow/ModelloCartelle.h"
+
+namespace {
+
+QIcon IconaRadice(RadiceCartella::Tipo tipo) {
+  const QFileIconProvider icone;
+  switch (tipo) {
+    case RadiceCartella::Tipo::Scrivania:
+      return icone.icon(QAbstractFileIconProvider::Desktop);
+    case RadiceCartella::Tipo::Supporto:
+      return icone.icon(QAbstractFileIconProvider::Drive);
+    case RadiceCartella::Tipo::FileSystem:
+      return icone.icon(QAbstractFileIconProvider::Computer);
+    default:
+      return icone.icon(QAbstractFileIconProvider::Folder);
+  }
+}
+
+QString CartellaEsistentePiuVicina(QString percorso) {
+  while (!QFileInfo(percorso).isDir() && percorso != QDir::rootPath()) percorso = QFileInfo(percorso).path();
+  return percorso;
+}
+
+}  // namespace
+
+AlberoCartelle::AlberoCartelle(QWidget* genitore, QStringList radiciSupporti)
+    : QTreeView(genitore),
+      modello_(new ModelloCartelle(this)),
+      radiciSupporti_(std::move(radiciSupporti)),
+      sorvegliante_(new QFileSystemWatcher(this)) {
   setObjectName(QStringLiteral("ftvFile"));
   setAccessibleName(QStringLiteral("Cartelle"));
-  modello_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  modello_->setRootPath(QDir::rootPath());
   setModel(modello_);
-  for (int colonna = 1; colonna < modello_->columnCount(); ++colonna) hideColumn(colonna);
   header()->hide();
   setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this] { Q_EMIT cartellaCambiata(); });
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  SorvegliaRadiciSupporti();
+  AggiornaRadici();
+  connect(sorvegliante_, &QFileSystemWatcher::directoryChanged, this, [this] {
+    SorvegliaRadiciSupporti();
+    AggiornaRadici();
+  });
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { Q_EMIT cartellaCambiata(); });
 }
 
 QString AlberoCartelle::CartellaSelezionata() const {
-  const QModelIndex corrente = currentIndex();
-  return corrente.isValid() ? modello_->filePath(corrente) : QString();
+  return ModelloCartelle::Percorso(modello_->itemFromIndex(currentIndex()));
 }
 
 bool AlberoCartelle::ImpostaCartella(const QString& cartella) {
-  if (!QFileInfo(cartella).isDir()) return false;
-  const QModelIndex indice = modello_->index(QFileInfo(cartella).absoluteFilePath());
-  if (!indice.isValid()) return false;
+  const QFileInfo info(cartella);
+  if (!info.isDir()) return false;
+  const QString percorso = QDir::cleanPath(info.absoluteFilePath());
+  const qsizetype riga = RadicePiuVicina(radici_, percorso);
+  if (riga < 0) return false;
+  QStandardItem* voce = modello_->item(static_cast<int>(riga));
+  const QString relativo = percorso.mid(radici_[riga].percorso.size());
+  for (const QString& nome : relativo.split(u'/', Qt::SkipEmptyParts)) voce = modello_->Figlio(voce, nome);
+  const QModelIndex indice = voce->index();
   setCurrentIndex(indice);
   scrollTo(indice, QAbstractItemView::PositionAtCenter);
   expand(indice);
@@ -39,4 +76,40 @@ QString AlberoCartelle::CartellaIniziale() {
   const QString immagini = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!immagini.isEmpty() && QFileInfo(immagini).isDir()) return immagini;
   return QDir::homePath();
+}
+
+void AlberoCartelle::AggiornaRadici() {
+  const QList<RadiceCartella> nuove = RadiciCartelle(radiciSupporti_);
+  for (qsizetype riga = radici_.size() - 1; riga >= 0; --riga) {
+    if (nuove.contains(radici_[riga])) continue;
+    modello_->removeRow(static_cast<int>(riga));
+    radici_.removeAt(riga);
+  }
+  // Both lists keep one order, so the missing entries slot in where they differ.
+  for (qsizetype i = 0; i < nuove.size(); ++i) {
+    if (i < radici_.size() && radici_[i] == nuove[i]) continue;
+    const RadiceCartella& radice = nuove[i];
+    modello_->insertRow(static_cast<int>(i),
+                        ModelloCartelle::NuovaVoce(radice.nome, radice.percorso, IconaRadice(radice.tipo)));
+    radici_.insert(i, radice);
+  }
+}
+
+QStringList AlberoCartelle::CartelleDaSorvegliare() const {
+  QStringList percorsi;
+  for (const QString& radice : radiciSupporti_) percorsi.append(CartellaEsistentePiuVicina(radice));
+  percorsi.removeDuplicates();
+  return percorsi;
+}
+
+void AlberoCartelle::SorvegliaRadiciSupporti() {
+  QStringList percorsi = CartelleDaSorvegliare();
+  QStringList sorvegliati;
+  // A folder made between the look-up and the watch would go unnoticed: look again.
+  while (percorsi != sorvegliati) {
+    if (!sorvegliante_->directories().isEmpty()) sorvegliante_->removePaths(sorvegliante_->directories());
+    sorvegliante_->addPaths(percorsi);
+    sorvegliati = percorsi;
+    percorsi = CartelleDaSorvegliare();
+  }
 }

@@ -1,19 +1,27 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <QTreeView>
 
-class QFileSystemModel;
+#include "mainwindow/RadiciCartelle.h"
 
-// The folder tree: folders only, from the file system's root.
+class ModelloCartelle;
+class QFileSystemWatcher;
+
+// The folder tree: the home, pictures and desktop folders, the mounted
+// removable media (kept up to date as they come and go) and the whole file
+// system, folders only.
 class AlberoCartelle : public QTreeView {
   Q_OBJECT
 
  public:
-  explicit AlberoCartelle(QWidget* genitore = nullptr);
+  // The media roots are the folders whose subfolders are mounted media.
+  explicit AlberoCartelle(QWidget* genitore = nullptr, QStringList radiciSupporti = RadiciSupportiRimovibili());
 
   // The selected folder; empty when none is.
   QString CartellaSelezionata() const;
-  // Selects and shows a folder; false when it is not a folder.
+  // Selects and shows a folder under the entry that holds it most closely;
+  // false when it is not a folder.
   bool ImpostaCartella(const QString& cartella);
   // The user's pictures folder when it exists, else the home folder.
   static QString CartellaIniziale();
@@ -22,5 +30,15 @@ class AlberoCartelle : public QTreeView {
   void cartellaCambiata();
 
  private:
-  QFileSystemModel* modello_;
+  // Brings the top-level entries up to date; entries still there keep their rows.
+  void AggiornaRadici();
+  // Watches each media root, or its nearest existing parent until it appears.
+  void SorvegliaRadiciSupporti();
+  QStringList CartelleDaSorvegliare() const;
+
+  ModelloCartelle* modello_;
+  QStringList radiciSupporti_;
+  // One per top-level row.
+  QList<RadiceCartella> radici_;
+  QFileSystemWatcher* sorvegliante_;
 };

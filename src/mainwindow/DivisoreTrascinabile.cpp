@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "mainwindow/PosizioneDivisore.h"
+
 DivisoreTrascinabile::DivisoreTrascinabile(QWidget* genitore) : QFrame(genitore) {
   setObjectName(QStringLiteral("picResizer2"));
   setAccessibleName(QStringLiteral("Divisore tra le colonne delle fotografie"));
@@ -9,6 +11,18 @@ DivisoreTrascinabile::DivisoreTrascinabile(QWidget* genitore) : QFrame(genitore)
   setFrameShadow(QFrame::Raised);
   setCursor(Qt::SplitHCursor);
   setFixedWidth(5);
+}
+
+void DivisoreTrascinabile::ImpostaPosizioneScelta(int sinistra) {
+  posizioneScelta_ = sinistra;
+  larghezzaAdattata_ = -1;
+  move(sinistra, y());
+}
+
+void DivisoreTrascinabile::AdattaALarghezza(int larghezzaFinestra, const MisureColonne& misure) {
+  if (larghezzaFinestra == larghezzaAdattata_) return;
+  larghezzaAdattata_ = larghezzaFinestra;
+  move(PosizioneDivisore(misure, larghezzaFinestra, posizioneScelta_), y());
 }
 
 void DivisoreTrascinabile::mousePressEvent(QMouseEvent* evento) {
@@ -28,5 +42,6 @@ void DivisoreTrascinabile::mouseMoveEvent(QMouseEvent* evento) {
 void DivisoreTrascinabile::mouseReleaseEvent(QMouseEvent*) {
   if (!trascinamento_) return;
   trascinamento_ = false;
+  posizioneScelta_ = x();
   Q_EMIT rilasciato();
 }

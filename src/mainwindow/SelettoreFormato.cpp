@@ -18,6 +18,8 @@ SelettoreFormato::SelettoreFormato(SceltaFormato& scelta, QWidget* parent)
   chk_->setObjectName(d.casella);
   cmb_->setObjectName(d.lista);
   lbl_->setObjectName(d.etichetta);
+  // A long format description goes on a second line rather than being cut.
+  lbl_->setWordWrap(true);
   cmb_->setEditable(false);
   cmb_->setToolTip(d.toolTipLista);
   cmb_->setAccessibleName(d.toolTipLista);
@@ -63,4 +65,5 @@ void SelettoreFormato::Aggiorna() {
     lbl_->setText(scelta_.testoEtichetta());
     lbl_->setAccessibleName(lbl_->text());
   }
+  Q_EMIT aggiornato();
 }

@@ -25,6 +25,10 @@ class SelettoreFormato : public QWidget {
   // Sets the check box's tooltip from its state.
   void CambiaToolTipFormatoAmatoriale(QCheckBox* oChk);
 
+ Q_SIGNALS:
+  // The list or the label changed: their sizes may have too.
+  void aggiornato();
+
  private:
   void Aggiorna();
 

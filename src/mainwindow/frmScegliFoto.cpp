@@ -6,10 +6,12 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "common/ControlloPerNome.h"
 #include "common/PannelloSfumato.h"
@@ -18,6 +20,7 @@
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/FrecceNumero.h"
 #include "mainwindow/GuidaInLinea.h"
+#include "mainwindow/PosizioneDivisore.h"
 #include "mainwindow/SelettoreFormato.h"
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
@@ -27,7 +30,6 @@
 namespace {
 
 constexpr int kSpazio = 2;
-constexpr int kLarghezzaColonnaSinistra = 250;
 constexpr int kAltezzaZoom = 190;
 
 QLabel* NuovoTitolo(const QString& nome, const QString& testo, QWidget* genitore) {
@@ -65,13 +67,12 @@ QAction* frmScegliFoto::Pulsante(const QToolBar* barra, const QString& chiave) {
 
 void frmScegliFoto::CreaControlli() {
   ftvFile_ = new AlberoCartelle(this);
-  ftvFile_->resize(kLarghezzaColonnaSinistra, 400);
   ftvFile_->ImpostaCartella(AlberoCartelle::CartellaIniziale());
 
   picZoom_ = new SuperficieDisegno(this);
   picZoom_->setObjectName(QStringLiteral("picZoom"));
   picZoom_->setAccessibleName(QStringLiteral("Anteprima della fotografia"));
-  picZoom_->resize(kLarghezzaColonnaSinistra, kAltezzaZoom);
+  picZoom_->resize(LarghezzaColonnaSinistra(width()), kAltezzaZoom);
 
   picResizer1_ = new QFrame(this);
   picResizer1_->setObjectName(QStringLiteral("picResizer1"));
@@ -81,11 +82,13 @@ void frmScegliFoto::CreaControlli() {
   picResizer1_->resize(4, 100);
 
   picResizer2_ = new DivisoreTrascinabile(this);
-  picResizer2_->move(500, kSpazio);
+  picResizer2_->ImpostaPosizioneScelta(500);
 
   CreaColonnaCartella();
   CreaColonnaFormato();
   CreaBarraStato();
+  for (SelettoreFormato* selettore : {selettoreCopia_, selettoreFoto_, selettoreOperazioni_})
+    connect(selettore, &SelettoreFormato::aggiornato, this, &frmScegliFoto::DisponiControlli);
 }
 
 QToolBar* frmScegliFoto::NuovaBarra(const QString& nome, const QString& nomeAccessibile) {
@@ -211,6 +214,8 @@ void frmScegliFoto::CreaColonnaFormato() {
   cmbRidimensiona_->setObjectName(QStringLiteral("cmbRidimensiona"));
   cmbRidimensiona_->setAccessibleName(QStringLiteral("Tipo di ridimensionamento"));
   cmbRidimensiona_->setToolTip(QStringLiteral("Tipo di ridimensionamento"));
+  // Sized by its entries before the first show too: the splitter's place depends on it.
+  cmbRidimensiona_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   tbOperazioni_->addWidget(cmbRidimensiona_);
   NuovoPulsante(tbOperazioni_, QStringLiteral("Ridimensiona"), QStringLiteral("Assegna il tipo ridimensionamento"),
                 [this] {
@@ -271,10 +276,24 @@ void Impila(const QList<QWidget*>& colonna, int sinistra, int larghezza, int fon
     QWidget* controllo = colonna[i];
     if (!controllo) continue;
     const bool ultimo = i == colonna.size() - 1;
-    const int altezza = ultimo ? fondo - alto : controllo->sizeHint().height();
+    // A wrapping label takes the lines its text needs at this width.
+    int altezza = controllo->sizeHint().height();
+    if (ultimo) altezza = fondo - alto;
+    else if (controllo->hasHeightForWidth()) altezza = controllo->heightForWidth(larghezza);
     Colloca(controllo, sinistra, alto, larghezza, altezza);
     alto += controllo->height() + kSpazio;
   }
+}
+
+int LarghezzaRichiesta(const QList<QWidget*>& controlli) {
+  int larghezza = 0;
+  for (QWidget* controllo : controlli) {
+    // A toolbar works out its size again only once it handles its layout
+    // request, and a list in it may have just been filled.
+    if (QLayout* disposizione = controllo->layout()) disposizione->invalidate();
+    larghezza = std::max(larghezza, controllo->sizeHint().width());
+  }
+  return larghezza;
 }
 
 }  // namespace
@@ -285,13 +304,21 @@ void frmScegliFoto::DisponiControlli() {
   const int S = sbStato_->sizeHint().height();
   Colloca(sbStato_, 0, H - S, W, S);
 
-  Colloca(ftvFile_, kSpazio, kSpazio, ftvFile_->width(), H - S - picZoom_->height() - 6);
-  picZoom_->move(kSpazio, ftvFile_->y() + ftvFile_->height() + kSpazio);
+  const int sinistra = LarghezzaColonnaSinistra(W);
+  Colloca(ftvFile_, kSpazio, kSpazio, sinistra, H - S - picZoom_->height() - 6);
+  Colloca(picZoom_, kSpazio, ftvFile_->y() + ftvFile_->height() + kSpazio, sinistra, picZoom_->height());
   Colloca(picResizer1_, picZoom_->x() + picZoom_->width() + kSpazio, kSpazio, picResizer1_->width(), H - S - 4);
 
   const int destraResizer1 = picResizer1_->x() + picResizer1_->width();
+  MisureColonne misure;
+  misure.inizioCentrale = destraResizer1 + kSpazio;
+  misure.minimoCentrale = LarghezzaRichiesta({lblTitoloFotoCartella_, tbCartella_});
+  misure.minimoDestra = LarghezzaRichiesta({lblTitoloFotoFormato_, tbGruppo_, tbOperazioni_});
+  misure.larghezzaDivisore = picResizer2_->width();
+  picResizer2_->AdattaALarghezza(W, misure);
+
   Impila({lblTitoloFotoCartella_, tbCartella_, selettoreCopia_->etichetta(), sepNumFotoDir_, fvFotoCartella_},
-         destraResizer1 + kSpazio, picResizer2_->x() - destraResizer1 - 4, H - S - kSpazio);
+         misure.inizioCentrale, picResizer2_->x() - destraResizer1 - 4, H - S - kSpazio);
 
   Colloca(picResizer2_, picResizer2_->x(), kSpazio, picResizer2_->width(), H - S - 4);
 

@@ -84,7 +84,6 @@ void frmScegliFoto::Form_Load() {
   move(geometria.topLeft());
   resize(geometria.size());
   if (dimensioni.FormMassimizzata) setWindowState(windowState() | Qt::WindowMaximized);
-  picResizer2_->move(dimensioni.picResizer2, picResizer2_->y());
 
   selettori_.CaricaFormatiFotografici(false);
   cmbRidimensiona_->clear();
@@ -107,6 +106,8 @@ void frmScegliFoto::Form_Load() {
   for (SelettoreFormato* selettore : {selettoreCopia_, selettoreFoto_, selettoreOperazioni_})
     selettore->CambiaToolTipFormatoAmatoriale(selettore->casella());
   AbilitaComandi(true);
+  // Placed once the lists are filled: their widths decide where the splitter fits.
+  picResizer2_->ImpostaPosizioneScelta(dimensioni.picResizer2);
   DisponiControlli();
 }
 

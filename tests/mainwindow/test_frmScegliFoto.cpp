@@ -104,7 +104,7 @@ TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefault
   const double ty = TwipsPerPixelY(&finestra);
   EXPECT_EQ(finestra.size(), QSize(qRound(9000 / tx), qRound(6000 / ty)));
   EXPECT_EQ(finestra.pos(), QPoint(qRound(50 / tx), qRound(50 / ty)));
-  EXPECT_EQ(finestra.picResizer2()->x(), 500);
+  EXPECT_EQ(finestra.picResizer2()->posizioneScelta(), 500);
   EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("0"));
   EXPECT_TRUE(ambiente.piattaforma.messaggi().isEmpty());
 
@@ -114,7 +114,8 @@ TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefault
   // A maximised close leaves the normal size unwritten.
   EXPECT_EQ(ambiente.Dimensione("FormMassimizzata"), QStringLiteral("1"));
   EXPECT_EQ(ambiente.Dimensione("LarghezzaForm"), QStringLiteral("-"));
-  EXPECT_EQ(ambiente.Dimensione("picResizer2"), QStringLiteral("500"));
+  // The splitter as the window placed it for its width.
+  EXPECT_EQ(ambiente.Dimensione("picResizer2"), QString::number(finestra.picResizer2()->x()));
   EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("1"));
 }
 
@@ -152,10 +153,11 @@ TEST_F(FinestraPrincipale, TheSplitterFollowsTheDragButComesBackTo380) {
   auto finestra = ambiente.NuovaFinestra();
   DivisoreTrascinabile* divisore = finestra->picResizer2();
   const int larghezzaCartella = finestra->fvFotoCartella()->width();
+  const int inizio = divisore->x();
   Trascina(divisore, 2, -48, true);
-  EXPECT_EQ(divisore->x(), 450);
+  EXPECT_EQ(divisore->x(), inizio - 50);
   EXPECT_EQ(finestra->fvFotoCartella()->width(), larghezzaCartella - 50);
-  EXPECT_EQ(finestra->fvFotoFormato()->x(), 450 + divisore->width() + 2);
+  EXPECT_EQ(finestra->fvFotoFormato()->x(), inizio - 50 + divisore->width() + 2);
 
   divisore->move(370, divisore->y());
   Trascina(divisore, 2, -100, false);

@@ -1,0 +1,70 @@
+#include "mainwindow/ModelloCartelle.h"
+
+#include <QDir>
+#include <QFileIconProvider>
+
+namespace {
+
+constexpr int kRuoloCaricata = Qt::UserRole + 2;
+
+bool Caricata(const QStandardItem* voce) { return voce->data(kRuoloCaricata).toBool(); }
+
+QIcon IconaCartella() {
+  static const QIcon icona = QFileIconProvider().icon(QAbstractFileIconProvider::Folder);
+  return icona;
+}
+
+}  // namespace
+
+ModelloCartelle::ModelloCartelle(QObject* genitore) : QStandardItemModel(genitore) {}
+
+QStandardItem* ModelloCartelle::NuovaVoce(const QString& nome, const QString& percorso, const QIcon& icona) {
+  auto* voce = new QStandardItem(icona, nome);
+  voce->setEditable(false);
+  voce->setData(percorso, kRuoloPercorso);
+  voce->setData(false, kRuoloCaricata);
+  voce->setToolTip(percorso);
+  return voce;
+}
+
+QString ModelloCartelle::Percorso(const QStandardItem* voce) {
+  return voce ? voce->data(kRuoloPercorso).toString() : QString();
+}
+
+QStandardItem* ModelloCartelle::Figlio(QStandardItem* voce, const QString& nome) {
+  CaricaFigli(voce);
+  const QString percorso = QDir(Percorso(voce)).filePath(nome);
+  for (int riga = 0; riga < voce->rowCount(); ++riga)
+    if (Percorso(voce->child(riga)) == percorso) return voce->child(riga);
+  QStandardItem* figlio = NuovaVoce(nome, percorso, IconaCartella());
+  voce->appendRow(figlio);
+  return figlio;
+}
+
+// Until it is listed a folder may have subfolders: the tree offers to open it.
+bool ModelloCartelle::hasChildren(const QModelIndex& genitore) const {
+  const QStandardItem* voce = itemFromIndex(genitore);
+  if (voce && !Caricata(voce)) return true;
+  return QStandardItemModel::hasChildren(genitore);
+}
+
+bool ModelloCartelle::canFetchMore(const QModelIndex& genitore) const {
+  const QStandardItem* voce = itemFromIndex(genitore);
+  return voce && !Caricata(voce);
+}
+
+void ModelloCartelle::fetchMore(const QModelIndex& genitore) {
+  if (QStandardItem* voce = itemFromIndex(genitore)) CaricaFigli(voce);
+}
+
+void ModelloCartelle::CaricaFigli(QStandardItem* voce) {
+  if (Caricata(voce)) return;
+  voce->setData(true, kRuoloCaricata);
+  const QDir cartella(Percorso(voce));
+  const QStringList nomi =
+      cartella.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+  QList<QStandardItem*> figli;
+  figli.reserve(nomi.size());
+  for (const QString& nome : nomi) figli.append(NuovaVoce(nome, cartella.filePath(nome), IconaCartella()));
+  if (!figli.isEmpty()) voce->appendRows(figli);
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <QStandardItemModel>
+
+// Folders as a tree whose children are listed the first time they are asked
+// for, so that opening the tree never walks the disk.
+class ModelloCartelle : public QStandardItemModel {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRuoloPercorso = Qt::UserRole + 1;
+
+  explicit ModelloCartelle(QObject* genitore = nullptr);
+
+  static QStandardItem* NuovaVoce(const QString& nome, const QString& percorso, const QIcon& icona);
+  static QString Percorso(const QStandardItem* voce);
+  // The child for a subfolder name, listing the folder first if needed; a
+  // folder that the listing skips (a hidden one) gets its child added.
+  QStandardItem* Figlio(QStandardItem* voce, const QString& nome);
+
+  bool hasChildren(const QModelIndex& genitore = {}) const override;
+  bool canFetchMore(const QModelIndex& genitore) const override;
+  void fetchMore(const QModelIndex& genitore) override;
+
+ private:
+  void CaricaFigli(QStandardItem* voce);
+};

@@ -1,0 +1,28 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A top-level entry of the folder tree.
+struct RadiceCartella {
+  enum class Tipo { Home, Immagini, Scrivania, Supporto, FileSystem };
+  Tipo tipo;
+  QString nome;
+  QString percorso;
+
+  bool operator==(const RadiceCartella&) const = default;
+};
+
+// The folders under which the desktop mounts removable media for this user.
+QStringList RadiciSupportiRimovibili();
+
+// The mounted media: one entry per folder inside the media roots, labelled by
+// its folder name, in name order.
+QList<RadiceCartella> SupportiMontati(const QStringList& radiciSupporti);
+
+// The top-level entries, in order: home, pictures and desktop (when they exist
+// and are not the home itself), the mounted media, the whole file system.
+QList<RadiceCartella> RadiciCartelle(const QStringList& radiciSupporti);
+
+// The entry whose folder holds the path most closely; -1 when none does.
+qsizetype RadicePiuVicina(const QList<RadiceCartella>& radici, const QString& percorso);

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "mainwindow/AlberoCartelle.h"
+
+namespace {
+
+// A home of its own for the desktop folders the tree looks up.
+class HomeProva {
+ public:
+  HomeProva() : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("HOME", dir.path().toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+  }
+  ~HomeProva() {
+    qputenv("HOME", home_);
+    if (config_.isEmpty())
+      qunsetenv("XDG_CONFIG_HOME");
+    else
+      qputenv("XDG_CONFIG_HOME", config_);
+  }
+  QString percorso(const QString& relativo) const { return dir.filePath(relativo); }
+  void crea(const QString& relativo) const { ASSERT_TRUE(QDir().mkpath(percorso(relativo))); }
+
+  QTemporaryDir dir;
+
+ private:
+  QByteArray home_;
+  QByteArray config_;
+};
+
+// The names under an entry (the top level by default), comma-separated.
+std::string Nomi(const AlberoCartelle& albero, const QModelIndex& genitore = {}) {
+  QStringList nomi;
+  const QAbstractItemModel* modello = albero.model();
+  for (int riga = 0; riga < modello->rowCount(genitore); ++riga)
+    nomi.append(modello->index(riga, 0, genitore).data().toString());
+  return nomi.join(u',').toStdString();
+}
+
+QString RadiceSelezionata(const AlberoCartelle& albero) {
+  QModelIndex indice = albero.currentIndex();
+  while (indice.parent().isValid()) indice = indice.parent();
+  return indice.data().toString();
+}
+
+// Runs the event loop until the condition holds or five seconds pass.
+void Attendi(const std::function<bool()>& condizione) {
+  QDeadlineTimer scadenza(5000);
+  while (!condizione() && !scadenza.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QThread::msleep(10);
+  }
+}
+
+}  // namespace
+
+TEST(AlberoCartelle, OffersTheDesktopFoldersFirstAndSelectsUnderTheClosestOne) {
+  HomeProva home;
+  home.crea("Pictures/vacanze");
+  home.crea("Desktop");
+  home.crea(".nascosta");
+  home.crea("media/cliente/CHIAVETTA");
+  const QString media = home.percorso("media/cliente");
+  AlberoCartelle albero(nullptr, {media, home.percorso("run/media/cliente")});
+
+  EXPECT_EQ(Nomi(albero), "Cartella Home,Immagini,Scrivania,CHIAVETTA,File system");
+  EXPECT_EQ(AlberoCartelle::CartellaIniziale(), home.percorso("Pictures"));
+  // Nothing is listed before it is opened.
+  EXPECT_EQ(albero.model()->rowCount(albero.model()->index(0, 0)), 0);
+
+  ASSERT_TRUE(albero.ImpostaCartella(home.percorso("Pictures/vacanze")));
+  EXPECT_EQ(albero.CartellaSelezionata(), home.percorso("Pictures/vacanze"));
+  EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("Immagini"));
+  ASSERT_TRUE(albero.ImpostaCartella(home.percorso("media/cliente/CHIAVETTA")));
+  EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("CHIAVETTA"));
+  // A hidden folder is not listed, but can still be chosen.
+  ASSERT_TRUE(albero.ImpostaCartella(home.percorso(".nascosta")));
+  EXPECT_EQ(Nomi(albero, albero.model()->index(0, 0)), "Desktop,media,Pictures,.nascosta");
+  EXPECT_FALSE(albero.ImpostaCartella(home.percorso("manca")));
+}
+
+TEST(AlberoCartelle, MediaPluggedInAfterTheStartAppearAndUnpluggedOnesGo) {
+  HomeProva home;
+  home.crea("media/cliente");
+  AlberoCartelle albero(nullptr, {home.percorso("media/cliente"), home.percorso("run/media/cliente")});
+  // Without pictures or desktop folders: the home, and the whole file system for the rest.
+  EXPECT_EQ(Nomi(albero), "Cartella Home,File system");
+  EXPECT_EQ(AlberoCartelle::CartellaIniziale(), home.dir.path());
+  QTemporaryDir altrove;
+  ASSERT_TRUE(albero.ImpostaCartella(altrove.path()));
+  EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("File system"));
+
+  home.crea("media/cliente/FOTO 2024");
+  // The second root does not exist yet: its parent is watched until it does.
+  home.crea("run/media/cliente/SCHEDA");
+  Attendi([&] { return albero.model()->rowCount() == 4; });
+  EXPECT_EQ(Nomi(albero), "Cartella Home,FOTO 2024,SCHEDA,File system");
+  // The folder being browsed stays selected.
+  EXPECT_EQ(albero.CartellaSelezionata(), altrove.path());
+
+  ASSERT_TRUE(QDir(home.percorso("media/cliente/FOTO 2024")).removeRecursively());
+  Attendi([&] { return albero.model()->rowCount() == 3; });
+  EXPECT_EQ(Nomi(albero), "Cartella Home,SCHEDA,File system");
+}
