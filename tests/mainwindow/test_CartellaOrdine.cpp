@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 
+#include "DiscoFinto.h"
 #include "FinestraProva.h"
 #include "common/Ansi.h"
 #include "common/PannelloSfumato.h"
@@ -146,6 +147,85 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   EXPECT_TRUE(condition.contains("\r\n2=imgVE_000002.png\r\n"));
   EXPECT_TRUE(condition.contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
   EXPECT_TRUE(condition.contains("BackPrintLine2=b.png\r\n"));
+}
+
+TEST_F(CartellaPerLaboratorio, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
+  const DiscoFinto finto;
+  // Each flush with the files the order folder held at that moment.
+  QStringList flush;
+  QString ordine;
+  Disco().sincronizza = [&](int fd) {
+    const QString percorso = PercorsoDescrittore(fd);
+    if (ordine.isEmpty() && QFileInfo(percorso).fileName().startsWith(QStringLiteral("imgVE_")))
+      ordine = QFileInfo(percorso).path();
+    flush.append(QFileInfo(percorso).fileName() + u' ' + File(ordine).join(u','));
+    return finto.originali().sincronizza(fd);
+  };
+  CreaCartella();
+  ASSERT_EQ(CartelleOrdine().size(), 1);
+  ASSERT_EQ(ambiente.piattaforma.testi().size(), 1);
+  EXPECT_TRUE(ambiente.piattaforma.testi()[0].startsWith(QStringLiteral("Creazione della cartella:")));
+  const QString nome = CartelleOrdine()[0];
+  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg imgVE_000001.jpg",
+                                "imgVE_000002.png imgVE_000001.jpg,imgVE_000002.png",
+                                "imgVE_000003.tiff imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
+                                nome + " Condition.txt,DatiUtente.jpg,imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
+                                QDir(destinazione.path()).dirName() +
+                                    " Condition.txt,DatiUtente.jpg,imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
+                                nome + " Condition.txt,DatiUtente.jpg,End.txt,imgVE_000001.jpg,imgVE_000002.png,"
+                                       "imgVE_000003.tiff"}));
+}
+
+// A photo whose flush fails, one whose copy differs from it, the folder's
+// entries that cannot be flushed before or after the end marker.
+TEST_F(CartellaPerLaboratorio, AFailedFlushOrACopyThatDiffersTakesTheAbortPath) {
+  const DiscoFinto finto;
+  const ChiamateDisco originali = finto.originali();
+  const auto flushNonRiuscito = [&](const std::function<bool(const QString&)>& guasto) {
+    return [=](int fd) { return guasto(PercorsoDescrittore(fd)) ? FlushNonRiuscito() : originali.sincronizza(fd); };
+  };
+  const auto cartellaOrdine = [](const QString& percorso) {
+    return QFileInfo(percorso).isDir() && QFileInfo(percorso).fileName().startsWith(QStringLiteral("VE"));
+  };
+  int flushCartella = 0;
+  struct Guasto {
+    ChiamateDisco chiamate;
+    QString nome;  // the file the message names, or empty for the order folder
+  };
+  const QList<Guasto> guasti{
+      {{originali.scrivi,
+        flushNonRiuscito([](const QString& p) { return p.endsWith(QStringLiteral("imgVE_000002.png")); })},
+       QStringLiteral("imgVE_000002.png")},
+      {{[=](int fd, const void* dati, std::size_t n) {
+          if (!PercorsoDescrittore(fd).endsWith(QStringLiteral("imgVE_000003.tiff")))
+            return originali.scrivi(fd, dati, n);
+          QByteArray alterati(static_cast<const char*>(dati), static_cast<qsizetype>(n));
+          alterati[n / 2] = static_cast<char>(~alterati[n / 2]);
+          return originali.scrivi(fd, alterati.constData(), n);
+        },
+        originali.sincronizza},
+       QStringLiteral("imgVE_000003.tiff")},
+      {{originali.scrivi, flushNonRiuscito(cartellaOrdine)}, {}},
+      {{originali.scrivi, flushNonRiuscito([&](const QString& p) { return cartellaOrdine(p) && ++flushCartella == 2; })},
+       QStringLiteral("End.txt")}};
+  for (const Guasto& guasto : guasti) {
+    Disco() = guasto.chiamate;
+    ambiente.piattaforma.Azzera();
+    CreaCartella();
+    const QStringList testi = ambiente.piattaforma.testi();
+    ASSERT_EQ(testi.size(), 2) << guasto.nome.toStdString();
+    const QString inizio = guasto.nome.isEmpty()
+                               ? QStringLiteral("Impossibile scrivere \"VE")
+                               : QStringLiteral("Impossibile scrivere \"") + guasto.nome + QStringLiteral("\"");
+    const QString dove = guasto.nome.isEmpty() ? QStringLiteral("\" nella cartella\r\n'") + destinazione.path() + u'/'
+                                               : QStringLiteral(" nella cartella\r\n'") + destinazione.path() +
+                                                     QStringLiteral("/VE");
+    EXPECT_TRUE(testi[0].startsWith(inizio)) << testi[0].toStdString();
+    EXPECT_TRUE(testi[0].contains(dove)) << testi[0].toStdString();
+    EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
+    EXPECT_EQ(testi[1], kAnnullata);
+    EXPECT_TRUE(CartelleOrdine().isEmpty());
+  }
 }
 
 TEST_F(CartellaPerLaboratorio, TheCustomerLinesAreNameAddressAndCity) {

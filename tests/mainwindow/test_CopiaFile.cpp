@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "DiscoFinto.h"
 #include "mainwindow/CopiaFile.h"
 
 namespace {
@@ -24,18 +25,50 @@ class Copia : public ::testing::Test {
   }
 };
 
-TEST_F(Copia, TheCopyHoldsTheSameBytesAndReplacesALongerFile) {
+QByteArray FotoGrande() {
   QByteArray foto(3 * 1024 * 1024 + 17, '\0');
   for (qsizetype i = 0; i < foto.size(); ++i) foto[i] = static_cast<char>(i * 31 % 251);
-  Scrivi(QStringLiteral("foto.jpg"), foto);
-  Scrivi(QStringLiteral("copia.jpg"), QByteArray(4 * 1024 * 1024, 'x'));
-  ASSERT_TRUE(CopiaFile(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
-  EXPECT_EQ(Leggi(QStringLiteral("copia.jpg")), foto);
+  return foto;
+}
 
-  Scrivi(QStringLiteral("vuoto.jpg"), {});
-  ASSERT_TRUE(CopiaFile(Percorso(QStringLiteral("vuoto.jpg")), Percorso(QStringLiteral("copia vuota.jpg"))));
-  EXPECT_TRUE(QFileInfo::exists(Percorso(QStringLiteral("copia vuota.jpg"))));
-  EXPECT_EQ(QFileInfo(Percorso(QStringLiteral("copia vuota.jpg"))).size(), 0);
+TEST_F(Copia, TheCopyHoldsTheSameBytesAndReplacesALongerFile) {
+  for (const auto copia : {CopiaFile, CopiaFileVerificata}) {
+    const QByteArray foto = FotoGrande();
+    Scrivi(QStringLiteral("foto.jpg"), foto);
+    Scrivi(QStringLiteral("copia.jpg"), QByteArray(4 * 1024 * 1024, 'x'));
+    ASSERT_TRUE(copia(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+    EXPECT_EQ(Leggi(QStringLiteral("copia.jpg")), foto);
+
+    Scrivi(QStringLiteral("vuoto.jpg"), {});
+    ASSERT_TRUE(copia(Percorso(QStringLiteral("vuoto.jpg")), Percorso(QStringLiteral("copia vuota.jpg"))));
+    EXPECT_TRUE(QFileInfo::exists(Percorso(QStringLiteral("copia vuota.jpg"))));
+    EXPECT_EQ(QFileInfo(Percorso(QStringLiteral("copia vuota.jpg"))).size(), 0);
+  }
+}
+
+// A medium that takes the bytes but keeps others, one that takes fewer than it
+// says, and one whose flush fails: the verified copy notices each of them.
+TEST_F(Copia, AVerifiedCopyThatDiffersOrIsNotFlushedFailsAndIsRemoved) {
+  Scrivi(QStringLiteral("foto.jpg"), FotoGrande());
+  const DiscoFinto finto;
+  const auto scriviAlterato = [&](int fd, const void* dati, std::size_t n) {
+    QByteArray alterati(static_cast<const char*>(dati), static_cast<qsizetype>(n));
+    alterati[0] = static_cast<char>(alterati[0] ^ 1);
+    return finto.originali().scrivi(fd, alterati.constData(), n);
+  };
+  const auto scriviMeno = [&](int fd, const void* dati, std::size_t n) {
+    return finto.originali().scrivi(fd, dati, n / 2) < 0 ? -1 : static_cast<ssize_t>(n);
+  };
+  const ChiamateDisco guasti[] = {{scriviAlterato, finto.originali().sincronizza},
+                                  {scriviMeno, finto.originali().sincronizza},
+                                  {finto.originali().scrivi, [](int) { return FlushNonRiuscito(); }}};
+  for (const ChiamateDisco& guasto : guasti) {
+    Disco() = guasto;
+    EXPECT_FALSE(CopiaFileVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+    EXPECT_FALSE(QFileInfo::exists(Percorso(QStringLiteral("copia.jpg"))));
+  }
+  Disco() = finto.originali();
+  EXPECT_TRUE(CopiaFileVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
 }
 
 TEST_F(Copia, ALinkInTheWayIsReplacedNotFollowed) {
