@@ -96,28 +96,28 @@ bool CopiaUguale(int copia, const char* dati, std::size_t n, off_t offset, std::
   return std::memcmp(riletti.data(), dati, n) == 0;
 }
 
+// The flush is left to the caller.
 bool CopiaVerificata(int origine, int copia, off_t dimensione) {
   std::vector<char> buffer(kBlocco);
   std::vector<char> riletti(kBlocco);
   off_t scritti = 0;
   const bool copiato = LeggiTutto(origine, buffer, [&](const char* dati, std::size_t n) {
     if (!ScriviTutto(copia, dati, n) || !CopiaUguale(copia, dati, n, scritti, riletti)) return false;
-    // The disk starts on this block while the next ones are read, which
-    // leaves little for the flush at the end.
-    ::sync_file_range(copia, scritti, static_cast<off_t>(n), SYNC_FILE_RANGE_WRITE);
     scritti += static_cast<off_t>(n);
     return true;
   });
   struct stat info {};
   // A source that changed size under us is not the photo the album lists.
-  return copiato && scritti == dimensione && ::fstat(copia, &info) == 0 && info.st_size == dimensione &&
-         Disco().sincronizza(copia) == 0;
+  if (!copiato || scritti != dimensione || ::fstat(copia, &info) != 0 || info.st_size != dimensione) return false;
+  // The disk starts on the copy now and writes it while the next one is made.
+  ::sync_file_range(copia, 0, 0, SYNC_FILE_RANGE_WRITE);
+  return true;
 }
 
 // Replaces destinazione with a new file that dati fills from the open source;
 // the partial copy is removed when anything failed.
-bool Copia(const QString& origine, const QString& destinazione,
-           const std::function<bool(int sorgente, int copia, off_t dimensione)>& dati) {
+bool CreaCopia(const QString& origine, const QString& destinazione,
+               const std::function<bool(int sorgente, int copia, off_t dimensione)>& dati) {
   const QByteArray da = QFile::encodeName(origine);
   const QByteArray a = QFile::encodeName(destinazione);
   Descrittore sorgente(::open(da.constData(), O_RDONLY | O_CLOEXEC));
@@ -140,11 +140,41 @@ ChiamateDisco& Disco() {
 }
 
 bool CopiaFile(const QString& origine, const QString& destinazione) {
-  return Copia(origine, destinazione, [](int sorgente, int copia, off_t) { return CopiaDati(sorgente, copia); });
+  return CreaCopia(origine, destinazione, [](int sorgente, int copia, off_t) { return CopiaDati(sorgente, copia); });
 }
 
-bool CopiaFileVerificata(const QString& origine, const QString& destinazione) {
-  return Copia(origine, destinazione, CopiaVerificata);
+CopieVerificate::~CopieVerificate() {
+  if (inSospeso_ >= 0) ::close(inSospeso_);
+}
+
+bool CopieVerificate::Copia(const QString& origine, const QString& destinazione) {
+  int copiata = -1;
+  const bool riuscita = CreaCopia(origine, destinazione, [&copiata](int sorgente, int copia, off_t dimensione) {
+    // Kept open for its flush after the next copy.
+    return CopiaVerificata(sorgente, copia, dimensione) && (copiata = ::dup(copia)) >= 0;
+  });
+  if (!riuscita) {
+    if (copiata >= 0) ::close(copiata);
+    nonRiuscita_ = destinazione;
+    return false;
+  }
+  const bool precedente = Sincronizza();
+  inSospeso_ = copiata;
+  destinazioneInSospeso_ = destinazione;
+  return precedente;
+}
+
+bool CopieVerificate::Concludi() { return Sincronizza(); }
+
+bool CopieVerificate::Sincronizza() {
+  if (inSospeso_ < 0) return true;
+  const int fd = inSospeso_;
+  inSospeso_ = -1;
+  const bool sincronizzata = Disco().sincronizza(fd) == 0;
+  if (::close(fd) == 0 && sincronizzata) return true;
+  ::unlink(QFile::encodeName(destinazioneInSospeso_).constData());
+  nonRiuscita_ = destinazioneInSospeso_;
+  return false;
 }
 
 bool SincronizzaCartella(const QString& cartella) {

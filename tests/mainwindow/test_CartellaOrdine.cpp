@@ -166,8 +166,9 @@ TEST_F(CartellaPerLaboratorio, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAre
   ASSERT_EQ(ambiente.piattaforma.testi().size(), 1);
   EXPECT_TRUE(ambiente.piattaforma.testi()[0].startsWith(QStringLiteral("Creazione della cartella:")));
   const QString nome = CartelleOrdine()[0];
-  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg imgVE_000001.jpg",
-                                "imgVE_000002.png imgVE_000001.jpg,imgVE_000002.png",
+  // A photo's flush waits for the next copy, so that the disk is never idle.
+  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg imgVE_000001.jpg,imgVE_000002.png",
+                                "imgVE_000002.png imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
                                 "imgVE_000003.tiff imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
                                 nome + " Condition.txt,DatiUtente.jpg,imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
                                 QDir(destinazione.path()).dirName() +
@@ -176,8 +177,9 @@ TEST_F(CartellaPerLaboratorio, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAre
                                        "imgVE_000003.tiff"}));
 }
 
-// A photo whose flush fails, one whose copy differs from it, the folder's
-// entries that cannot be flushed before or after the end marker.
+// A photo whose flush fails (the middle one and the last), one whose copy
+// differs from it, the folder's entries that cannot be flushed before or after
+// the end marker.
 TEST_F(CartellaPerLaboratorio, AFailedFlushOrACopyThatDiffersTakesTheAbortPath) {
   const DiscoFinto finto;
   const ChiamateDisco originali = finto.originali();
@@ -192,10 +194,10 @@ TEST_F(CartellaPerLaboratorio, AFailedFlushOrACopyThatDiffersTakesTheAbortPath) 
     ChiamateDisco chiamate;
     QString nome;  // the file the message names, or empty for the order folder
   };
-  const QList<Guasto> guasti{
-      {{originali.scrivi,
-        flushNonRiuscito([](const QString& p) { return p.endsWith(QStringLiteral("imgVE_000002.png")); })},
-       QStringLiteral("imgVE_000002.png")},
+  QList<Guasto> guasti;
+  for (const QString& foto : {QStringLiteral("imgVE_000002.png"), QStringLiteral("imgVE_000003.tiff")})
+    guasti.append({{originali.scrivi, flushNonRiuscito([=](const QString& p) { return p.endsWith(foto); })}, foto});
+  guasti << QList<Guasto>{
       {{[=](int fd, const void* dati, std::size_t n) {
           if (!PercorsoDescrittore(fd).endsWith(QStringLiteral("imgVE_000003.tiff")))
             return originali.scrivi(fd, dati, n);

@@ -25,6 +25,11 @@ class Copia : public ::testing::Test {
   }
 };
 
+bool CopiaVerificata(const QString& origine, const QString& destinazione) {
+  CopieVerificate copie;
+  return copie.Copia(origine, destinazione) && copie.Concludi();
+}
+
 QByteArray FotoGrande() {
   QByteArray foto(3 * 1024 * 1024 + 17, '\0');
   for (qsizetype i = 0; i < foto.size(); ++i) foto[i] = static_cast<char>(i * 31 % 251);
@@ -32,7 +37,7 @@ QByteArray FotoGrande() {
 }
 
 TEST_F(Copia, TheCopyHoldsTheSameBytesAndReplacesALongerFile) {
-  for (const auto copia : {CopiaFile, CopiaFileVerificata}) {
+  for (const auto copia : {CopiaFile, CopiaVerificata}) {
     const QByteArray foto = FotoGrande();
     Scrivi(QStringLiteral("foto.jpg"), foto);
     Scrivi(QStringLiteral("copia.jpg"), QByteArray(4 * 1024 * 1024, 'x'));
@@ -64,11 +69,11 @@ TEST_F(Copia, AVerifiedCopyThatDiffersOrIsNotFlushedFailsAndIsRemoved) {
                                   {finto.originali().scrivi, [](int) { return FlushNonRiuscito(); }}};
   for (const ChiamateDisco& guasto : guasti) {
     Disco() = guasto;
-    EXPECT_FALSE(CopiaFileVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+    EXPECT_FALSE(CopiaVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
     EXPECT_FALSE(QFileInfo::exists(Percorso(QStringLiteral("copia.jpg"))));
   }
   Disco() = finto.originali();
-  EXPECT_TRUE(CopiaFileVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_TRUE(CopiaVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
 }
 
 TEST_F(Copia, ALinkInTheWayIsReplacedNotFollowed) {
