@@ -5,19 +5,13 @@
 #include <cstddef>
 #include <functional>
 
-// Copies a file as cp does: the data moves inside the kernel where it can and
-// is left to the system's write-back, with no flush per file, so that hundreds
-// of large photos copy at the disk's pace. An existing target is replaced. On
-// failure (a full or read-only disk, a vanished folder) the partial copy is
-// removed and false returned.
-bool CopiaFile(const QString& origine, const QString& destinazione);
-
 // Copies for a medium that is pulled out as soon as we are done (the order
-// folder on a USB stick): every block written is read back and compared byte
-// for byte with the block read from the source, the copy's size compared with
-// the source's, and the copy flushed to the medium. A copy's flush is waited
-// for after the next copy is made, so that the disk writes one file while we
-// copy the next.
+// folder on a USB stick). An existing target is replaced, not followed when it
+// is a link. Every block written is read back and compared byte for byte with
+// the block read from the source, the copy's size is compared with the
+// source's, and the copy is flushed to the medium. A copy's flush is waited for
+// after the next copy is made, so that the disk writes one file while we copy
+// the next.
 class CopieVerificate {
  public:
   CopieVerificate() = default;
@@ -27,7 +21,8 @@ class CopieVerificate {
   CopieVerificate& operator=(const CopieVerificate&) = delete;
 
   // Makes and checks the copy, then waits for the previous copy's flush. False
-  // when either failed; NonRiuscita() names the copy, which is removed.
+  // when either failed; NonRiuscita() names the copy that failed, which is
+  // removed.
   bool Copia(const QString& origine, const QString& destinazione);
   // Waits for the last copy's flush; false as for Copia.
   bool Concludi();

@@ -167,14 +167,12 @@ TEST_F(CartellaPerLaboratorio, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAre
   EXPECT_TRUE(ambiente.piattaforma.testi()[0].startsWith(QStringLiteral("Creazione della cartella:")));
   const QString nome = CartelleOrdine()[0];
   // A photo's flush waits for the next copy, so that the disk is never idle.
-  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg imgVE_000001.jpg,imgVE_000002.png",
-                                "imgVE_000002.png imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
-                                "imgVE_000003.tiff imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
-                                nome + " Condition.txt,DatiUtente.jpg,imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
-                                QDir(destinazione.path()).dirName() +
-                                    " Condition.txt,DatiUtente.jpg,imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff",
-                                nome + " Condition.txt,DatiUtente.jpg,End.txt,imgVE_000001.jpg,imgVE_000002.png,"
-                                       "imgVE_000003.tiff"}));
+  const QString copie = QStringLiteral("imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff");
+  const QString scritte = QStringLiteral("Condition.txt,DatiUtente.jpg,") + copie;
+  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg imgVE_000001.jpg,imgVE_000002.png", "imgVE_000002.png " + copie,
+                                "imgVE_000003.tiff " + copie, nome + u' ' + scritte,
+                                QDir(destinazione.path()).dirName() + u' ' + scritte,
+                                nome + " Condition.txt,DatiUtente.jpg,End.txt," + copie}));
 }
 
 // A photo whose flush fails (the middle one and the last), one whose copy
@@ -184,32 +182,35 @@ TEST_F(CartellaPerLaboratorio, AFailedFlushOrACopyThatDiffersTakesTheAbortPath) 
   const DiscoFinto finto;
   const ChiamateDisco originali = finto.originali();
   const auto flushNonRiuscito = [&](const std::function<bool(const QString&)>& guasto) {
-    return [=](int fd) { return guasto(PercorsoDescrittore(fd)) ? FlushNonRiuscito() : originali.sincronizza(fd); };
+    return ChiamateDisco{originali.scrivi, [=](int fd) {
+                           return guasto(PercorsoDescrittore(fd)) ? FlushNonRiuscito() : originali.sincronizza(fd);
+                         }};
+  };
+  const auto file = [](const QString& nome) {
+    return [=](const QString& percorso) { return percorso.endsWith(nome); };
   };
   const auto cartellaOrdine = [](const QString& percorso) {
     return QFileInfo(percorso).isDir() && QFileInfo(percorso).fileName().startsWith(QStringLiteral("VE"));
   };
+  const ChiamateDisco terzaAlterata{[=](int fd, const void* dati, std::size_t n) {
+                                      if (!PercorsoDescrittore(fd).endsWith(QStringLiteral("imgVE_000003.tiff")))
+                                        return originali.scrivi(fd, dati, n);
+                                      QByteArray alterati(static_cast<const char*>(dati), static_cast<qsizetype>(n));
+                                      alterati[n / 2] = static_cast<char>(~alterati[n / 2]);
+                                      return originali.scrivi(fd, alterati.constData(), n);
+                                    },
+                                    originali.sincronizza};
   int flushCartella = 0;
   struct Guasto {
     ChiamateDisco chiamate;
     QString nome;  // the file the message names, or empty for the order folder
   };
-  QList<Guasto> guasti;
-  for (const QString& foto : {QStringLiteral("imgVE_000002.png"), QStringLiteral("imgVE_000003.tiff")})
-    guasti.append({{originali.scrivi, flushNonRiuscito([=](const QString& p) { return p.endsWith(foto); })}, foto});
-  guasti << QList<Guasto>{
-      {{[=](int fd, const void* dati, std::size_t n) {
-          if (!PercorsoDescrittore(fd).endsWith(QStringLiteral("imgVE_000003.tiff")))
-            return originali.scrivi(fd, dati, n);
-          QByteArray alterati(static_cast<const char*>(dati), static_cast<qsizetype>(n));
-          alterati[n / 2] = static_cast<char>(~alterati[n / 2]);
-          return originali.scrivi(fd, alterati.constData(), n);
-        },
-        originali.sincronizza},
-       QStringLiteral("imgVE_000003.tiff")},
-      {{originali.scrivi, flushNonRiuscito(cartellaOrdine)}, {}},
-      {{originali.scrivi, flushNonRiuscito([&](const QString& p) { return cartellaOrdine(p) && ++flushCartella == 2; })},
-       QStringLiteral("End.txt")}};
+  const QList<Guasto> guasti{
+      {flushNonRiuscito(file("imgVE_000002.png")), "imgVE_000002.png"},
+      {flushNonRiuscito(file("imgVE_000003.tiff")), "imgVE_000003.tiff"},
+      {terzaAlterata, "imgVE_000003.tiff"},
+      {flushNonRiuscito(cartellaOrdine), {}},
+      {flushNonRiuscito([&](const QString& p) { return cartellaOrdine(p) && ++flushCartella == 2; }), "End.txt"}};
   for (const Guasto& guasto : guasti) {
     Disco() = guasto.chiamate;
     ambiente.piattaforma.Azzera();

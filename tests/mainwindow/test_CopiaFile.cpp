@@ -37,18 +37,16 @@ QByteArray FotoGrande() {
 }
 
 TEST_F(Copia, TheCopyHoldsTheSameBytesAndReplacesALongerFile) {
-  for (const auto copia : {CopiaFile, CopiaVerificata}) {
-    const QByteArray foto = FotoGrande();
-    Scrivi(QStringLiteral("foto.jpg"), foto);
-    Scrivi(QStringLiteral("copia.jpg"), QByteArray(4 * 1024 * 1024, 'x'));
-    ASSERT_TRUE(copia(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
-    EXPECT_EQ(Leggi(QStringLiteral("copia.jpg")), foto);
+  const QByteArray foto = FotoGrande();
+  Scrivi(QStringLiteral("foto.jpg"), foto);
+  Scrivi(QStringLiteral("copia.jpg"), QByteArray(4 * 1024 * 1024, 'x'));
+  ASSERT_TRUE(CopiaVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_EQ(Leggi(QStringLiteral("copia.jpg")), foto);
 
-    Scrivi(QStringLiteral("vuoto.jpg"), {});
-    ASSERT_TRUE(copia(Percorso(QStringLiteral("vuoto.jpg")), Percorso(QStringLiteral("copia vuota.jpg"))));
-    EXPECT_TRUE(QFileInfo::exists(Percorso(QStringLiteral("copia vuota.jpg"))));
-    EXPECT_EQ(QFileInfo(Percorso(QStringLiteral("copia vuota.jpg"))).size(), 0);
-  }
+  Scrivi(QStringLiteral("vuoto.jpg"), {});
+  ASSERT_TRUE(CopiaVerificata(Percorso(QStringLiteral("vuoto.jpg")), Percorso(QStringLiteral("copia vuota.jpg"))));
+  EXPECT_TRUE(QFileInfo::exists(Percorso(QStringLiteral("copia vuota.jpg"))));
+  EXPECT_EQ(QFileInfo(Percorso(QStringLiteral("copia vuota.jpg"))).size(), 0);
 }
 
 // A medium that takes the bytes but keeps others, one that takes fewer than it
@@ -80,7 +78,7 @@ TEST_F(Copia, ALinkInTheWayIsReplacedNotFollowed) {
   Scrivi(QStringLiteral("foto.jpg"), "nuova");
   Scrivi(QStringLiteral("altrove.jpg"), "da non toccare");
   ASSERT_TRUE(QFile::link(Percorso(QStringLiteral("altrove.jpg")), Percorso(QStringLiteral("copia.jpg"))));
-  ASSERT_TRUE(CopiaFile(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+  ASSERT_TRUE(CopiaVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
   EXPECT_FALSE(QFileInfo(Percorso(QStringLiteral("copia.jpg"))).isSymLink());
   EXPECT_EQ(Leggi(QStringLiteral("copia.jpg")), "nuova");
   EXPECT_EQ(Leggi(QStringLiteral("altrove.jpg")), "da non toccare");
@@ -88,13 +86,13 @@ TEST_F(Copia, ALinkInTheWayIsReplacedNotFollowed) {
 
 TEST_F(Copia, NothingIsLeftWhenTheCopyCannotBeMade) {
   Scrivi(QStringLiteral("foto.jpg"), "foto");
-  EXPECT_FALSE(CopiaFile(Percorso(QStringLiteral("manca.jpg")), Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_FALSE(CopiaVerificata(Percorso(QStringLiteral("manca.jpg")), Percorso(QStringLiteral("copia.jpg"))));
   EXPECT_FALSE(QFileInfo::exists(Percorso(QStringLiteral("copia.jpg"))));
-  EXPECT_FALSE(CopiaFile(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("sparita/copia.jpg"))));
+  EXPECT_FALSE(CopiaVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("sparita/copia.jpg"))));
   // A folder as source, or a folder in the way of the copy.
-  EXPECT_FALSE(CopiaFile(cartella.path(), Percorso(QStringLiteral("copia.jpg"))));
+  EXPECT_FALSE(CopiaVerificata(cartella.path(), Percorso(QStringLiteral("copia.jpg"))));
   EXPECT_FALSE(QFileInfo::exists(Percorso(QStringLiteral("copia.jpg"))));
-  EXPECT_FALSE(CopiaFile(Percorso(QStringLiteral("foto.jpg")), cartella.path()));
+  EXPECT_FALSE(CopiaVerificata(Percorso(QStringLiteral("foto.jpg")), cartella.path()));
   EXPECT_TRUE(QFileInfo(cartella.path()).isDir());
 }
 
