@@ -4,19 +4,21 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <cerrno>
 
-#include "DiscoFinto.h"
 #include "FinestraProva.h"
 #include "common/Ansi.h"
 #include "common/PannelloSfumato.h"
 #include "mainwindow/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/CartellaOrdine.h"
+#include "mainwindow/CopiaFile.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"
@@ -53,6 +55,29 @@ QStringList FileOrdine(const QStringList& copie) {
 void SoloLettura(const QString& cartella, bool valore) {
   QFile::setPermissions(cartella, valore ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
                                          : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// The disk calls of the order copies replaced for the test's lifetime.
+class DiscoFinto {
+ public:
+  DiscoFinto() = default;
+  ~DiscoFinto() { Disco() = originali_; }
+  DiscoFinto(const DiscoFinto&) = delete;
+  DiscoFinto& operator=(const DiscoFinto&) = delete;
+  const ChiamateDisco& originali() const { return originali_; }
+
+ private:
+  ChiamateDisco originali_ = Disco();
+};
+
+QString PercorsoDescrittore(int fd) {
+  return QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(fd)).symLinkTarget();
+}
+
+// A flush that fails as a medium pulled out would.
+int FlushNonRiuscito() {
+  errno = EIO;
+  return -1;
 }
 
 // An album of three photos of "15x10", the second with three prints, and a
