@@ -21,6 +21,13 @@ class Descrittore {
   Descrittore(const Descrittore&) = delete;
   Descrittore& operator=(const Descrittore&) = delete;
   int fd() const { return fd_; }
+  // Closes now; a write error that only shows at close (some removable and
+  // network file systems) makes it false.
+  bool Chiudi() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
 
  private:
   int fd_;
@@ -66,26 +73,7 @@ bool CopiaVerificata(int origine, int copia, off_t dimensione) {
   }
   struct stat info {};
   // A source that changed size under us is not the photo the album lists.
-  if (scritti != dimensione || ::fstat(copia, &info) != 0 || info.st_size != dimensione) return false;
-  // The disk starts on the copy now and writes it while the next one is made.
-  ::sync_file_range(copia, 0, 0, SYNC_FILE_RANGE_WRITE);
-  return true;
-}
-
-// Replaces destinazione with a checked copy of origine: the copy's descriptor,
-// kept open for its flush, or -1 with the partial copy removed.
-int CreaCopiaVerificata(const QString& origine, const QString& destinazione) {
-  const QByteArray a = QFile::encodeName(destinazione);
-  Descrittore sorgente(::open(QFile::encodeName(origine).constData(), O_RDONLY | O_CLOEXEC));
-  struct stat info {};
-  if (sorgente.fd() < 0 || ::fstat(sorgente.fd(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
-  ::unlink(a.constData());
-  const int copia = ::open(a.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0666);
-  if (copia < 0) return -1;
-  if (CopiaVerificata(sorgente.fd(), copia, info.st_size)) return copia;
-  ::close(copia);
-  ::unlink(a.constData());
-  return -1;
+  return scritti == dimensione && ::fstat(copia, &info) == 0 && info.st_size == dimensione;
 }
 
 }  // namespace
@@ -95,32 +83,18 @@ ChiamateDisco& Disco() {
   return chiamate;
 }
 
-CopieVerificate::~CopieVerificate() {
-  if (inSospeso_ >= 0) ::close(inSospeso_);
-}
-
-bool CopieVerificate::Copia(const QString& origine, const QString& destinazione) {
-  const int copia = CreaCopiaVerificata(origine, destinazione);
-  if (copia < 0) {
-    nonRiuscita_ = destinazione;
-    return false;
-  }
-  const bool precedente = Sincronizza();
-  inSospeso_ = copia;
-  destinazioneInSospeso_ = destinazione;
-  return precedente;
-}
-
-bool CopieVerificate::Concludi() { return Sincronizza(); }
-
-bool CopieVerificate::Sincronizza() {
-  if (inSospeso_ < 0) return true;
-  const int fd = inSospeso_;
-  inSospeso_ = -1;
-  const bool sincronizzata = Disco().sincronizza(fd) == 0;
-  if (::close(fd) == 0 && sincronizzata) return true;
-  ::unlink(QFile::encodeName(destinazioneInSospeso_).constData());
-  nonRiuscita_ = destinazioneInSospeso_;
+bool CopiaFileVerificata(const QString& origine, const QString& destinazione) {
+  const QByteArray a = QFile::encodeName(destinazione);
+  Descrittore sorgente(::open(QFile::encodeName(origine).constData(), O_RDONLY | O_CLOEXEC));
+  struct stat info {};
+  if (sorgente.fd() < 0 || ::fstat(sorgente.fd(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  ::unlink(a.constData());
+  Descrittore copia(::open(a.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0666));
+  if (copia.fd() < 0) return false;
+  const bool scritta =
+      CopiaVerificata(sorgente.fd(), copia.fd(), info.st_size) && Disco().sincronizza(copia.fd()) == 0;
+  if (copia.Chiudi() && scritta) return true;
+  ::unlink(a.constData());
   return false;
 }
 

@@ -1,7 +1,6 @@
 // The order folder for the lab and the order text the send also uploads.
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QList>
 
 #include "common/DocumentoXML.h"
@@ -117,11 +116,6 @@ void frmScegliFoto::CreaCartellaOrdine() {
 
   const int n = static_cast<int>(voci.size());
   bool copiate = true;
-  CopieVerificate copie;
-  const auto copiaNonRiuscita = [&] {
-    AvvisaScritturaNonRiuscita(QFileInfo(copie.NonRiuscita()).fileName(), cartella, this);
-    return copiate = false;
-  };
   CicloOperazione ciclo(pbAvanzamento_, ContinuaOperazione_, this);
   ciclo.ImpostaDomanda(IconaMessaggio::Domanda, RispostaMessaggio::No);
   const bool completo = ciclo.Esegui(
@@ -134,11 +128,11 @@ void frmScegliFoto::CreaCartellaOrdine() {
         }
         // Checked and flushed one by one, so that the bar keeps moving while
         // the medium catches up.
-        if (!copie.Copia(foto, cartella + NomeFileOrdine(foto))) return copiaNonRiuscita();
+        const QString nome = NomeFileOrdine(foto);
+        if (!scritto(CopiaFileVerificata(foto, cartella + nome), nome)) return copiate = false;
         MostraConteggio(k, n);
         return true;
       });
-  if (completo && copiate && !copie.Concludi()) copiaNonRiuscita();
   if (!completo || !copiate) {
     AnnullaCartellaOrdine(cartella, this);
     return;
