@@ -6,6 +6,7 @@
 
 #include "common/Percorsi.h"
 #include "common/ScritturaAtomica.h"
+#include "mainwindow/CopiaFile.h"
 
 namespace {
 
@@ -40,7 +41,15 @@ bool PreparaCartellaOrdine(const QString& cartella) {
   return vuota && IsCartella(cartella);
 }
 
-bool ScriviFineOrdine(const QString& cartella) { return ScriviFileAtomico(cartella + kFine, {}); }
+QString CartellaSuperiore(const QString& cartella) { return QDir::cleanPath(cartella + QStringLiteral("/..")); }
+
+bool SincronizzaCartellaOrdine(const QString& cartella) {
+  return SincronizzaCartella(cartella) && SincronizzaCartella(CartellaSuperiore(cartella));
+}
+
+bool ScriviFineOrdine(const QString& cartella) {
+  return ScriviFileAtomico(cartella + kFine, {}) && SincronizzaCartella(cartella);
+}
 
 void EliminaCartellaOrdine(const QString& cartella) {
   RimuoviFile(cartella);

@@ -17,7 +17,14 @@ QString TestoFotografiaDatiUtente(const QString& datiUtente, const QString& impo
 // file, so that nothing of an earlier order can pass for part of this one.
 bool PreparaCartellaOrdine(const QString& cartella);
 
-// The empty end marker "End.txt".
+// The folder that holds the order folder.
+QString CartellaSuperiore(const QString& cartella);
+
+// Flushes the folder's entries and its own entry in the folder that holds it,
+// so that the files written and flushed in it are found on the medium.
+bool SincronizzaCartellaOrdine(const QString& cartella);
+
+// The empty end marker "End.txt", flushed to the medium with its entry.
 bool ScriviFineOrdine(const QString& cartella);
 
 // Removes the folder's files and the folder, ignoring errors.

@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <cerrno>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -31,54 +33,75 @@ class Descrittore {
   int fd_;
 };
 
-// Through a buffer, where the kernel cannot copy between the two file systems.
-bool CopiaConBuffer(int origine, int destinazione) {
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t letti = ::read(origine, buffer, sizeof buffer);
-    if (letti == 0) return true;
-    if (letti < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    for (ssize_t scritti = 0; scritti < letti;) {
-      const ssize_t n = ::write(destinazione, buffer + scritti, static_cast<size_t>(letti - scritti));
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      scritti += n;
-    }
+bool ScriviTutto(int fd, const char* dati, std::size_t n) {
+  for (std::size_t scritti = 0; scritti < n;) {
+    const ssize_t k = Disco().scrivi(fd, dati + scritti, n - scritti);
+    if (k < 0 && errno == EINTR) continue;
+    if (k <= 0) return false;
+    scritti += static_cast<std::size_t>(k);
   }
+  return true;
 }
 
-bool CopiaDati(int origine, int destinazione) {
-  bool copiatoQualcosa = false;
-  for (;;) {
-    const ssize_t n = ::copy_file_range(origine, nullptr, destinazione, nullptr, 1 << 30, 0);
-    if (n == 0) return true;
-    if (n > 0) {
-      copiatoQualcosa = true;
-      continue;
-    }
-    if (errno == EINTR) continue;
-    const bool nonSupportato = errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL;
-    if (!nonSupportato || copiatoQualcosa) return false;
-    return CopiaConBuffer(origine, destinazione);
+constexpr std::size_t kBlocco = 1 << 20;
+
+// True when the copy holds exactly these bytes at that offset, as the file
+// system returns them.
+bool CopiaUguale(int copia, const char* dati, std::size_t n, off_t offset, std::vector<char>& riletti) {
+  for (std::size_t letti = 0; letti < n;) {
+    const ssize_t k = ::pread(copia, riletti.data() + letti, n - letti, offset + static_cast<off_t>(letti));
+    if (k < 0 && errno == EINTR) continue;
+    if (k <= 0) return false;
+    letti += static_cast<std::size_t>(k);
   }
+  return std::memcmp(riletti.data(), dati, n) == 0;
+}
+
+bool CopiaVerificata(int origine, int copia, off_t dimensione) {
+  std::vector<char> letti(kBlocco);
+  std::vector<char> riletti(kBlocco);
+  off_t scritti = 0;
+  for (;;) {
+    const ssize_t n = ::read(origine, letti.data(), letti.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    const auto byte = static_cast<std::size_t>(n);
+    if (!ScriviTutto(copia, letti.data(), byte) || !CopiaUguale(copia, letti.data(), byte, scritti, riletti))
+      return false;
+    scritti += n;
+  }
+  struct stat info {};
+  // A source that changed size under us is not the photo the album lists.
+  return scritti == dimensione && ::fstat(copia, &info) == 0 && info.st_size == dimensione;
 }
 
 }  // namespace
 
-bool CopiaFile(const QString& origine, const QString& destinazione) {
-  const QByteArray da = QFile::encodeName(origine);
+ChiamateDisco& Disco() {
+  static ChiamateDisco chiamate{::write, ::fsync};
+  return chiamate;
+}
+
+bool CopiaFileVerificata(const QString& origine, const QString& destinazione) {
   const QByteArray a = QFile::encodeName(destinazione);
-  Descrittore sorgente(::open(da.constData(), O_RDONLY | O_CLOEXEC));
+  Descrittore sorgente(::open(QFile::encodeName(origine).constData(), O_RDONLY | O_CLOEXEC));
   struct stat info {};
   if (sorgente.fd() < 0 || ::fstat(sorgente.fd(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
   ::unlink(a.constData());
-  Descrittore copia(::open(a.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0666));
+  Descrittore copia(::open(a.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0666));
   if (copia.fd() < 0) return false;
-  const bool copiato = CopiaDati(sorgente.fd(), copia.fd());
-  if (copia.Chiudi() && copiato) return true;
+  const bool scritta =
+      CopiaVerificata(sorgente.fd(), copia.fd(), info.st_size) && Disco().sincronizza(copia.fd()) == 0;
+  if (copia.Chiudi() && scritta) return true;
   ::unlink(a.constData());
   return false;
+}
+
+bool SincronizzaCartella(const QString& cartella) {
+  Descrittore fd(::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.fd() < 0) return false;
+  // Some file systems have no flush for folders: beyond the files' own
+  // flushes there is nothing more to ask of them.
+  return Disco().sincronizza(fd.fd()) == 0 || errno == EINVAL;
 }

@@ -1,9 +1,26 @@
 #pragma once
-#include <QString>
+#include <sys/types.h>
 
-// Copies a file as cp does: the data moves inside the kernel where it can and
-// is left to the system's write-back, with no flush per file, so that hundreds
-// of large photos copy at the disk's pace. An existing target is replaced. On
-// failure (a full or read-only disk, a vanished folder) the partial copy is
-// removed and false returned.
-bool CopiaFile(const QString& origine, const QString& destinazione);
+#include <QString>
+#include <cstddef>
+#include <functional>
+
+// Copies a file for a medium that is pulled out as soon as we are done (the
+// order folder on a USB stick). An existing target is replaced, not followed
+// when it is a link. Every block written is read back and compared byte for
+// byte with the block read from the source, the copy's size is compared with
+// the source's, and the copy is flushed to the medium before true is returned.
+// On failure the partial copy is removed.
+bool CopiaFileVerificata(const QString& origine, const QString& destinazione);
+
+// Flushes a folder's entries (files created, renamed or removed in it) to the
+// medium.
+bool SincronizzaCartella(const QString& cartella);
+
+// The system calls through which the verified copies and the folder flushes
+// reach the disk; a test replaces them to make one write or flush fail.
+struct ChiamateDisco {
+  std::function<ssize_t(int fd, const void* dati, std::size_t n)> scrivi;
+  std::function<int(int fd)> sincronizza;
+};
+ChiamateDisco& Disco();

@@ -143,8 +143,9 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio {
   // Saves the album; a failure is shown to the user. False on failure.
   bool SalvaAlbum();
   void SalvaAlbumEContatore();
-  // Appends the entry of a new work-folder copy; false, and the copy removed, when it cannot.
-  bool AggiungiCopiaAlFormato(const QString& formato, const QString& copia, const QString& titolo);
+  // Copies a photo into the work folder and appends its entry: the copy's path,
+  // or empty when either failed (the photo named to the user, no copy left).
+  QString AggiungiCopiaAlFormato(const QString& formato, const QString& foto, const QString& titolo);
 
   AlbumVelistra album_;
   CatalogoFormati catalogo_;

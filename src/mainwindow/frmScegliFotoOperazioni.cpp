@@ -48,6 +48,21 @@ void AvvisaCopiaNonRiuscita(const QString& foto, QWidget* finestra) {
          IconaMessaggio::Critica, PulsantiMessaggio::OK, finestra);
 }
 
+// An empty format list (a catalogue without formats of that kind).
+bool FormatoScelto(const QString& formato, QWidget* finestra) {
+  if (!formato.isEmpty()) return true;
+  MsgBox(QStringLiteral("Nessun formato selezionato per la copia."), IconaMessaggio::Esclamazione,
+         PulsantiMessaggio::OK, finestra);
+  return false;
+}
+
+// A format of a price list downloaded after the album was loaded.
+void AvvisaFormatoAssente(const QString& formato, QWidget* finestra) {
+  MsgBox(QStringLiteral("Il formato ") + formato +
+             QStringLiteral(" non è presente nel Velistra: nessuna fotografia è stata spostata."),
+         IconaMessaggio::Critica, PulsantiMessaggio::OK, finestra);
+}
+
 void AvvisaCopiaEseguita(const QString& formato, QWidget* finestra) {
   MsgBox(QStringLiteral("Copia eseguita nel formato ") + formato + QStringLiteral("."), IconaMessaggio::Informazione,
          PulsantiMessaggio::OK, finestra);
@@ -136,11 +151,15 @@ void frmScegliFoto::RefreshFotoFormato() {
   });
 }
 
-bool frmScegliFoto::AggiungiCopiaAlFormato(const QString& formato, const QString& copia, const QString& titolo) {
-  if (album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0))) return true;
-  // A format the album does not hold (an empty catalogue): no copy without its entry.
-  QFile::remove(copia);
-  return false;
+QString frmScegliFoto::AggiungiCopiaAlFormato(const QString& formato, const QString& foto, const QString& titolo) {
+  const QString copia = album_.CopiaInCartellaLavoro(foto);
+  if (!copia.isEmpty() && album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0)))
+    return copia;
+  // A format the album does not hold (a price list downloaded since it was
+  // loaded): no copy without its entry.
+  if (!copia.isEmpty()) QFile::remove(copia);
+  AvvisaCopiaNonRiuscita(foto, this);
+  return {};
 }
 
 void frmScegliFoto::CopiaInFormato() {
@@ -150,18 +169,16 @@ void frmScegliFoto::CopiaInFormato() {
     return;
   }
   const QString formato = selettori_.Copia().formato();
+  if (!FormatoScelto(formato, this)) return;
   const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
   const bool mostraNellaVista = formato == selettori_.Foto().formato() || !FiltroPremuto();
   int conteggio = fvFotoFormato_->TotFile();
   const int n = static_cast<int>(selezione.size());
+  bool riuscita = true;
   Esegui(n, kDomandaCopia, [&](int k) {
     const FotoSelezionata& foto = selezione[k - 1];
-    const QString copia = album_.CopiaInCartellaLavoro(foto.NomeCompleto);
-    if (copia.isEmpty()) {
-      AvvisaCopiaNonRiuscita(foto.NomeCompleto, this);
-      return false;
-    }
-    if (!AggiungiCopiaAlFormato(formato, copia, foto.Titolo)) return false;
+    const QString copia = AggiungiCopiaAlFormato(formato, foto.NomeCompleto, foto.Titolo);
+    if (copia.isEmpty()) return riuscita = false;
     if (mostraNellaVista) fvFotoFormato_->AggiungiThumbs(copia, true, foto.Titolo, 1, formato, fillIn);
     MostraNumeroFoto(sepNumFotoFormato_, ++conteggio);
     MostraConteggio(k, n);
@@ -182,7 +199,7 @@ void frmScegliFoto::CopiaInFormato() {
     // already have chosen the format, and then no change would reload the view.
     RefreshFotoFormato();
   }
-  AvvisaCopiaEseguita(formato, this);
+  if (riuscita) AvvisaCopiaEseguita(formato, this);
 }
 
 void frmScegliFoto::TogliSelezionateDallaVista(bool tutteRiuscite) {
@@ -226,6 +243,7 @@ void frmScegliFoto::CopiaTraFormati() {
     MsgBox(kFiltroNecessario, IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
     return;
   }
+  if (!FormatoScelto(destinazione, this)) return;
   if (origine == destinazione &&
       MsgBox(QStringLiteral("Il formato fotografico di origine e di destinazione coincidono.\r\n"
                             "Eseguire ugualmente la copia?"),
@@ -238,6 +256,7 @@ void frmScegliFoto::CopiaTraFormati() {
   }
   const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
   const int n = static_cast<int>(selezione.size());
+  bool riuscita = true;
   Esegui(n, kDomandaCopia, [&](int k) {
     const FotoSelezionata& foto = selezione[k - 1];
     NodoXML voce;
@@ -245,12 +264,8 @@ void frmScegliFoto::CopiaTraFormati() {
       AvvisaNonTrovata(this);
       return false;
     }
-    const QString copia = album_.CopiaInCartellaLavoro(foto.NomeCompleto);
-    if (copia.isEmpty()) {
-      AvvisaCopiaNonRiuscita(foto.NomeCompleto, this);
-      return false;
-    }
-    if (!AggiungiCopiaAlFormato(destinazione, copia, foto.Titolo)) return false;
+    const QString copia = AggiungiCopiaAlFormato(destinazione, foto.NomeCompleto, foto.Titolo);
+    if (copia.isEmpty()) return riuscita = false;
     if (destinazione == origine && fvFotoFormato_->AggiungiThumbs(copia, true, foto.Titolo, 1, destinazione, fillIn))
       MostraConteggio(k, n);
     catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));
@@ -260,7 +275,7 @@ void frmScegliFoto::CopiaTraFormati() {
   MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
   MostraImporto();
   fvFotoFormato_->DisegnaThumbTutto();
-  AvvisaCopiaEseguita(destinazione, this);
+  if (riuscita) AvvisaCopiaEseguita(destinazione, this);
 }
 
 void frmScegliFoto::SpostaTraFormati() {
@@ -282,6 +297,7 @@ void frmScegliFoto::SpostaTraFormati() {
   }
   const int n = static_cast<int>(selezione.size());
   int spostate = 0;
+  bool formatoNelVelistra = true;
   Esegui(n, QStringLiteral("Interrompere lo spostamento?"), [&](int k) {
     const FotoSelezionata& foto = selezione[k - 1];
     NodoXML voce;
@@ -292,7 +308,7 @@ void frmScegliFoto::SpostaTraFormati() {
     const std::int32_t quantita = QuantitaFile(voce).value_or(0);
     if (!album_.AggiungiFileVelistra(destinazione, foto.NomeCompleto, TestoFiglio(voce, QStringLiteral("titolo")),
                                      ChiaveRidimensionamento(0)))
-      return false;
+      return formatoNelVelistra = false;
     RimuoviDalGenitore(voce);
     ++spostate;
     MostraConteggio(k, n);
@@ -304,8 +320,11 @@ void frmScegliFoto::SpostaTraFormati() {
   TogliSelezionateDallaVista(spostate == n);
   MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
   MostraImporto();
-  MsgBox(QStringLiteral("Spostamento eseguito nel formato ") + destinazione + QStringLiteral("."),
-         IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+  if (formatoNelVelistra)
+    MsgBox(QStringLiteral("Spostamento eseguito nel formato ") + destinazione + QStringLiteral("."),
+           IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+  else
+    AvvisaFormatoAssente(destinazione, this);
 }
 
 void frmScegliFoto::CancellaThumbSelezionate() {

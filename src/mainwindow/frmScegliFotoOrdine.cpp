@@ -1,5 +1,6 @@
 // The order folder for the lab and the order text the send also uploads.
 #include <QDateTime>
+#include <QDir>
 #include <QList>
 
 #include "common/DocumentoXML.h"
@@ -57,6 +58,14 @@ void AvvisaCreazioneRiuscita(const QString& cartella, QWidget* finestra) {
                              "formato:\r\n"
                              "anno-mese-giorno-ore-minuti)"),
           finestra);
+}
+
+// The folder's entries and its own entry flushed to the medium; a failure is
+// told as the folder not written into the directory that holds it.
+bool CartellaSulDisco(const QString& cartella, QWidget* finestra) {
+  if (SincronizzaCartellaOrdine(cartella)) return true;
+  AvvisaScritturaNonRiuscita(QDir(cartella).dirName(), AggiungiBarra(CartellaSuperiore(cartella)), finestra);
+  return false;
 }
 
 // Removes what was written and tells the user.
@@ -117,8 +126,10 @@ void frmScegliFoto::CreaCartellaOrdine() {
           AvvisaFotoRimossa(this);
           return copiate = false;
         }
+        // Checked and flushed one by one, so that the bar keeps moving while
+        // the medium catches up.
         const QString nome = NomeFileOrdine(foto);
-        if (!scritto(CopiaFile(foto, cartella + nome), nome)) return copiate = false;
+        if (!scritto(CopiaFileVerificata(foto, cartella + nome), nome)) return copiate = false;
         MostraConteggio(k, n);
         return true;
       });
@@ -130,14 +141,15 @@ void frmScegliFoto::CreaCartellaOrdine() {
   const QString datiUtente = QStringLiteral("DatiUtente.jpg");
   const QString condition = QStringLiteral("Condition.txt");
   QString ordine;
-  // "End.txt" last, and only when everything before it was written.
+  // The customer takes the medium away at the success message: "End.txt"
+  // comes last, and only once everything before it is on the medium.
   const bool riuscito =
       scritto(fvFotoFormato_->CreaFotografiaTesto(
                   cartella + datiUtente, TestoFotografiaDatiUtente(getDatiUtente(), getImportoCorrenteEuro())),
               datiUtente) &&
       StringaFileCondition(album_.Documento(), ordine) &&
       scritto(ScriviTestoOrdine(cartella + condition, ordine), condition) &&
-      scritto(ScriviFineOrdine(cartella), QStringLiteral("End.txt"));
+      CartellaSulDisco(cartella, this) && scritto(ScriviFineOrdine(cartella), QStringLiteral("End.txt"));
   if (riuscito)
     AvvisaCreazioneRiuscita(cartella, this);
   else

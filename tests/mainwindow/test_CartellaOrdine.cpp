@@ -4,11 +4,13 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <cerrno>
 
 #include "FinestraProva.h"
 #include "common/Ansi.h"
@@ -16,6 +18,7 @@
 #include "mainwindow/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/CartellaOrdine.h"
+#include "mainwindow/CopiaFile.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"
@@ -52,6 +55,29 @@ QStringList FileOrdine(const QStringList& copie) {
 void SoloLettura(const QString& cartella, bool valore) {
   QFile::setPermissions(cartella, valore ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
                                          : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// The disk calls of the order copies replaced for the test's lifetime.
+class DiscoFinto {
+ public:
+  DiscoFinto() = default;
+  ~DiscoFinto() { Disco() = originali_; }
+  DiscoFinto(const DiscoFinto&) = delete;
+  DiscoFinto& operator=(const DiscoFinto&) = delete;
+  const ChiamateDisco& originali() const { return originali_; }
+
+ private:
+  ChiamateDisco originali_ = Disco();
+};
+
+QString PercorsoDescrittore(int fd) {
+  return QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(fd)).symLinkTarget();
+}
+
+// A flush that fails as a medium pulled out would.
+int FlushNonRiuscito() {
+  errno = EIO;
+  return -1;
 }
 
 // An album of three photos of "15x10", the second with three prints, and a
@@ -146,6 +172,86 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   EXPECT_TRUE(condition.contains("\r\n2=imgVE_000002.png\r\n"));
   EXPECT_TRUE(condition.contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
   EXPECT_TRUE(condition.contains("BackPrintLine2=b.png\r\n"));
+}
+
+TEST_F(CartellaPerLaboratorio, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
+  const DiscoFinto finto;
+  // Each flush with the files the order folder held at that moment.
+  QStringList flush;
+  QString ordine;
+  Disco().sincronizza = [&](int fd) {
+    const QString percorso = PercorsoDescrittore(fd);
+    if (ordine.isEmpty() && QFileInfo(percorso).fileName().startsWith(QStringLiteral("imgVE_")))
+      ordine = QFileInfo(percorso).path();
+    flush.append(QFileInfo(percorso).fileName() + u' ' + File(ordine).join(u','));
+    return finto.originali().sincronizza(fd);
+  };
+  CreaCartella();
+  ASSERT_EQ(CartelleOrdine().size(), 1);
+  ASSERT_EQ(ambiente.piattaforma.testi().size(), 1);
+  EXPECT_TRUE(ambiente.piattaforma.testi()[0].startsWith(QStringLiteral("Creazione della cartella:")));
+  const QString nome = CartelleOrdine()[0];
+  const QString copie = QStringLiteral("imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff");
+  const QString scritte = QStringLiteral("Condition.txt,DatiUtente.jpg,") + copie;
+  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg imgVE_000001.jpg",
+                                "imgVE_000002.png imgVE_000001.jpg,imgVE_000002.png", "imgVE_000003.tiff " + copie,
+                                nome + u' ' + scritte,
+                                QDir(destinazione.path()).dirName() + u' ' + scritte,
+                                nome + " Condition.txt,DatiUtente.jpg,End.txt," + copie}));
+}
+
+// A photo whose flush fails, one whose copy differs from it, the folder's
+// entries that cannot be flushed before or after the end marker.
+TEST_F(CartellaPerLaboratorio, AFailedFlushOrACopyThatDiffersTakesTheAbortPath) {
+  const DiscoFinto finto;
+  const ChiamateDisco originali = finto.originali();
+  const auto flushNonRiuscito = [&](const std::function<bool(const QString&)>& guasto) {
+    return ChiamateDisco{originali.scrivi, [=](int fd) {
+                           return guasto(PercorsoDescrittore(fd)) ? FlushNonRiuscito() : originali.sincronizza(fd);
+                         }};
+  };
+  const auto file = [](const QString& nome) {
+    return [=](const QString& percorso) { return percorso.endsWith(nome); };
+  };
+  const auto cartellaOrdine = [](const QString& percorso) {
+    return QFileInfo(percorso).isDir() && QFileInfo(percorso).fileName().startsWith(QStringLiteral("VE"));
+  };
+  const ChiamateDisco terzaAlterata{[=](int fd, const void* dati, std::size_t n) {
+                                      if (!PercorsoDescrittore(fd).endsWith(QStringLiteral("imgVE_000003.tiff")))
+                                        return originali.scrivi(fd, dati, n);
+                                      QByteArray alterati(static_cast<const char*>(dati), static_cast<qsizetype>(n));
+                                      alterati[n / 2] = static_cast<char>(~alterati[n / 2]);
+                                      return originali.scrivi(fd, alterati.constData(), n);
+                                    },
+                                    originali.sincronizza};
+  int flushCartella = 0;
+  struct Guasto {
+    ChiamateDisco chiamate;
+    QString nome;  // the file the message names, or empty for the order folder
+  };
+  const QList<Guasto> guasti{
+      {flushNonRiuscito(file("imgVE_000002.png")), "imgVE_000002.png"},
+      {terzaAlterata, "imgVE_000003.tiff"},
+      {flushNonRiuscito(cartellaOrdine), {}},
+      {flushNonRiuscito([&](const QString& p) { return cartellaOrdine(p) && ++flushCartella == 2; }), "End.txt"}};
+  for (const Guasto& guasto : guasti) {
+    Disco() = guasto.chiamate;
+    ambiente.piattaforma.Azzera();
+    CreaCartella();
+    const QStringList testi = ambiente.piattaforma.testi();
+    ASSERT_EQ(testi.size(), 2) << guasto.nome.toStdString();
+    const QString inizio = guasto.nome.isEmpty()
+                               ? QStringLiteral("Impossibile scrivere \"VE")
+                               : QStringLiteral("Impossibile scrivere \"") + guasto.nome + QStringLiteral("\"");
+    const QString dove = guasto.nome.isEmpty() ? QStringLiteral("\" nella cartella\r\n'") + destinazione.path() + u'/'
+                                               : QStringLiteral(" nella cartella\r\n'") + destinazione.path() +
+                                                     QStringLiteral("/VE");
+    EXPECT_TRUE(testi[0].startsWith(inizio)) << testi[0].toStdString();
+    EXPECT_TRUE(testi[0].contains(dove)) << testi[0].toStdString();
+    EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
+    EXPECT_EQ(testi[1], kAnnullata);
+    EXPECT_TRUE(CartelleOrdine().isEmpty());
+  }
 }
 
 TEST_F(CartellaPerLaboratorio, TheCustomerLinesAreNameAddressAndCity) {

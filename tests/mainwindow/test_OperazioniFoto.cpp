@@ -288,7 +288,7 @@ TEST_F(OperazioniFoto, APhotoGoneBeforeItsCopyStopsTheCopyAndKeepsTheOthers) {
   finestra->selettori().Copia().ImpostaFormato("15x10");
   frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
   const QStringList testi = ambiente.piattaforma.testi();
-  ASSERT_EQ(testi.size(), 2);
+  ASSERT_EQ(testi.size(), 1);  // no success after a failure
   EXPECT_TRUE(testi[0].startsWith(QStringLiteral("Impossibile copiare la fotografia \"") + foto[1]));
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
   EXPECT_EQ(AlbumSalvato().Titoli("15x10"), QStringList{"a.jpg"});
@@ -296,6 +296,48 @@ TEST_F(OperazioniFoto, APhotoGoneBeforeItsCopyStopsTheCopyAndKeepsTheOthers) {
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
   EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 1"));
   EXPECT_EQ(Importo(), 25);
+}
+
+// An empty copy list, and a format of a price list downloaded after the album
+// was loaded, which the album has no place for.
+TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) {
+  Filtra(true, "13x9");
+  Copia({0, 1}, "13x9");
+  NodoXML formato = finestra->album().Documento().selezionaNodo("/xml/formato[@id='20x15']");
+  ASSERT_TRUE(formato);
+  formato.genitore().rimuoviFiglio(formato);
+  const QString nonCopiata = QStringLiteral("Impossibile copiare la fotografia \"") + foto[2] +
+                             QStringLiteral("\" nella cartella del Velistra.\nLe fotografie copiate fino a questo "
+                                            "punto sono state conservate.");
+  ambiente.piattaforma.Azzera();
+  Copia({2}, "20x15");
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{nonCopiata});
+  EXPECT_EQ(FileLavoro().size(), 2);
+
+  Filtra(true, "13x9");
+  finestra->selettori().Operazioni().ImpostaFormato("20x15");
+  for (const char* comando : {"CopiaIn", "SpostaIn"}) {
+    ambiente.piattaforma.Azzera();
+    Spunta(finestra->fvFotoFormato(), {0, 1});
+    frmScegliFoto::Pulsante(finestra->tbOperazioni(), comando)->trigger();
+    const QStringList testi = ambiente.piattaforma.testi();
+    ASSERT_EQ(testi.size(), 1) << comando;
+    EXPECT_FALSE(testi[0].contains(QStringLiteral("eseguit"))) << testi[0].toStdString();
+  }
+  EXPECT_EQ(ambiente.piattaforma.testi(),
+            QStringList{"Il formato 20x15 non è presente nel Velistra: nessuna fotografia è stata spostata."});
+  EXPECT_EQ(AlbumSalvato().Titoli("13x9"), (QStringList{"a.jpg", "b.png"}));
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 2);
+  EXPECT_EQ(Importo(), 2 * 19);
+  EXPECT_EQ(FileLavoro().size(), 2);
+
+  finestra->selettori().Copia().Svuota();
+  ambiente.piattaforma.Azzera();
+  Spunta(finestra->fvFotoCartella(), {2});
+  frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Nessun formato selezionato per la copia."});
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
+  EXPECT_EQ(FileLavoro().size(), 2);
 }
 
 TEST_F(OperazioniFoto, CopyBetweenFormatsNeedsTheFilterAndAsksWhenTheFormatIsTheSame) {
