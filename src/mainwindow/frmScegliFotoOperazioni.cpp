@@ -262,7 +262,7 @@ void frmScegliFoto::CopiaTraFormati() {
     NodoXML voce;
     if (!album_.TrovaFileVelistra(origine, foto.NomeCompleto, voce)) {
       AvvisaNonTrovata(this);
-      return false;
+      return riuscita = false;
     }
     const QString copia = AggiungiCopiaAlFormato(destinazione, foto.NomeCompleto, foto.Titolo);
     if (copia.isEmpty()) return riuscita = false;
@@ -298,12 +298,13 @@ void frmScegliFoto::SpostaTraFormati() {
   const int n = static_cast<int>(selezione.size());
   int spostate = 0;
   bool formatoNelVelistra = true;
+  bool trovate = true;
   Esegui(n, QStringLiteral("Interrompere lo spostamento?"), [&](int k) {
     const FotoSelezionata& foto = selezione[k - 1];
     NodoXML voce;
     if (!album_.TrovaFileVelistra(origine, foto.NomeCompleto, voce)) {
       AvvisaNonTrovata(this);
-      return false;
+      return trovate = false;
     }
     const std::int32_t quantita = QuantitaFile(voce).value_or(0);
     if (!album_.AggiungiFileVelistra(destinazione, foto.NomeCompleto, TestoFiglio(voce, QStringLiteral("titolo")),
@@ -320,11 +321,12 @@ void frmScegliFoto::SpostaTraFormati() {
   TogliSelezionateDallaVista(spostate == n);
   MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
   MostraImporto();
-  if (formatoNelVelistra)
+  // "Fotografia non trovata." already told the user the move stopped short.
+  if (!formatoNelVelistra)
+    AvvisaFormatoAssente(destinazione, this);
+  else if (trovate)
     MsgBox(QStringLiteral("Spostamento eseguito nel formato ") + destinazione + QStringLiteral("."),
            IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
-  else
-    AvvisaFormatoAssente(destinazione, this);
 }
 
 void frmScegliFoto::CancellaThumbSelezionate() {

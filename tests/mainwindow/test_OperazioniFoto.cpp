@@ -338,6 +338,18 @@ TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) 
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Nessun formato selezionato per la copia."});
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
   EXPECT_EQ(FileLavoro().size(), 2);
+
+  // An entry gone from the album stops the loop, and nothing then says it was done.
+  finestra->selettori().Operazioni().ImpostaFormato("15x10");
+  NodoXML voce = finestra->album().Documento().selezionaNodo("/xml/formato[@id='13x9']/files/file");
+  ASSERT_TRUE(voce);
+  voce.genitore().rimuoviFiglio(voce);
+  for (const char* comando : {"CopiaIn", "SpostaIn"}) {
+    ambiente.piattaforma.Azzera();
+    Spunta(finestra->fvFotoFormato(), {0});
+    frmScegliFoto::Pulsante(finestra->tbOperazioni(), comando)->trigger();
+    EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Fotografia non trovata."}) << comando;
+  }
 }
 
 TEST_F(OperazioniFoto, CopyBetweenFormatsNeedsTheFilterAndAsksWhenTheFormatIsTheSame) {
