@@ -10,7 +10,7 @@ packages=(
   libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev
   libgtest-dev googletest
   python3 python3-pyftpdlib openssl libcap2-bin
-  xvfb xauth imagemagick libvips-tools
+  xvfb xauth imagemagick libvips-tools fonts-dejavu-core
 )
 
 missing=()
