@@ -1,4 +1,4 @@
-#include "mainwindow/ModelloCartelle.h"
+#include "common/ModelloCartelle.h"
 
 #include <QDir>
 #include <QFileIconProvider>

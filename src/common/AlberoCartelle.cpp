@@ -1,4 +1,4 @@
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 
 #include <QDir>
 #include <QFileIconProvider>
@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QStandardPaths>
 
-#include "mainwindow/ModelloCartelle.h"
+#include "common/ModelloCartelle.h"
 
 namespace {
 

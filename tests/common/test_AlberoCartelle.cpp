@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 
 namespace {
 
