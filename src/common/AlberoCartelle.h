@@ -23,11 +23,16 @@ class AlberoCartelle : public QTreeView {
   // Selects and shows a folder under the entry that holds it most closely;
   // false when it is not a folder.
   bool ImpostaCartella(const QString& cartella);
+  // Lets the user edit the selected folder's name in place; the folder is
+  // renamed on disk when the edit is committed.
+  void RinominaSelezionata();
   // The user's pictures folder when it exists, else the home folder.
   static QString CartellaIniziale();
 
  Q_SIGNALS:
+  // Also when the selected folder is renamed.
   void cartellaCambiata();
+  void rinominaNonRiuscita(const QString& percorso, const QString& nome);
 
  private:
   // Brings the top-level entries up to date; entries still there keep their rows.
