@@ -143,6 +143,8 @@ TEST(DialogoSfogliaCartella, OffersTheDesktopPlacesAndTheMediumWhereANewFolderIs
   EXPECT_EQ(finta.testi().size(), 3);
   EXPECT_EQ(finta.testi().last(), QStringLiteral("Impossibile creare una nuova cartella in questa posizione."));
   EXPECT_EQ(dialogo.cartellaScelta(), chiavetta);
+  Premi(dialogo, "cmdOK");
+  EXPECT_EQ(dialogo.result(), QDialog::Accepted);
 }
 
 }  // namespace
