@@ -1,14 +1,13 @@
 #include "common/DialogoSfogliaCartella.h"
 
 #include <QDir>
-#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "common/AlberoCartelle.h"
 #include "common/Piattaforma.h"
 
 namespace {
@@ -39,11 +38,10 @@ QString NomeNuovaCartella(const QDir& dentro) {
 }
 
 DialogoSfogliaCartella::DialogoSfogliaCartella(const QString& messaggio, bool consentiDigitazione,
-                                               QWidget* genitore)
+                                               QWidget* genitore, QStringList radiciSupporti)
     : QDialog(genitore),
-      modello_(new QFileSystemModel(this)),
       lblMessaggio_(new QLabel(messaggio, this)),
-      tvCartelle_(new QTreeView(this)),
+      tvCartelle_(new AlberoCartelle(this, std::move(radiciSupporti))),
       txtCartella_(new QLineEdit(this)),
       cmdNuovaCartella_(Pulsante(QStringLiteral("cmdNuovaCartella"), kNuovaCartella, this)),
       cmdOK_(Pulsante(QStringLiteral("cmdOK"), QStringLiteral("OK"), this)),
@@ -53,17 +51,7 @@ DialogoSfogliaCartella::DialogoSfogliaCartella(const QString& messaggio, bool co
   lblMessaggio_->setObjectName(QStringLiteral("lblMessaggio"));
   lblMessaggio_->setWordWrap(true);
 
-  modello_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  // Writable only so that a new folder can be named: the view starts no edit itself.
-  modello_->setReadOnly(false);
-  modello_->setRootPath(QDir::rootPath());
   tvCartelle_->setObjectName(QStringLiteral("tvCartelle"));
-  tvCartelle_->setAccessibleName(QStringLiteral("Cartelle"));
-  tvCartelle_->setModel(modello_);
-  tvCartelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tvCartelle_->setHeaderHidden(true);
-  // Only the names: the other columns are sizes, kinds and dates of files.
-  for (int colonna = 1; colonna < modello_->columnCount(); ++colonna) tvCartelle_->hideColumn(colonna);
 
   txtCartella_->setObjectName(QStringLiteral("txtCartella"));
   txtCartella_->setAccessibleName(QStringLiteral("Cartella"));
@@ -87,14 +75,17 @@ DialogoSfogliaCartella::DialogoSfogliaCartella(const QString& messaggio, bool co
   colonna->addLayout(riga);
   colonna->addLayout(pulsanti);
 
-  connect(tvCartelle_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this] { CartellaCambiata(); });
+  connect(tvCartelle_, &AlberoCartelle::cartellaCambiata, this, [this] { CartellaCambiata(); });
   connect(txtCartella_, &QLineEdit::textChanged, this,
           [this] { cmdOK_->setEnabled(!cartellaScelta().isEmpty()); });
-  connect(modello_, &QFileSystemModel::fileRenamed, this,
-          [this](const QString& cartella, const QString&, const QString& nuovo) {
-            ScegliCartella(QDir(cartella).filePath(nuovo));
-          });
+  // Queued: the message waits until the name editor has closed.
+  connect(
+      tvCartelle_, &AlberoCartelle::rinominaNonRiuscita, this,
+      [this] {
+        MsgBox(QStringLiteral("Impossibile rinominare la cartella con il nome indicato."),
+               IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, this);
+      },
+      Qt::QueuedConnection);
   connect(cmdNuovaCartella_, &QPushButton::clicked, this, [this] { CreaNuovaCartella(); });
   connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cmdAnnulla_, &QPushButton::clicked, this, &QDialog::reject);
@@ -104,22 +95,13 @@ DialogoSfogliaCartella::DialogoSfogliaCartella(const QString& messaggio, bool co
   resize(460, 480);
 }
 
-QString DialogoSfogliaCartella::cartellaAlbero() const {
-  const QModelIndex indice = tvCartelle_->currentIndex();
-  return indice.isValid() ? modello_->filePath(indice) : QString();
-}
+QString DialogoSfogliaCartella::cartellaAlbero() const { return tvCartelle_->CartellaSelezionata(); }
 
 QString DialogoSfogliaCartella::cartellaScelta() const {
   return txtCartella_->isReadOnly() ? cartellaAlbero() : CartellaDigitata(cartellaAlbero(), txtCartella_->text());
 }
 
-void DialogoSfogliaCartella::ScegliCartella(const QString& percorso) {
-  const QModelIndex indice = modello_->index(percorso);
-  if (!indice.isValid()) return;
-  for (QModelIndex sopra = indice.parent(); sopra.isValid(); sopra = sopra.parent()) tvCartelle_->expand(sopra);
-  tvCartelle_->setCurrentIndex(indice);
-  tvCartelle_->scrollTo(indice);
-}
+void DialogoSfogliaCartella::ScegliCartella(const QString& percorso) { tvCartelle_->ImpostaCartella(percorso); }
 
 void DialogoSfogliaCartella::CartellaCambiata() {
   const QString cartella = cartellaAlbero();
@@ -129,15 +111,13 @@ void DialogoSfogliaCartella::CartellaCambiata() {
 }
 
 void DialogoSfogliaCartella::CreaNuovaCartella() {
-  const QModelIndex dentro = tvCartelle_->currentIndex();
-  if (!dentro.isValid()) return;
-  const QModelIndex nuova = modello_->mkdir(dentro, NomeNuovaCartella(QDir(modello_->filePath(dentro))));
-  if (!nuova.isValid()) {
+  const QDir dentro(cartellaAlbero());
+  if (dentro.path().isEmpty()) return;
+  const QString nome = NomeNuovaCartella(dentro);
+  if (!dentro.mkdir(nome) || !tvCartelle_->ImpostaCartella(dentro.filePath(nome))) {
     MsgBox(QStringLiteral("Impossibile creare una nuova cartella in questa posizione."),
            IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, this);
     return;
   }
-  tvCartelle_->expand(dentro);
-  tvCartelle_->setCurrentIndex(nuova);
-  tvCartelle_->edit(nuova);
+  tvCartelle_->RinominaSelezionata();
 }

@@ -1,21 +1,26 @@
 #pragma once
 #include <QDialog>
+#include <QStringList>
 
+#include "common/RadiciCartelle.h"
+
+class AlberoCartelle;
 class QDir;
-class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeView;
 
-// The folder chooser: the prompt inside the dialog, the tree of folders from
-// the file system's root with the user's home folder chosen, the chosen path
-// (which the user may type when allowed), "Nuova cartella", "OK" and "Annulla".
+// The folder chooser: the prompt inside the dialog, the desktop's folder tree
+// (home, pictures, desktop, each mounted medium, the whole file system) with
+// the user's home folder chosen, the chosen path (which the user may type when
+// allowed), "Nuova cartella" (named in place), "OK" and "Annulla".
 class DialogoSfogliaCartella : public QDialog {
   Q_OBJECT
 
  public:
-  DialogoSfogliaCartella(const QString& messaggio, bool consentiDigitazione, QWidget* genitore = nullptr);
+  // The media roots are the folders whose subfolders are mounted media.
+  DialogoSfogliaCartella(const QString& messaggio, bool consentiDigitazione, QWidget* genitore = nullptr,
+                         QStringList radiciSupporti = RadiciSupportiRimovibili());
 
   // The folder chosen in the tree, or the one typed; empty when there is none.
   QString cartellaScelta() const;
@@ -27,9 +32,8 @@ class DialogoSfogliaCartella : public QDialog {
   void CartellaCambiata();
   void CreaNuovaCartella();
 
-  QFileSystemModel* modello_;
   QLabel* lblMessaggio_;
-  QTreeView* tvCartelle_;
+  AlberoCartelle* tvCartelle_;
   QLineEdit* txtCartella_;
   QPushButton* cmdNuovaCartella_;
   QPushButton* cmdOK_;

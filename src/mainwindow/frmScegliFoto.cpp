@@ -15,7 +15,7 @@
 
 #include "common/ControlloPerNome.h"
 #include "common/PannelloSfumato.h"
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/FrecceNumero.h"

@@ -16,7 +16,7 @@
 #include "common/PannelloSfumato.h"
 #include "common/Piattaforma.h"
 #include "common/clsMouse.h"
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/CicloOperazione.h"
 #include "mainwindow/DivisoreTrascinabile.h"

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -12,8 +13,12 @@
 #include <QTreeView>
 #include <functional>
 
+#include "HomeProva.h"
+#include "common/AlberoCartelle.h"
 #include "common/DialogoSfogliaCartella.h"
 #include "common/PiattaformaDesktop.h"
+#include "support/PiattaformaFinta.h"
+#include "support/SenzaPermessiRoot.h"
 
 namespace {
 
@@ -77,6 +82,70 @@ TEST(DialogoSfogliaCartella, TheChosenTypedOrNewFolderComesBackAndCancelGivesNot
   EXPECT_EQ(NomeNuovaCartella(QDir(foto)), QStringLiteral("Nuova cartella (2)"));
   EXPECT_EQ(Sfoglia(true, [](auto& d) { Premi(d, "cmdAnnulla"); }), QString());
   EXPECT_EQ(CartellaDigitata(foto, QStringLiteral("../Altre")), radice.filePath(QStringLiteral("Altre")));
+}
+
+// Types a name in the open in-place editor and commits it with Enter.
+void Rinomina(DialogoSfogliaCartella& dialogo, const QString& nome) {
+  const auto* albero = dialogo.findChild<QTreeView*>();
+  auto* editor = qobject_cast<QLineEdit*>(albero->indexWidget(albero->currentIndex()));
+  ASSERT_NE(editor, nullptr);
+  editor->setText(nome);
+  QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(editor, &invio);
+  // The editor commits on a queued call, and a failure's message is queued after it.
+  QApplication::processEvents();
+  QApplication::processEvents();
+}
+
+TEST(DialogoSfogliaCartella, OffersTheDesktopPlacesAndTheMediumWhereANewFolderIsNamedInPlace) {
+  HomeProva home;
+  home.crea("Pictures");
+  home.crea("media/CHIAVETTA");
+  PiattaformaFinta finta;
+  DialogoSfogliaCartella dialogo(kMessaggio, false, nullptr, {home.percorso("media")});
+  dialogo.show();
+  auto* albero = dialogo.findChild<AlberoCartelle*>(QStringLiteral("tvCartelle"));
+  ASSERT_NE(albero, nullptr);
+  QStringList radici;
+  for (int riga = 0; riga < albero->model()->rowCount(); ++riga)
+    radici << albero->model()->index(riga, 0).data().toString();
+  EXPECT_EQ(radici.join(u','), QStringLiteral("Cartella Home,Immagini,CHIAVETTA,File system"));
+  EXPECT_EQ(dialogo.cartellaScelta(), home.dir.path());
+
+  const QString chiavetta = home.percorso("media/CHIAVETTA");
+  dialogo.ScegliCartella(chiavetta);
+  EXPECT_EQ(dialogo.cartellaScelta(), chiavetta);
+
+  Premi(dialogo, "cmdNuovaCartella");
+  EXPECT_EQ(dialogo.cartellaScelta(), chiavetta + QStringLiteral("/Nuova cartella"));
+  Rinomina(dialogo, QStringLiteral("Ordine Rossi"));
+  EXPECT_EQ(QDir(chiavetta).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{QStringLiteral("Ordine Rossi")});
+  EXPECT_EQ(dialogo.cartellaScelta(), chiavetta + QStringLiteral("/Ordine Rossi"));
+  EXPECT_EQ(dialogo.findChild<QLineEdit*>(QStringLiteral("txtCartella"))->text(), dialogo.cartellaScelta());
+
+  // A name already taken, or one that would move the folder elsewhere, keeps the old name.
+  for (const QString& nome : {QStringLiteral("Ordine Rossi"), QStringLiteral("../fuori")}) {
+    dialogo.ScegliCartella(chiavetta);
+    Premi(dialogo, "cmdNuovaCartella");
+    Rinomina(dialogo, nome);
+    EXPECT_EQ(dialogo.cartellaScelta(), chiavetta + QStringLiteral("/Nuova cartella"));
+    EXPECT_EQ(albero->currentIndex().data().toString(), QStringLiteral("Nuova cartella"));
+    ASSERT_TRUE(QDir(chiavetta).rmdir(QStringLiteral("Nuova cartella")));
+  }
+  EXPECT_EQ(finta.testi(), QStringList(2, QStringLiteral("Impossibile rinominare la cartella con il nome indicato.")));
+  EXPECT_TRUE(QDir(chiavetta).exists(QStringLiteral("Ordine Rossi")));
+  EXPECT_FALSE(QDir(home.percorso("media")).exists(QStringLiteral("fuori")));
+
+  {
+    CartellaSoloLettura protetta(chiavetta);
+    dialogo.ScegliCartella(chiavetta);
+    Premi(dialogo, "cmdNuovaCartella");
+  }
+  EXPECT_EQ(finta.testi().size(), 3);
+  EXPECT_EQ(finta.testi().last(), QStringLiteral("Impossibile creare una nuova cartella in questa posizione."));
+  EXPECT_EQ(dialogo.cartellaScelta(), chiavetta);
+  Premi(dialogo, "cmdOK");
+  EXPECT_EQ(dialogo.result(), QDialog::Accepted);
 }
 
 }  // namespace

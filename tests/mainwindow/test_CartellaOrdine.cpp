@@ -15,7 +15,7 @@
 #include "FinestraProva.h"
 #include "common/Ansi.h"
 #include "common/PannelloSfumato.h"
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/CartellaOrdine.h"
 #include "mainwindow/CopiaFile.h"

@@ -16,7 +16,7 @@
 #include "album/SceltaFormato.h"
 #include "common/DocumentoXML.h"
 #include "common/PannelloSfumato.h"
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "startup/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"

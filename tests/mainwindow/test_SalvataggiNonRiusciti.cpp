@@ -10,7 +10,7 @@
 
 #include "FinestraProva.h"
 #include "common/DocumentoXML.h"
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/CartellaOrdine.h"
 #include "startup/ValoriProgramma.h"

@@ -17,7 +17,7 @@
 
 #include "FinestraProva.h"
 #include "common/PannelloSfumato.h"
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 #include "mainwindow/ApriFinestraPrincipale.h"
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/GeometriaFinestra.h"

@@ -2,7 +2,8 @@
 #include <QStandardItemModel>
 
 // Folders as a tree whose children are listed the first time they are asked
-// for, so that opening the tree never walks the disk.
+// for, so that opening the tree never walks the disk. A subfolder whose name
+// is edited is renamed on disk.
 class ModelloCartelle : public QStandardItemModel {
   Q_OBJECT
 
@@ -14,13 +15,18 @@ class ModelloCartelle : public QStandardItemModel {
   static QStandardItem* NuovaVoce(const QString& nome, const QString& percorso, const QIcon& icona);
   static QString Percorso(const QStandardItem* voce);
   // The child for a subfolder name, listing the folder first if needed; a
-  // folder that the listing skips (a hidden one) gets its child added.
+  // folder that the listing skips (a hidden or new one) gets its child added.
   QStandardItem* Figlio(QStandardItem* voce, const QString& nome);
 
   bool hasChildren(const QModelIndex& genitore = {}) const override;
   bool canFetchMore(const QModelIndex& genitore) const override;
   void fetchMore(const QModelIndex& genitore) override;
 
+ Q_SIGNALS:
+  // The folder kept its old name, which the entry shows again.
+  void rinominaNonRiuscita(const QString& percorso, const QString& nome);
+
  private:
   void CaricaFigli(QStandardItem* voce);
+  void NomeCambiato(QStandardItem* voce);
 };

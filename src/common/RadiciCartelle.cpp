@@ -1,4 +1,4 @@
-#include "mainwindow/RadiciCartelle.h"
+#include "common/RadiciCartelle.h"
 
 #include <pwd.h>
 #include <unistd.h>

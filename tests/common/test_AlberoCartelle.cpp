@@ -7,33 +7,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "mainwindow/AlberoCartelle.h"
+#include "HomeProva.h"
+#include "common/AlberoCartelle.h"
 
 namespace {
-
-// A home of its own for the desktop folders the tree looks up.
-class HomeProva {
- public:
-  HomeProva() : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")) {
-    qputenv("HOME", dir.path().toLocal8Bit());
-    qunsetenv("XDG_CONFIG_HOME");
-  }
-  ~HomeProva() {
-    qputenv("HOME", home_);
-    if (config_.isEmpty())
-      qunsetenv("XDG_CONFIG_HOME");
-    else
-      qputenv("XDG_CONFIG_HOME", config_);
-  }
-  QString percorso(const QString& relativo) const { return dir.filePath(relativo); }
-  void crea(const QString& relativo) const { ASSERT_TRUE(QDir().mkpath(percorso(relativo))); }
-
-  QTemporaryDir dir;
-
- private:
-  QByteArray home_;
-  QByteArray config_;
-};
 
 // The names under an entry (the top level by default), comma-separated.
 std::string Nomi(const AlberoCartelle& albero, const QModelIndex& genitore = {}) {

@@ -1,4 +1,4 @@
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 
 #include <QDir>
 #include <QFileIconProvider>
@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QStandardPaths>
 
-#include "mainwindow/ModelloCartelle.h"
+#include "common/ModelloCartelle.h"
 
 namespace {
 
@@ -50,6 +50,10 @@ AlberoCartelle::AlberoCartelle(QWidget* genitore, QStringList radiciSupporti)
     AggiornaRadici();
   });
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { Q_EMIT cartellaCambiata(); });
+  connect(modello_, &QStandardItemModel::itemChanged, this, [this](const QStandardItem* voce) {
+    if (voce->index() == currentIndex()) Q_EMIT cartellaCambiata();
+  });
+  connect(modello_, &ModelloCartelle::rinominaNonRiuscita, this, &AlberoCartelle::rinominaNonRiuscita);
 }
 
 QString AlberoCartelle::CartellaSelezionata() const {
@@ -70,6 +74,13 @@ bool AlberoCartelle::ImpostaCartella(const QString& cartella) {
   scrollTo(indice, QAbstractItemView::PositionAtCenter);
   expand(indice);
   return true;
+}
+
+void AlberoCartelle::RinominaSelezionata() {
+  QStandardItem* voce = modello_->itemFromIndex(currentIndex());
+  if (!voce || !voce->parent()) return;
+  voce->setEditable(true);
+  edit(currentIndex());
 }
 
 QString AlberoCartelle::CartellaIniziale() {

@@ -1,7 +1,8 @@
-#include "mainwindow/ModelloCartelle.h"
+#include "common/ModelloCartelle.h"
 
 #include <QDir>
 #include <QFileIconProvider>
+#include <QFileInfo>
 
 namespace {
 
@@ -14,9 +15,15 @@ QIcon IconaCartella() {
   return icona;
 }
 
+bool NomeSemplice(const QString& nome) {
+  return !nome.isEmpty() && !nome.contains(u'/') && nome != QStringLiteral(".") && nome != QStringLiteral("..");
+}
+
 }  // namespace
 
-ModelloCartelle::ModelloCartelle(QObject* genitore) : QStandardItemModel(genitore) {}
+ModelloCartelle::ModelloCartelle(QObject* genitore) : QStandardItemModel(genitore) {
+  connect(this, &QStandardItemModel::itemChanged, this, &ModelloCartelle::NomeCambiato);
+}
 
 QStandardItem* ModelloCartelle::NuovaVoce(const QString& nome, const QString& percorso, const QIcon& icona) {
   auto* voce = new QStandardItem(icona, nome);
@@ -67,4 +74,22 @@ void ModelloCartelle::CaricaFigli(QStandardItem* voce) {
   figli.reserve(nomi.size());
   for (const QString& nome : nomi) figli.append(NuovaVoce(nome, cartella.filePath(nome), IconaCartella()));
   if (!figli.isEmpty()) voce->appendRows(figli);
+}
+
+void ModelloCartelle::NomeCambiato(QStandardItem* voce) {
+  const QFileInfo info(Percorso(voce));
+  // Top-level entries are labels, not folder names.
+  if (!voce->parent() || voce->text() == info.fileName()) return;
+  const QString nome = voce->text();
+  if (!NomeSemplice(nome) || !info.dir().rename(info.fileName(), nome)) {
+    voce->setText(info.fileName());
+    Q_EMIT rinominaNonRiuscita(info.filePath(), nome);
+    return;
+  }
+  const QString percorso = info.dir().filePath(nome);
+  voce->setData(percorso, kRuoloPercorso);
+  voce->setToolTip(percorso);
+  // The listed subfolders hold the old path: list them again when opened.
+  voce->removeRows(0, voce->rowCount());
+  voce->setData(false, kRuoloCaricata);
 }
