@@ -18,7 +18,7 @@
 #include <functional>
 
 #include "album/SceltaFormato.h"
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"

@@ -7,7 +7,7 @@
 #include "common/PannelloSfumato.h"
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
-#include "mainwindow/AlberoCartelle.h"
+#include "common/AlberoCartelle.h"
 #include "mainwindow/ElencoFoto.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "send/frmFTP.h"
