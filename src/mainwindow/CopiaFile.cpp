@@ -69,6 +69,9 @@ bool CopiaVerificata(int origine, int copia, off_t dimensione) {
     const auto byte = static_cast<std::size_t>(n);
     if (!ScriviTutto(copia, letti.data(), byte) || !CopiaUguale(copia, letti.data(), byte, scritti, riletti))
       return false;
+    // The medium starts writing this block now, while we read the next one:
+    // the flush at the end then waits only for the last blocks.
+    ::sync_file_range(copia, scritti, n, SYNC_FILE_RANGE_WRITE);
     scritti += n;
   }
   struct stat info {};
@@ -91,11 +94,15 @@ bool CopiaFileVerificata(const QString& origine, const QString& destinazione) {
   ::unlink(a.constData());
   Descrittore copia(::open(a.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0666));
   if (copia.fd() < 0) return false;
-  const bool scritta =
-      CopiaVerificata(sorgente.fd(), copia.fd(), info.st_size) && Disco().sincronizza(copia.fd()) == 0;
+  const bool scritta = CopiaVerificata(sorgente.fd(), copia.fd(), info.st_size);
   if (copia.Chiudi() && scritta) return true;
   ::unlink(a.constData());
   return false;
+}
+
+bool SincronizzaFile(const QString& file) {
+  Descrittore fd(::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC));
+  return fd.fd() >= 0 && Disco().sincronizza(fd.fd()) == 0;
 }
 
 bool SincronizzaCartella(const QString& cartella) {

@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QList>
+#include <QStringList>
 
 #include "common/DocumentoXML.h"
 #include "common/Percorsi.h"
@@ -116,20 +117,26 @@ void frmScegliFoto::CreaCartellaOrdine() {
 
   const int n = static_cast<int>(voci.size());
   bool copiate = true;
+  QStringList nomi;
   CicloOperazione ciclo(pbAvanzamento_, ContinuaOperazione_, this);
   ciclo.ImpostaDomanda(IconaMessaggio::Domanda, RispostaMessaggio::No);
+  // The bar's first half copies and checks each photo, starting its write to
+  // the medium at once; the second half waits until each copy is there. One
+  // flush after all the copies costs far less than one after each.
   const bool completo = ciclo.Esegui(
-      n, QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?"),
+      2 * n, QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?"),
       [&](int k) {
+        if (k > n) {
+          const QString& nome = nomi[k - n - 1];
+          return copiate = scritto(SincronizzaFile(cartella + nome), nome);
+        }
         const QString foto = voci[k - 1].selezionaNodo(QStringLiteral("nomecompleto")).testo();
         if (!FileEsiste(foto)) {
           AvvisaFotoRimossa(this);
           return copiate = false;
         }
-        // Checked and flushed one by one, so that the bar keeps moving while
-        // the medium catches up.
-        const QString nome = NomeFileOrdine(foto);
-        if (!scritto(CopiaFileVerificata(foto, cartella + nome), nome)) return copiate = false;
+        nomi.append(NomeFileOrdine(foto));
+        if (!scritto(CopiaFileVerificata(foto, cartella + nomi.last()), nomi.last())) return copiate = false;
         MostraConteggio(k, n);
         return true;
       });

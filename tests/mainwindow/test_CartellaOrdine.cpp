@@ -193,8 +193,7 @@ TEST_F(CartellaPerLaboratorio, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAre
   const QString nome = CartelleOrdine()[0];
   const QString copie = QStringLiteral("imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff");
   const QString scritte = QStringLiteral("Condition.txt,DatiUtente.jpg,") + copie;
-  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg imgVE_000001.jpg",
-                                "imgVE_000002.png imgVE_000001.jpg,imgVE_000002.png", "imgVE_000003.tiff " + copie,
+  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg " + copie, "imgVE_000002.png " + copie, "imgVE_000003.tiff " + copie,
                                 nome + u' ' + scritte,
                                 QDir(destinazione.path()).dirName() + u' ' + scritte,
                                 nome + " Condition.txt,DatiUtente.jpg,End.txt," + copie}));
