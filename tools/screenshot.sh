@@ -54,9 +54,10 @@ printf '<?xml version="1.0" encoding="UTF-8"?>\n<xml><formato id="15x10"><files>
   "${voci[15x10]}" "${voci[20x15]}" > "$work/programma/Velistra.xml"
 sed -i "s/^ContatoreFoto=.*/ContatoreFoto=$n/" "$ini"
 
+# An Italian customer's desktop: amounts with the decimal comma.
 # shellcheck disable=SC2016  # the inner shell expands its own arguments
 xvfb-run -a -s "-screen 0 ${schermo}x24" bash -c '
-  "$1" & pid=$!
+  LANG=it_IT.UTF-8 "$1" & pid=$!
   sleep "$3"
   import -window root "$2"
   kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' _ "$work/programma/velistra" "$shot" "${VELISTRA_RUN_SECONDS:-8}"
