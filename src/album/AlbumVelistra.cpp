@@ -97,22 +97,22 @@ bool AlbumVelistra::AggiungiFileVelistra(const QString& formato, const QString& 
   return true;
 }
 
-void AlbumVelistra::RimuoviFileVelistra(NodoXML& voce) {
+void AlbumVelistra::RimuoviFileVelistra(const NodoXML& voce) {
   const bool inPasso = indice_.InPasso(*XMLDOMVelistra);
   const QStringList copie = CopieDellaVoce(voce);
   voce.genitore().rimuoviFiglio(voce);
   indice_.Rimossa(*XMLDOMVelistra, inPasso, voce, copie);
 }
 
-void AlbumVelistra::ImpostaQuantitaFile(NodoXML& voce, std::int32_t quantita) {
+void AlbumVelistra::ImpostaQuantitaFile(const NodoXML& voce, std::int32_t quantita) {
   ImpostaCampoFile(voce, QStringLiteral("quantita"), QString::number(quantita));
 }
 
-void AlbumVelistra::ImpostaRidimensionamentoFile(NodoXML& voce, const QString& chiave) {
+void AlbumVelistra::ImpostaRidimensionamentoFile(const NodoXML& voce, const QString& chiave) {
   ImpostaCampoFile(voce, QStringLiteral("ridimensionamento"), chiave);
 }
 
-void AlbumVelistra::ImpostaCampoFile(NodoXML& voce, const QString& campo, const QString& testo) {
+void AlbumVelistra::ImpostaCampoFile(const NodoXML& voce, const QString& campo, const QString& testo) {
   const bool inPasso = indice_.InPasso(*XMLDOMVelistra);
   voce.selezionaNodo(campo).impostaTesto(testo);
   indice_.Invariata(*XMLDOMVelistra, inPasso);

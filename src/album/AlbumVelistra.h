@@ -47,9 +47,9 @@ class AlbumVelistra {
   bool AggiungiFileVelistra(const QString& formato, const QString& nomecompleto,
                             const QString& titolo, const QString& ridimensionamento);
   // Detaches an entry from the album. The caller saves.
-  void RimuoviFileVelistra(NodoXML& voce);
-  void ImpostaQuantitaFile(NodoXML& voce, std::int32_t quantita);
-  void ImpostaRidimensionamentoFile(NodoXML& voce, const QString& chiave);
+  void RimuoviFileVelistra(const NodoXML& voce);
+  void ImpostaQuantitaFile(const NodoXML& voce, std::int32_t quantita);
+  void ImpostaRidimensionamentoFile(const NodoXML& voce, const QString& chiave);
   // Adds the catalogue's missing formats at the end, then saves.
   bool AllineaVelistraAiFormati(const DocumentoXML& formati);
   // A new album: empty and aligned, with the work folder emptied and the counter at 0.
@@ -71,7 +71,7 @@ class AlbumVelistra {
   QString CopiaInCartellaLavoro(const QString& foto);
 
  private:
-  void ImpostaCampoFile(NodoXML& voce, const QString& campo, const QString& testo);
+  void ImpostaCampoFile(const NodoXML& voce, const QString& campo, const QString& testo);
 
   std::unique_ptr<DocumentoXML> XMLDOMVelistra;
   mutable IndiceVoci indice_;
