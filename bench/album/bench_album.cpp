@@ -93,13 +93,13 @@ std::pair<double, double> Ricerche(const AlbumVelistra& album) {
                    f.selezionaNodo(QStringLiteral("nomecompleto")).testo()});
   int trovati = 0;
   NodoXML nodo;
-  const double conFormato = MedianaMs(1, [&] {
+  const double conFormato = MedianaMs(5, [&] {
     for (const auto& [formato, copia] : chiavi) trovati += album.TrovaFileVelistra(formato, copia, nodo);
   });
-  const double senza = MedianaMs(1, [&] {
+  const double senza = MedianaMs(5, [&] {
     for (const auto& [formato, copia] : chiavi) trovati += album.TrovaFileVelistra(QString(), copia, nodo);
   });
-  if (trovati != 2 * chiavi.size()) std::printf("lookups missed entries\n");
+  if (trovati != 10 * chiavi.size()) std::printf("lookups missed entries\n");
   return {conFormato, senza};
 }
 
@@ -116,9 +116,10 @@ int main() {
   Filtro(banco);
   Importo(banco);
   const auto grande = Ricerche(banco.album);
-  std::printf("TrovaFileVelistra for every entry, with format: 1000 entries %.1f ms, 5000 entries %.1f ms "
-              "(x%.1f)\n", piccolo.first, grande.first, grande.first / piccolo.first);
-  std::printf("TrovaFileVelistra for every entry, any format:  1000 entries %.1f ms, 5000 entries %.1f ms "
-              "(x%.1f)\n", piccolo.second, grande.second, grande.second / piccolo.second);
+  // Equal time per entry at both sizes means a look-up does not grow with the album.
+  std::printf("TrovaFileVelistra for every entry, with format: 1000 entries %.2f ms, 5000 entries %.2f ms "
+              "(per entry x%.1f)\n", piccolo.first, grande.first, grande.first / 5 / piccolo.first);
+  std::printf("TrovaFileVelistra for every entry, any format:  1000 entries %.2f ms, 5000 entries %.2f ms "
+              "(per entry x%.1f)\n", piccolo.second, grande.second, grande.second / 5 / piccolo.second);
   return 0;
 }

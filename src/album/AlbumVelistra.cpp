@@ -76,16 +76,8 @@ std::unique_ptr<DocumentoXML> AlbumVelistra::XMLFiltraFormato(const QString& For
 
 bool AlbumVelistra::TrovaFileVelistra(const QString& formato, const QString& nomecompleto,
                                       NodoXML& nodo) const {
-  // Format by format in document order: the first match is the one a query over
-  // the whole album gives, and the search stops at the format that holds it.
-  const QString voce = QStringLiteral("files/file[nomecompleto=") + LetteraleXPath(nomecompleto) + u']';
-  const QString formati = formato.isEmpty() ? QStringLiteral("/xml/formato") : QueryFormato(formato);
-  for (const NodoXML& elemento : XMLDOMVelistra->selezionaNodi(formati)) {
-    nodo = elemento.selezionaNodo(voce);
-    if (nodo) return true;
-  }
-  nodo = NodoXML();
-  return false;
+  nodo = indice_.Trova(*XMLDOMVelistra, formato, nomecompleto);
+  return nodo.valido();
 }
 
 bool AlbumVelistra::AggiungiFileVelistra(const QString& formato, const QString& nomecompleto,
@@ -94,13 +86,36 @@ bool AlbumVelistra::AggiungiFileVelistra(const QString& formato, const QString& 
   NodoXML contenitore = XMLDOMVelistra->selezionaNodo(QueryFormato(formato) + QStringLiteral("/files"));
   if (!contenitore) return false;
   DocumentoXML& doc = *XMLDOMVelistra;
+  const bool inPasso = indice_.InPasso(doc);
   NodoXML file = contenitore.aggiungiFiglio(doc.creaElemento(QStringLiteral("file")));
   AggiungiElemento(doc, file, QStringLiteral("nomecompleto"), nomecompleto);
   AggiungiElemento(doc, file, QStringLiteral("titolo"), titolo);
   AggiungiElemento(doc, file, QStringLiteral("quantita"), QStringLiteral("1"));
   AggiungiElemento(doc, file, QStringLiteral("formato"), formato);
   AggiungiElemento(doc, file, QStringLiteral("ridimensionamento"), ridimensionamento);
+  indice_.Aggiunta(doc, inPasso, file, formato);
   return true;
+}
+
+void AlbumVelistra::RimuoviFileVelistra(const NodoXML& voce) {
+  const bool inPasso = indice_.InPasso(*XMLDOMVelistra);
+  const QStringList copie = CopieDellaVoce(voce);
+  voce.genitore().rimuoviFiglio(voce);
+  indice_.Rimossa(*XMLDOMVelistra, inPasso, voce, copie);
+}
+
+void AlbumVelistra::ImpostaQuantitaFile(const NodoXML& voce, std::int32_t quantita) {
+  ImpostaCampoFile(voce, QStringLiteral("quantita"), QString::number(quantita));
+}
+
+void AlbumVelistra::ImpostaRidimensionamentoFile(const NodoXML& voce, const QString& chiave) {
+  ImpostaCampoFile(voce, QStringLiteral("ridimensionamento"), chiave);
+}
+
+void AlbumVelistra::ImpostaCampoFile(const NodoXML& voce, const QString& campo, const QString& testo) {
+  const bool inPasso = indice_.InPasso(*XMLDOMVelistra);
+  voce.selezionaNodo(campo).impostaTesto(testo);
+  indice_.Invariata(*XMLDOMVelistra, inPasso);
 }
 
 bool AlbumVelistra::AllineaVelistraAiFormati(const DocumentoXML& formati) {
@@ -123,6 +138,7 @@ bool AlbumVelistra::AllineaVelistraAiFormati(const DocumentoXML& formati) {
     if (!formato.selezionaNodo(QStringLiteral("files")))
       formato.aggiungiFiglio(doc.creaElemento(QStringLiteral("files")));
   }
+  indice_.Ricostruisci(doc);
   return SalvaVelistra();
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "album/IndiceVoci.h"
 #include "common/DocumentoXML.h"
 
 class cINIProfiles;
@@ -21,6 +22,8 @@ class AlbumVelistra {
  public:
   AlbumVelistra();
 
+  // Changes made through it are seen by the next look-up, which then reads
+  // the whole album once; the operations below keep look-ups immediate.
   DocumentoXML& Documento() { return *XMLDOMVelistra; }
   const DocumentoXML& Documento() const { return *XMLDOMVelistra; }
 
@@ -35,13 +38,18 @@ class AlbumVelistra {
   // Copies of the entries of one format (all formats when empty) under a root
   // "files", sorted by title; the album is not changed.
   std::unique_ptr<DocumentoXML> XMLFiltraFormato(const QString& Formato) const;
-  // The entry with that copy path in the format (any format when empty).
+  // The entry with that copy path in the format; in any format when empty,
+  // the first in document order.
   bool TrovaFileVelistra(const QString& formato, const QString& nomecompleto,
                          NodoXML& nodo) const;
   // Appends an entry with one print; false when the album has no such format.
   // The caller saves once after its loop.
   bool AggiungiFileVelistra(const QString& formato, const QString& nomecompleto,
                             const QString& titolo, const QString& ridimensionamento);
+  // Detaches an entry from the album. The caller saves.
+  void RimuoviFileVelistra(const NodoXML& voce);
+  void ImpostaQuantitaFile(const NodoXML& voce, std::int32_t quantita);
+  void ImpostaRidimensionamentoFile(const NodoXML& voce, const QString& chiave);
   // Adds the catalogue's missing formats at the end, then saves.
   bool AllineaVelistraAiFormati(const DocumentoXML& formati);
   // A new album: empty and aligned, with the work folder emptied and the counter at 0.
@@ -63,6 +71,9 @@ class AlbumVelistra {
   QString CopiaInCartellaLavoro(const QString& foto);
 
  private:
+  void ImpostaCampoFile(const NodoXML& voce, const QString& campo, const QString& testo);
+
   std::unique_ptr<DocumentoXML> XMLDOMVelistra;
+  mutable IndiceVoci indice_;
   std::int32_t contatoreFoto_ = 0;
 };

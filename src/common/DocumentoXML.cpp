@@ -11,6 +11,7 @@
 #include <libxslt/xsltutils.h>
 
 #include <QFile>
+#include <atomic>
 #include <mutex>
 
 #include "common/Percorsi.h"
@@ -95,10 +96,19 @@ QList<NodoXML> Seleziona(xmlDocPtr doc, xmlNodePtr contesto, const QString& xpat
 
 QString NodoXML::nome() const { return nodo_ ? DaXml(nodo_->name) : QString(); }
 
+bool NodoXML::elementoDiNome(const QString& nome) const {
+  return nodo_ && nodo_->type == XML_ELEMENT_NODE && !nodo_->ns && DaXml(nodo_->name) == nome;
+}
+
+bool NodoXML::precede(const NodoXML& altro) const {
+  return nodo_ && altro.nodo_ && xmlXPathCmpNodes(nodo_, altro.nodo_) == 1;
+}
+
 QString NodoXML::testo() const { return nodo_ ? PrendiTesto(xmlNodeGetContent(nodo_)) : QString(); }
 
 void NodoXML::impostaTesto(const QString& testo) {
   if (!nodo_) return;
+  documento_->Cambiato();
   if (nodo_->type != XML_ELEMENT_NODE) {
     xmlNodeSetContent(nodo_, nullptr);
     const TestoXml t(testo);
@@ -124,6 +134,7 @@ QString NodoXML::attributo(const QString& nome) const {
 void NodoXML::impostaAttributo(const QString& nome, const QString& valore) {
   if (!nodo_ || nodo_->type != XML_ELEMENT_NODE) return;
   const TestoXml n(nome), v(valore);
+  documento_->Cambiato();
   xmlSetProp(nodo_, n(), v());
 }
 
@@ -142,6 +153,7 @@ NodoXML NodoXML::genitore() const {
 
 NodoXML NodoXML::aggiungiFiglio(NodoXML figlio) {
   if (!nodo_ || !figlio.nodo_ || figlio.nodo_->doc != nodo_->doc) return {};
+  documento_->Cambiato();
   if (figlio.nodo_->parent) xmlUnlinkNode(figlio.nodo_);
   xmlNodePtr aggiunto = xmlAddChild(nodo_, figlio.nodo_);
   // Adjacent text nodes are merged: the node handed in may be gone.
@@ -151,6 +163,7 @@ NodoXML NodoXML::aggiungiFiglio(NodoXML figlio) {
 
 NodoXML NodoXML::rimuoviFiglio(NodoXML figlio) {
   if (!nodo_ || !figlio.nodo_ || figlio.nodo_->parent != nodo_) return {};
+  documento_->Cambiato();
   xmlUnlinkNode(figlio.nodo_);
   documento_->staccati_.insert(figlio.nodo_);
   return figlio;
@@ -180,10 +193,16 @@ QString NodoXML::xml() const {
 
 DocumentoXML::DocumentoXML() {
   InizializzaLibrerie();
+  Cambiato();
   doc_ = xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0"));
 }
 
 DocumentoXML::~DocumentoXML() { Sostituisci(nullptr); }
+
+void DocumentoXML::Cambiato() {
+  static std::atomic<std::uint64_t> ultima{0};
+  generazione_ = ++ultima;
+}
 
 void DocumentoXML::LiberaNodiStaccati() {
   for (xmlNodePtr nodo : staccati_)
@@ -192,6 +211,7 @@ void DocumentoXML::LiberaNodiStaccati() {
 }
 
 void DocumentoXML::Sostituisci(xmlDocPtr nuovo) {
+  Cambiato();
   LiberaNodiStaccati();
   if (doc_) xmlFreeDoc(doc_);
   doc_ = nuovo;
@@ -270,6 +290,7 @@ NodoXML DocumentoXML::aggiungiFiglio(NodoXML figlio) {
   if (!figlio.nodo_ || figlio.nodo_->doc != doc_ || figlio.nodo_->type != XML_ELEMENT_NODE ||
       xmlDocGetRootElement(doc_))
     return {};
+  Cambiato();
   if (figlio.nodo_->parent) xmlUnlinkNode(figlio.nodo_);
   xmlDocSetRootElement(doc_, figlio.nodo_);
   staccati_.erase(figlio.nodo_);

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <unordered_set>
 
@@ -22,6 +23,11 @@ class NodoXML {
   bool operator==(const NodoXML& altro) const { return nodo_ == altro.nodo_; }
 
   QString nome() const;
+  // Whether the node is an element of that name in no namespace, as an XPath
+  // name test without prefix sees it.
+  bool elementoDiNome(const QString& nome) const;
+  // Whether the node comes before the other in document order.
+  bool precede(const NodoXML& altro) const;
   // The text of the node and all its descendants.
   QString testo() const;
   // Replaces the node's children by one text node holding the text as it stands.
@@ -92,6 +98,11 @@ class DocumentoXML {
   NodoXML selezionaNodo(const QString& xpath) const;
   QList<NodoXML> selezionaNodi(const QString& xpath) const;
 
+  // Takes a value no document had before at every change to the tree, its
+  // texts and attributes: what was learnt from the tree at one value holds
+  // while the value stays, even if a new document reuses this one's address.
+  std::uint64_t generazione() const { return generazione_; }
+
   // Transforms this document with an XSLT 1.0 stylesheet document; nothing on failure.
   std::unique_ptr<DocumentoXML> trasforma(const DocumentoXML& foglioDiStile) const;
 
@@ -103,11 +114,13 @@ class DocumentoXML {
   bool caricaMemoria(const QByteArray& byte, const char* codifica);
   void Sostituisci(_xmlDoc* nuovo);
   void LiberaNodiStaccati();
+  void Cambiato();
   NodoXML Traccia(_xmlNode* nodo);
 
   _xmlDoc* doc_ = nullptr;
   bool caricato_ = false;
   QString errore_;
+  std::uint64_t generazione_ = 0;
   // Nodes made or detached through this object that may hold no parent: freed
   // with the document unless they were attached somewhere.
   std::unordered_set<_xmlNode*> staccati_;

@@ -74,8 +74,6 @@ std::int16_t Quantita(const NodoXML& file) {
   return static_cast<std::int16_t>(QuantitaFile(file).value_or(0));
 }
 
-void RimuoviDalGenitore(NodoXML& nodo) { nodo.genitore().rimuoviFiglio(nodo); }
-
 }  // namespace
 
 void frmScegliFoto::MostraConteggio(int k, int n) {
@@ -310,7 +308,7 @@ void frmScegliFoto::SpostaTraFormati() {
     if (!album_.AggiungiFileVelistra(destinazione, foto.NomeCompleto, TestoFiglio(voce, QStringLiteral("titolo")),
                                      ChiaveRidimensionamento(0)))
       return formatoNelVelistra = false;
-    RimuoviDalGenitore(voce);
+    album_.RimuoviFileVelistra(voce);
     ++spostate;
     MostraConteggio(k, n);
     catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(origine), quantita);
@@ -338,7 +336,7 @@ void frmScegliFoto::CancellaThumbSelezionate() {
     QFile::remove(TestoFiglio(voce, QStringLiteral("nomecompleto")));
     catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(TestoFiglio(voce, QStringLiteral("formato"))),
                                         QuantitaFile(voce).value_or(0));
-    RimuoviDalGenitore(voce);
+    album_.RimuoviFileVelistra(voce);
   });
   if (!tutte) return;
   MostraNumeroFoto(sepNumFotoFormato_,
@@ -350,8 +348,8 @@ void frmScegliFoto::CancellaThumbSelezionate() {
 }
 
 void frmScegliFoto::ImpostaNumeroFoto(std::int16_t numero) {
-  const std::optional<bool> tutte = PerOgniSelezionata(FormatoVista(), [numero](NodoXML& voce) {
-    voce.selezionaNodo(QStringLiteral("quantita")).impostaTesto(QString::number(numero));
+  const std::optional<bool> tutte = PerOgniSelezionata(FormatoVista(), [this, numero](NodoXML& voce) {
+    album_.ImpostaQuantitaFile(voce, numero);
   });
   if (!tutte) return;
   SalvaAlbum();
@@ -366,8 +364,8 @@ void frmScegliFoto::ImpostaNumeroFoto(std::int16_t numero) {
 void frmScegliFoto::ImpostaRidimensionamento(const QString& codice) {
   const QString chiave = ChiaveRidimensionamento(static_cast<std::int16_t>(codice.toInt()));
   if (chiave.isEmpty()) return;
-  const std::optional<bool> tutte = PerOgniSelezionata(FormatoVista(), [&chiave](NodoXML& voce) {
-    voce.selezionaNodo(QStringLiteral("ridimensionamento")).impostaTesto(chiave);
+  const std::optional<bool> tutte = PerOgniSelezionata(FormatoVista(), [this, &chiave](NodoXML& voce) {
+    album_.ImpostaRidimensionamentoFile(voce, chiave);
   });
   if (!tutte) return;
   SalvaAlbum();
