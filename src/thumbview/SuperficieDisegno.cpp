@@ -12,7 +12,11 @@ SuperficieDisegno::SuperficieDisegno(QWidget* genitore) : QWidget(genitore) {
 void SuperficieDisegno::paintEvent(QPaintEvent* evento) {
   QPainter pittore(this);
   pittore.fillRect(evento->rect(), palette().color(QPalette::Window));
-  pittore.drawImage(QPoint(0, 0), immagine());
+  // Only the exposed part: a scroll repaints a strip, not the whole grid.
+  const QRectF esposto(evento->rect());
+  const qreal rapporto = immagine().devicePixelRatio();
+  pittore.drawImage(esposto, immagine(),
+                    QRectF(esposto.topLeft() * rapporto, esposto.size() * rapporto));
   if (riquadroFuoco_.isEmpty()) return;
   QPen penna(palette().color(QPalette::Highlight), 2);
   penna.setJoinStyle(Qt::MiterJoin);

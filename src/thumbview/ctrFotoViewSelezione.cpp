@@ -28,6 +28,8 @@ void ctrFotoView::SegnaSelezione(int indice, bool selezionata) {
   const std::int16_t valore = selezionata ? 1 : 0;
   if (thumbs_[indice].Selezionata == valore) return;
   thumbs_[indice].Selezionata = valore;
+  // Checking thousands of photos at once builds no events nobody listens to.
+  if (!QAccessible::isActive()) return;
   QAccessible::State cambiato;
   cambiato.checked = true;
   QAccessibleStateChangeEvent evento(this, cambiato);
