@@ -1,5 +1,6 @@
 #include "common/Piattaforma.h"
 
+#include "common/Lavoro.h"
 #include "common/PiattaformaDesktop.h"
 
 namespace {
@@ -24,5 +25,7 @@ RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona, PulsantiMes
 
 RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona, PulsantiMessaggio pulsanti,
                          RispostaMessaggio predefinita, QWidget* proprietario) {
-  return piattaforma().MostraMessaggio(proprietario, testo, icona, pulsanti, predefinita);
+  // A worker's message is shown by the GUI thread while the worker waits for the answer.
+  return SulThreadGrafico(
+      [&] { return piattaforma().MostraMessaggio(proprietario, testo, icona, pulsanti, predefinita); });
 }

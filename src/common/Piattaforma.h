@@ -34,6 +34,7 @@ void ImpostaPiattaforma(Piattaforma* altra);
 
 // The message box most callers want: the default button is the first one
 // (OK or Sì) unless another is named.
+// Callable from a worker thread: the box is shown by the GUI thread.
 RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona = IconaMessaggio::Informazione,
                          PulsantiMessaggio pulsanti = PulsantiMessaggio::OK,
                          QWidget* proprietario = nullptr);
