@@ -17,7 +17,6 @@
 #include <cstdio>
 
 #include "FotoProva.h"
-#include "startup/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {
@@ -144,7 +143,7 @@ int Velocita(int n, double megapixel) {
   const QStringList conMiniatura =
       CreaFoto(cartella.filePath(QStringLiteral("miniature")), n, misura, true);
 
-  ctrFotoView vista;
+  ctrFotoView vista{PercorsiProgramma{}};  // no placeholder picture
   vista.resize(800, 600);
   vista.show();
   const double vipsSemplici = Vips(semplici, cartella.filePath(QStringLiteral("vips1")));
@@ -207,7 +206,7 @@ int Scala(int n) {
          QFile::encodeName(percorso).constData());
     percorsi << percorso;
   }
-  ctrFotoView vista;
+  ctrFotoView vista{PercorsiProgramma{}};  // no placeholder picture
   vista.resize(800, 600);
   vista.show();
   QCoreApplication::processEvents();
@@ -227,8 +226,6 @@ int Scala(int n) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir programma;
-  ImpostaCartellaProgramma(programma.path());
   const QString modo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("velocita");
   if (modo == QStringLiteral("singola")) return Singola(argc > 2 ? std::atof(argv[2]) : 12);
   if (modo == QStringLiteral("scala")) return Scala(argc > 2 ? std::atoi(argv[2]) : 10000);

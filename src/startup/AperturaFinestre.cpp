@@ -5,9 +5,9 @@
 #include "mainwindow/ApriFinestraPrincipale.h"
 #include "windows/frmSplash.h"
 
-bool ApriFinestreIniziali() {
+bool ApriFinestreIniziali(const PercorsiProgramma& percorsi) {
   // The splash is on screen before the main window starts loading.
-  auto* splash = new frmSplash;
+  auto* splash = new frmSplash(percorsi);
   splash->show();
   splash->repaint();
   QCoreApplication::processEvents();

@@ -10,7 +10,6 @@
 #include <limits>
 
 #include "common/Percorsi.h"
-#include "startup/ValoriProgramma.h"
 #include "thumbview/CaselleSelezione.h"
 #include "thumbview/Didascalie.h"
 #include "thumbview/GeometriaThumb.h"
@@ -41,8 +40,9 @@ void AssegnaMiniatura(DatiThumb& thumb, QImage miniatura) {
 }
 }  // namespace
 
-ctrFotoView::ctrFotoView(QWidget* genitore)
+ctrFotoView::ctrFotoView(const PercorsiProgramma& percorsi, QWidget* genitore)
     : QWidget(genitore),
+      percorsoNonDisponibile_(percorsi.PercorsoNonDisponibile),
       picFrame_(new QFrame(this)),
       picSlide_(new SuperficieDisegno(picFrame_)),
       vsbSlide_(new QScrollBar(Qt::Vertical, picFrame_)),
@@ -183,7 +183,7 @@ void ctrFotoView::DisegnaThumb(int posizione, int indice) {
 
 void ctrFotoView::DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int altoImmagine) {
   QImage segnaposto;
-  if (ApriImmagine(Programma().PercorsoNonDisponibile, segnaposto) != kStatoRiuscito) return;
+  if (ApriImmagine(percorsoNonDisponibile_, segnaposto) != kStatoRiuscito) return;
   superficie.drawImage(SinistraImmagineInCella(sinistraCella, segnaposto.width()), altoImmagine,
                        segnaposto);
 }
