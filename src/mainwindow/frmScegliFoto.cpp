@@ -50,7 +50,10 @@ QLabel* NuovoTitolo(const QString& nome, const QString& testo, QWidget* genitore
 static void CaricaIcone() { Q_INIT_RESOURCE(icone); }
 
 frmScegliFoto::frmScegliFoto(QWidget* genitore)
-    : QWidget(genitore), album_(PercorsiDaProgramma()), catalogo_(PercorsiDaProgramma()), selettori_(catalogo_) {
+    : QWidget(genitore),
+      album_(PercorsiDaProgramma()),
+      catalogo_(PercorsiDaProgramma()),
+      selettori_(catalogo_) {
   CaricaIcone();
   setObjectName(QStringLiteral("frmScegliFoto"));
   setWindowTitle(QStringLiteral("Velistra"));
@@ -121,7 +124,8 @@ QAction* frmScegliFoto::NuovoPulsante(QToolBar* barra, const QString& chiave, co
 }
 
 QWidget* frmScegliFoto::NuovoSeparatore(const QString& nome) {
-  QWidget* separatore = CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), PercorsiDaProgramma(), this);
+  QWidget* separatore =
+      CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), PercorsiDaProgramma(), this);
   if (!separatore) return nullptr;
   separatore->setObjectName(nome);
   separatore->setAccessibleName(QStringLiteral("Fotografie"));
