@@ -15,7 +15,6 @@
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
 #include "album/FiltroFormato.h"
-#include "startup/ValoriProgramma.h"
 
 namespace {
 
@@ -48,26 +47,26 @@ QStringList Formati() {
 // A program folder with an album of n entries over ten formats.
 struct Banco {
   QTemporaryDir cartella;
-  CatalogoFormati catalogo;
-  AlbumVelistra album;
+  PercorsiProgramma percorsi = PercorsiNellaCartella(cartella.path());
+  CatalogoFormati catalogo{percorsi};
+  AlbumVelistra album{percorsi};
 
   explicit Banco(int n) {
-    ImpostaCartellaProgramma(cartella.path());
-    Scrivi(Programma().PercorsoProgramma + QStringLiteral("Formati.xml"), CatalogoDiFormati(kFormati));
+    Scrivi(percorsi.PercorsoFormati, CatalogoDiFormati(kFormati));
     catalogo.CaricaFormati();
     album.CaricaVelistra(catalogo.XMLDOMFormati());
-    RiempiAlbum(album, n, Formati());
+    RiempiAlbum(album, n, Formati(), percorsi.CartellaLavoro);
     album.SalvaVelistra();
   }
 };
 
 void Filtro(Banco& banco) {
-  const QString foglio = Programma().PercorsoProgramma + QStringLiteral("filtro.xsl");
+  const QString foglio = banco.percorsi.PercorsoProgramma + QStringLiteral("filtro.xsl");
   Scrivi(foglio, FoglioFiltraFormato(QString()).toUtf8());
   const double nostro = MedianaMs(7, [&] { banco.album.XMLFiltraFormato(QString()); });
   const double esterno = MedianaMs(7, [&] {
     QProcess xsltproc;
-    xsltproc.start(QStringLiteral("xsltproc"), {foglio, Programma().PercorsoVelistraXML});
+    xsltproc.start(QStringLiteral("xsltproc"), {foglio, banco.percorsi.PercorsoVelistraXML});
     xsltproc.waitForFinished(60000);
     xsltproc.readAllStandardOutput();
   });

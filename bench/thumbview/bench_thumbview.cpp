@@ -22,7 +22,6 @@
 #include "FotoProva.h"
 #include "common/Lavoro.h"
 #include "mainwindow/ElencoFoto.h"
-#include "startup/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {
@@ -154,7 +153,7 @@ int Velocita(int n, double megapixel) {
   const QStringList conMiniatura =
       CreaFoto(cartella.filePath(QStringLiteral("miniature")), n, misura, true);
 
-  ctrFotoView vista;
+  ctrFotoView vista{PercorsiProgramma{}};  // no placeholder picture
   vista.resize(800, 600);
   vista.show();
   const double vipsSemplici = Vips(semplici, cartella.filePath(QStringLiteral("vips1")));
@@ -217,7 +216,7 @@ int Scala(int n) {
          QFile::encodeName(percorso).constData());
     percorsi << percorso;
   }
-  ctrFotoView vista;
+  ctrFotoView vista{PercorsiProgramma{}};  // no placeholder picture
   vista.resize(800, 600);
   vista.show();
   QCoreApplication::processEvents();
@@ -333,7 +332,7 @@ int BancoReattivita(int n) {
   QTemporaryDir cartella;
   std::printf("%d foto 640x480 (100 distinte, le altre collegamenti fisici)...\n", n);
   CartellaGrande(cartella.path(), n);
-  ctrFotoView vista;
+  ctrFotoView vista{PercorsiProgramma{}};
   vista.resize(800, 600);
   vista.show();
   const QString percorso = cartella.path() + u'/';
@@ -357,8 +356,6 @@ int BancoReattivita(int n) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir programma;
-  ImpostaCartellaProgramma(programma.path());
   const QString modo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("velocita");
   if (modo == QStringLiteral("singola")) return Singola(argc > 2 ? std::atof(argv[2]) : 12);
   if (modo == QStringLiteral("scala")) return Scala(argc > 2 ? std::atoi(argv[2]) : 10000);

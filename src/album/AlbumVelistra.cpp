@@ -9,13 +9,9 @@
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
 #include "common/ScritturaAtomica.h"
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/Impostazioni.h"
 
 namespace {
-
-const QString kChiaveContatore = QStringLiteral("ContatoreFoto");
 
 QString QueryFormato(const QString& formato) {
   return QStringLiteral("/xml/formato[@id=") + LetteraleXPath(formato) + u']';
@@ -53,10 +49,11 @@ std::optional<std::int32_t> QuantitaFile(const NodoXML& file) {
   return ok ? std::optional<std::int32_t>(valore) : std::nullopt;
 }
 
-AlbumVelistra::AlbumVelistra() : XMLDOMVelistra(CreaDocumentoXML()) {}
+AlbumVelistra::AlbumVelistra(const PercorsiProgramma& percorsi)
+    : percorsi_(percorsi), XMLDOMVelistra(CreaDocumentoXML()) {}
 
 bool AlbumVelistra::CaricaVelistra(const DocumentoXML& formati) {
-  const QString percorso = Programma().PercorsoVelistraXML;
+  const QString& percorso = percorsi_.PercorsoVelistraXML;
   RimuoviAvanziScritturaAtomica(percorso);
   XMLDOMVelistra = CreaDocumentoXML(percorso);
   if (!AlbumLeggibile(*XMLDOMVelistra)) {
@@ -67,7 +64,7 @@ bool AlbumVelistra::CaricaVelistra(const DocumentoXML& formati) {
 }
 
 bool AlbumVelistra::SalvaVelistra() const {
-  return XMLDOMVelistra->salva(Programma().PercorsoVelistraXML);
+  return XMLDOMVelistra->salva(percorsi_.PercorsoVelistraXML);
 }
 
 std::unique_ptr<DocumentoXML> AlbumVelistra::XMLFiltraFormato(const QString& Formato) const {
@@ -148,26 +145,16 @@ void AlbumVelistra::EliminaCartellaERicreaXML(const DocumentoXML& formati) {
   // left without an album file.
   XMLDOMVelistra = CreaDocumentoXML();
   AllineaVelistraAiFormati(formati);
-  QDir lavoro(Programma().CartellaLavoro);
+  QDir lavoro(percorsi_.CartellaLavoro);
   for (const QString& nome : lavoro.entryList(QDir::Files | QDir::Hidden | QDir::System))
     lavoro.remove(nome);
   SalvaContatoreFoto();
 }
 
-void AlbumVelistra::LeggiContatoreFoto() {
-  const QString testo = cINIProfiles().GetPrivateProfileString(
-      kSezioneOpzioni, kChiaveContatore, QStringLiteral("0"), Programma().PercorsoIni);
-  bool ok = false;
-  const int valore = testo.trimmed().toInt(&ok);
-  contatoreFoto_ = ok && valore >= 0 ? valore : 0;
-}
+void AlbumVelistra::LeggiContatoreFoto() { contatoreFoto_ = Impostazioni(percorsi_).ContatoreFoto(); }
 
-bool AlbumVelistra::SalvaContatoreFoto(const cINIProfiles* impostazioni) const {
-  const cINIProfiles proprie;
-  const cINIProfiles& ini = impostazioni ? *impostazioni : proprie;
-  return ini.WritePrivateProfileString(kSezioneOpzioni, kChiaveContatore,
-                                       QString::number(contatoreFoto_),
-                                       Programma().PercorsoIni) != 0;
+bool AlbumVelistra::SalvaContatoreFoto() const {
+  return Impostazioni(percorsi_).ScriviContatoreFoto(contatoreFoto_);
 }
 
 QString AlbumVelistra::NuovaChiaveThumb() {
@@ -182,14 +169,14 @@ QString AlbumVelistra::NuovaChiaveThumb() {
 
 QString AlbumVelistra::CopiaInCartellaLavoro(const QString& foto) {
   const QString estensione = EstensioneFile(QFileInfo(foto).fileName());
-  QDir().mkpath(Programma().CartellaLavoro);
+  QDir().mkpath(percorsi_.CartellaLavoro);
   // A counter that fell behind (settings lost, a stop before they were written)
   // must not overwrite the copy of another entry.
   QString copia;
   do {
     const QString chiave = NuovaChiaveThumb();
     if (chiave.isEmpty()) return {};
-    copia = Programma().CartellaLavoro + chiave + u'.' + estensione;
+    copia = percorsi_.CartellaLavoro + chiave + u'.' + estensione;
   } while (FileEsiste(copia));
   return QFile::copy(foto, copia) ? copia : QString();
 }

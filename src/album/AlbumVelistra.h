@@ -6,8 +6,7 @@
 
 #include "album/IndiceVoci.h"
 #include "common/DocumentoXML.h"
-
-class cINIProfiles;
+#include "settings/PercorsiProgramma.h"
 
 // "imgVE_" followed by the counter with at least six digits.
 QString ChiaveThumb(std::int32_t contatore);
@@ -17,10 +16,9 @@ std::optional<std::int32_t> QuantitaFile(const NodoXML& file);
 
 // The customer's order in progress: the album document "Velistra.xml", the
 // copies of its photos in the work folder and the counter that names them.
-// Every path comes from Programma().
 class AlbumVelistra {
  public:
-  AlbumVelistra();
+  explicit AlbumVelistra(const PercorsiProgramma& percorsi);
 
   // Changes made through it are seen by the next look-up, which then reads
   // the whole album once; the operations below keep look-ups immediate.
@@ -60,8 +58,7 @@ class AlbumVelistra {
   // Reads the counter from the settings; a value that is not a whole number of
   // at least 0 reads as 0.
   void LeggiContatoreFoto();
-  // Writes the counter through the given settings object, or a fresh one.
-  bool SalvaContatoreFoto(const cINIProfiles* impostazioni = nullptr) const;
+  bool SalvaContatoreFoto() const;
 
   // The next thumbnail key. At the counter's limit nothing changes: the user is
   // told and the key is empty, so the caller stops.
@@ -73,6 +70,7 @@ class AlbumVelistra {
  private:
   void ImpostaCampoFile(const NodoXML& voce, const QString& campo, const QString& testo);
 
+  PercorsiProgramma percorsi_;
   std::unique_ptr<DocumentoXML> XMLDOMVelistra;
   mutable IndiceVoci indice_;
   std::int32_t contatoreFoto_ = 0;

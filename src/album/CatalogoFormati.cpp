@@ -5,9 +5,7 @@
 #include <limits>
 
 #include "album/AlbumVelistra.h"
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/Impostazioni.h"
 
 namespace {
 
@@ -36,10 +34,11 @@ QString ImportoInEuro(std::int32_t centesimi) {
   return QStringLiteral("€ ") + QLocale().toString(centesimi / 100.0, 'f', 2);
 }
 
-CatalogoFormati::CatalogoFormati() : documento_(CreaDocumentoXML()) {}
+CatalogoFormati::CatalogoFormati(const PercorsiProgramma& percorsi)
+    : percorsi_(percorsi), documento_(CreaDocumentoXML()) {}
 
 void CatalogoFormati::CaricaFormati() {
-  documento_ = CreaDocumentoXML(Programma().PercorsoProgramma + QStringLiteral("Formati.xml"));
+  documento_ = CreaDocumentoXML(percorsi_.PercorsoFormati);
 }
 
 void CatalogoFormati::SostituisciFormati(std::unique_ptr<DocumentoXML> formati) {
@@ -57,9 +56,7 @@ QStringList CatalogoFormati::IdFormati(std::int16_t Amatoriale) const {
 }
 
 void CatalogoFormati::LeggiFormatoDefault() {
-  formatoDefault_ = cINIProfiles().GetPrivateProfileString(
-      kSezioneOpzioni, QStringLiteral("FormatoDefault"), QStringLiteral("15x10"),
-      Programma().PercorsoIni);
+  formatoDefault_ = Impostazioni(percorsi_).FormatoDefault();
 }
 
 QString CatalogoFormati::getDescrizioneFormato(const QString& Id) const {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/DocumentoXML.h"
+#include "settings/PercorsiProgramma.h"
 
 class AlbumVelistra;
 
@@ -20,7 +21,7 @@ QString ImportoInEuro(std::int32_t centesimi);
 // amount of the album in euro cents.
 class CatalogoFormati {
  public:
-  CatalogoFormati();
+  explicit CatalogoFormati(const PercorsiProgramma& percorsi);
 
   const DocumentoXML& XMLDOMFormati() const { return *documento_; }
   // Loads the catalogue; a missing or broken file gives an empty catalogue.
@@ -55,6 +56,7 @@ class CatalogoFormati {
  private:
   bool SommaImporto(std::int64_t variazione);
 
+  PercorsiProgramma percorsi_;
   std::unique_ptr<DocumentoXML> documento_;
   QString formatoDefault_ = QStringLiteral("15x10");
   std::int32_t importoCorrente_ = 0;

@@ -5,7 +5,6 @@
 
 #include "common/Piattaforma.h"
 #include "controls/KelmoraComponente.h"
-#include "startup/ValoriProgramma.h"
 
 namespace {
 
@@ -48,10 +47,11 @@ QWidget* CreaDaLibreria(const Registrazione& classe, QWidget* genitore) {
 
 }  // namespace
 
-QWidget* CreaControlloPerNome(const QString& nome, QWidget* genitore) {
+QWidget* CreaControlloPerNome(const QString& nome, const PercorsiProgramma& percorsi,
+                              QWidget* genitore) {
   if (QWidget* controllo = CreaDaLibreria(Registrata(nome), genitore)) return controllo;
   const Registrazione accanto{ClsidNoto(nome),
-                              Programma().PercorsoProgramma + QString::fromLatin1(kFileLibreriaKelmora)};
+                              percorsi.PercorsoProgramma + QString::fromLatin1(kFileLibreriaKelmora)};
   if (QWidget* controllo = CreaDaLibreria(accanto, genitore)) return controllo;
   MsgBox(QStringLiteral("Impossibile creare il controllo %1: la libreria dei controlli Kelmora "
                         "non è registrata e non si trova nella cartella del programma.")

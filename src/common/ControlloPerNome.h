@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include "settings/PercorsiProgramma.h"
+
 class QWidget;
 
 // Creates a control of the Kelmora library by its registered name, for example
@@ -10,4 +12,5 @@ class QWidget;
 // When both fail a message says so and the result is nullptr. The control is
 // a child of genitore and has the defaults of a newly placed control; its
 // properties are reached by name (setProperty("Caption", ...)).
-QWidget* CreaControlloPerNome(const QString& nome, QWidget* genitore);
+QWidget* CreaControlloPerNome(const QString& nome, const PercorsiProgramma& percorsi,
+                              QWidget* genitore);

@@ -8,7 +8,6 @@
 
 #include "common/Ansi.h"
 #include "common/Piattaforma.h"
-#include "startup/ValoriProgramma.h"
 
 namespace {
 
@@ -112,26 +111,24 @@ RichiestaWeb::Esito RichiestaWeb::InviaModulo(const QString& indirizzo, const QB
   return esito;
 }
 
-std::unique_ptr<RichiestaWeb> CreaRichiestaWeb() {
+std::unique_ptr<RichiestaWeb> CreaRichiestaWeb(const DatiServer& server) {
   auto richiesta = std::make_unique<RichiestaWeb>();
-  const ValoriProgramma& v = Programma();
-  richiesta->ImpostaTimeout(v.TimeoutRichiestaMs);
-  richiesta->ImpostaCertificatoCA(v.CertificatoCA);
-  richiesta->ImpostaVerificaCertificato(v.VerificaCertificato);
+  richiesta->ImpostaTimeout(server.TimeoutRichiestaMs);
+  richiesta->ImpostaCertificatoCA(server.CertificatoCA);
+  richiesta->ImpostaVerificaCertificato(server.VerificaCertificato);
   return richiesta;
 }
 
-QString InviaRichiestaWeb(const QString&, const QString& corpo, bool sicuro,
+QString InviaRichiestaWeb(const DatiServer& server, const QString& corpo, bool sicuro,
                           QByteArray* byteRisposta, qint64 limiteRisposta) {
   const QString fallita = QStringLiteral("</xml>");
   if (byteRisposta) byteRisposta->clear();
-  std::unique_ptr<RichiestaWeb> richiesta = CreaRichiestaWeb();
+  std::unique_ptr<RichiestaWeb> richiesta = CreaRichiestaWeb(server);
   RichiestaWeb::Esito esito;
   if (richiesta) {
-    const ValoriProgramma& v = Programma();
     const QString schema = sicuro ? QStringLiteral("https://") : QStringLiteral("http://");
     richiesta->ImpostaLimiteRisposta(limiteRisposta);
-    esito = richiesta->InviaModulo(schema + v.DatiFTPBase + v.DatiFTPPrezzi, corpo.toUtf8());
+    esito = richiesta->InviaModulo(schema + server.DatiFTPBase + server.DatiFTPPrezzi, corpo.toUtf8());
   }
   if (esito.troppoGrande) {
     MsgBox(QStringLiteral("La risposta del server supera la dimensione ammessa ed è stata scartata."),

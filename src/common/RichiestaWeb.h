@@ -3,6 +3,8 @@
 #include <QString>
 #include <memory>
 
+#include "settings/DatiImpostazioni.h"
+
 // One HTTP(S) form post over libcurl.
 class RichiestaWeb {
  public:
@@ -43,14 +45,15 @@ class RichiestaWeb {
   qint64 limiteRisposta_ = kLimiteRisposta;
 };
 
-// A new request object, or nothing when none can be made.
-std::unique_ptr<RichiestaWeb> CreaRichiestaWeb();
+// A new request object with the time-out and certificate rules of the lab's
+// servers, or nothing when none can be made.
+std::unique_ptr<RichiestaWeb> CreaRichiestaWeb(const DatiServer& server);
 
 // Posts the form-encoded body to the lab's one address ("https://" or "http://"
-// + DatiFTPBase + DatiFTPPrezzi; the address argument is not used) and returns
+// + DatiFTPBase + DatiFTPPrezzi of the server) and returns
 // the reply body as text. When nothing arrives it shows "Impossibile
 // connettersi." and returns "</xml>"; a reply longer than the limit is dropped
 // with its own message, and also gives "</xml>". The raw reply bytes go to byteRisposta.
-QString InviaRichiestaWeb(const QString& indirizzo, const QString& corpo, bool sicuro,
+QString InviaRichiestaWeb(const DatiServer& server, const QString& corpo, bool sicuro,
                           QByteArray* byteRisposta = nullptr,
                           qint64 limiteRisposta = RichiestaWeb::kLimiteRisposta);

@@ -1,19 +1,10 @@
 #pragma once
 #include <QRect>
 
+#include "settings/DatiImpostazioni.h"
+
 class cINIProfiles;
 class QWidget;
-
-// The main window's geometry as the settings keep it (section "DimForm"): the
-// window in twips, the splitter in pixels of the window's inner area.
-struct DimensioniFinestra {
-  int AltezzaForm = 6000;
-  int LarghezzaForm = 9000;
-  int TopForm = 50;
-  int LeftForm = 50;
-  int picResizer2 = 500;
-  bool FormMassimizzata = true;
-};
 
 // Twips per pixel of the screen the widget is on (1440 per logical inch).
 double TwipsPerPixelX(const QWidget* finestra);

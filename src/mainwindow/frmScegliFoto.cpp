@@ -25,6 +25,7 @@
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
 #include "windows/frmDatiUtente.h"
+#include "startup/ValoriProgramma.h"
 #include "windows/frmSplash.h"
 
 namespace {
@@ -48,7 +49,11 @@ QLabel* NuovoTitolo(const QString& nome, const QString& testo, QWidget* genitore
 // linker would otherwise drop.
 static void CaricaIcone() { Q_INIT_RESOURCE(icone); }
 
-frmScegliFoto::frmScegliFoto(QWidget* genitore) : QWidget(genitore), selettori_(catalogo_) {
+frmScegliFoto::frmScegliFoto(QWidget* genitore)
+    : QWidget(genitore),
+      album_(PercorsiDaProgramma()),
+      catalogo_(PercorsiDaProgramma()),
+      selettori_(catalogo_) {
   CaricaIcone();
   setObjectName(QStringLiteral("frmScegliFoto"));
   setWindowTitle(QStringLiteral("Velistra"));
@@ -119,7 +124,8 @@ QAction* frmScegliFoto::NuovoPulsante(QToolBar* barra, const QString& chiave, co
 }
 
 QWidget* frmScegliFoto::NuovoSeparatore(const QString& nome) {
-  QWidget* separatore = CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), this);
+  QWidget* separatore =
+      CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), PercorsiDaProgramma(), this);
   if (!separatore) return nullptr;
   separatore->setObjectName(nome);
   separatore->setAccessibleName(QStringLiteral("Fotografie"));
@@ -148,18 +154,18 @@ void frmScegliFoto::CreaColonnaCartella() {
                 [this] { ConPuntatoreOccupato([this] { RefreshFoto(); }); });
   tbCartella_->addSeparator();
   NuovoPulsante(tbCartella_, QStringLiteral("Utente"), QStringLiteral("Visualizza i tuoi dati"), [this] {
-    frmDatiUtente finestra(this);
+    frmDatiUtente finestra(PercorsiDaProgramma(), this);
     MostraFinestraModale(finestra);
   });
   NuovoPulsante(tbCartella_, QStringLiteral("Guida"), QStringLiteral("Guida in linea"),
                 [this] { ApriGuidaInLinea(this); });
   NuovoPulsante(tbCartella_, QStringLiteral("Info"), QStringLiteral("Informazioni"), [this] {
-    frmSplash finestra(this);
+    frmSplash finestra(PercorsiDaProgramma(), this);
     MostraFinestraModale(finestra);
   });
 
   sepNumFotoDir_ = NuovoSeparatore(QStringLiteral("sepNumFotoDir"));
-  fvFotoCartella_ = new ctrFotoView(this);
+  fvFotoCartella_ = new ctrFotoView(PercorsiDaProgramma(), this);
   fvFotoCartella_->setObjectName(QStringLiteral("fvFotoCartella"));
   fvFotoCartella_->setAccessibleName(QStringLiteral("Fotografie della cartella"));
 }
@@ -229,7 +235,7 @@ void frmScegliFoto::CreaColonnaFormato() {
                 [this] { ApriInvio(); });
 
   sepNumFotoFormato_ = NuovoSeparatore(QStringLiteral("sepNumFotoFormato"));
-  fvFotoFormato_ = new ctrFotoView(this);
+  fvFotoFormato_ = new ctrFotoView(PercorsiDaProgramma(), this);
   fvFotoFormato_->setObjectName(QStringLiteral("fvFotoFormato"));
   fvFotoFormato_->setAccessibleName(QStringLiteral("Fotografie del Velistra"));
   fvFotoFormato_->ImpostaMostraNumeroFoto(true);

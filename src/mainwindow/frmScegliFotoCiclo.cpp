@@ -128,13 +128,13 @@ void frmScegliFoto::Form_Activate() {
     catalogo_.CalcolaImportoVelistra(album_);
     MostraImporto();
     if (!DatiUtenteOk_) {
-      frmDatiUtente finestra(this);
+      frmDatiUtente finestra(PercorsiDaProgramma(), this);
       MostraFinestraModale(finestra);
     }
   }
   FinestraAttivata_ = true;
   if (!NonMostrareMessaggio_) {
-    frmMessaggioAvviso finestra(this);
+    frmMessaggioAvviso finestra(PercorsiDaProgramma(), this);
     MostraFinestraModale(finestra);
   }
   if (FTPInCorso_) {
@@ -172,7 +172,7 @@ void frmScegliFoto::SalvaDimensioniFinestra() {
   if (!ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("1"),
                                      Programma().PercorsoIni))
     AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
-  album_.SalvaContatoreFoto(&ini);
+  album_.SalvaContatoreFoto();
   SalvaDimensioni(ini, this, picResizer2_->x());
 }
 

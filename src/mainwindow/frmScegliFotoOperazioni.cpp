@@ -15,7 +15,7 @@
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
-#include "windows/DatiUtente.h"
+#include "settings/Impostazioni.h"
 
 namespace {
 
@@ -427,7 +427,7 @@ std::int32_t frmScegliFoto::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
 QString frmScegliFoto::getImportoCorrenteEuro() const { return catalogo_.getImportoCorrenteEuro(); }
 
 QString frmScegliFoto::getDatiUtente() const {
-  const DatiUtente dati = LeggiDatiUtente();
+  const DatiUtente dati = Impostazioni(PercorsiDaProgramma()).LeggiDatiUtente();
   return dati.Cognome + u' ' + dati.Nome + QStringLiteral("\r\n") + dati.Citta + QStringLiteral("\r\n") + dati.Via;
 }
 

@@ -24,7 +24,7 @@ DatiAccesso LeggiRispostaAccesso(QString risposta) {
 
 DatiAccesso AccediAlLaboratorio(const QString& username, const QString& password) {
   const ValoriProgramma& v = Programma();
-  return LeggiRispostaAccesso(InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi,
+  return LeggiRispostaAccesso(InviaRichiestaWeb(v,
                                                 creaDatiPostM(username, password, f_K_HTTPS_LOGIN()),
                                                 true));
 }

@@ -43,7 +43,7 @@ std::unique_ptr<DocumentoXML> InvioVelistra::Richiesta(const QString& corpo, QBy
                                                        qint64 limite) {
   const ValoriProgramma& v = Programma();
   auto risposta = CreaDocumentoXML();
-  risposta->caricaTesto(InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi, corpo, true, byte, limite));
+  risposta->caricaTesto(InviaRichiestaWeb(v, corpo, true, byte, limite));
   return risposta;
 }
 

@@ -19,7 +19,7 @@ bool CatalogoValido(const DocumentoXML& catalogo) {
 std::unique_ptr<DocumentoXML> ScaricaPrezziario(const QString& username, const QString& password) {
   const ValoriProgramma& v = Programma();
   auto prezzi = CreaDocumentoXML();
-  prezzi->caricaTesto(InviaRichiestaWeb(v.DatiFTPBase + v.DatiFTPPrezzi,
+  prezzi->caricaTesto(InviaRichiestaWeb(v,
                                         creaDatiPostM(username, password, f_K_HTTPS_PREZZI()), true));
   if (!prezzi->caricato() || !CatalogoValido(*prezzi)) return nullptr;
   return prezzi;

@@ -66,7 +66,8 @@ QPushButton* Pulsante(const QString& nome, const QString& testo) {
 }
 
 QWidget* Separatore(const QString& nome, const QString& titolo, QWidget* genitore) {
-  QWidget* separatore = CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), genitore);
+  QWidget* separatore =
+      CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), PercorsiDaProgramma(), genitore);
   if (!separatore) return new QLabel(titolo, genitore);
   separatore->setObjectName(nome);
   separatore->setAccessibleName(titolo);

@@ -4,9 +4,9 @@
 #include "startup/DopoLaPrimaPittura.h"
 #include "windows/frmSplash.h"
 
-bool ApriFinestreIniziali() {
+bool ApriFinestreIniziali(const PercorsiProgramma& percorsi) {
   // The main window loads once the event loop has painted the splash.
-  auto* splash = new frmSplash;
+  auto* splash = new frmSplash(percorsi);
   splash->show();
   DopoLaPrimaPittura(splash, [splash] {
     ApriFinestraPrincipale();

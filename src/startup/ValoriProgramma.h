@@ -1,35 +1,16 @@
 #pragma once
-#include <QString>
+#include "settings/DatiImpostazioni.h"
+#include "settings/PercorsiProgramma.h"
 
-// The program-wide values that Main fixes once at start and the rest of the
-// program reads for the whole run. Tests point them at a temporary program folder.
-struct ValoriProgramma {
-  QString PercorsoProgramma;  // ends in the directory separator
-  QString FileGuida;          // "Velistra.chm"
-  QString PercorsoIni;
-  QString PercorsoIniFTP;
-  QString CartellaLavoro;     // ends in the directory separator
-  QString PercorsoNonDisponibile;
-  QString PercorsoVelistraXML;
+// Compatibility accessor for the windows that do not yet receive the paths and
+// the server values through their constructors. To be removed with its last reader.
+struct ValoriProgramma : PercorsiProgramma, DatiServer {};
 
-  // Read once from "VelistraFTP.ini", section "DatiFTP".
-  QString DatiFTPServer;
-  QString DatiFTPBase;
-  QString DatiFTPPrezzi;
-  QString CertificatoCA;            // absolute path of the lab's own CA, or empty
-  bool VerificaCertificato = true;  // "0" tolerates the certificate errors of old servers
-
-  QString FileLingua;  // no step of the program selects a language file
-
-  // The time-outs of a web request; tests shorten them.
-  int TimeoutRichiestaMs = 30000;
-};
-
-// The one instance of the program-wide values.
+// The values Main fixed for the run.
 ValoriProgramma& Programma();
 
-// Sets the program folder and every fixed path beside it, in the start-up order.
-void ImpostaCartellaProgramma(const QString& cartella);
+// What Main built, made visible through Programma().
+void ImpostaProgramma(const PercorsiProgramma& percorsi, const DatiServer& server);
 
-// Reads the connection values of "VelistraFTP.ini", each through a fresh reader.
-void LeggiDatiFTP();
+// The paths part of Programma(), for constructors that take them.
+const PercorsiProgramma& PercorsiDaProgramma();

@@ -8,6 +8,7 @@
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
 #include "common/ScritturaAtomica.h"
+#include "settings/Impostazioni.h"
 #include "startup/AperturaFinestre.h"
 #include "startup/IstanzaUnica.h"
 #include "startup/ValoriProgramma.h"
@@ -40,9 +41,9 @@ bool Main(const AmbienteAvvio& ambiente) {
            IconaMessaggio::Informazione);
     return false;
   }
-  ImpostaCartellaProgramma(ambiente.cartellaProgramma);
+  const PercorsiProgramma percorsi = PercorsiNellaCartella(ambiente.cartellaProgramma);
   // One instance per program folder.
-  if (!Istanza().Acquisisci(Programma().PercorsoProgramma + QStringLiteral("Velistra.lock"))) {
+  if (!Istanza().Acquisisci(percorsi.PercorsoProgramma + QStringLiteral("Velistra.lock"))) {
     MsgBox(QStringLiteral("Un'istanza del programma è già attiva.\n"
                           "Scegliere l'icona corrispondente dalla barra delle applicazioni."),
            IconaMessaggio::Esclamazione);
@@ -51,20 +52,19 @@ bool Main(const AmbienteAvvio& ambiente) {
   // What saves interrupted by a crash left beside the files; only now, so that
   // a second start can never remove a write of the running instance. The album
   // clears its own when it loads.
-  const ValoriProgramma& v = Programma();
-  for (const QString& file : {v.PercorsoIni, v.PercorsoIniFTP, v.PercorsoProgramma + QStringLiteral("Formati.xml")})
+  for (const QString& file : {percorsi.PercorsoIni, percorsi.PercorsoIniFTP, percorsi.PercorsoFormati})
     RimuoviAvanziScritturaAtomica(file);
-  // The file paths are fixed with the program folder; the connection values are read once.
-  LeggiDatiFTP();
+  // The connection values are read once: a later change is seen at the next start.
+  ImpostaProgramma(percorsi, Impostazioni(percorsi).LeggiDatiServer());
   // One directory level; failures (above all: it exists) are ignored.
-  QDir().mkdir(Programma().CartellaLavoro);
+  QDir().mkdir(percorsi.CartellaLavoro);
   // The settings file is installed beside the program, never created.
-  if (!FileEsiste(Programma().PercorsoIni)) {
+  if (!FileEsiste(percorsi.PercorsoIni)) {
     MsgBox(QStringLiteral("File di configurazione non trovato."), IconaMessaggio::Critica);
     FineProgramma();
     return false;
   }
-  return ApriFinestreIniziali();
+  return ApriFinestreIniziali(percorsi);
 }
 
 void FineProgramma() { Istanza().Rilascia(); }

@@ -10,7 +10,6 @@
 #include <optional>
 
 #include "common/Percorsi.h"
-#include "startup/ValoriProgramma.h"
 #include "thumbview/CaselleSelezione.h"
 #include "thumbview/Didascalie.h"
 #include "thumbview/GeometriaThumb.h"
@@ -46,8 +45,9 @@ void AssegnaMiniatura(DatiThumb& thumb, QImage miniatura) {
 }
 }  // namespace
 
-ctrFotoView::ctrFotoView(QWidget* genitore)
+ctrFotoView::ctrFotoView(const PercorsiProgramma& percorsi, QWidget* genitore)
     : QWidget(genitore),
+      percorsoNonDisponibile_(percorsi.PercorsoNonDisponibile),
       picFrame_(new QFrame(this)),
       picSlide_(new SuperficieDisegno(picFrame_)),
       vsbSlide_(new QScrollBar(Qt::Vertical, picFrame_)),
@@ -212,7 +212,7 @@ void ctrFotoView::DisegnaCella(int posizione, int indice, SenzaCopia senzaCopia)
 
 void ctrFotoView::DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int altoImmagine) {
   QImage segnaposto;
-  if (ApriImmagine(Programma().PercorsoNonDisponibile, segnaposto) != kStatoRiuscito) return;
+  if (ApriImmagine(percorsoNonDisponibile_, segnaposto) != kStatoRiuscito) return;
   superficie.drawImage(SinistraImmagineInCella(sinistraCella, segnaposto.width()), altoImmagine,
                        segnaposto);
 }

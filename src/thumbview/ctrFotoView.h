@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "settings/PercorsiProgramma.h"
 #include "thumbview/CodaDecodifica.h"
 #include "thumbview/DatiThumb.h"
 #include "thumbview/ElencoAnticipato.h"
@@ -41,7 +42,8 @@ class ctrFotoView : public QWidget {
                  ImpostaMostraFormatoFotografico NOTIFY ValoreCambiato)
 
  public:
-  explicit ctrFotoView(QWidget* genitore = nullptr);
+  // The placeholder picture "NonDisponibile.gif" is taken from the program folder.
+  explicit ctrFotoView(const PercorsiProgramma& percorsi, QWidget* genitore = nullptr);
   ~ctrFotoView() override;
 
   // Appends one thumbnail; false, with nothing changed, for an empty path,
@@ -145,6 +147,7 @@ class ctrFotoView : public QWidget {
   void MostraAnteprima(QPoint punto);
   void Notifica(const QString& nome);
 
+  const QString percorsoNonDisponibile_;
   QFrame* picFrame_;
   SuperficieDisegno* picSlide_;
   QScrollBar* vsbSlide_;

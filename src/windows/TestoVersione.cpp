@@ -5,7 +5,6 @@
 #include <QLocale>
 
 #include "common/TestoLingua.h"
-#include "startup/ValoriProgramma.h"
 
 namespace {
 
@@ -29,11 +28,11 @@ QString TestoVersione(const QString& versione, const QDateTime& ultimaModifica,
   return versione + QStringLiteral(" (") + data + QLatin1Char(')');
 }
 
-QString TestoVersioneProgramma() {
+QString TestoVersioneProgramma(const PercorsiProgramma& percorsi) {
   const QString fileProgramma =
-      Programma().PercorsoProgramma + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+      percorsi.PercorsoProgramma + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
   const QFileInfo informazioni(fileProgramma);
   const QDateTime modifica = informazioni.exists() ? informazioni.lastModified() : QDateTime();
   return TestoVersione(QStringLiteral(VELISTRA_VERSIONE), modifica,
-                       TestoLingua(QStringLiteral("0000")));
+                       TestoLingua(percorsi, QStringLiteral("0000")));
 }

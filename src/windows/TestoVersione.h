@@ -2,6 +2,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "settings/PercorsiProgramma.h"
+
 // The about window's version line: "1.0.19 (" + last change of the program
 // file + ")". The date follows the given format (a Qt date-time pattern from
 // the language file) or, when that is empty, the general date format: the
@@ -12,4 +14,4 @@ QString TestoVersione(const QString& versione, const QDateTime& ultimaModifica,
 
 // The line for this program: its version, the last change of its file in the
 // program folder and the language file's format (key "0000").
-QString TestoVersioneProgramma();
+QString TestoVersioneProgramma(const PercorsiProgramma& percorsi);

@@ -9,15 +9,15 @@
 
 #include "common/AvvisoSalvataggio.h"
 #include "common/CampiInput.h"
-#include "startup/ValoriProgramma.h"
-#include "windows/DatiUtente.h"
+#include "settings/Impostazioni.h"
 
 namespace {
 constexpr int kLunghezzaMassima = 50;
 }
 
-frmDatiUtente::frmDatiUtente(QWidget* genitore)
+frmDatiUtente::frmDatiUtente(const PercorsiProgramma& percorsi, QWidget* genitore)
     : QDialog(genitore),
+      percorsi_(percorsi),
       txtCognome_(NuovoCampo("txtCognome", QStringLiteral("Cognome"))),
       txtNome_(NuovoCampo("txtNome", QStringLiteral("Nome"))),
       txtCitta_(NuovoCampo("txtCitta", QStringLiteral("Città"))),
@@ -64,7 +64,7 @@ frmDatiUtente::frmDatiUtente(QWidget* genitore)
   setTabOrder(txtVia_, cmdSalva_);
   setTabOrder(cmdSalva_, cmdChiudi_);
 
-  const DatiUtente dati = LeggiDatiUtente();
+  const DatiUtente dati = Impostazioni(percorsi_).LeggiDatiUtente();
   txtCognome_->setText(dati.Cognome);
   txtNome_->setText(dati.Nome);
   txtCitta_->setText(dati.Citta);
@@ -85,6 +85,7 @@ void frmDatiUtente::Salva() {
   if (CampoVuoto(txtNome_, true, true, QStringLiteral("Inserire il nome"))) return;
   if (CampoVuoto(txtCitta_, true, true, QStringLiteral("Inserire la città"))) return;
   if (CampoVuoto(txtVia_, true, true, QStringLiteral("Inserire la via"))) return;
-  if (!ScriviDatiUtente({txtCognome_->text(), txtNome_->text(), txtCitta_->text(), txtVia_->text()}))
-    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
+  if (!Impostazioni(percorsi_).ScriviDatiUtente(
+          {txtCognome_->text(), txtNome_->text(), txtCitta_->text(), txtVia_->text()}))
+    AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
 }

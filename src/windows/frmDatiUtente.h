@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+#include "settings/PercorsiProgramma.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -10,13 +12,14 @@ class frmDatiUtente : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmDatiUtente(QWidget* genitore = nullptr);
+  explicit frmDatiUtente(const PercorsiProgramma& percorsi, QWidget* genitore = nullptr);
 
   void Salva();
 
  private:
   QLineEdit* NuovoCampo(const char* nomeOggetto, const QString& etichetta);
 
+  PercorsiProgramma percorsi_;
   QLineEdit* txtCognome_;
   QLineEdit* txtNome_;
   QLineEdit* txtCitta_;

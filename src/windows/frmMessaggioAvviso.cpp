@@ -6,12 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/Impostazioni.h"
 
-frmMessaggioAvviso::frmMessaggioAvviso(QWidget* genitore)
+frmMessaggioAvviso::frmMessaggioAvviso(const PercorsiProgramma& percorsi, QWidget* genitore)
     : QDialog(genitore),
+      percorsi_(percorsi),
       chkMostraMessaggio_(new QCheckBox(QStringLiteral("Non mostrare più questo mesasggio all'avvio"), this)) {
   setObjectName(QStringLiteral("frmMessaggioAvviso"));
   setWindowTitle(QStringLiteral("ATTENZIONE!"));
@@ -46,9 +45,6 @@ frmMessaggioAvviso::frmMessaggioAvviso(QWidget* genitore)
 }
 
 void frmMessaggioAvviso::done(int esito) {
-  cINIProfiles().WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("NonMostrareMessaggio"),
-                                           chkMostraMessaggio_->isChecked() ? QStringLiteral("1")
-                                                                            : QStringLiteral("0"),
-                                           Programma().PercorsoIni);
+  Impostazioni(percorsi_).ScriviNonMostrareMessaggio(chkMostraMessaggio_->isChecked());
   QDialog::done(esito);
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+#include "settings/PercorsiProgramma.h"
+
 class QCheckBox;
 
 // The start-up notice on how the lab treats the photos. However it closes, it
@@ -9,11 +11,12 @@ class frmMessaggioAvviso : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmMessaggioAvviso(QWidget* genitore = nullptr);
+  explicit frmMessaggioAvviso(const PercorsiProgramma& percorsi, QWidget* genitore = nullptr);
 
   // Every way of closing a dialog ends here: the button, Escape, the title bar.
   void done(int esito) override;
 
  private:
+  PercorsiProgramma percorsi_;
   QCheckBox* chkMostraMessaggio_;
 };

@@ -15,7 +15,7 @@ namespace {
 constexpr int kLatoLogo = 128;
 }
 
-frmSplash::frmSplash(QWidget* genitore)
+frmSplash::frmSplash(const PercorsiProgramma& percorsi, QWidget* genitore)
     : QDialog(genitore, Qt::Dialog | Qt::FramelessWindowHint),
       imgLogo_(new EtichettaCliccabile(this)),
       lblProductName_(new QLabel(QStringLiteral("Velistra"), this)),
@@ -41,7 +41,7 @@ frmSplash::frmSplash(QWidget* genitore)
 
   lblVersion_->setObjectName(QStringLiteral("lblVersion"));
   lblVersion_->setAccessibleName(QStringLiteral("Versione"));
-  lblVersion_->setText(TestoVersioneProgramma());
+  lblVersion_->setText(TestoVersioneProgramma(percorsi));
 
   lblChiudi_->setObjectName(QStringLiteral("lblChiudi"));
   lblChiudi_->setToolTip(QStringLiteral("Chiudi"));

@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+#include "settings/PercorsiProgramma.h"
+
 class EtichettaCliccabile;
 class QLabel;
 
@@ -10,7 +12,7 @@ class frmSplash : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmSplash(QWidget* genitore = nullptr);
+  explicit frmSplash(const PercorsiProgramma& percorsi, QWidget* genitore = nullptr);
 
  private:
   void ScriviAlProduttore();

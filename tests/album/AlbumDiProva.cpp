@@ -2,7 +2,6 @@
 
 #include "album/AlbumVelistra.h"
 #include "common/DocumentoXML.h"
-#include "startup/ValoriProgramma.h"
 
 QByteArray TestoCatalogo(const QStringList& formati) {
   QString testo = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xml>\n");
@@ -26,7 +25,7 @@ QByteArray CatalogoDiFormati(int n) {
   return TestoCatalogo(formati);
 }
 
-void RiempiAlbum(AlbumVelistra& album, int n, const QStringList& formati) {
+void RiempiAlbum(AlbumVelistra& album, int n, const QStringList& formati, const QString& cartellaLavoro) {
   static const QStringList nomi{QStringLiteral("Àrco"), QStringLiteral("città"),
                                 QStringLiteral("perché"), QStringLiteral("Éva"),
                                 QStringLiteral("zuccherò"), QStringLiteral("mare")};
@@ -34,7 +33,7 @@ void RiempiAlbum(AlbumVelistra& album, int n, const QStringList& formati) {
     // Every seventh title repeats, so equal keys meet in the sort.
     const int numero = (i * 7919) % (n + 13) / (i % 7 == 0 ? 7 : 1);
     const QString titolo = QStringLiteral("%1 %2.jpg").arg(nomi[i % nomi.size()]).arg(numero);
-    const QString copia = Programma().CartellaLavoro + ChiaveThumb(i + 1) + QStringLiteral(".jpg");
+    const QString copia = cartellaLavoro + ChiaveThumb(i + 1) + QStringLiteral(".jpg");
     album.AggiungiFileVelistra(formati[i % formati.size()], copia, titolo, QStringLiteral("FILLIN"));
   }
 }

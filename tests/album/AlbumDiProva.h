@@ -13,5 +13,5 @@ QByteArray CatalogoTreFormati();
 QByteArray CatalogoDiFormati(int n);
 
 // Adds n entries spread over the formats in turn, with accented titles in no
-// particular order and some repeated titles.
-void RiempiAlbum(AlbumVelistra& album, int n, const QStringList& formati);
+// particular order and some repeated titles; their copies would lie in cartellaLavoro.
+void RiempiAlbum(AlbumVelistra& album, int n, const QStringList& formati, const QString& cartellaLavoro);

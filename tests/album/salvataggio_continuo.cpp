@@ -5,19 +5,18 @@
 
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
-#include "startup/ValoriProgramma.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) return 1;
-  ImpostaCartellaProgramma(QString::fromLocal8Bit(argv[1]));
+  const PercorsiProgramma percorsi = PercorsiNellaCartella(QString::fromLocal8Bit(argv[1]));
   const QString formato = QString::fromLocal8Bit(argv[2]);
-  CatalogoFormati catalogo;
+  CatalogoFormati catalogo(percorsi);
   catalogo.CaricaFormati();
-  AlbumVelistra album;
+  AlbumVelistra album(percorsi);
   if (!album.CaricaVelistra(catalogo.XMLDOMFormati())) return 2;
   std::puts("pronto");
   std::fflush(stdout);
-  const QString copia = Programma().CartellaLavoro + QStringLiteral("imgVE_999999.jpg");
+  const QString copia = percorsi.CartellaLavoro + QStringLiteral("imgVE_999999.jpg");
   NodoXML voce;
   // Toggle from whichever of the two albums the last run left.
   for (bool aggiungi = !album.TrovaFileVelistra(formato, copia, voce);; aggiungi = !aggiungi) {

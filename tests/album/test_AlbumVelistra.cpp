@@ -10,7 +10,6 @@
 #include "album/TabellaRidimensionamento.h"
 #include "common/DocumentoXML.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 
@@ -42,7 +41,7 @@ class Album : public ::testing::Test {
  protected:
   CartellaProgrammaProva cartella{false};
   std::unique_ptr<DocumentoXML> formati = Catalogo(CatalogoTreFormati());
-  AlbumVelistra album;
+  AlbumVelistra album{cartella.percorsi()};
 
   QByteArray FileAlbum() const { return cartella.Leggi(QStringLiteral("Velistra.xml")); }
 };
@@ -80,7 +79,7 @@ TEST_F(Album, ACatalogueThatGainsAFormatAppendsItAndKeepsEverythingElse) {
   // 18x13 arrives in the middle of the catalogue and 13x9 leaves it.
   auto nuovo = Catalogo(TestoCatalogo({QStringLiteral("15x10|x|1|25"), QStringLiteral("18x13|y|1|59"),
                                        QStringLiteral("15x10P|z|0|29")}));
-  AlbumVelistra riaperto;
+  AlbumVelistra riaperto{cartella.percorsi()};
   ASSERT_TRUE(riaperto.CaricaVelistra(*nuovo));
   QByteArray atteso = prima;
   atteso.replace("</xml>", "<formato id=\"18x13\"><files/></formato></xml>");
@@ -144,7 +143,7 @@ TEST_F(Album, IdentifiersAndPathsWithQuotesApostrophesAndMarkupAreSafe) {
   ASSERT_TRUE(album.SalvaVelistra());
 
   // Reloading finds the format, so it is not added twice.
-  AlbumVelistra riaperto;
+  AlbumVelistra riaperto{cartella.percorsi()};
   ASSERT_TRUE(riaperto.CaricaVelistra(*catalogo));
   EXPECT_EQ(riaperto.Documento().selezionaNodi(QStringLiteral("/xml/formato")).size(), 2);
 }
@@ -171,16 +170,15 @@ TEST_F(Album, KeysRollOverToSevenDigitsAndStopAtTheCountersLimitWithAMessage) {
 }
 
 TEST_F(Album, CounterIsReadAndWrittenInTheSettings) {
-  const QString ini = Programma().PercorsoIni;
+  const QString ini = cartella.percorsi().PercorsoIni;
   cINIProfiles().WritePrivateProfileString("Opzioni", "ContatoreFoto", "41", ini);
   album.LeggiContatoreFoto();
   EXPECT_EQ(album.ContatoreFoto(), 41);
   album.NuovaChiaveThumb();
   ASSERT_TRUE(album.SalvaContatoreFoto());
   EXPECT_EQ(cINIProfiles().GetPrivateProfileString("Opzioni", "ContatoreFoto", "", ini), "42");
-  const cINIProfiles proprio;
   album.ImpostaContatoreFoto(7);
-  ASSERT_TRUE(album.SalvaContatoreFoto(&proprio));
+  ASSERT_TRUE(album.SalvaContatoreFoto());
   EXPECT_EQ(cINIProfiles().GetPrivateProfileString("Opzioni", "ContatoreFoto", "", ini), "7");
 
   for (const char* cattivo : {"abc", "-3", "99999999999"}) {
@@ -197,7 +195,7 @@ TEST_F(Album, CopiesTakeTheKeyAndTheExtensionAndNeverOverwriteAnotherCopy) {
   immagine.fill(Qt::darkCyan);
   ASSERT_TRUE(immagine.save(foto, "JPG"));
 
-  const QString lavoro = Programma().CartellaLavoro;
+  const QString lavoro = cartella.percorsi().CartellaLavoro;
   const QString prima = album.CopiaInCartellaLavoro(foto);
   EXPECT_EQ(prima, lavoro + QStringLiteral("imgVE_000001.JPG"));
   QFile originale(foto), copia(prima);
@@ -231,14 +229,14 @@ TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
   album.EliminaCartellaERicreaXML(*formati);
   EXPECT_EQ(FileAlbum(), vuoto);
   EXPECT_EQ(album.Documento().xml(), vuoto);
-  EXPECT_TRUE(QDir(Programma().CartellaLavoro).entryList(QDir::Files | QDir::Hidden).isEmpty());
+  EXPECT_TRUE(QDir(cartella.percorsi().CartellaLavoro).entryList(QDir::Files | QDir::Hidden).isEmpty());
   EXPECT_EQ(album.ContatoreFoto(), 0);
-  EXPECT_EQ(cINIProfiles().GetPrivateProfileString("Opzioni", "ContatoreFoto", "", Programma().PercorsoIni), "0");
-  EXPECT_EQ(album.CopiaInCartellaLavoro(foto), Programma().CartellaLavoro + QStringLiteral("imgVE_000001.png"));
+  EXPECT_EQ(cINIProfiles().GetPrivateProfileString("Opzioni", "ContatoreFoto", "", cartella.percorsi().PercorsoIni), "0");
+  EXPECT_EQ(album.CopiaInCartellaLavoro(foto), cartella.percorsi().CartellaLavoro + QStringLiteral("imgVE_000001.png"));
 }
 
 TEST_F(Album, AnUnreadableAlbumIsSetAsideAndTheAlbumStartsEmpty) {
-  AlbumVelistra pulito;
+  AlbumVelistra pulito{cartella.percorsi()};
   ASSERT_TRUE(pulito.CaricaVelistra(*formati));
   const QByteArray vuoto = FileAlbum();
 

@@ -16,7 +16,7 @@ constexpr std::int32_t kMassimo = std::numeric_limits<std::int32_t>::max();
 class Catalogo : public ::testing::Test {
  protected:
   CartellaProgrammaProva cartella{false};
-  CatalogoFormati catalogo;
+  CatalogoFormati catalogo{cartella.percorsi()};
 
   void Installa(const QByteArray& testo) {
     cartella.Scrivi(QStringLiteral("Formati.xml"), testo);
@@ -63,7 +63,7 @@ TEST_F(Catalogo, AMissingOrBrokenCatalogueIsEmpty) {
 
 TEST_F(Catalogo, AmountSumsPriceTimesQuantityAndReadsAsEuro) {
   Installa(CatalogoTreFormati());
-  AlbumVelistra album;
+  AlbumVelistra album{cartella.percorsi()};
   ASSERT_TRUE(album.CaricaVelistra(catalogo.XMLDOMFormati()));
   EXPECT_EQ(catalogo.CalcolaImportoVelistra(album), 0);
   EXPECT_EQ(catalogo.getImportoCorrenteEuro(), QStringLiteral("€ 0,00"));
@@ -96,7 +96,7 @@ TEST_F(Catalogo, AmountSumsPriceTimesQuantityAndReadsAsEuro) {
 
 TEST_F(Catalogo, AnEntryThatWouldOverflowTheAmountAddsNothing) {
   Installa(TestoCatalogo({"caro|c|1|2000000000", "poco|p|1|1"}));
-  AlbumVelistra album;
+  AlbumVelistra album{cartella.percorsi()};
   ASSERT_TRUE(album.CaricaVelistra(catalogo.XMLDOMFormati()));
   album.AggiungiFileVelistra("poco", "/l/1.jpg", "1", "FILLIN");
   album.AggiungiFileVelistra("caro", "/l/2.jpg", "2", "FILLIN");
@@ -141,7 +141,7 @@ TEST(ImportoInEuro, GroupsDigitsWithTheUsersSeparators) {
 
 TEST(CatalogoInstallato, HoldsAmateurAndProfessionalFormatsWithPricesAndTheDefault) {
   CartellaProgrammaProva cartella;
-  CatalogoFormati catalogo;
+  CatalogoFormati catalogo{cartella.percorsi()};
   catalogo.CaricaFormati();
   ASSERT_TRUE(catalogo.XMLDOMFormati().caricato());
   const QStringList amatoriali = catalogo.IdFormati(1);

@@ -20,7 +20,7 @@ class IndiceAlbum : public ::testing::Test {
  protected:
   CartellaProgrammaProva cartella{false};
   std::unique_ptr<DocumentoXML> formati = CreaDocumentoXML();
-  AlbumVelistra album;
+  AlbumVelistra album{cartella.percorsi()};
   // Paths once in the album, so that removed ones are asked for too.
   QStringList copie;
 

@@ -9,7 +9,6 @@
 #include "AlbumDiProva.h"
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
-#include "startup/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 
 namespace {
@@ -25,14 +24,14 @@ TEST(SalvataggioSicuro, AKilledSaveLeavesTheOldOrTheNewAlbumAndLoadingClearsItsL
   CartellaProgrammaProva cartella(false);
   const QStringList formati{"F1", "F2", "F3", "F4"};
   cartella.Scrivi(QStringLiteral("Formati.xml"), CatalogoDiFormati(formati.size()));
-  CatalogoFormati catalogo;
+  CatalogoFormati catalogo{cartella.percorsi()};
   catalogo.CaricaFormati();
-  AlbumVelistra album;
+  AlbumVelistra album{cartella.percorsi()};
   ASSERT_TRUE(album.CaricaVelistra(catalogo.XMLDOMFormati()));
-  RiempiAlbum(album, 2000, formati);
+  RiempiAlbum(album, 2000, formati, cartella.percorsi().CartellaLavoro);
   ASSERT_TRUE(album.SalvaVelistra());
   const QByteArray vecchio = album.Documento().xml();
-  album.AggiungiFileVelistra("F3", Programma().CartellaLavoro + QStringLiteral("imgVE_999999.jpg"),
+  album.AggiungiFileVelistra("F3", cartella.percorsi().CartellaLavoro + QStringLiteral("imgVE_999999.jpg"),
                              QStringLiteral("aggiunta.jpg"), QStringLiteral("FILLIN"));
   const QByteArray nuovo = album.Documento().xml();
 
@@ -56,7 +55,7 @@ TEST(SalvataggioSicuro, AKilledSaveLeavesTheOldOrTheNewAlbumAndLoadingClearsItsL
     (letto == vecchio ? vecchi : nuovi)++;
     if (!Avanzi(cartella).isEmpty()) ++conAvanzi;
 
-    AlbumVelistra riaperto;
+    AlbumVelistra riaperto{cartella.percorsi()};
     ASSERT_TRUE(riaperto.CaricaVelistra(catalogo.XMLDOMFormati()));
     EXPECT_EQ(riaperto.Documento().xml(), letto);
     EXPECT_TRUE(Avanzi(cartella).isEmpty()) << Avanzi(cartella).join(u' ').toStdString();

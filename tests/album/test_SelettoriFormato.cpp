@@ -15,7 +15,7 @@ const QString kDeseleziona =
 class Selettori : public ::testing::Test {
  protected:
   CartellaProgrammaProva cartella{false};
-  CatalogoFormati catalogo;
+  CatalogoFormati catalogo{cartella.percorsi()};
   SelettoriFormato selettori{catalogo};
 
   Selettori() { cartella.Scrivi(QStringLiteral("Formati.xml"), CatalogoTreFormati()); }

@@ -29,9 +29,9 @@ TEST(XsltprocConfronto, FilterGivesWhatXsltprocGivesForEveryFormatAndForAll) {
   QStringList voci;
   for (const QString& f : formati) voci.append(f + QStringLiteral("|d|1|10"));
   ASSERT_TRUE(catalogo->caricaByte(TestoCatalogo(voci)));
-  AlbumVelistra album;
+  AlbumVelistra album{cartella.percorsi()};
   ASSERT_TRUE(album.CaricaVelistra(*catalogo));
-  RiempiAlbum(album, 300, formati);
+  RiempiAlbum(album, 300, formati, cartella.percorsi().CartellaLavoro);
   ASSERT_TRUE(album.SalvaVelistra());
 
   for (const QString& formato : QStringList{QString()} + formati) {

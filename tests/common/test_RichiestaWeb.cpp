@@ -5,8 +5,6 @@
 #include "ServerHttpsProva.h"
 #include "common/DocumentoXML.h"
 #include "common/RichiestaWeb.h"
-#include "startup/ValoriProgramma.h"
-#include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 
 namespace {
@@ -17,8 +15,8 @@ const QString kNonConnesso = QStringLiteral("Impossibile connettersi.");
 class RichiestaWebTest : public ::testing::Test {
  protected:
   void PuntaA(int porta) {
-    Programma().DatiFTPBase = QStringLiteral("127.0.0.1:%1/").arg(porta);
-    Programma().DatiFTPPrezzi = QStringLiteral("servizio/velistra.php");
+    server_.DatiFTPBase = QStringLiteral("127.0.0.1:%1/").arg(porta);
+    server_.DatiFTPPrezzi = QStringLiteral("servizio/velistra.php");
   }
   void ControllaUnSoloErrore() {
     ASSERT_EQ(finta.messaggi().size(), 1);
@@ -27,7 +25,7 @@ class RichiestaWebTest : public ::testing::Test {
     EXPECT_EQ(finta.messaggi()[0].pulsanti, PulsantiMessaggio::OK);
   }
 
-  CartellaProgrammaProva programma;
+  DatiServer server_;
   PiattaformaFinta finta;
 };
 
@@ -35,11 +33,11 @@ TEST_F(RichiestaWebTest, ReplyBodyComesBackWithTheLabsOwnAuthority) {
   ServerHttpsProva server(QStringLiteral("eco"));
   ASSERT_TRUE(server.avviato());
   PuntaA(server.porta());
-  Programma().CertificatoCA = server.certificatoCA();
+  server_.CertificatoCA = server.certificatoCA();
 
   QByteArray grezzi;
   const QString corpo = QStringLiteral("modo=7&user=a%26b&pwd=%C3%A8");
-  const QString risposta = InviaRichiestaWeb({}, corpo, true, &grezzi);
+  const QString risposta = InviaRichiestaWeb(server_, corpo, true, &grezzi);
 
   EXPECT_TRUE(finta.messaggi().isEmpty());
   auto documento = CreaDocumentoXML();
@@ -55,12 +53,12 @@ TEST_F(RichiestaWebTest, UnknownAuthorityIsRefusedUnlessToleranceIsAskedFor) {
   ASSERT_TRUE(server.avviato());
   PuntaA(server.porta());
 
-  EXPECT_EQ(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+  EXPECT_EQ(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
   ControllaUnSoloErrore();
 
   finta.Azzera();
-  Programma().VerificaCertificato = false;
-  EXPECT_NE(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+  server_.VerificaCertificato = false;
+  EXPECT_NE(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
   EXPECT_TRUE(finta.messaggi().isEmpty());
 }
 
@@ -68,9 +66,9 @@ TEST_F(RichiestaWebTest, WrongHostNameIsRefusedEvenWithTheAuthority) {
   ServerHttpsProva server(QStringLiteral("eco"));
   ASSERT_TRUE(server.avviato());
   // The certificate names 127.0.0.1, not localhost.
-  Programma().DatiFTPBase = QStringLiteral("localhost:%1/").arg(server.porta());
-  Programma().CertificatoCA = server.certificatoCA();
-  EXPECT_EQ(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+  server_.DatiFTPBase = QStringLiteral("localhost:%1/").arg(server.porta());
+  server_.CertificatoCA = server.certificatoCA();
+  EXPECT_EQ(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
   ControllaUnSoloErrore();
 }
 
@@ -83,13 +81,13 @@ TEST_F(RichiestaWebTest, RefusedConnectionShowsTheMessageOnce) {
     porta = server.porta();
   }
   PuntaA(porta);
-  EXPECT_EQ(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+  EXPECT_EQ(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
   ControllaUnSoloErrore();
 }
 
 TEST_F(RichiestaWebTest, TheTimeOutBoundsTheWholeRequestForALateAndASilentServer) {
-  Programma().VerificaCertificato = false;
-  Programma().TimeoutRichiestaMs = 1000;
+  server_.VerificaCertificato = false;
+  server_.TimeoutRichiestaMs = 1000;
   for (const QString& modo : {QStringLiteral("tardi"), QStringLiteral("muto")}) {
     SCOPED_TRACE(modo.toStdString());
     finta.Azzera();
@@ -99,28 +97,10 @@ TEST_F(RichiestaWebTest, TheTimeOutBoundsTheWholeRequestForALateAndASilentServer
 
     QElapsedTimer orologio;
     orologio.start();
-    EXPECT_EQ(InviaRichiestaWeb({}, QStringLiteral("modo=1"), true), kFallita);
+    EXPECT_EQ(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
     EXPECT_LT(orologio.elapsed(), 2000);
     ControllaUnSoloErrore();
   }
-}
-
-TEST_F(RichiestaWebTest, ConnectionValuesComeFromTheConnectionSettingsFile) {
-  programma.Scrivi(QStringLiteral("VelistraFTP.ini"),
-                   "[DatiFTP]\r\nServer=ftp.lab\r\nBase=lab.example/\r\nPrezzi=p.php\r\n"
-                   "CertificatoCA=certificati/ca.pem\r\nVerificaCertificato=0\r\n");
-  LeggiDatiFTP();
-  EXPECT_EQ(Programma().DatiFTPServer, QStringLiteral("ftp.lab"));
-  EXPECT_EQ(Programma().DatiFTPBase, QStringLiteral("lab.example/"));
-  EXPECT_EQ(Programma().DatiFTPPrezzi, QStringLiteral("p.php"));
-  EXPECT_EQ(Programma().CertificatoCA, programma.percorso() + QStringLiteral("certificati/ca.pem"));
-  EXPECT_FALSE(Programma().VerificaCertificato);
-
-  programma.Scrivi(QStringLiteral("VelistraFTP.ini"), "[DatiFTP]\r\nCertificatoCA=/etc/ca.pem\r\n");
-  LeggiDatiFTP();
-  EXPECT_EQ(Programma().CertificatoCA, QStringLiteral("/etc/ca.pem"));
-  EXPECT_TRUE(Programma().VerificaCertificato);
-  EXPECT_TRUE(Programma().DatiFTPServer.isEmpty());
 }
 
 }  // namespace

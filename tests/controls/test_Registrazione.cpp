@@ -65,7 +65,7 @@ TEST_F(Registrazione, RegisterCreateByNameUnloadAndUnregister) {
 
   ASSERT_EQ(scaricabile_(), KV_S_OK);
   QWidget finestra;
-  std::unique_ptr<QWidget> separatore(CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), &finestra));
+  std::unique_ptr<QWidget> separatore(CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), programma.percorsi(), &finestra));
   ASSERT_TRUE(separatore);
   auto* kv = qobject_cast<KvSeparatore*>(separatore.get());
   ASSERT_TRUE(kv);
@@ -74,7 +74,7 @@ TEST_F(Registrazione, RegisterCreateByNameUnloadAndUnregister) {
   separatore->setProperty("Caption", QStringLiteral("Fotografie: 3"));
   EXPECT_EQ(kv->Caption(), QStringLiteral("Fotografie: 3"));
 
-  std::unique_ptr<QWidget> contenitore(CreaControlloPerNome(QStringLiteral("Kelmora.KvContenitore"), &finestra));
+  std::unique_ptr<QWidget> contenitore(CreaControlloPerNome(QStringLiteral("Kelmora.KvContenitore"), programma.percorsi(), &finestra));
   ASSERT_TRUE(qobject_cast<KvContenitore*>(contenitore.get()));
   EXPECT_EQ(contenitore->property("Stile").toInt(), 2);
 
@@ -88,7 +88,7 @@ TEST_F(Registrazione, RegisterCreateByNameUnloadAndUnregister) {
   ASSERT_EQ(annulla_(), KV_S_OK);
   EXPECT_TRUE(Voce(kNomeKvSeparatore, kChiaveClsid).isEmpty());
   EXPECT_TRUE(Voce(kNomeKvContenitore, kChiaveLibreria).isEmpty());
-  EXPECT_EQ(CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), &finestra), nullptr);
+  EXPECT_EQ(CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), programma.percorsi(), &finestra), nullptr);
   ASSERT_EQ(finta.messaggi().size(), 1);
   EXPECT_EQ(finta.messaggi()[0].testo, kNonCreabile);
   EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Critica);
@@ -101,7 +101,7 @@ TEST_F(Registrazione, WithoutARegistrationTheLibraryBesideTheProgramIsUsed) {
   // A link: the same library file, so the same loaded library.
   ASSERT_TRUE(QFile::link(kLibreria, programma.file(QStringLiteral("libKelmora.so"))));
   QWidget finestra;
-  EXPECT_TRUE(qobject_cast<KvSeparatore*>(CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), &finestra)));
+  EXPECT_TRUE(qobject_cast<KvSeparatore*>(CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), programma.percorsi(), &finestra)));
 
   // A registration naming a library that is gone falls back the same way.
   {
@@ -109,11 +109,11 @@ TEST_F(Registrazione, WithoutARegistrationTheLibraryBesideTheProgramIsUsed) {
     registro.setValue(QStringLiteral("Kelmora.KvSeparatore/CLSID"), QString::fromLatin1(kClsidKvSeparatore));
     registro.setValue(QStringLiteral("Kelmora.KvSeparatore/Libreria"), programma.file(QStringLiteral("sparita.so")));
   }
-  EXPECT_TRUE(qobject_cast<KvSeparatore*>(CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), &finestra)));
+  EXPECT_TRUE(qobject_cast<KvSeparatore*>(CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), programma.percorsi(), &finestra)));
   EXPECT_TRUE(finta.messaggi().isEmpty());
 
   // A name the library does not offer is refused with the message.
-  EXPECT_EQ(CreaControlloPerNome(QStringLiteral("Kelmora.KvSconosciuto"), &finestra), nullptr);
+  EXPECT_EQ(CreaControlloPerNome(QStringLiteral("Kelmora.KvSconosciuto"), programma.percorsi(), &finestra), nullptr);
   ASSERT_EQ(finta.messaggi().size(), 1);
   EXPECT_TRUE(finta.messaggi()[0].testo.startsWith(QStringLiteral("Impossibile creare il controllo Kelmora.KvSconosciuto:")));
 }

@@ -10,7 +10,6 @@
 #include <cstdlib>
 
 #include "common/Piattaforma.h"
-#include "startup/ValoriProgramma.h"
 
 namespace {
 
@@ -57,11 +56,12 @@ void PreparaAmbienteFuzz() {
   for (const QString& file : {QStringLiteral("Formati.xml"), QStringLiteral("Velistra.ini"),
                               QStringLiteral("VelistraFTP.ini")})
     QFile::copy(dati + file, CartellaFuzz() + file);
-  ImpostaCartellaProgramma(CartellaFuzz());
-  QDir().mkpath(Programma().CartellaLavoro);
+  QDir().mkpath(PercorsiFuzz().CartellaLavoro);
 }
 
 QString CartellaFuzz() { return cartella->path() + u'/'; }
+
+PercorsiProgramma PercorsiFuzz() { return PercorsiNellaCartella(CartellaFuzz()); }
 
 QByteArray ByteFuzz(const std::uint8_t* dati, std::size_t quanti) {
   return QByteArray(reinterpret_cast<const char*>(dati), static_cast<qsizetype>(quanti));

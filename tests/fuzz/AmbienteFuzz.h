@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "settings/PercorsiProgramma.h"
+
 // What every fuzz target shares: one Qt application object, the Italian locale,
 // message boxes that answer their default button without showing anything, and
 // a temporary program folder holding the installed data files.
@@ -11,6 +13,7 @@ void PreparaAmbienteFuzz();
 
 // The temporary program folder; ends in "/".
 QString CartellaFuzz();
+PercorsiProgramma PercorsiFuzz();
 
 QByteArray ByteFuzz(const std::uint8_t* dati, std::size_t quanti);
 void ScriviFileFuzz(const QString& percorso, const QByteArray& contenuto);

@@ -5,17 +5,16 @@
 #include "AmbienteFuzz.h"
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
-#include "startup/ValoriProgramma.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
   PreparaAmbienteFuzz();
-  static CatalogoFormati catalogo;
+  static const PercorsiProgramma v = PercorsiFuzz();
+  static CatalogoFormati catalogo(v);
   static const bool caricato = (catalogo.CaricaFormati(), true);
   (void)caricato;
-  const ValoriProgramma& v = Programma();
   ScriviFileFuzz(v.PercorsoVelistraXML, ByteFuzz(dati, quanti));
 
-  AlbumVelistra album;
+  AlbumVelistra album(v);
   VERIFICA_FUZZ(album.CaricaVelistra(catalogo.XMLDOMFormati()));
   // Whatever was read, the file left behind is an album with every format.
   auto salvato = CreaDocumentoXML(v.PercorsoVelistraXML);

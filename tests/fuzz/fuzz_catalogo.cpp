@@ -5,7 +5,6 @@
 #include "album/CatalogoFormati.h"
 #include "album/SelettoriFormato.h"
 #include "send/Prezziario.h"
-#include "startup/ValoriProgramma.h"
 
 namespace {
 
@@ -18,8 +17,9 @@ void VerificaScelta(const SceltaFormato& scelta) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
   PreparaAmbienteFuzz();
-  ScriviFileFuzz(CartellaFuzz() + QStringLiteral("Formati.xml"), ByteFuzz(dati, quanti));
-  CatalogoFormati catalogo;
+  const PercorsiProgramma percorsi = PercorsiFuzz();
+  ScriviFileFuzz(percorsi.PercorsoFormati, ByteFuzz(dati, quanti));
+  CatalogoFormati catalogo(percorsi);
   catalogo.CaricaFormati();
   CatalogoValido(catalogo.XMLDOMFormati());
   for (const std::int16_t amatoriale : {std::int16_t{0}, std::int16_t{1}}) {
@@ -39,10 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   }
 
   // An album aligned to this catalogue, priced by it.
-  AlbumVelistra album;
+  AlbumVelistra album(percorsi);
   album.AllineaVelistraAiFormati(catalogo.XMLDOMFormati());
   for (const QString& id : catalogo.IdFormati(1))
-    album.AggiungiFileVelistra(id, Programma().CartellaLavoro + QStringLiteral("imgVE_000001.jpg"),
+    album.AggiungiFileVelistra(id, percorsi.CartellaLavoro + QStringLiteral("imgVE_000001.jpg"),
                                QStringLiteral("mare.jpg"), QStringLiteral("FILLIN"));
   catalogo.CalcolaImportoVelistra(album);
   return 0;

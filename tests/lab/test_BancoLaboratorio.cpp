@@ -10,6 +10,7 @@
 #include "common/DocumentoXML.h"
 #include "common/RichiestaWeb.h"
 #include "send/CodiciOperazione.h"
+#include "settings/Impostazioni.h"
 #include "startup/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
@@ -123,7 +124,7 @@ class LaboratorioTest : public ::testing::Test {
                                   {QStringLiteral("passwd"), u.password}};
     campi += extra;
     campi.append({QStringLiteral("modo"), codice});
-    return InviaRichiestaWeb({}, QString::fromLatin1(BancoLaboratorio::Modulo(campi)), true, byte);
+    return InviaRichiestaWeb(Programma(), QString::fromLatin1(BancoLaboratorio::Modulo(campi)), true, byte);
   }
 
   static QString Valore(const QString& risposta, const QString& percorso) {
@@ -285,11 +286,11 @@ TEST_F(LaboratorioTest, FaultSwitchesAndAStoppedStandIn) {
 
 TEST_F(LaboratorioTest, SettingsFileWrittenByTheHelperReachesTheStandIn) {
   ASSERT_TRUE(lab.ScriviIniFTP(Programma().PercorsoIniFTP));
-  Programma().DatiFTPBase.clear();
-  Programma().CertificatoCA.clear();
-  LeggiDatiFTP();
-  EXPECT_EQ(Programma().DatiFTPServer, lab.serverFTP());
-  EXPECT_EQ(Programma().CertificatoCA, lab.certificatoCA());
+  DatiServer letti = Impostazioni(PercorsiDaProgramma()).LeggiDatiServer();
+  EXPECT_EQ(letti.DatiFTPServer, lab.serverFTP());
+  EXPECT_EQ(letti.CertificatoCA, lab.certificatoCA());
+  letti.TimeoutRichiestaMs = Programma().TimeoutRichiestaMs;
+  static_cast<DatiServer&>(Programma()) = letti;
   EXPECT_EQ(Valore(Operazione(f_K_HTTPS_LOGIN(), QStringLiteral("convenzionato")),
                    QStringLiteral("/xml/utente/convenzionato")),
             QStringLiteral("1"));

@@ -21,7 +21,7 @@ QStringList Voci(const QComboBox* lista) {
 class Selettore : public ::testing::Test {
  protected:
   CartellaProgrammaProva cartella{false};
-  CatalogoFormati catalogo;
+  CatalogoFormati catalogo{cartella.percorsi()};
   SelettoriFormato selettori{catalogo};
   QWidget finestra;
   SelettoreFormato* copia;

@@ -18,8 +18,8 @@ namespace {
 class OrdineAlbum : public ::testing::Test {
  protected:
   CartellaProgrammaProva programma;
-  CatalogoFormati catalogo;
-  AlbumVelistra album;
+  CatalogoFormati catalogo{programma.percorsi()};
+  AlbumVelistra album{programma.percorsi()};
   QTemporaryDir uscita;
 
   void SetUp() override {

@@ -6,35 +6,26 @@
 #include <QStringList>
 
 #include "common/DocumentoXML.h"
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/Impostazioni.h"
 
 inline const QStringList kModiScrittura{QStringLiteral("chiusura"), QStringLiteral("ftpincorso"),
                                         QStringLiteral("connessione"), QStringLiteral("prezziario")};
 
-inline QString FileDelModo(const QString& modo) {
-  const ValoriProgramma& v = Programma();
-  if (modo == QStringLiteral("connessione")) return v.PercorsoIniFTP;
-  if (modo == QStringLiteral("prezziario")) return v.PercorsoProgramma + QStringLiteral("Formati.xml");
-  return v.PercorsoIni;
+inline QString FileDelModo(const PercorsiProgramma& percorsi, const QString& modo) {
+  if (modo == QStringLiteral("connessione")) return percorsi.PercorsoIniFTP;
+  if (modo == QStringLiteral("prezziario")) return percorsi.PercorsoFormati;
+  return percorsi.PercorsoIni;
 }
 
-inline bool ScriviVariante(const QString& modo, bool seconda) {
-  const cINIProfiles ini;
-  const QString file = FileDelModo(modo);
-  const QString uno = seconda ? QStringLiteral("1") : QStringLiteral("0");
-  if (modo == QStringLiteral("chiusura"))
-    return ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), uno, file);
-  if (modo == QStringLiteral("ftpincorso"))
-    return ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("FTPInCorso"), uno, file);
+inline bool ScriviVariante(const PercorsiProgramma& percorsi, const QString& modo, bool seconda) {
+  const Impostazioni impostazioni(percorsi);
+  if (modo == QStringLiteral("chiusura")) return impostazioni.ScriviChiusuraOk(seconda);
+  if (modo == QStringLiteral("ftpincorso")) return impostazioni.ScriviFTPInCorso(seconda);
   if (modo == QStringLiteral("connessione"))
-    return ini.WritePrivateProfileStrings(
-        {{kSezioneDatiFTP, QStringLiteral("Username"), seconda ? QStringLiteral("convenzionato") : QStringLiteral("cliente")},
-         {kSezioneDatiFTP, QStringLiteral("Password"), seconda ? QStringLiteral("MTIzNA==") : QStringLiteral("OTg3Ng==")},
-         {kSezioneDatiFTP, QStringLiteral("Proxy"), seconda ? QStringLiteral("proxy:3128") : QString()},
-         {kSezioneDatiFTP, QStringLiteral("FTPPassivo"), uno}},
-        file);
+    return impostazioni.ScriviConnessione(
+        {seconda ? QStringLiteral("convenzionato") : QStringLiteral("cliente"),
+         seconda ? QStringLiteral("MTIzNA==") : QStringLiteral("OTg3Ng=="),
+         seconda ? QStringLiteral("proxy:3128") : QString(), seconda});
   // The price list: the installed catalogue, or a one-format list from the lab.
   auto catalogo = CreaDocumentoXML();
   if (seconda)
@@ -42,5 +33,5 @@ inline bool ScriviVariante(const QString& modo, bool seconda) {
   else
     catalogo->caricaTesto(QStringLiteral(
         "<xml><formato id=\"15x10\" descrizione=\"Stampa 10 x 15\" amatoriale=\"1\">27</formato></xml>"));
-  return catalogo->salva(file);
+  return catalogo->salva(percorsi.PercorsoFormati);
 }

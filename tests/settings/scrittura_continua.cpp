@@ -8,11 +8,11 @@
 
 int main(int argc, char** argv) {
   if (argc != 3) return 1;
-  ImpostaCartellaProgramma(QString::fromLocal8Bit(argv[1]));
+  const PercorsiProgramma percorsi = PercorsiNellaCartella(QString::fromLocal8Bit(argv[1]));
   const QString modo = QString::fromLocal8Bit(argv[2]);
-  if (!kModiScrittura.contains(modo) || !ScriviVariante(modo, false)) return 2;
+  if (!kModiScrittura.contains(modo) || !ScriviVariante(percorsi, modo, false)) return 2;
   std::puts("pronto");
   std::fflush(stdout);
   for (bool seconda = true;; seconda = !seconda)
-    if (!ScriviVariante(modo, seconda)) return 3;
+    if (!ScriviVariante(percorsi, modo, seconda)) return 3;
 }

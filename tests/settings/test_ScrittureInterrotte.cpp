@@ -32,10 +32,10 @@ class ScrittureInterrotte : public ::testing::TestWithParam<QString> {};
 TEST_P(ScrittureInterrotte, AKilledRewriteLeavesTheOldOrTheNewFile) {
   CartellaProgrammaProva cartella;
   const QString modo = GetParam();
-  const QString file = FileDelModo(modo);
-  ASSERT_TRUE(ScriviVariante(modo, true));
+  const QString file = FileDelModo(cartella.percorsi(), modo);
+  ASSERT_TRUE(ScriviVariante(cartella.percorsi(), modo, true));
   const QByteArray seconda = Contenuto(file);
-  ASSERT_TRUE(ScriviVariante(modo, false));
+  ASSERT_TRUE(ScriviVariante(cartella.percorsi(), modo, false));
   const QByteArray prima = Contenuto(file);
   ASSERT_NE(prima, seconda);
 

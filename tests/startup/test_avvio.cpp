@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <csignal>
 
+#include "settings/PercorsiProgramma.h"
 #include "startup/DopoLaPrimaPittura.h"
-#include "startup/ValoriProgramma.h"
 #include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 
@@ -154,19 +154,17 @@ TEST(DopoLaPrimaPittura, TheLoadWaitsInTheEventLoopForTheSplashToBePainted) {
   EXPECT_TRUE(AttendiFinche([&] { return proseguito; }, 2000));
 }
 
-TEST(ValoriProgramma, PathsAreBuiltBesideTheProgramFolder) {
-  CartellaProgrammaProva programma;
-  ImpostaCartellaProgramma(QStringLiteral("/"));
-  EXPECT_EQ(Programma().PercorsoProgramma, QStringLiteral("/"));
-  EXPECT_EQ(Programma().PercorsoIni, QStringLiteral("/Velistra.ini"));
-  ImpostaCartellaProgramma(QStringLiteral("/opt/velistra"));
-  const ValoriProgramma& v = Programma();
+TEST(PercorsiProgramma, PathsAreBuiltBesideTheProgramFolder) {
+  EXPECT_EQ(PercorsiNellaCartella(QStringLiteral("/")).PercorsoProgramma, QStringLiteral("/"));
+  EXPECT_EQ(PercorsiNellaCartella(QStringLiteral("/")).PercorsoIni, QStringLiteral("/Velistra.ini"));
+  const PercorsiProgramma v = PercorsiNellaCartella(QStringLiteral("/opt/velistra"));
   EXPECT_EQ(v.PercorsoProgramma, QStringLiteral("/opt/velistra/"));
   EXPECT_EQ(v.FileGuida, QStringLiteral("/opt/velistra/Velistra.chm"));
   EXPECT_EQ(v.PercorsoIniFTP, QStringLiteral("/opt/velistra/VelistraFTP.ini"));
   EXPECT_EQ(v.CartellaLavoro, QStringLiteral("/opt/velistra/Velistra/"));
   EXPECT_EQ(v.PercorsoNonDisponibile, QStringLiteral("/opt/velistra/NonDisponibile.gif"));
   EXPECT_EQ(v.PercorsoVelistraXML, QStringLiteral("/opt/velistra/Velistra.xml"));
+  EXPECT_EQ(v.PercorsoFormati, QStringLiteral("/opt/velistra/Formati.xml"));
 }
 
 }  // namespace

@@ -23,8 +23,7 @@ CartellaProgrammaProva::CartellaProgrammaProva(bool datiInstallati, const QStrin
       QFile(destinazione).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
   }
-  Programma() = ValoriProgramma{};
-  ImpostaCartellaProgramma(percorso());
+  ImpostaProgramma(percorsi(), DatiServer{});
 }
 
 CartellaProgrammaProva::~CartellaProgrammaProva() { Programma() = ValoriProgramma{}; }

@@ -3,8 +3,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "settings/PercorsiProgramma.h"
+
 // A temporary program folder with the installed data files, with the program-wide
-// values pointed at it for the test's lifetime. No test touches a real one.
+// values pointed at it for the test's lifetime (and empty server values). No
+// test touches a real one.
 class CartellaProgrammaProva {
  public:
   // With datiInstallati the files of data/ are copied in, as an install would.
@@ -14,6 +17,7 @@ class CartellaProgrammaProva {
 
   QString percorso() const;  // ends in "/"
   QString file(const QString& nome) const { return percorso() + nome; }
+  PercorsiProgramma percorsi() const { return PercorsiNellaCartella(percorso()); }
   void Scrivi(const QString& nome, const QByteArray& contenuto) const;
   QByteArray Leggi(const QString& nome) const;
 

@@ -22,7 +22,7 @@ class VistaProva : public ::testing::Test {
   static inline const QColor kDidascalia{50, 0, 255};
 
   void SetUp() override {
-    vista = std::make_unique<ctrFotoView>();
+    vista = std::make_unique<ctrFotoView>(programma.percorsi());
     vista->resize(640, 400);
     vista->show();
   }

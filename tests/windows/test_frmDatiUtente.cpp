@@ -25,7 +25,7 @@ struct Finestra {
 
   CartellaProgrammaProva programma;
   PiattaformaFinta finta;
-  frmDatiUtente finestra;
+  frmDatiUtente finestra{programma.percorsi()};
 };
 
 TEST(frmDatiUtente, ASurnameOfSpacesIsRefusedAndTheFieldEmptied) {
@@ -93,7 +93,7 @@ TEST(frmDatiUtente, SavingWritesTheTrimmedDataAndTheFlagAndTheWindowStaysOpen) {
   EXPECT_EQ(leggi("Opzioni", "DatiUtenteOk"), QStringLiteral("1"));
 
   // A new window shows what was saved; closing it writes nothing.
-  frmDatiUtente seconda;
+  frmDatiUtente seconda(f.programma.percorsi());
   seconda.show();
   auto* cognome = seconda.findChild<QLineEdit*>(QStringLiteral("txtCognome"));
   EXPECT_EQ(cognome->text(), QStringLiteral("Rossi"));

@@ -19,7 +19,7 @@ QString NonMostrare(const CartellaProgrammaProva& programma) {
 TEST(frmMessaggioAvviso, EveryWayOfClosingRecordsTheCheckBox) {
   CartellaProgrammaProva programma;
   {
-    frmMessaggioAvviso avviso;
+    frmMessaggioAvviso avviso(programma.percorsi());
     EXPECT_EQ(avviso.windowTitle(), QStringLiteral("ATTENZIONE!"));
     auto* casella = avviso.findChild<QCheckBox*>(QStringLiteral("chkMostraMessaggio"));
     EXPECT_FALSE(casella->isChecked());
@@ -31,14 +31,14 @@ TEST(frmMessaggioAvviso, EveryWayOfClosingRecordsTheCheckBox) {
   }
   EXPECT_EQ(NonMostrare(programma), QStringLiteral("1"));
   {
-    frmMessaggioAvviso avviso;
+    frmMessaggioAvviso avviso(programma.percorsi());
     avviso.show();
     avviso.findChild<QPushButton*>(QStringLiteral("cmdChiudi"))->click();
     EXPECT_FALSE(avviso.isVisible());
   }
   EXPECT_EQ(NonMostrare(programma), QStringLiteral("0"));
   {
-    frmMessaggioAvviso avviso;
+    frmMessaggioAvviso avviso(programma.percorsi());
     avviso.show();
     avviso.findChild<QCheckBox*>(QStringLiteral("chkMostraMessaggio"))->setChecked(true);
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

@@ -45,7 +45,7 @@ TEST(frmSplash, TheVersionLineUsesTheLanguageFormatOrTheGeneralDate) {
   CartellaProgrammaProva programma;
   PosaProgramma(programma);
   {
-    frmSplash splash;
+    frmSplash splash(programma.percorsi());
     const QString generale = Versione(splash);
     EXPECT_TRUE(generale.startsWith(QStringLiteral("1.0.19 (") + QLocale().toString(kModifica.date(), QLocale::ShortFormat) + u' '))
         << generale.toStdString();
@@ -53,13 +53,13 @@ TEST(frmSplash, TheVersionLineUsesTheLanguageFormatOrTheGeneralDate) {
   }
   QDir(programma.percorso()).mkdir(QStringLiteral("Lang"));
   programma.Scrivi(QStringLiteral("Lang/Lang_Ita.ini"), "[lang]\r\n0000=yyyy-MM-dd HH:mm\r\n");
-  frmSplash splash;
+  frmSplash splash(programma.percorsi());
   EXPECT_EQ(Versione(splash), QStringLiteral("1.0.19 (2026-03-04 10:20)"));
 }
 
 TEST(frmSplash, AMissingProgramFileLeavesTheVersionAlone) {
   CartellaProgrammaProva programma;
-  frmSplash splash;
+  frmSplash splash(programma.percorsi());
   EXPECT_EQ(Versione(splash), QStringLiteral("1.0.19"));
   EXPECT_EQ(TestoVersione(QStringLiteral("1.0.19"), QDateTime(), QString()), QStringLiteral("1.0.19"));
 }
@@ -68,7 +68,7 @@ TEST(frmSplash, TextsCloseMarkEscapeAndTheLogosMail) {
   CartellaProgrammaProva programma;
   PiattaformaFinta finta;
   {
-    frmSplash splash;
+    frmSplash splash(programma.percorsi());
     EXPECT_TRUE(splash.windowTitle().isEmpty());
     EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblProductName"))->text(), QStringLiteral("Velistra"));
     auto* chiudi = splash.findChild<QLabel*>(QStringLiteral("lblChiudi"));
@@ -83,7 +83,7 @@ TEST(frmSplash, TextsCloseMarkEscapeAndTheLogosMail) {
     Clicca(chiudi);
     EXPECT_FALSE(splash.isVisible());
   }
-  frmSplash splash;
+  frmSplash splash(programma.percorsi());
   splash.show();
   QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QCoreApplication::sendEvent(&splash, &esc);
