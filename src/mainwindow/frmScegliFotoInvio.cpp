@@ -1,0 +1,46 @@
+// The send window, the price list and what they ask of the main window.
+#include "common/Lavoro.h"
+#include "common/Piattaforma.h"
+#include "mainwindow/frmScegliFoto.h"
+#include "send/frmFTP.h"
+#include "thumbview/ctrFotoView.h"
+#include "windows/DatiUtente.h"
+
+void frmScegliFoto::ScaricaPrezziario() {
+  frmFTP finestra(*this, true, this);
+  MostraFinestraModale(finestra);
+  selettori_.CaricaFormatiFotografici(true);
+  if (finestra.ChiudereApplicazione) close();
+}
+
+void frmScegliFoto::ApriInvio() {
+  if (!ordine_.FTPInCorso() && ordine_.NumeroVoci({}) == 0) {
+    MsgBox(QStringLiteral("Nessuna fotografia presente nel Velistra."), IconaMessaggio::Informazione,
+           PulsantiMessaggio::OK, this);
+    return;
+  }
+  frmFTP finestra(*this, false, this);
+  MostraFinestraModale(finestra);
+  selettori_.CaricaFormatiFotografici(true);
+  // Closed during a send: the program ends and reopens the send at the next start.
+  if (finestra.ChiudereApplicazione) close();
+}
+
+std::int32_t frmScegliFoto::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
+  return ordine_.CalcolaImportoVelistra(prezzi);
+}
+
+QString frmScegliFoto::getImportoCorrenteEuro() const { return ordine_.getImportoCorrenteEuro(); }
+
+QString frmScegliFoto::getDatiUtente() const {
+  const DatiUtente dati = LeggiDatiUtente();
+  return dati.Cognome + u' ' + dati.Nome + QStringLiteral("\r\n") + dati.Citta + QStringLiteral("\r\n") + dati.Via;
+}
+
+bool frmScegliFoto::CreaFotografiaTesto(const QString& percorso, const QString& testo) {
+  return SulThreadGrafico([&] { return fvFotoFormato_->CreaFotografiaTesto(percorso, testo); });
+}
+
+void frmScegliFoto::SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) {
+  ordine_.SostituisciCatalogo(std::move(catalogo));
+}
