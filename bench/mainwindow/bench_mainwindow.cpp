@@ -145,7 +145,7 @@ struct Tempi {
 // Starts an operation of the window from the event loop and keeps the loop
 // running, as the program's would, until the operation has ended. A 5 ms
 // timer meanwhile records how late the GUI thread served it at worst (ms).
-double EseguiNelCiclo(frmScegliFoto& finestra, const std::function<void()>& avvia) {
+double EseguiNelCiclo(const std::function<bool()>& inCorso, const std::function<void()>& avvia) {
   QEventLoop ciclo;
   QElapsedTimer orologio;
   qint64 precedente = 0;
@@ -157,7 +157,7 @@ double EseguiNelCiclo(frmScegliFoto& finestra, const std::function<void()>& avvi
     const qint64 ora = orologio.nsecsElapsed();
     peggiore = std::max(peggiore, ora - precedente - 5'000'000);
     precedente = ora;
-    if (!finestra.OperazioneInCorso()) ciclo.quit();
+    if (!inCorso()) ciclo.quit();
   });
   QTimer::singleShot(0, &ciclo, [&] {
     orologio.start();
@@ -166,6 +166,18 @@ double EseguiNelCiclo(frmScegliFoto& finestra, const std::function<void()>& avvi
   });
   ciclo.exec();
   return peggiore / 1e6;
+}
+
+double EseguiNelCiclo(frmScegliFoto& finestra, const std::function<void()>& avvia) {
+  return EseguiNelCiclo([&] { return finestra.OperazioneInCorso(); }, avvia);
+}
+
+// The same timer's worst lateness over an idle event loop as long as the four
+// rounds of an operation: what the machine's
+// other work alone costs the GUI thread.
+double RitardoARiposo(double millisecondi) {
+  QElapsedTimer tempo;
+  return EseguiNelCiclo([&] { return tempo.elapsed() < millisecondi; }, [&] { tempo.start(); });
 }
 
 // cp of the files, cp followed by sync, and the program's
@@ -242,8 +254,8 @@ int BancoCopia(int n, double megapixel, bool miniaturaExif) {
               tempi.operazione);
   std::printf("  ratio CopiaInFormato / (cp + sync): %.2f (target at most 1.2)\n", tempi.operazione / tempi.cpSync);
   std::printf("  ratio CopiaInFormato / cp:          %.2f\n", tempi.operazione / tempi.cp);
-  std::printf("  worst lateness of a 5 ms timer on the GUI thread: %.1f ms (target at most 50)\n",
-              tempi.ritardoPeggiore);
+  std::printf("  worst lateness of a 5 ms timer on the GUI thread: %.1f ms (target at most 50; %.1f ms idle)\n",
+              tempi.ritardoPeggiore, RitardoARiposo(4 * tempi.operazione));
   return copiate == n ? 0 : 1;
 }
 
@@ -289,8 +301,8 @@ int BancoOrdine(int n, double megapixel) {
               tempi.operazione);
   std::printf("  ratio CreaCartellaOrdine / (cp + sync): %.2f (target at most 1.2)\n", tempi.operazione / tempi.cpSync);
   std::printf("  ratio CreaCartellaOrdine / cp:          %.2f\n", tempi.operazione / tempi.cp);
-  std::printf("  worst lateness of a 5 ms timer on the GUI thread: %.1f ms (target at most 50)\n",
-              tempi.ritardoPeggiore);
+  std::printf("  worst lateness of a 5 ms timer on the GUI thread: %.1f ms (target at most 50; %.1f ms idle)\n",
+              tempi.ritardoPeggiore, RitardoARiposo(4 * tempi.operazione));
   return complete == 4 ? 0 : 1;
 }
 

@@ -1,5 +1,4 @@
 // The send window, the price list and what they ask of the main window.
-#include "common/Lavoro.h"
 #include "common/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "send/frmFTP.h"
@@ -38,7 +37,10 @@ QString frmScegliFoto::getDatiUtente() const {
 }
 
 bool frmScegliFoto::CreaFotografiaTesto(const QString& percorso, const QString& testo) {
-  return SulThreadGrafico([&] { return fvFotoFormato_->CreaFotografiaTesto(percorso, testo); });
+  // Called on the order's worker without a hop: the view only lends the sheet
+  // font fixed at its creation, and saving the picture on the GUI thread would
+  // stall it behind the medium's pending writes (over half a second).
+  return fvFotoFormato_->CreaFotografiaTesto(percorso, testo);
 }
 
 void frmScegliFoto::SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) {
