@@ -12,9 +12,6 @@ secondi=${1:-60}
 build=${VELISTRA_BUILD_SANITIZER:-$root/build-sanitizer}
 "$root/tools/setup.sh"
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
-# This build registers its own control library in a registry of its own: the
-# user's registry keeps naming the ordinary build's.
-export XDG_CONFIG_HOME=$build/config
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVELISTRA_FUZZ=ON \
   -DVELISTRA_FUZZ_SECONDI="$secondi" -DVELISTRA_BENCH=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target fuzz

@@ -8,6 +8,8 @@ build=${VELISTRA_BUILD:-$root/build}
 "$root/tools/setup.sh"
 "$root/tools/build.sh"
 program="$build/programma/velistra"
+# The program finds its separator control through the component registry.
+"$build/programma/kelmora_registra" "$build/programma/libKelmora.so"
 # A dozen sample photos (JPEG, PNG, TIFF; some with camera EXIF) to browse at once.
 [ -d "$build/campioni" ] || /usr/bin/python3 "$root/tools/campioni_foto.py" "$build/campioni"
 echo "Sample photos to browse in the folder tree: $build/campioni"

@@ -6,9 +6,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELISTRA_BUILD_SANITIZER:-$root/build-sanitizer}
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
-# This build registers its own control library in a registry of its own: the
-# user's registry keeps naming the ordinary build's.
-export XDG_CONFIG_HOME=$build/config
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVELISTRA_FUZZ=ON \
   -DVELISTRA_BENCH=OFF -DVELISTRA_TEST="startup;settings;common;album;codecs;send;fuzz" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

@@ -1,4 +1,5 @@
-// Thumbnail speed of the view against vipsthumbnail, and a folder of many photos.
+// Thumbnail speed of the view against vipsthumbnail, a folder of many photos,
+// and how late the GUI thread's events run while such a folder is shown.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -12,11 +13,15 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 
 #include "FotoProva.h"
+#include "common/Lavoro.h"
+#include "mainwindow/ElencoFoto.h"
 #include "startup/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
 
@@ -91,6 +96,11 @@ long MemoriaAttualeMB() {
   return campi.value(1).toLong() * sysconf(_SC_PAGESIZE) / (1024 * 1024);
 }
 
+// Lets the event loop run until the view has every copy it asked for.
+void AttendiCopie(const ctrFotoView& vista) {
+  while (vista.DecodificheInCorso() > 0) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
 // Adds every photo as the folder view does, then scrolls page by page until
 // every copy is made; seconds.
 double AttraversaConVista(const QStringList& percorsi, ctrFotoView& vista,
@@ -100,7 +110,7 @@ double AttraversaConVista(const QStringList& percorsi, ctrFotoView& vista,
   vista.CancellaThumbs();
   for (const QString& percorso : percorsi) vista.AggiungiThumbs(percorso, true);
   vista.DisegnaThumbTutto();
-  QCoreApplication::processEvents();
+  AttendiCopie(vista);
   if (primaPagina) *primaPagina = orologio.nsecsElapsed() / 1e9;
   if (piccoPrimaPagina) *piccoPrimaPagina = PiccoMemoriaMB();
   auto* barra = vista.findChild<QScrollBar*>(QStringLiteral("vsbSlide"));
@@ -108,7 +118,7 @@ double AttraversaConVista(const QStringList& percorsi, ctrFotoView& vista,
       (vista.UltimaThumbVisibile() - vista.PrimaThumbVisibile() + 1) / vista.NumeroColonne();
   for (int valore = righePagina; valore <= barra->maximum() + righePagina; valore += righePagina) {
     barra->setValue(std::min(valore, barra->maximum()));
-    QCoreApplication::processEvents();
+    AttendiCopie(vista);
     if (valore >= barra->maximum()) break;
   }
   for (const DatiThumb& thumb : vista.Thumbs())
@@ -222,6 +232,126 @@ int Scala(int n) {
   return 0;
 }
 
+// A folder of n photos hard-linked from a hundred small distinct ones.
+QStringList CartellaGrande(const QString& cartella, int n) {
+  constexpr int kDistinte = 100;
+  const QStringList originali = CreaFoto(cartella, std::min(n, kDistinte), {640, 480}, false);
+  QStringList percorsi = originali;
+  for (int i = originali.size(); i < n; ++i) {
+    const QString percorso =
+        cartella + QStringLiteral("/copia%1.jpg").arg(i, 5, 10, QLatin1Char('0'));
+    link(QFile::encodeName(originali[i % originali.size()]).constData(),
+         QFile::encodeName(percorso).constData());
+    percorsi << percorso;
+  }
+  return percorsi;
+}
+
+// A 5 ms timer on the GUI thread: how late its worst tick came.
+class Ritardo {
+ public:
+  Ritardo() {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(kPeriodoMs);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      peggiore_ = std::max(peggiore_, orologio_.nsecsElapsed() / 1e6 - kPeriodoMs);
+      orologio_.restart();
+    });
+    orologio_.start();
+    timer_.start();
+  }
+  double PeggioreMs() const { return peggiore_; }
+
+ private:
+  static constexpr int kPeriodoMs = 5;
+  QTimer timer_;
+  QElapsedTimer orologio_;
+  double peggiore_ = 0;
+};
+
+struct Reattivita {
+  double elencoCompletoS = 0;  // every photo added
+  double primaPaginaS = 0;     // and the first page's pictures shown
+  double ritardoMs = 0;
+};
+
+// As the folder view's container did before: listing and every addition on the
+// GUI thread, events let through once per photo.
+Reattivita DalThreadGrafico(ctrFotoView& vista, const QString& cartella) {
+  vista.CancellaThumbs();
+  QCoreApplication::processEvents();
+  QElapsedTimer orologio;
+  orologio.start();
+  Ritardo ritardo;
+  const QStringList nomi = ElencoFotoCartella(cartella);
+  for (const QString& nome : nomi) {
+    vista.AggiungiThumbs(cartella + nome, true);
+    QCoreApplication::processEvents();
+  }
+  Reattivita r;
+  r.elencoCompletoS = orologio.nsecsElapsed() / 1e9;
+  vista.DisegnaThumbTutto();
+  AttendiCopie(vista);
+  r.primaPaginaS = orologio.nsecsElapsed() / 1e9;
+  r.ritardoMs = ritardo.PeggioreMs();
+  return r;
+}
+
+// The listing on a worker, then a worker that hands each photo to the view on
+// the GUI thread, which stays in its event loop throughout.
+Reattivita DaUnLavoratore(ctrFotoView& vista, const QString& cartella) {
+  vista.CancellaThumbs();
+  QCoreApplication::processEvents();
+  QElapsedTimer orologio;
+  orologio.start();
+  Ritardo ritardo;
+  Reattivita r;
+  bool finito = false;
+  QObject contesto;
+  ElencoFotoInSottofondo elenco(&contesto);
+  elenco.Richiedi(cartella, [&](QStringList nomi) {
+    AvviaLavoro(
+        &contesto,
+        [&vista, &cartella, nomi] {
+          for (const QString& nome : nomi)
+            SulThreadGrafico([&] { vista.AggiungiThumbs(cartella + nome, true); });
+        },
+        [&] {
+          r.elencoCompletoS = orologio.nsecsElapsed() / 1e9;
+          vista.DisegnaThumbTutto();
+          finito = true;
+        });
+  });
+  while (!finito) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+  AttendiCopie(vista);
+  r.primaPaginaS = orologio.nsecsElapsed() / 1e9;
+  r.ritardoMs = ritardo.PeggioreMs();
+  return r;
+}
+
+int BancoReattivita(int n) {
+  QTemporaryDir cartella;
+  std::printf("%d foto 640x480 (100 distinte, le altre collegamenti fisici)...\n", n);
+  CartellaGrande(cartella.path(), n);
+  ctrFotoView vista;
+  vista.resize(800, 600);
+  vista.show();
+  const QString percorso = cartella.path() + u'/';
+  const auto stampa = [n, &vista](const char* via, const Reattivita& r) {
+    std::printf("%-28s elenco completo %.2f s, prima pagina mostrata %.2f s, "
+                "ritardo peggiore del timer di 5 ms %.1f ms (%d miniature)\n",
+                via, r.elencoCompletoS, r.primaPaginaS, r.ritardoMs, vista.TotFile());
+    if (vista.TotFile() != n) std::printf("  attese %d miniature\n", n);
+  };
+  const Reattivita grafico = DalThreadGrafico(vista, percorso);
+  const Reattivita lavoratore = DaUnLavoratore(vista, percorso);
+  stampa("sul thread grafico:", grafico);
+  stampa("da un lavoratore:", lavoratore);
+  std::printf("rapporto dei ritardi (lavoratore / thread grafico) %.3f; obiettivo: ritardo <= 50 ms\n",
+              lavoratore.ritardoMs / grafico.ritardoMs);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -232,5 +362,7 @@ int main(int argc, char** argv) {
   const QString modo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("velocita");
   if (modo == QStringLiteral("singola")) return Singola(argc > 2 ? std::atof(argv[2]) : 12);
   if (modo == QStringLiteral("scala")) return Scala(argc > 2 ? std::atoi(argv[2]) : 10000);
+  if (modo == QStringLiteral("reattivita"))
+    return BancoReattivita(argc > 2 ? std::atoi(argv[2]) : 10000);
   return Velocita(argc > 2 ? std::atoi(argv[2]) : 200, argc > 3 ? std::atof(argv[3]) : 12);
 }

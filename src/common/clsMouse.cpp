@@ -1,6 +1,5 @@
 #include "common/clsMouse.h"
 
-#include <QCoreApplication>
 #include <QWidget>
 
 #include "common/Piattaforma.h"
@@ -9,7 +8,6 @@ void clsMouse::setOggetto(QWidget* frm) {
   finestra_ = frm;
   if (!finestra_) return;
   piattaforma().ImpostaPuntatoreOccupato(finestra_, true);
-  QCoreApplication::processEvents();
 }
 
 clsMouse::~clsMouse() {

@@ -10,7 +10,8 @@ class clsMouse {
   clsMouse(const clsMouse&) = delete;
   clsMouse& operator=(const clsMouse&) = delete;
 
-  // Keeps the window, shows the busy pointer over it and lets it paint once.
+  // Keeps the window and shows the busy pointer over it; the event loop shows
+  // the pointer as soon as it runs.
   void setOggetto(QWidget* frm);
 
  private:

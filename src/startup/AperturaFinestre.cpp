@@ -1,17 +1,16 @@
 #include "startup/AperturaFinestre.h"
 
-#include <QCoreApplication>
-
 #include "mainwindow/ApriFinestraPrincipale.h"
+#include "startup/DopoLaPrimaPittura.h"
 #include "windows/frmSplash.h"
 
 bool ApriFinestreIniziali() {
-  // The splash is on screen before the main window starts loading.
+  // The main window loads once the event loop has painted the splash.
   auto* splash = new frmSplash;
   splash->show();
-  splash->repaint();
-  QCoreApplication::processEvents();
-  QWidget* principale = ApriFinestraPrincipale();
-  delete splash;
-  return principale != nullptr;
+  DopoLaPrimaPittura(splash, [splash] {
+    ApriFinestraPrincipale();
+    delete splash;
+  });
+  return true;
 }

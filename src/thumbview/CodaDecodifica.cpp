@@ -2,11 +2,12 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QMetaObject>
 #include <QRunnable>
 #include <QThread>
-#include <condition_variable>
+#include <QThreadPool>
+#include <atomic>
 #include <mutex>
-#include <optional>
 
 #include "thumbview/GeometriaThumb.h"
 
@@ -25,36 +26,44 @@ struct Impronta {
   }
   bool operator==(const Impronta&) const = default;
 };
+
+// One pool for every view, so that a view going away never waits for its jobs.
+QThreadPool& Lavoratori() {
+  static QThreadPool* lavoratori = [] {
+    auto* pool = new QThreadPool;
+    pool->setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+    return pool;
+  }();
+  return *lavoratori;
+}
 }  // namespace
 
-struct CodaDecodifica::Lavoro {
-  QString percorso;
-  qreal rapporto = 1.0;
-  std::optional<Impronta> impronta;
-  QRunnable* esecutore = nullptr;  // alive while not fatto: queued or running
-  std::mutex blocco;
-  std::condition_variable finito;
-  bool fatto = false;
-  ImmagineRidotta risultato;
-
-  void Esegui() {
-    Impronta letta(percorso);
-    ImmagineRidotta copia = CaricaMiniatura(percorso, rapporto);
-    std::lock_guard<std::mutex> chiave(blocco);
-    impronta = std::move(letta);
-    risultato = std::move(copia);
-    fatto = true;
-    finito.notify_all();
-  }
+struct CodaDecodifica::Copia {
+  Impronta impronta;
+  ImmagineRidotta immagine;
 };
 
-CodaDecodifica::CodaDecodifica() {
-  lavoratori_.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+struct CodaDecodifica::Lavoro {
+  std::atomic<bool> annullato = false;
+  int priorita = 0;
+};
+
+// Where the workers deliver; emptied when the queue goes, under the lock, so a
+// worker never posts to a queue that is gone.
+struct CodaDecodifica::Recapito {
+  std::mutex blocco;
+  CodaDecodifica* coda = nullptr;
+};
+
+CodaDecodifica::CodaDecodifica(QObject* genitore)
+    : QObject(genitore), recapito_(std::make_shared<Recapito>()) {
+  recapito_->coda = this;
 }
 
 CodaDecodifica::~CodaDecodifica() {
-  lavoratori_.clear();
-  lavoratori_.waitForDone();
+  Dimentica();
+  std::lock_guard<std::mutex> chiave(recapito_->blocco);
+  recapito_->coda = nullptr;
 }
 
 ImmagineRidotta CodaDecodifica::CaricaMiniatura(const QString& percorso, qreal rapporto) {
@@ -63,38 +72,52 @@ ImmagineRidotta CodaDecodifica::CaricaMiniatura(const QString& percorso, qreal r
 
 void CodaDecodifica::ImpostaRapporto(qreal rapporto) {
   if (rapporto == rapporto_) return;
+  QList<std::pair<QString, int>> daRifare;
+  for (auto it = inCorso_.cbegin(); it != inCorso_.cend(); ++it)
+    daRifare.append({it.key(), it.value()->priorita});
   Dimentica();
   rapporto_ = rapporto;
+  for (const auto& [percorso, priorita] : daRifare) Anticipa(percorso, priorita);
 }
 
 void CodaDecodifica::Anticipa(const QString& percorso, int priorita) {
-  if (percorso.isEmpty() || lavori_.contains(percorso)) return;
+  if (percorso.isEmpty() || inCorso_.contains(percorso) || pronte_.contains(percorso)) return;
   auto lavoro = std::make_shared<Lavoro>();
-  lavoro->percorso = percorso;
-  lavoro->rapporto = rapporto_;
-  lavoro->esecutore = QRunnable::create([lavoro] { lavoro->Esegui(); });
-  lavori_.insert(percorso, lavoro);
-  lavoratori_.start(lavoro->esecutore, priorita);
+  lavoro->priorita = priorita;
+  inCorso_.insert(percorso, lavoro);
+  Lavoratori().start(
+      [lavoro, percorso, rapporto = rapporto_, generazione = generazione_, recapito = recapito_] {
+        if (lavoro->annullato) return;
+        Impronta letta(percorso);
+        auto copia = std::make_shared<Copia>(Copia{std::move(letta), CaricaMiniatura(percorso, rapporto)});
+        std::lock_guard<std::mutex> chiave(recapito->blocco);
+        if (!recapito->coda) return;
+        CodaDecodifica* coda = recapito->coda;
+        QMetaObject::invokeMethod(
+            coda, [coda, generazione, percorso, copia] { coda->Consegna(generazione, percorso, copia); },
+            Qt::QueuedConnection);
+      },
+      priorita);
 }
 
-ImmagineRidotta CodaDecodifica::Prendi(const QString& percorso) {
-  const std::shared_ptr<Lavoro> lavoro = lavori_.take(percorso);
-  if (!lavoro) return CaricaMiniatura(percorso, rapporto_);
-  std::unique_lock<std::mutex> chiave(lavoro->blocco);
-  if (!lavoro->fatto) {
-    chiave.unlock();
-    if (lavoratori_.tryTake(lavoro->esecutore)) {
-      delete lavoro->esecutore;
-      return CaricaMiniatura(percorso, rapporto_);
-    }
-    chiave.lock();
-    lavoro->finito.wait(chiave, [&lavoro] { return lavoro->fatto; });
+void CodaDecodifica::Consegna(quint64 generazione, const QString& percorso, std::shared_ptr<Copia> copia) {
+  if (generazione != generazione_) return;
+  inCorso_.remove(percorso);
+  pronte_.insert(percorso, std::move(copia));
+  Q_EMIT CopiaPronta(percorso);
+}
+
+std::optional<ImmagineRidotta> CodaDecodifica::Chiedi(const QString& percorso, int priorita) {
+  if (const std::shared_ptr<Copia> copia = pronte_.take(percorso)) {
+    if (copia->impronta == Impronta(percorso)) return std::move(copia->immagine);
   }
-  if (lavoro->impronta != Impronta(percorso)) return CaricaMiniatura(percorso, rapporto_);
-  return std::move(lavoro->risultato);
+  Anticipa(percorso, priorita);
+  return std::nullopt;
 }
 
 void CodaDecodifica::Dimentica() {
-  lavoratori_.clear();
-  lavori_.clear();
+  for (const std::shared_ptr<Lavoro>& lavoro : std::as_const(inCorso_)) lavoro->annullato = true;
+  inCorso_.clear();
+  pronte_.clear();
+  ++generazione_;
 }

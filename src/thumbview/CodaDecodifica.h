@@ -1,36 +1,49 @@
 #pragma once
 #include <QHash>
+#include <QObject>
 #include <QString>
-#include <QThreadPool>
 #include <memory>
+#include <optional>
 
 #include "thumbview/DecodificaRidotta.h"
 
-// Makes 90-pixel copies on worker threads ahead of the moment the grid needs
-// them. The grid still takes each copy at the point where it draws the cell,
-// so what it shows and in which order stays that of a single thread.
-class CodaDecodifica {
+// Makes 90-pixel copies on worker threads; the grid never waits for one. It
+// asks for a copy, and CopiaPronta tells it on the GUI thread when the copy
+// can be taken.
+class CodaDecodifica : public QObject {
+  Q_OBJECT
  public:
-  CodaDecodifica();
-  ~CodaDecodifica();
-  CodaDecodifica(const CodaDecodifica&) = delete;
-  CodaDecodifica& operator=(const CodaDecodifica&) = delete;
+  explicit CodaDecodifica(QObject* genitore = nullptr);
+  ~CodaDecodifica() override;
 
-  // Starts decoding the file unless it is already under way; higher priorities first.
+  // Starts decoding the file unless it is under way or its copy is waiting;
+  // higher priorities first.
   void Anticipa(const QString& percorso, int priorita);
-  // The copy of the file now: taken from its job (waiting for it, or running it
-  // here when no worker has started it yet) or decoded at once.
-  ImmagineRidotta Prendi(const QString& percorso);
-  // Drops every job; those already running finish unseen.
+  // The finished copy of the file, when one is waiting and the file has not
+  // changed since it was read; otherwise starts decoding it and gives nothing.
+  std::optional<ImmagineRidotta> Chiedi(const QString& percorso, int priorita);
+  // Drops every job and every waiting copy; jobs already running finish unseen.
   void Dimentica();
-  // The device pixel ratio of the copies; a change drops the jobs made at the old one.
+  // The device pixel ratio of the copies; a change decodes the files under way again.
   void ImpostaRapporto(qreal rapporto);
+  // Jobs started and not yet delivered.
+  int DecodificheInCorso() const { return static_cast<int>(inCorso_.size()); }
 
   static ImmagineRidotta CaricaMiniatura(const QString& percorso, qreal rapporto = 1.0);
 
+ Q_SIGNALS:
+  // The copy of the file (or its failure) is waiting for Chiedi.
+  void CopiaPronta(const QString& percorso);
+
  private:
+  struct Copia;
   struct Lavoro;
-  QThreadPool lavoratori_;
-  QHash<QString, std::shared_ptr<Lavoro>> lavori_;
+  struct Recapito;
+  void Consegna(quint64 generazione, const QString& percorso, std::shared_ptr<Copia> copia);
+
+  std::shared_ptr<Recapito> recapito_;
+  QHash<QString, std::shared_ptr<Lavoro>> inCorso_;
+  QHash<QString, std::shared_ptr<Copia>> pronte_;
+  quint64 generazione_ = 0;
   qreal rapporto_ = 1.0;
 };

@@ -108,3 +108,10 @@ ImmagineRidotta DecodificaRidotta(const QString& percorso, MisuraDestinazione mi
   if (!file.open(QIODevice::ReadOnly)) return {};
   return DecodificaRidotta(file, misura, usaMiniaturaIncorporata, rapporto);
 }
+
+bool ImmagineLeggibile(const QString& percorso) {
+  QFile file(percorso);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  QImageReader lettore(&file);
+  return lettore.canRead();
+}

@@ -25,3 +25,7 @@ ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione mis
                                   bool usaMiniaturaIncorporata, qreal rapporto = 1.0);
 ImmagineRidotta DecodificaRidotta(const QString& percorso, MisuraDestinazione misura,
                                   bool usaMiniaturaIncorporata, qreal rapporto = 1.0);
+
+// Whether the file's first bytes are those of a picture the layer can read; the
+// picture itself is not decoded.
+bool ImmagineLeggibile(const QString& percorso);

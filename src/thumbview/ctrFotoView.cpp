@@ -1,13 +1,13 @@
 #include "thumbview/ctrFotoView.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFrame>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "common/Percorsi.h"
 #include "startup/ValoriProgramma.h"
@@ -31,6 +31,11 @@ QFont CarattereDa(const QFont& origine, int pixel) {
   QFont carattere(origine.family());
   carattere.setPixelSize(pixel);
   return carattere;
+}
+
+bool StessoFile(const DatiThumb& thumb, const QString& percorso) {
+  return thumb.Cartella.size() + thumb.NomeFile.size() == percorso.size() &&
+         percorso.startsWith(thumb.Cartella) && percorso.endsWith(thumb.NomeFile);
 }
 
 void AssegnaMiniatura(DatiThumb& thumb, QImage miniatura) {
@@ -62,6 +67,8 @@ ctrFotoView::ctrFotoView(QWidget* genitore)
   vsbSlide_->setSingleStep(1);
   vsbSlide_->resize(kLarghezzaBarra, vsbSlide_->height());
   connect(vsbSlide_, &QScrollBar::valueChanged, this, [this] { Esegui_vsbSlideChange(); });
+  connect(&decodifica_, &CodaDecodifica::CopiaPronta, this,
+          [this](const QString& percorso) { CopiaArrivata(percorso); });
   connect(chkFotoSelezionata_, &CaselleSelezione::Commutata, this,
           [this](int indice, bool stato) { SegnaSelezione(indice, stato); });
 
@@ -118,15 +125,26 @@ bool ctrFotoView::AggiungiThumbs(const QString& NomeFileCompleto, bool Disegna,
       thumb.Cartella.isEmpty() ? NomeFileCompleto : TestoDopoUltimo(NomeFileCompleto, kSeparatore);
   const int i = TotFile();
   if (ThumbVisibile(i)) {
-    const PaginaThumb piena = CalcolaPagina(vsbSlide_->value(), numeroColonne_, picSlide_->height(),
-                                            altezzaCella_, std::numeric_limits<int>::max());
-    AnticipaCartella(NomeFileCompleto, piena.ultima - i);
-    ImmagineRidotta copia = decodifica_.Prendi(NomeFileCompleto);
-    if (copia.stato != kStatoRiuscito) {
+    // Only the header is read here; the picture is decoded on a worker.
+    if (!ImmagineLeggibile(NomeFileCompleto)) {
       caricamentoInCorso_ = false;
       return false;
     }
-    AssegnaMiniatura(thumb, std::move(copia.immagine));
+    std::optional<ImmagineRidotta> copia = decodifica_.Chiedi(NomeFileCompleto, kPrioritaPagina);
+    if (copia && copia->stato != kStatoRiuscito) {
+      caricamentoInCorso_ = false;
+      return false;
+    }
+    if (copia)
+      AssegnaMiniatura(thumb, std::move(copia->immagine));
+    else
+      attese_.insert(NomeFileCompleto);
+    // A folder is usually added file after file in name order: while the page
+    // has room, the workers start on the files that follow this one.
+    const PaginaThumb piena = CalcolaPagina(vsbSlide_->value(), numeroColonne_, picSlide_->height(),
+                                            altezzaCella_, std::numeric_limits<int>::max());
+    for (const QString& seguente : elencoAnticipato_.Seguenti(NomeFileCompleto, piena.ultima - i))
+      decodifica_.Anticipa(seguente, kPrioritaPagina);
   }
   thumb.NomeFileToolTip = NomeFileToolTip.isEmpty() ? thumb.NomeFile : NomeFileToolTip;
   thumb.NumeroFoto = NumeroFoto;
@@ -143,10 +161,21 @@ bool ctrFotoView::AggiungiThumbs(const QString& NomeFileCompleto, bool Disegna,
 void ctrFotoView::DisegnaThumb(int posizione, int indice) {
   if (!ThumbVisibile(indice) || indice >= TotFile()) return;
   DatiThumb& thumb = thumbs_[indice];
+  SenzaCopia senzaCopia = SenzaCopia::InArrivo;
   if (thumb.Miniatura.isNull()) {
-    ImmagineRidotta copia = decodifica_.Prendi(thumb.PercorsoCompleto());
-    if (copia.stato == kStatoRiuscito) AssegnaMiniatura(thumb, std::move(copia.immagine));
+    const QString percorso = thumb.PercorsoCompleto();
+    if (std::optional<ImmagineRidotta> copia = decodifica_.Chiedi(percorso, kPrioritaPagina)) {
+      if (copia->stato == kStatoRiuscito) AssegnaMiniatura(thumb, std::move(copia->immagine));
+      senzaCopia = SenzaCopia::NonDisponibile;
+    } else {
+      attese_.insert(percorso);
+    }
   }
+  DisegnaCella(posizione, indice, senzaCopia);
+}
+
+void ctrFotoView::DisegnaCella(int posizione, int indice, SenzaCopia senzaCopia) {
+  DatiThumb& thumb = thumbs_[indice];
   QCheckBox* casella = chkFotoSelezionata_->Casella(indice);
   const RettangoliCella r =
       CalcolaRettangoliCella(posizione, numeroColonne_, altezzaCella_, casella->width());
@@ -163,7 +192,7 @@ void ctrFotoView::DisegnaThumb(int posizione, int indice) {
     if (!thumb.Miniatura.isNull())
       superficie.drawImage(SinistraImmagineInCella(r.sinistra, thumb.LarghezzaMiniatura),
                            altoImmagine, thumb.Miniatura);
-    else
+    else if (senzaCopia == SenzaCopia::NonDisponibile)
       DisegnaSegnaposto(superficie, r.sinistra, altoImmagine);
     if (mostraFormatoFotografico_)
       DisegnaTesto(superficie, r.riga3, TestoFormatoFotografico(thumb), caratteriDidascalia_,
@@ -188,30 +217,31 @@ void ctrFotoView::DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int
                        segnaposto);
 }
 
+// A copy a cell waits for: every record of that file takes it, and the cells
+// drawn without it are drawn again whole.
+void ctrFotoView::CopiaArrivata(const QString& percorso) {
+  if (!attese_.contains(percorso)) return;  // read ahead: taken when its cell asks
+  const std::optional<ImmagineRidotta> copia = decodifica_.Chiedi(percorso, kPrioritaPagina);
+  if (!copia) return;  // the file changed since it was read: decoded again
+  attese_.remove(percorso);
+  for (int i = 0; i < TotFile(); ++i) {
+    DatiThumb& thumb = thumbs_[i];
+    if (!thumb.Miniatura.isNull() || !StessoFile(thumb, percorso)) continue;
+    if (copia->stato == kStatoRiuscito) AssegnaMiniatura(thumb, copia->immagine);
+    if (thumb.AreaCella.isEmpty() || !ThumbVisibile(i)) continue;
+    {
+      QPainter superficie(&picSlide_->immagine());
+      // The outline covers the right and bottom edge too.
+      superficie.fillRect(thumb.AreaCella.adjusted(0, 0, 1, 1), Qt::white);
+    }
+    DisegnaCella(i - primaVisibile_, i, SenzaCopia::NonDisponibile);
+  }
+}
+
 void ctrFotoView::AnticipaDecodifica(int da, int a, int priorita) {
   for (int i = std::max(0, da); i <= std::min(a, TotFile() - 1); ++i)
     if (thumbs_[i].Miniatura.isNull())
       decodifica_.Anticipa(thumbs_[i].PercorsoCompleto(), priorita);
-}
-
-// A folder is usually added file after file in name order: while the page has
-// room, the workers start on the files that follow this one, so that filling
-// the first page uses both cores too. A wrong guess costs at most a page.
-void ctrFotoView::AnticipaCartella(const QString& percorso, int posti) {
-  if (posti <= 0) return;
-  const QString cartella = TestoFinoAUltimo(percorso, kSeparatore);
-  if (cartella.isEmpty()) return;
-  if (cartella != cartellaElencata_) {
-    cartellaElencata_ = cartella;
-    elencoCartella_ = QDir(cartella).entryList(
-        {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
-         QStringLiteral("*.tif"), QStringLiteral("*.tiff")},
-        QDir::Files, QDir::Name | QDir::IgnoreCase);
-  }
-  const qsizetype posizione = elencoCartella_.indexOf(TestoDopoUltimo(percorso, kSeparatore));
-  if (posizione < 0) return;
-  for (qsizetype k = posizione + 1; k < elencoCartella_.size() && k <= posizione + posti; ++k)
-    decodifica_.Anticipa(cartella + elencoCartella_[k], kPrioritaPagina);
 }
 
 // Copies are made at the pixel ratio of the screen the grid is on.
@@ -296,8 +326,8 @@ void ctrFotoView::resizeEvent(QResizeEvent* evento) {
 void ctrFotoView::CancellaThumbs() {
   PulisciSuperficie();
   decodifica_.Dimentica();
-  cartellaElencata_.clear();
-  elencoCartella_.clear();
+  elencoAnticipato_.Dimentica();
+  attese_.clear();
   thumbs_.clear();
   scorrimentoAttivo_ = false;
   picSlide_->hide();

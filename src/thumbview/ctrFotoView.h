@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -12,6 +13,7 @@
 
 #include "thumbview/CodaDecodifica.h"
 #include "thumbview/DatiThumb.h"
+#include "thumbview/ElencoAnticipato.h"
 
 class CaselleSelezione;
 class QCheckBox;
@@ -45,6 +47,7 @@ class ctrFotoView : public QWidget {
   // Appends one thumbnail; false, with nothing changed, for an empty path,
   // during another addition or drawing, or when its cell is on the page and the
   // picture cannot be opened.
+  // A cell on the page gets its picture when the workers have decoded it.
   bool AggiungiThumbs(const QString& NomeFileCompleto, bool Disegna = false,
                       const QString& NomeFileToolTip = {}, std::int16_t NumeroFoto = 0,
                       const QString& FormatoFotografico = {},
@@ -73,6 +76,8 @@ class ctrFotoView : public QWidget {
   int UltimaThumbVisibile() const { return ultimaVisibile_; }
   bool CaricamentoInCorso() const { return caricamentoInCorso_; }
   bool Inizializzato() const { return inizializzato_; }
+  // Copies being decoded; the grid is complete when none is.
+  int DecodificheInCorso() const { return decodifica_.DecodificheInCorso(); }
   int NumeroColonne() const { return numeroColonne_; }
   int AltezzaCella() const { return altezzaCella_; }
   const QList<DatiThumb>& Thumbs() const { return thumbs_; }
@@ -118,12 +123,15 @@ class ctrFotoView : public QWidget {
   void AggiornaScorrimento(int n);
   void CalcolaThumbVisibili();
   void AllineaRapporto();
+  // How a cell without its copy shows the picture.
+  enum class SenzaCopia { InArrivo, NonDisponibile };
   void DisegnaThumb(int posizione, int indice);
+  void DisegnaCella(int posizione, int indice, SenzaCopia senzaCopia);
   void DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int altoImmagine);
+  void CopiaArrivata(const QString& percorso);
   void NascondiPagina();
   void PulisciSuperficie();
   void AnticipaDecodifica(int da, int a, int priorita);
-  void AnticipaCartella(const QString& percorso, int posti);
   void CancellaIntervalloThumbs(int prima, int ultima, bool ridisegna);
   void CompattaThumbs(int prima, int ultima);
   QList<int> IndiciSelezionati() const;
@@ -145,8 +153,8 @@ class ctrFotoView : public QWidget {
   CodaDecodifica decodifica_;
 
   QList<DatiThumb> thumbs_;
-  QString cartellaElencata_;
-  QStringList elencoCartella_;
+  ElencoAnticipato elencoAnticipato_{this};
+  QSet<QString> attese_;  // files whose copies cells on the page wait for
   int numeroColonne_ = 1;
   int altezzaCella_ = 110;
   int primaVisibile_ = 0;

@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QWidget>
 #include <csignal>
 
+#include "startup/DopoLaPrimaPittura.h"
 #include "startup/ValoriProgramma.h"
+#include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 
 namespace {
@@ -122,6 +125,33 @@ TEST(Avvio, ASecondStartOfTheSameFolderIsRefusedUntilTheFirstEndsEvenByACrash) {
   ASSERT_EQ(dopo.Messaggi().size(), 1);
   EXPECT_TRUE(dopo.Messaggi()[0].startsWith(
       QStringLiteral("MSG 1:Il programma non è stato chiuso correttamente nella precedente sessione di lavoro.")));
+}
+
+class FinestraDipinta : public QWidget {
+ public:
+  bool dipinta = false;
+
+ protected:
+  void paintEvent(QPaintEvent*) override { dipinta = true; }
+};
+
+TEST(DopoLaPrimaPittura, TheLoadWaitsInTheEventLoopForTheSplashToBePainted) {
+  FinestraDipinta splash;
+  splash.show();
+  bool dipintaPrima = false;
+  bool eseguito = false;
+  DopoLaPrimaPittura(&splash, [&] {
+    eseguito = true;
+    dipintaPrima = splash.dipinta;
+  });
+  EXPECT_FALSE(eseguito);
+  ASSERT_TRUE(AttendiFinche([&] { return eseguito; }));
+  EXPECT_TRUE(dipintaPrima);
+  // A window that is never painted does not hold the start up.
+  QWidget nascosta;
+  bool proseguito = false;
+  DopoLaPrimaPittura(&nascosta, [&] { proseguito = true; });
+  EXPECT_TRUE(AttendiFinche([&] { return proseguito; }, 2000));
 }
 
 TEST(ValoriProgramma, PathsAreBuiltBesideTheProgramFolder) {

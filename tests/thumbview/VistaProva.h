@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "FotoProva.h"
+#include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
@@ -40,6 +41,11 @@ class VistaProva : public ::testing::Test {
       const QString nome = QStringLiteral("foto%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
       ASSERT_TRUE(vista->AggiungiThumbs(Foto(nome), disegna));
     }
+    AttendiCopie();
+  }
+  // Lets the copies decoded on the workers reach the grid.
+  void AttendiCopie() const {
+    ASSERT_TRUE(AttendiFinche([this] { return vista->DecodificheInCorso() == 0; }));
   }
   SuperficieDisegno* Superficie() const {
     return vista->findChild<SuperficieDisegno*>(QStringLiteral("picSlide"));

@@ -20,6 +20,7 @@ class Accessibile : public VistaProva {
       ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("f%1.jpg").arg(i)), true,
                                         QStringLiteral("Foto %1").arg(i), std::int16_t(i % 4),
                                         QStringLiteral("15x10"), QStringLiteral("Fill-In")));
+    AttendiCopie();
   }
   QAccessibleInterface* Cella(int i) const {
     return QAccessible::queryAccessibleInterface(vista.get())->child(i);

@@ -19,6 +19,7 @@ class Celle : public VistaProva {
   void Aggiungi(const QString& nome, std::int16_t numero, const QString& ridimensionamento) {
     ASSERT_TRUE(vista->AggiungiThumbs(Foto(nome, {300, 400}), true, {}, numero,
                                       QStringLiteral("13x18"), ridimensionamento));
+    AttendiCopie();
   }
   qreal k() const { return Superficie()->immagine().devicePixelRatio(); }
   QRect InPixel(const QRect& r) const {
@@ -88,6 +89,7 @@ TEST_F(Celle, PicturesAreDecodedAtTheScreensPixelRatioAndCopiedOneToOne) {
   const QString bande = foto.filePath(QStringLiteral("bande.png"));
   ScriviFoto(bande, Codifica(ImmagineADueBande({600, 800}, Qt::red, Qt::blue), "png"));
   ASSERT_TRUE(vista->AggiungiThumbs(bande, true));
+  AttendiCopie();
   const DatiThumb& thumb = vista->Thumbs()[0];
   EXPECT_EQ(QSize(thumb.LarghezzaMiniatura, thumb.AltezzaMiniatura), QSize(68, 90));
   EXPECT_EQ(thumb.Miniatura.size(), QSize(68 * k(), 90 * k()));

@@ -20,6 +20,7 @@ class SelezioneDieci : public VistaProva {
                                 true, QStringLiteral("Titolo %1").arg(i), std::int16_t(i),
                                 QStringLiteral("F%1").arg(i), QStringLiteral("R%1").arg(i)));
     }
+    AttendiCopie();
   }
   void Spunta(int indice) {
     ASSERT_NE(vista->CasellaThumb(indice), nullptr);

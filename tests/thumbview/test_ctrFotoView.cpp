@@ -48,6 +48,7 @@ TEST_F(Vista, AddingTakesItsArgumentsAndRefusesWhatItCannotShow) {
   ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("a.png"), {300, 400}, Qt::red, "png"), true,
                                     QStringLiteral("Mare"), 3, QStringLiteral("15x10"),
                                     QStringLiteral("Fill-In")));
+  AttendiCopie();
   const DatiThumb& thumb = vista->Thumbs().first();
   EXPECT_EQ(thumb.NomeFileToolTip, QStringLiteral("Mare"));
   EXPECT_EQ(thumb.NumeroFoto, 3);
@@ -65,6 +66,7 @@ TEST_F(Vista, AddingTakesItsArgumentsAndRefusesWhatItCannotShow) {
   // TIFF is read as well.
   EXPECT_TRUE(
       vista->AggiungiThumbs(Foto(QStringLiteral("b.tif"), {500, 500}, Qt::blue, "tiff"), true));
+  AttendiCopie();
   EXPECT_EQ(vista->Thumbs()[1].LarghezzaMiniatura, 90);
 }
 
@@ -112,6 +114,33 @@ TEST_F(Vista, ADrawnPageHasItsOutlinesCaptionsPicturesAndCheckBoxes) {
   EXPECT_TRUE(Superficie()->isVisible());
 }
 
+TEST_F(Vista, ACellIsDrawnAtOnceAndItsPictureComesWhenDecoded) {
+  vista->ImpostaMostraNumeroFoto(true);
+  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("a.jpg")), true, {}, 2));
+  // Drawn without waiting: outline, name and box now, the picture area still white.
+  EXPECT_GT(vista->DecodificheInCorso(), 0);
+  EXPECT_TRUE(vista->Thumbs()[0].Miniatura.isNull());
+  EXPECT_EQ(Pixel(0, 50), kDidascalia);
+  EXPECT_EQ(Pixel(15, 20), QColor(Qt::white));
+  EXPECT_TRUE(vista->CasellaThumb(0)->isVisible());
+  AttendiCopie();
+  EXPECT_TRUE(Verde(Pixel(15, 20)));
+  // The cell drawn again when its copy came is the cell drawn with the copy at hand.
+  const QImage arrivata = Superficie()->immagine().copy();
+  vista->Esegui_vsbSlideChange();
+  EXPECT_EQ(Superficie()->immagine(), arrivata);
+  // Copies asked for before the grid was emptied never reach it.
+  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("b.jpg")), true));
+  vista->CancellaThumbs();
+  EXPECT_EQ(vista->DecodificheInCorso(), 0);
+  AttendiFinche([] { return false; }, 200);
+  EXPECT_EQ(vista->TotFile(), 0);
+  EXPECT_FALSE(Superficie()->isVisible());
+  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("c.jpg")), true));
+  vista.reset();  // while its copy is being decoded
+  AttendiFinche([] { return false; }, 200);
+}
+
 TEST_F(Vista, CaptionLinesMakeTallerCellsAndShowNumberAndFormat) {
   vista->ImpostaMostraNumeroFoto(true);
   vista->ImpostaMostraFormatoFotografico(true);
@@ -119,6 +148,7 @@ TEST_F(Vista, CaptionLinesMakeTallerCellsAndShowNumberAndFormat) {
   ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("a.jpg")), true, {}, 2,
                                     QStringLiteral("15x10"), QStringLiteral("Fill-In")));
   ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("b.jpg")), true));
+  AttendiCopie();
   EXPECT_EQ(vista->Thumbs()[0].AreaCella, QRect(0, 2, 120, 138));
   EXPECT_EQ(Pixel(55, 140), kDidascalia);
   const auto righeScritte = [this](int alto) {
@@ -139,6 +169,7 @@ TEST_F(Vista, UnreadablePhotosFoundLaterShowThePlaceholder) {
   QScrollBar* barra = vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"));
   barra->setValue(1);  // row 1: thumbnails 5 to 20
   EXPECT_EQ(vista->PrimaThumbVisibile(), 5);
+  AttendiCopie();
   const DatiThumb& thumb = vista->Thumbs()[20];
   EXPECT_TRUE(thumb.Miniatura.isNull());
   EXPECT_EQ(thumb.AreaCella, QRect(0, 3 * 112 + 2, 120, 110));
@@ -168,6 +199,7 @@ TEST_F(Vista, ScrollingDrawsThePageFromTheTopLeftCellAgainAndKeepsTheCopies) {
   barra->setValue(3);
   EXPECT_EQ(vista->PrimaThumbVisibile(), 15);
   EXPECT_EQ(vista->UltimaThumbVisibile(), 30);
+  AttendiCopie();
   for (int i = 0; i < 30; ++i) EXPECT_FALSE(vista->Thumbs()[i].Miniatura.isNull()) << i;
   // Only the page has boxes.
   int mostrate = 0;
@@ -219,6 +251,7 @@ TEST_F(Vista, AnExifRotatedPhotoIsShownUpright) {
   ScriviFoto(percorso,
              ConExif(Codifica(ImmagineADueBande({800, 600}, Qt::red, Qt::blue), "jpeg"), 6));
   ASSERT_TRUE(vista->AggiungiThumbs(percorso, true));
+  AttendiCopie();
   EXPECT_EQ(QSize(vista->Thumbs()[0].LarghezzaMiniatura, vista->Thumbs()[0].AltezzaMiniatura),
             QSize(68, 90));
   // Picture at (26, 20) 68 x 90: red on the right, blue on the left.
@@ -239,6 +272,7 @@ TEST_F(Vista, BrokenAndOddFilesNeverTakeTheViewDown) {
   vista->AggiungiThumbs(troncata, true);  // shows what arrived, if anything
   ASSERT_TRUE(vista->AggiungiThumbs(stretta, true));
   ASSERT_TRUE(vista->AggiungiThumbs(travestita, true));
+  AttendiCopie();
   const DatiThumb& ultimo = vista->Thumbs().last();
   EXPECT_EQ(QSize(ultimo.LarghezzaMiniatura, ultimo.AltezzaMiniatura), QSize(90, 68));
   const DatiThumb& striscia90 = vista->Thumbs()[vista->TotFile() - 2];
@@ -253,12 +287,14 @@ TEST_F(Vista, FilesAddedOutOfFolderOrderStillGetTheirOwnPictures) {
   const QString blu = Foto(QStringLiteral("c.jpg"), {400, 400}, Qt::blue);
   Foto(QStringLiteral("d.jpg"));
   ASSERT_TRUE(vista->AggiungiThumbs(blu, true));
+  AttendiCopie();  // the folder's listing has arrived: the rest is read ahead
   ASSERT_TRUE(vista->AggiungiThumbs(rossa, true));
   ASSERT_TRUE(vista->AggiungiThumbs(verde, true));
   ASSERT_TRUE(vista->AggiungiThumbs(blu, true));  // the same file twice
   // d.jpg was read ahead; changed since, it is read again when it is added.
   ScriviFoto(foto.filePath(QStringLiteral("d.jpg")), "rovinata dopo la lettura anticipata");
   EXPECT_FALSE(vista->AggiungiThumbs(foto.filePath(QStringLiteral("d.jpg")), true));
+  AttendiCopie();
   const auto centro = [this](int i) {
     const QImage& m = vista->Thumbs()[i].Miniatura;
     return m.pixelColor(m.width() / 2, m.height() / 2);
