@@ -173,8 +173,8 @@ double EseguiNelCiclo(frmScegliFoto& finestra, const std::function<void()>& avvi
 }
 
 // The same timer's worst lateness over an idle event loop as long as the four
-// rounds of an operation: what the machine's
-// other work alone costs the GUI thread.
+// rounds of an operation: what the machine's other work alone costs the GUI
+// thread.
 double RitardoARiposo(double millisecondi) {
   QElapsedTimer tempo;
   return EseguiNelCiclo([&] { return tempo.elapsed() < millisecondi; }, [&] { tempo.start(); });

@@ -226,7 +226,7 @@ void frmScegliFoto::OperazioneSulLavoro(std::function<void()> lavoro, std::funct
 }
 
 void frmScegliFoto::ConPuntatoreOccupato(const std::function<void()>& comando) {
-  // Set and cleared here rather than through clsMouse, which pumps events.
+  // Not cleared while a long operation runs: its worker keeps the pointer busy.
   piattaforma().ImpostaPuntatoreOccupato(this, true);
   comando();
   if (operazioniInCorso_ == 0) piattaforma().ImpostaPuntatoreOccupato(this, false);
