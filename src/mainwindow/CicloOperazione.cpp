@@ -1,11 +1,10 @@
 #include "mainwindow/CicloOperazione.h"
 
-#include <QCoreApplication>
 #include <QProgressBar>
 
-#include "common/Piattaforma.h"
+#include "common/Lavoro.h"
 
-CicloOperazione::CicloOperazione(QProgressBar* barra, bool& continuaOperazione, QWidget* proprietario)
+CicloOperazione::CicloOperazione(QProgressBar* barra, std::atomic<bool>& continuaOperazione, QWidget* proprietario)
     : barra_(barra), continua_(continuaOperazione), proprietario_(proprietario) {}
 
 void CicloOperazione::ImpostaDomanda(IconaMessaggio icona, RispostaMessaggio predefinita) {
@@ -13,11 +12,17 @@ void CicloOperazione::ImpostaDomanda(IconaMessaggio icona, RispostaMessaggio pre
   predefinita_ = predefinita;
 }
 
+void CicloOperazione::ImpostaBarra(int massimo, int valore) {
+  SulThreadGrafico([this, massimo, valore] {
+    if (massimo >= 0) barra_->setMaximum(massimo);
+    barra_->setValue(valore < 0 ? barra_->maximum() : valore);
+  });
+}
+
 bool CicloOperazione::Esegui(int n, const QString& domandaInterruzione,
                              const std::function<bool(int k)>& passo) {
   // A maximum of 1 would show a full bar before the only photo is done.
-  barra_->setMaximum(n == 1 ? 2 : n);
-  barra_->setValue(0);
+  ImpostaBarra(n == 1 ? 2 : n, 0);
   continua_ = true;
   for (int k = 1; k <= n; ++k) {
     if (!continua_) {
@@ -27,10 +32,9 @@ bool CicloOperazione::Esegui(int n, const QString& domandaInterruzione,
       continua_ = true;
     }
     const bool avanti = passo(k);
-    barra_->setValue(k);
-    QCoreApplication::processEvents();
+    ImpostaBarra(-1, k);
     if (!avanti) break;
   }
-  barra_->setValue(barra_->maximum());
+  ImpostaBarra(-1, -1);
   return true;
 }

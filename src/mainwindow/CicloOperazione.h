@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <atomic>
 #include <functional>
 
 #include "common/Piattaforma.h"
@@ -7,12 +8,13 @@
 class QProgressBar;
 class QWidget;
 
-// The loop of every long photo operation: the progress bar, pending events
-// once per photo (where an "Annulla" click clears the continue flag) and the
-// interruption question, asked before the next photo.
+// The loop of every long photo operation: the progress bar and the
+// interruption question, asked before the next photo once an "Annulla" click
+// cleared the continue flag. It may run on a worker: the bar is set on the GUI
+// thread and the question hops there by itself.
 class CicloOperazione {
  public:
-  CicloOperazione(QProgressBar* barra, bool& continuaOperazione, QWidget* proprietario);
+  CicloOperazione(QProgressBar* barra, std::atomic<bool>& continuaOperazione, QWidget* proprietario);
 
   // Runs passo for k = 1 to n; passo returns false to end the loop. False when
   // the user answered Yes to the question.
@@ -21,8 +23,10 @@ class CicloOperazione {
   void ImpostaDomanda(IconaMessaggio icona, RispostaMessaggio predefinita);
 
  private:
+  void ImpostaBarra(int massimo, int valore);
+
   QProgressBar* barra_;
-  bool& continua_;
+  std::atomic<bool>& continua_;
   QWidget* proprietario_;
   IconaMessaggio icona_ = IconaMessaggio::Nessuna;
   RispostaMessaggio predefinita_ = RispostaMessaggio::Si;

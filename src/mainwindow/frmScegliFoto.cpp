@@ -50,16 +50,15 @@ QLabel* NuovoTitolo(const QString& nome, const QString& testo, QWidget* genitore
 static void CaricaIcone() { Q_INIT_RESOURCE(icone); }
 
 frmScegliFoto::frmScegliFoto(QWidget* genitore)
-    : QWidget(genitore),
-      album_(PercorsiDaProgramma()),
-      catalogo_(PercorsiDaProgramma()),
-      selettori_(catalogo_) {
+    : QWidget(genitore), ordine_(PercorsiDaProgramma()), selettori_(ordine_.catalogo()) {
   CaricaIcone();
   setObjectName(QStringLiteral("frmScegliFoto"));
   setWindowTitle(QStringLiteral("Velistra"));
   setAccessibleName(QStringLiteral("Velistra"));
   CreaControlli();
   CollegaComandi();
+  connect(&ordine_, &OrdineVelistra::importoCambiato, this, &frmScegliFoto::MostraImporto);
+  connect(&ordine_, &OrdineVelistra::fotoNellaCartella, this, &frmScegliFoto::MostraConteggio);
 }
 
 frmScegliFoto::~frmScegliFoto() = default;

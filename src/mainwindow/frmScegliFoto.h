@@ -2,14 +2,15 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 
-#include "album/AlbumVelistra.h"
-#include "album/CatalogoFormati.h"
 #include "album/SelettoriFormato.h"
+#include "ordine/FoglioCliente.h"
+#include "ordine/OrdineVelistra.h"
 #include "send/FinestraPrincipaleInvio.h"
 
 class AlberoCartelle;
@@ -31,8 +32,8 @@ class SuperficieDisegno;
 
 // The program's main window: the folder tree, the photos of the browsed folder,
 // the album's photos of one format, the commands on them and the status bar.
-// It owns the album, the catalogue and the amount from its load to its unload.
-class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio {
+// It wires them to the order, which it owns from its load to its unload.
+class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public FoglioCliente {
   Q_OBJECT
 
  public:
@@ -73,12 +74,13 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio {
   bool CreaFotografiaTesto(const QString& percorso, const QString& testo) override;
   void SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) override;
   void CreaNuovoVelistra() override;
-  int FTPInCorso() const override { return FTPInCorso_; }
-  void ImpostaFTPInCorso(int valore) override { FTPInCorso_ = valore; }
+  int FTPInCorso() const override { return ordine_.FTPInCorso(); }
+  void ImpostaFTPInCorso(int valore) override { ordine_.ImpostaFTPInCorso(valore); }
 
   // The parts, for the toolkit and for tests.
-  AlbumVelistra& album() { return album_; }
-  CatalogoFormati& catalogo() { return catalogo_; }
+  OrdineVelistra& ordine() { return ordine_; }
+  AlbumVelistra& album() { return ordine_.album(); }
+  CatalogoFormati& catalogo() { return ordine_.catalogo(); }
   SelettoriFormato& selettori() { return selettori_; }
   AlberoCartelle* ftvFile() const { return ftvFile_; }
   ctrFotoView* fvFotoCartella() const { return fvFotoCartella_; }
@@ -99,6 +101,8 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio {
   QStatusBar* sbStato() const { return sbStato_; }
   bool FinestraAttivata() const { return FinestraAttivata_; }
   bool FiltroPremuto() const;
+  // A long operation runs: the commands are disabled until it ends.
+  bool OperazioneInCorso() const { return operazioniInCorso_ > 0; }
   // The "Annulla" buttons.
   void AnnullaOperazione() { ContinuaOperazione_ = false; }
 
@@ -124,31 +128,33 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio {
   void Form_Unload();
 
   // The frame of the long operations: commands disabled and the busy pointer.
+  void IniziaOperazione();
+  void FinisciOperazione();
   void OperazioneLunga(const std::function<void()>& comando);
+  // The same frame around work on a worker thread; fine runs on the GUI thread
+  // when it has ended, before the commands come back.
+  void OperazioneSulLavoro(std::function<void()> lavoro, std::function<void()> fine);
   // The frame of the short ones: the busy pointer only.
   void ConPuntatoreOccupato(const std::function<void()>& comando);
   bool Esegui(int n, const QString& domanda, const std::function<bool(int)>& passo);
 
   void MostraConteggio(int k, int n);
-  void MostraImporto();
+  void MostraImporto(const QString& importoEuro);
   void MostraNumeroFoto(QWidget* separatore, int numero);
   // The format of the commands on the format view: the filter's, or any.
   QString FormatoVista();
-  // Each checked photo of the format view with its album entry, until one has
-  // none ("Fotografia non trovata.").
+  // An operation of the order on each checked photo of the format view, until
+  // one has no entry ("Fotografia non trovata.").
   // Nothing when no photo is checked, else whether every one was found.
-  std::optional<bool> PerOgniSelezionata(const QString& formato, const std::function<void(NodoXML&)>& azione);
+  std::optional<bool> PerOgniSelezionata(const std::function<EsitoFoto(const QString& foto)>& azione);
   // The checked thumbnails leave the format view once their entries are gone.
   void TogliSelezionateDallaVista(bool tutteRiuscite);
-  // Saves the album; a failure is shown to the user. False on failure.
-  bool SalvaAlbum();
-  void SalvaAlbumEContatore();
-  // Copies a photo into the work folder and appends its entry: the copy's path,
-  // or empty when either failed (the photo named to the user, no copy left).
-  QString AggiungiCopiaAlFormato(const QString& formato, const QString& foto, const QString& titolo);
+  // Saves the album (and the counter); a failure is shown to the user.
+  void SalvaAlbum(bool conContatore = false);
+  // After a copy into the format: the filter follows the copy's format.
+  void FiltroSulFormatoCopiato(const QString& formato);
 
-  AlbumVelistra album_;
-  CatalogoFormati catalogo_;
+  OrdineVelistra ordine_;
   SelettoriFormato selettori_;
 
   AlberoCartelle* ftvFile_ = nullptr;
@@ -175,12 +181,11 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio {
   PannelloSfumato* pnlConteggio_ = nullptr;
   PannelloSfumato* pnlCosto_ = nullptr;
 
-  int FTPInCorso_ = 0;
   bool DatiUtenteOk_ = false;
   bool NonMostrareMessaggio_ = false;
   bool FinestraAttivata_ = false;
   bool primaAttivazioneFatta_ = false;
-  bool ContinuaOperazione_ = true;
+  std::atomic<bool> ContinuaOperazione_ = true;
   bool scaricata_ = false;
   int operazioniInCorso_ = 0;
 };

@@ -13,9 +13,9 @@
 #include "album/TabellaRidimensionamento.h"
 #include "common/AvvisoSalvataggio.h"
 #include "common/CampiInput.h"
+#include "common/Lavoro.h"
 #include "common/PannelloSfumato.h"
 #include "common/Piattaforma.h"
-#include "common/clsMouse.h"
 #include "common/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/CicloOperazione.h"
@@ -69,15 +69,15 @@ void frmScegliFoto::Form_Load() {
   ImpostaTitolo();
 
   const cINIProfiles ini;
-  album_.LeggiContatoreFoto();
+  ordine_.album().LeggiContatoreFoto();
   const bool chiusuraOk = LeggiOpzione(ini, QStringLiteral("ChiusuraOk"), QStringLiteral("1")).trimmed().toInt() != 0;
   if (!ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("0"),
                                      Programma().PercorsoIni))
     AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
   NonMostrareMessaggio_ = LeggiFlag(ini, QStringLiteral("NonMostrareMessaggio"));
   DatiUtenteOk_ = LeggiFlag(ini, QStringLiteral("DatiUtenteOk"));
-  FTPInCorso_ = LeggiFlag(ini, QStringLiteral("FTPInCorso")) ? 1 : 0;
-  catalogo_.LeggiFormatoDefault();
+  ordine_.ImpostaFTPInCorso(LeggiFlag(ini, QStringLiteral("FTPInCorso")) ? 1 : 0);
+  ordine_.catalogo().LeggiFormatoDefault();
   const DimensioniFinestra dimensioni = LeggiDimensioniFinestra();
 
   const QRect geometria = GeometriaDaTwips(dimensioni, this);
@@ -91,12 +91,12 @@ void frmScegliFoto::Form_Load() {
     cmbRidimensiona_->addItem(modo.etichetta, static_cast<int>(modo.codice));
   cmbRidimensiona_->setCurrentIndex(0);
 
-  if (!FTPInCorso_ && !chiusuraOk)
+  if (!ordine_.FTPInCorso() && !chiusuraOk)
     MsgBox(QStringLiteral("Il programma non è stato chiuso correttamente nella precedente sessione di lavoro.\n"
                           "Si consiglia di creare un nuovo Velistra e cancellare quello corrente."),
            IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
 
-  if (!album_.CaricaVelistra(catalogo_.XMLDOMFormati()))
+  if (!ordine_.album().CaricaVelistra(ordine_.catalogo().XMLDOMFormati()))
     AvvisaAlbumNonSalvato(Programma().PercorsoVelistraXML, this);
 
   fvFotoCartella_->setpicPreview(picZoom_);
@@ -122,11 +122,10 @@ void frmScegliFoto::Form_Activate() {
   // Marked at once: the steps below pump events, which may bring another activation.
   if (primaAttivazioneFatta_) return;
   primaAttivazioneFatta_ = true;
-  if (!FTPInCorso_) {
+  if (!ordine_.FTPInCorso()) {
     RefreshFoto();
     RefreshFotoFormato();
-    catalogo_.CalcolaImportoVelistra(album_);
-    MostraImporto();
+    ordine_.CalcolaImportoVelistra();
     if (!DatiUtenteOk_) {
       frmDatiUtente finestra(PercorsiDaProgramma(), this);
       MostraFinestraModale(finestra);
@@ -137,7 +136,7 @@ void frmScegliFoto::Form_Activate() {
     frmMessaggioAvviso finestra(PercorsiDaProgramma(), this);
     MostraFinestraModale(finestra);
   }
-  if (FTPInCorso_) {
+  if (ordine_.FTPInCorso()) {
     MsgBox(QStringLiteral("L'invio del Velistra non è ancora terminato.\n"
                           "Verrà aperta la maschera per poter continuare con l'invio."),
            IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
@@ -161,10 +160,10 @@ void frmScegliFoto::closeEvent(QCloseEvent* evento) {
 void frmScegliFoto::Form_Unload() {
   if (scaricata_) return;
   scaricata_ = true;
-  clsMouse puntatore;
-  puntatore.setOggetto(this);
-  SalvaDimensioniFinestra();
-  if (album_.Documento().radice()) SalvaAlbum();
+  ConPuntatoreOccupato([this] {
+    SalvaDimensioniFinestra();
+    if (ordine_.album().Documento().radice()) SalvaAlbum();
+  });
 }
 
 void frmScegliFoto::SalvaDimensioniFinestra() {
@@ -172,7 +171,7 @@ void frmScegliFoto::SalvaDimensioniFinestra() {
   if (!ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("1"),
                                      Programma().PercorsoIni))
     AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
-  album_.SalvaContatoreFoto();
+  ordine_.album().SalvaContatoreFoto();
   SalvaDimensioni(ini, this, picResizer2_->x());
 }
 
@@ -194,27 +193,43 @@ void frmScegliFoto::AbilitaComandi(bool valore) {
   // A check box changed mid-operation would refill its list and could reload a view.
   for (SelettoreFormato* selettore : {selettoreCopia_, selettoreFoto_, selettoreOperazioni_})
     selettore->casella()->setEnabled(valore);
-  QCoreApplication::processEvents();
 }
 
 bool frmScegliFoto::FiltroPremuto() const { return Pulsante(tbGruppo_, QStringLiteral("Filtro"))->isChecked(); }
 
-void frmScegliFoto::OperazioneLunga(const std::function<void()>& comando) {
+void frmScegliFoto::IniziaOperazione() {
   // Nested frames (a copy that ends by reloading the format view) keep the
-  // commands disabled until the outermost one ends.
-  if (operazioniInCorso_++ == 0) AbilitaComandi(false);
-  {
-    clsMouse puntatore;
-    puntatore.setOggetto(this);
-    comando();
-  }
-  if (--operazioniInCorso_ == 0) AbilitaComandi(true);
+  // commands disabled and the pointer busy until the outermost one ends.
+  if (operazioniInCorso_++ > 0) return;
+  AbilitaComandi(false);
+  piattaforma().ImpostaPuntatoreOccupato(this, true);
+}
+
+void frmScegliFoto::FinisciOperazione() {
+  if (--operazioniInCorso_ > 0) return;
+  piattaforma().ImpostaPuntatoreOccupato(this, false);
+  AbilitaComandi(true);
+}
+
+void frmScegliFoto::OperazioneLunga(const std::function<void()>& comando) {
+  IniziaOperazione();
+  comando();
+  FinisciOperazione();
+}
+
+void frmScegliFoto::OperazioneSulLavoro(std::function<void()> lavoro, std::function<void()> fine) {
+  IniziaOperazione();
+  AvviaLavoro(this, std::move(lavoro), [this, fine = std::move(fine)] {
+    fine();
+    FinisciOperazione();
+  });
 }
 
 void frmScegliFoto::ConPuntatoreOccupato(const std::function<void()>& comando) {
-  clsMouse puntatore;
-  puntatore.setOggetto(this);
+  // Not cleared while a long operation runs: its worker keeps the pointer busy.
+  piattaforma().ImpostaPuntatoreOccupato(this, true);
   comando();
+  if (operazioniInCorso_ == 0) piattaforma().ImpostaPuntatoreOccupato(this, false);
 }
 
 bool frmScegliFoto::Esegui(int n, const QString& domanda, const std::function<bool(int)>& passo) {

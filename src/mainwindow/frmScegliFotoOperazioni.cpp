@@ -1,6 +1,5 @@
 // The commands on the photos of the folder and of the album.
-#include <QFile>
-#include <QFileInfo>
+#include <memory>
 
 #include "album/TabellaRidimensionamento.h"
 #include "common/AvvisoSalvataggio.h"
@@ -8,14 +7,13 @@
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
 #include "common/AlberoCartelle.h"
+#include "common/Lavoro.h"
 #include "mainwindow/ElencoFoto.h"
 #include "mainwindow/frmScegliFoto.h"
-#include "send/frmFTP.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
-#include "settings/Impostazioni.h"
 
 namespace {
 
@@ -68,11 +66,24 @@ void AvvisaCopiaEseguita(const QString& formato, QWidget* finestra) {
          PulsantiMessaggio::OK, finestra);
 }
 
+// What went wrong with one photo of an operation, told in one place.
+void AvvisaEsito(EsitoFoto esito, const QString& foto, const QString& formato, QWidget* finestra) {
+  switch (esito) {
+    case EsitoFoto::Fatto: return;
+    case EsitoFoto::NonTrovata: return AvvisaNonTrovata(finestra);
+    case EsitoFoto::CopiaNonRiuscita: return AvvisaCopiaNonRiuscita(foto, finestra);
+    case EsitoFoto::FormatoAssente: return AvvisaFormatoAssente(formato, finestra);
+  }
+}
+
 QString TestoFiglio(const NodoXML& nodo, const QString& nome) { return nodo.selezionaNodo(nome).testo(); }
 
 std::int16_t Quantita(const NodoXML& file) {
   return static_cast<std::int16_t>(QuantitaFile(file).value_or(0));
 }
+
+const QString kFiltroNecessario = QStringLiteral(
+    "Per eseguire una copia tra formati fotografici differenti, attivare il filtro sul formato fotografico.");
 
 }  // namespace
 
@@ -80,8 +91,8 @@ void frmScegliFoto::MostraConteggio(int k, int n) {
   pnlConteggio_->Disegna(QStringLiteral("Foto: %1/%2").arg(k).arg(n), kSfumaturaSinistra, kSfumaturaDestra);
 }
 
-void frmScegliFoto::MostraImporto() {
-  pnlCosto_->Disegna(catalogo_.getImportoCorrenteEuro(), kSfumaturaSinistra, kSfumaturaDestra);
+void frmScegliFoto::MostraImporto(const QString& importoEuro) {
+  pnlCosto_->Disegna(importoEuro, kSfumaturaSinistra, kSfumaturaDestra);
 }
 
 void frmScegliFoto::MostraNumeroFoto(QWidget* separatore, int numero) {
@@ -90,16 +101,12 @@ void frmScegliFoto::MostraNumeroFoto(QWidget* separatore, int numero) {
 
 QString frmScegliFoto::FormatoVista() { return FiltroPremuto() ? selettori_.Foto().formato() : QString(); }
 
-bool frmScegliFoto::SalvaAlbum() {
-  if (album_.SalvaVelistra()) return true;
-  AvvisaAlbumNonSalvato(Programma().PercorsoVelistraXML, this);
-  return false;
-}
-
-void frmScegliFoto::SalvaAlbumEContatore() {
-  // One message is enough when the disk is full.
-  if (SalvaAlbum() && !album_.SalvaContatoreFoto())
-    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
+void frmScegliFoto::SalvaAlbum(bool conContatore) {
+  switch (ordine_.Salva(conContatore)) {
+    case EsitoSalvataggio::Salvato: return;
+    case EsitoSalvataggio::AlbumNonSalvato: return AvvisaAlbumNonSalvato(Programma().PercorsoVelistraXML, this);
+    case EsitoSalvataggio::ContatoreNonSalvato: return AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
+  }
 }
 
 void frmScegliFoto::RefreshFoto() {
@@ -128,8 +135,8 @@ void frmScegliFoto::RefreshFotoFormato() {
     fvFotoFormato_->CancellaThumbs();
     MostraNumeroFoto(sepNumFotoFormato_, 0);
     MostraConteggio(0, 0);
-    MostraImporto();
-    const std::unique_ptr<DocumentoXML> filtrati = album_.XMLFiltraFormato(formato);
+    MostraImporto(ordine_.getImportoCorrenteEuro());
+    const std::unique_ptr<DocumentoXML> filtrati = ordine_.album().XMLFiltraFormato(formato);
     const QList<NodoXML> voci = filtrati->selezionaNodi(QStringLiteral("files/*"));
     if (voci.isEmpty()) return;
     if (!VistaPronta(fvFotoFormato_, this)) return;
@@ -144,20 +151,8 @@ void frmScegliFoto::RefreshFotoFormato() {
       return true;
     });
     MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
-    catalogo_.CalcolaImportoVelistra(album_);
-    MostraImporto();
+    ordine_.CalcolaImportoVelistra();
   });
-}
-
-QString frmScegliFoto::AggiungiCopiaAlFormato(const QString& formato, const QString& foto, const QString& titolo) {
-  const QString copia = album_.CopiaInCartellaLavoro(foto);
-  if (!copia.isEmpty() && album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0)))
-    return copia;
-  // A format the album does not hold (a price list downloaded since it was
-  // loaded): no copy without its entry.
-  if (!copia.isEmpty()) QFile::remove(copia);
-  AvvisaCopiaNonRiuscita(foto, this);
-  return {};
 }
 
 void frmScegliFoto::CopiaInFormato() {
@@ -168,36 +163,46 @@ void frmScegliFoto::CopiaInFormato() {
   }
   const QString formato = selettori_.Copia().formato();
   if (!FormatoScelto(formato, this)) return;
-  const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
   const bool mostraNellaVista = formato == selettori_.Foto().formato() || !FiltroPremuto();
-  int conteggio = fvFotoFormato_->TotFile();
-  const int n = static_cast<int>(selezione.size());
-  bool riuscita = true;
-  Esegui(n, kDomandaCopia, [&](int k) {
-    const FotoSelezionata& foto = selezione[k - 1];
-    const QString copia = AggiungiCopiaAlFormato(formato, foto.NomeCompleto, foto.Titolo);
-    if (copia.isEmpty()) return riuscita = false;
-    if (mostraNellaVista) fvFotoFormato_->AggiungiThumbs(copia, true, foto.Titolo, 1, formato, fillIn);
-    MostraNumeroFoto(sepNumFotoFormato_, ++conteggio);
-    MostraConteggio(k, n);
-    catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
-    return true;
-  });
-  SalvaAlbumEContatore();
-  fvFotoFormato_->DisegnaThumbTutto();
-  MostraImporto();
-  MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
+  auto riuscita = std::make_shared<bool>(true);
+  OperazioneSulLavoro(
+      [this, selezione, formato, mostraNellaVista, riuscita] {
+        const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
+        int conteggio = SulThreadGrafico([this] { return fvFotoFormato_->TotFile(); });
+        const int n = static_cast<int>(selezione.size());
+        Esegui(n, kDomandaCopia, [&](int k) {
+          const FotoSelezionata& foto = selezione[k - 1];
+          const RisultatoFoto copia = ordine_.CopiaNelFormato(formato, foto.NomeCompleto, foto.Titolo);
+          if (copia.esito != EsitoFoto::Fatto) {
+            AvvisaEsito(copia.esito, foto.NomeCompleto, formato, this);
+            return *riuscita = false;
+          }
+          SulThreadGrafico([&] {
+            if (mostraNellaVista) fvFotoFormato_->AggiungiThumbs(copia.copia, true, foto.Titolo, 1, formato, fillIn);
+            MostraNumeroFoto(sepNumFotoFormato_, ++conteggio);
+            MostraConteggio(k, n);
+          });
+          return true;
+        });
+        SalvaAlbum(true);
+      },
+      [this, formato, riuscita] {
+        fvFotoFormato_->DisegnaThumbTutto();
+        MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
+        FiltroSulFormatoCopiato(formato);
+        if (*riuscita) AvvisaCopiaEseguita(formato, this);
+      });
+}
 
-  if (selettori_.Foto().formato() != formato) {
-    selettori_.ImpostaFormatiCaricati(false);
-    selettori_.Foto().ImpostaAmatoriale(selettori_.Copia().amatoriale());
-    selettori_.Foto().ImpostaFormato(formato);
-    selettori_.ImpostaFormatiCaricati(true);
-    // Reloaded here rather than by the list's change: the refiltered list may
-    // already have chosen the format, and then no change would reload the view.
-    RefreshFotoFormato();
-  }
-  if (riuscita) AvvisaCopiaEseguita(formato, this);
+void frmScegliFoto::FiltroSulFormatoCopiato(const QString& formato) {
+  if (selettori_.Foto().formato() == formato) return;
+  selettori_.ImpostaFormatiCaricati(false);
+  selettori_.Foto().ImpostaAmatoriale(selettori_.Copia().amatoriale());
+  selettori_.Foto().ImpostaFormato(formato);
+  selettori_.ImpostaFormatiCaricati(true);
+  // Reloaded here rather than by the list's change: the refiltered list may
+  // already have chosen the format, and then no change would reload the view.
+  RefreshFotoFormato();
 }
 
 void frmScegliFoto::TogliSelezionateDallaVista(bool tutteRiuscite) {
@@ -209,30 +214,21 @@ void frmScegliFoto::TogliSelezionateDallaVista(bool tutteRiuscite) {
     RefreshFotoFormato();
 }
 
-std::optional<bool> frmScegliFoto::PerOgniSelezionata(const QString& formato,
-                                                     const std::function<void(NodoXML&)>& azione) {
+std::optional<bool> frmScegliFoto::PerOgniSelezionata(const std::function<EsitoFoto(const QString&)>& azione) {
   const QList<FotoSelezionata> selezione = fvFotoFormato_->ElencoFotoSelezionate();
   if (selezione.isEmpty()) {
     AvvisaNessunaSelezione(this);
     return std::nullopt;
   }
   for (const FotoSelezionata& foto : selezione) {
-    NodoXML voce;
-    if (!album_.TrovaFileVelistra(formato, foto.NomeCompleto, voce)) {
-      AvvisaNonTrovata(this);
+    const EsitoFoto esito = azione(foto.NomeCompleto);
+    if (esito != EsitoFoto::Fatto) {
+      AvvisaEsito(esito, foto.NomeCompleto, {}, this);
       return false;
     }
-    azione(voce);
   }
   return true;
 }
-
-namespace {
-
-const QString kFiltroNecessario = QStringLiteral(
-    "Per eseguire una copia tra formati fotografici differenti, attivare il filtro sul formato fotografico.");
-
-}  // namespace
 
 void frmScegliFoto::CopiaTraFormati() {
   const QString origine = selettori_.Foto().formato();
@@ -252,28 +248,32 @@ void frmScegliFoto::CopiaTraFormati() {
     AvvisaNessunaSelezione(this);
     return;
   }
-  const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
-  const int n = static_cast<int>(selezione.size());
-  bool riuscita = true;
-  Esegui(n, kDomandaCopia, [&](int k) {
-    const FotoSelezionata& foto = selezione[k - 1];
-    NodoXML voce;
-    if (!album_.TrovaFileVelistra(origine, foto.NomeCompleto, voce)) {
-      AvvisaNonTrovata(this);
-      return riuscita = false;
-    }
-    const QString copia = AggiungiCopiaAlFormato(destinazione, foto.NomeCompleto, foto.Titolo);
-    if (copia.isEmpty()) return riuscita = false;
-    if (destinazione == origine && fvFotoFormato_->AggiungiThumbs(copia, true, foto.Titolo, 1, destinazione, fillIn))
-      MostraConteggio(k, n);
-    catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));
-    return true;
-  });
-  SalvaAlbumEContatore();
-  MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
-  MostraImporto();
-  fvFotoFormato_->DisegnaThumbTutto();
-  if (riuscita) AvvisaCopiaEseguita(destinazione, this);
+  auto riuscita = std::make_shared<bool>(true);
+  OperazioneSulLavoro(
+      [this, selezione, origine, destinazione, riuscita] {
+        const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
+        const int n = static_cast<int>(selezione.size());
+        Esegui(n, kDomandaCopia, [&](int k) {
+          const FotoSelezionata& foto = selezione[k - 1];
+          const RisultatoFoto copia = ordine_.CopiaTraFormati(origine, destinazione, foto.NomeCompleto, foto.Titolo);
+          if (copia.esito != EsitoFoto::Fatto) {
+            AvvisaEsito(copia.esito, foto.NomeCompleto, destinazione, this);
+            return *riuscita = false;
+          }
+          if (destinazione == origine)
+            SulThreadGrafico([&] {
+              if (fvFotoFormato_->AggiungiThumbs(copia.copia, true, foto.Titolo, 1, destinazione, fillIn))
+                MostraConteggio(k, n);
+            });
+          return true;
+        });
+        SalvaAlbum(true);
+      },
+      [this, destinazione, riuscita] {
+        MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
+        fvFotoFormato_->DisegnaThumbTutto();
+        if (*riuscita) AvvisaCopiaEseguita(destinazione, this);
+      });
 }
 
 void frmScegliFoto::SpostaTraFormati() {
@@ -294,37 +294,31 @@ void frmScegliFoto::SpostaTraFormati() {
     return;
   }
   const int n = static_cast<int>(selezione.size());
-  int spostate = 0;
-  bool formatoNelVelistra = true;
-  bool trovate = true;
-  Esegui(n, QStringLiteral("Interrompere lo spostamento?"), [&](int k) {
-    const FotoSelezionata& foto = selezione[k - 1];
-    NodoXML voce;
-    if (!album_.TrovaFileVelistra(origine, foto.NomeCompleto, voce)) {
-      AvvisaNonTrovata(this);
-      return trovate = false;
-    }
-    const std::int32_t quantita = QuantitaFile(voce).value_or(0);
-    if (!album_.AggiungiFileVelistra(destinazione, foto.NomeCompleto, TestoFiglio(voce, QStringLiteral("titolo")),
-                                     ChiaveRidimensionamento(0)))
-      return formatoNelVelistra = false;
-    album_.RimuoviFileVelistra(voce);
-    ++spostate;
-    MostraConteggio(k, n);
-    catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(origine), quantita);
-    catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));
-    return true;
-  });
-  SalvaAlbum();
-  TogliSelezionateDallaVista(spostate == n);
-  MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
-  MostraImporto();
-  // "Fotografia non trovata." already told the user the move stopped short.
-  if (!formatoNelVelistra)
-    AvvisaFormatoAssente(destinazione, this);
-  else if (trovate)
-    MsgBox(QStringLiteral("Spostamento eseguito nel formato ") + destinazione + QStringLiteral("."),
-           IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+  // Counted on the worker, read by the end on the GUI thread once it is over.
+  auto spostate = std::make_shared<int>(0);
+  auto esito = std::make_shared<EsitoFoto>(EsitoFoto::Fatto);
+  OperazioneSulLavoro(
+      [this, selezione, origine, destinazione, n, spostate, esito] {
+        Esegui(n, QStringLiteral("Interrompere lo spostamento?"), [&](int k) {
+          *esito = ordine_.SpostaTraFormati(origine, destinazione, selezione[k - 1].NomeCompleto);
+          if (*esito == EsitoFoto::NonTrovata) AvvisaNonTrovata(this);
+          if (*esito != EsitoFoto::Fatto) return false;
+          ++*spostate;
+          SulThreadGrafico([&] { MostraConteggio(k, n); });
+          return true;
+        });
+        SalvaAlbum();
+      },
+      [this, destinazione, n, spostate, esito] {
+        TogliSelezionateDallaVista(*spostate == n);
+        MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
+        // "Fotografia non trovata." already told the user the move stopped short.
+        if (*esito == EsitoFoto::FormatoAssente)
+          AvvisaEsito(*esito, {}, destinazione, this);
+        else if (*esito == EsitoFoto::Fatto)
+          MsgBox(QStringLiteral("Spostamento eseguito nel formato ") + destinazione + QStringLiteral("."),
+                 IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+      });
 }
 
 void frmScegliFoto::CancellaThumbSelezionate() {
@@ -332,40 +326,34 @@ void frmScegliFoto::CancellaThumbSelezionate() {
              PulsantiMessaggio::SiNo, this) != RispostaMessaggio::Si)
     return;
   const QString formato = FormatoVista();
-  const std::optional<bool> tutte = PerOgniSelezionata(formato, [this](NodoXML& voce) {
-    QFile::remove(TestoFiglio(voce, QStringLiteral("nomecompleto")));
-    catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(TestoFiglio(voce, QStringLiteral("formato"))),
-                                        QuantitaFile(voce).value_or(0));
-    album_.RimuoviFileVelistra(voce);
-  });
+  const std::optional<bool> tutte =
+      PerOgniSelezionata([this, &formato](const QString& foto) { return ordine_.Cancella(formato, foto); });
   if (!tutte) return;
-  MostraNumeroFoto(sepNumFotoFormato_,
-                   static_cast<int>(album_.XMLFiltraFormato(formato)->selezionaNodi(QStringLiteral("files/*")).size()));
-  MostraImporto();
+  MostraNumeroFoto(sepNumFotoFormato_, ordine_.NumeroVoci(formato));
   SalvaAlbum();
   TogliSelezionateDallaVista(*tutte);
   MsgBox(QStringLiteral("Cancellazione eseguita."), IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
 }
 
 void frmScegliFoto::ImpostaNumeroFoto(std::int16_t numero) {
-  const std::optional<bool> tutte = PerOgniSelezionata(FormatoVista(), [this, numero](NodoXML& voce) {
-    album_.ImpostaQuantitaFile(voce, numero);
-  });
+  const QString formato = FormatoVista();
+  const std::optional<bool> tutte = PerOgniSelezionata(
+      [this, &formato, numero](const QString& foto) { return ordine_.ImpostaQuantita(formato, foto, numero); });
   if (!tutte) return;
   SalvaAlbum();
   if (*tutte)
     fvFotoFormato_->ImpostaNumeroFotoThumbSelezionate(numero);
   else
     RefreshFotoFormato();
-  catalogo_.CalcolaImportoVelistra(album_);
-  MostraImporto();
+  ordine_.CalcolaImportoVelistra();
 }
 
 void frmScegliFoto::ImpostaRidimensionamento(const QString& codice) {
   const QString chiave = ChiaveRidimensionamento(static_cast<std::int16_t>(codice.toInt()));
   if (chiave.isEmpty()) return;
-  const std::optional<bool> tutte = PerOgniSelezionata(FormatoVista(), [this, &chiave](NodoXML& voce) {
-    album_.ImpostaRidimensionamentoFile(voce, chiave);
+  const QString formato = FormatoVista();
+  const std::optional<bool> tutte = PerOgniSelezionata([this, &formato, &chiave](const QString& foto) {
+    return ordine_.ImpostaRidimensionamento(formato, foto, chiave);
   });
   if (!tutte) return;
   SalvaAlbum();
@@ -394,47 +382,7 @@ void frmScegliFoto::ConfermaNuovoVelistra() {
 void frmScegliFoto::CreaNuovoVelistra() {
   fvFotoFormato_->CancellaThumbs();
   MostraNumeroFoto(sepNumFotoFormato_, 0);
-  album_.EliminaCartellaERicreaXML(catalogo_.XMLDOMFormati());
-  catalogo_.CalcolaImportoVelistra(album_);
+  ordine_.CreaNuovoVelistra();
   MostraConteggio(0, 0);
-  MostraImporto();
 }
 
-void frmScegliFoto::ScaricaPrezziario() {
-  frmFTP finestra(*this, true, this);
-  MostraFinestraModale(finestra);
-  selettori_.CaricaFormatiFotografici(true);
-  if (finestra.ChiudereApplicazione) close();
-}
-
-void frmScegliFoto::ApriInvio() {
-  if (!FTPInCorso_ && album_.XMLFiltraFormato({})->selezionaNodi(QStringLiteral("files/*")).isEmpty()) {
-    MsgBox(QStringLiteral("Nessuna fotografia presente nel Velistra."), IconaMessaggio::Informazione,
-           PulsantiMessaggio::OK, this);
-    return;
-  }
-  frmFTP finestra(*this, false, this);
-  MostraFinestraModale(finestra);
-  selettori_.CaricaFormatiFotografici(true);
-  // Closed during a send: the program ends and reopens the send at the next start.
-  if (finestra.ChiudereApplicazione) close();
-}
-
-std::int32_t frmScegliFoto::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
-  return catalogo_.CalcolaImportoVelistra(album_, prezzi);
-}
-
-QString frmScegliFoto::getImportoCorrenteEuro() const { return catalogo_.getImportoCorrenteEuro(); }
-
-QString frmScegliFoto::getDatiUtente() const {
-  const DatiUtente dati = Impostazioni(PercorsiDaProgramma()).LeggiDatiUtente();
-  return dati.Cognome + u' ' + dati.Nome + QStringLiteral("\r\n") + dati.Citta + QStringLiteral("\r\n") + dati.Via;
-}
-
-bool frmScegliFoto::CreaFotografiaTesto(const QString& percorso, const QString& testo) {
-  return fvFotoFormato_->CreaFotografiaTesto(percorso, testo);
-}
-
-void frmScegliFoto::SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) {
-  if (catalogo) catalogo_.SostituisciFormati(std::move(catalogo));
-}

@@ -1,19 +1,12 @@
 // The order folder for the lab and the order text the send also uploads.
 #include <QDateTime>
-#include <QDir>
-#include <QList>
-#include <QStringList>
+#include <memory>
 
-#include "common/DocumentoXML.h"
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
-#include "common/TestoOrdine.h"
-#include "mainwindow/CartellaOrdine.h"
 #include "mainwindow/CicloOperazione.h"
-#include "mainwindow/CopiaFile.h"
-#include "mainwindow/TestoCondition.h"
 #include "mainwindow/frmScegliFoto.h"
-#include "thumbview/ctrFotoView.h"
+#include "ordine/CartellaOrdine.h"
 
 namespace {
 
@@ -61,14 +54,6 @@ void AvvisaCreazioneRiuscita(const QString& cartella, QWidget* finestra) {
           finestra);
 }
 
-// The folder's entries and its own entry flushed to the medium; a failure is
-// told as the folder not written into the directory that holds it.
-bool CartellaSulDisco(const QString& cartella, QWidget* finestra) {
-  if (SincronizzaCartellaOrdine(cartella)) return true;
-  AvvisaScritturaNonRiuscita(QDir(cartella).dirName(), AggiungiBarra(CartellaSuperiore(cartella)), finestra);
-  return false;
-}
-
 // Removes what was written and tells the user.
 void AnnullaCartellaOrdine(const QString& cartella, QWidget* finestra) {
   EliminaCartellaOrdine(cartella);
@@ -104,68 +89,37 @@ QString ApriCartellaOrdine(QWidget* finestra) {
 void frmScegliFoto::CreaCartellaOrdine() {
   const QString cartella = ApriCartellaOrdine(this);
   if (cartella.isEmpty()) return;
-  const QList<NodoXML> voci = album_.Documento().selezionaNodi(QStringLiteral("/xml/formato/files/*"));
-  if (voci.isEmpty()) {
+  if (ordine_.NumeroVoci({}) == 0) {
     Informa(kNessunaFotografia, this);
     return;
   }
-  // A write that failed is told; the operation then ends without its folder.
-  auto scritto = [&](bool riuscito, const QString& nome) {
-    if (!riuscito) AvvisaScritturaNonRiuscita(nome, cartella, this);
-    return riuscito;
-  };
-
-  const int n = static_cast<int>(voci.size());
-  bool copiate = true;
-  QStringList nomi;
-  CicloOperazione ciclo(pbAvanzamento_, ContinuaOperazione_, this);
-  ciclo.ImpostaDomanda(IconaMessaggio::Domanda, RispostaMessaggio::No);
-  // The bar's first half copies and checks each photo, starting its write to
-  // the medium at once; the second half waits until each copy is there. One
-  // flush after all the copies costs far less than one after each.
-  const bool completo = ciclo.Esegui(
-      2 * n, QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?"),
-      [&](int k) {
-        if (k > n) {
-          const QString& nome = nomi[k - n - 1];
-          return copiate = scritto(SincronizzaFile(cartella + nome), nome);
+  auto risultato = std::make_shared<RisultatoCartella>();
+  OperazioneSulLavoro(
+      [this, cartella, risultato] {
+        CicloOperazione ciclo(pbAvanzamento_, ContinuaOperazione_, this);
+        ciclo.ImpostaDomanda(IconaMessaggio::Domanda, RispostaMessaggio::No);
+        const QString domanda =
+            QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?");
+        *risultato = ordine_.ScriviCartellaOrdine(cartella, *this, [&](int n, const std::function<bool(int)>& passo) {
+          return ciclo.Esegui(n, domanda, passo);
+        });
+      },
+      [this, cartella, risultato] {
+        switch (risultato->esito) {
+          case EsitoCartella::Creata: return AvvisaCreazioneRiuscita(cartella, this);
+          case EsitoCartella::AlbumVuoto: Informa(kNessunaFotografia, this); break;
+          case EsitoCartella::FotoRimossa: AvvisaFotoRimossa(this); break;
+          case EsitoCartella::ScritturaNonRiuscita:
+            AvvisaScritturaNonRiuscita(risultato->nome, risultato->dove, this);
+            break;
+          case EsitoCartella::Interrotta: break;
         }
-        const QString foto = voci[k - 1].selezionaNodo(QStringLiteral("nomecompleto")).testo();
-        if (!FileEsiste(foto)) {
-          AvvisaFotoRimossa(this);
-          return copiate = false;
-        }
-        nomi.append(NomeFileOrdine(foto));
-        if (!scritto(CopiaFileVerificata(foto, cartella + nomi.last()), nomi.last())) return copiate = false;
-        MostraConteggio(k, n);
-        return true;
+        AnnullaCartellaOrdine(cartella, this);
       });
-  if (!completo || !copiate) {
-    AnnullaCartellaOrdine(cartella, this);
-    return;
-  }
-
-  const QString datiUtente = QStringLiteral("DatiUtente.jpg");
-  const QString condition = QStringLiteral("Condition.txt");
-  QString ordine;
-  // The customer takes the medium away at the success message: "End.txt"
-  // comes last, and only once everything before it is on the medium.
-  const bool riuscito =
-      scritto(fvFotoFormato_->CreaFotografiaTesto(
-                  cartella + datiUtente, TestoFotografiaDatiUtente(getDatiUtente(), getImportoCorrenteEuro())),
-              datiUtente) &&
-      StringaFileCondition(album_.Documento(), ordine) &&
-      scritto(ScriviTestoOrdine(cartella + condition, ordine), condition) &&
-      CartellaSulDisco(cartella, this) && scritto(ScriviFineOrdine(cartella), QStringLiteral("End.txt"));
-  if (riuscito)
-    AvvisaCreazioneRiuscita(cartella, this);
-  else
-    AnnullaCartellaOrdine(cartella, this);
 }
 
 bool frmScegliFoto::StringaFileCondition(const DocumentoXML& album, QString& strFile) {
-  strFile = TestoCondition(album, NomeDispositivoStampa());
-  if (!strFile.isEmpty()) return true;
+  if (ordine_.StringaFileCondition(album, strFile)) return true;
   Informa(kNessunaFotografia, this);
   return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <QAction>
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -7,6 +8,7 @@
 #include <memory>
 
 #include "mainwindow/frmScegliFoto.h"
+#include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 
@@ -17,6 +19,12 @@ class FinestraProva : public frmScegliFoto {
   QStringList finestreModali;
   // When set, it plays the user of the modal window instead of closing it.
   std::function<void(QDialog&)> allaFinestraModale;
+
+  // Clicks a toolbar button and lets the operation it started run to its end.
+  void Premi(const QToolBar* barra, const QString& chiave) {
+    Pulsante(barra, chiave)->trigger();
+    AttendiFinche([this] { return !OperazioneInCorso(); });
+  }
 
  protected:
   void MostraFinestraModale(QDialog& finestra) override {

@@ -17,8 +17,8 @@
 #include "common/PannelloSfumato.h"
 #include "common/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
-#include "mainwindow/CartellaOrdine.h"
-#include "mainwindow/CopiaFile.h"
+#include "ordine/CartellaOrdine.h"
+#include "ordine/CopiaFile.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"
@@ -110,14 +110,14 @@ class CartellaPerLaboratorio : public ::testing::Test {
     finestra->fvFotoCartella()->CheckaTutto(false);
     for (int i : indici) finestra->fvFotoCartella()->CasellaThumb(i)->click();
     finestra->selettori().Copia().ImpostaFormato("15x10");
-    frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+    finestra->Premi(finestra->tbCartella(), "CopiaIn");
   }
   QAction* Pulsante(const QString& chiave) const { return frmScegliFoto::Pulsante(finestra->tbOperazioni(), chiave); }
 
   // Clicks "C8" with the target directory chosen in the folder chooser.
   void CreaCartella() {
     ambiente.piattaforma.ScegliCartella(destinazione.path());
-    Pulsante("C8")->trigger();
+    finestra->Premi(finestra->tbOperazioni(), "C8");
   }
   QStringList CartelleOrdine() const {
     return QDir(destinazione.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
@@ -258,7 +258,7 @@ TEST_F(CartellaPerLaboratorio, TheCustomerLinesAreNameAddressAndCity) {
 }
 
 TEST_F(CartellaPerLaboratorio, NoDirectoryOrNoPhotoStopsBeforeAnyCopy) {
-  Pulsante("C8")->trigger();  // the chooser is cancelled
+  finestra->Premi(finestra->tbOperazioni(), "C8");  // the chooser is cancelled
   ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
   EXPECT_EQ(ambiente.piattaforma.testi()[0], QStringLiteral("Nessuna cartella indicata."));
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);

@@ -76,7 +76,7 @@ class OperazioniFoto : public ::testing::Test {
   void Copia(const QList<int>& indici, const QString& formato) {
     Spunta(finestra->fvFotoCartella(), indici);
     finestra->selettori().Copia().ImpostaFormato(formato);
-    frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+    finestra->Premi(finestra->tbCartella(), "CopiaIn");
   }
   int Importo() const { return finestra->catalogo().ImportoCorrente(); }
   QString Didascalia() const { return finestra->sepNumFotoFormato()->property("Caption").toString(); }
@@ -145,7 +145,7 @@ TEST_F(OperazioniFoto, MovingAnEntryWithThreePrintsArrivesWithOnePrint) {
   ambiente.piattaforma.Azzera();
   finestra->selettori().Operazioni().ImpostaFormato("15x10");
   Spunta(finestra->fvFotoFormato(), {0});
-  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "SpostaIn")->trigger();
+  finestra->Premi(finestra->tbOperazioni(), "SpostaIn");
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Spostamento eseguito nel formato 15x10."});
   EXPECT_EQ(Importo(), 19 + 25);
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
@@ -163,7 +163,7 @@ TEST_F(OperazioniFoto, MovingAnEntryWithThreePrintsArrivesWithOnePrint) {
   ambiente.piattaforma.Azzera();
   finestra->selettori().Operazioni().ImpostaFormato("13x9");
   Spunta(finestra->fvFotoFormato(), {0});
-  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "SpostaIn")->trigger();
+  finestra->Premi(finestra->tbOperazioni(), "SpostaIn");
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Selezionare un formato fotografico differente per lo spostamento."});
 }
 
@@ -286,7 +286,7 @@ TEST_F(OperazioniFoto, APhotoGoneBeforeItsCopyStopsTheCopyAndKeepsTheOthers) {
   Spunta(finestra->fvFotoCartella(), {0, 1, 2});
   ASSERT_TRUE(QFile::remove(foto[1]));
   finestra->selettori().Copia().ImpostaFormato("15x10");
-  frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+  finestra->Premi(finestra->tbCartella(), "CopiaIn");
   const QStringList testi = ambiente.piattaforma.testi();
   ASSERT_EQ(testi.size(), 1);  // no success after a failure
   EXPECT_TRUE(testi[0].startsWith(QStringLiteral("Impossibile copiare la fotografia \"") + foto[1]));
@@ -319,7 +319,7 @@ TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) 
   for (const char* comando : {"CopiaIn", "SpostaIn"}) {
     ambiente.piattaforma.Azzera();
     Spunta(finestra->fvFotoFormato(), {0, 1});
-    frmScegliFoto::Pulsante(finestra->tbOperazioni(), comando)->trigger();
+    finestra->Premi(finestra->tbOperazioni(), comando);
     const QStringList testi = ambiente.piattaforma.testi();
     ASSERT_EQ(testi.size(), 1) << comando;
     EXPECT_FALSE(testi[0].contains(QStringLiteral("eseguit"))) << testi[0].toStdString();
@@ -334,7 +334,7 @@ TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) 
   finestra->selettori().Copia().Svuota();
   ambiente.piattaforma.Azzera();
   Spunta(finestra->fvFotoCartella(), {2});
-  frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+  finestra->Premi(finestra->tbCartella(), "CopiaIn");
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Nessun formato selezionato per la copia."});
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
   EXPECT_EQ(FileLavoro().size(), 2);
@@ -347,7 +347,7 @@ TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) 
   for (const char* comando : {"CopiaIn", "SpostaIn"}) {
     ambiente.piattaforma.Azzera();
     Spunta(finestra->fvFotoFormato(), {0});
-    frmScegliFoto::Pulsante(finestra->tbOperazioni(), comando)->trigger();
+    finestra->Premi(finestra->tbOperazioni(), comando);
     EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Fotografia non trovata."}) << comando;
   }
 }
@@ -363,20 +363,20 @@ TEST_F(OperazioniFoto, CopyBetweenFormatsNeedsTheFilterAndAsksWhenTheFormatIsThe
   finestra->selettori().Operazioni().ImpostaFormato("15x10");
   ambiente.piattaforma.Azzera();
   Spunta(finestra->fvFotoFormato(), {1});
-  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "CopiaIn")->trigger();  // default No
+  finestra->Premi(finestra->tbOperazioni(), "CopiaIn");  // default No
   ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].predefinita, RispostaMessaggio::No);
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 2);
 
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
   Spunta(finestra->fvFotoFormato(), {1});
-  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "CopiaIn")->trigger();
+  finestra->Premi(finestra->tbOperazioni(), "CopiaIn");
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
   EXPECT_EQ(AlbumSalvato().Titoli("15x10"), (QStringList{"a.jpg", "b.png", "b.png"}));
 
   finestra->selettori().Operazioni().ImpostaFormato("20x15");
   Spunta(finestra->fvFotoFormato(), {0});
-  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "CopiaIn")->trigger();
+  finestra->Premi(finestra->tbOperazioni(), "CopiaIn");
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
   EXPECT_EQ(AlbumSalvato().Titoli("20x15"), QStringList{"a.jpg"});
   EXPECT_EQ(Importo(), 3 * 25 + 99);

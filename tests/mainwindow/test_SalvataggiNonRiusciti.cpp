@@ -12,7 +12,7 @@
 #include "common/DocumentoXML.h"
 #include "common/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
-#include "mainwindow/CartellaOrdine.h"
+#include "ordine/CartellaOrdine.h"
 #include "startup/ValoriProgramma.h"
 #include "support/DiscoPieno.h"
 #include "support/SenzaPermessiRoot.h"
@@ -57,7 +57,7 @@ class SalvataggiNonRiusciti : public ::testing::Test {
     finestra->fvFotoCartella()->CheckaTutto(false);
     for (int i : indici) finestra->fvFotoCartella()->CasellaThumb(i)->click();
     finestra->selettori().Copia().ImpostaFormato("15x10");
-    frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+    finestra->Premi(finestra->tbCartella(), "CopiaIn");
   }
   QStringList Testi() const { return ambiente->piattaforma.testi(); }
 };
@@ -136,7 +136,7 @@ TEST_F(SalvataggiNonRiusciti, AnOrderFolderOnADiskThatFillsUpNeverGetsTheEndMark
   destinazione.Riempi(24 << 10);
   ambiente->piattaforma.Azzera();
   ambiente->piattaforma.ScegliCartella(destinazione.percorso());
-  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "C8")->trigger();
+  finestra->Premi(finestra->tbOperazioni(), "C8");
 
   const QStringList testi = Testi();
   ASSERT_EQ(testi.size(), 2) << testi.join(u'|').toStdString();

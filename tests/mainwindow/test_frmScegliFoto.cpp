@@ -214,19 +214,22 @@ TEST_F(FinestraPrincipale, ClosingIsRefusedWhileALongOperationRuns) {
   auto finestra = ambiente.NuovaFinestra();
   finestra->Form_Activate();
   finestra->ftvFile()->ImpostaCartella(ambiente.foto.path());
-  bool chiusa = true;
-  QTimer::singleShot(0, finestra.get(), [&] {
-    EXPECT_FALSE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
-    EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Annulla")->isEnabled());
-    EXPECT_FALSE(finestra->picResizer2()->isEnabled());
-    chiusa = finestra->close();
-  });
-  finestra->RefreshFoto();
-  EXPECT_FALSE(chiusa);
+  finestra->fvFotoCartella()->CheckaTutto(true);
+  // The copy runs on a worker; its end reaches the window only through the
+  // event loop, so the window is seen here in the middle of it.
+  frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
+  EXPECT_FALSE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Annulla")->isEnabled());
+  EXPECT_FALSE(finestra->picResizer2()->isEnabled());
+  EXPECT_EQ(ambiente.piattaforma.puntatoriOccupati(), 1);
+  EXPECT_FALSE(finestra->close());
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Annullare l'operazione prima di chiudere l'applicazione."});
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Nessuna);
   EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("0"));
-  EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 3);
+  ASSERT_TRUE(AttendiFinche([&] { return !finestra->OperazioneInCorso(); }));
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
+  EXPECT_EQ(ambiente.piattaforma.puntatoriOccupati(), 0);
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
   EXPECT_TRUE(finestra->close());
   EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("1"));
 }

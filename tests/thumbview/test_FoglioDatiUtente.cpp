@@ -2,7 +2,7 @@
 
 #include "InchiostroProva.h"
 #include "VistaProva.h"
-#include "mainwindow/CartellaOrdine.h"
+#include "ordine/CartellaOrdine.h"
 
 namespace {
 

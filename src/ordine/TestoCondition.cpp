@@ -1,4 +1,4 @@
-#include "mainwindow/TestoCondition.h"
+#include "ordine/TestoCondition.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "mainwindow/CartellaOrdine.h"
+#include "ordine/CartellaOrdine.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +6,7 @@
 
 #include "common/Percorsi.h"
 #include "common/ScritturaAtomica.h"
-#include "mainwindow/CopiaFile.h"
+#include "ordine/CopiaFile.h"
 
 namespace {
 

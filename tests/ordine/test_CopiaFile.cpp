@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "mainwindow/CopiaFile.h"
+#include "ordine/CopiaFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/CopiaFile.h"
+#include "ordine/CopiaFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

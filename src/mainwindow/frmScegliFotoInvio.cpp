@@ -1,0 +1,49 @@
+// The send window, the price list and what they ask of the main window.
+#include "common/Piattaforma.h"
+#include "mainwindow/frmScegliFoto.h"
+#include "send/frmFTP.h"
+#include "thumbview/ctrFotoView.h"
+#include "settings/Impostazioni.h"
+#include "startup/ValoriProgramma.h"
+
+void frmScegliFoto::ScaricaPrezziario() {
+  frmFTP finestra(*this, true, this);
+  MostraFinestraModale(finestra);
+  selettori_.CaricaFormatiFotografici(true);
+  if (finestra.ChiudereApplicazione) close();
+}
+
+void frmScegliFoto::ApriInvio() {
+  if (!ordine_.FTPInCorso() && ordine_.NumeroVoci({}) == 0) {
+    MsgBox(QStringLiteral("Nessuna fotografia presente nel Velistra."), IconaMessaggio::Informazione,
+           PulsantiMessaggio::OK, this);
+    return;
+  }
+  frmFTP finestra(*this, false, this);
+  MostraFinestraModale(finestra);
+  selettori_.CaricaFormatiFotografici(true);
+  // Closed during a send: the program ends and reopens the send at the next start.
+  if (finestra.ChiudereApplicazione) close();
+}
+
+std::int32_t frmScegliFoto::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
+  return ordine_.CalcolaImportoVelistra(prezzi);
+}
+
+QString frmScegliFoto::getImportoCorrenteEuro() const { return ordine_.getImportoCorrenteEuro(); }
+
+QString frmScegliFoto::getDatiUtente() const {
+  const DatiUtente dati = Impostazioni(PercorsiDaProgramma()).LeggiDatiUtente();
+  return dati.Cognome + u' ' + dati.Nome + QStringLiteral("\r\n") + dati.Citta + QStringLiteral("\r\n") + dati.Via;
+}
+
+bool frmScegliFoto::CreaFotografiaTesto(const QString& percorso, const QString& testo) {
+  // Called on the order's worker without a hop: the view only lends the sheet
+  // font fixed at its creation, and saving the picture on the GUI thread would
+  // stall it behind the medium's pending writes (over half a second).
+  return fvFotoFormato_->CreaFotografiaTesto(percorso, testo);
+}
+
+void frmScegliFoto::SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) {
+  ordine_.SostituisciCatalogo(std::move(catalogo));
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <QString>
+
+// What an operation of the order did with one photo; the window tells the user.
+enum class EsitoFoto {
+  Fatto,
+  // The photo has no entry in the format searched.
+  NonTrovata,
+  // The photo could not be copied into the work folder (gone, a full disk).
+  CopiaNonRiuscita,
+  // The album has no place for the target format (a price list downloaded
+  // after the album was loaded).
+  FormatoAssente,
+};
+
+struct RisultatoFoto {
+  EsitoFoto esito = EsitoFoto::Fatto;
+  // The new copy in the work folder, when one was made.
+  QString copia;
+};
+
+enum class EsitoSalvataggio { Salvato, AlbumNonSalvato, ContatoreNonSalvato };
+
+enum class EsitoCartella {
+  Creata,
+  AlbumVuoto,
+  // A work-folder copy is gone from the disk.
+  FotoRimossa,
+  // A file could not be written or flushed: nome in cartella.
+  ScritturaNonRiuscita,
+  // The user chose to stop.
+  Interrotta,
+};
+
+struct RisultatoCartella {
+  EsitoCartella esito = EsitoCartella::Creata;
+  // The file that was not written and the folder it belongs in.
+  QString nome;
+  QString dove;
+};

@@ -1,0 +1,112 @@
+#include "ordine/OrdineVelistra.h"
+
+#include <QFile>
+
+#include "album/TabellaRidimensionamento.h"
+#include "ordine/TestoCondition.h"
+
+namespace {
+
+QString TestoFiglio(const NodoXML& nodo, const QString& nome) { return nodo.selezionaNodo(nome).testo(); }
+
+}  // namespace
+
+OrdineVelistra::OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genitore)
+    : QObject(genitore), album_(percorsi), catalogo_(percorsi) {}
+
+void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(catalogo_.getImportoCorrenteEuro()); }
+
+RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo) {
+  const QString copia = album_.CopiaInCartellaLavoro(foto);
+  if (!copia.isEmpty() && album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0))) {
+    catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
+    SegnalaImporto();
+    return {EsitoFoto::Fatto, copia};
+  }
+  // A format the album does not hold: no copy without its entry.
+  if (!copia.isEmpty()) QFile::remove(copia);
+  return {EsitoFoto::CopiaNonRiuscita, {}};
+}
+
+RisultatoFoto OrdineVelistra::CopiaTraFormati(const QString& origine, const QString& destinazione,
+                                              const QString& foto, const QString& titolo) {
+  NodoXML voce;
+  if (!album_.TrovaFileVelistra(origine, foto, voce)) return {EsitoFoto::NonTrovata, {}};
+  return CopiaNelFormato(destinazione, foto, titolo);
+}
+
+EsitoFoto OrdineVelistra::SpostaTraFormati(const QString& origine, const QString& destinazione, const QString& foto) {
+  NodoXML voce;
+  if (!album_.TrovaFileVelistra(origine, foto, voce)) return EsitoFoto::NonTrovata;
+  const std::int32_t quantita = QuantitaFile(voce).value_or(0);
+  if (!album_.AggiungiFileVelistra(destinazione, foto, TestoFiglio(voce, QStringLiteral("titolo")),
+                                   ChiaveRidimensionamento(0)))
+    return EsitoFoto::FormatoAssente;
+  album_.RimuoviFileVelistra(voce);
+  catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(origine), quantita);
+  catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));
+  SegnalaImporto();
+  return EsitoFoto::Fatto;
+}
+
+EsitoFoto OrdineVelistra::Cancella(const QString& formato, const QString& foto) {
+  NodoXML voce;
+  if (!album_.TrovaFileVelistra(formato, foto, voce)) return EsitoFoto::NonTrovata;
+  QFile::remove(TestoFiglio(voce, QStringLiteral("nomecompleto")));
+  catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(TestoFiglio(voce, QStringLiteral("formato"))),
+                                      QuantitaFile(voce).value_or(0));
+  album_.RimuoviFileVelistra(voce);
+  SegnalaImporto();
+  return EsitoFoto::Fatto;
+}
+
+EsitoFoto OrdineVelistra::ImpostaQuantita(const QString& formato, const QString& foto, std::int16_t numero) {
+  NodoXML voce;
+  if (!album_.TrovaFileVelistra(formato, foto, voce)) return EsitoFoto::NonTrovata;
+  album_.ImpostaQuantitaFile(voce, numero);
+  return EsitoFoto::Fatto;
+}
+
+EsitoFoto OrdineVelistra::ImpostaRidimensionamento(const QString& formato, const QString& foto,
+                                                   const QString& chiave) {
+  NodoXML voce;
+  if (!album_.TrovaFileVelistra(formato, foto, voce)) return EsitoFoto::NonTrovata;
+  album_.ImpostaRidimensionamentoFile(voce, chiave);
+  return EsitoFoto::Fatto;
+}
+
+EsitoSalvataggio OrdineVelistra::Salva(bool conContatore) {
+  if (!album_.SalvaVelistra()) return EsitoSalvataggio::AlbumNonSalvato;
+  if (conContatore && !album_.SalvaContatoreFoto()) return EsitoSalvataggio::ContatoreNonSalvato;
+  return EsitoSalvataggio::Salvato;
+}
+
+int OrdineVelistra::NumeroVoci(const QString& formato) const {
+  return static_cast<int>(album_.XMLFiltraFormato(formato)->selezionaNodi(QStringLiteral("files/*")).size());
+}
+
+void OrdineVelistra::CreaNuovoVelistra() {
+  album_.EliminaCartellaERicreaXML(catalogo_.XMLDOMFormati());
+  CalcolaImportoVelistra();
+}
+
+std::int32_t OrdineVelistra::CalcolaImportoVelistra() {
+  const std::int32_t importo = catalogo_.CalcolaImportoVelistra(album_);
+  SegnalaImporto();
+  return importo;
+}
+
+std::int32_t OrdineVelistra::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
+  const std::int32_t importo = catalogo_.CalcolaImportoVelistra(album_, prezzi);
+  SegnalaImporto();
+  return importo;
+}
+
+bool OrdineVelistra::StringaFileCondition(const DocumentoXML& album, QString& strFile) const {
+  strFile = TestoCondition(album, NomeDispositivoStampa());
+  return !strFile.isEmpty();
+}
+
+void OrdineVelistra::SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) {
+  if (catalogo) catalogo_.SostituisciFormati(std::move(catalogo));
+}

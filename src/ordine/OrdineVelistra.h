@@ -1,0 +1,81 @@
+#pragma once
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "album/AlbumVelistra.h"
+#include "album/CatalogoFormati.h"
+#include "ordine/EsitiOrdine.h"
+#include "settings/PercorsiProgramma.h"
+
+class FoglioCliente;
+
+// Runs passo for k = 1 to n until it returns false; the caller owns the
+// progress and the interruption question. False when the user stopped it.
+using CicloPassi = std::function<bool(int n, const std::function<bool(int k)>& passo)>;
+
+// The customer's order: the album, the catalogue with the running amount, the
+// photo counter and the send mark. Its operations may run on a worker while
+// the window waits in its event loop; what changes reaches the window as
+// signals carrying values.
+class OrdineVelistra : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genitore = nullptr);
+
+  AlbumVelistra& album() { return album_; }
+  const AlbumVelistra& album() const { return album_; }
+  CatalogoFormati& catalogo() { return catalogo_; }
+  const CatalogoFormati& catalogo() const { return catalogo_; }
+
+  // One photo each; the caller's loop saves once after it (Salva).
+  // A folder photo copied into the work folder as a new entry of the format.
+  RisultatoFoto CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo);
+  // An entry of origine copied as a new entry (and work copy) of destinazione.
+  RisultatoFoto CopiaTraFormati(const QString& origine, const QString& destinazione, const QString& foto,
+                                const QString& titolo);
+  // An entry of origine moved to destinazione with one print; its copy stays.
+  EsitoFoto SpostaTraFormati(const QString& origine, const QString& destinazione, const QString& foto);
+  // The entry and its work copy removed; formato empty for any format.
+  EsitoFoto Cancella(const QString& formato, const QString& foto);
+  EsitoFoto ImpostaQuantita(const QString& formato, const QString& foto, std::int16_t numero);
+  EsitoFoto ImpostaRidimensionamento(const QString& formato, const QString& foto, const QString& chiave);
+  EsitoSalvataggio Salva(bool conContatore = false);
+
+  // The entries of a format, of every one when empty.
+  int NumeroVoci(const QString& formato) const;
+  // A new, empty album with the amount at 0.
+  void CreaNuovoVelistra();
+  // Recomputes the amount with the catalogue's prices, or with a price list.
+  std::int32_t CalcolaImportoVelistra();
+  std::int32_t CalcolaImportoVelistra(const DocumentoXML& prezzi);
+  QString getImportoCorrenteEuro() const { return catalogo_.getImportoCorrenteEuro(); }
+  // The order text of an album; false, and nothing, when it has no photo.
+  bool StringaFileCondition(const DocumentoXML& album, QString& strFile) const;
+  // Takes over the catalogue of a price-list download; nothing without one.
+  void SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo);
+
+  int FTPInCorso() const { return ftpInCorso_; }
+  void ImpostaFTPInCorso(int valore) { ftpInCorso_ = valore; }
+
+  // Writes the order folder (an existing, empty folder ending in "/"): the
+  // copies, the customer sheet, "Condition.txt" and, last, "End.txt". Nothing
+  // is removed on failure: the caller tells the user first.
+  RisultatoCartella ScriviCartellaOrdine(const QString& cartella, FoglioCliente& foglio, const CicloPassi& ciclo);
+
+ Q_SIGNALS:
+  void importoCambiato(const QString& importoEuro);
+  // Photo k of n is in the order folder.
+  void fotoNellaCartella(int k, int n);
+
+ private:
+  void SegnalaImporto();
+
+  AlbumVelistra album_;
+  CatalogoFormati catalogo_;
+  int ftpInCorso_ = 0;
+};

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "ordine/CartellaOrdine.h"
+#include "ordine/CopiaFile.h"
+#include "ordine/FoglioCliente.h"
+#include "ordine/OrdineVelistra.h"
+#include "startup/ValoriProgramma.h"
+#include "support/CartellaProgrammaProva.h"
+
+namespace {
+
+QStringList File(const QString& cartella) { return QDir(cartella).entryList(QDir::Files, QDir::Name); }
+
+class FoglioFinto final : public FoglioCliente {
+ public:
+  QString getDatiUtente() const override { return QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1"); }
+  bool CreaFotografiaTesto(const QString& percorso, const QString& testo) override {
+    testoFoglio = testo;
+    QImage foglio(64, 48, QImage::Format_RGB32);
+    foglio.fill(Qt::white);
+    return foglio.save(percorso, "JPEG");
+  }
+  QString testoFoglio;
+};
+
+// An order of the installed catalogue (15x10 at 25 cents, 13x9 at 19) with
+// two photos in a folder of the customer's.
+class Ordine : public ::testing::Test {
+ protected:
+  CartellaProgrammaProva programma;
+  QTemporaryDir cliente;
+  OrdineVelistra ordine{programma.percorsi()};
+  QStringList importi;
+  QString a, b;
+
+  void SetUp() override {
+    QObject::connect(&ordine, &OrdineVelistra::importoCambiato, [this](const QString& testo) { importi.append(testo); });
+    QDir().mkpath(programma.percorsi().CartellaLavoro);
+    ordine.catalogo().CaricaFormati();
+    ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
+    a = cliente.filePath(QStringLiteral("a.jpg"));
+    b = cliente.filePath(QStringLiteral("b.png"));
+    for (const QString& foto : {a, b}) {
+      QFile file(foto);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(foto.toUtf8());
+    }
+  }
+  QString UltimoImporto() const { return importi.isEmpty() ? QString() : importi.last(); }
+  QString Campo(const QString& formato, const QString& campo) const {
+    return ordine.album()
+        .Documento()
+        .selezionaNodo(QStringLiteral("/xml/formato[@id='%1']/files/file/%2").arg(formato, campo))
+        .testo();
+  }
+  // Runs every step, as a user who never clicks "Annulla".
+  static bool SenzaInterruzioni(int n, const std::function<bool(int)>& passo) {
+    for (int k = 1; k <= n && passo(k); ++k) {
+    }
+    return true;
+  }
+};
+
+TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
+  const RisultatoFoto primo = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg"));
+  ASSERT_EQ(primo.esito, EsitoFoto::Fatto);
+  EXPECT_EQ(QFileInfo(primo.copia).fileName(), QStringLiteral("imgVE_000001.jpg"));
+  const RisultatoFoto secondo = ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
+  ASSERT_EQ(secondo.esito, EsitoFoto::Fatto);
+  EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,50"));
+
+  EXPECT_EQ(ordine.ImpostaQuantita(QStringLiteral("15x10"), primo.copia, 3), EsitoFoto::Fatto);
+  EXPECT_EQ(ordine.CalcolaImportoVelistra(), 4 * 25);
+  EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("13x9"), primo.copia), EsitoFoto::Fatto);
+  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 25 + 19);
+  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("quantita")), QStringLiteral("1"));
+  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
+  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("nomecompleto")), primo.copia);
+  // Gone from its format: neither a copy nor a move finds it there again.
+  EXPECT_EQ(ordine.CopiaTraFormati(QStringLiteral("15x10"), QStringLiteral("20x15"), primo.copia, {}).esito,
+            EsitoFoto::NonTrovata);
+
+  const RisultatoFoto copia =
+      ordine.CopiaTraFormati(QStringLiteral("13x9"), QStringLiteral("20x15"), primo.copia, QStringLiteral("a.jpg"));
+  ASSERT_EQ(copia.esito, EsitoFoto::Fatto);
+  EXPECT_NE(copia.copia, primo.copia);
+  EXPECT_EQ(ordine.Cancella({}, secondo.copia), EsitoFoto::Fatto);
+  EXPECT_FALSE(QFile::exists(secondo.copia));
+  EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 1,18"));
+  EXPECT_EQ(ordine.NumeroVoci({}), 2);
+  EXPECT_EQ(ordine.Salva(true), EsitoSalvataggio::Salvato);
+  EXPECT_EQ(File(Programma().CartellaLavoro), (QStringList{"imgVE_000001.jpg", "imgVE_000003.jpg"}));
+
+  ordine.CreaNuovoVelistra();
+  EXPECT_EQ(ordine.NumeroVoci({}), 0);
+  EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,00"));
+}
+
+// A format of a price list downloaded after the album was loaded, and a photo
+// gone from the customer's folder.
+TEST_F(Ordine, APhotoThatCannotBeCopiedOrPlacedLeavesNeitherCopyNorEntry) {
+  NodoXML formato = ordine.album().Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']"));
+  formato.genitore().rimuoviFiglio(formato);
+  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("20x15"), a, {}).esito, EsitoFoto::CopiaNonRiuscita);
+  ASSERT_TRUE(QFile::remove(b));
+  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), b, {}).esito, EsitoFoto::CopiaNonRiuscita);
+  EXPECT_TRUE(File(Programma().CartellaLavoro).isEmpty());
+
+  const RisultatoFoto copia = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, {});
+  EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("20x15"), copia.copia),
+            EsitoFoto::FormatoAssente);
+  EXPECT_EQ(ordine.NumeroVoci(QStringLiteral("15x10")), 1);
+  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 25);
+}
+
+TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) {
+  FoglioFinto foglio;
+  QTemporaryDir supporto;
+  const QString cartella = supporto.filePath(QStringLiteral("VE2612071530/"));
+  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::AlbumVuoto);
+
+  const QString copiaA = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg")).copia;
+  ordine.CopiaNelFormato(QStringLiteral("13x9"), b, QStringLiteral("b.png"));
+  QList<QPair<int, int>> foto;
+  QObject::connect(&ordine, &OrdineVelistra::fotoNellaCartella, [&](int k, int n) { foto.append({k, n}); });
+  ASSERT_TRUE(PreparaCartellaOrdine(cartella));
+  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::Creata);
+  EXPECT_EQ(File(cartella), (QStringList{"Condition.txt", "DatiUtente.jpg", "End.txt", "imgVE_000001.jpg",
+                                         "imgVE_000002.png"}));
+  EXPECT_EQ(foto, (QList<QPair<int, int>>{{1, 2}, {2, 2}}));
+  EXPECT_TRUE(foglio.testoFoglio.startsWith(QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1\r\n\r\n")));
+  EXPECT_TRUE(foglio.testoFoglio.contains(QStringLiteral("€ 0,44")));
+
+  // Stopped by the user after the first photo, then a work copy gone.
+  ASSERT_TRUE(PreparaCartellaOrdine(cartella));
+  const auto interrotto = [](int, const std::function<bool(int)>& passo) { return !passo(1); };
+  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, interrotto).esito, EsitoCartella::Interrotta);
+  EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("End.txt")));
+  ASSERT_TRUE(QFile::remove(copiaA));
+  ASSERT_TRUE(PreparaCartellaOrdine(cartella));
+  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::FotoRimossa);
+  EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("End.txt")));
+}
+
+}  // namespace
