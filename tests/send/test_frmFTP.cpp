@@ -63,6 +63,14 @@ class frmFTPTest : public ::testing::Test {
                      (QStringLiteral("<xml><formato id=\"15x10\"><files>") + voci +
                       QStringLiteral("</files></formato></xml>")).toUtf8());
   }
+  // The send window with the affiliated user logged in.
+  std::unique_ptr<frmFTP> ApriCollegato() {
+    auto invio = Apri(false);
+    const auto utente = banco.utente(QStringLiteral("convenzionato"));
+    Scrivi(*invio, utente.nome, utente.password);
+    PremiEAttendi(*invio, "cmdAccedi");
+    return invio;
+  }
   QString LeggiIni(const QString& chiave) const {
     return cINIProfiles().GetPrivateProfileString(QStringLiteral("DatiFTP"), chiave, QStringLiteral("?"),
                                                   Programma().PercorsoIniFTP);
@@ -191,10 +199,7 @@ TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow)
                                   "</ridimensionamento></file></files></formato></xml>\n")
                        .arg(Programma().CartellaLavoro)
                        .toUtf8());
-  auto invio = Apri(false);
-  const auto utente = banco.utente(QStringLiteral("convenzionato"));
-  Scrivi(*invio, utente.nome, utente.password);
-  PremiEAttendi(*invio, "cmdAccedi");
+  auto invio = ApriCollegato();
   ASSERT_TRUE(Figlio<QPushButton>(*invio, "cmdInviaVelistra")->isEnabled());
   PremiEAttendi(*invio, "cmdInviaVelistra");
   EXPECT_EQ(finta.testi().last(),
@@ -206,10 +211,7 @@ TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow)
 
 TEST_F(frmFTPTest, TheCloseBoxDuringASendInterruptsItAndClosesTheWindowAfterwards) {
   CreaAlbum(3, 200000);
-  auto invio = Apri(false);
-  const auto utente = banco.utente(QStringLiteral("convenzionato"));
-  Scrivi(*invio, utente.nome, utente.password);
-  PremiEAttendi(*invio, "cmdAccedi");
+  auto invio = ApriCollegato();
   // The close box is pressed as soon as the send has started.
   QTimer::singleShot(0, invio.get(), [&invio] { invio->close(); });
   PremiEAttendi(*invio, "cmdInviaVelistra");
@@ -223,10 +225,7 @@ TEST_F(frmFTPTest, TheCloseBoxDuringASendInterruptsItAndClosesTheWindowAfterward
 
 TEST_F(frmFTPTest, InterruptDuringTheUploadStopsAfterTheCurrentPhotoWithTodaysMessages) {
   CreaAlbum(6, 300000);
-  auto invio = Apri(false);
-  const auto utente = banco.utente(QStringLiteral("convenzionato"));
-  Scrivi(*invio, utente.nome, utente.password);
-  PremiEAttendi(*invio, "cmdAccedi");
+  auto invio = ApriCollegato();
   // The bar moves once the second photo is on the server: the button is pressed then.
   auto* barra = Figlio<QProgressBar>(*invio, "pbAvanzamento");
   QObject::connect(barra, &QProgressBar::valueChanged, invio.get(), [&invio](int valore) {
