@@ -11,10 +11,9 @@
 #include "send/SessioneFTP.h"
 #include "send/VistaSulThreadGrafico.h"
 
-class QObject;
-
 class DocumentoXML;
 class FinestraPrincipaleInvio;
+class QObject;
 class VistaInvio;
 
 // The send of the album to the lab: transaction, payment, verification of the

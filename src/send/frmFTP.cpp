@@ -271,11 +271,13 @@ void frmFTP::Operazione(std::function<void()> lavoro, std::function<void()> dopo
   // The busy pointer stays from here to the worker's end.
   piattaforma().ImpostaPuntatoreOccupato(this, true);
   invio_->Avvia(this, std::move(lavoro), [this, dopo = std::move(dopo)] {
-    piattaforma().ImpostaPuntatoreOccupato(this, false);
     if (dopo) dopo();
+    piattaforma().ImpostaPuntatoreOccupato(this, false);
     ChiudiSeRichiesto();
   });
 }
+
+bool frmFTP::operazioneInCorso() const { return invio_->operazioneInCorso(); }
 
 void frmFTP::ChiudiSeRichiesto() {
   if (chiusuraAllaFine_) {

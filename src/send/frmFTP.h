@@ -29,6 +29,8 @@ class frmFTP : public QDialog, public VistaInvio {
   bool ChiudereApplicazione = false;
 
   void AbilitaComandiInvio(bool v);
+  // True from a command's press to the end of its work on the worker.
+  bool operazioneInCorso() const;
 
   // VistaInvio
   QWidget* finestra() override { return this; }

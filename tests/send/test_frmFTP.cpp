@@ -43,10 +43,11 @@ class frmFTPTest : public ::testing::Test {
     Figlio<QLineEdit>(f, "txtPassword")->setText(password);
   }
   static void Premi(frmFTP& f, const char* nome) { Figlio<QPushButton>(f, nome)->click(); }
-  // Presses a command that runs on a worker and waits for its end (the busy pointer goes).
+  // Presses a command that runs on a worker and waits for its end.
   void PremiEAttendi(frmFTP& f, const char* nome) {
     Premi(f, nome);
-    ASSERT_TRUE(AttendiFinche([this] { return finta.puntatoriOccupati() == 0; }, 60000));
+    ASSERT_TRUE(AttendiFinche([&f] { return !f.operazioneInCorso(); }, 60000)) << nome;
+    EXPECT_EQ(finta.puntatoriOccupati(), 0) << nome;
   }
   // An album of n photos of the given size in the work folder.
   void CreaAlbum(int n, int dimensione) {
