@@ -2,12 +2,9 @@
 
 #include <curl/curl.h>
 
-#include <QCoreApplication>
-#include <QThread>
 #include <mutex>
 
 #include "common/Ansi.h"
-#include "common/Piattaforma.h"
 
 namespace {
 
@@ -33,24 +30,32 @@ size_t Ricevi(char* dati, size_t dimensione, size_t quanti, void* destinazione) 
   return dimensione * quanti;
 }
 
-// The window keeps painting while a request waits; input stays queued.
-int PompaEventi(void*, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-  QCoreApplication* app = QCoreApplication::instance();
-  if (app && QThread::currentThread() == app->thread())
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  return 0;
+// What a failed transfer means for the caller.
+ErroreRichiesta ErroreDaCurl(CURLcode codice) {
+  switch (codice) {
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+      return ErroreRichiesta::ConnessioneRifiutata;
+    case CURLE_OPERATION_TIMEDOUT:
+      return ErroreRichiesta::TempoScaduto;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+      return ErroreRichiesta::Certificato;
+    default:
+      return ErroreRichiesta::Altro;
+  }
 }
 
-// The reply as text, by the charset its content type names (UTF-8 otherwise).
-QString TestoRisposta(const QByteArray& corpo, const QString& tipoContenuto) {
+}  // namespace
+
+QString RispostaWeb::testo() const {
   const QString tipo = tipoContenuto.toLower();
   if (tipo.contains(QStringLiteral("charset=iso-8859-1")) ||
       tipo.contains(QStringLiteral("charset=windows-1252")))
     return DaAnsi(corpo);
   return QString::fromUtf8(corpo);
 }
-
-}  // namespace
 
 RichiestaWeb::RichiestaWeb() {
   InizializzaCurl();
@@ -61,11 +66,11 @@ RichiestaWeb::~RichiestaWeb() {
   if (curl_) curl_easy_cleanup(static_cast<CURL*>(curl_));
 }
 
-RichiestaWeb::Esito RichiestaWeb::InviaModulo(const QString& indirizzo, const QByteArray& corpo) {
-  Esito esito;
+RispostaWeb RichiestaWeb::InviaModulo(const QString& indirizzo, const QByteArray& corpo) {
+  RispostaWeb esito;
   CURL* curl = static_cast<CURL*>(curl_);
   if (!curl) {
-    esito.errore = QStringLiteral("no libcurl handle");
+    esito.errore = ErroreRichiesta::NessunOggetto;
     return esito;
   }
   curl_easy_reset(curl);
@@ -85,8 +90,6 @@ RichiestaWeb::Esito RichiestaWeb::InviaModulo(const QString& indirizzo, const QB
   Ricezione ricezione{&esito.corpo, limiteRisposta_};
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Ricevi);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &ricezione);
-  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, PompaEventi);
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
   if (!ca.isEmpty()) {
     curl_easy_setopt(curl, CURLOPT_CAINFO, ca.constData());
@@ -99,15 +102,15 @@ RichiestaWeb::Esito RichiestaWeb::InviaModulo(const QString& indirizzo, const QB
   const CURLcode codice = curl_easy_perform(curl);
   curl_slist_free_all(intestazioni);
   if (codice != CURLE_OK) {
-    esito.troppoGrande = ricezione.superato;
-    esito.errore = QString::fromUtf8(curl_easy_strerror(codice));
+    esito.errore = ricezione.superato ? ErroreRichiesta::TroppoGrande : ErroreDaCurl(codice);
+    esito.dettaglio = QString::fromUtf8(curl_easy_strerror(codice));
     esito.corpo.clear();
     return esito;
   }
   char* tipo = nullptr;
   if (curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &tipo) == CURLE_OK && tipo)
     esito.tipoContenuto = QString::fromLatin1(tipo);
-  esito.inviata = true;
+  curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &esito.statoHttp);
   return esito;
 }
 
@@ -119,26 +122,14 @@ std::unique_ptr<RichiestaWeb> CreaRichiestaWeb(const DatiServer& server) {
   return richiesta;
 }
 
-QString InviaRichiestaWeb(const DatiServer& server, const QString& corpo, bool sicuro,
-                          QByteArray* byteRisposta, qint64 limiteRisposta) {
-  const QString fallita = QStringLiteral("</xml>");
-  if (byteRisposta) byteRisposta->clear();
+RispostaWeb InviaRichiestaWeb(const DatiServer& server, const QString& corpo, bool sicuro, qint64 limiteRisposta) {
   std::unique_ptr<RichiestaWeb> richiesta = CreaRichiestaWeb(server);
-  RichiestaWeb::Esito esito;
-  if (richiesta) {
-    const QString schema = sicuro ? QStringLiteral("https://") : QStringLiteral("http://");
-    richiesta->ImpostaLimiteRisposta(limiteRisposta);
-    esito = richiesta->InviaModulo(schema + server.DatiFTPBase + server.DatiFTPPrezzi, corpo.toUtf8());
+  if (!richiesta) {
+    RispostaWeb nessuna;
+    nessuna.errore = ErroreRichiesta::NessunOggetto;
+    return nessuna;
   }
-  if (esito.troppoGrande) {
-    MsgBox(QStringLiteral("La risposta del server supera la dimensione ammessa ed è stata scartata."),
-           IconaMessaggio::Critica);
-    return fallita;
-  }
-  if (!esito.inviata) {
-    MsgBox(QStringLiteral("Impossibile connettersi."), IconaMessaggio::Critica);
-    return fallita;
-  }
-  if (byteRisposta) *byteRisposta = esito.corpo;
-  return TestoRisposta(esito.corpo, esito.tipoContenuto);
+  const QString schema = sicuro ? QStringLiteral("https://") : QStringLiteral("http://");
+  richiesta->ImpostaLimiteRisposta(limiteRisposta);
+  return richiesta->InviaModulo(schema + server.DatiFTPBase + server.DatiFTPPrezzi, corpo.toUtf8());
 }

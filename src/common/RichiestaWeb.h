@@ -4,6 +4,28 @@
 #include <memory>
 
 #include "settings/DatiImpostazioni.h"
+// Why a request brought back no reply to read.
+enum class ErroreRichiesta {
+  Nessuno,
+  NessunOggetto,         // no request object could be made
+  ConnessioneRifiutata,  // nobody listens, or the host cannot be reached or resolved
+  TempoScaduto,
+  Certificato,           // the server's certificate was not trusted
+  TroppoGrande,          // the reply went past the limit and was dropped
+  Altro,
+};
+
+// The outcome of one request: the reply as received, or why there is none.
+struct RispostaWeb {
+  ErroreRichiesta errore = ErroreRichiesta::Nessuno;
+  QString dettaglio;      // libcurl's own words for the failure
+  long statoHttp = 0;     // read by nobody: any reply is parsed whatever its status
+  QByteArray corpo;       // the reply body exactly as received
+  QString tipoContenuto;  // the reply's content-type header
+  bool riuscita() const { return errore == ErroreRichiesta::Nessuno; }
+  // The body as text, by the charset its content type names (UTF-8 otherwise).
+  QString testo() const;
+};
 
 // One HTTP(S) form post over libcurl.
 class RichiestaWeb {
@@ -11,14 +33,6 @@ class RichiestaWeb {
   // No reply of the lab comes near this, except the server's copy of the album,
   // whose request sets a limit from the album's own size.
   static constexpr qint64 kLimiteRisposta = 4 << 20;
-
-  struct Esito {
-    bool inviata = false;  // a reply arrived (whatever its status code)
-    QByteArray corpo;      // the reply body exactly as received
-    QString tipoContenuto; // the reply's content-type header
-    QString errore;        // why nothing arrived
-    bool troppoGrande = false;  // the reply went past the limit and was dropped
-  };
 
   RichiestaWeb();
   ~RichiestaWeb();
@@ -35,7 +49,7 @@ class RichiestaWeb {
   // A reply longer than this is dropped as soon as it passes the limit.
   void ImpostaLimiteRisposta(qint64 byte) { limiteRisposta_ = byte; }
 
-  Esito InviaModulo(const QString& indirizzo, const QByteArray& corpo);
+  RispostaWeb InviaModulo(const QString& indirizzo, const QByteArray& corpo);
 
  private:
   void* curl_ = nullptr;
@@ -50,10 +64,7 @@ class RichiestaWeb {
 std::unique_ptr<RichiestaWeb> CreaRichiestaWeb(const DatiServer& server);
 
 // Posts the form-encoded body to the lab's one address ("https://" or "http://"
-// + DatiFTPBase + DatiFTPPrezzi of the server) and returns
-// the reply body as text. When nothing arrives it shows "Impossibile
-// connettersi." and returns "</xml>"; a reply longer than the limit is dropped
-// with its own message, and also gives "</xml>". The raw reply bytes go to byteRisposta.
-QString InviaRichiestaWeb(const DatiServer& server, const QString& corpo, bool sicuro,
-                          QByteArray* byteRisposta = nullptr,
-                          qint64 limiteRisposta = RichiestaWeb::kLimiteRisposta);
+// + DatiFTPBase + DatiFTPPrezzi; the address argument is not used). Shows
+// nothing: the caller tells the user about a failure.
+RispostaWeb InviaRichiestaWeb(const DatiServer& server, const QString& corpo, bool sicuro,
+                              qint64 limiteRisposta = RichiestaWeb::kLimiteRisposta);

@@ -1,11 +1,10 @@
 #include "send/AccessoLaboratorio.h"
 
 #include "common/DocumentoXML.h"
-#include "common/RichiestaWeb.h"
 #include "send/CodiciOperazione.h"
 #include "send/LetturaRisposta.h"
 #include "send/ModuliRichiesta.h"
-#include "startup/ValoriProgramma.h"
+#include "send/RichiestaLaboratorio.h"
 
 bool UsernameOspite(const QString& username) {
   return username.trimmed() == QStringLiteral("guest");
@@ -23,8 +22,5 @@ DatiAccesso LeggiRispostaAccesso(QString risposta) {
 }
 
 DatiAccesso AccediAlLaboratorio(const QString& username, const QString& password) {
-  const ValoriProgramma& v = Programma();
-  return LeggiRispostaAccesso(InviaRichiestaWeb(v,
-                                                creaDatiPostM(username, password, f_K_HTTPS_LOGIN()),
-                                                true));
+  return LeggiRispostaAccesso(ChiediAlLaboratorio(creaDatiPostM(username, password, f_K_HTTPS_LOGIN())).testo());
 }

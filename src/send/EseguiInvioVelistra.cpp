@@ -14,6 +14,7 @@
 #include "send/InvioVelistra.h"
 #include "send/LetturaRisposta.h"
 #include "send/ModuliRichiesta.h"
+#include "send/RichiestaLaboratorio.h"
 #include "send/VistaInvio.h"
 #include "startup/ValoriProgramma.h"
 
@@ -27,7 +28,7 @@ bool InvioVelistra::VerificaAlbum(QByteArray& albumServer) {
   // The server's copy is the album sent from here: twice its size is room enough.
   const qint64 limite =
       std::max(RichiestaWeb::kLimiteRisposta, 2 * QFileInfo(Programma().PercorsoVelistraXML).size());
-  Richiesta(CorpoTransazione(f_K_HTTPS_LEGGI_VELISTRA()), &albumServer, limite);
+  albumServer = ChiediAlLaboratorio(CorpoTransazione(f_K_HTTPS_LEGGI_VELISTRA()), limite).corpo;
   // The digest is of the bytes as they arrived: a re-encoded text would not match.
   const QString calcolato = CMD5().MD5Byte(albumServer);
   const auto risposta = Richiesta(CorpoTransazione(f_K_HTTPS_LEGGI_MD5()));
@@ -61,7 +62,7 @@ bool InvioVelistra::FotoNellaCartellaDiLavoro(const QList<NodoXML>& voci) {
 }
 
 bool InvioVelistra::InviaFileOrdine(const QString& percorsoLocale, const QString& nomeRemoto) {
-  if (!sessione_.InviaFileFTP(percorsoLocale, PercorsoRemoto(nomeRemoto))) {
+  if (!RiuscitoFTP(OperazioneFTP::InvioFile, sessione_.InviaFileFTP(percorsoLocale, PercorsoRemoto(nomeRemoto)))) {
     MsgBox(kErroreInvio, IconaMessaggio::Esclamazione);
     return false;
   }
@@ -77,9 +78,7 @@ void InvioVelistra::EseguiInvioVelistra() {
   vista_.MostraStato(QStringLiteral("Invio Velistra in corso..."));
   const QString fileCondition = v.CartellaLavoro + QStringLiteral("Condition.txt");
   const QString fileEnd = v.CartellaLavoro + QStringLiteral("End.txt");
-  vista_.LasciaScorrereEventi();
-  sessione_.ImpostaAvanzamento([this](qint64, qint64) { vista_.LasciaScorrereEventi(); });
-  sessione_.ApriSessioneFTP(ImpostazioniFTP());
+  RiuscitoFTP(OperazioneFTP::Accesso, sessione_.ApriSessioneFTP(ImpostazioniFTP()));
 
   const auto fine = [&] {
     vista_.ImpostaAvanzamento(vista_.massimoAvanzamento(), vista_.massimoAvanzamento());
@@ -88,12 +87,10 @@ void InvioVelistra::EseguiInvioVelistra() {
   };
   if (!sessione_.attiva()) return fine();
 
-  vista_.LasciaScorrereEventi();
   ok = ContinuaOperazione;
   FTPInCorso(1);
   QByteArray albumServer;
   if (!VerificaAlbum(albumServer)) ok = false;
-  vista_.LasciaScorrereEventi();
   if (!ok) return fine();
   ok = ContinuaOperazione;
   if (!CartellaTransazioneSicura()) return fine();
@@ -107,14 +104,12 @@ void InvioVelistra::EseguiInvioVelistra() {
 
   vista_.ImpostaAvanzamento(0, n + 3);
   vista_.MostraStato(QStringLiteral("Invio Velistra in corso..."));
-  vista_.LasciaScorrereEventi();
-  sessione_.CambiaCartellaFTP(v.DatiFTPServer, TransazioneCartella);
+  RiuscitoFTP(OperazioneFTP::CambiaCartella, sessione_.CambiaCartellaFTP(v.DatiFTPServer, TransazioneCartella));
   // One listing answers the resume test for every photo: the loop is the only
   // writer of the folder. A server that cannot list is asked photo by photo.
   sessione_.ElencaCartellaCorrente();
 
   for (int i = 0; i < n; ++i) {
-    vista_.LasciaScorrereEventi();
     if (!ContinuaOperazione || !ok) {
       ok = false;
       break;
@@ -123,14 +118,11 @@ void InvioVelistra::EseguiInvioVelistra() {
     if (!FileEsiste(locale)) {
       fotoRimossa = true;
       ok = false;
-    } else {
-      vista_.LasciaScorrereEventi();
-      if (!sessione_.FileGiaTrasferito(locale)) {
-        vista_.LasciaScorrereEventi();
-        if (!sessione_.InviaFileFTP(locale, PercorsoRemoto(TestoDopoUltimo(locale, QStringLiteral("/"))))) {
-          MsgBox(kErroreInvio, IconaMessaggio::Esclamazione);
-          ok = false;
-        }
+    } else if (!sessione_.FileGiaTrasferito(locale)) {
+      if (!RiuscitoFTP(OperazioneFTP::InvioFile,
+                       sessione_.InviaFileFTP(locale, PercorsoRemoto(TestoDopoUltimo(locale, QStringLiteral("/")))))) {
+        MsgBox(kErroreInvio, IconaMessaggio::Esclamazione);
+        ok = false;
       }
     }
     vista_.ImpostaAvanzamento(i, n + 3);
@@ -138,12 +130,10 @@ void InvioVelistra::EseguiInvioVelistra() {
   }
 
   vista_.AbilitaAnnullaOperazione(false);
-  vista_.LasciaScorrereEventi();
 
   if (ok) {
     XMLDOMPrezzi = Richiesta(creaDatiPostM(vista_.username(), vista_.password(), f_K_HTTPS_PREZZI()));
     principale_.SostituisciCatalogo(CreaDocumentoXML(v.PercorsoProgramma + QStringLiteral("Formati.xml")));
-    vista_.LasciaScorrereEventi();
     principale_.CalcolaImportoVelistra(*XMLDOMPrezzi);
     const QString testo =
         principale_.getDatiUtente() + QStringLiteral("\r\nUsername: ") + vista_.username() +
@@ -153,7 +143,6 @@ void InvioVelistra::EseguiInvioVelistra() {
                                       : QStringLiteral("Utente non convenzionato"));
     const QString immagine = v.CartellaLavoro + QStringLiteral("DatiUtente.jpg");
     principale_.CreaFotografiaTesto(immagine, testo);
-    for (int volte = 0; volte < 10; ++volte) vista_.LasciaScorrereEventi();
     ok = InviaFileOrdine(immagine, QStringLiteral("DatiUtente.jpg"));
   }
   if (ok) {
@@ -182,7 +171,6 @@ void InvioVelistra::EseguiInvioVelistra() {
                             "E' possibile ritentare premendo il tasto di invio."),
              IconaMessaggio::Informazione);
   }
-  vista_.LasciaScorrereEventi();
   if (ok) {
     FTPInCorso(0);
     ContinuaOperazione = true;

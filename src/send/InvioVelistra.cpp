@@ -7,13 +7,13 @@
 #include "common/AvvisoSalvataggio.h"
 #include "common/DocumentoXML.h"
 #include "common/Piattaforma.h"
-#include "common/RichiestaWeb.h"
-#include "common/clsMouse.h"
+#include "common/Lavoro.h"
 #include "send/CodiciOperazione.h"
 #include "send/FinestraPrincipaleInvio.h"
 #include "send/LetturaRisposta.h"
 #include "send/ModuliRichiesta.h"
 #include "send/Prezziario.h"
+#include "send/RichiestaLaboratorio.h"
 #include "send/VistaInvio.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
@@ -39,12 +39,25 @@ InvioVelistra::InvioVelistra(VistaInvio& vista, FinestraPrincipaleInvio& princip
 
 InvioVelistra::~InvioVelistra() = default;
 
-std::unique_ptr<DocumentoXML> InvioVelistra::Richiesta(const QString& corpo, QByteArray* byte,
-                                                       qint64 limite) {
-  const ValoriProgramma& v = Programma();
+void InvioVelistra::Avvia(QObject* contesto, std::function<void()> lavoro, std::function<void()> fine) {
+  // Set here, not on the worker: an interruption asked for at once is not lost.
+  inCorso_ = true;
+  ContinuaOperazione = true;
+  AvviaLavoro(contesto, std::move(lavoro), [this, fine = std::move(fine)] {
+    inCorso_ = false;
+    fine();
+  });
+}
+
+std::unique_ptr<DocumentoXML> InvioVelistra::Richiesta(const QString& corpo) {
   auto risposta = CreaDocumentoXML();
-  risposta->caricaTesto(InviaRichiestaWeb(v, corpo, true, byte, limite));
+  risposta->caricaTesto(ChiediAlLaboratorio(corpo).testo());
   return risposta;
+}
+
+bool InvioVelistra::RiuscitoFTP(OperazioneFTP operazione, const EsitoFTP& esito) {
+  AvvisaErroreFTP(operazione, esito);
+  return esito.riuscito();
 }
 
 QString InvioVelistra::CorpoTransazione(const QString& modo) const {
@@ -89,21 +102,22 @@ bool InvioVelistra::CartellaTransazioneSicura() {
 
 bool InvioVelistra::PreparaVelistra() {
   vista_.MostraStato(QStringLiteral("Creazione nuovo Velistra in corso..."));
-  sessione_.ApriSessioneFTP(ImpostazioniFTP());
-  vista_.LasciaScorrereEventi();
   bool riuscito = false;
-  if (!sessione_.attiva()) {
+  if (!RiuscitoFTP(OperazioneFTP::Accesso, sessione_.ApriSessioneFTP(ImpostazioniFTP()))) {
     Avviso(QStringLiteral("Errore durante l'accesso al server FTP (3)."));
   } else {
     NuovaTransazione();
-    vista_.LasciaScorrereEventi();
     if (!CartellaTransazioneSicura()) {
       // Nothing is created for a folder name that could leave the lab's area.
-    } else if (TransazioneCartella.isEmpty() || !sessione_.CreaCartellaFTP(TransazioneCartella)) {
+    } else if (TransazioneCartella.isEmpty() ||
+               !RiuscitoFTP(OperazioneFTP::CreaCartella, sessione_.CreaCartellaFTP(TransazioneCartella))) {
       Avviso(QStringLiteral("Errore durante l'accesso al server FTP (1)."));
     } else {
-      sessione_.CambiaCartellaFTP(Programma().DatiFTPServer, TransazioneCartella);
-      if (!sessione_.InviaFileFTP(Programma().PercorsoVelistraXML, PercorsoRemoto(QStringLiteral("Velistra.xml")))) {
+      RiuscitoFTP(OperazioneFTP::CambiaCartella,
+                  sessione_.CambiaCartellaFTP(Programma().DatiFTPServer, TransazioneCartella));
+      if (!RiuscitoFTP(OperazioneFTP::InvioFile,
+                       sessione_.InviaFileFTP(Programma().PercorsoVelistraXML,
+                                              PercorsoRemoto(QStringLiteral("Velistra.xml"))))) {
         Avviso(QStringLiteral("Errore durante l'accesso al server FTP (2)."));
       } else {
         const auto esito = Richiesta(CorpoTransazione(f_K_HTTPS_CREA_MD5()));
@@ -123,7 +137,6 @@ bool InvioVelistra::PreparaVelistra() {
 bool InvioVelistra::VerificaPagamento() {
   vista_.MostraStato(QStringLiteral("Verifica pagamento Velistra in corso..."));
   const auto risposta = Richiesta(CorpoTransazione(f_K_HTTPS_PAGATO()));
-  vista_.LasciaScorrereEventi();
   bool pagato = false;
   LeggiRispostaBool(*risposta, QStringLiteral("/xml/pagato"), pagato);
   return pagato;
@@ -159,9 +172,7 @@ QString IndirizzoPagamento(const QString& codificato) {
 }
 
 bool InvioVelistra::PagaVelistra() {
-  vista_.LasciaScorrereEventi();
   if (!sAggiornaPrezziario()) return false;
-  vista_.LasciaScorrereEventi();
   if (accesso_.UtenteConvenzionato) return true;
   const std::int32_t importo = principale_.CalcolaImportoVelistra(*XMLDOMPrezzi);
   if (importo < 5) {
@@ -170,7 +181,6 @@ bool InvioVelistra::PagaVelistra() {
   }
   const auto risposta = Richiesta(creaDatiPostTPM(vista_.username(), vista_.password(), TransazioneId,
                                                   TestoPrezzo(importo), f_K_HTTPS_PAGA_VELISTRA()));
-  vista_.LasciaScorrereEventi();
   QString codificato;
   if (!LeggiRispostaTesto(*risposta, QStringLiteral("/xml/url"), codificato)) return false;
   const QString indirizzo = IndirizzoPagamento(codificato);
@@ -179,7 +189,8 @@ bool InvioVelistra::PagaVelistra() {
            IconaMessaggio::Critica);
     return false;
   }
-  piattaforma().ApriDocumento(vista_.finestra(), indirizzo);
+  QWidget* finestra = vista_.finestra();
+  SulThreadGrafico([&] { piattaforma().ApriDocumento(finestra, indirizzo); });
   return true;
 }
 
@@ -189,7 +200,6 @@ void InvioVelistra::CercaTransazione() {
   TransazioneId.clear();
   TransazioneData.clear();
   TransazioneCartella.clear();
-  vista_.LasciaScorrereEventi();
   setDatiTransazione(*risposta);
   if (TransazioneId.isEmpty()) {
     risposta =
@@ -201,7 +211,6 @@ void InvioVelistra::CercaTransazione() {
 void InvioVelistra::InviaVelistra() {
   vista_.MostraStato(QStringLiteral("Verifica Velistra in corso..."));
   CercaTransazione();
-  vista_.LasciaScorrereEventi();
   bool avanti = ContinuaOperazione;
   bool pagato = false;
   if (TransazioneId.isEmpty()) {
@@ -210,7 +219,6 @@ void InvioVelistra::InviaVelistra() {
   } else {
     pagato = accesso_.UtenteConvenzionato || VerificaPagamento();
   }
-  vista_.LasciaScorrereEventi();
   if (!avanti || !ContinuaOperazione) return;
   if (pagato) {
     EseguiInvioVelistra();
@@ -225,12 +233,7 @@ void InvioVelistra::InviaVelistra() {
 }
 
 void InvioVelistra::PremiInviaVelistra() {
-  // Set first: showing the busy pointer already lets events (a close) run.
-  inCorso_ = true;
   InvioTerminato = false;
-  ContinuaOperazione = true;
-  clsMouse mouse;
-  mouse.setOggetto(vista_.finestra());
   vista_.AbilitaComandiOperazione(false);
   InviaVelistra();
   if (!ContinuaOperazione)
@@ -240,7 +243,6 @@ void InvioVelistra::PremiInviaVelistra() {
   ContinuaOperazione = false;
   vista_.AbilitaComandiOperazione(true);
   vista_.MostraStato(QString());
-  inCorso_ = false;
   if (InvioTerminato) {
     MsgBox(QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra."),
            IconaMessaggio::Informazione);
@@ -268,10 +270,6 @@ bool InvioVelistra::CancellaInvioVelistra() {
 }
 
 void InvioVelistra::PremiCancellaInvioVelistra() {
-  // Marked first: showing the busy pointer already lets events (a close) run.
-  inCorso_ = true;
-  clsMouse mouse;
-  mouse.setOggetto(vista_.finestra());
   vista_.AbilitaComandiOperazione(false);
   vista_.MostraStato(QStringLiteral("Cancellazione Velistra in corso..."));
   if (CancellaInvioVelistra()) {
@@ -280,7 +278,6 @@ void InvioVelistra::PremiCancellaInvioVelistra() {
     MsgBox(QStringLiteral("Il Velistra è stato eliminato dal server."), IconaMessaggio::Informazione);
   }
   vista_.AbilitaComandiOperazione(true);
-  inCorso_ = false;
 }
 
 void InvioVelistra::FTPInCorso(int Valore) {

@@ -1,20 +1,26 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <atomic>
+#include <functional>
 #include <memory>
 
-#include "common/RichiestaWeb.h"
 #include "send/AccessoLaboratorio.h"
+#include "send/MessaggiErrore.h"
+#include "send/PrincipaleSulThreadGrafico.h"
 #include "send/SessioneFTP.h"
+#include "send/VistaSulThreadGrafico.h"
 
 class DocumentoXML;
 class FinestraPrincipaleInvio;
+class QObject;
 class VistaInvio;
 
 // The send of the album to the lab: transaction, payment, verification of the
 // server's album copy, FTP upload with resume, and cancellation. Knows no
 // widgets: it talks to the send window through VistaInvio and to the main
-// window through FinestraPrincipaleInvio.
+// window through FinestraPrincipaleInvio, both always on the GUI thread, so
+// that its sequences can run as straight code on a worker.
 class InvioVelistra {
  public:
   InvioVelistra(VistaInvio& vista, FinestraPrincipaleInvio& principale);
@@ -23,12 +29,16 @@ class InvioVelistra {
   void ImpostaAccesso(const DatiAccesso& accesso) { accesso_ = accesso; }
   const DatiAccesso& accesso() const { return accesso_; }
 
+  // Runs lavoro (one of the long actions below) on a worker; fine runs on the
+  // GUI thread after it. Called on the GUI thread, one operation at a time.
+  void Avvia(QObject* contesto, std::function<void()> lavoro, std::function<void()> fine);
+  bool operazioneInCorso() const { return inCorso_; }
+
   // The send button and the cancel button.
   void PremiInviaVelistra();
   void PremiCancellaInvioVelistra();
   // The interruption button (and a close request during an operation).
   void Interrompi() { ContinuaOperazione = false; }
-  bool operazioneInCorso() const { return inCorso_; }
 
   // Downloads the price list into "Formati.xml" and hands the main window the
   // new catalogue; false, with a message, when the reply is not a catalogue.
@@ -48,12 +58,11 @@ class InvioVelistra {
   QString TransazioneId;
   QString TransazioneData;
   QString TransazioneCartella;
-  bool ContinuaOperazione = false;
+  std::atomic<bool> ContinuaOperazione{false};
   bool InvioTerminato = false;
 
  private:
-  std::unique_ptr<DocumentoXML> Richiesta(const QString& corpo, QByteArray* byte = nullptr,
-                                          qint64 limite = RichiestaWeb::kLimiteRisposta);
+  std::unique_ptr<DocumentoXML> Richiesta(const QString& corpo);
   QString CorpoTransazione(const QString& modo) const;
   void CercaTransazione();
   SessioneFTP::Impostazioni ImpostazioniFTP() const;
@@ -63,12 +72,15 @@ class InvioVelistra {
   bool InviaFileOrdine(const QString& percorsoLocale, const QString& nomeRemoto);
   QString PercorsoRemoto(const QString& nome) const;
 
-  VistaInvio& vista_;
-  FinestraPrincipaleInvio& principale_;
+  // Tells the server's error text and says whether the command went through.
+  static bool RiuscitoFTP(OperazioneFTP operazione, const EsitoFTP& esito);
+
+  VistaSulThreadGrafico vista_;
+  PrincipaleSulThreadGrafico principale_;
   DatiAccesso accesso_;
   SessioneFTP sessione_;
   std::unique_ptr<DocumentoXML> XMLDOMPrezzi;
-  bool inCorso_ = false;
+  bool inCorso_ = false;  // GUI thread only: from Avvia to the end of fine
 };
 
 // The amount as the payment request sends it: "#,0.00" in the user's locale

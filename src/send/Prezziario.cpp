@@ -1,10 +1,9 @@
 #include "send/Prezziario.h"
 
 #include "common/DocumentoXML.h"
-#include "common/RichiestaWeb.h"
 #include "send/CodiciOperazione.h"
 #include "send/ModuliRichiesta.h"
-#include "startup/ValoriProgramma.h"
+#include "send/RichiestaLaboratorio.h"
 
 bool CatalogoValido(const DocumentoXML& catalogo) {
   const NodoXML radice = catalogo.radice();
@@ -17,10 +16,8 @@ bool CatalogoValido(const DocumentoXML& catalogo) {
 }
 
 std::unique_ptr<DocumentoXML> ScaricaPrezziario(const QString& username, const QString& password) {
-  const ValoriProgramma& v = Programma();
   auto prezzi = CreaDocumentoXML();
-  prezzi->caricaTesto(InviaRichiestaWeb(v,
-                                        creaDatiPostM(username, password, f_K_HTTPS_PREZZI()), true));
+  prezzi->caricaTesto(ChiediAlLaboratorio(creaDatiPostM(username, password, f_K_HTTPS_PREZZI())).testo());
   if (!prezzi->caricato() || !CatalogoValido(*prezzi)) return nullptr;
   return prezzi;
 }

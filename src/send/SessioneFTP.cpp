@@ -8,7 +8,6 @@
 #include <mutex>
 
 #include "common/Percorsi.h"
-#include "common/Piattaforma.h"
 
 namespace {
 
@@ -27,10 +26,10 @@ size_t Accumula(char* dati, size_t dimensione, size_t quanti, void* destinazione
   return dimensione * quanti;
 }
 
-int Avanza(void* sessione, curl_off_t, curl_off_t, curl_off_t totale, curl_off_t inviati) {
-  auto* avanzamento = static_cast<std::function<void(qint64, qint64)>*>(sessione);
-  if (*avanzamento) (*avanzamento)(inviati, totale);
-  return 0;
+EsitoFTP ConErrore(ErroreFTP errore) {
+  EsitoFTP esito;
+  esito.errore = errore;
+  return esito;
 }
 
 // The server said no to a command: the connection itself is still good.
@@ -109,9 +108,9 @@ QString SessioneFTP::Indirizzo(const QString& percorso) const {
   return QStringLiteral("ftp://") + impostazioni_.server + u'/' + PercorsoUrl(percorso);
 }
 
-bool SessioneFTP::Esegui(const QString& percorso, const std::function<void(void*)>& prepara) {
+EsitoFTP SessioneFTP::Esegui(const QString& percorso, const std::function<void(void*)>& prepara) {
   CURL* curl = static_cast<CURL*>(curl_);
-  if (!curl) return false;
+  if (!curl) return ConErrore(ErroreFTP::SenzaSessione);
   // A reset keeps the live connection: every command of the send shares it.
   curl_easy_reset(curl);
   const QByteArray url = Indirizzo(percorso).toUtf8();
@@ -139,33 +138,30 @@ bool SessioneFTP::Esegui(const QString& percorso, const std::function<void(void*
   curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
   curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, Osserva);
   curl_easy_setopt(curl, CURLOPT_DEBUGDATA, this);
-  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, Avanza);
-  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &avanzamento_);
   // After a failure the kept connection may be one the server cut.
   if (rotta_) curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
   prepara(curl);
   codiceRisposta_ = 0;
   testoRisposta_.clear();
-  const CURLcode esito = curl_easy_perform(curl);
-  rotta_ = esito != CURLE_OK && !RifiutoDelServer(esito);
-  return esito == CURLE_OK;
+  const CURLcode codice = curl_easy_perform(curl);
+  rotta_ = codice != CURLE_OK && !RifiutoDelServer(codice);
+  const ErroreFTP errore = codice == CURLE_OK  ? ErroreFTP::Nessuno
+                           : rotta_            ? ErroreFTP::Connessione
+                                               : ErroreFTP::RifiutoDelServer;
+  EsitoFTP esito = ConErrore(errore);
+  esito.codice = codiceRisposta_;
+  esito.risposta = testoRisposta_;
+  return esito;
 }
 
-void SessioneFTP::ApriSessioneFTP(const Impostazioni& impostazioni) {
+EsitoFTP SessioneFTP::ApriSessioneFTP(const Impostazioni& impostazioni) {
   ChiudiSessioneFTP();
   impostazioni_ = impostazioni;
   curl_ = curl_easy_init();
-  if (!curl_) {
-    MostraErroreFTP(QStringLiteral("InternetOpen"));
-    return;
-  }
   // Logging in is all a bodiless request of the login folder does.
-  if (!Esegui(QString(), [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); })) {
-    MostraErroreFTP(QStringLiteral("InternetConnect"));
-    return;
-  }
-  attiva_ = true;
+  const EsitoFTP esito = Esegui(QString(), [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); });
+  attiva_ = esito.riuscito();
+  return esito;
 }
 
 void SessioneFTP::ChiudiSessioneFTP() {
@@ -176,24 +172,20 @@ void SessioneFTP::ChiudiSessioneFTP() {
   elenco_.reset();
 }
 
-bool SessioneFTP::CreaCartellaFTP(const QString& cartella) {
-  if (!attiva_) return false;
+EsitoFTP SessioneFTP::CreaCartellaFTP(const QString& cartella) {
+  if (!attiva_) return ConErrore(ErroreFTP::SenzaSessione);
   const QByteArray comando = "MKD " + (cartellaCorrente_ + cartella).toUtf8();
   curl_slist* comandi = curl_slist_append(nullptr, comando.constData());
-  const bool fatto = Esegui(QString(), [comandi](void* c) {
+  const EsitoFTP esito = Esegui(QString(), [comandi](void* c) {
     curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
     curl_easy_setopt(c, CURLOPT_QUOTE, comandi);
   });
   curl_slist_free_all(comandi);
-  if (!fatto) MostraErroreFTP(QStringLiteral("Errore di creazione della directory FTP"));
-  return fatto;
+  return esito;
 }
 
-void SessioneFTP::CambiaCartellaFTP(const QString& base, const QString& cartella) {
-  if (cartella.isEmpty()) {
-    MsgBox(QStringLiteral("Please enter the directory to CD"), IconaMessaggio::Nessuna);
-    return;
-  }
+EsitoFTP SessioneFTP::CambiaCartellaFTP(const QString& base, const QString& cartella) {
+  if (cartella.isEmpty()) return ConErrore(ErroreFTP::CartellaVuota);
   QString destinazione =
       !base.isEmpty() && cartella.contains(base) ? cartella.mid(base.size()) : cartella;
   if (destinazione.isEmpty()) destinazione = QStringLiteral("/");
@@ -202,38 +194,34 @@ void SessioneFTP::CambiaCartellaFTP(const QString& base, const QString& cartella
   if (!destinazione.isEmpty() && !destinazione.endsWith(u'/')) destinazione += u'/';
   cartellaCorrente_ = destinazione;
   elenco_.reset();
-  if (!attiva_ ||
-      !Esegui(cartellaCorrente_, [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); }))
-    MostraErroreFTP(QStringLiteral("rcd"));
+  if (!attiva_) return ConErrore(ErroreFTP::SenzaSessione);
+  return Esegui(cartellaCorrente_, [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); });
 }
 
-bool SessioneFTP::InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto) {
-  if (!attiva_) return false;
+EsitoFTP SessioneFTP::InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto) {
+  if (!attiva_) return ConErrore(ErroreFTP::SenzaSessione);
   const QString nome = TestoDopoUltimo(percorsoRemoto, QStringLiteral("/"));
   QFile file(percorsoLocale);
-  bool fatto = !nome.isEmpty() && file.open(QIODevice::ReadOnly);
-  if (fatto) {
+  EsitoFTP esito = ConErrore(ErroreFTP::FileLocale);
+  if (!nome.isEmpty() && file.open(QIODevice::ReadOnly)) {
     const curl_off_t dimensione = file.size();
-    fatto = Esegui(cartellaCorrente_ + nome, [&file, dimensione](void* c) {
+    esito = Esegui(cartellaCorrente_ + nome, [&file, dimensione](void* c) {
       curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
       curl_easy_setopt(c, CURLOPT_READFUNCTION, LeggiFile);
       curl_easy_setopt(c, CURLOPT_READDATA, &file);
       curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, dimensione);
     });
-    if (fatto && elenco_) elenco_->insert(nome, dimensione);
+    if (esito.riuscito() && elenco_) elenco_->insert(nome, dimensione);
   }
-  if (!fatto) {
-    if (elenco_) elenco_->remove(nome);
-    MostraErroreFTP(QStringLiteral("FtpPutFile"));
-  }
-  return fatto;
+  if (!esito.riuscito() && elenco_) elenco_->remove(nome);
+  return esito;
 }
 
 std::optional<qint64> SessioneFTP::DimensioneRemota(const QString& nome) {
   curl_off_t dimensione = -1;
   const bool fatto = Esegui(cartellaCorrente_ + nome, [](void* c) {
     curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
-  });
+  }).riuscito();
   // A missing file is simply absent, not an error of the send.
   if (!fatto || curl_easy_getinfo(static_cast<CURL*>(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T,
                                   &dimensione) != CURLE_OK || dimensione < 0)
@@ -262,14 +250,7 @@ bool SessioneFTP::ElencaCartellaCorrente() {
     curl_easy_setopt(c, CURLOPT_CUSTOMREQUEST, "MLSD");
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, Accumula);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &elenco);
-  });
+  }).riuscito();
   if (fatto) elenco_ = LeggiElenco(elenco);
   return fatto;
-}
-
-void SessioneFTP::MostraErroreFTP(const QString& contesto) const {
-  if (codiceRisposta_ < 400) return;
-  MsgBox(contesto + QStringLiteral(" Extd Err: ") + QString::number(codiceRisposta_) + u' ' +
-             testoRisposta_,
-         IconaMessaggio::Nessuna);
 }

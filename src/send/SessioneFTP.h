@@ -4,10 +4,27 @@
 #include <functional>
 #include <optional>
 
+// Why an FTP command failed.
+enum class ErroreFTP {
+  Nessuno,
+  SenzaSessione,     // no session is open, or none could be made
+  RifiutoDelServer,  // the server answered no; the connection is still good
+  Connessione,       // the connection failed, was cut or timed out
+  FileLocale,        // the local file cannot be read
+  CartellaVuota,     // no folder was named
+};
+
+// The outcome of one command, with the server's last reply line.
+struct EsitoFTP {
+  ErroreFTP errore = ErroreFTP::Nessuno;
+  int codice = 0;    // 0 when no reply came
+  QString risposta;
+  bool riuscito() const { return errore == ErroreFTP::Nessuno; }
+};
+
 // One FTP session for a whole send, over one libcurl handle, so the control
 // connection is kept from the first command to the last. Binary transfers only.
-// Each routine that fails shows the server's error reply (MostraErroreFTP) and
-// returns false; none throws.
+// Failures come back as values and show nothing; none throws.
 class SessioneFTP {
  public:
   struct Impostazioni {
@@ -24,37 +41,24 @@ class SessioneFTP {
   SessioneFTP(const SessioneFTP&) = delete;
   SessioneFTP& operator=(const SessioneFTP&) = delete;
 
-  // Called while a file travels, with bytes sent and bytes in all.
-  void ImpostaAvanzamento(std::function<void(qint64, qint64)> avanzamento) {
-    avanzamento_ = std::move(avanzamento);
-  }
-
-  void ApriSessioneFTP(const Impostazioni& impostazioni);
+  EsitoFTP ApriSessioneFTP(const Impostazioni& impostazioni);
   void ChiudiSessioneFTP();
   bool attiva() const { return attiva_; }
 
-  bool CreaCartellaFTP(const QString& cartella);
+  EsitoFTP CreaCartellaFTP(const QString& cartella);
   // The target is the directory without the base text when it holds it; "/" when empty.
-  void CambiaCartellaFTP(const QString& base, const QString& cartella);
+  EsitoFTP CambiaCartellaFTP(const QString& base, const QString& cartella);
   // Uploads into the current directory under the text after the last "/" of
   // the remote path, replacing a file of that name.
-  bool InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto);
+  EsitoFTP InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto);
   // True when the current directory holds a file of the same name and size.
   bool FileGiaTrasferito(const QString& percorsoLocale);
   // Reads the current directory once (MLSD); FileGiaTrasferito then answers
   // from it. False when the server cannot list: answers then come one by one.
   bool ElencaCartellaCorrente();
 
-  // Shows context + " Extd Err: " + code + " " + text when the server's last
-  // reply was an error.
-  void MostraErroreFTP(const QString& contesto) const;
-
-  // The server's last reply line and code.
-  int codiceUltimaRisposta() const { return codiceRisposta_; }
-  QString ultimaRisposta() const { return testoRisposta_; }
-
  private:
-  bool Esegui(const QString& percorso, const std::function<void(void*)>& prepara);
+  EsitoFTP Esegui(const QString& percorso, const std::function<void(void*)>& prepara);
   // A missing remote file counts as absent, not as a failure of the session.
   std::optional<qint64> DimensioneRemota(const QString& nome);
   QString Indirizzo(const QString& percorso) const;
@@ -66,7 +70,6 @@ class SessioneFTP {
   Impostazioni impostazioni_;
   QString cartellaCorrente_;  // relative to the login folder, ending in "/" or empty
   std::optional<QHash<QString, qint64>> elenco_;
-  std::function<void(qint64, qint64)> avanzamento_;
   int codiceRisposta_ = 0;
   QString testoRisposta_;
 };

@@ -22,7 +22,5 @@ class VistaInvio {
   virtual int massimoAvanzamento() const = 0;
   virtual void AbilitaComandiOperazione(bool abilitato) = 0;
   virtual void AbilitaAnnullaOperazione(bool abilitato) = 0;
-  // Lets pending window events run once (repaint, the interruption button).
-  virtual void LasciaScorrereEventi() = 0;
   virtual void Chiudi() = 0;
 };

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,7 +167,7 @@ void frmFTP::CreaControlli() {
   connect(cmdInviaVelistra_, &QPushButton::clicked, this, [this] { cmdInviaVelistra_Click(); });
   connect(cmdAnnullaOperazione_, &QPushButton::clicked, this, [this] { invio_->Interrompi(); });
   connect(cmdCancellaInvioVelistra_, &QPushButton::clicked, this,
-          [this] { Operazione(&InvioVelistra::PremiCancellaInvioVelistra); });
+          [this] { Operazione([this] { invio_->PremiCancellaInvioVelistra(); }); });
   connect(cmdChiudi_, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
 }
 
@@ -207,25 +206,31 @@ void frmFTP::cmdAccedi_Click() {
            IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, this);
     return;
   }
-  clsMouse mouse;
-  mouse.setOggetto(this);
   MostraStato(QStringLiteral("Accesso in corso..."));
-  // Nothing can start twice while the request waits.
+  // Nothing can start twice, nor the window close, while the request waits.
   cmdAccedi_->setEnabled(false);
-  const DatiAccesso accesso = AccediAlLaboratorio(txtUsername_->text(), txtPassword_->text());
-  invio_->ImpostaAccesso(accesso);
-  if (accesso.UtenteEsiste) {
-    AbilitaComandiInvio(true);
-    BloccaControlli(this, QColor(230, 230, 230), true);
-    chkFTPPassivo_->setEnabled(false);
-    cmdAccedi_->setEnabled(false);
-    MostraStato(QStringLiteral("Connesso"));
-  } else {
-    cmdAccedi_->setEnabled(true);
-    MostraStato(QStringLiteral("Non connesso"));
-    MsgBox(QStringLiteral("Username o password non validi."), IconaMessaggio::Esclamazione,
-           PulsantiMessaggio::OK, this);
-  }
+  cmdChiudi_->setEnabled(false);
+  auto accesso = std::make_shared<DatiAccesso>();
+  Operazione(
+      [accesso, username = txtUsername_->text(), password = txtPassword_->text()] {
+        *accesso = AccediAlLaboratorio(username, password);
+      },
+      [this, accesso] {
+        invio_->ImpostaAccesso(*accesso);
+        cmdChiudi_->setEnabled(true);
+        if (accesso->UtenteEsiste) {
+          AbilitaComandiInvio(true);
+          BloccaControlli(this, QColor(230, 230, 230), true);
+          chkFTPPassivo_->setEnabled(false);
+          cmdAccedi_->setEnabled(false);
+          MostraStato(QStringLiteral("Connesso"));
+        } else {
+          cmdAccedi_->setEnabled(true);
+          MostraStato(QStringLiteral("Non connesso"));
+          MsgBox(QStringLiteral("Username o password non validi."), IconaMessaggio::Esclamazione,
+                 PulsantiMessaggio::OK, this);
+        }
+      });
 }
 
 void frmFTP::cmdSalvaImpostazioni_Click() {
@@ -245,20 +250,43 @@ void frmFTP::cmdSalvaImpostazioni_Click() {
 }
 
 void frmFTP::cmdScaricaPrezziario_Click() {
-  clsMouse mouse;
-  mouse.setOggetto(this);
   cmdScaricaPrezziario_->setEnabled(false);
-  const bool aggiornato = invio_->sAggiornaPrezziario();
-  cmdScaricaPrezziario_->setEnabled(true);
-  if (aggiornato)
-    MsgBox(QStringLiteral("Prezziario aggiornato."), IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+  cmdChiudi_->setEnabled(false);
+  auto aggiornato = std::make_shared<bool>(false);
+  Operazione([this, aggiornato] { *aggiornato = invio_->sAggiornaPrezziario(); },
+             [this, aggiornato] {
+               cmdScaricaPrezziario_->setEnabled(true);
+               cmdChiudi_->setEnabled(true);
+               if (*aggiornato)
+                 MsgBox(QStringLiteral("Prezziario aggiornato."), IconaMessaggio::Informazione,
+                        PulsantiMessaggio::OK, this);
+             });
 }
 
-void frmFTP::cmdInviaVelistra_Click() { Operazione(&InvioVelistra::PremiInviaVelistra); }
+void frmFTP::cmdInviaVelistra_Click() {
+  Operazione([this] { invio_->PremiInviaVelistra(); });
+}
 
-void frmFTP::Operazione(void (InvioVelistra::*azione)()) {
-  ((*invio_).*azione)();
-  if (chiusuraRichiesta_) close();
+void frmFTP::Operazione(std::function<void()> lavoro, std::function<void()> dopo) {
+  if (invio_->operazioneInCorso()) return;
+  // The busy pointer stays from here to the worker's end.
+  piattaforma().ImpostaPuntatoreOccupato(this, true);
+  invio_->Avvia(this, std::move(lavoro), [this, dopo = std::move(dopo)] {
+    if (dopo) dopo();
+    piattaforma().ImpostaPuntatoreOccupato(this, false);
+    ChiudiSeRichiesto();
+  });
+}
+
+bool frmFTP::operazioneInCorso() const { return invio_->operazioneInCorso(); }
+
+void frmFTP::ChiudiSeRichiesto() {
+  if (chiusuraAllaFine_) {
+    chiusuraAllaFine_ = false;
+    done(QDialog::Accepted);
+  } else if (chiusuraRichiesta_) {
+    close();
+  }
 }
 
 void frmFTP::cmdChiudi_Click() {
@@ -295,7 +323,7 @@ void frmFTP::reject() {
   QDialog::reject();
 }
 
-void frmFTP::Chiudi() { done(QDialog::Accepted); }
+void frmFTP::Chiudi() { chiusuraAllaFine_ = true; }
 
 QString frmFTP::username() const { return txtUsername_->text(); }
 QString frmFTP::password() const { return txtPassword_->text(); }
@@ -313,5 +341,3 @@ void frmFTP::ImpostaAvanzamento(int valore, int massimo) {
 
 int frmFTP::valoreAvanzamento() const { return pbAvanzamento_->value(); }
 int frmFTP::massimoAvanzamento() const { return pbAvanzamento_->maximum(); }
-
-void frmFTP::LasciaScorrereEventi() { QCoreApplication::processEvents(); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "send/VistaInvio.h"
@@ -28,6 +29,8 @@ class frmFTP : public QDialog, public VistaInvio {
   bool ChiudereApplicazione = false;
 
   void AbilitaComandiInvio(bool v);
+  // True from a command's press to the end of its work on the worker.
+  bool operazioneInCorso() const;
 
   // VistaInvio
   QWidget* finestra() override { return this; }
@@ -41,7 +44,7 @@ class frmFTP : public QDialog, public VistaInvio {
   int massimoAvanzamento() const override;
   void AbilitaComandiOperazione(bool v) override;
   void AbilitaAnnullaOperazione(bool abilitato) override;
-  void LasciaScorrereEventi() override;
+  // Asked for by the send at its end: the window closes once the worker is done.
   void Chiudi() override;
 
  protected:
@@ -56,8 +59,10 @@ class frmFTP : public QDialog, public VistaInvio {
   void cmdScaricaPrezziario_Click();
   void cmdInviaVelistra_Click();
   void cmdChiudi_Click();
-  // Runs one operation; a close asked for meanwhile takes effect after it.
-  void Operazione(void (InvioVelistra::*azione)());
+  // Runs lavoro on a worker under the busy pointer, then dopo on the GUI
+  // thread; a close asked for meanwhile takes effect after it.
+  void Operazione(std::function<void()> lavoro, std::function<void()> dopo = {});
+  void ChiudiSeRichiesto();
 
   FinestraPrincipaleInvio& principale_;
   std::unique_ptr<InvioVelistra> invio_;
@@ -76,4 +81,5 @@ class frmFTP : public QDialog, public VistaInvio {
   QProgressBar* pbAvanzamento_ = nullptr;
   PannelloSfumato* pnlMessaggio_ = nullptr;
   bool chiusuraRichiesta_ = false;
+  bool chiusuraAllaFine_ = false;
 };

@@ -9,20 +9,17 @@
 
 namespace {
 
-const QString kFallita = QStringLiteral("</xml>");
-const QString kNonConnesso = QStringLiteral("Impossibile connettersi.");
-
 class RichiestaWebTest : public ::testing::Test {
  protected:
   void PuntaA(int porta) {
     server_.DatiFTPBase = QStringLiteral("127.0.0.1:%1/").arg(porta);
     server_.DatiFTPPrezzi = QStringLiteral("servizio/velistra.php");
   }
-  void ControllaUnSoloErrore() {
-    ASSERT_EQ(finta.messaggi().size(), 1);
-    EXPECT_EQ(finta.messaggi()[0].testo, kNonConnesso);
-    EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Critica);
-    EXPECT_EQ(finta.messaggi()[0].pulsanti, PulsantiMessaggio::OK);
+  // A failure comes back as a value; telling the user is the caller's part.
+  void ControllaErrore(const RispostaWeb& risposta, ErroreRichiesta atteso) {
+    EXPECT_EQ(risposta.errore, atteso) << risposta.dettaglio.toStdString();
+    EXPECT_TRUE(risposta.corpo.isEmpty());
+    EXPECT_TRUE(finta.messaggi().isEmpty());
   }
 
   DatiServer server_;
@@ -35,17 +32,18 @@ TEST_F(RichiestaWebTest, ReplyBodyComesBackWithTheLabsOwnAuthority) {
   PuntaA(server.porta());
   server_.CertificatoCA = server.certificatoCA();
 
-  QByteArray grezzi;
   const QString corpo = QStringLiteral("modo=7&user=a%26b&pwd=%C3%A8");
-  const QString risposta = InviaRichiestaWeb(server_, corpo, true, &grezzi);
+  const RispostaWeb risposta = InviaRichiestaWeb(server_, corpo, true);
 
+  EXPECT_TRUE(risposta.riuscita());
+  EXPECT_EQ(risposta.statoHttp, 200);
   EXPECT_TRUE(finta.messaggi().isEmpty());
   auto documento = CreaDocumentoXML();
-  ASSERT_TRUE(documento->caricaTesto(risposta));
+  ASSERT_TRUE(documento->caricaTesto(risposta.testo()));
   EXPECT_EQ(documento->selezionaNodo(QStringLiteral("/xml/corpo")).testo(), corpo);
   EXPECT_EQ(documento->selezionaNodo(QStringLiteral("/xml/tipo")).testo(),
             QStringLiteral("application/x-www-form-urlencoded"));
-  EXPECT_EQ(QString::fromUtf8(grezzi), risposta);
+  EXPECT_EQ(QString::fromUtf8(risposta.corpo), risposta.testo());
 }
 
 TEST_F(RichiestaWebTest, UnknownAuthorityIsRefusedUnlessToleranceIsAskedFor) {
@@ -53,12 +51,10 @@ TEST_F(RichiestaWebTest, UnknownAuthorityIsRefusedUnlessToleranceIsAskedFor) {
   ASSERT_TRUE(server.avviato());
   PuntaA(server.porta());
 
-  EXPECT_EQ(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
-  ControllaUnSoloErrore();
+  ControllaErrore(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), ErroreRichiesta::Certificato);
 
-  finta.Azzera();
   server_.VerificaCertificato = false;
-  EXPECT_NE(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
+  EXPECT_TRUE(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true).riuscita());
   EXPECT_TRUE(finta.messaggi().isEmpty());
 }
 
@@ -68,8 +64,7 @@ TEST_F(RichiestaWebTest, WrongHostNameIsRefusedEvenWithTheAuthority) {
   // The certificate names 127.0.0.1, not localhost.
   server_.DatiFTPBase = QStringLiteral("localhost:%1/").arg(server.porta());
   server_.CertificatoCA = server.certificatoCA();
-  EXPECT_EQ(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
-  ControllaUnSoloErrore();
+  ControllaErrore(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), ErroreRichiesta::Certificato);
 }
 
 TEST_F(RichiestaWebTest, RefusedConnectionShowsTheMessageOnce) {
@@ -81,8 +76,7 @@ TEST_F(RichiestaWebTest, RefusedConnectionShowsTheMessageOnce) {
     porta = server.porta();
   }
   PuntaA(porta);
-  EXPECT_EQ(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
-  ControllaUnSoloErrore();
+  ControllaErrore(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), ErroreRichiesta::ConnessioneRifiutata);
 }
 
 TEST_F(RichiestaWebTest, TheTimeOutBoundsTheWholeRequestForALateAndASilentServer) {
@@ -90,16 +84,15 @@ TEST_F(RichiestaWebTest, TheTimeOutBoundsTheWholeRequestForALateAndASilentServer
   server_.TimeoutRichiestaMs = 1000;
   for (const QString& modo : {QStringLiteral("tardi"), QStringLiteral("muto")}) {
     SCOPED_TRACE(modo.toStdString());
-    finta.Azzera();
     ServerHttpsProva server(modo, 1.5);
     ASSERT_TRUE(server.avviato());
     PuntaA(server.porta());
 
     QElapsedTimer orologio;
     orologio.start();
-    EXPECT_EQ(InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true), kFallita);
+    const RispostaWeb risposta = InviaRichiestaWeb(server_, QStringLiteral("modo=1"), true);
     EXPECT_LT(orologio.elapsed(), 2000);
-    ControllaUnSoloErrore();
+    ControllaErrore(risposta, ErroreRichiesta::TempoScaduto);
   }
 }
 

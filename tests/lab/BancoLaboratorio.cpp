@@ -16,7 +16,7 @@ constexpr int kAttesaAvvioMs = 60000;
 constexpr int kAttesaArrestoMs = 15000;
 constexpr int kTimeoutControlloMs = 10000;
 
-RichiestaWeb::Esito Posta(const QString& ca, const QString& indirizzo, const QByteArray& corpo) {
+RispostaWeb Posta(const QString& ca, const QString& indirizzo, const QByteArray& corpo) {
   RichiestaWeb richiesta;
   richiesta.ImpostaTimeout(kTimeoutControlloMs);
   richiesta.ImpostaCertificatoCA(ca);
@@ -132,11 +132,11 @@ std::optional<QJsonValue> BancoLaboratorio::Controlla(const QString& azione,
   if (!avviato_) return std::nullopt;
   Campi modulo{{QStringLiteral("azione"), azione}};
   modulo += campi;
-  const RichiestaWeb::Esito esito = Posta(
+  const RispostaWeb esito = Posta(
       certificatoCA(), descrizione_.value(QStringLiteral("controllo")).toString(), Modulo(modulo));
   QJsonParseError analisi;
   const QJsonDocument risposta = QJsonDocument::fromJson(esito.corpo, &analisi);
-  if (!esito.inviata || analisi.error != QJsonParseError::NoError) return std::nullopt;
+  if (!esito.riuscita() || analisi.error != QJsonParseError::NoError) return std::nullopt;
   if (risposta.isObject() && risposta.object().contains(QStringLiteral("errore"))) return std::nullopt;
   return risposta.isArray() ? QJsonValue(risposta.array()) : QJsonValue(risposta.object());
 }
@@ -172,8 +172,8 @@ bool BancoLaboratorio::Paga(const QString& transazioneId) {
 }
 
 bool BancoLaboratorio::PagaDaPagina(const QString& indirizzo) {
-  const RichiestaWeb::Esito esito = Posta(certificatoCA(), indirizzo, {});
-  return esito.inviata && esito.corpo.contains("Pagamento eseguito");
+  const RispostaWeb esito = Posta(certificatoCA(), indirizzo, {});
+  return esito.riuscita() && esito.corpo.contains("Pagamento eseguito");
 }
 
 bool BancoLaboratorio::CambiaAlbum(const QString& transazioneId, bool aggiornaMD5,

@@ -11,6 +11,7 @@
 #include "common/RichiestaWeb.h"
 #include "send/CodiciOperazione.h"
 #include "settings/Impostazioni.h"
+#include "send/RichiestaLaboratorio.h"
 #include "startup/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
@@ -124,7 +125,9 @@ class LaboratorioTest : public ::testing::Test {
                                   {QStringLiteral("passwd"), u.password}};
     campi += extra;
     campi.append({QStringLiteral("modo"), codice});
-    return InviaRichiestaWeb(Programma(), QString::fromLatin1(BancoLaboratorio::Modulo(campi)), true, byte);
+    const RispostaWeb risposta = ChiediAlLaboratorio(QString::fromLatin1(BancoLaboratorio::Modulo(campi)));
+    if (byte) *byte = risposta.corpo;
+    return risposta.testo();
   }
 
   static QString Valore(const QString& risposta, const QString& percorso) {
@@ -274,13 +277,13 @@ TEST_F(LaboratorioTest, FaultSwitchesAndAStoppedStandIn) {
   // A reply a minute late fails at the time-out.
   Programma().TimeoutRichiestaMs = 1000;
   ASSERT_TRUE(lab.GuastoWeb(QStringLiteral("lenta"), {}, 1, 60));
-  EXPECT_EQ(Operazione(f_K_HTTPS_LOGIN(), QStringLiteral("cliente")), QStringLiteral("</xml>"));
+  EXPECT_EQ(Operazione(f_K_HTTPS_LOGIN(), QStringLiteral("cliente")), QString());
   EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Impossibile connettersi.")});
 
   finta.Azzera();
   lab.Ferma();
   EXPECT_FALSE(lab.Paga(QStringLiteral("1")));
-  EXPECT_EQ(Operazione(f_K_HTTPS_LOGIN(), QStringLiteral("cliente")), QStringLiteral("</xml>"));
+  EXPECT_EQ(Operazione(f_K_HTTPS_LOGIN(), QStringLiteral("cliente")), QString());
   EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Impossibile connettersi.")});
 }
 

@@ -11,6 +11,7 @@
 #include "common/DocumentoXML.h"
 #include "send/frmFTP.h"
 #include "startup/ValoriProgramma.h"
+#include "support/Attesa.h"
 
 namespace {
 
@@ -19,8 +20,11 @@ void InviaDallaFinestra(QDialog& dialogo, const BancoLaboratorio::Utente& utente
   auto& invio = dynamic_cast<frmFTP&>(dialogo);
   invio.findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(utente.nome);
   invio.findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(utente.password);
-  invio.findChild<QPushButton*>(QStringLiteral("cmdAccedi"))->click();
-  invio.findChild<QPushButton*>(QStringLiteral("cmdInviaVelistra"))->click();
+  // Each command runs on a worker: the window must outlive it.
+  for (const char* comando : {"cmdAccedi", "cmdInviaVelistra"}) {
+    invio.findChild<QPushButton*>(QString::fromLatin1(comando))->click();
+    ASSERT_TRUE(AttendiFinche([&invio] { return !invio.operazioneInCorso(); }, 60000)) << comando;
+  }
 }
 
 TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {

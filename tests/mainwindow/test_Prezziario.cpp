@@ -8,6 +8,7 @@
 #include "BancoLaboratorio.h"
 #include "FinestraProva.h"
 #include "send/frmFTP.h"
+#include "support/Attesa.h"
 
 namespace {
 
@@ -34,8 +35,11 @@ TEST(Prezziario, TheDownloadedPriceListReachesTheMainWindowsListsWhenTheWindowCl
     invio.findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(QStringLiteral("guest"));
     invio.findChild<QLineEdit*>(QStringLiteral("txtPassword"))
         ->setText(banco.utente(QStringLiteral("guest")).password);
-    invio.findChild<QPushButton*>(QStringLiteral("cmdAccedi"))->click();
-    invio.findChild<QPushButton*>(QStringLiteral("cmdScaricaPrezziario"))->click();
+    // Each command runs on a worker: the window must outlive it.
+    for (const char* comando : {"cmdAccedi", "cmdScaricaPrezziario"}) {
+      invio.findChild<QPushButton*>(QString::fromLatin1(comando))->click();
+      ASSERT_TRUE(AttendiFinche([&invio] { return !invio.operazioneInCorso(); }, 60000)) << comando;
+    }
   };
   finestra->findChild<QAction*>(QStringLiteral("ScaricaPrezziario"))->trigger();
   EXPECT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});

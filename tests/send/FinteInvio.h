@@ -20,14 +20,12 @@ class VistaFinta final : public VistaInvio {
   void ImpostaAvanzamento(int v, int m) override {
     valore = v;
     massimo = m;
+    if (adOgniAvanzamento) adOgniAvanzamento();
   }
   int valoreAvanzamento() const override { return valore; }
   int massimoAvanzamento() const override { return massimo; }
   void AbilitaComandiOperazione(bool a) override { comandiAbilitati = a; }
   void AbilitaAnnullaOperazione(bool a) override { annullaAbilitato = a; }
-  void LasciaScorrereEventi() override {
-    if (adOgniEvento) adOgniEvento();
-  }
   void Chiudi() override { chiusa = true; }
 
   QString utente;
@@ -40,7 +38,7 @@ class VistaFinta final : public VistaInvio {
   bool comandiAbilitati = true;
   bool annullaAbilitato = true;
   bool chiusa = false;
-  std::function<void()> adOgniEvento;
+  std::function<void()> adOgniAvanzamento;
 };
 
 // The main window as far as the send path needs it.

@@ -5,6 +5,7 @@
 #include "FinteInvio.h"
 #include "send/InvioVelistra.h"
 #include "startup/ValoriProgramma.h"
+#include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 
@@ -18,6 +19,16 @@ class ProvaInvio : public ::testing::Test {
     Programma().TimeoutRichiestaMs = 5000;
   }
 
+  // One press, run on a worker as the window runs it; returns once it has ended.
+  void Premi(void (InvioVelistra::*azione)()) {
+    bool finita = false;
+    invio.Avvia(&contesto, [this, azione] { (invio.*azione)(); }, [&finita] { finita = true; });
+    ASSERT_TRUE(AttendiFinche([&finita] { return finita; }, 60000));
+  }
+  void Invia() { Premi(&InvioVelistra::PremiInviaVelistra); }
+  void Cancella() { Premi(&InvioVelistra::PremiCancellaInvioVelistra); }
+
+  QObject contesto;
   CartellaProgrammaProva programma;
   BancoLaboratorio banco;
   PiattaformaFinta finta;

@@ -1,12 +1,14 @@
 // The whole program started as the customer starts it, in a program folder of
 // the test's choosing, playing the customer at the send window: whenever the
 // send window is open it logs in with the given user and presses the send
-// button once. With "premi" it also presses the main window's "FTP" button.
+// button once; "FINE" is printed when the send window has closed. With "premi"
+// it also presses the main window's "FTP" button.
 // Messages are printed as "MSG <icon>:<text>"; the process lives until its
 // standard input closes or it is killed.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -24,18 +26,32 @@ int main(int argc, char* argv[]) {
   const QString password = QString::fromUtf8(argv[3]);
   bool premi = argc > 4 && QByteArray(argv[4]) == "premi";
 
-  bool inviato = false;
+  // The login and the send run on workers: each step waits for the last one's end.
+  enum class Passo { Accesso, Invio, Fine, Finito } passo = Passo::Accesso;
+  QPointer<QWidget> invio;
   QTimer controllo;
   QObject::connect(&controllo, &QTimer::timeout, [&] {
     QWidget* modale = QApplication::activeModalWidget();
-    if (!inviato && modale && modale->objectName() == QStringLiteral("frmFTP")) {
-      inviato = true;
+    const auto pulsante = [&invio](const char* nome) {
+      return invio->findChild<QPushButton*>(QString::fromLatin1(nome));
+    };
+    if (passo == Passo::Accesso && modale && modale->objectName() == QStringLiteral("frmFTP")) {
+      passo = Passo::Invio;
+      invio = modale;
       modale->findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(utente);
       modale->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(password);
-      modale->findChild<QPushButton*>(QStringLiteral("cmdAccedi"))->click();
+      pulsante("cmdAccedi")->click();
+      return;
+    }
+    if (passo == Passo::Invio && invio && pulsante("cmdInviaVelistra")->isEnabled()) {
+      passo = Passo::Fine;
       std::printf("INVIO\n");
       std::fflush(stdout);
-      modale->findChild<QPushButton*>(QStringLiteral("cmdInviaVelistra"))->click();
+      pulsante("cmdInviaVelistra")->click();
+      return;
+    }
+    if (passo == Passo::Fine && (!invio || !invio->isVisible())) {
+      passo = Passo::Finito;
       std::printf("FINE\n");
       std::fflush(stdout);
       return;

@@ -95,7 +95,7 @@ class InvioVelistraTest : public ProvaInvio {
 TEST_F(InvioVelistraTest, AffiliatedUserSendsAtOnceAndAllArrivesWithEndLast) {
   CreaAlbum(3);
   Accedi(QStringLiteral("convenzionato"));
-  invio.PremiInviaVelistra();
+  Invia();
 
   const auto t = UnicaTransazione();
   EXPECT_TRUE(t.trasferito);
@@ -117,7 +117,7 @@ TEST_F(InvioVelistraTest, OrdinaryUserPaysOnThePageThenTheNextPressUploads) {
   CreaAlbum(2);
   Accedi(QStringLiteral("cliente"));
   principale.importo = 123450;
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_EQ(finta.testi(), QStringList{kPagamento});
   ASSERT_EQ(finta.documentiAperti().size(), 1);
   EXPECT_TRUE(finta.documentiAperti()[0].startsWith(QStringLiteral("https://127.0.0.1:")));
@@ -127,13 +127,13 @@ TEST_F(InvioVelistraTest, OrdinaryUserPaysOnThePageThenTheNextPressUploads) {
   EXPECT_TRUE(principale.catalogoRicevuto);
 
   // Not paid yet: the page opens again.
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_EQ(finta.documentiAperti().size(), 2);
   EXPECT_EQ(banco.Transazioni().size(), 1);
 
   ASSERT_TRUE(banco.PagaDaPagina(finta.documentiAperti().last()));
   finta.Azzera();
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_EQ(finta.testi(), QStringList{kTerminato});
   const auto t = UnicaTransazione();
   EXPECT_TRUE(t.pagato);
@@ -146,12 +146,12 @@ TEST_F(InvioVelistraTest, AmountsBelowFiveCentsAreRefusedAndPricesTravelWithPoin
   CreaAlbum(1);
   Accedi(QStringLiteral("cliente"));
   principale.importo = 4;
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_TRUE(finta.testi().contains(QStringLiteral("L'importo è inferiore a 5 centesimi.")));
   EXPECT_TRUE(finta.documentiAperti().isEmpty());
   EXPECT_EQ(Mark(), QStringLiteral("0"));
   principale.importo = 5;
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_EQ(UnicaTransazione().prezzo, QStringLiteral("0.05"));
   EXPECT_EQ(TestoPrezzo(1250), QStringLiteral("12.50"));
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -163,11 +163,11 @@ TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {
   CreaAlbum(5);
   Accedi(QStringLiteral("convenzionato"));
   // Interrupt once two photos are on the server.
-  vista.adOgniEvento = [this] {
+  vista.adOgniAvanzamento = [this] {
     const auto t = banco.Transazioni();
     if (!t.isEmpty() && QFile::exists(Remoto(t.first(), foto[1]))) invio.Interrompi();
   };
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_TRUE(finta.testi().contains(QStringLiteral("Invio del Velistra interrotto dall'utente.")));
   EXPECT_EQ(finta.testi().last(),
             QStringLiteral("E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove "
@@ -182,9 +182,9 @@ TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {
   tagliata.write("pezzo");
   tagliata.close();
 
-  vista.adOgniEvento = nullptr;
+  vista.adOgniAvanzamento = nullptr;
   finta.Azzera();
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_EQ(finta.testi(), QStringList{kTerminato});
   t = UnicaTransazione();
   ControllaOrdineCompleto(t);
@@ -199,13 +199,13 @@ TEST_F(InvioVelistraTest, AConnectionCutMidPhotoIsReportedAndTheNextPressFinishe
   CreaAlbum(3, 300000);
   Accedi(QStringLiteral("convenzionato"));
   ASSERT_TRUE(banco.TaglioFTP(100000, foto[1]));
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_TRUE(finta.testi().contains(QStringLiteral("Errore durante l'accesso al server FTP (2).")));
   EXPECT_TRUE(finta.testi().contains(QStringLiteral(
       "Ci sono stati degli errori durante l'invio del Velistra.\r\nE' possibile ritentare premendo il tasto di invio.")));
   EXPECT_EQ(Mark(), QStringLiteral("1"));
   finta.Azzera();
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_EQ(finta.testi(), QStringList{kTerminato});
   const auto t = UnicaTransazione();
   ControllaOrdineCompleto(t);
@@ -215,12 +215,12 @@ TEST_F(InvioVelistraTest, AConnectionCutMidPhotoIsReportedAndTheNextPressFinishe
 TEST_F(InvioVelistraTest, AServerAlbumChangedAfterItsDigestStopsTheSendBeforeAnyPhoto) {
   CreaAlbum(2);
   Accedi(QStringLiteral("cliente"));
-  invio.PremiInviaVelistra();
+  Invia();
   const auto t = UnicaTransazione();
   ASSERT_TRUE(banco.Paga(t.id));
   ASSERT_TRUE(banco.CambiaAlbum(t.id));
   finta.Azzera();
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_TRUE(finta.testi().contains(QStringLiteral(
       "Il file del Velistra è stato modificato.\r\nImpossibile proseguire con l'invio delle fotografie.")));
   EXPECT_EQ(Caricamenti(t, foto[0]), 0);
@@ -230,12 +230,12 @@ TEST_F(InvioVelistraTest, AServerAlbumChangedAfterItsDigestStopsTheSendBeforeAny
 TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTheSend) {
   CreaAlbum(3);
   Accedi(QStringLiteral("cliente"));
-  invio.PremiInviaVelistra();
+  Invia();
   const auto t = UnicaTransazione();
   ASSERT_TRUE(banco.Paga(t.id));
   QFile::remove(Programma().CartellaLavoro + foto[1]);
   finta.Azzera();
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_TRUE(finta.testi().contains(QStringLiteral(
       "Una fotografia è stata rimossa dal disco.\r\nIl Velistra diventa inconsistente e non è quindi possibile "
       "proseguire l'invio.\r\nSarà necessario avvisare il fotografo per l'eventuale storno dell'importo "
@@ -252,7 +252,7 @@ TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTh
       "</file></files></formato></xml>").arg(Programma().CartellaLavoro + QStringLiteral("../segreto.txt")).toUtf8();
   ASSERT_TRUE(banco.CambiaAlbum(t.id, true, ostile));
   finta.Azzera();
-  invio.PremiInviaVelistra();
+  Invia();
   EXPECT_EQ(Caricamenti(t, QStringLiteral("segreto.txt")), 0);
   EXPECT_FALSE(QFile::exists(Remoto(t, QStringLiteral("segreto.txt"))));
   EXPECT_EQ(Mark(), QStringLiteral("1"));
@@ -264,23 +264,23 @@ TEST_F(InvioVelistraTest, CancellationAsksOnlyForAPaidTransaction) {
   Accedi(QStringLiteral("cliente"));
   const QString eliminato = QStringLiteral("Il Velistra è stato eliminato dal server.");
   // No transaction at all: still reported as removed.
-  invio.PremiCancellaInvioVelistra();
+  Cancella();
   EXPECT_EQ(finta.testi(), QStringList{eliminato});
 
-  invio.PremiInviaVelistra();
+  Invia();
   finta.Azzera();
-  invio.PremiCancellaInvioVelistra();  // unpaid: no question
+  Cancella();  // unpaid: no question
   EXPECT_EQ(finta.testi(), QStringList{eliminato});
   EXPECT_TRUE(UnicaTransazione().cancellata);
   EXPECT_EQ(Mark(), QStringLiteral("0"));
 
-  invio.PremiInviaVelistra();
+  Invia();
   auto transazioni = banco.Transazioni();
   ASSERT_EQ(transazioni.size(), 2);
   ASSERT_TRUE(banco.Paga(transazioni.last().id));
   finta.Azzera();
   finta.Rispondi(RispostaMessaggio::No);
-  invio.PremiCancellaInvioVelistra();
+  Cancella();
   ASSERT_EQ(finta.messaggi().size(), 1);
   EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Domanda);
   EXPECT_EQ(finta.messaggi()[0].pulsanti, PulsantiMessaggio::SiNo);
@@ -289,7 +289,7 @@ TEST_F(InvioVelistraTest, CancellationAsksOnlyForAPaidTransaction) {
   EXPECT_EQ(Mark(), QStringLiteral("1"));
 
   finta.Rispondi(RispostaMessaggio::Si);
-  invio.PremiCancellaInvioVelistra();
+  Cancella();
   EXPECT_TRUE(banco.Transazioni().last().cancellata);
   EXPECT_EQ(finta.testi().last(), eliminato);
   EXPECT_EQ(Mark(), QStringLiteral("0"));
@@ -299,7 +299,7 @@ TEST_F(InvioVelistraTest, ActiveModeUploadsToo) {
   CreaAlbum(2);
   vista.passivo = false;
   Accedi(QStringLiteral("convenzionato"));
-  invio.PremiInviaVelistra();
+  Invia();
   ControllaOrdineCompleto(UnicaTransazione());
   bool attivo = false;
   for (const auto& voce : banco.RegistroFTP())
@@ -311,7 +311,7 @@ TEST_F(InvioVelistraTest, TheFTPConnectionGoesThroughTheProxyWhenOneIsNamed) {
   CreaAlbum(2);
   vista.proxy_ = banco.proxy();
   Accedi(QStringLiteral("convenzionato"));
-  invio.PremiInviaVelistra();
+  Invia();
   ControllaOrdineCompleto(UnicaTransazione());
   EXPECT_FALSE(banco.TunnelProxy().isEmpty());
   for (const QString& tunnel : banco.TunnelProxy()) EXPECT_TRUE(tunnel.startsWith(QStringLiteral("127.0.0.1:")));
@@ -328,10 +328,10 @@ TEST_F(InvioVelistraTest, AnUnsafeOrEmptyTransactionFolderStopsBeforeAnythingIsC
   for (const auto& [cartella, messaggio] : casi) {
     finta.Azzera();
     ASSERT_TRUE(banco.CartellaImposta(cartella));
-    invio.PremiInviaVelistra();
+    Invia();
     EXPECT_TRUE(finta.testi().contains(messaggio)) << finta.testi().join(u'|').toStdString();
     EXPECT_FALSE(finta.testi().contains(messaggio == nonValida ? nonCreata : nonValida));
-    invio.PremiCancellaInvioVelistra();
+    Cancella();
   }
   for (const auto& voce : banco.RegistroFTP()) {
     EXPECT_NE(voce.comando, QStringLiteral("MKD"));
@@ -376,7 +376,7 @@ TEST_F(InvioVelistraTest, WithTheNetworkDownEveryRequestSaysSoOnceAndNothingChan
   EXPECT_EQ(finta.testi(), QStringList{nonConnesso});
 
   finta.Azzera();
-  invio.PremiInviaVelistra();
+  Invia();
   // Two transaction lookups, then the FTP session cannot open.
   EXPECT_EQ(finta.testi(), (QStringList{nonConnesso, nonConnesso,
                                         QStringLiteral("Errore durante l'accesso al server FTP (3).")}));

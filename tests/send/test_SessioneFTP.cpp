@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <atomic>
 
+#include "common/Lavoro.h"
+#include "send/MessaggiErrore.h"
 #include "send/SessioneFTP.h"
+#include "support/Attesa.h"
 #include "support/PiattaformaFinta.h"
 #include "support/ServerPythonProva.h"
 
@@ -18,9 +24,15 @@ class SessioneFTPTest : public ::testing::Test {
   void SetUp() override {
     QDir().mkpath(Remoto(QString()));
     QDir().mkpath(Locale(QString()));
+    AvviaServer();
+  }
+  // pausaMs: how long the server waits before each read of an upload's data.
+  void AvviaServer(int pausaMs = 0) {
+    QStringList argomenti{Remoto(QString()), kUtente, kPassword};
+    if (pausaMs > 0) argomenti.append(QString::number(pausaMs));
+    server.reset();
     server = std::make_unique<ServerPythonProva>(
-        QStringLiteral(VELISTRA_SORGENTI "/tests/send/server_ftp_prova.py"),
-        QStringList{Remoto(QString()), kUtente, kPassword});
+        QStringLiteral(VELISTRA_SORGENTI "/tests/send/server_ftp_prova.py"), argomenti);
     ASSERT_TRUE(server->avviato());
   }
   QString Remoto(const QString& nome) const { return cartella.filePath(QStringLiteral("remoto/") + nome); }
@@ -61,23 +73,21 @@ class SessioneFTPTest : public ::testing::Test {
 TEST_F(SessioneFTPTest, UploadsBinaryFilesIntoTheTransactionFolderOverOneConnection) {
   for (const bool passivo : {true, false}) {
     SessioneFTP sessione;
-    sessione.ApriSessioneFTP(Impostazioni(passivo));
+    ASSERT_TRUE(sessione.ApriSessioneFTP(Impostazioni(passivo)).riuscito());
     ASSERT_TRUE(sessione.attiva());
     const QString cartellaTransazione = passivo ? QStringLiteral("T 1#") : QStringLiteral("T2");
-    EXPECT_TRUE(sessione.CreaCartellaFTP(cartellaTransazione));
+    EXPECT_TRUE(sessione.CreaCartellaFTP(cartellaTransazione).riuscito());
     sessione.CambiaCartellaFTP(QStringLiteral("127.0.0.1"), cartellaTransazione);
     QByteArray binario;
     for (int i = 0; i < 70000; ++i) binario.append(static_cast<char>(i % 256 == 10 ? 13 : i % 256));
     const QString foto = Crea(QStringLiteral("imgVE_000001.jpg"), binario);
-    qint64 ultimo = 0;
-    sessione.ImpostaAvanzamento([&ultimo](qint64 inviati, qint64) { ultimo = inviati; });
     EXPECT_TRUE(sessione.InviaFileFTP(foto, QStringLiteral("host/") + cartellaTransazione +
-                                                QStringLiteral("/imgVE_000001.jpg")));
-    EXPECT_EQ(ultimo, binario.size());
+                                                QStringLiteral("/imgVE_000001.jpg"))
+                    .riuscito());
     EXPECT_EQ(LeggiRemoto(cartellaTransazione + QStringLiteral("/imgVE_000001.jpg")), binario);
     // A second upload of the same name replaces it.
     Crea(QStringLiteral("imgVE_000001.jpg"), "corto");
-    EXPECT_TRUE(sessione.InviaFileFTP(foto, QStringLiteral("x/imgVE_000001.jpg")));
+    EXPECT_TRUE(sessione.InviaFileFTP(foto, QStringLiteral("x/imgVE_000001.jpg")).riuscito());
     EXPECT_EQ(LeggiRemoto(cartellaTransazione + QStringLiteral("/imgVE_000001.jpg")), QByteArray("corto"));
   }
   EXPECT_EQ(Comandi(QStringLiteral("USER")).size(), 2);  // one login per session
@@ -110,50 +120,107 @@ TEST_F(SessioneFTPTest, ResumeTestComparesNameAndSizeByQueryOrByOneListing) {
     EXPECT_FALSE(sessione.FileGiaTrasferito(nuova)) << elenco;
   }
   // An upload during the loop keeps the listing true.
-  EXPECT_TRUE(sessione.InviaFileFTP(nuova, QStringLiteral("h/T/nuova.jpg")));
+  EXPECT_TRUE(sessione.InviaFileFTP(nuova, QStringLiteral("h/T/nuova.jpg")).riuscito());
   EXPECT_TRUE(sessione.FileGiaTrasferito(nuova));
   EXPECT_EQ(Comandi(QStringLiteral("MLSD")).size(), 1);
   EXPECT_TRUE(finta.messaggi().isEmpty());  // a missing file is no error
 }
 
-TEST_F(SessioneFTPTest, FailuresShowTheServersErrorReply) {
+TEST_F(SessioneFTPTest, FailuresCarryTheServersErrorReplyAndTheSendShowsIt) {
+  const auto ControllaRifiuto = [](const EsitoFTP& esito, int codice) {
+    EXPECT_EQ(esito.errore, ErroreFTP::RifiutoDelServer);
+    EXPECT_EQ(esito.codice, codice);
+    EXPECT_FALSE(esito.risposta.isEmpty());
+  };
   {
     SessioneFTP sbagliata;
     auto impostazioni = Impostazioni(true);
     impostazioni.password = QStringLiteral("no");
-    sbagliata.ApriSessioneFTP(impostazioni);
+    const EsitoFTP accesso = sbagliata.ApriSessioneFTP(impostazioni);
     EXPECT_FALSE(sbagliata.attiva());
+    ControllaRifiuto(accesso, 530);
+    AvvisaErroreFTP(OperazioneFTP::Accesso, accesso);
     ASSERT_EQ(finta.messaggi().size(), 1);
     EXPECT_TRUE(finta.messaggi()[0].testo.startsWith(QStringLiteral("InternetConnect Extd Err: 530 ")));
     EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Nessuna);
-    EXPECT_FALSE(sbagliata.CreaCartellaFTP(QStringLiteral("x")));
-    EXPECT_FALSE(sbagliata.InviaFileFTP(Crea(QStringLiteral("a.jpg"), "a"), QStringLiteral("h/x/a.jpg")));
-    EXPECT_EQ(finta.messaggi().size(), 1);
+    EXPECT_EQ(sbagliata.CreaCartellaFTP(QStringLiteral("x")).errore, ErroreFTP::SenzaSessione);
+    EXPECT_EQ(sbagliata.InviaFileFTP(Crea(QStringLiteral("a.jpg"), "a"), QStringLiteral("h/x/a.jpg")).errore,
+              ErroreFTP::SenzaSessione);
   }
   finta.Azzera();
   SessioneFTP sessione;
   sessione.ApriSessioneFTP(Impostazioni(true));
   ASSERT_TRUE(sessione.attiva());
-  sessione.CambiaCartellaFTP({}, QString());
+  AvvisaErroreFTP(OperazioneFTP::CambiaCartella, sessione.CambiaCartellaFTP({}, QString()));
   ASSERT_EQ(finta.testi(), QStringList{QStringLiteral("Please enter the directory to CD")});
-  sessione.CambiaCartellaFTP({}, QStringLiteral("manca"));
+  const EsitoFTP cartella = sessione.CambiaCartellaFTP({}, QStringLiteral("manca"));
+  ControllaRifiuto(cartella, 550);
+  AvvisaErroreFTP(OperazioneFTP::CambiaCartella, cartella);
   EXPECT_TRUE(finta.testi().last().startsWith(QStringLiteral("rcd Extd Err: 550 ")));
-  EXPECT_FALSE(sessione.InviaFileFTP(Crea(QStringLiteral("a.jpg"), "a"), QStringLiteral("h/manca/a.jpg")));
+  const EsitoFTP invio = sessione.InviaFileFTP(Crea(QStringLiteral("a.jpg"), "a"), QStringLiteral("h/manca/a.jpg"));
+  ControllaRifiuto(invio, 550);
+  AvvisaErroreFTP(OperazioneFTP::InvioFile, invio);
   EXPECT_TRUE(finta.testi().last().startsWith(QStringLiteral("FtpPutFile Extd Err: 550 ")));
   sessione.CambiaCartellaFTP({}, QStringLiteral("/"));
-  EXPECT_TRUE(sessione.CreaCartellaFTP(QStringLiteral("doppia")));
-  EXPECT_FALSE(sessione.CreaCartellaFTP(QStringLiteral("doppia")));
+  EXPECT_TRUE(sessione.CreaCartellaFTP(QStringLiteral("doppia")).riuscito());
+  const EsitoFTP doppia = sessione.CreaCartellaFTP(QStringLiteral("doppia"));
+  ControllaRifiuto(doppia, 550);
+  AvvisaErroreFTP(OperazioneFTP::CreaCartella, doppia);
   EXPECT_TRUE(finta.testi().last().startsWith(
       QStringLiteral("Errore di creazione della directory FTP Extd Err: 550 ")));
+  // A file that cannot be read never reaches the server and shows no server text.
+  const EsitoFTP mancante = sessione.InviaFileFTP(Locale(QStringLiteral("assente.jpg")), QStringLiteral("h/doppia/x.jpg"));
+  EXPECT_EQ(mancante.errore, ErroreFTP::FileLocale);
+  const qsizetype prima = finta.messaggi().size();
+  AvvisaErroreFTP(OperazioneFTP::InvioFile, mancante);
+  EXPECT_EQ(finta.messaggi().size(), prima);
 }
 
 TEST_F(SessioneFTPTest, NoServerMeansNoSessionAndNoServerText) {
   auto impostazioni = Impostazioni(true);
   server.reset();
   SessioneFTP sessione;
-  sessione.ApriSessioneFTP(impostazioni);
+  const EsitoFTP esito = sessione.ApriSessioneFTP(impostazioni);
   EXPECT_FALSE(sessione.attiva());
+  EXPECT_EQ(esito.errore, ErroreFTP::Connessione);
+  EXPECT_EQ(esito.codice, 0);
+  AvvisaErroreFTP(OperazioneFTP::Accesso, esito);
   EXPECT_TRUE(finta.messaggi().isEmpty());
+}
+
+TEST_F(SessioneFTPTest, TheGuiThreadKeepsRunningItsEventLoopWhileAWorkerUploads) {
+  // A server that pauses 20 ms before each read makes the upload last a second or more.
+  AvviaServer(20);
+  const QByteArray contenuto(4 << 20, 'x');
+  const QString foto = Crea(QStringLiteral("grande.jpg"), contenuto);
+  std::atomic<bool> inViaggio{false};
+  bool finito = false;
+  EsitoFTP esito;
+  int battitiInViaggio = 0;
+  qint64 durata = 0;
+  QTimer battito;
+  QObject::connect(&battito, &QTimer::timeout, [&] { battitiInViaggio += inViaggio ? 1 : 0; });
+  battito.start(5);
+  QObject contesto;
+  AvviaLavoro(
+      &contesto,
+      [&] {
+        SessioneFTP sessione;
+        sessione.ApriSessioneFTP(Impostazioni(true));
+        inViaggio = true;
+        QElapsedTimer orologio;
+        orologio.start();
+        esito = sessione.InviaFileFTP(foto, QStringLiteral("h/grande.jpg"));
+        durata = orologio.elapsed();
+        inViaggio = false;
+      },
+      [&] { finito = true; });
+  ASSERT_TRUE(AttendiFinche([&] { return finito; }, 30000));
+  EXPECT_TRUE(esito.riuscito());
+  EXPECT_EQ(LeggiRemoto(QStringLiteral("grande.jpg")).size(), contenuto.size());
+  // A GUI thread blocked in the transfer would not tick at all.
+  EXPECT_GT(durata, 500);
+  EXPECT_GT(battitiInViaggio, 50);
 }
 
 TEST(NomeRemotoSicuro, RefusesNamesThatCouldLeaveTheFolderOrInjectCommands) {

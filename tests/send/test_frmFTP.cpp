@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include "send/frmFTP.h"
 #include "settings/cINIProfiles.h"
 #include "startup/ValoriProgramma.h"
+#include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 #include "support/SenzaPermessiRoot.h"
@@ -41,6 +43,35 @@ class frmFTPTest : public ::testing::Test {
     Figlio<QLineEdit>(f, "txtPassword")->setText(password);
   }
   static void Premi(frmFTP& f, const char* nome) { Figlio<QPushButton>(f, nome)->click(); }
+  // Presses a command that runs on a worker and waits for its end.
+  void PremiEAttendi(frmFTP& f, const char* nome) {
+    Premi(f, nome);
+    ASSERT_TRUE(AttendiFinche([&f] { return !f.operazioneInCorso(); }, 60000)) << nome;
+    EXPECT_EQ(finta.puntatoriOccupati(), 0) << nome;
+  }
+  // An album of n photos of the given size in the work folder.
+  void CreaAlbum(int n, int dimensione) {
+    QDir().mkpath(Programma().CartellaLavoro);
+    QString voci;
+    for (int i = 1; i <= n; ++i) {
+      const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
+      programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(dimensione, char('a' + i)));
+      voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>%2</titolo><quantita>1</quantita>"
+                             "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
+                  .arg(Programma().CartellaLavoro, nome);
+    }
+    programma.Scrivi(QStringLiteral("Velistra.xml"),
+                     (QStringLiteral("<xml><formato id=\"15x10\"><files>") + voci +
+                      QStringLiteral("</files></formato></xml>")).toUtf8());
+  }
+  // The send window with the affiliated user logged in.
+  std::unique_ptr<frmFTP> ApriCollegato() {
+    auto invio = Apri(false);
+    const auto utente = banco.utente(QStringLiteral("convenzionato"));
+    Scrivi(*invio, utente.nome, utente.password);
+    PremiEAttendi(*invio, "cmdAccedi");
+    return invio;
+  }
   QString LeggiIni(const QString& chiave) const {
     return cINIProfiles().GetPrivateProfileString(QStringLiteral("DatiFTP"), chiave, QStringLiteral("?"),
                                                   Programma().PercorsoIniFTP);
@@ -74,13 +105,13 @@ TEST_F(frmFTPTest, TheTwoModesShowTheirOwnCommandsAndOnlyPriceListModeAdmitsGues
   EXPECT_EQ(prezzi->windowTitle(), QStringLiteral("Aggiorna prezziario"));
   EXPECT_FALSE(Figlio<QPushButton>(*prezzi, "cmdInviaVelistra")->isVisible());
   Scrivi(*prezzi, QStringLiteral("guest"), banco.utente(QStringLiteral("guest")).password);
-  Premi(*prezzi, "cmdAccedi");
+  PremiEAttendi(*prezzi, "cmdAccedi");
   EXPECT_TRUE(finta.messaggi().isEmpty());
   EXPECT_TRUE(Figlio<QLineEdit>(*prezzi, "txtUsername")->isReadOnly());
   EXPECT_FALSE(Figlio<QCheckBox>(*prezzi, "chkFTPPassivo")->isEnabled());
   EXPECT_FALSE(Figlio<QPushButton>(*prezzi, "cmdAccedi")->isEnabled());
   const QByteArray vecchio = programma.Leggi(QStringLiteral("Formati.xml"));
-  Premi(*prezzi, "cmdScaricaPrezziario");
+  PremiEAttendi(*prezzi, "cmdScaricaPrezziario");
   EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Prezziario aggiornato.")});
   EXPECT_NE(programma.Leggi(QStringLiteral("Formati.xml")), vecchio);
   EXPECT_TRUE(principale.catalogoRicevuto);
@@ -99,7 +130,7 @@ TEST_F(frmFTPTest, ThePasswordBoxShowsItsLongestPasswordWhole) {
 TEST_F(frmFTPTest, AWrongPasswordLeavesTheWindowAsItWas) {
   auto f = Apri(false);
   Scrivi(*f, QStringLiteral("cliente"), QStringLiteral("sbagliata"));
-  Premi(*f, "cmdAccedi");
+  PremiEAttendi(*f, "cmdAccedi");
   EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Username o password non validi.")});
   EXPECT_TRUE(Figlio<QPushButton>(*f, "cmdAccedi")->isEnabled());
   EXPECT_FALSE(Figlio<QLineEdit>(*f, "txtUsername")->isReadOnly());
@@ -169,12 +200,9 @@ TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow)
                                   "</ridimensionamento></file></files></formato></xml>\n")
                        .arg(Programma().CartellaLavoro)
                        .toUtf8());
-  auto invio = Apri(false);
-  const auto utente = banco.utente(QStringLiteral("convenzionato"));
-  Scrivi(*invio, utente.nome, utente.password);
-  Premi(*invio, "cmdAccedi");
+  auto invio = ApriCollegato();
   ASSERT_TRUE(Figlio<QPushButton>(*invio, "cmdInviaVelistra")->isEnabled());
-  Premi(*invio, "cmdInviaVelistra");
+  PremiEAttendi(*invio, "cmdInviaVelistra");
   EXPECT_EQ(finta.testi().last(),
             QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra."));
   EXPECT_FALSE(invio->isVisible());
@@ -183,31 +211,42 @@ TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow)
 }
 
 TEST_F(frmFTPTest, TheCloseBoxDuringASendInterruptsItAndClosesTheWindowAfterwards) {
-  QDir().mkpath(Programma().CartellaLavoro);
-  QString voci;
-  for (int i = 1; i <= 3; ++i) {
-    const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
-    programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(200000, char('a' + i)));
-    voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>%2</titolo><quantita>1</quantita>"
-                           "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
-                .arg(Programma().CartellaLavoro, nome);
-  }
-  programma.Scrivi(QStringLiteral("Velistra.xml"),
-                   (QStringLiteral("<xml><formato id=\"15x10\"><files>") + voci +
-                    QStringLiteral("</files></formato></xml>")).toUtf8());
-  auto invio = Apri(false);
-  const auto utente = banco.utente(QStringLiteral("convenzionato"));
-  Scrivi(*invio, utente.nome, utente.password);
-  Premi(*invio, "cmdAccedi");
-  // The close box is pressed as soon as the send lets events run.
+  CreaAlbum(3, 200000);
+  auto invio = ApriCollegato();
+  // The close box is pressed as soon as the send has started.
   QTimer::singleShot(0, invio.get(), [&invio] { invio->close(); });
-  Premi(*invio, "cmdInviaVelistra");
+  PremiEAttendi(*invio, "cmdInviaVelistra");
   EXPECT_FALSE(invio->isVisible());
   EXPECT_TRUE(finta.testi().contains(QStringLiteral(
       "E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove era stato lasciato, "
       "premere nuovamente il bottone.")));
   EXPECT_EQ(principale.nuoviAlbum, 0);
   for (const auto& transazione : banco.Transazioni()) EXPECT_FALSE(transazione.trasferito);
+}
+
+TEST_F(frmFTPTest, InterruptDuringTheUploadStopsAfterTheCurrentPhotoWithTodaysMessages) {
+  CreaAlbum(6, 300000);
+  auto invio = ApriCollegato();
+  // The bar moves once the second photo is on the server: the button is pressed then.
+  auto* barra = Figlio<QProgressBar>(*invio, "pbAvanzamento");
+  QObject::connect(barra, &QProgressBar::valueChanged, invio.get(), [&invio](int valore) {
+    if (valore == 1) Figlio<QPushButton>(*invio, "cmdAnnullaOperazione")->click();
+  });
+  PremiEAttendi(*invio, "cmdInviaVelistra");
+  EXPECT_EQ(finta.testi(),
+            (QStringList{QStringLiteral("Invio del Velistra interrotto dall'utente."),
+                         QStringLiteral("E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove "
+                                        "era stato lasciato, premere nuovamente il bottone.")}));
+  EXPECT_TRUE(invio->isVisible());
+  EXPECT_TRUE(Figlio<QPushButton>(*invio, "cmdInviaVelistra")->isEnabled());
+  EXPECT_FALSE(Figlio<QPushButton>(*invio, "cmdAnnullaOperazione")->isEnabled());
+  int stor = 0;
+  for (const auto& voce : banco.RegistroFTP())
+    if (voce.evento == QStringLiteral("comando") && voce.comando == QStringLiteral("STOR") &&
+        voce.percorso.contains(QStringLiteral("imgVE_")))
+      ++stor;
+  EXPECT_EQ(stor, 2);
+  EXPECT_EQ(principale.mark, 1);
 }
 
 }  // namespace
