@@ -19,11 +19,11 @@
 #include <functional>
 
 #include "album/SceltaFormato.h"
-#include "common/AlberoCartelle.h"
+#include "windows/AlberoCartelle.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 #include "thumbview/ctrFotoView.h"

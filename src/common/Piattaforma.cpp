@@ -1,16 +1,21 @@
 #include "common/Piattaforma.h"
 
+#include <QtGlobal>
+
 #include "common/Lavoro.h"
-#include "common/PiattaformaDesktop.h"
 
 namespace {
+Piattaforma* gPredefinita = nullptr;
 Piattaforma* gAltra = nullptr;
-}
+}  // namespace
 
 Piattaforma& piattaforma() {
-  static PiattaformaDesktop desktop;
-  return gAltra ? *gAltra : desktop;
+  Piattaforma* scelta = gAltra ? gAltra : gPredefinita;
+  if (!scelta) qFatal("No platform installed: Main installs the desktop's before any window.");
+  return *scelta;
 }
+
+void ImpostaPiattaformaPredefinita(Piattaforma* desktop) { gPredefinita = desktop; }
 
 void ImpostaPiattaforma(Piattaforma* altra) { gAltra = altra; }
 

@@ -29,6 +29,9 @@ class Piattaforma {
 
 // The platform in use: the desktop's own unless a test installed another.
 Piattaforma& piattaforma();
+// The desktop's platform (not owned), installed once by Main; the window layer
+// provides it, the layers below only use the interface.
+void ImpostaPiattaformaPredefinita(Piattaforma* desktop);
 // Installs a platform (not owned); nullptr restores the desktop's.
 void ImpostaPiattaforma(Piattaforma* altra);
 

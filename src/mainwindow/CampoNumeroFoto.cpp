@@ -5,7 +5,7 @@
 #include <QRegularExpressionValidator>
 #include <cmath>
 
-#include "common/CampiInput.h"
+#include "windows/CampiInput.h"
 #include "common/Piattaforma.h"
 
 CampoNumeroFoto::CampoNumeroFoto(QWidget* genitore) : QLineEdit(genitore) {

@@ -1,8 +1,8 @@
 #include "mainwindow/GuidaInLinea.h"
 
-#include "common/CampiInput.h"
+#include "windows/CampiInput.h"
 #include "common/Percorsi.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 void ApriGuidaInLinea(QWidget* proprietario) {
   const QString& chm = Programma().FileGuida;

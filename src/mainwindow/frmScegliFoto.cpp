@@ -13,9 +13,9 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "common/ControlloPerNome.h"
-#include "common/PannelloSfumato.h"
-#include "common/AlberoCartelle.h"
+#include "windows/ControlloPerNome.h"
+#include "windows/PannelloSfumato.h"
+#include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/FrecceNumero.h"
@@ -25,7 +25,7 @@
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
 #include "windows/frmDatiUtente.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "windows/frmSplash.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "send/frmFTP.h"
 #include "thumbview/ctrFotoView.h"
 #include "settings/Impostazioni.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 void frmScegliFoto::ScaricaPrezziario() {
   frmFTP finestra(*this, true, this);

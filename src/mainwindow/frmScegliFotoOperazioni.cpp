@@ -2,17 +2,17 @@
 #include <memory>
 
 #include "album/TabellaRidimensionamento.h"
-#include "common/AvvisoSalvataggio.h"
-#include "common/PannelloSfumato.h"
+#include "windows/AvvisoSalvataggio.h"
+#include "windows/PannelloSfumato.h"
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
-#include "common/AlberoCartelle.h"
+#include "windows/AlberoCartelle.h"
 #include "common/Lavoro.h"
 #include "mainwindow/ElencoFoto.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {

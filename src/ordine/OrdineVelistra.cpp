@@ -4,6 +4,7 @@
 
 #include "album/TabellaRidimensionamento.h"
 #include "ordine/TestoCondition.h"
+#include "settings/Impostazioni.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ QString TestoFiglio(const NodoXML& nodo, const QString& nome) { return nodo.sele
 }  // namespace
 
 OrdineVelistra::OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genitore)
-    : QObject(genitore), album_(percorsi), catalogo_(percorsi) {}
+    : QObject(genitore), percorsi_(percorsi), album_(percorsi), catalogo_(percorsi) {}
 
 void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(catalogo_.getImportoCorrenteEuro()); }
 
@@ -103,7 +104,7 @@ std::int32_t OrdineVelistra::CalcolaImportoVelistra(const DocumentoXML& prezzi) 
 }
 
 bool OrdineVelistra::StringaFileCondition(const DocumentoXML& album, QString& strFile) const {
-  strFile = TestoCondition(album, NomeDispositivoStampa());
+  strFile = TestoCondition(album, Impostazioni(percorsi_).DeviceName());
   return !strFile.isEmpty();
 }
 

@@ -75,6 +75,7 @@ class OrdineVelistra : public QObject {
  private:
   void SegnalaImporto();
 
+  PercorsiProgramma percorsi_;
   AlbumVelistra album_;
   CatalogoFormati catalogo_;
   int ftpInCorso_ = 0;

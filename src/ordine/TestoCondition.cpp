@@ -7,7 +7,6 @@
 #include "common/DocumentoXML.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
 
 namespace {
 
@@ -41,11 +40,6 @@ void AggiungiBlocco(QStringList& righe, const QString& nome, const QString& form
 }
 
 }  // namespace
-
-QString NomeDispositivoStampa() {
-  return cINIProfiles().GetPrivateProfileString(kSezioneOpzioni, QStringLiteral("DeviceName"),
-                                                QStringLiteral("LP-1500sRGB"), Programma().PercorsoIni);
-}
 
 QString NomeFileOrdine(const QString& nomecompleto) {
   return SuUnaRiga(nomecompleto.mid(nomecompleto.lastIndexOf(u'/') + 1));

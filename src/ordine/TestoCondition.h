@@ -6,9 +6,6 @@ class DocumentoXML;
 // The order text "Condition.txt" that the lab's printing station reads: one
 // block per album entry plus the customer picture "DatiUtente.jpg".
 
-// The printing station named in the settings ("Opzioni"/"DeviceName").
-QString NomeDispositivoStampa();
-
 // The name an entry's copy takes in the order: the file name of its path, with
 // every control character made a space so that no name can break a line.
 QString NomeFileOrdine(const QString& nomecompleto);

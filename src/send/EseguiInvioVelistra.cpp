@@ -16,7 +16,7 @@
 #include "send/ModuliRichiesta.h"
 #include "send/RichiestaLaboratorio.h"
 #include "send/VistaInvio.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QUrl>
 
 #include "codecs/Base64Class.h"
-#include "common/AvvisoSalvataggio.h"
+#include "windows/AvvisoSalvataggio.h"
 #include "common/DocumentoXML.h"
 #include "common/Piattaforma.h"
 #include "common/Lavoro.h"
@@ -17,7 +17,7 @@
 #include "send/VistaInvio.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 namespace {
 

@@ -12,19 +12,19 @@
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
-#include "common/AvvisoSalvataggio.h"
-#include "common/CampiInput.h"
-#include "common/ControlloPerNome.h"
-#include "common/PannelloSfumato.h"
+#include "windows/AvvisoSalvataggio.h"
+#include "windows/CampiInput.h"
+#include "windows/ControlloPerNome.h"
+#include "windows/PannelloSfumato.h"
 #include "common/Piattaforma.h"
-#include "common/clsMouse.h"
+#include "windows/clsMouse.h"
 #include "send/AccessoLaboratorio.h"
 #include "send/FinestraPrincipaleInvio.h"
 #include "send/InvioVelistra.h"
 #include "send/PasswordMemorizzata.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 namespace {
 

@@ -1,13 +1,17 @@
 #include <QApplication>
 
+#include "common/Piattaforma.h"
 #include "startup/TraduzioniQt.h"
 #include "startup/modMain.h"
+#include "windows/PiattaformaDesktop.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velistra"));
   QApplication::setApplicationVersion(QStringLiteral(VELISTRA_VERSIONE));
   CaricaTraduzioniQt(app);
+  PiattaformaDesktop desktop;
+  ImpostaPiattaformaPredefinita(&desktop);
   if (!Main(AmbienteDesktop())) return 0;
   const int esito = QApplication::exec();
   FineProgramma();

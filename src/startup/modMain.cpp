@@ -11,7 +11,7 @@
 #include "settings/Impostazioni.h"
 #include "startup/AperturaFinestre.h"
 #include "startup/IstanzaUnica.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 namespace {
 

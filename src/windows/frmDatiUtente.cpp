@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/AvvisoSalvataggio.h"
-#include "common/CampiInput.h"
+#include "windows/AvvisoSalvataggio.h"
+#include "windows/CampiInput.h"
 #include "settings/Impostazioni.h"
 
 namespace {

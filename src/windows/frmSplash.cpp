@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QIcon>
 
-#include "common/CampiInput.h"
+#include "windows/CampiInput.h"
 #include "windows/Contatti.h"
 #include "windows/EtichettaCliccabile.h"
 #include "windows/TestoVersione.h"

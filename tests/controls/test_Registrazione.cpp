@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "common/ControlloPerNome.h"
+#include "windows/ControlloPerNome.h"
 #include "controls/KelmoraComponente.h"
 #include "controls/KvContenitore.h"
 #include "controls/KvSeparatore.h"

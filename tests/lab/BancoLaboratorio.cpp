@@ -8,7 +8,7 @@
 #include "common/RichiestaWeb.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "send/CodiciOperazione.h"
 #include "settings/Impostazioni.h"
 #include "send/RichiestaLaboratorio.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 

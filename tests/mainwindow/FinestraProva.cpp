@@ -7,7 +7,7 @@
 
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
   QStringList percorsi;

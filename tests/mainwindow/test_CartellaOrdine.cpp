@@ -14,14 +14,14 @@
 
 #include "FinestraProva.h"
 #include "common/Ansi.h"
-#include "common/PannelloSfumato.h"
-#include "common/AlberoCartelle.h"
+#include "windows/PannelloSfumato.h"
+#include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "ordine/CartellaOrdine.h"
 #include "ordine/CopiaFile.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "support/SenzaPermessiRoot.h"
 #include "thumbview/ctrFotoView.h"
 

@@ -8,7 +8,7 @@
 #include <QToolBar>
 
 #include "FinestraProva.h"
-#include "common/PannelloSfumato.h"
+#include "windows/PannelloSfumato.h"
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/PosizioneDivisore.h"
 

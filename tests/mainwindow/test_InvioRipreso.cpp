@@ -10,7 +10,7 @@
 #include "FinestraProva.h"
 #include "common/DocumentoXML.h"
 #include "send/frmFTP.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "support/Attesa.h"
 
 namespace {

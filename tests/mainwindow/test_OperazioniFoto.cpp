@@ -15,10 +15,10 @@
 #include "FinestraProva.h"
 #include "album/SceltaFormato.h"
 #include "common/DocumentoXML.h"
-#include "common/PannelloSfumato.h"
-#include "common/AlberoCartelle.h"
+#include "windows/PannelloSfumato.h"
+#include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {

@@ -10,10 +10,10 @@
 
 #include "FinestraProva.h"
 #include "common/DocumentoXML.h"
-#include "common/AlberoCartelle.h"
+#include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "ordine/CartellaOrdine.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "support/DiscoPieno.h"
 #include "support/SenzaPermessiRoot.h"
 #include "thumbview/ctrFotoView.h"

@@ -16,13 +16,13 @@
 #include <QToolBar>
 
 #include "FinestraProva.h"
-#include "common/PannelloSfumato.h"
-#include "common/AlberoCartelle.h"
+#include "windows/PannelloSfumato.h"
+#include "windows/AlberoCartelle.h"
 #include "mainwindow/ApriFinestraPrincipale.h"
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/GeometriaFinestra.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "ordine/CopiaFile.h"
 #include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 
 namespace {

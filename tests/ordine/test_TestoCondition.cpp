@@ -8,8 +8,9 @@
 #include "ordine/CartellaOrdine.h"
 #include "ordine/TestoCondition.h"
 #include "settings/ChiaviImpostazioni.h"
+#include "settings/Impostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 
 namespace {
@@ -42,7 +43,7 @@ class OrdineAlbum : public ::testing::Test {
   // The bytes of "Condition.txt" as the order folder and the send write them.
   QByteArray FileCondition() {
     const QString percorso = uscita.filePath(QStringLiteral("Condition.txt"));
-    EXPECT_TRUE(ScriviTestoOrdine(percorso, TestoCondition(album.Documento(), NomeDispositivoStampa())));
+    EXPECT_TRUE(ScriviTestoOrdine(percorso, TestoCondition(album.Documento(), Impostazioni(programma.percorsi()).DeviceName())));
     QFile file(percorso);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }

@@ -4,7 +4,7 @@
 #include "BancoLaboratorio.h"
 #include "FinteInvio.h"
 #include "send/InvioVelistra.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"

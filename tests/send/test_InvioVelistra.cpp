@@ -9,7 +9,7 @@
 #include "send/AccessoLaboratorio.h"
 #include "send/InvioVelistra.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 namespace {
 

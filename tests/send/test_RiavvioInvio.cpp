@@ -9,7 +9,7 @@
 
 #include "BancoLaboratorio.h"
 #include "settings/cINIProfiles.h"
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 QString CartellaDati() { return QStringLiteral(VELISTRA_SORGENTI "/data"); }
 

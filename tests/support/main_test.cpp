@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "common/Piattaforma.h"
 #include "startup/TraduzioniQt.h"
+#include "windows/PiattaformaDesktop.h"
 
 // Every test executable runs with a QApplication (offscreen in CI) and the
 // Italian locale unless a test sets another.
@@ -12,6 +14,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   CaricaTraduzioniQt(app);
+  PiattaformaDesktop desktop;
+  ImpostaPiattaformaPredefinita(&desktop);
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
   return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "common/clsMouse.h"
+#include "windows/clsMouse.h"
 
 #include <QWidget>
 

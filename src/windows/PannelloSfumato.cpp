@@ -1,4 +1,4 @@
-#include "common/PannelloSfumato.h"
+#include "windows/PannelloSfumato.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "startup/ValoriProgramma.h"
+#include "settings/ValoriProgramma.h"
 
 ValoriProgramma& Programma() {
   static ValoriProgramma valori;

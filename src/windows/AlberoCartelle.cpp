@@ -1,4 +1,4 @@
-#include "common/AlberoCartelle.h"
+#include "windows/AlberoCartelle.h"
 
 #include <QDir>
 #include <QFileIconProvider>
@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QStandardPaths>
 
-#include "common/ModelloCartelle.h"
+#include "windows/ModelloCartelle.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QThread>
 
 #include "HomeProva.h"
-#include "common/AlberoCartelle.h"
+#include "windows/AlberoCartelle.h"
 
 namespace {
 

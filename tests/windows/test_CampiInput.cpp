@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <QWidgetAction>
 
-#include "common/CampiInput.h"
-#include "common/clsMouse.h"
+#include "windows/CampiInput.h"
+#include "windows/clsMouse.h"
 #include "support/PiattaformaFinta.h"
 
 namespace {

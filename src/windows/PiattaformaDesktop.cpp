@@ -1,4 +1,4 @@
-#include "common/PiattaformaDesktop.h"
+#include "windows/PiattaformaDesktop.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "common/DialogoSfogliaCartella.h"
+#include "windows/DialogoSfogliaCartella.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/ControlloPerNome.h"
+#include "windows/ControlloPerNome.h"
 
 #include <QLibrary>
 #include <QSettings>

@@ -14,9 +14,9 @@
 #include <functional>
 
 #include "HomeProva.h"
-#include "common/AlberoCartelle.h"
-#include "common/DialogoSfogliaCartella.h"
-#include "common/PiattaformaDesktop.h"
+#include "windows/AlberoCartelle.h"
+#include "windows/DialogoSfogliaCartella.h"
+#include "windows/PiattaformaDesktop.h"
 #include "support/PiattaformaFinta.h"
 #include "support/SenzaPermessiRoot.h"
 

@@ -1,4 +1,4 @@
-#include "common/AvvisoSalvataggio.h"
+#include "windows/AvvisoSalvataggio.h"
 
 #include <QDir>
 

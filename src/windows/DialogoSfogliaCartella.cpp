@@ -1,4 +1,4 @@
-#include "common/DialogoSfogliaCartella.h"
+#include "windows/DialogoSfogliaCartella.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/AlberoCartelle.h"
+#include "windows/AlberoCartelle.h"
 #include "common/Piattaforma.h"
 
 namespace {

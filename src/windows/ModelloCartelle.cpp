@@ -1,4 +1,4 @@
-#include "common/ModelloCartelle.h"
+#include "windows/ModelloCartelle.h"
 
 #include <QDir>
 #include <QFileIconProvider>

@@ -1,4 +1,4 @@
-#include "common/CampiInput.h"
+#include "windows/CampiInput.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
