@@ -51,7 +51,7 @@ struct Banco {
                                   Programma().PercorsoIni);
     ini.WritePrivateProfileString(kSezioneDimForm, QStringLiteral("AltezzaForm"), QStringLiteral("12000"),
                                   Programma().PercorsoIni);
-    finestra = std::make_unique<frmScegliFoto>();
+    finestra = std::make_unique<frmScegliFoto>(PercorsiDaProgramma(), Programma());
     finestra->Form_Load();
     finestra->show();
     finestra->Form_Activate();

@@ -2,8 +2,8 @@
 
 #include "mainwindow/frmScegliFoto.h"
 
-QWidget* ApriFinestraPrincipale() {
-  auto* finestra = new frmScegliFoto;
+QWidget* ApriFinestraPrincipale(const PercorsiProgramma& percorsi, const DatiServer& server) {
+  auto* finestra = new frmScegliFoto(percorsi, server);
   finestra->setAttribute(Qt::WA_DeleteOnClose);
   finestra->Form_Load();
   finestra->show();

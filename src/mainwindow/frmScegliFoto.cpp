@@ -49,8 +49,8 @@ QLabel* NuovoTitolo(const QString& nome, const QString& testo, QWidget* genitore
 // linker would otherwise drop.
 static void CaricaIcone() { Q_INIT_RESOURCE(icone); }
 
-frmScegliFoto::frmScegliFoto(QWidget* genitore)
-    : QWidget(genitore), ordine_(PercorsiDaProgramma()), selettori_(ordine_.catalogo()) {
+frmScegliFoto::frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer& server, QWidget* genitore)
+    : QWidget(genitore), percorsi_(percorsi), server_(server), ordine_(percorsi_), selettori_(ordine_.catalogo()) {
   CaricaIcone();
   setObjectName(QStringLiteral("frmScegliFoto"));
   setWindowTitle(QStringLiteral("Velistra"));
@@ -124,7 +124,7 @@ QAction* frmScegliFoto::NuovoPulsante(QToolBar* barra, const QString& chiave, co
 
 QWidget* frmScegliFoto::NuovoSeparatore(const QString& nome) {
   QWidget* separatore =
-      CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), PercorsiDaProgramma(), this);
+      CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), percorsi_, this);
   if (!separatore) return nullptr;
   separatore->setObjectName(nome);
   separatore->setAccessibleName(QStringLiteral("Fotografie"));
@@ -153,18 +153,18 @@ void frmScegliFoto::CreaColonnaCartella() {
                 [this] { ConPuntatoreOccupato([this] { RefreshFoto(); }); });
   tbCartella_->addSeparator();
   NuovoPulsante(tbCartella_, QStringLiteral("Utente"), QStringLiteral("Visualizza i tuoi dati"), [this] {
-    frmDatiUtente finestra(PercorsiDaProgramma(), this);
+    frmDatiUtente finestra(percorsi_, this);
     MostraFinestraModale(finestra);
   });
   NuovoPulsante(tbCartella_, QStringLiteral("Guida"), QStringLiteral("Guida in linea"),
                 [this] { ApriGuidaInLinea(this); });
   NuovoPulsante(tbCartella_, QStringLiteral("Info"), QStringLiteral("Informazioni"), [this] {
-    frmSplash finestra(PercorsiDaProgramma(), this);
+    frmSplash finestra(percorsi_, this);
     MostraFinestraModale(finestra);
   });
 
   sepNumFotoDir_ = NuovoSeparatore(QStringLiteral("sepNumFotoDir"));
-  fvFotoCartella_ = new ctrFotoView(PercorsiDaProgramma(), this);
+  fvFotoCartella_ = new ctrFotoView(percorsi_, this);
   fvFotoCartella_->setObjectName(QStringLiteral("fvFotoCartella"));
   fvFotoCartella_->setAccessibleName(QStringLiteral("Fotografie della cartella"));
 }
@@ -234,7 +234,7 @@ void frmScegliFoto::CreaColonnaFormato() {
                 [this] { ApriInvio(); });
 
   sepNumFotoFormato_ = NuovoSeparatore(QStringLiteral("sepNumFotoFormato"));
-  fvFotoFormato_ = new ctrFotoView(PercorsiDaProgramma(), this);
+  fvFotoFormato_ = new ctrFotoView(percorsi_, this);
   fvFotoFormato_->setObjectName(QStringLiteral("fvFotoFormato"));
   fvFotoFormato_->setAccessibleName(QStringLiteral("Fotografie del Velistra"));
   fvFotoFormato_->ImpostaMostraNumeroFoto(true);

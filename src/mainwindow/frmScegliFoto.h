@@ -12,6 +12,8 @@
 #include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
 #include "send/FinestraPrincipaleInvio.h"
+#include "settings/DatiImpostazioni.h"
+#include "settings/PercorsiProgramma.h"
 
 class AlberoCartelle;
 class CampoNumeroFoto;
@@ -37,7 +39,7 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public Fog
   Q_OBJECT
 
  public:
-  explicit frmScegliFoto(QWidget* genitore = nullptr);
+  frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer& server, QWidget* genitore = nullptr);
   ~frmScegliFoto() override;
 
   // Title, settings, geometry, format lists, unclean-stop check and album.
@@ -154,6 +156,8 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public Fog
   // After a copy into the format: the filter follows the copy's format.
   void FiltroSulFormatoCopiato(const QString& formato);
 
+  const PercorsiProgramma percorsi_;
+  const DatiServer server_;
   OrdineVelistra ordine_;
   SelettoriFormato selettori_;
 

@@ -27,24 +27,11 @@
 #include "mainwindow/frmScegliFoto.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
+#include "settings/Impostazioni.h"
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
 #include "windows/frmDatiUtente.h"
 #include "windows/frmMessaggioAvviso.h"
-
-namespace {
-
-QString LeggiOpzione(const cINIProfiles& ini, const QString& chiave, const QString& predefinito) {
-  return ini.GetPrivateProfileString(kSezioneOpzioni, chiave, predefinito, Programma().PercorsoIni);
-}
-
-// A flag of the settings: any whole number but 0 is set.
-bool LeggiFlag(const cINIProfiles& ini, const QString& chiave) {
-  return LeggiOpzione(ini, chiave, QStringLiteral("0")).trimmed().toInt() != 0;
-}
-
-}  // namespace
 
 void frmScegliFoto::CollegaComandi() {
   connect(picResizer2_, &DivisoreTrascinabile::rilasciato, this, &frmScegliFoto::DisponiControlli);
@@ -58,7 +45,7 @@ void frmScegliFoto::CollegaComandi() {
 
 void frmScegliFoto::ImpostaTitolo() {
   // The program file of the program folder; without it the caption stays as designed.
-  const QFileInfo programma(Programma().PercorsoProgramma +
+  const QFileInfo programma(percorsi_.PercorsoProgramma +
                             QFileInfo(QCoreApplication::applicationFilePath()).fileName());
   if (!programma.exists()) return;
   setWindowTitle(QStringLiteral("Velistra - ver. ") + QStringLiteral(VELISTRA_VERSIONE) + QStringLiteral(" (") +
@@ -68,15 +55,13 @@ void frmScegliFoto::ImpostaTitolo() {
 void frmScegliFoto::Form_Load() {
   ImpostaTitolo();
 
-  const cINIProfiles ini;
+  const Impostazioni impostazioni(percorsi_);
   ordine_.album().LeggiContatoreFoto();
-  const bool chiusuraOk = LeggiOpzione(ini, QStringLiteral("ChiusuraOk"), QStringLiteral("1")).trimmed().toInt() != 0;
-  if (!ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("0"),
-                                     Programma().PercorsoIni))
-    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
-  NonMostrareMessaggio_ = LeggiFlag(ini, QStringLiteral("NonMostrareMessaggio"));
-  DatiUtenteOk_ = LeggiFlag(ini, QStringLiteral("DatiUtenteOk"));
-  ordine_.ImpostaFTPInCorso(LeggiFlag(ini, QStringLiteral("FTPInCorso")) ? 1 : 0);
+  const bool chiusuraOk = impostazioni.ChiusuraOk();
+  if (!impostazioni.ScriviChiusuraOk(false)) AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
+  NonMostrareMessaggio_ = impostazioni.NonMostrareMessaggio();
+  DatiUtenteOk_ = impostazioni.DatiUtenteOk();
+  ordine_.ImpostaFTPInCorso(impostazioni.FTPInCorso() ? 1 : 0);
   ordine_.catalogo().LeggiFormatoDefault();
   const DimensioniFinestra dimensioni = LeggiDimensioniFinestra();
 
@@ -97,7 +82,7 @@ void frmScegliFoto::Form_Load() {
            IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
 
   if (!ordine_.album().CaricaVelistra(ordine_.catalogo().XMLDOMFormati()))
-    AvvisaAlbumNonSalvato(Programma().PercorsoVelistraXML, this);
+    AvvisaAlbumNonSalvato(percorsi_.PercorsoVelistraXML, this);
 
   fvFotoCartella_->setpicPreview(picZoom_);
   fvFotoFormato_->setpicPreview(picZoom_);
@@ -127,13 +112,13 @@ void frmScegliFoto::Form_Activate() {
     RefreshFotoFormato();
     ordine_.CalcolaImportoVelistra();
     if (!DatiUtenteOk_) {
-      frmDatiUtente finestra(PercorsiDaProgramma(), this);
+      frmDatiUtente finestra(percorsi_, this);
       MostraFinestraModale(finestra);
     }
   }
   FinestraAttivata_ = true;
   if (!NonMostrareMessaggio_) {
-    frmMessaggioAvviso finestra(PercorsiDaProgramma(), this);
+    frmMessaggioAvviso finestra(percorsi_, this);
     MostraFinestraModale(finestra);
   }
   if (ordine_.FTPInCorso()) {
@@ -168,9 +153,7 @@ void frmScegliFoto::Form_Unload() {
 
 void frmScegliFoto::SalvaDimensioniFinestra() {
   const cINIProfiles ini;
-  if (!ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("ChiusuraOk"), QStringLiteral("1"),
-                                     Programma().PercorsoIni))
-    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
+  if (!Impostazioni(percorsi_).ScriviChiusuraOk(true)) AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
   ordine_.album().SalvaContatoreFoto();
   SalvaDimensioni(ini, this, picResizer2_->x());
 }

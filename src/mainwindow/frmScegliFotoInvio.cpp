@@ -33,7 +33,7 @@ std::int32_t frmScegliFoto::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
 QString frmScegliFoto::getImportoCorrenteEuro() const { return ordine_.getImportoCorrenteEuro(); }
 
 QString frmScegliFoto::getDatiUtente() const {
-  const DatiUtente dati = Impostazioni(PercorsiDaProgramma()).LeggiDatiUtente();
+  const DatiUtente dati = Impostazioni(percorsi_).LeggiDatiUtente();
   return dati.Cognome + u' ' + dati.Nome + QStringLiteral("\r\n") + dati.Citta + QStringLiteral("\r\n") + dati.Via;
 }
 

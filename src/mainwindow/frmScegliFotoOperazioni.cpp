@@ -104,8 +104,8 @@ QString frmScegliFoto::FormatoVista() { return FiltroPremuto() ? selettori_.Foto
 void frmScegliFoto::SalvaAlbum(bool conContatore) {
   switch (ordine_.Salva(conContatore)) {
     case EsitoSalvataggio::Salvato: return;
-    case EsitoSalvataggio::AlbumNonSalvato: return AvvisaAlbumNonSalvato(Programma().PercorsoVelistraXML, this);
-    case EsitoSalvataggio::ContatoreNonSalvato: return AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, this);
+    case EsitoSalvataggio::AlbumNonSalvato: return AvvisaAlbumNonSalvato(percorsi_.PercorsoVelistraXML, this);
+    case EsitoSalvataggio::ContatoreNonSalvato: return AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
   }
 }
 
@@ -366,7 +366,7 @@ void frmScegliFoto::ImpostaRidimensionamento(const QString& codice) {
 void frmScegliFoto::ConfermaNuovoVelistra() {
   const cINIProfiles ini;
   if (ini.GetPrivateProfileString(kSezioneOpzioni, QStringLiteral("FTPInCorso"), QStringLiteral("0"),
-                                  Programma().PercorsoIni)
+                                  percorsi_.PercorsoIni)
           .trimmed() == QLatin1String("1")) {
     MsgBox(QStringLiteral("L'invio del Velistra corrente non è terminato.\r\n"
                           "Per annullare l'attuale invio, utilizzare l'apposito bottone presente nella finestra di "

@@ -55,7 +55,8 @@ bool Main(const AmbienteAvvio& ambiente) {
   for (const QString& file : {percorsi.PercorsoIni, percorsi.PercorsoIniFTP, percorsi.PercorsoFormati})
     RimuoviAvanziScritturaAtomica(file);
   // The connection values are read once: a later change is seen at the next start.
-  ImpostaProgramma(percorsi, Impostazioni(percorsi).LeggiDatiServer());
+  const DatiServer server = Impostazioni(percorsi).LeggiDatiServer();
+  ImpostaProgramma(percorsi, server);
   // One directory level; failures (above all: it exists) are ignored.
   QDir().mkdir(percorsi.CartellaLavoro);
   // The settings file is installed beside the program, never created.
@@ -64,7 +65,7 @@ bool Main(const AmbienteAvvio& ambiente) {
     FineProgramma();
     return false;
   }
-  return ApriFinestreIniziali(percorsi);
+  return ApriFinestreIniziali(percorsi, server);
 }
 
 void FineProgramma() { Istanza().Rilascia(); }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "mainwindow/frmScegliFoto.h"
+#include "settings/ValoriProgramma.h"
 #include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
@@ -19,6 +20,8 @@ class FinestraProva : public frmScegliFoto {
   QStringList finestreModali;
   // When set, it plays the user of the modal window instead of closing it.
   std::function<void(QDialog&)> allaFinestraModale;
+
+  FinestraProva() : frmScegliFoto(PercorsiDaProgramma(), Programma()) {}
 
   // Clicks a toolbar button and lets the operation it started run to its end.
   void Premi(const QToolBar* barra, const QString& chiave) {

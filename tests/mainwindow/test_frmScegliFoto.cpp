@@ -279,7 +279,7 @@ TEST_F(FinestraPrincipale, TheStatusPanelsKeepTheirGradientAndTextOverRepaints) 
 
 TEST_F(FinestraPrincipale, TheProgramOpensTheLoadedWindowWhichGoesAwayWhenClosed) {
   ambiente.ClienteAbituale();
-  QPointer<QWidget> finestra = ApriFinestraPrincipale();
+  QPointer<QWidget> finestra = ApriFinestraPrincipale(PercorsiDaProgramma(), Programma());
   ASSERT_TRUE(qobject_cast<frmScegliFoto*>(finestra.data()));
   EXPECT_TRUE(finestra->isVisible());
   EXPECT_TRUE(finestra->isMaximized());
