@@ -25,8 +25,6 @@
 #include "mainwindow/GuidaInLinea.h"
 #include "mainwindow/SelettoreFormato.h"
 #include "mainwindow/frmScegliFoto.h"
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
 #include "settings/Impostazioni.h"
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
@@ -38,9 +36,9 @@ void frmScegliFoto::CollegaComandi() {
   connect(ftvFile_, &AlberoCartelle::cartellaCambiata, this, [this] {
     if (FinestraAttivata_) RefreshFoto();
   });
-  connect(&selettori_, &SelettoriFormato::ricaricaVistaFormato, this, &frmScegliFoto::RefreshFotoFormato);
+  connect(&selettori_, &SelettoriFormato::ricaricaVistaFormato, this, [this] { RefreshFotoFormato(); });
   auto* guida = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(guida, &QShortcut::activated, this, [this] { ApriGuidaInLinea(this); });
+  connect(guida, &QShortcut::activated, this, [this] { ApriGuidaInLinea(percorsi_, this); });
 }
 
 void frmScegliFoto::ImpostaTitolo() {
@@ -63,7 +61,7 @@ void frmScegliFoto::Form_Load() {
   DatiUtenteOk_ = impostazioni.DatiUtenteOk();
   ordine_.ImpostaFTPInCorso(impostazioni.FTPInCorso() ? 1 : 0);
   ordine_.catalogo().LeggiFormatoDefault();
-  const DimensioniFinestra dimensioni = LeggiDimensioniFinestra();
+  const DimensioniFinestra dimensioni = impostazioni.Dimensioni();
 
   const QRect geometria = GeometriaDaTwips(dimensioni, this);
   move(geometria.topLeft());
@@ -104,18 +102,23 @@ void frmScegliFoto::changeEvent(QEvent* evento) {
 }
 
 void frmScegliFoto::Form_Activate() {
-  // Marked at once: the steps below pump events, which may bring another activation.
+  // Marked at once: another activation may come while the views are filled.
   if (primaAttivazioneFatta_) return;
   primaAttivazioneFatta_ = true;
-  if (!ordine_.FTPInCorso()) {
-    RefreshFoto();
-    RefreshFotoFormato();
-    ordine_.CalcolaImportoVelistra();
-    if (!DatiUtenteOk_) {
-      frmDatiUtente finestra(percorsi_, this);
-      MostraFinestraModale(finestra);
-    }
-  }
+  if (ordine_.FTPInCorso()) return FinisciAttivazione();
+  RefreshFoto([this] {
+    RefreshFotoFormato([this] {
+      ordine_.CalcolaImportoVelistra();
+      if (!DatiUtenteOk_) {
+        frmDatiUtente finestra(percorsi_, this);
+        MostraFinestraModale(finestra);
+      }
+      FinisciAttivazione();
+    });
+  });
+}
+
+void frmScegliFoto::FinisciAttivazione() {
   FinestraAttivata_ = true;
   if (!NonMostrareMessaggio_) {
     frmMessaggioAvviso finestra(percorsi_, this);
@@ -152,10 +155,11 @@ void frmScegliFoto::Form_Unload() {
 }
 
 void frmScegliFoto::SalvaDimensioniFinestra() {
-  const cINIProfiles ini;
-  if (!Impostazioni(percorsi_).ScriviChiusuraOk(true)) AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
+  const Impostazioni impostazioni(percorsi_);
+  if (!impostazioni.ScriviChiusuraOk(true)) AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
   ordine_.album().SalvaContatoreFoto();
-  SalvaDimensioni(ini, this, picResizer2_->x());
+  // A maximised close keeps the last normal size.
+  impostazioni.ScriviDimensioni(DimensioniDaFinestra(this, picResizer2_->x()), !isMaximized());
 }
 
 void frmScegliFoto::AbilitaComandi(bool valore) {

@@ -96,8 +96,8 @@ class CartellaPerLaboratorio : public ::testing::Test {
       ini.WritePrivateProfileString(kSezioneDatiUtente, dati[i], dati[i + 1], Programma().PercorsoIni);
     ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
     finestra = ambiente.NuovaFinestra();
-    finestra->Form_Activate();
-    ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente.foto.path()));
+    finestra->Attiva();
+    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
     Copia({0, 1, 2});
     finestra->fvFotoFormato()->CheckaTutto(false);
     finestra->fvFotoFormato()->CasellaThumb(1)->click();
@@ -397,7 +397,7 @@ TEST_F(CartellaPerLaboratorio, AFolderThatRefusesWritesMidwayNeverGetsTheEndMark
 TEST_F(CartellaPerLaboratorio, APhotoWhoseTitleHoldsALineBreakKeepsTheOrderLines) {
   QTemporaryDir altra;
   ScriviFotoProva(altra.path(), {"riga\nnuova.jpg"});
-  ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(altra.path()));
+  ASSERT_TRUE(finestra->Sfoglia(altra.path()));
   ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 1);
   Copia({0});
   ambiente.piattaforma.Azzera();

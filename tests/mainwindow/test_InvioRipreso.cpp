@@ -58,7 +58,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
   {
     // The connection breaks in the second photo; then the program is gone.
     auto prima = ambiente.NuovaFinestra();
-    prima->Form_Activate();
+    prima->Attiva();
     ASSERT_TRUE(banco.TaglioFTP(100000, foto[1]));
     prima->allaFinestraModale = [&utente](QDialog& d) { InviaDallaFinestra(d, utente); };
     prima->findChild<QAction*>(QStringLiteral("FTP"))->trigger();
@@ -72,7 +72,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
   ambiente.piattaforma.Azzera();
   auto dopo = ambiente.NuovaFinestra();
   dopo->allaFinestraModale = [&utente](QDialog& d) { InviaDallaFinestra(d, utente); };
-  dopo->Form_Activate();
+  dopo->Attiva();
   EXPECT_EQ(dopo->finestreModali, QStringList{QStringLiteral("frmFTP")});
   EXPECT_TRUE(ambiente.piattaforma.testi().contains(
       QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra.")));

@@ -53,8 +53,8 @@ class OperazioniFoto : public ::testing::Test {
     ambiente.ClienteAbituale();
     foto = ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
     finestra = ambiente.NuovaFinestra();
-    finestra->Form_Activate();
-    ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente.foto.path()));
+    finestra->Attiva();
+    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
     ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 5);
     ambiente.piattaforma.Azzera();
   }
@@ -71,6 +71,7 @@ class OperazioniFoto : public ::testing::Test {
     if (!formato.isEmpty()) finestra->selettori().Foto().ImpostaFormato(formato);
     QAction* filtro = frmScegliFoto::Pulsante(finestra->tbGruppo(), "Filtro");
     if (filtro->isChecked() != premuto) filtro->trigger();
+    finestra->Attendi();
   }
   // Copies folder photos into a format through the toolbar.
   void Copia(const QList<int>& indici, const QString& formato) {
@@ -413,7 +414,7 @@ TEST_F(OperazioniFoto, OneOrderFromTheFolderToTheAlbum) {
   // Browse: the folder tree reloads the folder view once the window is active.
   QTemporaryDir altra;
   ScriviFotoProva(altra.path(), {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.png", "IMG_0004.JPG"});
-  ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(altra.path()));
+  ASSERT_TRUE(finestra->Sfoglia(altra.path()));
   ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 4);
   EXPECT_EQ(finestra->sepNumFotoDir()->property("Caption").toString(), QStringLiteral("Fotografie: 4"));
   Filtra(true, "15x10");
@@ -436,7 +437,7 @@ TEST_F(OperazioniFoto, OneOrderFromTheFolderToTheAlbum) {
   finestra->close();
   finestra.reset();
   finestra = ambiente.NuovaFinestra();
-  finestra->Form_Activate();
+  finestra->Attiva();
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
   EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 2,25"));
   EXPECT_EQ(ambiente.Opzione("ContatoreFoto"), QStringLiteral("3"));

@@ -47,8 +47,8 @@ class SalvataggiNonRiusciti : public ::testing::Test {
     ambiente->ClienteAbituale();
     ScriviFotoProva(ambiente->foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
     finestra = ambiente->NuovaFinestra();
-    finestra->Form_Activate();
-    ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente->foto.path()));
+    finestra->Attiva();
+    ASSERT_TRUE(finestra->Sfoglia(ambiente->foto.path()));
     Copia({0});
     ambiente->piattaforma.Azzera();
   }
