@@ -204,6 +204,8 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public Fog
   std::atomic<bool> ContinuaOperazione_ = true;
   bool scaricata_ = false;
   int operazioniInCorso_ = 0;
+  // Busy pointers of short commands that outlived them, cleared with the operation's.
+  int puntatoriDaRilasciare_ = 0;
   ElencoFotoInSottofondo elencoFoto_{this};
   bool elencoCartellaInCorso_ = false;
   RicaricaVista ricaricaCartella_;

@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 #include <QToolBar>
+#include <utility>
 
 #include "album/TabellaRidimensionamento.h"
 #include "windows/AvvisoSalvataggio.h"
@@ -194,7 +195,8 @@ void frmScegliFoto::IniziaOperazione() {
 
 void frmScegliFoto::FinisciOperazione() {
   if (--operazioniInCorso_ > 0) return;
-  piattaforma().ImpostaPuntatoreOccupato(this, false);
+  for (int i = std::exchange(puntatoriDaRilasciare_, 0); i >= 0; --i)
+    piattaforma().ImpostaPuntatoreOccupato(this, false);
   AbilitaComandi(true);
 }
 
@@ -213,10 +215,14 @@ void frmScegliFoto::OperazioneSulLavoro(std::function<void()> lavoro, std::funct
 }
 
 void frmScegliFoto::ConPuntatoreOccupato(const std::function<void()>& comando) {
-  // Not cleared while a long operation runs: its worker keeps the pointer busy.
   piattaforma().ImpostaPuntatoreOccupato(this, true);
   comando();
-  if (operazioniInCorso_ == 0) piattaforma().ImpostaPuntatoreOccupato(this, false);
+  // A long operation still running (a reload the command started) keeps the
+  // pointer busy until it ends.
+  if (operazioniInCorso_ > 0)
+    ++puntatoriDaRilasciare_;
+  else
+    piattaforma().ImpostaPuntatoreOccupato(this, false);
 }
 
 bool frmScegliFoto::Esegui(int n, const QString& domanda, const std::function<bool(int)>& passo) {

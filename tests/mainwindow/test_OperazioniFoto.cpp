@@ -282,6 +282,28 @@ TEST_F(OperazioniFoto, AnnullaAnsweredNoGoesOnAndYesKeepsWhatWasCopied) {
   EXPECT_EQ(FileLavoro().size(), 2);
 }
 
+TEST_F(OperazioniFoto, AnnullaDuringAReloadAsksEachTimeAndYesKeepsWhatIsShown) {
+  QAction* annulla = frmScegliFoto::Pulsante(finestra->tbCartella(), "Annulla");
+  QObject::connect(finestra->pbAvanzamento(), &QProgressBar::valueChanged, annulla, [&](int valore) {
+    if (valore == 1 || valore == 2) annulla->trigger();
+  });
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  QList<int> mostrateAllaDomanda;
+  ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio&) {
+    mostrateAllaDomanda.append(finestra->fvFotoCartella()->TotFile());
+    EXPECT_FALSE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
+  });
+  finestra->Premi(finestra->tbCartella(), "Aggiorna");
+  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{"Interrompere il caricamento?", "Interrompere il caricamento?"}));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Nessuna);
+  EXPECT_EQ(mostrateAllaDomanda, (QList<int>{1, 2}));
+  EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 2);
+  EXPECT_EQ(finestra->sepNumFotoDir()->property("Caption").toString(), QStringLiteral("Fotografie: 2"));
+  EXPECT_EQ(ambiente.piattaforma.puntatoriOccupati(), 0);
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
+}
+
 TEST_F(OperazioniFoto, APhotoGoneBeforeItsCopyStopsTheCopyAndKeepsTheOthers) {
   Filtra(true, "15x10");
   Spunta(finestra->fvFotoCartella(), {0, 1, 2});
