@@ -104,6 +104,11 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
   const RisultatoFoto secondo = ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
   ASSERT_EQ(secondo.esito, EsitoFoto::Fatto);
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,50"));
+  EXPECT_EQ(Campo(QStringLiteral("15x10"), QStringLiteral("quantita")), QStringLiteral("1"));
+  EXPECT_EQ(Campo(QStringLiteral("15x10"), QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
+  EXPECT_EQ(ordine.ImpostaRidimensionamento(QStringLiteral("15x10"), secondo.copia, QStringLiteral("NONE")),
+            EsitoFoto::Fatto);
+  EXPECT_EQ(ordine.ImpostaQuantita(QStringLiteral("13x9"), secondo.copia, 2), EsitoFoto::NonTrovata);
 
   EXPECT_EQ(ordine.ImpostaQuantita(QStringLiteral("15x10"), primo.copia, 3), EsitoFoto::Fatto);
   EXPECT_EQ(ordine.CalcolaImportoVelistra(), 4 * 25);
@@ -135,6 +140,7 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
 
   ordine.CreaNuovoVelistra();
   EXPECT_EQ(ordine.NumeroVoci({}), 0);
+  EXPECT_TRUE(File(programma.percorsi().CartellaLavoro).isEmpty());
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,00"));
 }
 
