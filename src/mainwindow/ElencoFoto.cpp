@@ -3,6 +3,8 @@
 #include <QDir>
 
 QStringList ElencoFotoCartella(const QString& cartella) {
+  // An empty name would list the working directory.
+  if (cartella.isEmpty()) return {};
   QDir dir(cartella);
   dir.setNameFilters({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
                       QStringLiteral("*.tiff")});

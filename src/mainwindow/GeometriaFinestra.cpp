@@ -5,10 +5,6 @@
 #include <QWidget>
 #include <cmath>
 
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
-
 namespace {
 
 constexpr double kTwipsPerPollice = 1440.0;
@@ -18,21 +14,7 @@ const QScreen* Schermo(const QWidget* finestra) {
   return schermo ? schermo : QGuiApplication::primaryScreen();
 }
 
-// A stored value that cannot be read falls back to the default. Values beyond
-// 16 bits are kept: a wide window on a large screen is more than 32767 twips.
-int LeggiIntero(const cINIProfiles& ini, const QString& chiave, int predefinito) {
-  bool ok = false;
-  const int valore = ini.GetPrivateProfileString(kSezioneDimForm, chiave, QString::number(predefinito),
-                                                 Programma().PercorsoIni)
-                         .trimmed()
-                         .toInt(&ok);
-  return ok ? valore : predefinito;
-}
-
-void ScriviIntero(const cINIProfiles& ini, const QString& chiave, double valore) {
-  ini.WritePrivateProfileString(kSezioneDimForm, chiave, QString::number(static_cast<long long>(std::trunc(valore))),
-                                Programma().PercorsoIni);
-}
+int Twips(int pixel, double twipsPerPixel) { return static_cast<int>(std::trunc(pixel * twipsPerPixel)); }
 
 }  // namespace
 
@@ -46,18 +28,6 @@ double TwipsPerPixelY(const QWidget* finestra) {
   return schermo ? kTwipsPerPollice / schermo->logicalDotsPerInchY() : 15.0;
 }
 
-DimensioniFinestra LeggiDimensioniFinestra() {
-  const cINIProfiles ini;
-  DimensioniFinestra d;
-  d.picResizer2 = LeggiIntero(ini, QStringLiteral("picResizer2"), d.picResizer2);
-  d.FormMassimizzata = LeggiIntero(ini, QStringLiteral("FormMassimizzata"), 1) != 0;
-  d.AltezzaForm = LeggiIntero(ini, QStringLiteral("AltezzaForm"), d.AltezzaForm);
-  d.LarghezzaForm = LeggiIntero(ini, QStringLiteral("LarghezzaForm"), d.LarghezzaForm);
-  d.TopForm = LeggiIntero(ini, QStringLiteral("TopForm"), d.TopForm);
-  d.LeftForm = LeggiIntero(ini, QStringLiteral("LeftForm"), d.LeftForm);
-  return d;
-}
-
 QRect GeometriaDaTwips(const DimensioniFinestra& d, const QWidget* finestra) {
   const double tx = TwipsPerPixelX(finestra);
   const double ty = TwipsPerPixelY(finestra);
@@ -65,18 +35,15 @@ QRect GeometriaDaTwips(const DimensioniFinestra& d, const QWidget* finestra) {
                qRound(d.AltezzaForm / ty));
 }
 
-void SalvaDimensioni(const cINIProfiles& ini, const QWidget* finestra, int splitter) {
-  const bool massimizzata = finestra->isMaximized();
-  if (!massimizzata) {
-    const double tx = TwipsPerPixelX(finestra);
-    const double ty = TwipsPerPixelY(finestra);
-    ScriviIntero(ini, QStringLiteral("AltezzaForm"), finestra->height() * ty);
-    ScriviIntero(ini, QStringLiteral("LarghezzaForm"), finestra->width() * tx);
-    ScriviIntero(ini, QStringLiteral("TopForm"), finestra->y() * ty);
-    ScriviIntero(ini, QStringLiteral("LeftForm"), finestra->x() * tx);
-  }
-  ScriviIntero(ini, QStringLiteral("picResizer2"), splitter);
-  ini.WritePrivateProfileString(kSezioneDimForm, QStringLiteral("FormMassimizzata"),
-                                massimizzata ? QStringLiteral("1") : QStringLiteral("0"),
-                                Programma().PercorsoIni);
+DimensioniFinestra DimensioniDaFinestra(const QWidget* finestra, int splitter) {
+  const double tx = TwipsPerPixelX(finestra);
+  const double ty = TwipsPerPixelY(finestra);
+  DimensioniFinestra d;
+  d.AltezzaForm = Twips(finestra->height(), ty);
+  d.LarghezzaForm = Twips(finestra->width(), tx);
+  d.TopForm = Twips(finestra->y(), ty);
+  d.LeftForm = Twips(finestra->x(), tx);
+  d.picResizer2 = splitter;
+  d.FormMassimizzata = finestra->isMaximized();
+  return d;
 }

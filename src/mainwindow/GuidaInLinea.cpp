@@ -2,9 +2,9 @@
 
 #include "windows/CampiInput.h"
 #include "common/Percorsi.h"
-#include "settings/ValoriProgramma.h"
+#include "settings/PercorsiProgramma.h"
 
-void ApriGuidaInLinea(QWidget* proprietario) {
-  const QString& chm = Programma().FileGuida;
-  ApriDocumento(proprietario, FileEsiste(chm) ? chm : Programma().PercorsoProgramma + QStringLiteral("Velistra.html"));
+void ApriGuidaInLinea(const PercorsiProgramma& percorsi, QWidget* proprietario) {
+  const QString& chm = percorsi.FileGuida;
+  ApriDocumento(proprietario, FileEsiste(chm) ? chm : percorsi.PercorsoProgramma + QStringLiteral("Velistra.html"));
 }

@@ -25,7 +25,6 @@
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
 #include "windows/frmDatiUtente.h"
-#include "settings/ValoriProgramma.h"
 #include "windows/frmSplash.h"
 
 namespace {
@@ -157,7 +156,7 @@ void frmScegliFoto::CreaColonnaCartella() {
     MostraFinestraModale(finestra);
   });
   NuovoPulsante(tbCartella_, QStringLiteral("Guida"), QStringLiteral("Guida in linea"),
-                [this] { ApriGuidaInLinea(this); });
+                [this] { ApriGuidaInLinea(percorsi_, this); });
   NuovoPulsante(tbCartella_, QStringLiteral("Info"), QStringLiteral("Informazioni"), [this] {
     frmSplash finestra(percorsi_, this);
     MostraFinestraModale(finestra);

@@ -9,6 +9,8 @@
 #include <optional>
 
 #include "album/SelettoriFormato.h"
+#include "mainwindow/ElencoFoto.h"
+#include "mainwindow/RicaricaVista.h"
 #include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
 #include "send/FinestraPrincipaleInvio.h"
@@ -52,8 +54,10 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public Fog
   void SalvaDimensioniFinestra();
 
   // Photo operations.
-  void RefreshFoto();
-  void RefreshFotoFormato();
+  // The reloads run on a worker; poi, when given, runs on the GUI thread once
+  // the view is filled and the commands are back.
+  void RefreshFoto(std::function<void()> poi = {});
+  void RefreshFotoFormato(std::function<void()> poi = {});
   void CopiaInFormato();
   void CopiaTraFormati();
   void SpostaTraFormati();
@@ -149,12 +153,20 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public Fog
   // one has no entry ("Fotografia non trovata.").
   // Nothing when no photo is checked, else whether every one was found.
   std::optional<bool> PerOgniSelezionata(const std::function<EsitoFoto(const QString& foto)>& azione);
-  // The checked thumbnails leave the format view once their entries are gone.
-  void TogliSelezionateDallaVista(bool tutteRiuscite);
+  // The checked thumbnails leave the format view once their entries are gone;
+  // poi follows when the view shows the album again.
+  void TogliSelezionateDallaVista(bool tutteRiuscite, std::function<void()> poi);
   // Saves the album (and the counter); a failure is shown to the user.
   void SalvaAlbum(bool conContatore = false);
   // After a copy into the format: the filter follows the copy's format.
-  void FiltroSulFormatoCopiato(const QString& formato);
+  void FiltroSulFormatoCopiato(const QString& formato, std::function<void()> poi);
+  // Adds thumbnails 1 to n from a worker, aggiungi on the GUI thread, inside
+  // the frame the reload opened; fine runs on the GUI thread after the last.
+  void CaricaMiniature(int n, std::function<void(int k)> aggiungi, std::function<void()> fine);
+  // Closes a reload's frame, then starts the request that waited or runs what follows.
+  void FineRicarica(RicaricaVista& ricarica, const std::function<void()>& ancora);
+  // The steps of the first activation after the two views are filled.
+  void FinisciAttivazione();
 
   const PercorsiProgramma percorsi_;
   const DatiServer server_;
@@ -192,4 +204,10 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public Fog
   std::atomic<bool> ContinuaOperazione_ = true;
   bool scaricata_ = false;
   int operazioniInCorso_ = 0;
+  // Busy pointers of short commands that outlived them, cleared with the operation's.
+  int puntatoriDaRilasciare_ = 0;
+  ElencoFotoInSottofondo elencoFoto_{this};
+  bool elencoCartellaInCorso_ = false;
+  RicaricaVista ricaricaCartella_;
+  RicaricaVista ricaricaFormato_;
 };

@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 #include <QToolBar>
+#include <utility>
 
 #include "album/TabellaRidimensionamento.h"
 #include "windows/AvvisoSalvataggio.h"
@@ -25,8 +26,6 @@
 #include "mainwindow/GuidaInLinea.h"
 #include "mainwindow/SelettoreFormato.h"
 #include "mainwindow/frmScegliFoto.h"
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
 #include "settings/Impostazioni.h"
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
@@ -38,9 +37,9 @@ void frmScegliFoto::CollegaComandi() {
   connect(ftvFile_, &AlberoCartelle::cartellaCambiata, this, [this] {
     if (FinestraAttivata_) RefreshFoto();
   });
-  connect(&selettori_, &SelettoriFormato::ricaricaVistaFormato, this, &frmScegliFoto::RefreshFotoFormato);
+  connect(&selettori_, &SelettoriFormato::ricaricaVistaFormato, this, [this] { RefreshFotoFormato(); });
   auto* guida = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(guida, &QShortcut::activated, this, [this] { ApriGuidaInLinea(this); });
+  connect(guida, &QShortcut::activated, this, [this] { ApriGuidaInLinea(percorsi_, this); });
 }
 
 void frmScegliFoto::ImpostaTitolo() {
@@ -63,7 +62,7 @@ void frmScegliFoto::Form_Load() {
   DatiUtenteOk_ = impostazioni.DatiUtenteOk();
   ordine_.ImpostaFTPInCorso(impostazioni.FTPInCorso() ? 1 : 0);
   ordine_.catalogo().LeggiFormatoDefault();
-  const DimensioniFinestra dimensioni = LeggiDimensioniFinestra();
+  const DimensioniFinestra dimensioni = impostazioni.Dimensioni();
 
   const QRect geometria = GeometriaDaTwips(dimensioni, this);
   move(geometria.topLeft());
@@ -104,18 +103,23 @@ void frmScegliFoto::changeEvent(QEvent* evento) {
 }
 
 void frmScegliFoto::Form_Activate() {
-  // Marked at once: the steps below pump events, which may bring another activation.
+  // Marked at once: another activation may come while the views are filled.
   if (primaAttivazioneFatta_) return;
   primaAttivazioneFatta_ = true;
-  if (!ordine_.FTPInCorso()) {
-    RefreshFoto();
-    RefreshFotoFormato();
-    ordine_.CalcolaImportoVelistra();
-    if (!DatiUtenteOk_) {
-      frmDatiUtente finestra(percorsi_, this);
-      MostraFinestraModale(finestra);
-    }
-  }
+  if (ordine_.FTPInCorso()) return FinisciAttivazione();
+  RefreshFoto([this] {
+    RefreshFotoFormato([this] {
+      ordine_.CalcolaImportoVelistra();
+      if (!DatiUtenteOk_) {
+        frmDatiUtente finestra(percorsi_, this);
+        MostraFinestraModale(finestra);
+      }
+      FinisciAttivazione();
+    });
+  });
+}
+
+void frmScegliFoto::FinisciAttivazione() {
   FinestraAttivata_ = true;
   if (!NonMostrareMessaggio_) {
     frmMessaggioAvviso finestra(percorsi_, this);
@@ -152,10 +156,11 @@ void frmScegliFoto::Form_Unload() {
 }
 
 void frmScegliFoto::SalvaDimensioniFinestra() {
-  const cINIProfiles ini;
-  if (!Impostazioni(percorsi_).ScriviChiusuraOk(true)) AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
+  const Impostazioni impostazioni(percorsi_);
+  if (!impostazioni.ScriviChiusuraOk(true)) AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
   ordine_.album().SalvaContatoreFoto();
-  SalvaDimensioni(ini, this, picResizer2_->x());
+  // A maximised close keeps the last normal size.
+  impostazioni.ScriviDimensioni(DimensioniDaFinestra(this, picResizer2_->x()), !isMaximized());
 }
 
 void frmScegliFoto::AbilitaComandi(bool valore) {
@@ -190,7 +195,8 @@ void frmScegliFoto::IniziaOperazione() {
 
 void frmScegliFoto::FinisciOperazione() {
   if (--operazioniInCorso_ > 0) return;
-  piattaforma().ImpostaPuntatoreOccupato(this, false);
+  for (int i = std::exchange(puntatoriDaRilasciare_, 0); i >= 0; --i)
+    piattaforma().ImpostaPuntatoreOccupato(this, false);
   AbilitaComandi(true);
 }
 
@@ -209,10 +215,14 @@ void frmScegliFoto::OperazioneSulLavoro(std::function<void()> lavoro, std::funct
 }
 
 void frmScegliFoto::ConPuntatoreOccupato(const std::function<void()>& comando) {
-  // Not cleared while a long operation runs: its worker keeps the pointer busy.
   piattaforma().ImpostaPuntatoreOccupato(this, true);
   comando();
-  if (operazioniInCorso_ == 0) piattaforma().ImpostaPuntatoreOccupato(this, false);
+  // A long operation still running (a reload the command started) keeps the
+  // pointer busy until it ends.
+  if (operazioniInCorso_ > 0)
+    ++puntatoriDaRilasciare_;
+  else
+    piattaforma().ImpostaPuntatoreOccupato(this, false);
 }
 
 bool frmScegliFoto::Esegui(int n, const QString& domanda, const std::function<bool(int)>& passo) {

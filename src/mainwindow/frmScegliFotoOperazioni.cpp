@@ -4,21 +4,15 @@
 #include "album/TabellaRidimensionamento.h"
 #include "windows/AvvisoSalvataggio.h"
 #include "windows/PannelloSfumato.h"
-#include "common/Percorsi.h"
 #include "common/Piattaforma.h"
-#include "windows/AlberoCartelle.h"
 #include "common/Lavoro.h"
-#include "mainwindow/ElencoFoto.h"
 #include "mainwindow/frmScegliFoto.h"
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
+#include "settings/Impostazioni.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {
 
 const QString kNessunaSelezione = QStringLiteral("Nessuna fotografia selezionata.");
-const QString kDomandaCaricamento = QStringLiteral("Interrompere il caricamento?");
 const QString kDomandaCopia = QStringLiteral("Interrompere la copia?");
 const QColor kSfumaturaSinistra = ColoreBGR(0xC0C000);
 const QColor kSfumaturaDestra = ColoreBGR(0xFFFFC0);
@@ -29,12 +23,6 @@ void AvvisaNessunaSelezione(QWidget* finestra) {
 
 void AvvisaNonTrovata(QWidget* finestra) {
   MsgBox(QStringLiteral("Fotografia non trovata."), IconaMessaggio::Critica, PulsantiMessaggio::OK, finestra);
-}
-
-bool VistaPronta(const ctrFotoView* vista, QWidget* finestra) {
-  if (vista->Inizializzato()) return true;
-  MsgBox(QStringLiteral("Errore di inizializzazione."), IconaMessaggio::Nessuna, PulsantiMessaggio::OK, finestra);
-  return false;
 }
 
 // A photo that could not be copied (gone from its folder, a full disk): the
@@ -76,12 +64,6 @@ void AvvisaEsito(EsitoFoto esito, const QString& foto, const QString& formato, Q
   }
 }
 
-QString TestoFiglio(const NodoXML& nodo, const QString& nome) { return nodo.selezionaNodo(nome).testo(); }
-
-std::int16_t Quantita(const NodoXML& file) {
-  return static_cast<std::int16_t>(QuantitaFile(file).value_or(0));
-}
-
 const QString kFiltroNecessario = QStringLiteral(
     "Per eseguire una copia tra formati fotografici differenti, attivare il filtro sul formato fotografico.");
 
@@ -107,52 +89,6 @@ void frmScegliFoto::SalvaAlbum(bool conContatore) {
     case EsitoSalvataggio::AlbumNonSalvato: return AvvisaAlbumNonSalvato(percorsi_.PercorsoVelistraXML, this);
     case EsitoSalvataggio::ContatoreNonSalvato: return AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
   }
-}
-
-void frmScegliFoto::RefreshFoto() {
-  OperazioneLunga([this] {
-    fvFotoCartella_->CancellaThumbs();
-    MostraNumeroFoto(sepNumFotoDir_, 0);
-    MostraConteggio(0, 0);
-    const QString selezionata = ftvFile_->CartellaSelezionata();
-    if (selezionata.isEmpty()) return;
-    const QString cartella = AggiungiBarra(selezionata);
-    const QStringList foto = ElencoFotoCartella(cartella);
-    if (foto.isEmpty()) return;
-    if (!VistaPronta(fvFotoCartella_, this)) return;
-    const int n = static_cast<int>(foto.size());
-    Esegui(n, kDomandaCaricamento, [&](int k) {
-      if (fvFotoCartella_->AggiungiThumbs(cartella + foto[k - 1], true)) MostraConteggio(k, n);
-      return true;
-    });
-    MostraNumeroFoto(sepNumFotoDir_, fvFotoCartella_->TotFile());
-  });
-}
-
-void frmScegliFoto::RefreshFotoFormato() {
-  OperazioneLunga([this] {
-    const QString formato = FormatoVista();
-    fvFotoFormato_->CancellaThumbs();
-    MostraNumeroFoto(sepNumFotoFormato_, 0);
-    MostraConteggio(0, 0);
-    MostraImporto(ordine_.getImportoCorrenteEuro());
-    const std::unique_ptr<DocumentoXML> filtrati = ordine_.album().XMLFiltraFormato(formato);
-    const QList<NodoXML> voci = filtrati->selezionaNodi(QStringLiteral("files/*"));
-    if (voci.isEmpty()) return;
-    if (!VistaPronta(fvFotoFormato_, this)) return;
-    const int n = static_cast<int>(voci.size());
-    Esegui(n, kDomandaCaricamento, [&](int k) {
-      const NodoXML& voce = voci[k - 1];
-      fvFotoFormato_->AggiungiThumbs(TestoFiglio(voce, QStringLiteral("nomecompleto")), true,
-                                     TestoFiglio(voce, QStringLiteral("titolo")), Quantita(voce),
-                                     TestoFiglio(voce, QStringLiteral("formato")),
-                                     DescrizioneRidimensionamento(TestoFiglio(voce, QStringLiteral("ridimensionamento"))));
-      MostraConteggio(k, n);
-      return true;
-    });
-    MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
-    ordine_.CalcolaImportoVelistra();
-  });
 }
 
 void frmScegliFoto::CopiaInFormato() {
@@ -189,29 +125,30 @@ void frmScegliFoto::CopiaInFormato() {
       [this, formato, riuscita] {
         fvFotoFormato_->DisegnaThumbTutto();
         MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
-        FiltroSulFormatoCopiato(formato);
-        if (*riuscita) AvvisaCopiaEseguita(formato, this);
+        FiltroSulFormatoCopiato(formato, [this, formato, riuscita] {
+          if (*riuscita) AvvisaCopiaEseguita(formato, this);
+        });
       });
 }
 
-void frmScegliFoto::FiltroSulFormatoCopiato(const QString& formato) {
-  if (selettori_.Foto().formato() == formato) return;
+void frmScegliFoto::FiltroSulFormatoCopiato(const QString& formato, std::function<void()> poi) {
+  if (selettori_.Foto().formato() == formato) return poi();
   selettori_.ImpostaFormatiCaricati(false);
   selettori_.Foto().ImpostaAmatoriale(selettori_.Copia().amatoriale());
   selettori_.Foto().ImpostaFormato(formato);
   selettori_.ImpostaFormatiCaricati(true);
   // Reloaded here rather than by the list's change: the refiltered list may
   // already have chosen the format, and then no change would reload the view.
-  RefreshFotoFormato();
+  RefreshFotoFormato(std::move(poi));
 }
 
-void frmScegliFoto::TogliSelezionateDallaVista(bool tutteRiuscite) {
+void frmScegliFoto::TogliSelezionateDallaVista(bool tutteRiuscite, std::function<void()> poi) {
   // When the loop stopped early some checked photos kept their entries: the
   // view is rebuilt from the album rather than losing them all.
-  if (tutteRiuscite)
-    fvFotoFormato_->CancellaThumbSelezionate();
-  else
-    RefreshFotoFormato();
+  if (!tutteRiuscite) return RefreshFotoFormato(std::move(poi));
+  fvFotoFormato_->CancellaThumbSelezionate();
+  MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
+  poi();
 }
 
 std::optional<bool> frmScegliFoto::PerOgniSelezionata(const std::function<EsitoFoto(const QString&)>& azione) {
@@ -310,14 +247,14 @@ void frmScegliFoto::SpostaTraFormati() {
         SalvaAlbum();
       },
       [this, destinazione, n, spostate, esito] {
-        TogliSelezionateDallaVista(*spostate == n);
-        MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
-        // "Fotografia non trovata." already told the user the move stopped short.
-        if (*esito == EsitoFoto::FormatoAssente)
-          AvvisaEsito(*esito, {}, destinazione, this);
-        else if (*esito == EsitoFoto::Fatto)
-          MsgBox(QStringLiteral("Spostamento eseguito nel formato ") + destinazione + QStringLiteral("."),
-                 IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+        TogliSelezionateDallaVista(*spostate == n, [this, destinazione, esito] {
+          // "Fotografia non trovata." already told the user the move stopped short.
+          if (*esito == EsitoFoto::FormatoAssente)
+            AvvisaEsito(*esito, {}, destinazione, this);
+          else if (*esito == EsitoFoto::Fatto)
+            MsgBox(QStringLiteral("Spostamento eseguito nel formato ") + destinazione + QStringLiteral("."),
+                   IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+        });
       });
 }
 
@@ -331,8 +268,9 @@ void frmScegliFoto::CancellaThumbSelezionate() {
   if (!tutte) return;
   MostraNumeroFoto(sepNumFotoFormato_, ordine_.NumeroVoci(formato));
   SalvaAlbum();
-  TogliSelezionateDallaVista(*tutte);
-  MsgBox(QStringLiteral("Cancellazione eseguita."), IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+  TogliSelezionateDallaVista(*tutte, [this] {
+    MsgBox(QStringLiteral("Cancellazione eseguita."), IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+  });
 }
 
 void frmScegliFoto::ImpostaNumeroFoto(std::int16_t numero) {
@@ -364,10 +302,8 @@ void frmScegliFoto::ImpostaRidimensionamento(const QString& codice) {
 }
 
 void frmScegliFoto::ConfermaNuovoVelistra() {
-  const cINIProfiles ini;
-  if (ini.GetPrivateProfileString(kSezioneOpzioni, QStringLiteral("FTPInCorso"), QStringLiteral("0"),
-                                  percorsi_.PercorsoIni)
-          .trimmed() == QLatin1String("1")) {
+  // The stored mark, which the send writes as it goes.
+  if (Impostazioni(percorsi_).FTPInCorso()) {
     MsgBox(QStringLiteral("L'invio del Velistra corrente non è terminato.\r\n"
                           "Per annullare l'attuale invio, utilizzare l'apposito bottone presente nella finestra di "
                           "invio."),

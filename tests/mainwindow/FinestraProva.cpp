@@ -7,7 +7,6 @@
 
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
 
 QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
   QStringList percorsi;
@@ -27,23 +26,23 @@ QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
 
 AmbienteFinestra::AmbienteFinestra(const QString& dentro) : programma(true, dentro) {
   QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
-  QDir().mkpath(Programma().CartellaLavoro);
+  QDir().mkpath(percorsi().CartellaLavoro);
 }
 
 void AmbienteFinestra::ImpostaOpzione(const QString& chiave, const QString& valore) const {
-  cINIProfiles().WritePrivateProfileString(kSezioneOpzioni, chiave, valore, Programma().PercorsoIni);
+  cINIProfiles().WritePrivateProfileString(kSezioneOpzioni, chiave, valore, percorsi().PercorsoIni);
 }
 
 void AmbienteFinestra::ImpostaDimensione(const QString& chiave, const QString& valore) const {
-  cINIProfiles().WritePrivateProfileString(kSezioneDimForm, chiave, valore, Programma().PercorsoIni);
+  cINIProfiles().WritePrivateProfileString(kSezioneDimForm, chiave, valore, percorsi().PercorsoIni);
 }
 
 QString AmbienteFinestra::Opzione(const QString& chiave) const {
-  return cINIProfiles().GetPrivateProfileString(kSezioneOpzioni, chiave, QStringLiteral("-"), Programma().PercorsoIni);
+  return cINIProfiles().GetPrivateProfileString(kSezioneOpzioni, chiave, QStringLiteral("-"), percorsi().PercorsoIni);
 }
 
 QString AmbienteFinestra::Dimensione(const QString& chiave) const {
-  return cINIProfiles().GetPrivateProfileString(kSezioneDimForm, chiave, QStringLiteral("-"), Programma().PercorsoIni);
+  return cINIProfiles().GetPrivateProfileString(kSezioneDimForm, chiave, QStringLiteral("-"), percorsi().PercorsoIni);
 }
 
 void AmbienteFinestra::ClienteAbituale() const {
@@ -55,7 +54,7 @@ std::unique_ptr<FinestraProva> AmbienteFinestra::NuovaFinestra() const {
   ImpostaDimensione(QStringLiteral("FormMassimizzata"), QStringLiteral("0"));
   ImpostaDimensione(QStringLiteral("LarghezzaForm"), QStringLiteral("18000"));
   ImpostaDimensione(QStringLiteral("AltezzaForm"), QStringLiteral("12000"));
-  auto finestra = std::make_unique<FinestraProva>();
+  auto finestra = std::make_unique<FinestraProva>(percorsi(), server);
   finestra->Form_Load();
   finestra->show();
   return finestra;

@@ -8,7 +8,9 @@
 #include <memory>
 
 #include "mainwindow/frmScegliFoto.h"
-#include "settings/ValoriProgramma.h"
+#include "windows/AlberoCartelle.h"
+#include "settings/DatiImpostazioni.h"
+#include "settings/Impostazioni.h"
 #include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
@@ -21,12 +23,29 @@ class FinestraProva : public frmScegliFoto {
   // When set, it plays the user of the modal window instead of closing it.
   std::function<void(QDialog&)> allaFinestraModale;
 
-  FinestraProva() : frmScegliFoto(PercorsiDaProgramma(), Programma()) {}
+  FinestraProva(const PercorsiProgramma& percorsi, const DatiServer& server) : frmScegliFoto(percorsi, server) {}
+  // A worker still running would call into a window that is gone.
+  ~FinestraProva() override { Attendi(); }
 
+  // Lets the operation under way, if any, run to its end.
+  void Attendi() {
+    AttendiFinche([this] { return !OperazioneInCorso(); });
+  }
   // Clicks a toolbar button and lets the operation it started run to its end.
   void Premi(const QToolBar* barra, const QString& chiave) {
     Pulsante(barra, chiave)->trigger();
-    AttendiFinche([this] { return !OperazioneInCorso(); });
+    Attendi();
+  }
+  // The first activation, with the views filled.
+  void Attiva() {
+    Form_Activate();
+    AttendiFinche([this] { return FinestraAttivata() && !OperazioneInCorso(); });
+  }
+  // Chooses a folder in the tree and waits until its photos are shown.
+  bool Sfoglia(const QString& cartella) {
+    const bool scelta = ftvFile()->ImpostaCartella(cartella);
+    Attendi();
+    return scelta;
   }
 
  protected:
@@ -48,9 +67,12 @@ class AmbienteFinestra {
   explicit AmbienteFinestra(const QString& dentro = {});
 
   CartellaProgrammaProva programma;
+  DatiServer server;
   PiattaformaFinta piattaforma;
   QTemporaryDir foto;
 
+  PercorsiProgramma percorsi() const { return programma.percorsi(); }
+  Impostazioni impostazioni() const { return Impostazioni(percorsi()); }
   void ImpostaOpzione(const QString& chiave, const QString& valore) const;
   void ImpostaDimensione(const QString& chiave, const QString& valore) const;
   QString Opzione(const QString& chiave) const;

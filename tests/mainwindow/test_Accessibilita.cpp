@@ -22,7 +22,7 @@ TEST(Accessibilita, TheFormatFilterReactsToItsStateWhateverToggledIt) {
   AmbienteFinestra ambiente;
   ambiente.ClienteAbituale();
   auto finestra = ambiente.NuovaFinestra();
-  finestra->Form_Activate();
+  finestra->Attiva();
 
   QAction* filtro = frmScegliFoto::Pulsante(finestra->tbGruppo(), "Filtro");
   auto* bottone = qobject_cast<QAbstractButton*>(finestra->tbGruppo()->widgetForAction(filtro));

@@ -10,7 +10,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolBar>
-#include <cerrno>
 
 #include "FinestraProva.h"
 #include "common/Ansi.h"
@@ -18,10 +17,6 @@
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "ordine/CartellaOrdine.h"
-#include "ordine/CopiaFile.h"
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
 #include "support/SenzaPermessiRoot.h"
 #include "thumbview/ctrFotoView.h"
 
@@ -57,29 +52,6 @@ void SoloLettura(const QString& cartella, bool valore) {
                                          : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-// The disk calls of the order copies replaced for the test's lifetime.
-class DiscoFinto {
- public:
-  DiscoFinto() = default;
-  ~DiscoFinto() { Disco() = originali_; }
-  DiscoFinto(const DiscoFinto&) = delete;
-  DiscoFinto& operator=(const DiscoFinto&) = delete;
-  const ChiamateDisco& originali() const { return originali_; }
-
- private:
-  ChiamateDisco originali_ = Disco();
-};
-
-QString PercorsoDescrittore(int fd) {
-  return QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(fd)).symLinkTarget();
-}
-
-// A flush that fails as a medium pulled out would.
-int FlushNonRiuscito() {
-  errno = EIO;
-  return -1;
-}
-
 // An album of three photos of "15x10", the second with three prints, and a
 // customer with name and address.
 class CartellaPerLaboratorio : public ::testing::Test {
@@ -90,14 +62,11 @@ class CartellaPerLaboratorio : public ::testing::Test {
 
   void SetUp() override {
     ambiente.ClienteAbituale();
-    const cINIProfiles ini;
-    const QStringList dati{"Cognome", "Rossi", "Nome", "Anna", "Citta", "Pisa", "Via", "Via Roma 1"};
-    for (qsizetype i = 0; i < dati.size(); i += 2)
-      ini.WritePrivateProfileString(kSezioneDatiUtente, dati[i], dati[i + 1], Programma().PercorsoIni);
+    ambiente.impostazioni().ScriviDatiUtente({"Rossi", "Anna", "Pisa", "Via Roma 1"});
     ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
     finestra = ambiente.NuovaFinestra();
-    finestra->Form_Activate();
-    ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente.foto.path()));
+    finestra->Attiva();
+    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
     Copia({0, 1, 2});
     finestra->fvFotoFormato()->CheckaTutto(false);
     finestra->fvFotoFormato()->CasellaThumb(1)->click();
@@ -123,7 +92,7 @@ class CartellaPerLaboratorio : public ::testing::Test {
     return QDir(destinazione.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
   }
   QString Cartella(const QString& nome) const { return destinazione.path() + u'/' + nome + u'/'; }
-  QStringList CopieLavoro() const { return File(Programma().CartellaLavoro); }
+  QStringList CopieLavoro() const { return File(ambiente.percorsi().CartellaLavoro); }
   QString Domanda(const QString& cartella) const {
     return QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?");
   }
@@ -156,8 +125,6 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   const QStringList copie = CopieLavoro();
   ASSERT_EQ(copie, (QStringList{"imgVE_000001.jpg", "imgVE_000002.png", "imgVE_000003.tiff"}));
   EXPECT_EQ(File(cartella), FileOrdine(copie));
-  for (const QString& copia : copie)
-    EXPECT_EQ(Leggi(cartella + copia), Leggi(Programma().CartellaLavoro + copia)) << copia.toStdString();
 
   QImageReader foglio(cartella + QStringLiteral("DatiUtente.jpg"));
   EXPECT_EQ(foglio.format(), QByteArray("jpeg"));
@@ -168,89 +135,7 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   ASSERT_TRUE(finestra->StringaFileCondition(finestra->album().Documento(), ordine));
   const QByteArray condition = Leggi(cartella + QStringLiteral("Condition.txt"));
   EXPECT_EQ(condition, InAnsi(ordine + QStringLiteral("\r\n")));
-  EXPECT_EQ(condition.count("\r\n"), 8 * 3 + 12);
-  EXPECT_TRUE(condition.contains("\r\n2=imgVE_000002.png\r\n"));
   EXPECT_TRUE(condition.contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
-  EXPECT_TRUE(condition.contains("BackPrintLine2=b.png\r\n"));
-}
-
-TEST_F(CartellaPerLaboratorio, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
-  const DiscoFinto finto;
-  // Each flush with the files the order folder held at that moment.
-  QStringList flush;
-  QString ordine;
-  Disco().sincronizza = [&](int fd) {
-    const QString percorso = PercorsoDescrittore(fd);
-    if (ordine.isEmpty() && QFileInfo(percorso).fileName().startsWith(QStringLiteral("imgVE_")))
-      ordine = QFileInfo(percorso).path();
-    flush.append(QFileInfo(percorso).fileName() + u' ' + File(ordine).join(u','));
-    return finto.originali().sincronizza(fd);
-  };
-  CreaCartella();
-  ASSERT_EQ(CartelleOrdine().size(), 1);
-  ASSERT_EQ(ambiente.piattaforma.testi().size(), 1);
-  EXPECT_TRUE(ambiente.piattaforma.testi()[0].startsWith(QStringLiteral("Creazione della cartella:")));
-  const QString nome = CartelleOrdine()[0];
-  const QString copie = QStringLiteral("imgVE_000001.jpg,imgVE_000002.png,imgVE_000003.tiff");
-  const QString scritte = QStringLiteral("Condition.txt,DatiUtente.jpg,") + copie;
-  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg " + copie, "imgVE_000002.png " + copie, "imgVE_000003.tiff " + copie,
-                                nome + u' ' + scritte,
-                                QDir(destinazione.path()).dirName() + u' ' + scritte,
-                                nome + " Condition.txt,DatiUtente.jpg,End.txt," + copie}));
-}
-
-// A photo whose flush fails, one whose copy differs from it, the folder's
-// entries that cannot be flushed before or after the end marker.
-TEST_F(CartellaPerLaboratorio, AFailedFlushOrACopyThatDiffersTakesTheAbortPath) {
-  const DiscoFinto finto;
-  const ChiamateDisco originali = finto.originali();
-  const auto flushNonRiuscito = [&](const std::function<bool(const QString&)>& guasto) {
-    return ChiamateDisco{originali.scrivi, [=](int fd) {
-                           return guasto(PercorsoDescrittore(fd)) ? FlushNonRiuscito() : originali.sincronizza(fd);
-                         }};
-  };
-  const auto file = [](const QString& nome) {
-    return [=](const QString& percorso) { return percorso.endsWith(nome); };
-  };
-  const auto cartellaOrdine = [](const QString& percorso) {
-    return QFileInfo(percorso).isDir() && QFileInfo(percorso).fileName().startsWith(QStringLiteral("VE"));
-  };
-  const ChiamateDisco terzaAlterata{[=](int fd, const void* dati, std::size_t n) {
-                                      if (!PercorsoDescrittore(fd).endsWith(QStringLiteral("imgVE_000003.tiff")))
-                                        return originali.scrivi(fd, dati, n);
-                                      QByteArray alterati(static_cast<const char*>(dati), static_cast<qsizetype>(n));
-                                      alterati[n / 2] = static_cast<char>(~alterati[n / 2]);
-                                      return originali.scrivi(fd, alterati.constData(), n);
-                                    },
-                                    originali.sincronizza};
-  int flushCartella = 0;
-  struct Guasto {
-    ChiamateDisco chiamate;
-    QString nome;  // the file the message names, or empty for the order folder
-  };
-  const QList<Guasto> guasti{
-      {flushNonRiuscito(file("imgVE_000002.png")), "imgVE_000002.png"},
-      {terzaAlterata, "imgVE_000003.tiff"},
-      {flushNonRiuscito(cartellaOrdine), {}},
-      {flushNonRiuscito([&](const QString& p) { return cartellaOrdine(p) && ++flushCartella == 2; }), "End.txt"}};
-  for (const Guasto& guasto : guasti) {
-    Disco() = guasto.chiamate;
-    ambiente.piattaforma.Azzera();
-    CreaCartella();
-    const QStringList testi = ambiente.piattaforma.testi();
-    ASSERT_EQ(testi.size(), 2) << guasto.nome.toStdString();
-    const QString inizio = guasto.nome.isEmpty()
-                               ? QStringLiteral("Impossibile scrivere \"VE")
-                               : QStringLiteral("Impossibile scrivere \"") + guasto.nome + QStringLiteral("\"");
-    const QString dove = guasto.nome.isEmpty() ? QStringLiteral("\" nella cartella\r\n'") + destinazione.path() + u'/'
-                                               : QStringLiteral(" nella cartella\r\n'") + destinazione.path() +
-                                                     QStringLiteral("/VE");
-    EXPECT_TRUE(testi[0].startsWith(inizio)) << testi[0].toStdString();
-    EXPECT_TRUE(testi[0].contains(dove)) << testi[0].toStdString();
-    EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
-    EXPECT_EQ(testi[1], kAnnullata);
-    EXPECT_TRUE(CartelleOrdine().isEmpty());
-  }
 }
 
 TEST_F(CartellaPerLaboratorio, TheCustomerLinesAreNameAddressAndCity) {
@@ -318,7 +203,7 @@ TEST_F(CartellaPerLaboratorio, TheSameMinuteTwiceAsksBeforeReplacingTheEarlierFo
 }
 
 TEST_F(CartellaPerLaboratorio, AWorkCopyGoneFromTheDiskLeavesNoFolder) {
-  ASSERT_TRUE(QFile::remove(Programma().CartellaLavoro + QStringLiteral("imgVE_000003.tiff")));
+  ASSERT_TRUE(QFile::remove(ambiente.percorsi().CartellaLavoro + QStringLiteral("imgVE_000003.tiff")));
   CreaCartella();
   EXPECT_EQ(ambiente.piattaforma.testi(),
             (QStringList{"Una fotografia è stata rimossa dal disco.\r\nIl Velistra diventa inconsistente e non è quindi "
@@ -392,22 +277,6 @@ TEST_F(CartellaPerLaboratorio, AFolderThatRefusesWritesMidwayNeverGetsTheEndMark
   // What the read-only folder kept is not an order the station would print.
   for (const char* nome : {"End.txt", "Condition.txt", "DatiUtente.jpg"})
     EXPECT_FALSE(QFile::exists(cartella + QLatin1String(nome))) << nome;
-}
-
-TEST_F(CartellaPerLaboratorio, APhotoWhoseTitleHoldsALineBreakKeepsTheOrderLines) {
-  QTemporaryDir altra;
-  ScriviFotoProva(altra.path(), {"riga\nnuova.jpg"});
-  ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(altra.path()));
-  ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 1);
-  Copia({0});
-  ambiente.piattaforma.Azzera();
-  CreaCartella();
-  ASSERT_EQ(CartelleOrdine().size(), 1);
-  const QByteArray condition = Leggi(Cartella(CartelleOrdine()[0]) + QStringLiteral("Condition.txt"));
-  EXPECT_EQ(condition.count('\n'), 8 * 4 + 12);
-  EXPECT_EQ(condition.count('\r'), 8 * 4 + 12);
-  EXPECT_EQ(condition.count("\r\n"), 8 * 4 + 12);
-  EXPECT_TRUE(condition.contains("\r\nBackPrintLine2=riga nuova.jpg\r\n"));
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ class DisposizioneFinestra : public ::testing::Test {
   void SetUp() override {
     ambiente.ClienteAbituale();
     finestra = ambiente.NuovaFinestra();
-    finestra->Form_Activate();
+    finestra->Attiva();
   }
   void Ridimensiona(const QSize& dimensione) {
     finestra->resize(dimensione);

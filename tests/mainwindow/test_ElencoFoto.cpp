@@ -6,6 +6,7 @@
 
 #include "FinestraProva.h"
 #include "mainwindow/ElencoFoto.h"
+#include "mainwindow/RicaricaVista.h"
 #include "support/Attesa.h"
 
 TEST(ElencoFoto, CameraNamesInAnyLetterCaseInAlphabeticalOrder) {
@@ -19,6 +20,26 @@ TEST(ElencoFoto, CameraNamesInAnyLetterCaseInAlphabeticalOrder) {
   EXPECT_EQ(ElencoFotoCartella(cartella.path() + u'/'),
             (QStringList{"a.jpeg", "b.Png", "IMG_0001.JPG", "scan.TIFF"}));
   EXPECT_TRUE(ElencoFotoCartella(cartella.filePath("manca/")).isEmpty());
+  // No folder selected: not the working directory.
+  EXPECT_TRUE(ElencoFotoCartella({}).isEmpty());
+}
+
+// A removed medium changes the folder while the thumbnails are being added.
+TEST(ElencoFoto, AReloadAskedForMeanwhileRunsAfterwardsAndWhatFollowsRunsOnceAtTheEnd) {
+  RicaricaVista ricarica;
+  QStringList passi;
+  ASSERT_TRUE(ricarica.Accetta([&] { passi.append("prima"); }));
+  ricarica.IniziaMiniature();
+  EXPECT_FALSE(ricarica.Accetta([&] { passi.append("seconda"); }));
+  EXPECT_FALSE(ricarica.Accetta({}));
+  QList<std::function<void()>> poi;
+  ASSERT_TRUE(ricarica.FinisciMiniature(poi));  // the waiting one starts
+  EXPECT_TRUE(poi.isEmpty());
+  ASSERT_TRUE(ricarica.Accetta({}));
+  ricarica.IniziaMiniature();
+  EXPECT_FALSE(ricarica.FinisciMiniature(poi));
+  for (const auto& passo : poi) passo();
+  EXPECT_EQ(passi, (QStringList{"prima", "seconda"}));
 }
 
 TEST(ElencoFoto, OnAWorkerOnlyTheLatestListingArrives) {

@@ -10,7 +10,6 @@
 #include "FinestraProva.h"
 #include "common/DocumentoXML.h"
 #include "send/frmFTP.h"
-#include "settings/ValoriProgramma.h"
 #include "support/Attesa.h"
 
 namespace {
@@ -36,7 +35,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
   const auto utente = banco.utente(QStringLiteral("convenzionato"));
 
   // An album of three photos, as earlier sessions left it.
-  QDir().mkpath(Programma().CartellaLavoro);
+  QDir().mkpath(ambiente.percorsi().CartellaLavoro);
   QString voci;
   QStringList foto;
   for (int i = 1; i <= 3; ++i) {
@@ -46,7 +45,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
     voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>Città %3.jpg</titolo>"
                            "<quantita>1</quantita><formato>15x10</formato>"
                            "<ridimensionamento>FILLIN</ridimensionamento></file>")
-                .arg(Programma().CartellaLavoro, nome)
+                .arg(ambiente.percorsi().CartellaLavoro, nome)
                 .arg(i);
   }
   ambiente.programma.Scrivi(QStringLiteral("Velistra.xml"),
@@ -58,7 +57,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
   {
     // The connection breaks in the second photo; then the program is gone.
     auto prima = ambiente.NuovaFinestra();
-    prima->Form_Activate();
+    prima->Attiva();
     ASSERT_TRUE(banco.TaglioFTP(100000, foto[1]));
     prima->allaFinestraModale = [&utente](QDialog& d) { InviaDallaFinestra(d, utente); };
     prima->findChild<QAction*>(QStringLiteral("FTP"))->trigger();
@@ -72,7 +71,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
   ambiente.piattaforma.Azzera();
   auto dopo = ambiente.NuovaFinestra();
   dopo->allaFinestraModale = [&utente](QDialog& d) { InviaDallaFinestra(d, utente); };
-  dopo->Form_Activate();
+  dopo->Attiva();
   EXPECT_EQ(dopo->finestreModali, QStringList{QStringLiteral("frmFTP")});
   EXPECT_TRUE(ambiente.piattaforma.testi().contains(
       QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra.")));
@@ -86,7 +85,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
   EXPECT_EQ(banco.Caricamenti(t.utente + u'/' + t.cartella + u'/' + foto[0]), 1);
   EXPECT_EQ(ambiente.Opzione(QStringLiteral("FTPInCorso")), QStringLiteral("0"));
   // A new, empty album.
-  auto album = CreaDocumentoXML(Programma().PercorsoVelistraXML);
+  auto album = CreaDocumentoXML(ambiente.percorsi().PercorsoVelistraXML);
   EXPECT_TRUE(album->selezionaNodi(QStringLiteral("//file")).isEmpty());
 }
 

@@ -18,7 +18,6 @@
 #include "windows/PannelloSfumato.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
-#include "settings/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {
@@ -27,7 +26,9 @@ const QString kNessunaSelezione = QStringLiteral("Nessuna fotografia selezionata
 
 // The album as saved on disk.
 struct AlbumSalvato {
-  std::unique_ptr<DocumentoXML> documento = CreaDocumentoXML(Programma().PercorsoVelistraXML);
+  explicit AlbumSalvato(const AmbienteFinestra& ambiente)
+      : documento(CreaDocumentoXML(ambiente.percorsi().PercorsoVelistraXML)) {}
+  std::unique_ptr<DocumentoXML> documento;
 
   QList<NodoXML> Voci(const QString& formato) const {
     return documento->selezionaNodi(QStringLiteral("/xml/formato[@id=%1]/files/file").arg(LetteraleXPath(formato)));
@@ -39,10 +40,6 @@ struct AlbumSalvato {
   }
 };
 
-QStringList FileLavoro() {
-  return QDir(Programma().CartellaLavoro).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
 class OperazioniFoto : public ::testing::Test {
  protected:
   AmbienteFinestra ambiente;
@@ -53,8 +50,8 @@ class OperazioniFoto : public ::testing::Test {
     ambiente.ClienteAbituale();
     foto = ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
     finestra = ambiente.NuovaFinestra();
-    finestra->Form_Activate();
-    ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente.foto.path()));
+    finestra->Attiva();
+    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
     ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 5);
     ambiente.piattaforma.Azzera();
   }
@@ -71,6 +68,7 @@ class OperazioniFoto : public ::testing::Test {
     if (!formato.isEmpty()) finestra->selettori().Foto().ImpostaFormato(formato);
     QAction* filtro = frmScegliFoto::Pulsante(finestra->tbGruppo(), "Filtro");
     if (filtro->isChecked() != premuto) filtro->trigger();
+    finestra->Attendi();
   }
   // Copies folder photos into a format through the toolbar.
   void Copia(const QList<int>& indici, const QString& formato) {
@@ -79,6 +77,10 @@ class OperazioniFoto : public ::testing::Test {
     finestra->Premi(finestra->tbCartella(), "CopiaIn");
   }
   int Importo() const { return finestra->catalogo().ImportoCorrente(); }
+  AlbumSalvato Salvato() const { return AlbumSalvato(ambiente); }
+  QStringList FileLavoro() const {
+    return QDir(ambiente.percorsi().CartellaLavoro).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  }
   QString Didascalia() const { return finestra->sepNumFotoFormato()->property("Caption").toString(); }
 };
 
@@ -98,16 +100,7 @@ TEST_F(OperazioniFoto, CopyingThreePhotosIntoTheFilteredFormat) {
   EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 0,75"));
   EXPECT_EQ(finestra->pannelloConteggio()->testo(), QStringLiteral("Foto: 3/3"));
 
-  const AlbumSalvato album;
-  const QList<NodoXML> voci = album.Voci("15x10");
-  ASSERT_EQ(voci.size(), 3);
-  EXPECT_EQ(album.Titoli("15x10"), (QStringList{"a.jpg", "c.tiff", "e.jpg"}));
-  for (const NodoXML& voce : voci) {
-    EXPECT_EQ(voce.selezionaNodo("quantita").testo(), QStringLiteral("1"));
-    EXPECT_EQ(voce.selezionaNodo("ridimensionamento").testo(), QStringLiteral("FILLIN"));
-    EXPECT_TRUE(QFile::exists(voce.selezionaNodo("nomecompleto").testo()));
-  }
-  EXPECT_EQ(FileLavoro(), (QStringList{"imgVE_000001.jpg", "imgVE_000002.tiff", "imgVE_000003.jpg"}));
+  EXPECT_EQ(Salvato().Titoli("15x10"), (QStringList{"a.jpg", "c.tiff", "e.jpg"}));
   EXPECT_EQ(ambiente.Opzione("ContatoreFoto"), QStringLiteral("3"));
   EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
   EXPECT_TRUE(finestra->findChild<QComboBox*>("cmbFormatiFoto")->isEnabled());
@@ -149,16 +142,9 @@ TEST_F(OperazioniFoto, MovingAnEntryWithThreePrintsArrivesWithOnePrint) {
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Spostamento eseguito nel formato 15x10."});
   EXPECT_EQ(Importo(), 19 + 25);
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
-  const AlbumSalvato album;
-  ASSERT_EQ(album.Voci("15x10").size(), 1);
-  const NodoXML spostata = album.Voci("15x10")[0];
-  EXPECT_EQ(spostata.selezionaNodo("quantita").testo(), QStringLiteral("1"));
-  EXPECT_EQ(spostata.selezionaNodo("ridimensionamento").testo(), QStringLiteral("FILLIN"));
-  EXPECT_EQ(spostata.selezionaNodo("formato").testo(), QStringLiteral("15x10"));
-  EXPECT_EQ(spostata.selezionaNodo("nomecompleto").testo(), Programma().CartellaLavoro + "imgVE_000001.jpg");
+  const AlbumSalvato album = Salvato();
+  EXPECT_EQ(album.Titoli("15x10"), QStringList{"a.jpg"});
   EXPECT_EQ(album.Titoli("13x9"), QStringList{"b.png"});
-  // No file is copied by a move.
-  EXPECT_EQ(FileLavoro().size(), 2);
 
   ambiente.piattaforma.Azzera();
   finestra->selettori().Operazioni().ImpostaFormato("13x9");
@@ -184,10 +170,9 @@ TEST_F(OperazioniFoto, RemovingWithTheFilterReleasedRemovesEntriesOfEveryFormat)
   EXPECT_EQ(ambiente.piattaforma.testi(),
             (QStringList{"Rimuovere dal formato le fotografie selezionate?", "Cancellazione eseguita."}));
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Domanda);
-  const AlbumSalvato album;
+  const AlbumSalvato album = Salvato();
   EXPECT_TRUE(album.Voci("13x9").isEmpty());
   EXPECT_EQ(album.Titoli("15x10"), QStringList{"b.png"});
-  EXPECT_EQ(FileLavoro(), QStringList{"imgVE_000002.png"});
   EXPECT_EQ(Importo(), 25);
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
   EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 1"));
@@ -201,7 +186,7 @@ TEST_F(OperazioniFoto, RemovingWithTheFilterReleasedRemovesEntriesOfEveryFormat)
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
   finestra->CancellaThumbSelezionate();
   EXPECT_EQ(ambiente.piattaforma.testi().last(), kNessunaSelezione);
-  EXPECT_EQ(AlbumSalvato().Titoli("15x10"), QStringList{"b.png"});
+  EXPECT_EQ(Salvato().Titoli("15x10"), QStringList{"b.png"});
 }
 
 TEST_F(OperazioniFoto, TheNumberBoxRefusesZeroAndNegativeNumbers) {
@@ -243,12 +228,12 @@ TEST_F(OperazioniFoto, TheNumberBoxRefusesZeroAndNegativeNumbers) {
   }
   EXPECT_EQ(ambiente.piattaforma.testi(),
             (QStringList{fuoriIntervallo, "Indicare il numero di fotografie.", "Indicare il numero di fotografie."}));
-  EXPECT_EQ(AlbumSalvato().Voci("15x10")[0].selezionaNodo("quantita").testo(), QStringLiteral("1"));
+  EXPECT_EQ(Salvato().Voci("15x10")[0].selezionaNodo("quantita").testo(), QStringLiteral("1"));
   EXPECT_EQ(Importo(), 25);
 
   campo->setText("999");
   frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
-  EXPECT_EQ(AlbumSalvato().Voci("15x10")[0].selezionaNodo("quantita").testo(), QStringLiteral("999"));
+  EXPECT_EQ(Salvato().Voci("15x10")[0].selezionaNodo("quantita").testo(), QStringLiteral("999"));
   EXPECT_EQ(Importo(), 999 * 25);
 }
 
@@ -276,9 +261,30 @@ TEST_F(OperazioniFoto, AnnullaAnsweredNoGoesOnAndYesKeepsWhatWasCopied) {
   EXPECT_EQ(messaggi[0].pulsanti, PulsantiMessaggio::SiNo);
   EXPECT_EQ(messaggi[0].predefinita, RispostaMessaggio::Si);
   EXPECT_EQ(messaggi[2].testo, QStringLiteral("Copia eseguita nel formato 15x10."));
-  EXPECT_EQ(AlbumSalvato().Titoli("15x10"), (QStringList{"a.jpg", "b.png"}));
+  EXPECT_EQ(Salvato().Titoli("15x10"), (QStringList{"a.jpg", "b.png"}));
   EXPECT_EQ(Importo(), 50);
-  EXPECT_EQ(FileLavoro().size(), 2);
+}
+
+TEST_F(OperazioniFoto, AnnullaDuringAReloadAsksEachTimeAndYesKeepsWhatIsShown) {
+  QAction* annulla = frmScegliFoto::Pulsante(finestra->tbCartella(), "Annulla");
+  QObject::connect(finestra->pbAvanzamento(), &QProgressBar::valueChanged, annulla, [&](int valore) {
+    if (valore == 1 || valore == 2) annulla->trigger();
+  });
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  QList<int> mostrateAllaDomanda;
+  ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio&) {
+    mostrateAllaDomanda.append(finestra->fvFotoCartella()->TotFile());
+    EXPECT_FALSE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
+  });
+  finestra->Premi(finestra->tbCartella(), "Aggiorna");
+  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{"Interrompere il caricamento?", "Interrompere il caricamento?"}));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Nessuna);
+  EXPECT_EQ(mostrateAllaDomanda, (QList<int>{1, 2}));
+  EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 2);
+  EXPECT_EQ(finestra->sepNumFotoDir()->property("Caption").toString(), QStringLiteral("Fotografie: 2"));
+  EXPECT_EQ(ambiente.piattaforma.puntatoriOccupati(), 0);
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
 }
 
 TEST_F(OperazioniFoto, APhotoGoneBeforeItsCopyStopsTheCopyAndKeepsTheOthers) {
@@ -291,8 +297,7 @@ TEST_F(OperazioniFoto, APhotoGoneBeforeItsCopyStopsTheCopyAndKeepsTheOthers) {
   ASSERT_EQ(testi.size(), 1);  // no success after a failure
   EXPECT_TRUE(testi[0].startsWith(QStringLiteral("Impossibile copiare la fotografia \"") + foto[1]));
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
-  EXPECT_EQ(AlbumSalvato().Titoli("15x10"), QStringList{"a.jpg"});
-  EXPECT_EQ(FileLavoro(), QStringList{"imgVE_000001.jpg"});
+  EXPECT_EQ(Salvato().Titoli("15x10"), QStringList{"a.jpg"});
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
   EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 1"));
   EXPECT_EQ(Importo(), 25);
@@ -312,7 +317,6 @@ TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) 
   ambiente.piattaforma.Azzera();
   Copia({2}, "20x15");
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{nonCopiata});
-  EXPECT_EQ(FileLavoro().size(), 2);
 
   Filtra(true, "13x9");
   finestra->selettori().Operazioni().ImpostaFormato("20x15");
@@ -326,10 +330,9 @@ TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) 
   }
   EXPECT_EQ(ambiente.piattaforma.testi(),
             QStringList{"Il formato 20x15 non è presente nel Velistra: nessuna fotografia è stata spostata."});
-  EXPECT_EQ(AlbumSalvato().Titoli("13x9"), (QStringList{"a.jpg", "b.png"}));
+  EXPECT_EQ(Salvato().Titoli("13x9"), (QStringList{"a.jpg", "b.png"}));
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 2);
   EXPECT_EQ(Importo(), 2 * 19);
-  EXPECT_EQ(FileLavoro().size(), 2);
 
   finestra->selettori().Copia().Svuota();
   ambiente.piattaforma.Azzera();
@@ -337,7 +340,6 @@ TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) 
   finestra->Premi(finestra->tbCartella(), "CopiaIn");
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Nessun formato selezionato per la copia."});
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
-  EXPECT_EQ(FileLavoro().size(), 2);
 
   // An entry gone from the album stops the loop, and nothing then says it was done.
   finestra->selettori().Operazioni().ImpostaFormato("15x10");
@@ -372,15 +374,14 @@ TEST_F(OperazioniFoto, CopyBetweenFormatsNeedsTheFilterAndAsksWhenTheFormatIsThe
   Spunta(finestra->fvFotoFormato(), {1});
   finestra->Premi(finestra->tbOperazioni(), "CopiaIn");
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
-  EXPECT_EQ(AlbumSalvato().Titoli("15x10"), (QStringList{"a.jpg", "b.png", "b.png"}));
+  EXPECT_EQ(Salvato().Titoli("15x10"), (QStringList{"a.jpg", "b.png", "b.png"}));
 
   finestra->selettori().Operazioni().ImpostaFormato("20x15");
   Spunta(finestra->fvFotoFormato(), {0});
   finestra->Premi(finestra->tbOperazioni(), "CopiaIn");
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
-  EXPECT_EQ(AlbumSalvato().Titoli("20x15"), QStringList{"a.jpg"});
+  EXPECT_EQ(Salvato().Titoli("20x15"), QStringList{"a.jpg"});
   EXPECT_EQ(Importo(), 3 * 25 + 99);
-  EXPECT_EQ(FileLavoro().size(), 4);
 }
 
 TEST_F(OperazioniFoto, ResizeModeAndNewAlbum) {
@@ -389,7 +390,7 @@ TEST_F(OperazioniFoto, ResizeModeAndNewAlbum) {
   Spunta(finestra->fvFotoFormato(), {1});
   finestra->cmbRidimensiona()->setCurrentIndex(2);
   frmScegliFoto::Pulsante(finestra->tbOperazioni(), "Ridimensiona")->trigger();
-  EXPECT_EQ(AlbumSalvato().Voci("15x10")[1].selezionaNodo("ridimensionamento").testo(), QStringLiteral("NONE"));
+  EXPECT_EQ(Salvato().Voci("15x10")[1].selezionaNodo("ridimensionamento").testo(), QStringLiteral("NONE"));
   EXPECT_EQ(finestra->fvFotoFormato()->Thumbs()[1].Ridimensionamento, QStringLiteral("Nessuno"));
   EXPECT_EQ(Importo(), 50);
 
@@ -397,13 +398,12 @@ TEST_F(OperazioniFoto, ResizeModeAndNewAlbum) {
   ambiente.ImpostaOpzione("FTPInCorso", "1");
   frmScegliFoto::Pulsante(finestra->tbGruppo(), "Nuovo")->trigger();
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
-  EXPECT_EQ(AlbumSalvato().Voci("15x10").size(), 2);
+  EXPECT_EQ(Salvato().Voci("15x10").size(), 2);
   ambiente.ImpostaOpzione("FTPInCorso", "0");
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
   frmScegliFoto::Pulsante(finestra->tbGruppo(), "Nuovo")->trigger();
   EXPECT_EQ(ambiente.piattaforma.testi().last(), QStringLiteral("Rimuovere tutte le fotografie e creare un nuovo Velistra?"));
-  EXPECT_TRUE(AlbumSalvato().Voci("15x10").isEmpty());
-  EXPECT_TRUE(FileLavoro().isEmpty());
+  EXPECT_TRUE(Salvato().Voci("15x10").isEmpty());
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 0);
   EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 0,00"));
   EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 0"));
@@ -413,7 +413,7 @@ TEST_F(OperazioniFoto, OneOrderFromTheFolderToTheAlbum) {
   // Browse: the folder tree reloads the folder view once the window is active.
   QTemporaryDir altra;
   ScriviFotoProva(altra.path(), {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.png", "IMG_0004.JPG"});
-  ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(altra.path()));
+  ASSERT_TRUE(finestra->Sfoglia(altra.path()));
   ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 4);
   EXPECT_EQ(finestra->sepNumFotoDir()->property("Caption").toString(), QStringLiteral("Fotografie: 4"));
   Filtra(true, "15x10");
@@ -423,7 +423,7 @@ TEST_F(OperazioniFoto, OneOrderFromTheFolderToTheAlbum) {
   frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
 
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Copia eseguita nel formato 15x10."});
-  const AlbumSalvato album;
+  const AlbumSalvato album = Salvato();
   EXPECT_EQ(album.Titoli("15x10"), (QStringList{"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0004.JPG"}));
   for (const NodoXML& voce : album.Voci("15x10")) EXPECT_EQ(voce.selezionaNodo("quantita").testo(), "3");
   EXPECT_EQ(album.documento->selezionaNodi("/xml/formato").size(), 12);
@@ -436,7 +436,7 @@ TEST_F(OperazioniFoto, OneOrderFromTheFolderToTheAlbum) {
   finestra->close();
   finestra.reset();
   finestra = ambiente.NuovaFinestra();
-  finestra->Form_Activate();
+  finestra->Attiva();
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
   EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 2,25"));
   EXPECT_EQ(ambiente.Opzione("ContatoreFoto"), QStringLiteral("3"));

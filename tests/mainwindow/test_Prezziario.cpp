@@ -55,7 +55,7 @@ TEST(Prezziario, ClosingThePriceListWhileASendIsUnfinishedClosesTheProgramAsItSa
   ambiente.ImpostaOpzione(QStringLiteral("FTPInCorso"), QStringLiteral("1"));
   auto finestra = ambiente.NuovaFinestra();
   // The first activation offers the unfinished send, which is closed unused.
-  finestra->Form_Activate();
+  finestra->Attiva();
   ambiente.piattaforma.Azzera();
   finestra->allaFinestraModale = [](QDialog& dialogo) {
     dialogo.findChild<QPushButton*>(QStringLiteral("cmdChiudi"))->click();

@@ -13,7 +13,6 @@
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "ordine/CartellaOrdine.h"
-#include "settings/ValoriProgramma.h"
 #include "support/DiscoPieno.h"
 #include "support/SenzaPermessiRoot.h"
 #include "thumbview/ctrFotoView.h"
@@ -47,8 +46,8 @@ class SalvataggiNonRiusciti : public ::testing::Test {
     ambiente->ClienteAbituale();
     ScriviFotoProva(ambiente->foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
     finestra = ambiente->NuovaFinestra();
-    finestra->Form_Activate();
-    ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente->foto.path()));
+    finestra->Attiva();
+    ASSERT_TRUE(finestra->Sfoglia(ambiente->foto.path()));
     Copia({0});
     ambiente->piattaforma.Azzera();
   }
@@ -63,7 +62,7 @@ class SalvataggiNonRiusciti : public ::testing::Test {
 };
 
 TEST_F(SalvataggiNonRiusciti, CopyingIntoTheAlbumOnAFullDiskKeepsWhatWasCopiedWholeAndListed) {
-  const ValoriProgramma& v = Programma();
+  const PercorsiProgramma v = ambiente->percorsi();
   disco.Riempi();
   Copia({1, 2, 3});
 
@@ -93,7 +92,7 @@ TEST_F(SalvataggiNonRiusciti, CopyingIntoTheAlbumOnAFullDiskKeepsWhatWasCopiedWh
 }
 
 TEST_F(SalvataggiNonRiusciti, AnAlbumSaveOnAFullDiskIsToldAndKeepsTheSavedAlbum) {
-  const ValoriProgramma& v = Programma();
+  const PercorsiProgramma v = ambiente->percorsi();
   const QByteArray album = Leggi(v.PercorsoVelistraXML);
   disco.Riempi();
   finestra->fvFotoFormato()->CheckaTutto(true);
@@ -107,7 +106,7 @@ TEST_F(SalvataggiNonRiusciti, AnAlbumSaveOnAFullDiskIsToldAndKeepsTheSavedAlbum)
 }
 
 TEST_F(SalvataggiNonRiusciti, AReadOnlyProgramFolderKeepsTheAlbumAndTheSettingsAndSaysSo) {
-  const ValoriProgramma& v = Programma();
+  const PercorsiProgramma v = ambiente->percorsi();
   const QByteArray album = Leggi(v.PercorsoVelistraXML);
   const QByteArray impostazioni = Leggi(v.PercorsoIni);
   {

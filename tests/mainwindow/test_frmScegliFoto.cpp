@@ -22,7 +22,6 @@
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/GeometriaFinestra.h"
 #include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {
@@ -92,12 +91,12 @@ TEST_F(FinestraPrincipale, EveryControlHasItsNameAccessibleNameAndTooltip) {
 
 TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefaultNormalSize) {
   cINIProfiles().DeletePrivateProfileKeyString(QStringLiteral("DimForm"), QStringLiteral("FormMassimizzata"),
-                                               Programma().PercorsoIni);
+                                               ambiente.percorsi().PercorsoIni);
   for (const char* chiave : {"picResizer2", "AltezzaForm", "LarghezzaForm", "TopForm", "LeftForm"})
     cINIProfiles().DeletePrivateProfileKeyString(QStringLiteral("DimForm"), QString::fromLatin1(chiave),
-                                                 Programma().PercorsoIni);
+                                                 ambiente.percorsi().PercorsoIni);
   ambiente.ClienteAbituale();
-  FinestraProva finestra;
+  FinestraProva finestra(ambiente.percorsi(), {});
   finestra.Form_Load();
   EXPECT_TRUE(finestra.windowState() & Qt::WindowMaximized);
   const double tx = TwipsPerPixelX(&finestra);
@@ -125,7 +124,7 @@ TEST_F(FinestraPrincipale, CloseWhileMaximisedKeepsTheFourSizesAndANormalCloseWr
                                 {"LeftForm", "450"}, {"FormMassimizzata", "1"}})
     ambiente.ImpostaDimensione(chiave, valore);
   {
-    FinestraProva finestra;
+    FinestraProva finestra(ambiente.percorsi(), {});
     finestra.Form_Load();
     finestra.show();
     finestra.close();
@@ -142,7 +141,7 @@ TEST_F(FinestraPrincipale, CloseWhileMaximisedKeepsTheFourSizesAndANormalCloseWr
   const double tx = TwipsPerPixelX(finestra.get());
   EXPECT_EQ(ambiente.Dimensione("FormMassimizzata"), QStringLiteral("0"));
   EXPECT_EQ(ambiente.Dimensione("LarghezzaForm"), QString::number(static_cast<int>(1000 * tx)));
-  FinestraProva riaperta;
+  FinestraProva riaperta(ambiente.percorsi(), {});
   riaperta.Form_Load();
   EXPECT_EQ(riaperta.size(), QSize(1000, 700));
   EXPECT_FALSE(riaperta.windowState() & Qt::WindowMaximized);
@@ -180,7 +179,7 @@ TEST_F(FinestraPrincipale, AnUncleanStopIsReportedUnlessASendWasUnderWay) {
   ambiente.ImpostaOpzione("FTPInCorso", "1");
   auto finestra = ambiente.NuovaFinestra();
   EXPECT_TRUE(ambiente.piattaforma.messaggi().isEmpty());
-  finestra->Form_Activate();
+  finestra->Attiva();
   const QStringList testi = ambiente.piattaforma.testi();
   ASSERT_EQ(testi.size(), 1);
   EXPECT_EQ(testi[0], QStringLiteral("L'invio del Velistra non è ancora terminato.\n"
@@ -192,9 +191,9 @@ TEST_F(FinestraPrincipale, AnUncleanStopIsReportedUnlessASendWasUnderWay) {
 TEST_F(FinestraPrincipale, TheFirstActivationOpensBothWindowsInOrderAndALaterOneNothing) {
   ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png"});
   auto finestra = ambiente.NuovaFinestra();
-  ASSERT_TRUE(finestra->ftvFile()->ImpostaCartella(ambiente.foto.path()));
+  ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
   EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 0);  // not yet activated
-  finestra->Form_Activate();
+  finestra->Attiva();
   EXPECT_EQ(finestra->finestreModali, (QStringList{"frmDatiUtente", "frmMessaggioAvviso"}));
   EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 2);
   EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 0,00"));
@@ -203,7 +202,7 @@ TEST_F(FinestraPrincipale, TheFirstActivationOpensBothWindowsInOrderAndALaterOne
   // Through the toolkit's own activation as well as directly, nothing repeats.
   finestra->activateWindow();
   QCoreApplication::processEvents();
-  finestra->Form_Activate();
+  finestra->Attiva();
   EXPECT_EQ(finestra->finestreModali.size(), 2);
   EXPECT_TRUE(ambiente.piattaforma.messaggi().isEmpty());
 }
@@ -212,8 +211,8 @@ TEST_F(FinestraPrincipale, ClosingIsRefusedWhileALongOperationRuns) {
   ambiente.ClienteAbituale();
   ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.jpg", "c.jpg"});
   auto finestra = ambiente.NuovaFinestra();
-  finestra->Form_Activate();
-  finestra->ftvFile()->ImpostaCartella(ambiente.foto.path());
+  finestra->Attiva();
+  finestra->Sfoglia(ambiente.foto.path());
   finestra->fvFotoCartella()->CheckaTutto(true);
   // The copy runs on a worker; its end reaches the window only through the
   // event loop, so the window is seen here in the middle of it.
@@ -254,7 +253,7 @@ TEST_F(FinestraPrincipale, TheTitleCarriesTheVersionAndTheProgramFileDate) {
   ASSERT_TRUE(file.open(QIODevice::ReadWrite));
   ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 3, 7), QTime(9, 30)), QFileDevice::FileModificationTime));
   file.close();
-  FinestraProva finestra;
+  FinestraProva finestra(ambiente.percorsi(), {});
   finestra.Form_Load();
   EXPECT_EQ(finestra.windowTitle(), QStringLiteral("Velistra - ver. " VELISTRA_VERSIONE " (07/03/2026)"));
 }
@@ -262,7 +261,7 @@ TEST_F(FinestraPrincipale, TheTitleCarriesTheVersionAndTheProgramFileDate) {
 TEST_F(FinestraPrincipale, TheStatusPanelsKeepTheirGradientAndTextOverRepaints) {
   ambiente.ClienteAbituale();
   auto finestra = ambiente.NuovaFinestra();
-  finestra->Form_Activate();
+  finestra->Attiva();
   PannelloSfumato* costo = finestra->pannelloCosto();
   EXPECT_EQ(costo->testo(), QStringLiteral("€ 0,00"));
   finestra->sbStato()->repaint();
@@ -279,7 +278,7 @@ TEST_F(FinestraPrincipale, TheStatusPanelsKeepTheirGradientAndTextOverRepaints) 
 
 TEST_F(FinestraPrincipale, TheProgramOpensTheLoadedWindowWhichGoesAwayWhenClosed) {
   ambiente.ClienteAbituale();
-  QPointer<QWidget> finestra = ApriFinestraPrincipale(PercorsiDaProgramma(), Programma());
+  QPointer<QWidget> finestra = ApriFinestraPrincipale(ambiente.percorsi(), {});
   ASSERT_TRUE(qobject_cast<frmScegliFoto*>(finestra.data()));
   EXPECT_TRUE(finestra->isVisible());
   EXPECT_TRUE(finestra->isMaximized());

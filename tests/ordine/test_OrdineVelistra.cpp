@@ -5,17 +5,43 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <utility>
 
 #include "ordine/CartellaOrdine.h"
 #include "ordine/CopiaFile.h"
 #include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
-#include "settings/ValoriProgramma.h"
+#include "settings/Impostazioni.h"
 #include "support/CartellaProgrammaProva.h"
 
 namespace {
 
-QStringList File(const QString& cartella) { return QDir(cartella).entryList(QDir::Files, QDir::Name); }
+QStringList File(const QString& cartella) {
+  return QDir(cartella).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QByteArray Contenuto(const QString& percorso) {
+  QFile file(percorso);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The disk calls of the order copies replaced for the test's lifetime.
+class DiscoFinto {
+ public:
+  DiscoFinto() = default;
+  ~DiscoFinto() { Disco() = originali_; }
+  DiscoFinto(const DiscoFinto&) = delete;
+  DiscoFinto& operator=(const DiscoFinto&) = delete;
+  const ChiamateDisco& originali() const { return originali_; }
+
+ private:
+  ChiamateDisco originali_ = Disco();
+};
+
+QString PercorsoDescrittore(int fd) {
+  return QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(fd)).symLinkTarget();
+}
 
 class FoglioFinto final : public FoglioCliente {
  public:
@@ -38,12 +64,16 @@ class Ordine : public ::testing::Test {
   OrdineVelistra ordine{programma.percorsi()};
   QStringList importi;
   QString a, b;
+  FoglioFinto foglio;
+  QTemporaryDir supporto;
+  QString cartella;
 
   void SetUp() override {
     QObject::connect(&ordine, &OrdineVelistra::importoCambiato, [this](const QString& testo) { importi.append(testo); });
     QDir().mkpath(programma.percorsi().CartellaLavoro);
     ordine.catalogo().CaricaFormati();
     ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
+    cartella = supporto.filePath(QStringLiteral("VE2612071530/"));
     a = cliente.filePath(QStringLiteral("a.jpg"));
     b = cliente.filePath(QStringLiteral("b.png"));
     for (const QString& foto : {a, b}) {
@@ -74,6 +104,11 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
   const RisultatoFoto secondo = ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
   ASSERT_EQ(secondo.esito, EsitoFoto::Fatto);
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,50"));
+  EXPECT_EQ(Campo(QStringLiteral("15x10"), QStringLiteral("quantita")), QStringLiteral("1"));
+  EXPECT_EQ(Campo(QStringLiteral("15x10"), QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
+  EXPECT_EQ(ordine.ImpostaRidimensionamento(QStringLiteral("15x10"), secondo.copia, QStringLiteral("NONE")),
+            EsitoFoto::Fatto);
+  EXPECT_EQ(ordine.ImpostaQuantita(QStringLiteral("13x9"), secondo.copia, 2), EsitoFoto::NonTrovata);
 
   EXPECT_EQ(ordine.ImpostaQuantita(QStringLiteral("15x10"), primo.copia, 3), EsitoFoto::Fatto);
   EXPECT_EQ(ordine.CalcolaImportoVelistra(), 4 * 25);
@@ -95,10 +130,17 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 1,18"));
   EXPECT_EQ(ordine.NumeroVoci({}), 2);
   EXPECT_EQ(ordine.Salva(true), EsitoSalvataggio::Salvato);
-  EXPECT_EQ(File(Programma().CartellaLavoro), (QStringList{"imgVE_000001.jpg", "imgVE_000003.jpg"}));
+  EXPECT_EQ(File(programma.percorsi().CartellaLavoro), (QStringList{"imgVE_000001.jpg", "imgVE_000003.jpg"}));
+  EXPECT_EQ(Impostazioni(programma.percorsi()).ContatoreFoto(), 3);
+  // What the next run loads.
+  AlbumVelistra salvato(programma.percorsi());
+  ASSERT_TRUE(salvato.CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
+  EXPECT_EQ(salvato.Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']/files/file/titolo")).testo(),
+            QStringLiteral("a.jpg"));
 
   ordine.CreaNuovoVelistra();
   EXPECT_EQ(ordine.NumeroVoci({}), 0);
+  EXPECT_TRUE(File(programma.percorsi().CartellaLavoro).isEmpty());
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,00"));
 }
 
@@ -110,7 +152,7 @@ TEST_F(Ordine, APhotoThatCannotBeCopiedOrPlacedLeavesNeitherCopyNorEntry) {
   EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("20x15"), a, {}).esito, EsitoFoto::CopiaNonRiuscita);
   ASSERT_TRUE(QFile::remove(b));
   EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), b, {}).esito, EsitoFoto::CopiaNonRiuscita);
-  EXPECT_TRUE(File(Programma().CartellaLavoro).isEmpty());
+  EXPECT_TRUE(File(programma.percorsi().CartellaLavoro).isEmpty());
 
   const RisultatoFoto copia = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, {});
   EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("20x15"), copia.copia),
@@ -120,9 +162,6 @@ TEST_F(Ordine, APhotoThatCannotBeCopiedOrPlacedLeavesNeitherCopyNorEntry) {
 }
 
 TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) {
-  FoglioFinto foglio;
-  QTemporaryDir supporto;
-  const QString cartella = supporto.filePath(QStringLiteral("VE2612071530/"));
   EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::AlbumVuoto);
 
   const QString copiaA = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg")).copia;
@@ -134,6 +173,7 @@ TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) 
   EXPECT_EQ(File(cartella), (QStringList{"Condition.txt", "DatiUtente.jpg", "End.txt", "imgVE_000001.jpg",
                                          "imgVE_000002.png"}));
   EXPECT_EQ(foto, (QList<QPair<int, int>>{{1, 2}, {2, 2}}));
+  EXPECT_EQ(Contenuto(cartella + QStringLiteral("imgVE_000001.jpg")), Contenuto(copiaA));
   EXPECT_TRUE(foglio.testoFoglio.startsWith(QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1\r\n\r\n")));
   EXPECT_TRUE(foglio.testoFoglio.contains(QStringLiteral("€ 0,44")));
 
@@ -146,6 +186,68 @@ TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) 
   ASSERT_TRUE(PreparaCartellaOrdine(cartella));
   EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::FotoRimossa);
   EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("End.txt")));
+}
+
+TEST_F(Ordine, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
+  ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg"));
+  ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
+  ASSERT_TRUE(PreparaCartellaOrdine(cartella));
+  const DiscoFinto finto;
+  // Each flush with the files the order folder held at that moment.
+  QStringList flush;
+  Disco().sincronizza = [&](int fd) {
+    flush.append(QFileInfo(PercorsoDescrittore(fd)).fileName() + u' ' + File(cartella).join(u','));
+    return finto.originali().sincronizza(fd);
+  };
+  ASSERT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::Creata);
+  const QString copie = QStringLiteral("imgVE_000001.jpg,imgVE_000002.png");
+  const QString scritte = QStringLiteral("Condition.txt,DatiUtente.jpg,") + copie;
+  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg " + copie, "imgVE_000002.png " + copie, "VE2612071530 " + scritte,
+                                QDir(supporto.path()).dirName() + u' ' + scritte,
+                                "VE2612071530 Condition.txt,DatiUtente.jpg,End.txt," + copie}));
+}
+
+// A photo whose flush fails, one whose copy differs from it, the folder's
+// entries that cannot be flushed before or after the end marker.
+TEST_F(Ordine, AFailedFlushOrACopyThatDiffersNamesTheFileAndItsFolderAndWritesNoEndMarker) {
+  ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg"));
+  ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
+  const DiscoFinto finto;
+  const ChiamateDisco originali = finto.originali();
+  const auto flushNonRiuscito = [&](const std::function<bool(const QString&)>& guasto) {
+    return ChiamateDisco{originali.scrivi, [=](int fd) {
+                           if (!guasto(PercorsoDescrittore(fd))) return originali.sincronizza(fd);
+                           errno = EIO;
+                           return -1;
+                         }};
+  };
+  const auto cartellaOrdine = [](const QString& percorso) { return percorso.endsWith(QStringLiteral("/VE2612071530")); };
+  const ChiamateDisco secondaAlterata{[=](int fd, const void* dati, std::size_t n) {
+                                        if (!PercorsoDescrittore(fd).endsWith(QStringLiteral("imgVE_000002.png")))
+                                          return originali.scrivi(fd, dati, n);
+                                        QByteArray alterati(static_cast<const char*>(dati), static_cast<qsizetype>(n));
+                                        alterati[n / 2] = static_cast<char>(~alterati[n / 2]);
+                                        return originali.scrivi(fd, alterati.constData(), n);
+                                      },
+                                      originali.sincronizza};
+  int flushCartella = 0;
+  const QString superiore = supporto.path() + u'/';
+  const QList<std::pair<ChiamateDisco, RisultatoCartella>> guasti{
+      {flushNonRiuscito([](const QString& p) { return p.endsWith(QStringLiteral("imgVE_000001.jpg")); }),
+       {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("imgVE_000001.jpg"), cartella}},
+      {secondaAlterata, {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("imgVE_000002.png"), cartella}},
+      {flushNonRiuscito(cartellaOrdine), {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("VE2612071530"), superiore}},
+      {flushNonRiuscito([&](const QString& p) { return cartellaOrdine(p) && ++flushCartella == 2; }),
+       {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("End.txt"), cartella}}};
+  for (const auto& [chiamate, atteso] : guasti) {
+    ASSERT_TRUE(PreparaCartellaOrdine(cartella));
+    Disco() = chiamate;
+    const RisultatoCartella risultato = ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni);
+    EXPECT_EQ(risultato.esito, atteso.esito) << atteso.nome.toStdString();
+    EXPECT_EQ(risultato.nome, atteso.nome);
+    EXPECT_EQ(risultato.dove, atteso.dove) << atteso.nome.toStdString();
+    if (atteso.nome != QLatin1String("End.txt")) EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("End.txt")));
+  }
 }
 
 }  // namespace

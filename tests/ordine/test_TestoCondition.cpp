@@ -10,7 +10,6 @@
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/Impostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 
 namespace {
@@ -30,7 +29,7 @@ class OrdineAlbum : public ::testing::Test {
 
   void Aggiungi(const QString& formato, const QString& copia, const QString& titolo,
                 const QString& quantita = QStringLiteral("1")) {
-    ASSERT_TRUE(album.AggiungiFileVelistra(formato, Programma().CartellaLavoro + copia, titolo,
+    ASSERT_TRUE(album.AggiungiFileVelistra(formato, programma.percorsi().CartellaLavoro + copia, titolo,
                                            QStringLiteral("FILLIN")));
     Ultima(formato, QStringLiteral("quantita")).impostaTesto(quantita);
   }
@@ -161,9 +160,9 @@ TEST_F(OrdineAlbum, TheStationNameComesFromTheSettingsOrTheDefault) {
   Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000001.jpg"), QStringLiteral("a.jpg"));
   const cINIProfiles ini;
   ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("DeviceName"), QStringLiteral("LP-2500 Sala"),
-                                Programma().PercorsoIni);
+                                programma.percorsi().PercorsoIni);
   EXPECT_EQ(Righe()[1], "DeviceName=LP-2500 Sala");
-  ini.DeletePrivateProfileKeyString(kSezioneOpzioni, QStringLiteral("DeviceName"), Programma().PercorsoIni);
+  ini.DeletePrivateProfileKeyString(kSezioneOpzioni, QStringLiteral("DeviceName"), programma.percorsi().PercorsoIni);
   EXPECT_EQ(Righe()[1], "DeviceName=LP-1500sRGB");
 }
 

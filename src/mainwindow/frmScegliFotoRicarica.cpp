@@ -1,0 +1,111 @@
+// The reloads of the two views: the listing and the thumbnails on a worker,
+// each thumbnail added on the GUI thread, "Annulla" asked about before the next.
+#include <memory>
+
+#include "album/TabellaRidimensionamento.h"
+#include "common/Lavoro.h"
+#include "common/Percorsi.h"
+#include "common/Piattaforma.h"
+#include "mainwindow/frmScegliFoto.h"
+#include "thumbview/ctrFotoView.h"
+#include "windows/AlberoCartelle.h"
+
+namespace {
+
+const QString kDomandaCaricamento = QStringLiteral("Interrompere il caricamento?");
+
+bool VistaPronta(const ctrFotoView* vista, QWidget* finestra) {
+  if (vista->Inizializzato()) return true;
+  MsgBox(QStringLiteral("Errore di inizializzazione."), IconaMessaggio::Nessuna, PulsantiMessaggio::OK, finestra);
+  return false;
+}
+
+// What the format view shows of an album entry, read before the worker starts.
+struct VoceVista {
+  QString nomecompleto;
+  QString titolo;
+  std::int16_t quantita = 0;
+  QString formato;
+  QString ridimensionamento;
+};
+
+QList<VoceVista> VociVista(const AlbumVelistra& album, const QString& formato) {
+  const auto testo = [](const NodoXML& voce, const char* nome) { return voce.selezionaNodo(nome).testo(); };
+  QList<VoceVista> voci;
+  const std::unique_ptr<DocumentoXML> filtrati = album.XMLFiltraFormato(formato);
+  for (const NodoXML& voce : filtrati->selezionaNodi(QStringLiteral("files/*")))
+    voci.append({testo(voce, "nomecompleto"), testo(voce, "titolo"),
+                 static_cast<std::int16_t>(QuantitaFile(voce).value_or(0)), testo(voce, "formato"),
+                 DescrizioneRidimensionamento(testo(voce, "ridimensionamento"))});
+  return voci;
+}
+
+}  // namespace
+
+void frmScegliFoto::RefreshFoto(std::function<void()> poi) {
+  if (!ricaricaCartella_.Accetta(std::move(poi))) return;
+  fvFotoCartella_->CancellaThumbs();
+  MostraNumeroFoto(sepNumFotoDir_, 0);
+  MostraConteggio(0, 0);
+  const QString selezionata = ftvFile_->CartellaSelezionata();
+  const QString cartella = selezionata.isEmpty() ? QString() : AggiungiBarra(selezionata);
+  // A request while the listing runs drops it: its frame is already open.
+  if (!elencoCartellaInCorso_) IniziaOperazione();
+  elencoCartellaInCorso_ = true;
+  elencoFoto_.Richiedi(cartella, [this, cartella](const QStringList& foto) {
+    elencoCartellaInCorso_ = false;
+    ricaricaCartella_.IniziaMiniature();
+    const int n = static_cast<int>(foto.size());
+    const auto fine = [this] {
+      MostraNumeroFoto(sepNumFotoDir_, fvFotoCartella_->TotFile());
+      FineRicarica(ricaricaCartella_, [this] { RefreshFoto(); });
+    };
+    if (n == 0 || !VistaPronta(fvFotoCartella_, this)) return fine();
+    CaricaMiniature(n, [this, cartella, foto, n](int k) {
+      if (fvFotoCartella_->AggiungiThumbs(cartella + foto[k - 1], true)) MostraConteggio(k, n);
+    }, fine);
+  });
+}
+
+void frmScegliFoto::RefreshFotoFormato(std::function<void()> poi) {
+  if (!ricaricaFormato_.Accetta(std::move(poi))) return;
+  IniziaOperazione();
+  ricaricaFormato_.IniziaMiniature();
+  fvFotoFormato_->CancellaThumbs();
+  MostraNumeroFoto(sepNumFotoFormato_, 0);
+  MostraConteggio(0, 0);
+  MostraImporto(ordine_.getImportoCorrenteEuro());
+  const QList<VoceVista> voci = VociVista(ordine_.album(), FormatoVista());
+  const auto fine = [this] { FineRicarica(ricaricaFormato_, [this] { RefreshFotoFormato(); }); };
+  if (voci.isEmpty() || !VistaPronta(fvFotoFormato_, this)) return fine();
+  const int n = static_cast<int>(voci.size());
+  CaricaMiniature(n, [this, voci, n](int k) {
+    const VoceVista& voce = voci[k - 1];
+    fvFotoFormato_->AggiungiThumbs(voce.nomecompleto, true, voce.titolo, voce.quantita, voce.formato,
+                                   voce.ridimensionamento);
+    MostraConteggio(k, n);
+  }, [this, fine] {
+    MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
+    ordine_.CalcolaImportoVelistra();
+    fine();
+  });
+}
+
+void frmScegliFoto::CaricaMiniature(int n, std::function<void(int k)> aggiungi, std::function<void()> fine) {
+  AvviaLavoro(
+      this,
+      [this, n, aggiungi = std::move(aggiungi)] {
+        Esegui(n, kDomandaCaricamento, [&](int k) {
+          SulThreadGrafico([&] { aggiungi(k); });
+          return true;
+        });
+      },
+      std::move(fine));
+}
+
+void frmScegliFoto::FineRicarica(RicaricaVista& ricarica, const std::function<void()>& ancora) {
+  FinisciOperazione();
+  QList<std::function<void()>> poi;
+  if (ricarica.FinisciMiniature(poi)) return ancora();
+  for (const std::function<void()>& passo : poi) passo();
+}
