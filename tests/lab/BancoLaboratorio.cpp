@@ -109,13 +109,19 @@ BancoLaboratorio::Utente BancoLaboratorio::utente(const QString& nome) const {
   return {};
 }
 
+DatiServer BancoLaboratorio::datiServer(int timeoutMs) const {
+  DatiServer server;
+  server.DatiFTPServer = serverFTP();
+  server.DatiFTPBase = base();
+  server.DatiFTPPrezzi = prezzi();
+  server.CertificatoCA = certificatoCA();
+  server.VerificaCertificato = true;
+  server.TimeoutRichiestaMs = timeoutMs;
+  return server;
+}
+
 void BancoLaboratorio::ImpostaProgramma() const {
-  ValoriProgramma& v = Programma();
-  v.DatiFTPServer = serverFTP();
-  v.DatiFTPBase = base();
-  v.DatiFTPPrezzi = prezzi();
-  v.CertificatoCA = certificatoCA();
-  v.VerificaCertificato = true;
+  static_cast<DatiServer&>(Programma()) = datiServer(Programma().TimeoutRichiestaMs);
 }
 
 bool BancoLaboratorio::ScriviIniFTP(const QString& percorsoIni) const {

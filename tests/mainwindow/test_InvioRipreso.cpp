@@ -10,7 +10,6 @@
 #include "FinestraProva.h"
 #include "common/DocumentoXML.h"
 #include "send/frmFTP.h"
-#include "settings/ValoriProgramma.h"
 #include "support/Attesa.h"
 
 namespace {
@@ -34,9 +33,10 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
   ASSERT_TRUE(banco.avviato());
   banco.ImpostaProgramma();
   const auto utente = banco.utente(QStringLiteral("convenzionato"));
+  const PercorsiProgramma percorsi = ambiente.programma.percorsi();
 
   // An album of three photos, as earlier sessions left it.
-  QDir().mkpath(Programma().CartellaLavoro);
+  QDir().mkpath(percorsi.CartellaLavoro);
   QString voci;
   QStringList foto;
   for (int i = 1; i <= 3; ++i) {
@@ -46,7 +46,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
     voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>Città %3.jpg</titolo>"
                            "<quantita>1</quantita><formato>15x10</formato>"
                            "<ridimensionamento>FILLIN</ridimensionamento></file>")
-                .arg(Programma().CartellaLavoro, nome)
+                .arg(percorsi.CartellaLavoro, nome)
                 .arg(i);
   }
   ambiente.programma.Scrivi(QStringLiteral("Velistra.xml"),
@@ -86,7 +86,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
   EXPECT_EQ(banco.Caricamenti(t.utente + u'/' + t.cartella + u'/' + foto[0]), 1);
   EXPECT_EQ(ambiente.Opzione(QStringLiteral("FTPInCorso")), QStringLiteral("0"));
   // A new, empty album.
-  auto album = CreaDocumentoXML(Programma().PercorsoVelistraXML);
+  auto album = CreaDocumentoXML(percorsi.PercorsoVelistraXML);
   EXPECT_TRUE(album->selezionaNodi(QStringLiteral("//file")).isEmpty());
 }
 
