@@ -152,9 +152,11 @@ void InvioVelistra::EseguiInvioVelistra() {
   }
   if (ok) {
     QString ordine;
-    ContinuaOperazione = SulThreadGrafico([&] { return ordine_.StringaFileCondition(*album, ordine); });
-    if (!ContinuaOperazione) MsgBox(kNessunaFotografia, IconaMessaggio::Informazione);
-    ok = ScriviTestoOrdine(fileCondition, ordine) && InviaFileOrdine(fileCondition, QStringLiteral("Condition.txt"));
+    const bool conFoto = SulThreadGrafico([&] { return ordine_.StringaFileCondition(*album, ordine); });
+    // Without an order text no order file goes: the lab would take an empty order as complete.
+    if (!conFoto) MsgBox(kNessunaFotografia, IconaMessaggio::Informazione);
+    ok = conFoto && ScriviTestoOrdine(fileCondition, ordine) &&
+         InviaFileOrdine(fileCondition, QStringLiteral("Condition.txt"));
     if (ok) ok = ScriviFileAtomico(fileEnd, {}) && InviaFileOrdine(fileEnd, QStringLiteral("End.txt"));
     if (ok) {
       Richiesta(creaDatiPostTTM(vista_.username(), vista_.password(), TransazioneId, QStringLiteral("1"),

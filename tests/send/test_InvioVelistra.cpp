@@ -281,6 +281,32 @@ TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTh
   EXPECT_FALSE(finta.testi().contains(kTerminato));
 }
 
+TEST_F(InvioVelistraTest, AServerAlbumWithoutAnOrderTextSendsNoOrderFilesAndKeepsTheAlbum) {
+  CreaAlbum(1);
+  Accedi(QStringLiteral("cliente"));
+  Invia();
+  const auto t = UnicaTransazione();
+  ASSERT_TRUE(banco.Paga(t.id));
+  // Its photo lies where the order text does not look for it.
+  const QByteArray senzaFormato =
+      QStringLiteral("<xml><gruppo><files><file><nomecompleto>%1</nomecompleto><titolo>a</titolo>"
+                     "<quantita>1</quantita><formato>15x10</formato><ridimensionamento>FILLIN"
+                     "</ridimensionamento></file></files></gruppo></xml>")
+          .arg(percorsi.CartellaLavoro + foto[0])
+          .toUtf8();
+  ASSERT_TRUE(banco.CambiaAlbum(t.id, true, senzaFormato));
+  finta.Azzera();
+  Invia();
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral("Nessuna fotografia inserita nel Velistra.")));
+  EXPECT_FALSE(finta.testi().contains(kTerminato));
+  EXPECT_EQ(Caricamenti(t, QStringLiteral("Condition.txt")), 0);
+  EXPECT_EQ(Caricamenti(t, QStringLiteral("End.txt")), 0);
+  EXPECT_FALSE(UnicaTransazione().trasferito);
+  EXPECT_EQ(Mark(), QStringLiteral("1"));
+  EXPECT_EQ(ordine.nuoviAlbum, 0);
+  EXPECT_EQ(ordine.NumeroVoci({}), 1);
+}
+
 TEST_F(InvioVelistraTest, CancellationAsksOnlyForAPaidTransaction) {
   CreaAlbum(1);
   Accedi(QStringLiteral("cliente"));
