@@ -65,6 +65,14 @@ class InvioVelistraTest : public ProvaInvio {
     invio.ImpostaAccesso(accesso);
   }
 
+  // An album of n photos whose transaction the ordinary customer has paid.
+  BancoLaboratorio::Transazione AlbumPagato(int n) {
+    CreaAlbum(n);
+    Accedi(QStringLiteral("cliente"));
+    Invia();
+    const auto t = UnicaTransazione();
+    return banco.Paga(t.id) ? t : BancoLaboratorio::Transazione{};
+  }
   BancoLaboratorio::Transazione UnicaTransazione() {
     const auto transazioni = banco.Transazioni();
     EXPECT_EQ(transazioni.size(), 1);
@@ -235,11 +243,8 @@ TEST_F(InvioVelistraTest, AConnectionCutMidPhotoIsReportedAndTheNextPressFinishe
 }
 
 TEST_F(InvioVelistraTest, AServerAlbumChangedAfterItsDigestStopsTheSendBeforeAnyPhoto) {
-  CreaAlbum(2);
-  Accedi(QStringLiteral("cliente"));
-  Invia();
-  const auto t = UnicaTransazione();
-  ASSERT_TRUE(banco.Paga(t.id));
+  const auto t = AlbumPagato(2);
+  ASSERT_FALSE(t.id.isEmpty());
   ASSERT_TRUE(banco.CambiaAlbum(t.id));
   finta.Azzera();
   Invia();
@@ -250,11 +255,8 @@ TEST_F(InvioVelistraTest, AServerAlbumChangedAfterItsDigestStopsTheSendBeforeAny
 }
 
 TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTheSend) {
-  CreaAlbum(3);
-  Accedi(QStringLiteral("cliente"));
-  Invia();
-  const auto t = UnicaTransazione();
-  ASSERT_TRUE(banco.Paga(t.id));
+  const auto t = AlbumPagato(3);
+  ASSERT_FALSE(t.id.isEmpty());
   QFile::remove(percorsi.CartellaLavoro + foto[1]);
   finta.Azzera();
   Invia();
@@ -282,11 +284,8 @@ TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTh
 }
 
 TEST_F(InvioVelistraTest, AServerAlbumWithoutAnOrderTextSendsNoOrderFilesAndKeepsTheAlbum) {
-  CreaAlbum(1);
-  Accedi(QStringLiteral("cliente"));
-  Invia();
-  const auto t = UnicaTransazione();
-  ASSERT_TRUE(banco.Paga(t.id));
+  const auto t = AlbumPagato(1);
+  ASSERT_FALSE(t.id.isEmpty());
   // Its photo lies where the order text does not look for it.
   const QByteArray senzaFormato =
       QStringLiteral("<xml><gruppo><files><file><nomecompleto>%1</nomecompleto><titolo>a</titolo>"
