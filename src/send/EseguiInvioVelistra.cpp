@@ -141,13 +141,13 @@ void InvioVelistra::EseguiInvioVelistra() {
       return ordine_.getImportoCorrenteEuro();
     });
     const QString testo =
-        foglio_.getDatiUtente() + QStringLiteral("\r\nUsername: ") +
+        SulThreadGrafico([&] { return foglio_.getDatiUtente(); }) + QStringLiteral("\r\nUsername: ") +
         vista_.username() + QStringLiteral("\r\n\r\nPrezzo indicativo (da verificare): \r\n") + importo +
         QStringLiteral("\r\n\r\n") +
         (accesso_.UtenteConvenzionato ? QStringLiteral("Utente convenzionato")
                                       : QStringLiteral("Utente non convenzionato"));
     const QString immagine = v.CartellaLavoro + QStringLiteral("DatiUtente.jpg");
-    foglio_.CreaFotografiaTesto(immagine, testo);
+    SulThreadGrafico([&] { return foglio_.CreaFotografiaTesto(immagine, testo); });
     ok = InviaFileOrdine(immagine, QStringLiteral("DatiUtente.jpg"));
   }
   if (ok) {

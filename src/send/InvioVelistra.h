@@ -79,9 +79,9 @@ class InvioVelistra {
   static bool RiuscitoFTP(OperazioneFTP operazione, const EsitoFTP& esito);
 
   VistaSulThreadGrafico vista_;
-  // Lives on the GUI thread, where the windows follow its signals: reached through SulThreadGrafico.
+  // Both live on the GUI thread, where the windows follow the order's signals:
+  // the worker reaches them through SulThreadGrafico.
   OrdineVelistra& ordine_;
-  // Called from the worker, as the order folder calls it.
   FoglioCliente& foglio_;
   const PercorsiProgramma percorsi_;
   const DatiServer server_;
