@@ -58,9 +58,16 @@ frmScegliFoto::frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer
   CollegaComandi();
   connect(&ordine_, &OrdineVelistra::importoCambiato, this, &frmScegliFoto::MostraImporto);
   connect(&ordine_, &OrdineVelistra::fotoNellaCartella, this, &frmScegliFoto::MostraConteggio);
+  connect(&ordine_, &OrdineVelistra::albumNuovo, this, &frmScegliFoto::MostraAlbumNuovo);
 }
 
 frmScegliFoto::~frmScegliFoto() = default;
+
+void frmScegliFoto::MostraAlbumNuovo() {
+  fvFotoFormato_->CancellaThumbs();
+  MostraNumeroFoto(sepNumFotoFormato_, 0);
+  MostraConteggio(0, 0);
+}
 
 QAction* frmScegliFoto::Pulsante(const QToolBar* barra, const QString& chiave) {
   for (QAction* azione : barra->actions())

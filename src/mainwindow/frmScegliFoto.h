@@ -13,7 +13,6 @@
 #include "mainwindow/RicaricaVista.h"
 #include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
-#include "send/FinestraPrincipaleInvio.h"
 #include "settings/DatiImpostazioni.h"
 #include "settings/PercorsiProgramma.h"
 
@@ -37,7 +36,7 @@ class SuperficieDisegno;
 // The program's main window: the folder tree, the photos of the browsed folder,
 // the album's photos of one format, the commands on them and the status bar.
 // It wires them to the order, which it owns from its load to its unload.
-class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public FoglioCliente {
+class frmScegliFoto : public QWidget, public FoglioCliente {
   Q_OBJECT
 
  public:
@@ -72,16 +71,12 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public Fog
   // Enables or disables every command that could start a second operation.
   void AbilitaComandi(bool valore);
 
-  // What the send window asks.
-  std::int32_t CalcolaImportoVelistra(const DocumentoXML& prezzi) override;
-  QString getImportoCorrenteEuro() const override;
+  // The customer sheet of the order folder and of the send.
   QString getDatiUtente() const override;
-  bool StringaFileCondition(const DocumentoXML& album, QString& strFile) override;
   bool CreaFotografiaTesto(const QString& percorso, const QString& testo) override;
-  void SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) override;
-  void CreaNuovoVelistra() override;
-  int FTPInCorso() const override { return ordine_.FTPInCorso(); }
-  void ImpostaFTPInCorso(int valore) override { ordine_.ImpostaFTPInCorso(valore); }
+  // The order text; false, with a message, when the album has no photo.
+  bool StringaFileCondition(const DocumentoXML& album, QString& strFile);
+  void CreaNuovoVelistra();
 
   // The parts, for the toolkit and for tests.
   OrdineVelistra& ordine() { return ordine_; }
@@ -146,6 +141,8 @@ class frmScegliFoto : public QWidget, public FinestraPrincipaleInvio, public Fog
 
   void MostraConteggio(int k, int n);
   void MostraImporto(const QString& importoEuro);
+  // A new, empty album: no format photos and no counts.
+  void MostraAlbumNuovo();
   void MostraNumeroFoto(QWidget* separatore, int numero);
   // The format of the commands on the format view: the filter's, or any.
   QString FormatoVista();

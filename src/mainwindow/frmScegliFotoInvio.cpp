@@ -1,13 +1,12 @@
-// The send window, the price list and what they ask of the main window.
+// The send window, the price list and the customer sheet they ask for.
 #include "common/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "send/frmFTP.h"
 #include "thumbview/ctrFotoView.h"
 #include "settings/Impostazioni.h"
-#include "settings/ValoriProgramma.h"
 
 void frmScegliFoto::ScaricaPrezziario() {
-  frmFTP finestra(*this, true, this);
+  frmFTP finestra(ordine_, *this, percorsi_, server_, true, this);
   MostraFinestraModale(finestra);
   selettori_.CaricaFormatiFotografici(true);
   if (finestra.ChiudereApplicazione) close();
@@ -19,18 +18,12 @@ void frmScegliFoto::ApriInvio() {
            PulsantiMessaggio::OK, this);
     return;
   }
-  frmFTP finestra(*this, false, this);
+  frmFTP finestra(ordine_, *this, percorsi_, server_, false, this);
   MostraFinestraModale(finestra);
   selettori_.CaricaFormatiFotografici(true);
   // Closed during a send: the program ends and reopens the send at the next start.
   if (finestra.ChiudereApplicazione) close();
 }
-
-std::int32_t frmScegliFoto::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
-  return ordine_.CalcolaImportoVelistra(prezzi);
-}
-
-QString frmScegliFoto::getImportoCorrenteEuro() const { return ordine_.getImportoCorrenteEuro(); }
 
 QString frmScegliFoto::getDatiUtente() const {
   const DatiUtente dati = Impostazioni(percorsi_).LeggiDatiUtente();
@@ -42,8 +35,4 @@ bool frmScegliFoto::CreaFotografiaTesto(const QString& percorso, const QString& 
   // font fixed at its creation, and saving the picture on the GUI thread would
   // stall it behind the medium's pending writes (over half a second).
   return fvFotoFormato_->CreaFotografiaTesto(percorso, testo);
-}
-
-void frmScegliFoto::SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) {
-  ordine_.SostituisciCatalogo(std::move(catalogo));
 }

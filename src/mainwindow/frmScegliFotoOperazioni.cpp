@@ -315,10 +315,5 @@ void frmScegliFoto::ConfermaNuovoVelistra() {
     CreaNuovoVelistra();
 }
 
-void frmScegliFoto::CreaNuovoVelistra() {
-  fvFotoFormato_->CancellaThumbs();
-  MostraNumeroFoto(sepNumFotoFormato_, 0);
-  ordine_.CreaNuovoVelistra();
-  MostraConteggio(0, 0);
-}
+void frmScegliFoto::CreaNuovoVelistra() { ordine_.CreaNuovoVelistra(); }
 

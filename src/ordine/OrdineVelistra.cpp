@@ -89,6 +89,7 @@ int OrdineVelistra::NumeroVoci(const QString& formato) const {
 void OrdineVelistra::CreaNuovoVelistra() {
   album_.EliminaCartellaERicreaXML(catalogo_.XMLDOMFormati());
   CalcolaImportoVelistra();
+  Q_EMIT albumNuovo();
 }
 
 std::int32_t OrdineVelistra::CalcolaImportoVelistra() {

@@ -48,7 +48,7 @@ class OrdineVelistra : public QObject {
 
   // The entries of a format, of every one when empty.
   int NumeroVoci(const QString& formato) const;
-  // A new, empty album with the amount at 0.
+  // A new, empty album with the amount at 0; then albumNuovo.
   void CreaNuovoVelistra();
   // Recomputes the amount with the catalogue's prices, or with a price list.
   std::int32_t CalcolaImportoVelistra();
@@ -71,6 +71,8 @@ class OrdineVelistra : public QObject {
   void importoCambiato(const QString& importoEuro);
   // Photo k of n is in the order folder.
   void fotoNellaCartella(int k, int n);
+  // The album was replaced by an empty one (after a send, or on request).
+  void albumNuovo();
 
  private:
   void SegnalaImporto();

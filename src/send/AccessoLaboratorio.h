@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+struct DatiServer;
+
 // What the last login told about the user.
 struct DatiAccesso {
   bool UtenteEsiste = false;
@@ -16,4 +18,4 @@ bool UsernameOspite(const QString& username);
 DatiAccesso LeggiRispostaAccesso(QString risposta);
 
 // Posts the login and reads its reply; a failed request reads as a refused login.
-DatiAccesso AccediAlLaboratorio(const QString& username, const QString& password);
+DatiAccesso AccediAlLaboratorio(const DatiServer& server, const QString& username, const QString& password);

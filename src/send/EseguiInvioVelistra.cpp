@@ -5,30 +5,32 @@
 
 #include "codecs/CMD5.h"
 #include "common/DocumentoXML.h"
+#include "common/Lavoro.h"
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
 #include "common/ScritturaAtomica.h"
 #include "common/TestoOrdine.h"
+#include "ordine/FoglioCliente.h"
+#include "ordine/OrdineVelistra.h"
 #include "send/CodiciOperazione.h"
-#include "send/FinestraPrincipaleInvio.h"
 #include "send/InvioVelistra.h"
 #include "send/LetturaRisposta.h"
 #include "send/ModuliRichiesta.h"
 #include "send/RichiestaLaboratorio.h"
 #include "send/VistaInvio.h"
-#include "settings/ValoriProgramma.h"
 
 namespace {
 
 const QString kErroreInvio = QStringLiteral("Errore durante l'accesso al server FTP (2).");
+const QString kNessunaFotografia = QStringLiteral("Nessuna fotografia inserita nel Velistra.");
 
 }  // namespace
 
 bool InvioVelistra::VerificaAlbum(QByteArray& albumServer) {
   // The server's copy is the album sent from here: twice its size is room enough.
   const qint64 limite =
-      std::max(RichiestaWeb::kLimiteRisposta, 2 * QFileInfo(Programma().PercorsoVelistraXML).size());
-  albumServer = ChiediAlLaboratorio(CorpoTransazione(f_K_HTTPS_LEGGI_VELISTRA()), limite).corpo;
+      std::max(RichiestaWeb::kLimiteRisposta, 2 * QFileInfo(percorsi_.PercorsoVelistraXML).size());
+  albumServer = ChiediAlLaboratorio(server_, CorpoTransazione(f_K_HTTPS_LEGGI_VELISTRA()), limite).corpo;
   // The digest is of the bytes as they arrived: a re-encoded text would not match.
   const QString calcolato = CMD5().MD5Byte(albumServer);
   const auto risposta = Richiesta(CorpoTransazione(f_K_HTTPS_LEGGI_MD5()));
@@ -42,7 +44,7 @@ bool InvioVelistra::VerificaAlbum(QByteArray& albumServer) {
 }
 
 bool InvioVelistra::FotoNellaCartellaDiLavoro(const QList<NodoXML>& voci) {
-  const QString lavoro = QFileInfo(Programma().CartellaLavoro).canonicalFilePath();
+  const QString lavoro = QFileInfo(percorsi_.CartellaLavoro).canonicalFilePath();
   for (const NodoXML& voce : voci) {
     const QString percorso = voce.selezionaNodo(QStringLiteral("nomecompleto")).testo();
     if (!FileEsiste(percorso)) continue;  // reported as a removed photo by the loop
@@ -72,7 +74,7 @@ bool InvioVelistra::InviaFileOrdine(const QString& percorsoLocale, const QString
 }
 
 void InvioVelistra::EseguiInvioVelistra() {
-  const ValoriProgramma& v = Programma();
+  const PercorsiProgramma& v = percorsi_;
   bool ok = true;
   bool fotoRimossa = false;
   vista_.MostraStato(QStringLiteral("Invio Velistra in corso..."));
@@ -104,7 +106,7 @@ void InvioVelistra::EseguiInvioVelistra() {
 
   vista_.ImpostaAvanzamento(0, n + 3);
   vista_.MostraStato(QStringLiteral("Invio Velistra in corso..."));
-  RiuscitoFTP(OperazioneFTP::CambiaCartella, sessione_.CambiaCartellaFTP(v.DatiFTPServer, TransazioneCartella));
+  RiuscitoFTP(OperazioneFTP::CambiaCartella, sessione_.CambiaCartellaFTP(server_.DatiFTPServer, TransazioneCartella));
   // One listing answers the resume test for every photo: the loop is the only
   // writer of the folder. A server that cannot list is asked photo by photo.
   sessione_.ElencaCartellaCorrente();
@@ -133,22 +135,28 @@ void InvioVelistra::EseguiInvioVelistra() {
 
   if (ok) {
     XMLDOMPrezzi = Richiesta(creaDatiPostM(vista_.username(), vista_.password(), f_K_HTTPS_PREZZI()));
-    principale_.SostituisciCatalogo(CreaDocumentoXML(v.PercorsoProgramma + QStringLiteral("Formati.xml")));
-    principale_.CalcolaImportoVelistra(*XMLDOMPrezzi);
+    const QString importo = SulThreadGrafico([&] {
+      ordine_.SostituisciCatalogo(CreaDocumentoXML(v.PercorsoProgramma + QStringLiteral("Formati.xml")));
+      ordine_.CalcolaImportoVelistra(*XMLDOMPrezzi);
+      return ordine_.getImportoCorrenteEuro();
+    });
     const QString testo =
-        principale_.getDatiUtente() + QStringLiteral("\r\nUsername: ") + vista_.username() +
-        QStringLiteral("\r\n\r\nPrezzo indicativo (da verificare): \r\n") +
-        principale_.getImportoCorrenteEuro() + QStringLiteral("\r\n\r\n") +
+        SulThreadGrafico([&] { return foglio_.getDatiUtente(); }) + QStringLiteral("\r\nUsername: ") +
+        vista_.username() + QStringLiteral("\r\n\r\nPrezzo indicativo (da verificare): \r\n") + importo +
+        QStringLiteral("\r\n\r\n") +
         (accesso_.UtenteConvenzionato ? QStringLiteral("Utente convenzionato")
                                       : QStringLiteral("Utente non convenzionato"));
     const QString immagine = v.CartellaLavoro + QStringLiteral("DatiUtente.jpg");
-    principale_.CreaFotografiaTesto(immagine, testo);
+    SulThreadGrafico([&] { return foglio_.CreaFotografiaTesto(immagine, testo); });
     ok = InviaFileOrdine(immagine, QStringLiteral("DatiUtente.jpg"));
   }
   if (ok) {
     QString ordine;
-    ContinuaOperazione = principale_.StringaFileCondition(*album, ordine);
-    ok = ScriviTestoOrdine(fileCondition, ordine) && InviaFileOrdine(fileCondition, QStringLiteral("Condition.txt"));
+    const bool conFoto = SulThreadGrafico([&] { return ordine_.StringaFileCondition(*album, ordine); });
+    // Without an order text no order file goes: the lab would take an empty order as complete.
+    if (!conFoto) MsgBox(kNessunaFotografia, IconaMessaggio::Informazione);
+    ok = conFoto && ScriviTestoOrdine(fileCondition, ordine) &&
+         InviaFileOrdine(fileCondition, QStringLiteral("Condition.txt"));
     if (ok) ok = ScriviFileAtomico(fileEnd, {}) && InviaFileOrdine(fileEnd, QStringLiteral("End.txt"));
     if (ok) {
       Richiesta(creaDatiPostTTM(vista_.username(), vista_.password(), TransazioneId, QStringLiteral("1"),

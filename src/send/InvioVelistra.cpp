@@ -9,15 +9,13 @@
 #include "common/Piattaforma.h"
 #include "common/Lavoro.h"
 #include "send/CodiciOperazione.h"
-#include "send/FinestraPrincipaleInvio.h"
 #include "send/LetturaRisposta.h"
 #include "send/ModuliRichiesta.h"
 #include "send/Prezziario.h"
 #include "send/RichiestaLaboratorio.h"
 #include "send/VistaInvio.h"
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
+#include "ordine/OrdineVelistra.h"
+#include "settings/Impostazioni.h"
 
 namespace {
 
@@ -34,8 +32,9 @@ QString TestoPrezzo(std::int32_t centesimi) {
   return testo.replace(u',', u'.');
 }
 
-InvioVelistra::InvioVelistra(VistaInvio& vista, FinestraPrincipaleInvio& principale)
-    : vista_(vista), principale_(principale) {}
+InvioVelistra::InvioVelistra(VistaInvio& vista, OrdineVelistra& ordine, FoglioCliente& foglio,
+                             const PercorsiProgramma& percorsi, const DatiServer& server)
+    : vista_(vista), ordine_(ordine), foglio_(foglio), percorsi_(percorsi), server_(server) {}
 
 InvioVelistra::~InvioVelistra() = default;
 
@@ -51,7 +50,7 @@ void InvioVelistra::Avvia(QObject* contesto, std::function<void()> lavoro, std::
 
 std::unique_ptr<DocumentoXML> InvioVelistra::Richiesta(const QString& corpo) {
   auto risposta = CreaDocumentoXML();
-  risposta->caricaTesto(ChiediAlLaboratorio(corpo).testo());
+  risposta->caricaTesto(ChiediAlLaboratorio(server_, corpo).testo());
   return risposta;
 }
 
@@ -66,12 +65,12 @@ QString InvioVelistra::CorpoTransazione(const QString& modo) const {
 
 SessioneFTP::Impostazioni InvioVelistra::ImpostazioniFTP() const {
   SessioneFTP::Impostazioni impostazioni;
-  impostazioni.server = Programma().DatiFTPServer;
+  impostazioni.server = server_.DatiFTPServer;
   impostazioni.utente = vista_.username();
   impostazioni.password = accesso_.PasswordFTP;
   impostazioni.proxy = vista_.proxy();
   impostazioni.passivo = vista_.ftpPassivo();
-  impostazioni.timeoutMs = Programma().TimeoutRichiestaMs;
+  impostazioni.timeoutMs = server_.TimeoutRichiestaMs;
   return impostazioni;
 }
 
@@ -114,9 +113,9 @@ bool InvioVelistra::PreparaVelistra() {
       Avviso(QStringLiteral("Errore durante l'accesso al server FTP (1)."));
     } else {
       RiuscitoFTP(OperazioneFTP::CambiaCartella,
-                  sessione_.CambiaCartellaFTP(Programma().DatiFTPServer, TransazioneCartella));
+                  sessione_.CambiaCartellaFTP(server_.DatiFTPServer, TransazioneCartella));
       if (!RiuscitoFTP(OperazioneFTP::InvioFile,
-                       sessione_.InviaFileFTP(Programma().PercorsoVelistraXML,
+                       sessione_.InviaFileFTP(percorsi_.PercorsoVelistraXML,
                                               PercorsoRemoto(QStringLiteral("Velistra.xml"))))) {
         Avviso(QStringLiteral("Errore durante l'accesso al server FTP (2)."));
       } else {
@@ -143,8 +142,8 @@ bool InvioVelistra::VerificaPagamento() {
 }
 
 bool InvioVelistra::sAggiornaPrezziario() {
-  auto prezzi = ScaricaPrezziario(vista_.username(), vista_.password());
-  const QString percorso = Programma().PercorsoProgramma + QStringLiteral("Formati.xml");
+  auto prezzi = ScaricaPrezziario(server_, vista_.username(), vista_.password());
+  const QString percorso = percorsi_.PercorsoProgramma + QStringLiteral("Formati.xml");
   // A reply that is not a catalogue never replaces the one the customer has.
   if (!prezzi) {
     MsgBox(QStringLiteral("Impossibile aggiornare il prezziario: il server non ha inviato un listino valido."),
@@ -156,7 +155,7 @@ bool InvioVelistra::sAggiornaPrezziario() {
     return false;
   }
   XMLDOMPrezzi = std::move(prezzi);
-  principale_.SostituisciCatalogo(CreaDocumentoXML(percorso));
+  SulThreadGrafico([&] { ordine_.SostituisciCatalogo(CreaDocumentoXML(percorso)); });
   return true;
 }
 
@@ -174,7 +173,7 @@ QString IndirizzoPagamento(const QString& codificato) {
 bool InvioVelistra::PagaVelistra() {
   if (!sAggiornaPrezziario()) return false;
   if (accesso_.UtenteConvenzionato) return true;
-  const std::int32_t importo = principale_.CalcolaImportoVelistra(*XMLDOMPrezzi);
+  const std::int32_t importo = SulThreadGrafico([&] { return ordine_.CalcolaImportoVelistra(*XMLDOMPrezzi); });
   if (importo < 5) {
     Avviso(QStringLiteral("L'importo è inferiore a 5 centesimi."));
     return false;
@@ -247,7 +246,7 @@ void InvioVelistra::PremiInviaVelistra() {
     MsgBox(QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra."),
            IconaMessaggio::Informazione);
     XMLDOMPrezzi.reset();
-    principale_.CreaNuovoVelistra();
+    SulThreadGrafico([&] { ordine_.CreaNuovoVelistra(); });
     vista_.Chiudi();
   }
 }
@@ -281,12 +280,11 @@ void InvioVelistra::PremiCancellaInvioVelistra() {
 }
 
 void InvioVelistra::FTPInCorso(int Valore) {
-  if (!cINIProfiles().WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("FTPInCorso"),
-                                                QString::number(Valore), Programma().PercorsoIni))
-    AvvisaImpostazioniNonSalvate(Programma().PercorsoIni, vista_.finestra());
-  principale_.ImpostaFTPInCorso(Valore);
+  if (!Impostazioni(percorsi_).ScriviFTPInCorso(Valore != 0))
+    AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, vista_.finestra());
+  SulThreadGrafico([&] { ordine_.ImpostaFTPInCorso(Valore); });
 }
 
 QString InvioVelistra::PercorsoRemoto(const QString& nome) const {
-  return Programma().DatiFTPServer + u'/' + TransazioneCartella + u'/' + nome;
+  return server_.DatiFTPServer + u'/' + TransazioneCartella + u'/' + nome;
 }

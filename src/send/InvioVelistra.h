@@ -7,23 +7,26 @@
 
 #include "send/AccessoLaboratorio.h"
 #include "send/MessaggiErrore.h"
-#include "send/PrincipaleSulThreadGrafico.h"
 #include "send/SessioneFTP.h"
 #include "send/VistaSulThreadGrafico.h"
+#include "settings/DatiImpostazioni.h"
+#include "settings/PercorsiProgramma.h"
 
 class DocumentoXML;
-class FinestraPrincipaleInvio;
+class FoglioCliente;
+class OrdineVelistra;
 class QObject;
 class VistaInvio;
 
 // The send of the album to the lab: transaction, payment, verification of the
 // server's album copy, FTP upload with resume, and cancellation. Knows no
-// widgets: it talks to the send window through VistaInvio and to the main
-// window through FinestraPrincipaleInvio, both always on the GUI thread, so
-// that its sequences can run as straight code on a worker.
+// widgets: it talks to the send window through VistaInvio, to the order and to
+// the customer sheet, all always on the GUI thread, so that its sequences can
+// run as straight code on a worker.
 class InvioVelistra {
  public:
-  InvioVelistra(VistaInvio& vista, FinestraPrincipaleInvio& principale);
+  InvioVelistra(VistaInvio& vista, OrdineVelistra& ordine, FoglioCliente& foglio, const PercorsiProgramma& percorsi,
+                const DatiServer& server);
   ~InvioVelistra();
 
   void ImpostaAccesso(const DatiAccesso& accesso) { accesso_ = accesso; }
@@ -40,8 +43,8 @@ class InvioVelistra {
   // The interruption button (and a close request during an operation).
   void Interrompi() { ContinuaOperazione = false; }
 
-  // Downloads the price list into "Formati.xml" and hands the main window the
-  // new catalogue; false, with a message, when the reply is not a catalogue.
+  // Downloads the price list into "Formati.xml" and hands the order the new
+  // catalogue; false, with a message, when the reply is not a catalogue.
   bool sAggiornaPrezziario();
 
   // Steps of the sequence, public for the window and the tests.
@@ -76,7 +79,12 @@ class InvioVelistra {
   static bool RiuscitoFTP(OperazioneFTP operazione, const EsitoFTP& esito);
 
   VistaSulThreadGrafico vista_;
-  PrincipaleSulThreadGrafico principale_;
+  // Both live on the GUI thread, where the windows follow the order's signals:
+  // the worker reaches them through SulThreadGrafico.
+  OrdineVelistra& ordine_;
+  FoglioCliente& foglio_;
+  const PercorsiProgramma percorsi_;
+  const DatiServer server_;
   DatiAccesso accesso_;
   SessioneFTP sessione_;
   std::unique_ptr<DocumentoXML> XMLDOMPrezzi;

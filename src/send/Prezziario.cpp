@@ -15,9 +15,9 @@ bool CatalogoValido(const DocumentoXML& catalogo) {
   return true;
 }
 
-std::unique_ptr<DocumentoXML> ScaricaPrezziario(const QString& username, const QString& password) {
+std::unique_ptr<DocumentoXML> ScaricaPrezziario(const DatiServer& server, const QString& username, const QString& password) {
   auto prezzi = CreaDocumentoXML();
-  prezzi->caricaTesto(ChiediAlLaboratorio(creaDatiPostM(username, password, f_K_HTTPS_PREZZI())).testo());
+  prezzi->caricaTesto(ChiediAlLaboratorio(server, creaDatiPostM(username, password, f_K_HTTPS_PREZZI())).testo());
   if (!prezzi->caricato() || !CatalogoValido(*prezzi)) return nullptr;
   return prezzi;
 }

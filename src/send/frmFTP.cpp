@@ -19,12 +19,10 @@
 #include "common/Piattaforma.h"
 #include "windows/clsMouse.h"
 #include "send/AccessoLaboratorio.h"
-#include "send/FinestraPrincipaleInvio.h"
 #include "send/InvioVelistra.h"
 #include "send/PasswordMemorizzata.h"
-#include "settings/ChiaviImpostazioni.h"
-#include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
+#include "ordine/OrdineVelistra.h"
+#include "settings/Impostazioni.h"
 
 namespace {
 
@@ -64,9 +62,9 @@ QPushButton* Pulsante(const QString& nome, const QString& testo) {
   return Controllo(new QPushButton(testo), nome, testo);
 }
 
-QWidget* Separatore(const QString& nome, const QString& titolo, QWidget* genitore) {
-  QWidget* separatore =
-      CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), PercorsiDaProgramma(), genitore);
+QWidget* Separatore(const QString& nome, const QString& titolo, const PercorsiProgramma& percorsi,
+                    QWidget* genitore) {
+  QWidget* separatore = CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), percorsi, genitore);
   if (!separatore) return new QLabel(titolo, genitore);
   separatore->setObjectName(nome);
   separatore->setAccessibleName(titolo);
@@ -76,9 +74,10 @@ QWidget* Separatore(const QString& nome, const QString& titolo, QWidget* genitor
 
 }  // namespace
 
-frmFTP::frmFTP(FinestraPrincipaleInvio& principale, bool soloPrezziario, QWidget* genitore)
-    : QDialog(genitore), SoloPrezziario(soloPrezziario), principale_(principale),
-      invio_(std::make_unique<InvioVelistra>(*this, principale)) {
+frmFTP::frmFTP(OrdineVelistra& ordine, FoglioCliente& foglio, const PercorsiProgramma& percorsi,
+               const DatiServer& server, bool soloPrezziario, QWidget* genitore)
+    : QDialog(genitore), SoloPrezziario(soloPrezziario), ordine_(ordine), percorsi_(percorsi), server_(server),
+      invio_(std::make_unique<InvioVelistra>(*this, ordine, foglio, percorsi, server)) {
   setObjectName(QStringLiteral("frmFTP"));
   setModal(true);
   CreaControlli();
@@ -95,7 +94,7 @@ frmFTP::~frmFTP() = default;
 void frmFTP::CreaControlli() {
   setWindowTitle(SoloPrezziario ? QStringLiteral("Aggiorna prezziario") : QStringLiteral("Invio fotografie"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Separatore(QStringLiteral("sepConnessione"), QStringLiteral("Dati per la connessione"), this));
+  layout->addWidget(Separatore(QStringLiteral("sepConnessione"), QStringLiteral("Dati per la connessione"), percorsi_, this));
   auto* spiegazione = new QLabel(QStringLiteral(
       "Inserisci Username e Password che ti sono stati comunicati dal fotografo (per ottenerli rivolgiti "
       "direttamente a lui)"));
@@ -135,7 +134,7 @@ void frmFTP::CreaControlli() {
   lblPerScaricoPrezziario_->setVisible(SoloPrezziario);
   layout->addWidget(lblPerScaricoPrezziario_);
 
-  layout->addWidget(Separatore(QStringLiteral("sepInvio"), QStringLiteral("Invio Velistra"), this));
+  layout->addWidget(Separatore(QStringLiteral("sepInvio"), QStringLiteral("Invio Velistra"), percorsi_, this));
   cmdScaricaPrezziario_ = Pulsante(QStringLiteral("cmdScaricaPrezziario"), QStringLiteral("Scarica prezziario"));
   cmdInviaVelistra_ = Pulsante(QStringLiteral("cmdInviaVelistra"), QStringLiteral("Invia Velistra"));
   cmdAnnullaOperazione_ =
@@ -172,15 +171,11 @@ void frmFTP::CreaControlli() {
 }
 
 void frmFTP::CaricaImpostazioni() {
-  const cINIProfiles ini;
-  const QString file = Programma().PercorsoIniFTP;
-  const auto leggi = [&](const QString& chiave, const QString& predefinito = {}) {
-    return ini.GetPrivateProfileString(kSezioneDatiFTP, chiave, predefinito, file);
-  };
-  txtUsername_->setText(leggi(QStringLiteral("Username")));
-  txtPassword_->setText(DecodificaPassword(leggi(QStringLiteral("Password"))));
-  txtProxy_->setText(leggi(QStringLiteral("Proxy")));
-  chkFTPPassivo_->setChecked(leggi(QStringLiteral("FTPPassivo"), QStringLiteral("0")).trimmed().toInt() != 0);
+  const DatiConnessione connessione = Impostazioni(percorsi_).LeggiConnessione();
+  txtUsername_->setText(connessione.Username);
+  txtPassword_->setText(DecodificaPassword(connessione.PasswordMemorizzata));
+  txtProxy_->setText(connessione.Proxy);
+  chkFTPPassivo_->setChecked(connessione.FTPPassivo);
 }
 
 void frmFTP::AbilitaComandiInvio(bool v) {
@@ -212,8 +207,8 @@ void frmFTP::cmdAccedi_Click() {
   cmdChiudi_->setEnabled(false);
   auto accesso = std::make_shared<DatiAccesso>();
   Operazione(
-      [accesso, username = txtUsername_->text(), password = txtPassword_->text()] {
-        *accesso = AccediAlLaboratorio(username, password);
+      [accesso, server = server_, username = txtUsername_->text(), password = txtPassword_->text()] {
+        *accesso = AccediAlLaboratorio(server, username, password);
       },
       [this, accesso] {
         invio_->ImpostaAccesso(*accesso);
@@ -239,14 +234,10 @@ void frmFTP::cmdSalvaImpostazioni_Click() {
   TrimCampi(this);
   if (CampoVuoto(txtUsername_, true, true, QStringLiteral("Inserire lo username"))) return;
   if (CampoVuoto(txtPassword_, true, true, QStringLiteral("Inserire la password"))) return;
-  const cINIProfiles ini;
-  const QString file = Programma().PercorsoIniFTP;
-  const QList<VoceProfilo> voci{
-      {kSezioneDatiFTP, QStringLiteral("Username"), txtUsername_->text()},
-      {kSezioneDatiFTP, QStringLiteral("Password"), CodificaPassword(txtPassword_->text())},
-      {kSezioneDatiFTP, QStringLiteral("Proxy"), txtProxy_->text()},
-      {kSezioneDatiFTP, QStringLiteral("FTPPassivo"), chkFTPPassivo_->isChecked() ? QStringLiteral("1") : QStringLiteral("0")}};
-  if (!ini.WritePrivateProfileStrings(voci, file)) AvvisaImpostazioniNonSalvate(file, this);
+  const DatiConnessione connessione{txtUsername_->text(), CodificaPassword(txtPassword_->text()),
+                                    txtProxy_->text(), chkFTPPassivo_->isChecked()};
+  if (!Impostazioni(percorsi_).ScriviConnessione(connessione))
+    AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIniFTP, this);
 }
 
 void frmFTP::cmdScaricaPrezziario_Click() {
@@ -290,7 +281,7 @@ void frmFTP::ChiudiSeRichiesto() {
 }
 
 void frmFTP::cmdChiudi_Click() {
-  if (principale_.FTPInCorso() == 1) {
+  if (ordine_.FTPInCorso() == 1) {
     MsgBox(QStringLiteral(
                "L'invio del Velistra non è ancora terminato.\r\n"
                "L'applicazione verrà chiusa per evitare di perdere le informazioni relative al Velistra corrente.\r\n"

@@ -4,9 +4,12 @@
 #include <memory>
 
 #include "send/VistaInvio.h"
+#include "settings/DatiImpostazioni.h"
+#include "settings/PercorsiProgramma.h"
 
-class FinestraPrincipaleInvio;
+class FoglioCliente;
 class InvioVelistra;
+class OrdineVelistra;
 class PannelloSfumato;
 class QCheckBox;
 class QLabel;
@@ -21,7 +24,8 @@ class frmFTP : public QDialog, public VistaInvio {
 
  public:
   // soloPrezziario: opened only to download the price list.
-  frmFTP(FinestraPrincipaleInvio& principale, bool soloPrezziario, QWidget* genitore = nullptr);
+  frmFTP(OrdineVelistra& ordine, FoglioCliente& foglio, const PercorsiProgramma& percorsi, const DatiServer& server,
+         bool soloPrezziario, QWidget* genitore = nullptr);
   ~frmFTP() override;
 
   const bool SoloPrezziario;
@@ -64,7 +68,9 @@ class frmFTP : public QDialog, public VistaInvio {
   void Operazione(std::function<void()> lavoro, std::function<void()> dopo = {});
   void ChiudiSeRichiesto();
 
-  FinestraPrincipaleInvio& principale_;
+  OrdineVelistra& ordine_;
+  const PercorsiProgramma percorsi_;
+  const DatiServer server_;
   std::unique_ptr<InvioVelistra> invio_;
   QLineEdit* txtUsername_ = nullptr;
   QLineEdit* txtPassword_ = nullptr;

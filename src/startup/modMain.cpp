@@ -11,7 +11,6 @@
 #include "settings/Impostazioni.h"
 #include "startup/AperturaFinestre.h"
 #include "startup/IstanzaUnica.h"
-#include "settings/ValoriProgramma.h"
 
 namespace {
 
@@ -56,7 +55,6 @@ bool Main(const AmbienteAvvio& ambiente) {
     RimuoviAvanziScritturaAtomica(file);
   // The connection values are read once: a later change is seen at the next start.
   const DatiServer server = Impostazioni(percorsi).LeggiDatiServer();
-  ImpostaProgramma(percorsi, server);
   // One directory level; failures (above all: it exists) are ignored.
   QDir().mkdir(percorsi.CartellaLavoro);
   // The settings file is installed beside the program, never created.

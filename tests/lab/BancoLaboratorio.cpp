@@ -8,7 +8,6 @@
 #include "common/RichiestaWeb.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
 
 namespace {
 
@@ -109,13 +108,15 @@ BancoLaboratorio::Utente BancoLaboratorio::utente(const QString& nome) const {
   return {};
 }
 
-void BancoLaboratorio::ImpostaProgramma() const {
-  ValoriProgramma& v = Programma();
-  v.DatiFTPServer = serverFTP();
-  v.DatiFTPBase = base();
-  v.DatiFTPPrezzi = prezzi();
-  v.CertificatoCA = certificatoCA();
-  v.VerificaCertificato = true;
+DatiServer BancoLaboratorio::datiServer(int timeoutMs) const {
+  DatiServer server;
+  server.DatiFTPServer = serverFTP();
+  server.DatiFTPBase = base();
+  server.DatiFTPPrezzi = prezzi();
+  server.CertificatoCA = certificatoCA();
+  server.VerificaCertificato = true;
+  server.TimeoutRichiestaMs = timeoutMs;
+  return server;
 }
 
 bool BancoLaboratorio::ScriviIniFTP(const QString& percorsoIni) const {

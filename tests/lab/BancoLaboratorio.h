@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+#include "settings/DatiImpostazioni.h"
+
 // The local lab stand-in (tools/lab) as a child process on free ports of
 // 127.0.0.1: started by the constructor, which waits until it serves, and
 // stopped by the destructor. Tests point the program at it and drive its
@@ -74,8 +76,8 @@ class BancoLaboratorio {
   QString codice(const QString& operazione) const;  // "f_K_HTTPS_LOGIN" -> its code
   Utente utente(const QString& nome) const;
 
-  // Points the program-wide values at the stand-in.
-  void ImpostaProgramma() const;
+  // The server values of a program pointed at the stand-in.
+  DatiServer datiServer(int timeoutMs = 30000) const;
   // Writes "Server", "Base", "Prezzi" and "CertificatoCA" into a "VelistraFTP.ini".
   bool ScriviIniFTP(const QString& percorsoIni) const;
 

@@ -12,7 +12,6 @@
 #include "send/CodiciOperazione.h"
 #include "settings/Impostazioni.h"
 #include "send/RichiestaLaboratorio.h"
-#include "settings/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 
@@ -113,8 +112,7 @@ class LaboratorioTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(lab.avviato()) << lab.errore().toStdString();
-    lab.ImpostaProgramma();
-    Programma().TimeoutRichiestaMs = 3000;
+    server = lab.datiServer(3000);
   }
 
   // One operation through the program's web request routine.
@@ -125,7 +123,7 @@ class LaboratorioTest : public ::testing::Test {
                                   {QStringLiteral("passwd"), u.password}};
     campi += extra;
     campi.append({QStringLiteral("modo"), codice});
-    const RispostaWeb risposta = ChiediAlLaboratorio(QString::fromLatin1(BancoLaboratorio::Modulo(campi)));
+    const RispostaWeb risposta = ChiediAlLaboratorio(server, QString::fromLatin1(BancoLaboratorio::Modulo(campi)));
     if (byte) *byte = risposta.corpo;
     return risposta.testo();
   }
@@ -138,6 +136,7 @@ class LaboratorioTest : public ::testing::Test {
 
   CartellaProgrammaProva programma;
   PiattaformaFinta finta;
+  DatiServer server;
   BancoLaboratorio lab;
 };
 
@@ -275,7 +274,7 @@ TEST_F(LaboratorioTest, FaultSwitchesAndAStoppedStandIn) {
   EXPECT_TRUE(finta.messaggi().isEmpty());
 
   // A reply a minute late fails at the time-out.
-  Programma().TimeoutRichiestaMs = 1000;
+  server.TimeoutRichiestaMs = 1000;
   ASSERT_TRUE(lab.GuastoWeb(QStringLiteral("lenta"), {}, 1, 60));
   EXPECT_EQ(Operazione(f_K_HTTPS_LOGIN(), QStringLiteral("cliente")), QString());
   EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Impossibile connettersi.")});
@@ -288,12 +287,12 @@ TEST_F(LaboratorioTest, FaultSwitchesAndAStoppedStandIn) {
 }
 
 TEST_F(LaboratorioTest, SettingsFileWrittenByTheHelperReachesTheStandIn) {
-  ASSERT_TRUE(lab.ScriviIniFTP(Programma().PercorsoIniFTP));
-  DatiServer letti = Impostazioni(PercorsiDaProgramma()).LeggiDatiServer();
+  ASSERT_TRUE(lab.ScriviIniFTP(programma.percorsi().PercorsoIniFTP));
+  DatiServer letti = Impostazioni(programma.percorsi()).LeggiDatiServer();
   EXPECT_EQ(letti.DatiFTPServer, lab.serverFTP());
   EXPECT_EQ(letti.CertificatoCA, lab.certificatoCA());
-  letti.TimeoutRichiestaMs = Programma().TimeoutRichiestaMs;
-  static_cast<DatiServer&>(Programma()) = letti;
+  letti.TimeoutRichiestaMs = server.TimeoutRichiestaMs;
+  server = letti;
   EXPECT_EQ(Valore(Operazione(f_K_HTTPS_LOGIN(), QStringLiteral("convenzionato")),
                    QStringLiteral("/xml/utente/convenzionato")),
             QStringLiteral("1"));

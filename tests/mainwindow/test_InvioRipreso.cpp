@@ -31,7 +31,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
   ambiente.ClienteAbituale();
   BancoLaboratorio banco;
   ASSERT_TRUE(banco.avviato());
-  banco.ImpostaProgramma();
+  ambiente.server = banco.datiServer();
   const auto utente = banco.utente(QStringLiteral("convenzionato"));
 
   // An album of three photos, as earlier sessions left it.

@@ -23,7 +23,7 @@ TEST(Prezziario, TheDownloadedPriceListReachesTheMainWindowsListsWhenTheWindowCl
   ambiente.ClienteAbituale();
   BancoLaboratorio banco;
   ASSERT_TRUE(banco.avviato());
-  banco.ImpostaProgramma();
+  ambiente.server = banco.datiServer();
   auto finestra = ambiente.NuovaFinestra();
   auto* lista = finestra->findChild<QComboBox*>(QStringLiteral("cmbFormatiCopia"));
   ASSERT_TRUE(lista);

@@ -2,10 +2,10 @@
 #include <QFile>
 #include <QImage>
 #include <functional>
-#include <memory>
+#include <gtest/gtest.h>
 
-#include "common/DocumentoXML.h"
-#include "send/FinestraPrincipaleInvio.h"
+#include "ordine/FoglioCliente.h"
+#include "ordine/OrdineVelistra.h"
 #include "send/VistaInvio.h"
 
 // The send window as a plain record of what the sequence showed and enabled.
@@ -41,40 +41,35 @@ class VistaFinta final : public VistaInvio {
   std::function<void()> adOgniAvanzamento;
 };
 
-// The main window as far as the send path needs it.
-class PrincipaleFinta final : public FinestraPrincipaleInvio {
+// The customer sheet: fixed lines, and a small white picture that records its text.
+class FoglioProva final : public FoglioCliente {
  public:
-  std::int32_t CalcolaImportoVelistra(const DocumentoXML& prezzi) override {
-    ++calcoli;
-    prezziVisti = prezzi.selezionaNodi(QStringLiteral("/xml/formato")).size();
-    return importo;
-  }
-  QString getImportoCorrenteEuro() const override { return QStringLiteral("€ 1,25"); }
   QString getDatiUtente() const override { return QStringLiteral("Rossi Anna\r\nRoma\r\nVia Po 1"); }
-  bool StringaFileCondition(const DocumentoXML& album, QString& strFile) override {
-    const auto voci = album.selezionaNodi(QStringLiteral("/xml/formato/files/*"));
-    if (voci.isEmpty()) return false;
-    strFile = QStringLiteral("ImageCnt=%1\r\nPerù").arg(voci.size());
-    return true;
-  }
   bool CreaFotografiaTesto(const QString& percorso, const QString& testo) override {
-    testoFoto = testo;
+    this->testo = testo;
     QImage immagine(64, 48, QImage::Format_RGB888);
     immagine.fill(Qt::white);
     return immagine.save(percorso, "JPEG");
   }
-  void SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) override {
-    catalogoRicevuto = catalogo != nullptr;
-  }
-  void CreaNuovoVelistra() override { ++nuoviAlbum; }
-  int FTPInCorso() const override { return mark; }
-  void ImpostaFTPInCorso(int valore) override { mark = valore; }
 
-  std::int32_t importo = 125;
-  int calcoli = 0;
-  qsizetype prezziVisti = 0;
-  QString testoFoto;
-  bool catalogoRicevuto = false;
+  QString testo;
+};
+
+// The real order of a test program folder, counting the new albums it starts.
+class OrdineProva : public OrdineVelistra {
+ public:
+  explicit OrdineProva(const PercorsiProgramma& percorsi) : OrdineVelistra(percorsi) {
+    connect(this, &OrdineVelistra::albumNuovo, this, [this] { ++nuoviAlbum; });
+  }
+  // The installed catalogue and the album file as they stand.
+  void Carica() {
+    catalogo().CaricaFormati();
+    ASSERT_TRUE(album().CaricaVelistra(catalogo().XMLDOMFormati()));
+  }
+  // The catalogue is the lab's price list.
+  bool CatalogoDelLaboratorio() const {
+    return catalogo().getDescrizioneFormato(QStringLiteral("15x10")) == QStringLiteral("Stampa 15x10 lucida");
+  }
+
   int nuoviAlbum = 0;
-  int mark = 0;
 };

@@ -4,19 +4,16 @@
 #include "BancoLaboratorio.h"
 #include "FinteInvio.h"
 #include "send/InvioVelistra.h"
-#include "settings/ValoriProgramma.h"
 #include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 
 // A program folder pointed at a running lab stand-in, with the send logic
-// between a scripted send window and a scripted main window.
+// between a scripted send window and a real order.
 class ProvaInvio : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(banco.avviato()) << banco.errore().toStdString();
-    banco.ImpostaProgramma();
-    Programma().TimeoutRichiestaMs = 5000;
   }
 
   // One press, run on a worker as the window runs it; returns once it has ended.
@@ -33,6 +30,9 @@ class ProvaInvio : public ::testing::Test {
   BancoLaboratorio banco;
   PiattaformaFinta finta;
   VistaFinta vista;
-  PrincipaleFinta principale;
-  InvioVelistra invio{vista, principale};
+  FoglioProva foglio;
+  const PercorsiProgramma percorsi = programma.percorsi();
+  const DatiServer server = banco.datiServer(5000);
+  OrdineProva ordine{percorsi};
+  InvioVelistra invio{vista, ordine, foglio, percorsi, server};
 };

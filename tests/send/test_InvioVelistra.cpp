@@ -8,8 +8,8 @@
 #include "common/Ansi.h"
 #include "send/AccessoLaboratorio.h"
 #include "send/InvioVelistra.h"
+#include "common/DocumentoXML.h"
 #include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
 
 namespace {
 
@@ -23,11 +23,11 @@ class InvioVelistraTest : public ProvaInvio {
  protected:
   void SetUp() override {
     ProvaInvio::SetUp();
-    QDir().mkpath(Programma().CartellaLavoro);
+    QDir().mkpath(percorsi.CartellaLavoro);
   }
 
-  // An album of n photos in the work folder, titles with accents.
-  void CreaAlbum(int n, int dimensione = 40000) {
+  // An album of n photos in the work folder, titles with accents, in the order.
+  void CreaAlbum(int n, int dimensione = 40000, int quantita = 1) {
     QString voci;
     for (int i = 1; i <= n; ++i) {
       const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
@@ -35,26 +35,44 @@ class InvioVelistraTest : public ProvaInvio {
       for (char& b : byte) b = static_cast<char>(QRandomGenerator::global()->bounded(256));
       programma.Scrivi(QStringLiteral("Velistra/") + nome, byte);
       foto.append(nome);
+      contenuti.append(byte);
       voci += QStringLiteral("<file><nomecompleto>%1</nomecompleto><titolo>Perù è %2.jpg</titolo>"
-                             "<quantita>1</quantita><formato>15x10</formato>"
+                             "<quantita>%3</quantita><formato>15x10</formato>"
                              "<ridimensionamento>FILLIN</ridimensionamento></file>")
-                  .arg(Programma().CartellaLavoro + nome)
-                  .arg(i);
+                  .arg(percorsi.CartellaLavoro + nome)
+                  .arg(i)
+                  .arg(quantita);
     }
     programma.Scrivi(QStringLiteral("Velistra.xml"),
                      (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xml><formato id=\"15x10\"><files>") +
                       voci + QStringLiteral("</files></formato></xml>\n"))
                          .toUtf8());
+    ordine.Carica();
+    albumInviato = programma.Leggi(QStringLiteral("Velistra.xml"));
+  }
+  // The lab's answer to the next price-list request: one format at this price.
+  void PrezzoDel15x10(int centesimi) {
+    ASSERT_TRUE(banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_PREZZI"), 1, 0,
+                                QStringLiteral("<xml><formato id=\"15x10\" descrizione=\"d\" amatoriale=\"1\">%1"
+                                               "</formato></xml>").arg(centesimi)));
   }
 
   void Accedi(const QString& nome) {
     vista.utente = nome;
     vista.password_ = banco.utente(nome).password;
-    const DatiAccesso accesso = AccediAlLaboratorio(vista.utente, vista.password_);
+    const DatiAccesso accesso = AccediAlLaboratorio(server, vista.utente, vista.password_);
     ASSERT_TRUE(accesso.UtenteEsiste);
     invio.ImpostaAccesso(accesso);
   }
 
+  // An album of n photos whose transaction the ordinary customer has paid.
+  BancoLaboratorio::Transazione AlbumPagato(int n) {
+    CreaAlbum(n);
+    Accedi(QStringLiteral("cliente"));
+    Invia();
+    const auto t = UnicaTransazione();
+    return banco.Paga(t.id) ? t : BancoLaboratorio::Transazione{};
+  }
   BancoLaboratorio::Transazione UnicaTransazione() {
     const auto transazioni = banco.Transazioni();
     EXPECT_EQ(transazioni.size(), 1);
@@ -72,11 +90,17 @@ class InvioVelistraTest : public ProvaInvio {
   }
   QString Mark() const {
     return cINIProfiles().GetPrivateProfileString(QStringLiteral("Opzioni"), QStringLiteral("FTPInCorso"),
-                                                  QStringLiteral("?"), Programma().PercorsoIni);
+                                                  QStringLiteral("?"), percorsi.PercorsoIni);
   }
+  // The photos as they were written (a completed send empties the work folder).
   void ControllaOrdineCompleto(const BancoLaboratorio::Transazione& t) {
-    for (const QString& nome : foto) EXPECT_EQ(LeggiRemoto(t, nome), programma.Leggi(QStringLiteral("Velistra/") + nome));
-    EXPECT_EQ(LeggiRemoto(t, QStringLiteral("Condition.txt")), InAnsi(QStringLiteral("ImageCnt=%1\r\nPerù\r\n").arg(foto.size())));
+    for (int i = 0; i < foto.size(); ++i) EXPECT_EQ(LeggiRemoto(t, foto[i]), contenuti[i]);
+    auto album = CreaDocumentoXML();
+    ASSERT_TRUE(album->caricaByte(albumInviato));
+    QString ordineAtteso;
+    ASSERT_TRUE(ordine.StringaFileCondition(*album, ordineAtteso));
+    EXPECT_TRUE(ordineAtteso.contains(QStringLiteral("Perù")));
+    EXPECT_EQ(LeggiRemoto(t, QStringLiteral("Condition.txt")), InAnsi(ordineAtteso + QStringLiteral("\r\n")));
     EXPECT_EQ(LeggiRemoto(t, QStringLiteral("End.txt")), QByteArray());
     EXPECT_TRUE(LeggiRemoto(t, QStringLiteral("DatiUtente.jpg")).startsWith("\xFF\xD8"));
     // End.txt is the last file stored.
@@ -86,10 +110,12 @@ class InvioVelistraTest : public ProvaInvio {
     EXPECT_TRUE(ultimo.endsWith(QStringLiteral("/End.txt"))) << ultimo.toStdString();
     // The local order files are gone.
     for (const char* nome : {"Condition.txt", "End.txt", "DatiUtente.jpg"})
-      EXPECT_FALSE(QFile::exists(Programma().CartellaLavoro + QString::fromLatin1(nome)));
+      EXPECT_FALSE(QFile::exists(percorsi.CartellaLavoro + QString::fromLatin1(nome)));
   }
 
   QStringList foto;
+  QList<QByteArray> contenuti;
+  QByteArray albumInviato;
 };
 
 TEST_F(InvioVelistraTest, AffiliatedUserSendsAtOnceAndAllArrivesWithEndLast) {
@@ -99,24 +125,27 @@ TEST_F(InvioVelistraTest, AffiliatedUserSendsAtOnceAndAllArrivesWithEndLast) {
 
   const auto t = UnicaTransazione();
   EXPECT_TRUE(t.trasferito);
-  EXPECT_EQ(LeggiRemoto(t, QStringLiteral("Velistra.xml")), programma.Leggi(QStringLiteral("Velistra.xml")));
+  EXPECT_EQ(LeggiRemoto(t, QStringLiteral("Velistra.xml")), albumInviato);
   ControllaOrdineCompleto(t);
   EXPECT_TRUE(finta.documentiAperti().isEmpty());
   EXPECT_EQ(finta.testi(), QStringList{kTerminato});
   EXPECT_EQ(Mark(), QStringLiteral("0"));
-  EXPECT_EQ(principale.mark, 0);
-  EXPECT_EQ(principale.nuoviAlbum, 1);
+  EXPECT_EQ(ordine.FTPInCorso(), 0);
+  EXPECT_EQ(ordine.nuoviAlbum, 1);
+  EXPECT_EQ(ordine.NumeroVoci({}), 0);
   EXPECT_TRUE(vista.chiusa);
   EXPECT_EQ(vista.massimo, 6);
   EXPECT_EQ(vista.valore, 6);
-  EXPECT_TRUE(principale.testoFoto.endsWith(QStringLiteral("€ 1,25\r\n\r\nUtente convenzionato")));
-  EXPECT_TRUE(principale.testoFoto.contains(QStringLiteral("\r\nUsername: convenzionato\r\n")));
+  // Three prints at the lab's 25 cents.
+  EXPECT_EQ(foglio.testo, QStringLiteral("Rossi Anna\r\nRoma\r\nVia Po 1\r\nUsername: convenzionato\r\n\r\n"
+                                         "Prezzo indicativo (da verificare): \r\n€ 0,75\r\n\r\n"
+                                         "Utente convenzionato"));
 }
 
 TEST_F(InvioVelistraTest, OrdinaryUserPaysOnThePageThenTheNextPressUploads) {
-  CreaAlbum(2);
+  // 2 photos of 2469 prints at 25 cents.
+  CreaAlbum(2, 40000, 2469);
   Accedi(QStringLiteral("cliente"));
-  principale.importo = 123450;
   Invia();
   EXPECT_EQ(finta.testi(), QStringList{kPagamento});
   ASSERT_EQ(finta.documentiAperti().size(), 1);
@@ -124,7 +153,8 @@ TEST_F(InvioVelistraTest, OrdinaryUserPaysOnThePageThenTheNextPressUploads) {
   EXPECT_EQ(Mark(), QStringLiteral("1"));
   EXPECT_EQ(UnicaTransazione().prezzo, QStringLiteral("1.234.50"));
   EXPECT_FALSE(vista.chiusa);
-  EXPECT_TRUE(principale.catalogoRicevuto);
+  EXPECT_TRUE(ordine.CatalogoDelLaboratorio());
+  EXPECT_EQ(ordine.FTPInCorso(), 1);
 
   // Not paid yet: the page opens again.
   Invia();
@@ -145,12 +175,12 @@ TEST_F(InvioVelistraTest, OrdinaryUserPaysOnThePageThenTheNextPressUploads) {
 TEST_F(InvioVelistraTest, AmountsBelowFiveCentsAreRefusedAndPricesTravelWithPoints) {
   CreaAlbum(1);
   Accedi(QStringLiteral("cliente"));
-  principale.importo = 4;
+  PrezzoDel15x10(4);
   Invia();
   EXPECT_TRUE(finta.testi().contains(QStringLiteral("L'importo è inferiore a 5 centesimi.")));
   EXPECT_TRUE(finta.documentiAperti().isEmpty());
   EXPECT_EQ(Mark(), QStringLiteral("0"));
-  principale.importo = 5;
+  PrezzoDel15x10(5);
   Invia();
   EXPECT_EQ(UnicaTransazione().prezzo, QStringLiteral("0.05"));
   EXPECT_EQ(TestoPrezzo(1250), QStringLiteral("12.50"));
@@ -213,11 +243,8 @@ TEST_F(InvioVelistraTest, AConnectionCutMidPhotoIsReportedAndTheNextPressFinishe
 }
 
 TEST_F(InvioVelistraTest, AServerAlbumChangedAfterItsDigestStopsTheSendBeforeAnyPhoto) {
-  CreaAlbum(2);
-  Accedi(QStringLiteral("cliente"));
-  Invia();
-  const auto t = UnicaTransazione();
-  ASSERT_TRUE(banco.Paga(t.id));
+  const auto t = AlbumPagato(2);
+  ASSERT_FALSE(t.id.isEmpty());
   ASSERT_TRUE(banco.CambiaAlbum(t.id));
   finta.Azzera();
   Invia();
@@ -228,12 +255,9 @@ TEST_F(InvioVelistraTest, AServerAlbumChangedAfterItsDigestStopsTheSendBeforeAny
 }
 
 TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTheSend) {
-  CreaAlbum(3);
-  Accedi(QStringLiteral("cliente"));
-  Invia();
-  const auto t = UnicaTransazione();
-  ASSERT_TRUE(banco.Paga(t.id));
-  QFile::remove(Programma().CartellaLavoro + foto[1]);
+  const auto t = AlbumPagato(3);
+  ASSERT_FALSE(t.id.isEmpty());
+  QFile::remove(percorsi.CartellaLavoro + foto[1]);
   finta.Azzera();
   Invia();
   EXPECT_TRUE(finta.testi().contains(QStringLiteral(
@@ -249,7 +273,7 @@ TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTh
   const QByteArray ostile = QStringLiteral(
       "<xml><formato id=\"15x10\"><files><file><nomecompleto>%1</nomecompleto><titolo>a</titolo>"
       "<quantita>1</quantita><formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento>"
-      "</file></files></formato></xml>").arg(Programma().CartellaLavoro + QStringLiteral("../segreto.txt")).toUtf8();
+      "</file></files></formato></xml>").arg(percorsi.CartellaLavoro + QStringLiteral("../segreto.txt")).toUtf8();
   ASSERT_TRUE(banco.CambiaAlbum(t.id, true, ostile));
   finta.Azzera();
   Invia();
@@ -257,6 +281,29 @@ TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTh
   EXPECT_FALSE(QFile::exists(Remoto(t, QStringLiteral("segreto.txt"))));
   EXPECT_EQ(Mark(), QStringLiteral("1"));
   EXPECT_FALSE(finta.testi().contains(kTerminato));
+}
+
+TEST_F(InvioVelistraTest, AServerAlbumWithoutAnOrderTextSendsNoOrderFilesAndKeepsTheAlbum) {
+  const auto t = AlbumPagato(1);
+  ASSERT_FALSE(t.id.isEmpty());
+  // Its photo lies where the order text does not look for it.
+  const QByteArray senzaFormato =
+      QStringLiteral("<xml><gruppo><files><file><nomecompleto>%1</nomecompleto><titolo>a</titolo>"
+                     "<quantita>1</quantita><formato>15x10</formato><ridimensionamento>FILLIN"
+                     "</ridimensionamento></file></files></gruppo></xml>")
+          .arg(percorsi.CartellaLavoro + foto[0])
+          .toUtf8();
+  ASSERT_TRUE(banco.CambiaAlbum(t.id, true, senzaFormato));
+  finta.Azzera();
+  Invia();
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral("Nessuna fotografia inserita nel Velistra.")));
+  EXPECT_FALSE(finta.testi().contains(kTerminato));
+  EXPECT_EQ(Caricamenti(t, QStringLiteral("Condition.txt")), 0);
+  EXPECT_EQ(Caricamenti(t, QStringLiteral("End.txt")), 0);
+  EXPECT_FALSE(UnicaTransazione().trasferito);
+  EXPECT_EQ(Mark(), QStringLiteral("1"));
+  EXPECT_EQ(ordine.nuoviAlbum, 0);
+  EXPECT_EQ(ordine.NumeroVoci({}), 1);
 }
 
 TEST_F(InvioVelistraTest, CancellationAsksOnlyForAPaidTransaction) {
@@ -355,13 +402,13 @@ TEST_F(InvioVelistraTest, APriceListReplacesTheCatalogueOnlyWhenItIsOne) {
   ASSERT_TRUE(banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_PREZZI"), 1, 0,
                               QStringLiteral("<xml><formato nome=\"senza id\"/></xml>")));
   EXPECT_FALSE(invio.sAggiornaPrezziario());
-  EXPECT_FALSE(principale.catalogoRicevuto);
+  EXPECT_FALSE(ordine.CatalogoDelLaboratorio());
   EXPECT_EQ(finta.testi().count(QStringLiteral(
                 "Impossibile aggiornare il prezziario: il server non ha inviato un listino valido.")),
             3);
 
   EXPECT_TRUE(invio.sAggiornaPrezziario());
-  EXPECT_TRUE(principale.catalogoRicevuto);
+  EXPECT_TRUE(ordine.CatalogoDelLaboratorio());
   auto letto = CreaDocumentoXML(programma.file(catalogo));
   EXPECT_GT(letto->selezionaNodi(QStringLiteral("/xml/formato[@id]")).size(), 1);
   EXPECT_FALSE(letto->selezionaNodo(QStringLiteral("/xml/formato[@id='vecchio']")));
@@ -372,7 +419,7 @@ TEST_F(InvioVelistraTest, WithTheNetworkDownEveryRequestSaysSoOnceAndNothingChan
   Accedi(QStringLiteral("cliente"));
   banco.Ferma();
   const QString nonConnesso = QStringLiteral("Impossibile connettersi.");
-  EXPECT_FALSE(AccediAlLaboratorio(vista.utente, vista.password_).UtenteEsiste);
+  EXPECT_FALSE(AccediAlLaboratorio(server, vista.utente, vista.password_).UtenteEsiste);
   EXPECT_EQ(finta.testi(), QStringList{nonConnesso});
 
   finta.Azzera();
@@ -394,7 +441,7 @@ TEST_F(InvioVelistraTest, LoginReadsExistenceAsABooleanAndRemovesLineBreaksFirst
     banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_LOGIN"), 1, 0,
                     QStringLiteral("<xml><utente><esiste>%1</esiste><convenzionato>-1</convenzionato>"
                                    "<passwd_ftp>x\r\ny</passwd_ftp></utente></xml>").arg(esiste));
-    return AccediAlLaboratorio(QStringLiteral("cliente"), QStringLiteral("p"));
+    return AccediAlLaboratorio(server, QStringLiteral("cliente"), QStringLiteral("p"));
   };
   for (const char* si : {"1", "-1", "true"}) {
     const DatiAccesso dati = conRisposta(QString::fromLatin1(si));
@@ -405,15 +452,15 @@ TEST_F(InvioVelistraTest, LoginReadsExistenceAsABooleanAndRemovesLineBreaksFirst
   for (const char* no : {"0", "false", ""}) EXPECT_FALSE(conRisposta(QString::fromLatin1(no)).UtenteEsiste) << no;
   banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_LOGIN"), 1, 0,
                   QStringLiteral("<xml><utente/></xml>"));
-  EXPECT_FALSE(AccediAlLaboratorio(QStringLiteral("cliente"), QStringLiteral("p")).UtenteEsiste);
+  EXPECT_FALSE(AccediAlLaboratorio(server, QStringLiteral("cliente"), QStringLiteral("p")).UtenteEsiste);
 
   // The real service: a password with "&", "=", "+", "%" and a space arrives unchanged.
   const auto cliente = banco.utente(QStringLiteral("cliente"));
-  const DatiAccesso vero = AccediAlLaboratorio(cliente.nome, cliente.password);
+  const DatiAccesso vero = AccediAlLaboratorio(server, cliente.nome, cliente.password);
   EXPECT_TRUE(vero.UtenteEsiste);
   EXPECT_FALSE(vero.UtenteConvenzionato);
   EXPECT_EQ(vero.PasswordFTP, cliente.passwordFTP);
-  EXPECT_FALSE(AccediAlLaboratorio(cliente.nome, cliente.password + u' ').UtenteEsiste);
+  EXPECT_FALSE(AccediAlLaboratorio(server, cliente.nome, cliente.password + u' ').UtenteEsiste);
   EXPECT_TRUE(finta.messaggi().isEmpty());
 }
 

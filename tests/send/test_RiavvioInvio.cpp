@@ -9,7 +9,6 @@
 
 #include "BancoLaboratorio.h"
 #include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 
 namespace {
@@ -39,14 +38,15 @@ TEST(RiavvioInvio, AProgramEndedInTheMiddleOfASendReopensTheSendAndCompletesIt) 
   for (const char* chiave : {"DatiUtenteOk", "NonMostrareMessaggio"})
     ini.WritePrivateProfileString(QStringLiteral("Opzioni"), QString::fromLatin1(chiave), QStringLiteral("1"),
                                   programma.file(QStringLiteral("Velistra.ini")));
-  QDir().mkpath(Programma().CartellaLavoro);
+  const QString lavoro = programma.percorsi().CartellaLavoro;
+  QDir().mkpath(lavoro);
   QString voci;
   for (int i = 1; i <= 3; ++i) {
     const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
     programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(100000 * i, char('a' + i)));
     voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>%2</titolo><quantita>1</quantita>"
                            "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
-                .arg(Programma().CartellaLavoro, nome);
+                .arg(lavoro, nome);
   }
   programma.Scrivi(QStringLiteral("Velistra.xml"),
                    (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xml><formato id=\"15x10\"><files>") +

@@ -80,7 +80,7 @@ TEST_F(ServerOstile, HostileLoginRepliesAreRefusedAndNoLocalFileIsRead) {
   for (const RispostaOstile& r : RisposteOstili(Segreto())) {
     finta.Azzera();
     ASSERT_TRUE(Rispondi(QStringLiteral("f_K_HTTPS_LOGIN"), r)) << r.nome;
-    const DatiAccesso dati = AccediAlLaboratorio(vista.utente, vista.password_);
+    const DatiAccesso dati = AccediAlLaboratorio(server, vista.utente, vista.password_);
     EXPECT_EQ(dati.UtenteEsiste, !r.rifiutata) << r.nome;
     EXPECT_FALSE(dati.PasswordFTP.contains(QStringLiteral("segreta"))) << r.nome;
     EXPECT_FALSE(dati.PasswordFTP.contains(QStringLiteral("haha"))) << r.nome;
@@ -88,7 +88,7 @@ TEST_F(ServerOstile, HostileLoginRepliesAreRefusedAndNoLocalFileIsRead) {
     EXPECT_EQ(finta.testi(), attesi) << r.nome;
   }
   // The next honest reply is read as usual.
-  EXPECT_TRUE(AccediAlLaboratorio(vista.utente, vista.password_).UtenteEsiste);
+  EXPECT_TRUE(AccediAlLaboratorio(server, vista.utente, vista.password_).UtenteEsiste);
 }
 
 TEST_F(ServerOstile, AHostilePriceListNeverReplacesTheCatalogue) {
@@ -120,7 +120,7 @@ TEST_F(ServerOstile, APriceListThatCannotBeStoredIsToldAndTheOldOneStays) {
                         QStringLiteral("'.\r\nIl disco potrebbe essere pieno o la cartella protetta da scrittura: "
                                        "il contenuto salvato in precedenza non è stato modificato.")});
   EXPECT_EQ(programma.Leggi(QStringLiteral("Formati.xml")), catalogo);
-  EXPECT_FALSE(principale.catalogoRicevuto);
+  EXPECT_FALSE(ordine.CatalogoDelLaboratorio());
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "FinteInvio.h"
 #include "send/frmFTP.h"
 #include "settings/cINIProfiles.h"
-#include "settings/ValoriProgramma.h"
 #include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
@@ -25,12 +24,11 @@ class frmFTPTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(banco.avviato());
-    banco.ImpostaProgramma();
     // The separators come from the Kelmora library beside the program.
     QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
   }
   std::unique_ptr<frmFTP> Apri(bool soloPrezziario) {
-    auto finestra = std::make_unique<frmFTP>(principale, soloPrezziario);
+    auto finestra = std::make_unique<frmFTP>(ordine, foglio, percorsi, banco.datiServer(), soloPrezziario);
     finestra->show();
     return finestra;
   }
@@ -49,20 +47,21 @@ class frmFTPTest : public ::testing::Test {
     ASSERT_TRUE(AttendiFinche([&f] { return !f.operazioneInCorso(); }, 60000)) << nome;
     EXPECT_EQ(finta.puntatoriOccupati(), 0) << nome;
   }
-  // An album of n photos of the given size in the work folder.
+  // An album of n photos of the given size in the work folder, in the order.
   void CreaAlbum(int n, int dimensione) {
-    QDir().mkpath(Programma().CartellaLavoro);
+    QDir().mkpath(percorsi.CartellaLavoro);
     QString voci;
     for (int i = 1; i <= n; ++i) {
       const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
       programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(dimensione, char('a' + i)));
       voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>%2</titolo><quantita>1</quantita>"
                              "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
-                  .arg(Programma().CartellaLavoro, nome);
+                  .arg(percorsi.CartellaLavoro, nome);
     }
     programma.Scrivi(QStringLiteral("Velistra.xml"),
                      (QStringLiteral("<xml><formato id=\"15x10\"><files>") + voci +
                       QStringLiteral("</files></formato></xml>")).toUtf8());
+    ordine.Carica();
   }
   // The send window with the affiliated user logged in.
   std::unique_ptr<frmFTP> ApriCollegato() {
@@ -74,13 +73,15 @@ class frmFTPTest : public ::testing::Test {
   }
   QString LeggiIni(const QString& chiave) const {
     return cINIProfiles().GetPrivateProfileString(QStringLiteral("DatiFTP"), chiave, QStringLiteral("?"),
-                                                  Programma().PercorsoIniFTP);
+                                                  percorsi.PercorsoIniFTP);
   }
 
   CartellaProgrammaProva programma;
   BancoLaboratorio banco;
   PiattaformaFinta finta;
-  PrincipaleFinta principale;
+  const PercorsiProgramma percorsi = programma.percorsi();
+  OrdineProva ordine{percorsi};
+  FoglioProva foglio;
 };
 
 TEST_F(frmFTPTest, TheTwoModesShowTheirOwnCommandsAndOnlyPriceListModeAdmitsGuest) {
@@ -114,7 +115,7 @@ TEST_F(frmFTPTest, TheTwoModesShowTheirOwnCommandsAndOnlyPriceListModeAdmitsGues
   PremiEAttendi(*prezzi, "cmdScaricaPrezziario");
   EXPECT_EQ(finta.testi(), QStringList{QStringLiteral("Prezziario aggiornato.")});
   EXPECT_NE(programma.Leggi(QStringLiteral("Formati.xml")), vecchio);
-  EXPECT_TRUE(principale.catalogoRicevuto);
+  EXPECT_TRUE(ordine.CatalogoDelLaboratorio());
 }
 
 TEST_F(frmFTPTest, ThePasswordBoxShowsItsLongestPasswordWhole) {
@@ -174,14 +175,14 @@ TEST_F(frmFTPTest, SettingsThatCannotBeSavedAreToldAndTheOldOnesStay) {
   }
   EXPECT_EQ(finta.testi(),
             QStringList{QStringLiteral("Impossibile salvare le impostazioni nel file\r\n'") +
-                        Programma().PercorsoIniFTP +
+                        percorsi.PercorsoIniFTP +
                         QStringLiteral("'.\r\nIl disco potrebbe essere pieno o la cartella protetta da scrittura: "
                                        "il contenuto salvato in precedenza non è stato modificato.")});
   EXPECT_EQ(programma.Leggi(QStringLiteral("VelistraFTP.ini")), prima);
 }
 
 TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow) {
-  principale.mark = 1;
+  ordine.ImpostaFTPInCorso(1);
   auto f = Apri(false);
   Premi(*f, "cmdChiudi");
   EXPECT_TRUE(f->ChiudereApplicazione);
@@ -189,24 +190,16 @@ TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow)
   EXPECT_TRUE(finta.testi()[0].startsWith(QStringLiteral("L'invio del Velistra non è ancora terminato.\r\n")));
 
   // A whole send by the affiliated user from the window's own buttons.
-  principale.mark = 0;
+  ordine.ImpostaFTPInCorso(0);
   finta.Azzera();
-  QDir().mkpath(Programma().CartellaLavoro);
-  programma.Scrivi(QStringLiteral("Velistra/imgVE_000001.jpg"), QByteArray(5000, 'x'));
-  programma.Scrivi(QStringLiteral("Velistra.xml"),
-                   QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xml><formato id=\"15x10\"><files>"
-                                  "<file><nomecompleto>%1imgVE_000001.jpg</nomecompleto><titolo>a.jpg</titolo>"
-                                  "<quantita>1</quantita><formato>15x10</formato><ridimensionamento>FILLIN"
-                                  "</ridimensionamento></file></files></formato></xml>\n")
-                       .arg(Programma().CartellaLavoro)
-                       .toUtf8());
+  CreaAlbum(1, 5000);
   auto invio = ApriCollegato();
   ASSERT_TRUE(Figlio<QPushButton>(*invio, "cmdInviaVelistra")->isEnabled());
   PremiEAttendi(*invio, "cmdInviaVelistra");
   EXPECT_EQ(finta.testi().last(),
             QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra."));
   EXPECT_FALSE(invio->isVisible());
-  EXPECT_EQ(principale.nuoviAlbum, 1);
+  EXPECT_EQ(ordine.nuoviAlbum, 1);
   EXPECT_FALSE(invio->ChiudereApplicazione);
 }
 
@@ -220,7 +213,7 @@ TEST_F(frmFTPTest, TheCloseBoxDuringASendInterruptsItAndClosesTheWindowAfterward
   EXPECT_TRUE(finta.testi().contains(QStringLiteral(
       "E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove era stato lasciato, "
       "premere nuovamente il bottone.")));
-  EXPECT_EQ(principale.nuoviAlbum, 0);
+  EXPECT_EQ(ordine.nuoviAlbum, 0);
   for (const auto& transazione : banco.Transazioni()) EXPECT_FALSE(transazione.trasferito);
 }
 
@@ -246,7 +239,7 @@ TEST_F(frmFTPTest, InterruptDuringTheUploadStopsAfterTheCurrentPhotoWithTodaysMe
         voce.percorso.contains(QStringLiteral("imgVE_")))
       ++stor;
   EXPECT_EQ(stor, 2);
-  EXPECT_EQ(principale.mark, 1);
+  EXPECT_EQ(ordine.FTPInCorso(), 1);
 }
 
 }  // namespace

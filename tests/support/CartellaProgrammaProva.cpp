@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "settings/ValoriProgramma.h"
 
 QString CartellaDati() { return QStringLiteral(VELISTRA_SORGENTI "/data"); }
 
@@ -23,10 +22,7 @@ CartellaProgrammaProva::CartellaProgrammaProva(bool datiInstallati, const QStrin
       QFile(destinazione).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
   }
-  ImpostaProgramma(percorsi(), DatiServer{});
 }
-
-CartellaProgrammaProva::~CartellaProgrammaProva() { Programma() = ValoriProgramma{}; }
 
 QString CartellaProgrammaProva::percorso() const { return cartella_.path() + u'/'; }
 

@@ -13,7 +13,6 @@ class CartellaProgrammaProva {
   // With datiInstallati the files of data/ are copied in, as an install would.
   // The folder is made inside another one when named (a full disk, say).
   explicit CartellaProgrammaProva(bool datiInstallati = true, const QString& dentro = {});
-  ~CartellaProgrammaProva();
 
   QString percorso() const;  // ends in "/"
   QString file(const QString& nome) const { return percorso() + nome; }
