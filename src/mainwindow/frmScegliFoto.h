@@ -74,8 +74,6 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   // The customer sheet of the order folder and of the send.
   QString getDatiUtente() const override;
   bool CreaFotografiaTesto(const QString& percorso, const QString& testo) override;
-  // The order text; false, with a message, when the album has no photo.
-  bool StringaFileCondition(const DocumentoXML& album, QString& strFile);
   void CreaNuovoVelistra();
 
   // The parts, for the toolkit and for tests.

@@ -6,12 +6,12 @@
 #include "common/Piattaforma.h"
 #include "mainwindow/CicloOperazione.h"
 #include "mainwindow/frmScegliFoto.h"
+#include "send/MessaggiErrore.h"
 #include "ordine/CartellaOrdine.h"
 
 namespace {
 
 const QString kOperazioneAnnullata = QStringLiteral("Operazione annullata.");
-const QString kNessunaFotografia = QStringLiteral("Nessuna fotografia inserita nel Velistra.");
 
 void Informa(const QString& testo, QWidget* finestra) {
   MsgBox(testo, IconaMessaggio::Informazione, PulsantiMessaggio::OK, finestra);
@@ -90,7 +90,7 @@ void frmScegliFoto::CreaCartellaOrdine() {
   const QString cartella = ApriCartellaOrdine(this);
   if (cartella.isEmpty()) return;
   if (ordine_.NumeroVoci({}) == 0) {
-    Informa(kNessunaFotografia, this);
+    AvvisaVelistraSenzaFoto(this);
     return;
   }
   auto risultato = std::make_shared<RisultatoCartella>();
@@ -107,7 +107,7 @@ void frmScegliFoto::CreaCartellaOrdine() {
       [this, cartella, risultato] {
         switch (risultato->esito) {
           case EsitoCartella::Creata: return AvvisaCreazioneRiuscita(cartella, this);
-          case EsitoCartella::AlbumVuoto: Informa(kNessunaFotografia, this); break;
+          case EsitoCartella::AlbumVuoto: AvvisaVelistraSenzaFoto(this); break;
           case EsitoCartella::FotoRimossa: AvvisaFotoRimossa(this); break;
           case EsitoCartella::ScritturaNonRiuscita:
             AvvisaScritturaNonRiuscita(risultato->nome, risultato->dove, this);
@@ -116,10 +116,4 @@ void frmScegliFoto::CreaCartellaOrdine() {
         }
         AnnullaCartellaOrdine(cartella, this);
       });
-}
-
-bool frmScegliFoto::StringaFileCondition(const DocumentoXML& album, QString& strFile) {
-  if (ordine_.StringaFileCondition(album, strFile)) return true;
-  Informa(kNessunaFotografia, this);
-  return false;
 }

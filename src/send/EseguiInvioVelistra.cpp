@@ -14,6 +14,7 @@
 #include "ordine/OrdineVelistra.h"
 #include "send/CodiciOperazione.h"
 #include "send/InvioVelistra.h"
+#include "send/MessaggiErrore.h"
 #include "send/LetturaRisposta.h"
 #include "send/ModuliRichiesta.h"
 #include "send/RichiestaLaboratorio.h"
@@ -22,7 +23,6 @@
 namespace {
 
 const QString kErroreInvio = QStringLiteral("Errore durante l'accesso al server FTP (2).");
-const QString kNessunaFotografia = QStringLiteral("Nessuna fotografia inserita nel Velistra.");
 
 }  // namespace
 
@@ -154,7 +154,7 @@ void InvioVelistra::EseguiInvioVelistra() {
     QString ordine;
     const bool conFoto = SulThreadGrafico([&] { return ordine_.StringaFileCondition(*album, ordine); });
     // Without an order text no order file goes: the lab would take an empty order as complete.
-    if (!conFoto) MsgBox(kNessunaFotografia, IconaMessaggio::Informazione);
+    if (!conFoto) AvvisaVelistraSenzaFoto();
     ok = conFoto && ScriviTestoOrdine(fileCondition, ordine) &&
          InviaFileOrdine(fileCondition, QStringLiteral("Condition.txt"));
     if (ok) ok = ScriviFileAtomico(fileEnd, {}) && InviaFileOrdine(fileEnd, QStringLiteral("End.txt"));

@@ -50,3 +50,8 @@ void AvvisaErroreFTP(OperazioneFTP operazione, const EsitoFTP& esito) {
              esito.risposta,
          IconaMessaggio::Nessuna);
 }
+
+void AvvisaVelistraSenzaFoto(QWidget* proprietario) {
+  MsgBox(QStringLiteral("Nessuna fotografia inserita nel Velistra."), IconaMessaggio::Informazione,
+         PulsantiMessaggio::OK, proprietario);
+}

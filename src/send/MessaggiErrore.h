@@ -1,5 +1,6 @@
 #pragma once
 
+class QWidget;
 struct EsitoFTP;
 struct RispostaWeb;
 
@@ -12,3 +13,6 @@ void AvvisaErroreRichiesta(const RispostaWeb& risposta);
 // Tells the user what the FTP server answered to a failed command, when it
 // answered with an error; nothing otherwise.
 void AvvisaErroreFTP(OperazioneFTP operazione, const EsitoFTP& esito);
+
+// An album without an order text: nothing to send, nothing to write.
+void AvvisaVelistraSenzaFoto(QWidget* proprietario = nullptr);

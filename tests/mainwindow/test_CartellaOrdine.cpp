@@ -132,7 +132,7 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   EXPECT_EQ(QFileInfo(cartella + QStringLiteral("End.txt")).size(), 0);
 
   QString ordine;
-  ASSERT_TRUE(finestra->StringaFileCondition(finestra->album().Documento(), ordine));
+  ASSERT_TRUE(finestra->ordine().StringaFileCondition(finestra->album().Documento(), ordine));
   const QByteArray condition = Leggi(cartella + QStringLiteral("Condition.txt"));
   EXPECT_EQ(condition, InAnsi(ordine + QStringLiteral("\r\n")));
   EXPECT_TRUE(condition.contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
@@ -155,15 +155,6 @@ TEST_F(CartellaPerLaboratorio, NoDirectoryOrNoPhotoStopsBeforeAnyCopy) {
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Nessuna fotografia inserita nel Velistra."});
   ASSERT_EQ(CartelleOrdine().size(), 1);
   EXPECT_TRUE(File(Cartella(CartelleOrdine()[0])).isEmpty());
-
-  // The send window asks for the order text of an empty album too.
-  ambiente.piattaforma.Azzera();
-  QString ordine = QStringLiteral("prima");
-  EXPECT_FALSE(finestra->StringaFileCondition(finestra->album().Documento(), ordine));
-  EXPECT_TRUE(ordine.isEmpty());
-  ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
-  EXPECT_EQ(ambiente.piattaforma.testi()[0], QStringLiteral("Nessuna fotografia inserita nel Velistra."));
-  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
 }
 
 TEST_F(CartellaPerLaboratorio, TheSameMinuteTwiceAsksBeforeReplacingTheEarlierFolder) {
