@@ -232,6 +232,8 @@ int BancoCopia(int n, double megapixel, bool miniaturaExif) {
   Banco banco;
   frmScegliFoto& finestra = *banco.finestra;
   finestra.ftvFile()->ImpostaCartella(foto.path());
+  // The folder view is filled on a worker: every photo is in before it is checked.
+  AttendiFinche([&] { return !finestra.OperazioneInCorso() && finestra.fvFotoCartella()->TotFile() == n; }, 120000);
   finestra.fvFotoCartella()->CheckaTutto(true);
   finestra.selettori().Copia().ImpostaFormato(QStringLiteral("15x10"));
   // The folder view's read-ahead ends before the timing starts.
