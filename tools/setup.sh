@@ -3,6 +3,19 @@
 # nothing when they are all there already.
 set -euo pipefail
 
+# The tools the scripts, tests and benchmarks call, and the package of each
+# (installed explicitly: nothing may come only through a recommends):
+#   cmake, ctest: cmake        ninja: ninja-build       g++: g++
+#   clang++ and its sanitizer runtime: clang, libclang-rt-14-dev
+#   ccache: ccache             pkg-config: pkg-config   git: git
+#   /usr/bin/python3: python3; its FTP server module: python3-pyftpdlib
+#   openssl (the stand-in's certificates): openssl
+#   xsltproc (album filter comparison): xsltproc
+#   curl (the upload benchmark's reference): curl
+#   Xvfb, xvfb-run: xvfb, xauth
+#   convert, import (sample photos, screenshots): imagemagick
+#   vipsthumbnail (thumbnail benchmark): libvips-tools
+#   DejaVu Sans, named by the sample-photo script and the screenshots: fonts-dejavu-core
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
@@ -10,7 +23,7 @@ packages=(
   libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev
   libgtest-dev googletest
   python3 python3-pyftpdlib openssl libcap2-bin
-  xvfb xauth imagemagick libvips-tools fonts-dejavu-core
+  xvfb xauth imagemagick libvips-tools fonts-dejavu-core curl
 )
 
 missing=()
