@@ -2,18 +2,12 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 
 #include "startup/CartellaDelProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/SenzaPermessiRoot.h"
 
 namespace {
-
-QByteArray Leggi(const QString& percorso) {
-  QFile file(percorso);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every file in the folder, hidden ones too, relative to it.
 QStringList FileIn(const QString& cartella) {
@@ -32,7 +26,7 @@ class CartellaDelProgrammaTest : public ::testing::Test {
   void AttesiUgualiAiForniti() const {
     ASSERT_EQ(FileIn(utente_), FileIn(CartellaDati()));
     for (const QString& nome : FileIn(CartellaDati()))
-      EXPECT_EQ(Leggi(utente_ + nome), Leggi(CartellaDati() + u'/' + nome)) << nome.toStdString();
+      EXPECT_EQ(LeggiFile(utente_ + nome), LeggiFile(CartellaDati() + u'/' + nome)) << nome.toStdString();
   }
   const CartellaProgrammaProva eseguibile_{false};
   const CartellaProgrammaProva casa_{false};
@@ -60,17 +54,17 @@ TEST_F(CartellaDelProgrammaTest, WithoutSettingsOrWritesTheUserFolderIsSeededOnc
     const CartellaSoloLettura soloLettura(eseguibile_.percorso());
     EXPECT_EQ(Scegli(), utente_);
   }
-  EXPECT_EQ(Leggi(utente_ + QStringLiteral("Velistra.ini")), "[Opzioni]\nContatoreFoto=7\n");
-  EXPECT_EQ(Leggi(utente_ + QStringLiteral("Formati.xml")), "<formati/>");
+  EXPECT_EQ(LeggiFile(utente_ + QStringLiteral("Velistra.ini")), "[Opzioni]\nContatoreFoto=7\n");
+  EXPECT_EQ(LeggiFile(utente_ + QStringLiteral("Formati.xml")), "<formati/>");
 }
 
 TEST_F(CartellaDelProgrammaTest, AnInterruptedSeedingIsCompletedWithNoPartialFile) {
   // Killed while copying the catalogue: the settings are in, the catalogue is
   // only half a temporary file, the rest is missing.
   casa_.Scrivi(QStringLiteral(".local/share/Velistra/Velistra.ini"),
-               Leggi(CartellaDati() + QStringLiteral("/Velistra.ini")));
+               LeggiFile(CartellaDati() + QStringLiteral("/Velistra.ini")));
   casa_.Scrivi(QStringLiteral(".local/share/Velistra/Formati.xml.a1B2c3"),
-               Leggi(CartellaDati() + QStringLiteral("/Formati.xml")).left(40));
+               LeggiFile(CartellaDati() + QStringLiteral("/Formati.xml")).left(40));
 
   EXPECT_EQ(Scegli(), utente_);
   AttesiUgualiAiForniti();
