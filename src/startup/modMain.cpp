@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
 #include "common/ScritturaAtomica.h"
 #include "settings/Impostazioni.h"
 #include "startup/AperturaFinestre.h"
+#include "startup/CartellaDelProgramma.h"
 #include "startup/IstanzaUnica.h"
 
 namespace {
@@ -25,7 +27,13 @@ IstanzaUnica& Istanza() {
 
 AmbienteAvvio AmbienteDesktop() {
   AmbienteAvvio ambiente;
-  ambiente.cartellaProgramma = QCoreApplication::applicationDirPath();
+  ambiente.cartellaProgramma = [] {
+    const QString eseguibile = QCoreApplication::applicationDirPath();
+    // An installed program keeps its shipped files in <prefix>/share/velistra.
+    return CartellaDelProgramma(
+        eseguibile, QDir::cleanPath(eseguibile + QStringLiteral("/../share/velistra")),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  };
   ambiente.larghezzaSchermo = [] {
     const QScreen* schermo = QGuiApplication::primaryScreen();
     return schermo ? schermo->size().width() : 0;
@@ -40,7 +48,7 @@ bool Main(const AmbienteAvvio& ambiente) {
            IconaMessaggio::Informazione);
     return false;
   }
-  const PercorsiProgramma percorsi = PercorsiNellaCartella(ambiente.cartellaProgramma);
+  const PercorsiProgramma percorsi = PercorsiNellaCartella(ambiente.cartellaProgramma());
   // One instance per program folder.
   if (!Istanza().Acquisisci(percorsi.PercorsoProgramma + QStringLiteral("Velistra.lock"))) {
     MsgBox(QStringLiteral("Un'istanza del programma è già attiva.\n"

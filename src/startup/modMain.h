@@ -2,14 +2,16 @@
 #include <QString>
 #include <functional>
 
-// What Main needs from the machine: where the program file lies and how wide
-// the primary screen is. Tests hand in their own.
+// What Main needs from the machine: the program folder and how wide the
+// primary screen is. Tests hand in their own. The folder is asked for after the
+// screen check, since finding it may write the per-user folder.
 struct AmbienteAvvio {
-  QString cartellaProgramma;
+  std::function<QString()> cartellaProgramma;
   std::function<int()> larghezzaSchermo;
 };
 
-// The desktop's own: the executable's folder and the primary screen.
+// The desktop's own: the program folder found from the executable's and the
+// primary screen.
 AmbienteAvvio AmbienteDesktop();
 
 // The start-up sequence. True when a window was opened and the program now

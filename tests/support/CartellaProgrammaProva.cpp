@@ -33,7 +33,9 @@ void CartellaProgrammaProva::Scrivi(const QString& nome, const QByteArray& conte
   f.write(contenuto);
 }
 
-QByteArray CartellaProgrammaProva::Leggi(const QString& nome) const {
-  QFile f(file(nome));
+QByteArray CartellaProgrammaProva::Leggi(const QString& nome) const { return LeggiFile(file(nome)); }
+
+QByteArray LeggiFile(const QString& percorso) {
+  QFile f(percorso);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

@@ -26,3 +26,5 @@ class CartellaProgrammaProva {
 
 // The folder of the repository's data files.
 QString CartellaDati();
+// The file's bytes; empty when it cannot be read.
+QByteArray LeggiFile(const QString& percorso);

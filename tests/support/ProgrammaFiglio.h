@@ -9,7 +9,7 @@
 // The start-up environment of a program folder with a given screen width.
 inline AmbienteAvvio AmbienteProva(const char* cartella, int larghezzaSchermo) {
   AmbienteAvvio ambiente;
-  ambiente.cartellaProgramma = QString::fromLocal8Bit(cartella);
+  ambiente.cartellaProgramma = [percorso = QString::fromLocal8Bit(cartella)] { return percorso; };
   ambiente.larghezzaSchermo = [larghezzaSchermo] { return larghezzaSchermo; };
   return ambiente;
 }
