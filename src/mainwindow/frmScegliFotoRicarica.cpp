@@ -61,6 +61,7 @@ void frmScegliFoto::RefreshFoto(std::function<void()> poi) {
       FineRicarica(ricaricaCartella_, [this] { RefreshFoto(); });
     };
     if (n == 0 || !VistaPronta(fvFotoCartella_, this)) return fine();
+    fvFotoCartella_->AnticipaCartella(cartella, foto);
     CaricaMiniature(n, [this, cartella, foto, n](int k) {
       if (fvFotoCartella_->AggiungiThumbs(cartella + foto[k - 1], true)) MostraConteggio(k, n);
     }, fine);

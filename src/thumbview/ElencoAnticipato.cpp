@@ -35,6 +35,12 @@ QStringList ElencoAnticipato::Seguenti(const QString& percorso, int posti) {
   return seguenti;
 }
 
+void ElencoAnticipato::Imposta(const QString& cartella, const QStringList& nomi) {
+  elencazione_.Annulla();
+  cartella_ = cartella;
+  elenco_ = nomi;
+}
+
 void ElencoAnticipato::Dimentica() {
   elencazione_.Annulla();
   cartella_.clear();

@@ -14,6 +14,8 @@ class ElencoAnticipato {
 
   // Up to posti files that follow the file in its folder, in name order.
   QStringList Seguenti(const QString& percorso, int posti);
+  // The listing of a folder that the caller already has: no worker lists it again.
+  void Imposta(const QString& cartella, const QStringList& nomi);
   void Dimentica();
 
  private:

@@ -55,6 +55,9 @@ class ctrFotoView : public QWidget {
                       const QString& FormatoFotografico = {},
                       const QString& Ridimensionamento = {});
   void CancellaThumbs();
+  // The photos of the folder about to be added, when the caller has listed it:
+  // the read-ahead then needs no listing of its own.
+  void AnticipaCartella(const QString& cartella, const QStringList& nomi) { elencoAnticipato_.Imposta(cartella, nomi); }
   // Draws the visible page from that thumbnail (-1: the first visible one).
   bool DisegnaThumbTutto(int PrimaThumb = -1);
   bool ThumbVisibile(int NumThumb) const;
