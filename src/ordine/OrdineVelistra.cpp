@@ -17,11 +17,16 @@ OrdineVelistra::OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genit
 
 void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(catalogo_.getImportoCorrenteEuro()); }
 
+void OrdineVelistra::SegnalaVoci(const QString& formato) {
+  Q_EMIT vociCambiate(formato, NumeroVoci(formato), NumeroVoci({}));
+}
+
 RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo) {
   const QString copia = album_.CopiaInCartellaLavoro(foto);
   if (!copia.isEmpty() && album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0))) {
     catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
     SegnalaImporto();
+    SegnalaVoci(formato);
     return {EsitoFoto::Fatto, copia};
   }
   // A format the album does not hold: no copy without its entry.
@@ -47,6 +52,8 @@ EsitoFoto OrdineVelistra::SpostaTraFormati(const QString& origine, const QString
   catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(origine), quantita);
   catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));
   SegnalaImporto();
+  SegnalaVoci(origine);
+  SegnalaVoci(destinazione);
   return EsitoFoto::Fatto;
 }
 
@@ -56,8 +63,11 @@ EsitoFoto OrdineVelistra::Cancella(const QString& formato, const QString& foto) 
   QFile::remove(TestoFiglio(voce, QStringLiteral("nomecompleto")));
   catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(TestoFiglio(voce, QStringLiteral("formato"))),
                                       QuantitaFile(voce).value_or(0));
+  // The format that holds it: the one asked for may be empty (any format).
+  const QString contenitore = voce.genitore().genitore().attributo(QStringLiteral("id"));
   album_.RimuoviFileVelistra(voce);
   SegnalaImporto();
+  SegnalaVoci(contenitore);
   return EsitoFoto::Fatto;
 }
 
@@ -82,9 +92,7 @@ EsitoSalvataggio OrdineVelistra::Salva(bool conContatore) {
   return EsitoSalvataggio::Salvato;
 }
 
-int OrdineVelistra::NumeroVoci(const QString& formato) const {
-  return static_cast<int>(album_.XMLFiltraFormato(formato)->selezionaNodi(QStringLiteral("files/*")).size());
-}
+int OrdineVelistra::NumeroVoci(const QString& formato) const { return album_.NumeroFile(formato); }
 
 void OrdineVelistra::CreaNuovoVelistra() {
   album_.EliminaCartellaERicreaXML(catalogo_.XMLDOMFormati());
