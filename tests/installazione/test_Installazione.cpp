@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -14,16 +13,6 @@
 namespace {
 
 const QString kPrefisso = QStringLiteral(VELISTRA_PREFISSO_PROVA "/");
-
-// Every file in the folder, hidden ones too, relative to it.
-QStringList FileIn(const QString& cartella) {
-  const QDir radice(cartella);
-  QStringList nomi;
-  QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-  while (it.hasNext()) nomi.append(radice.relativeFilePath(it.next()));
-  nomi.sort();
-  return nomi;
-}
 
 // The installed program started from its menu entry's command by a user whose
 // home holds nothing yet, on the offscreen platform.
@@ -52,12 +41,13 @@ class ProgrammaInstallato {
     processo_.waitForFinished(10000);
   }
   QString Casa(const QString& nome) const { return casa_.filePath(nome); }
-  // The main window's load marks the run as open in the settings, just before
-  // the window is shown.
+  // The main window's load marks the run as open in the settings and ends by
+  // saving the album aligned with the catalogue; the window is shown next.
   bool FinestraMostrata() {
-    return AttendiFinche([this] {
-      return processo_.state() == QProcess::Running &&
-             QSettings(Casa(QStringLiteral(".local/share/Velistra/Velistra.ini")), QSettings::IniFormat)
+    const QString utente = Casa(QStringLiteral(".local/share/Velistra/"));
+    return AttendiFinche([this, utente] {
+      return processo_.state() == QProcess::Running && QFile::exists(utente + QStringLiteral("Velistra.xml")) &&
+             QSettings(utente + QStringLiteral("Velistra.ini"), QSettings::IniFormat)
                      .value(QStringLiteral("Opzioni/ChiusuraOk"))
                      .toString() == QStringLiteral("0");
     });
@@ -75,13 +65,10 @@ TEST(Installazione, TheFirstStartKeepsTheUsersFilesInTheHomeAndRegistersKelmora)
   ASSERT_TRUE(programma.FinestraMostrata());
 
   const QString utente = programma.Casa(QStringLiteral(".local/share/Velistra/"));
-  // The shipped files, the lock and the album (saved by the load unless a write
-  // is still under way): nothing else, no temporary file left.
-  QStringList attesi = FileIn(forniti) << QStringLiteral("Velistra.lock");
+  // The shipped files, the lock and the album: nothing else, no temporary file.
+  QStringList attesi = FileIn(forniti) << QStringLiteral("Velistra.lock") << QStringLiteral("Velistra.xml");
   attesi.sort();
-  QStringList trovati = FileIn(utente);
-  trovati.removeOne(QStringLiteral("Velistra.xml"));
-  EXPECT_EQ(trovati, attesi);
+  EXPECT_EQ(FileIn(utente), attesi);
   EXPECT_TRUE(QFileInfo(utente + QStringLiteral("Velistra")).isDir());
   for (const QString& nome : {QStringLiteral("Formati.xml"), QStringLiteral("guida/frmScegliFoto.png")})
     EXPECT_EQ(LeggiFile(utente + nome), LeggiFile(forniti + nome)) << nome.toStdString();
