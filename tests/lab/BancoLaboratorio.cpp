@@ -33,13 +33,7 @@ QByteArray BancoLaboratorio::Modulo(const Campi& campi) {
   return corpo;
 }
 
-BancoLaboratorio::BancoLaboratorio(const QString& cartellaStato) {
-  if (cartellaStato.isEmpty()) {
-    temporanea_ = std::make_unique<QTemporaryDir>();
-    cartellaStato_ = temporanea_->path();
-  } else {
-    cartellaStato_ = cartellaStato;
-  }
+BancoLaboratorio::BancoLaboratorio() {
   // Errors go to a file: an unread pipe could fill up and stall the stand-in.
   processo_.setStandardErrorFile(cartellaStato_ + QStringLiteral("/errori.log"), QIODevice::Append);
   processo_.setProgram(QStringLiteral(VELISTRA_LAB_PYTHON));
@@ -85,15 +79,11 @@ QString BancoLaboratorio::serverFTP() const {
 QString BancoLaboratorio::proxy() const {
   return QStringLiteral("127.0.0.1:%1").arg(descrizione_.value(QStringLiteral("porta_proxy")).toInt());
 }
-int BancoLaboratorio::portaFTP() const { return descrizione_.value(QStringLiteral("porta_ftp")).toInt(); }
 QString BancoLaboratorio::certificatoCA() const {
   return descrizione_.value(QStringLiteral("CertificatoCA")).toString();
 }
 QString BancoLaboratorio::cartellaFTP() const {
   return descrizione_.value(QStringLiteral("radice_ftp")).toString();
-}
-QString BancoLaboratorio::codice(const QString& operazione) const {
-  return descrizione_.value(QStringLiteral("codici")).toObject().value(operazione).toString();
 }
 
 BancoLaboratorio::Utente BancoLaboratorio::utente(const QString& nome) const {

@@ -6,7 +6,7 @@ import subprocess
 import tempfile
 import unittest
 
-from aiuto_laboratorio import SORGENTI, utente
+from aiuto_laboratorio import SORGENTI
 from cliente import PYTHON, ProcessoLaboratorio, leggi_descrizione
 
 
@@ -44,21 +44,6 @@ class TestAvvio(unittest.TestCase):
         self.assertEqual(laboratorio.processo.wait(15), 0)
         laboratorio.ferma()
 
-    def test_a_second_run_of_the_same_state_folder_keeps_transactions(self):
-        stato = os.path.join(self.cartella, "stato")
-        with ProcessoLaboratorio(stato=stato) as primo:
-            c = utente(primo.descrizione, "cliente")
-            primo.cliente.servizio("f_K_HTTPS_NUOVA_TRANSAZIONE", c["nome"], c["password"])
-            with open(primo.descrizione["CertificatoCA"], "rb") as f:
-                ca = f.read()
-        with ProcessoLaboratorio(stato=stato) as secondo:
-            risposta = secondo.cliente.servizio("f_K_HTTPS_LEGGI_TRANSAZIONE_DA_PAGARE",
-                                                c["nome"], c["password"])
-            self.assertIn(b"<transazione_id>1</transazione_id>", risposta)
-            with open(secondo.descrizione["CertificatoCA"], "rb") as f:
-                self.assertEqual(f.read(), ca)
-
-
 class TestIniProgramma(unittest.TestCase):
     def setUp(self):
         cartella = tempfile.TemporaryDirectory()
@@ -92,10 +77,6 @@ class TestIniProgramma(unittest.TestCase):
         # The next run finds its own earlier address and replaces it.
         d2 = self.avvia()
         self.assertIn(("Base=%s" % d2["Base"]).encode(), self.leggi())
-
-    def test_a_missing_file_is_created(self):
-        d = self.avvia()
-        self.assertTrue(self.leggi().startswith(b"[DatiFTP]\r\nServer=" + d["Server"].encode()))
 
     def test_a_file_naming_another_server_is_left_alone(self):
         originale = b"[DatiFTP]\r\nServer=ftp.laboratorio.example\r\nBase=www.laboratorio.example\r\n"
