@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -47,20 +46,11 @@ class frmFTPTest : public ::testing::Test {
     ASSERT_TRUE(AttendiFinche([&f] { return !f.operazioneInCorso(); }, 60000)) << nome;
     EXPECT_EQ(finta.puntatoriOccupati(), 0) << nome;
   }
-  // An album of n photos of the given size in the work folder, in the order.
+  // An album of n photos of the given size, in the order.
   void CreaAlbum(int n, int dimensione) {
-    QDir().mkpath(percorsi.CartellaLavoro);
-    QString voci;
-    for (int i = 1; i <= n; ++i) {
-      const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
-      programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(dimensione, char('a' + i)));
-      voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>%2</titolo><quantita>1</quantita>"
-                             "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
-                  .arg(percorsi.CartellaLavoro, nome);
-    }
-    programma.Scrivi(QStringLiteral("Velistra.xml"),
-                     (QStringLiteral("<xml><formato id=\"15x10\"><files>") + voci +
-                      QStringLiteral("</files></formato></xml>")).toUtf8());
+    QList<QByteArray> contenuti;
+    for (int i = 1; i <= n; ++i) contenuti.append(QByteArray(dimensione, char('a' + i)));
+    ScriviAlbumProva(programma, contenuti);
     ordine.Carica();
   }
   // The send window with the affiliated user logged in.
