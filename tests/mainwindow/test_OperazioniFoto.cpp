@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QProgressBar>
 #include <QTimer>
 #include <QToolBar>
@@ -182,14 +181,6 @@ TEST_F(OperazioniFoto, TheNumberBoxRefusesZeroAndNegativeNumbers) {
   campo->clear();
   lascia();
   EXPECT_EQ(campo->text(), QStringLiteral("1"));
-
-  // Only digits, Backspace and the minus sign are typed.
-  campo->clear();
-  for (const QString& tasto : {QStringLiteral("4"), QStringLiteral("a"), QStringLiteral(","), QStringLiteral("2")}) {
-    QKeyEvent premuto(QEvent::KeyPress, 0, Qt::NoModifier, tasto);
-    QCoreApplication::sendEvent(campo, &premuto);
-  }
-  EXPECT_EQ(campo->text(), QStringLiteral("42"));
 
   // The button takes only a valid number and otherwise changes nothing.
   ambiente.piattaforma.Azzera();
