@@ -171,26 +171,13 @@ TEST_F(frmFTPTest, SettingsThatCannotBeSavedAreToldAndTheOldOnesStay) {
   EXPECT_EQ(programma.Leggi(QStringLiteral("VelistraFTP.ini")), prima);
 }
 
-TEST_F(frmFTPTest, CloseDuringASendClosesTheProgramAndASentAlbumClosesTheWindow) {
+TEST_F(frmFTPTest, CloseDuringASendClosesTheProgram) {
   ordine.ImpostaFTPInCorso(1);
   auto f = Apri(false);
   Premi(*f, "cmdChiudi");
   EXPECT_TRUE(f->ChiudereApplicazione);
   ASSERT_EQ(finta.messaggi().size(), 1);
   EXPECT_TRUE(finta.testi()[0].startsWith(QStringLiteral("L'invio del Velistra non è ancora terminato.\r\n")));
-
-  // A whole send by the affiliated user from the window's own buttons.
-  ordine.ImpostaFTPInCorso(0);
-  finta.Azzera();
-  CreaAlbum(1, 5000);
-  auto invio = ApriCollegato();
-  ASSERT_TRUE(Figlio<QPushButton>(*invio, "cmdInviaVelistra")->isEnabled());
-  PremiEAttendi(*invio, "cmdInviaVelistra");
-  EXPECT_EQ(finta.testi().last(),
-            QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra."));
-  EXPECT_FALSE(invio->isVisible());
-  EXPECT_EQ(ordine.nuoviAlbum, 1);
-  EXPECT_FALSE(invio->ChiudereApplicazione);
 }
 
 TEST_F(frmFTPTest, TheCloseBoxDuringASendInterruptsItAndClosesTheWindowAfterwards) {
