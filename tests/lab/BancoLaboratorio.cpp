@@ -91,9 +91,7 @@ BancoLaboratorio::Utente BancoLaboratorio::utente(const QString& nome) const {
     const QJsonObject u = valore.toObject();
     if (u.value(QStringLiteral("nome")).toString() != nome) continue;
     return {nome, u.value(QStringLiteral("password")).toString(),
-            u.value(QStringLiteral("password_ftp")).toString(),
-            u.value(QStringLiteral("convenzionato")).toBool(),
-            u.value(QStringLiteral("solo_prezzi")).toBool()};
+            u.value(QStringLiteral("password_ftp")).toString()};
   }
   return {};
 }
@@ -186,7 +184,6 @@ QList<BancoLaboratorio::Transazione> BancoLaboratorio::Transazioni() {
                    t.value(QStringLiteral("utente")).toString(),
                    t.value(QStringLiteral("cartella")).toString(),
                    t.value(QStringLiteral("prezzo")).toString(),
-                   t.value(QStringLiteral("md5")).toString(),
                    t.value(QStringLiteral("pagato")).toInt() != 0,
                    t.value(QStringLiteral("trasferito")).toInt() != 0,
                    t.value(QStringLiteral("cancellata")).toInt() != 0});
@@ -219,11 +216,8 @@ QList<BancoLaboratorio::VoceFTP> BancoLaboratorio::RegistroFTP() const {
   QList<VoceFTP> voci;
   for (const QJsonObject& v : VociRegistro(descrizione_.value(QStringLiteral("registro_ftp")).toString())) {
     const bool comando = v.value(QStringLiteral("evento")).toString() == QStringLiteral("comando");
-    voci.append({v.value(QStringLiteral("evento")).toString(), v.value(QStringLiteral("utente")).toString(),
-                 v.value(QStringLiteral("comando")).toString(),
-                 v.value(comando ? QStringLiteral("argomento") : QStringLiteral("percorso")).toString(),
-                 v.value(QStringLiteral("codice")).toInt(), v.value(QStringLiteral("completo")).toBool(),
-                 static_cast<qint64>(v.value(QStringLiteral("byte")).toDouble())});
+    voci.append({v.value(QStringLiteral("evento")).toString(), v.value(QStringLiteral("comando")).toString(),
+                 v.value(comando ? QStringLiteral("argomento") : QStringLiteral("percorso")).toString()});
   }
   return voci;
 }

@@ -22,29 +22,21 @@ class BancoLaboratorio {
     QString nome;
     QString password;     // the web password
     QString passwordFTP;  // the login reply's passwd_ftp
-    bool convenzionato = false;
-    bool soloPrezzi = false;
   };
   struct Transazione {
     QString id;
     QString utente;
     QString cartella;
     QString prezzo;  // the price text exactly as the client posted it
-    QString md5;
     bool pagato = false;
     bool trasferito = false;
     bool cancellata = false;
   };
-  // One line of the FTP server's log: a command with its reply code, or the end
-  // of a transfer with its byte count.
+  // One line of the FTP server's log: a command, or the end of a transfer.
   struct VoceFTP {
     QString evento;    // "comando" or "trasferimento"
-    QString utente;
     QString comando;   // "STOR", "SIZE", "MLSD", ...
     QString percorso;  // "user/folder/file" for paths, else the argument as sent
-    int codice = 0;
-    bool completo = false;
-    qint64 byte = 0;
   };
 
   using Campi = QList<QPair<QString, QString>>;
