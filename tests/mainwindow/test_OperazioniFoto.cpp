@@ -78,7 +78,7 @@ class OperazioniFoto : public ::testing::Test {
   int Importo() const { return finestra->catalogo().ImportoCorrente(); }
   AlbumSalvato Salvato() const { return AlbumSalvato(ambiente); }
   QStringList FileLavoro() const {
-    return QDir(ambiente.percorsi().CartellaLavoro).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    return FileNellaCartella(ambiente.percorsi().CartellaLavoro);
   }
   QString Didascalia() const { return finestra->sepNumFotoFormato()->property("Caption").toString(); }
 };

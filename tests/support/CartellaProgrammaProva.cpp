@@ -39,3 +39,7 @@ QByteArray LeggiFile(const QString& percorso) {
   QFile f(percorso);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+QStringList FileNellaCartella(const QString& cartella) {
+  return QDir(cartella).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
