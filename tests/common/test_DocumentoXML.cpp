@@ -99,30 +99,6 @@ TEST(DocumentoXML, InvalidXPathSelectsNothing) {
   EXPECT_TRUE(doc->selezionaNodi(QStringLiteral("count(/xml)")).isEmpty());
 }
 
-TEST(DocumentoXML, TransformsWithAStylesheetDocument) {
-  auto dati = CreaDocumentoXML();
-  ASSERT_TRUE(dati->caricaTesto(
-      QStringLiteral("<xml><f><t>b</t></f><f><t>a</t></f><f><t>à</t></f></xml>")));
-  auto foglio = CreaDocumentoXML();
-  ASSERT_TRUE(foglio->caricaTesto(QStringLiteral(
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><xsl:stylesheet "
-      "xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" version=\"1.0\"><xsl:template "
-      "match=\"/\"><lista><xsl:apply-templates select=\"xml/f\"><xsl:sort "
-      "select=\"t\"/></xsl:apply-templates></lista></xsl:template><xsl:template "
-      "match=\"f\"><xsl:copy-of select=\".\"/></xsl:template></xsl:stylesheet>")));
-  auto risultato = dati->trasforma(*foglio);
-  ASSERT_TRUE(risultato);
-  const auto voci = risultato->selezionaNodi(QStringLiteral("lista/f/t"));
-  ASSERT_EQ(voci.size(), 3);
-  EXPECT_EQ(voci[0].testo(), QStringLiteral("a"));
-  EXPECT_EQ(voci[1].testo(), QStringLiteral("b"));
-  // The stylesheet is untouched and can be used again.
-  EXPECT_TRUE(dati->trasforma(*foglio));
-  auto nonFoglio = CreaDocumentoXML();
-  nonFoglio->caricaTesto(QStringLiteral("<xml/>"));
-  EXPECT_FALSE(dati->trasforma(*nonFoglio));
-}
-
 TEST(DocumentoXML, StylesheetsCannotReadLocalFiles) {
   CartellaProgrammaProva cartella(false);
   cartella.Scrivi(QStringLiteral("segreto.xml"), "<s>segreto</s>");

@@ -5,14 +5,10 @@
 
 #include "common/ScritturaAtomica.h"
 #include "settings/cINIProfiles.h"
+#include "support/CartellaProgrammaProva.h"
 #include "support/DiscoPieno.h"
 
 namespace {
-
-QByteArray Leggi(const QString& percorso) {
-  QFile file(percorso);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Small writes are the dangerous ones: they sit in a buffer until the file is
 // closed, and a failure there must still stop the replacement.
@@ -26,11 +22,11 @@ TEST(ScritturaAtomica, OnAFullDiskEveryWriteFailsAndTheOldFileStaysWhole) {
   for (const qsizetype dimensione : {qsizetype{1}, qsizetype{200}, qsizetype{20000}, qsizetype{3 << 20}})
     EXPECT_FALSE(ScriviFileAtomico(file, QByteArray(dimensione, 'x'))) << dimensione;
   EXPECT_EQ(cINIProfiles().WritePrivateProfileString("Opzioni", "ChiusuraOk", "0", file), 0);
-  EXPECT_EQ(Leggi(file), vecchio);
+  EXPECT_EQ(LeggiFile(file), vecchio);
   EXPECT_EQ(QDir(disco.percorso()).entryList(QDir::Files), QStringList{"Velistra.ini"});
   disco.Svuota();
   EXPECT_TRUE(ScriviFileAtomico(file, "nuovo"));
-  EXPECT_EQ(Leggi(file), "nuovo");
+  EXPECT_EQ(LeggiFile(file), "nuovo");
 }
 
 }  // namespace

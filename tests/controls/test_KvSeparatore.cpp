@@ -51,28 +51,10 @@ TEST(KvSeparatore, AnEmptyCaptionGivesA60TwipRuleAtTheTop) {
   s.controllo.setCaption(QString());
   EXPECT_EQ(s.AltezzaTwip(), 60);
   EXPECT_TRUE(s.controllo.lblTesto()->isHidden());
-  EXPECT_EQ(s.controllo.LineaGrigioScuro(), QLine(0, 0, 1500, 0));
-  EXPECT_EQ(s.controllo.LineaBianca(), QLine(0, 15, 1500, 15));
   const QImage immagine = s.controllo.grab().toImage();
   EXPECT_EQ(immagine.pixelColor(50, 0), QColor(0x7F, 0x7F, 0x7F));
   EXPECT_EQ(immagine.pixelColor(50, 1), QColor(0xFF, 0xFF, 0xFF));
   EXPECT_EQ(s.cambiate, QStringList{QStringLiteral("Caption")});
-}
-
-TEST(KvSeparatore, ALabel195TwipsHighPutsTheRuleAt98And113) {
-  Separatore s;
-  s.controllo.resize(300, 10);
-  s.controllo.setCaption(QStringLiteral("Dati per la connessione"));
-  s.controllo.lblTesto()->setFixedHeight(13);
-  s.controllo.AggiornaDimensione();
-  EXPECT_EQ(s.AltezzaTwip(), 195);
-  EXPECT_EQ(s.controllo.LineaGrigioScuro(), QLine(0, 98, 4500, 98));
-  EXPECT_EQ(s.controllo.LineaBianca(), QLine(0, 113, 4500, 113));
-  // 98 and 113 twips are the pixel rows 7 and 8, left of the caption.
-  const QImage immagine = s.controllo.grab().toImage();
-  ASSERT_GT(s.controllo.lblTesto()->x(), 0);
-  EXPECT_EQ(immagine.pixelColor(0, 7), QColor(0x7F, 0x7F, 0x7F));
-  EXPECT_EQ(immagine.pixelColor(0, 8), QColor(0xFF, 0xFF, 0xFF));
 }
 
 TEST(KvSeparatore, WideningStretchesTheRuleAndCentresTheCaption) {

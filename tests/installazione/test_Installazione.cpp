@@ -59,16 +59,16 @@ class ProgrammaInstallato {
 };
 
 TEST(Installazione, TheFirstStartKeepsTheUsersFilesInTheHomeAndRegistersKelmora) {
-  const QStringList installati = FileIn(kPrefisso + QStringLiteral("bin"));
+  const QStringList installati = FileNellaCartella(kPrefisso + QStringLiteral("bin"));
   const QString forniti = kPrefisso + QStringLiteral(VELISTRA_INSTALL_DATI "/");
   ProgrammaInstallato programma;
   ASSERT_TRUE(programma.FinestraMostrata());
 
   const QString utente = programma.Casa(QStringLiteral(".local/share/Velistra/"));
   // The shipped files, the lock and the album: nothing else, no temporary file.
-  QStringList attesi = FileIn(forniti) << QStringLiteral("Velistra.lock") << QStringLiteral("Velistra.xml");
+  QStringList attesi = FileNellaCartella(forniti) << QStringLiteral("Velistra.lock") << QStringLiteral("Velistra.xml");
   attesi.sort();
-  EXPECT_EQ(FileIn(utente), attesi);
+  EXPECT_EQ(FileNellaCartella(utente), attesi);
   EXPECT_TRUE(QFileInfo(utente + QStringLiteral("Velistra")).isDir());
   for (const QString& nome : {QStringLiteral("Formati.xml"), QStringLiteral("guida/frmScegliFoto.png")})
     EXPECT_EQ(LeggiFile(utente + nome), LeggiFile(forniti + nome)) << nome.toStdString();
@@ -79,7 +79,7 @@ TEST(Installazione, TheFirstStartKeepsTheUsersFilesInTheHomeAndRegistersKelmora)
                            QSettings::IniFormat);
   EXPECT_EQ(registro.value(QStringLiteral("Kelmora.KvSeparatore/Libreria")).toString(),
             kPrefisso + QStringLiteral(VELISTRA_INSTALL_LIBRERIE "/libKelmora.so"));
-  EXPECT_EQ(FileIn(kPrefisso + QStringLiteral("bin")), installati);
+  EXPECT_EQ(FileNellaCartella(kPrefisso + QStringLiteral("bin")), installati);
 }
 
 }  // namespace

@@ -33,13 +33,7 @@ QByteArray BancoLaboratorio::Modulo(const Campi& campi) {
   return corpo;
 }
 
-BancoLaboratorio::BancoLaboratorio(const QString& cartellaStato) {
-  if (cartellaStato.isEmpty()) {
-    temporanea_ = std::make_unique<QTemporaryDir>();
-    cartellaStato_ = temporanea_->path();
-  } else {
-    cartellaStato_ = cartellaStato;
-  }
+BancoLaboratorio::BancoLaboratorio() {
   // Errors go to a file: an unread pipe could fill up and stall the stand-in.
   processo_.setStandardErrorFile(cartellaStato_ + QStringLiteral("/errori.log"), QIODevice::Append);
   processo_.setProgram(QStringLiteral(VELISTRA_LAB_PYTHON));
@@ -85,15 +79,11 @@ QString BancoLaboratorio::serverFTP() const {
 QString BancoLaboratorio::proxy() const {
   return QStringLiteral("127.0.0.1:%1").arg(descrizione_.value(QStringLiteral("porta_proxy")).toInt());
 }
-int BancoLaboratorio::portaFTP() const { return descrizione_.value(QStringLiteral("porta_ftp")).toInt(); }
 QString BancoLaboratorio::certificatoCA() const {
   return descrizione_.value(QStringLiteral("CertificatoCA")).toString();
 }
 QString BancoLaboratorio::cartellaFTP() const {
   return descrizione_.value(QStringLiteral("radice_ftp")).toString();
-}
-QString BancoLaboratorio::codice(const QString& operazione) const {
-  return descrizione_.value(QStringLiteral("codici")).toObject().value(operazione).toString();
 }
 
 BancoLaboratorio::Utente BancoLaboratorio::utente(const QString& nome) const {
@@ -101,9 +91,7 @@ BancoLaboratorio::Utente BancoLaboratorio::utente(const QString& nome) const {
     const QJsonObject u = valore.toObject();
     if (u.value(QStringLiteral("nome")).toString() != nome) continue;
     return {nome, u.value(QStringLiteral("password")).toString(),
-            u.value(QStringLiteral("password_ftp")).toString(),
-            u.value(QStringLiteral("convenzionato")).toBool(),
-            u.value(QStringLiteral("solo_prezzi")).toBool()};
+            u.value(QStringLiteral("password_ftp")).toString()};
   }
   return {};
 }
@@ -196,7 +184,6 @@ QList<BancoLaboratorio::Transazione> BancoLaboratorio::Transazioni() {
                    t.value(QStringLiteral("utente")).toString(),
                    t.value(QStringLiteral("cartella")).toString(),
                    t.value(QStringLiteral("prezzo")).toString(),
-                   t.value(QStringLiteral("md5")).toString(),
                    t.value(QStringLiteral("pagato")).toInt() != 0,
                    t.value(QStringLiteral("trasferito")).toInt() != 0,
                    t.value(QStringLiteral("cancellata")).toInt() != 0});
@@ -229,11 +216,8 @@ QList<BancoLaboratorio::VoceFTP> BancoLaboratorio::RegistroFTP() const {
   QList<VoceFTP> voci;
   for (const QJsonObject& v : VociRegistro(descrizione_.value(QStringLiteral("registro_ftp")).toString())) {
     const bool comando = v.value(QStringLiteral("evento")).toString() == QStringLiteral("comando");
-    voci.append({v.value(QStringLiteral("evento")).toString(), v.value(QStringLiteral("utente")).toString(),
-                 v.value(QStringLiteral("comando")).toString(),
-                 v.value(comando ? QStringLiteral("argomento") : QStringLiteral("percorso")).toString(),
-                 v.value(QStringLiteral("codice")).toInt(), v.value(QStringLiteral("completo")).toBool(),
-                 static_cast<qint64>(v.value(QStringLiteral("byte")).toDouble())});
+    voci.append({v.value(QStringLiteral("evento")).toString(), v.value(QStringLiteral("comando")).toString(),
+                 v.value(comando ? QStringLiteral("argomento") : QStringLiteral("percorso")).toString()});
   }
   return voci;
 }

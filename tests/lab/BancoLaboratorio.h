@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QJsonValue>
 #include <QPair>
-#include <memory>
 #include <optional>
 
 #include "settings/DatiImpostazioni.h"
@@ -23,39 +22,27 @@ class BancoLaboratorio {
     QString nome;
     QString password;     // the web password
     QString passwordFTP;  // the login reply's passwd_ftp
-    bool convenzionato = false;
-    bool soloPrezzi = false;
   };
   struct Transazione {
     QString id;
     QString utente;
     QString cartella;
     QString prezzo;  // the price text exactly as the client posted it
-    QString md5;
     bool pagato = false;
     bool trasferito = false;
     bool cancellata = false;
   };
-  // One line of the FTP server's log: a command with its reply code, or the end
-  // of a transfer with its byte count.
+  // One line of the FTP server's log: a command, or the end of a transfer.
   struct VoceFTP {
     QString evento;    // "comando" or "trasferimento"
-    QString utente;
     QString comando;   // "STOR", "SIZE", "MLSD", ...
     QString percorso;  // "user/folder/file" for paths, else the argument as sent
-    int codice = 0;
-    bool completo = false;
-    qint64 byte = 0;
   };
 
   using Campi = QList<QPair<QString, QString>>;
-  // A form body with every name and value percent-encoded (a reference encoder
-  // for tests that talk to the service directly).
-  static QByteArray Modulo(const Campi& campi);
 
-  // Without a folder the state lives in a temporary folder removed at the end; a
-  // folder of an earlier run keeps its transactions.
-  explicit BancoLaboratorio(const QString& cartellaStato = {});
+  // The state lives in a temporary folder removed at the end.
+  BancoLaboratorio();
   ~BancoLaboratorio();
   BancoLaboratorio(const BancoLaboratorio&) = delete;
   BancoLaboratorio& operator=(const BancoLaboratorio&) = delete;
@@ -66,14 +53,11 @@ class BancoLaboratorio {
   QString base() const;       // "127.0.0.1:port", for DatiFTPBase
   QString prezzi() const;     // the service path, for DatiFTPPrezzi
   QString serverFTP() const;  // "127.0.0.1:port", for DatiFTPServer
-  int portaFTP() const;
   // "127.0.0.1:port" of an HTTP proxy that only tunnels (CONNECT), to this machine only.
   QString proxy() const;
   QString certificatoCA() const;
-  QString cartellaStato() const { return cartellaStato_; }
   // The FTP root; each user's home is the folder of the user's name in it.
   QString cartellaFTP() const;
-  QString codice(const QString& operazione) const;  // "f_K_HTTPS_LOGIN" -> its code
   Utente utente(const QString& nome) const;
 
   // The server values of a program pointed at the stand-in.
@@ -115,10 +99,12 @@ class BancoLaboratorio {
   void Ferma();
 
  private:
+  // A form body with every name and value percent-encoded.
+  static QByteArray Modulo(const Campi& campi);
   std::optional<QJsonValue> Controlla(const QString& azione, const Campi& campi = {});
 
-  std::unique_ptr<QTemporaryDir> temporanea_;
-  QString cartellaStato_;
+  QTemporaryDir temporanea_;
+  QString cartellaStato_ = temporanea_.path();
   QProcess processo_;
   QJsonObject descrizione_;
   bool avviato_ = false;

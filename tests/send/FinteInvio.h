@@ -7,6 +7,7 @@
 #include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
 #include "send/VistaInvio.h"
+#include "support/CartellaProgrammaProva.h"
 
 // The send window as a plain record of what the sequence showed and enabled.
 class VistaFinta final : public VistaInvio {
@@ -73,3 +74,29 @@ class OrdineProva : public OrdineVelistra {
 
   int nuoviAlbum = 0;
 };
+
+// An album of one "15x10" entry per content, saved as earlier sessions leave it:
+// the copies "imgVE_000001.jpg"... in the work folder, titles with accents.
+// Returns the copies' names.
+inline QStringList ScriviAlbumProva(const CartellaProgrammaProva& programma, const QList<QByteArray>& contenuti,
+                                    int quantita = 1) {
+  const QString lavoro = programma.percorsi().CartellaLavoro;
+  QStringList nomi;
+  QString voci;
+  for (int i = 1; i <= contenuti.size(); ++i) {
+    const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
+    programma.Scrivi(QStringLiteral("Velistra/") + nome, contenuti[i - 1]);
+    nomi.append(nome);
+    voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>Perù è %3.jpg</titolo>"
+                           "<quantita>%4</quantita><formato>15x10</formato>"
+                           "<ridimensionamento>FILLIN</ridimensionamento></file>")
+                .arg(lavoro, nome)
+                .arg(i)
+                .arg(quantita);
+  }
+  programma.Scrivi(QStringLiteral("Velistra.xml"),
+                   (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xml><formato id=\"15x10\"><files>") +
+                    voci + QStringLiteral("</files></formato></xml>\n"))
+                       .toUtf8());
+  return nomi;
+}

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -8,6 +7,7 @@
 #include <csignal>
 
 #include "BancoLaboratorio.h"
+#include "FinteInvio.h"
 #include "settings/cINIProfiles.h"
 #include "support/CartellaProgrammaProva.h"
 
@@ -38,19 +38,7 @@ TEST(RiavvioInvio, AProgramEndedInTheMiddleOfASendReopensTheSendAndCompletesIt) 
   for (const char* chiave : {"DatiUtenteOk", "NonMostrareMessaggio"})
     ini.WritePrivateProfileString(QStringLiteral("Opzioni"), QString::fromLatin1(chiave), QStringLiteral("1"),
                                   programma.file(QStringLiteral("Velistra.ini")));
-  const QString lavoro = programma.percorsi().CartellaLavoro;
-  QDir().mkpath(lavoro);
-  QString voci;
-  for (int i = 1; i <= 3; ++i) {
-    const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
-    programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(100000 * i, char('a' + i)));
-    voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>%2</titolo><quantita>1</quantita>"
-                           "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
-                .arg(lavoro, nome);
-  }
-  programma.Scrivi(QStringLiteral("Velistra.xml"),
-                   (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xml><formato id=\"15x10\"><files>") +
-                    voci + QStringLiteral("</files></formato></xml>\n")).toUtf8());
+  ScriviAlbumProva(programma, {QByteArray(100000, 'b'), QByteArray(200000, 'c'), QByteArray(300000, 'd')});
   const auto utente = banco.utente(QStringLiteral("convenzionato"));
   const QStringList argomenti{programma.percorso(), utente.nome, utente.password};
 

@@ -14,11 +14,6 @@
 
 namespace {
 
-QByteArray Contenuto(const QString& percorso) {
-  QFile file(percorso);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList Avanzi(const QString& percorso) {
   const QFileInfo info(percorso);
   return info.absoluteDir().entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
@@ -34,9 +29,9 @@ TEST_P(ScrittureInterrotte, AKilledRewriteLeavesTheOldOrTheNewFile) {
   const QString modo = GetParam();
   const QString file = FileDelModo(cartella.percorsi(), modo);
   ASSERT_TRUE(ScriviVariante(cartella.percorsi(), modo, true));
-  const QByteArray seconda = Contenuto(file);
+  const QByteArray seconda = LeggiFile(file);
   ASSERT_TRUE(ScriviVariante(cartella.percorsi(), modo, false));
-  const QByteArray prima = Contenuto(file);
+  const QByteArray prima = LeggiFile(file);
   ASSERT_NE(prima, seconda);
 
   int uccisioni = 0, conAvanzi = 0;
@@ -54,7 +49,7 @@ TEST_P(ScrittureInterrotte, AKilledRewriteLeavesTheOldOrTheNewFile) {
     ASSERT_EQ(figlio.exitStatus(), QProcess::CrashExit) << "the child stopped by itself";
     ++uccisioni;
 
-    const QByteArray letto = Contenuto(file);
+    const QByteArray letto = LeggiFile(file);
     ASSERT_TRUE(letto == prima || letto == seconda) << "broken file after kill " << uccisioni;
     if (modo == QStringLiteral("prezziario")) {
       auto catalogo = CreaDocumentoXML(file);

@@ -125,24 +125,4 @@ TEST_F(cINIProfilesTest, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(Leggi(QStringLiteral("Opzioni"), QStringLiteral("ChiusuraOk")), QStringLiteral("1"));
 }
 
-TEST(FileInstallati, TheSettingsFileHoldsEveryKeyAtItsDefault) {
-  CartellaProgrammaProva programma;
-  const cINIProfiles ini;
-  const QString file = programma.file(QStringLiteral("Velistra.ini"));
-  const auto leggi = [&](const char* sezione, const char* chiave) {
-    return ini.GetPrivateProfileString(QString::fromLatin1(sezione), QString::fromLatin1(chiave),
-                                       QStringLiteral("assente"), file);
-  };
-  EXPECT_EQ(leggi("Opzioni", "ContatoreFoto"), QStringLiteral("0"));
-  EXPECT_EQ(leggi("Opzioni", "ChiusuraOk"), QStringLiteral("1"));
-  EXPECT_EQ(leggi("Opzioni", "FormatoDefault"), QStringLiteral("15x10"));
-  EXPECT_EQ(leggi("Opzioni", "DeviceName"), QStringLiteral("LP-1500sRGB"));
-  EXPECT_EQ(leggi("DimForm", "picResizer2"), QStringLiteral("500"));
-  EXPECT_EQ(leggi("DimForm", "LarghezzaForm"), QStringLiteral("9000"));
-  EXPECT_EQ(leggi("DatiUtente", "Cognome"), QString());
-  int quanti = 0;
-  ini.EnumPrivateProfileKeyString(QStringLiteral("DatiFTP"), programma.file(QStringLiteral("VelistraFTP.ini")), quanti);
-  EXPECT_EQ(quanti, 9);
-}
-
 }  // namespace

@@ -13,8 +13,8 @@ class CartellaDelProgrammaTest : public ::testing::Test {
  protected:
   QString Scegli() const { return CartellaDelProgramma(eseguibile_.percorso(), CartellaDati(), utente_); }
   void AttesiUgualiAiForniti() const {
-    ASSERT_EQ(FileIn(utente_), FileIn(CartellaDati()));
-    for (const QString& nome : FileIn(CartellaDati()))
+    ASSERT_EQ(FileNellaCartella(utente_), FileNellaCartella(CartellaDati()));
+    for (const QString& nome : FileNellaCartella(CartellaDati()))
       EXPECT_EQ(LeggiFile(utente_ + nome), LeggiFile(CartellaDati() + u'/' + nome)) << nome.toStdString();
   }
   const CartellaProgrammaProva eseguibile_{false};
@@ -27,7 +27,7 @@ TEST_F(CartellaDelProgrammaTest, AWritableFolderWithTheSettingsIsUsedAsItIs) {
   EXPECT_EQ(Scegli(), eseguibile_.percorso());
   EXPECT_FALSE(QDir(utente_).exists());
   // Nothing left behind by the write probe.
-  EXPECT_EQ(FileIn(eseguibile_.percorso()), QStringList{QStringLiteral("Velistra.ini")});
+  EXPECT_EQ(FileNellaCartella(eseguibile_.percorso()), QStringList{QStringLiteral("Velistra.ini")});
 }
 
 TEST_F(CartellaDelProgrammaTest, WithoutSettingsOrWritesTheUserFolderIsSeededOnce) {

@@ -155,16 +155,9 @@ TEST(DopoLaPrimaPittura, TheLoadWaitsInTheEventLoopForTheSplashToBePainted) {
 }
 
 TEST(PercorsiProgramma, PathsAreBuiltBesideTheProgramFolder) {
-  EXPECT_EQ(PercorsiNellaCartella(QStringLiteral("/")).PercorsoProgramma, QStringLiteral("/"));
   EXPECT_EQ(PercorsiNellaCartella(QStringLiteral("/")).PercorsoIni, QStringLiteral("/Velistra.ini"));
-  const PercorsiProgramma v = PercorsiNellaCartella(QStringLiteral("/opt/velistra"));
-  EXPECT_EQ(v.PercorsoProgramma, QStringLiteral("/opt/velistra/"));
-  EXPECT_EQ(v.FileGuida, QStringLiteral("/opt/velistra/Velistra.chm"));
-  EXPECT_EQ(v.PercorsoIniFTP, QStringLiteral("/opt/velistra/VelistraFTP.ini"));
-  EXPECT_EQ(v.CartellaLavoro, QStringLiteral("/opt/velistra/Velistra/"));
-  EXPECT_EQ(v.PercorsoNonDisponibile, QStringLiteral("/opt/velistra/NonDisponibile.gif"));
-  EXPECT_EQ(v.PercorsoVelistraXML, QStringLiteral("/opt/velistra/Velistra.xml"));
-  EXPECT_EQ(v.PercorsoFormati, QStringLiteral("/opt/velistra/Formati.xml"));
+  EXPECT_EQ(PercorsiNellaCartella(QStringLiteral("/opt/velistra")).CartellaLavoro,
+            QStringLiteral("/opt/velistra/Velistra/"));
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ QByteArray LeggiFile(const QString& percorso) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QStringList FileIn(const QString& cartella) {
+QStringList FileNellaCartella(const QString& cartella) {
   const QDir radice(cartella);
   QStringList nomi;
   QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);

@@ -30,4 +30,4 @@ QString CartellaDati();
 // The file's bytes; empty when it cannot be read.
 QByteArray LeggiFile(const QString& percorso);
 // Every file in the folder and below, hidden ones too, relative to it, sorted.
-QStringList FileIn(const QString& cartella);
+QStringList FileNellaCartella(const QString& cartella);

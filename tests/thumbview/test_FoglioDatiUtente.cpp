@@ -37,6 +37,7 @@ TEST_F(Foglio, EveryLineIsItsOwnBandInsideTheRectangle) {
     ASSERT_TRUE(vista->CreaFotografiaTesto(percorso, foglio.testo));
     const QImage immagine = QImageReader(percorso).read();
     ASSERT_EQ(immagine.size(), QSize(640, 480));
+    EXPECT_NEAR(immagine.dotsPerMeterX(), 11811, 2);  // 300 dpi
     if (foglio.bande >= 0) EXPECT_EQ(BandeDiTesto(immagine, immagine.rect()).size(), foglio.bande);
     const QRect inchiostro = AreaInchiostro(immagine, immagine.rect());
     EXPECT_FALSE(inchiostro.isEmpty());
