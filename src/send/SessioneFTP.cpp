@@ -26,6 +26,25 @@ size_t Accumula(char* dati, size_t dimensione, size_t quanti, void* destinazione
   return dimensione * quanti;
 }
 
+// libcurl (7.88) sets itself no timer to open a passive data connection once
+// the server has named its port: curl_easy_perform's own loop may then sleep
+// up to a second before an upload starts. A loop of our own wakes it this
+// often at the latest.
+constexpr int kRisveglioMs = 10;
+
+CURLcode Trasferisci(CURLM* multi, CURL* curl) {
+  CURLcode esito = CURLE_FAILED_INIT;
+  if (curl_multi_add_handle(multi, curl) != CURLM_OK) return esito;
+  int attivi = 1;
+  while (curl_multi_perform(multi, &attivi) == CURLM_OK && attivi > 0)
+    if (curl_multi_poll(multi, nullptr, 0, kRisveglioMs, nullptr) != CURLM_OK) break;
+  int restanti = 0;
+  while (CURLMsg* messaggio = curl_multi_info_read(multi, &restanti))
+    if (messaggio->msg == CURLMSG_DONE && messaggio->easy_handle == curl) esito = messaggio->data.result;
+  curl_multi_remove_handle(multi, curl);
+  return esito;
+}
+
 EsitoFTP ConErrore(ErroreFTP errore) {
   EsitoFTP esito;
   esito.errore = errore;
@@ -143,7 +162,7 @@ EsitoFTP SessioneFTP::Esegui(const QString& percorso, const std::function<void(v
   prepara(curl);
   codiceRisposta_ = 0;
   testoRisposta_.clear();
-  const CURLcode codice = curl_easy_perform(curl);
+  const CURLcode codice = Trasferisci(static_cast<CURLM*>(multi_), curl);
   rotta_ = codice != CURLE_OK && !RifiutoDelServer(codice);
   const ErroreFTP errore = codice == CURLE_OK  ? ErroreFTP::Nessuno
                            : rotta_            ? ErroreFTP::Connessione
@@ -158,6 +177,8 @@ EsitoFTP SessioneFTP::ApriSessioneFTP(const Impostazioni& impostazioni) {
   ChiudiSessioneFTP();
   impostazioni_ = impostazioni;
   curl_ = curl_easy_init();
+  // The connection kept between commands lives in the multi handle.
+  multi_ = curl_multi_init();
   // Logging in is all a bodiless request of the login folder does.
   const EsitoFTP esito = Esegui(QString(), [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); });
   attiva_ = esito.riuscito();
@@ -166,7 +187,9 @@ EsitoFTP SessioneFTP::ApriSessioneFTP(const Impostazioni& impostazioni) {
 
 void SessioneFTP::ChiudiSessioneFTP() {
   if (curl_) curl_easy_cleanup(static_cast<CURL*>(curl_));
+  if (multi_) curl_multi_cleanup(static_cast<CURLM*>(multi_));
   curl_ = nullptr;
+  multi_ = nullptr;
   attiva_ = false;
   cartellaCorrente_.clear();
   elenco_.reset();

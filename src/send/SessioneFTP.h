@@ -65,6 +65,7 @@ class SessioneFTP {
   static int Osserva(void*, int tipo, char* dati, size_t quanti, void* io);
 
   void* curl_ = nullptr;
+  void* multi_ = nullptr;
   bool attiva_ = false;
   bool rotta_ = false;  // the last command failed
   Impostazioni impostazioni_;
