@@ -1,6 +1,9 @@
 #include "send/SessioneFTP.h"
 
 #include <curl/curl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +27,22 @@ size_t LeggiFile(char* buffer, size_t dimensione, size_t quanti, void* file) {
 size_t Accumula(char* dati, size_t dimensione, size_t quanti, void* destinazione) {
   static_cast<QByteArray*>(destinazione)->append(dati, static_cast<qsizetype>(dimensione * quanti));
   return dimensione * quanti;
+}
+
+// libcurl counts as sent what the kernel has taken: with megabytes waiting in
+// the send buffer the count would run seconds ahead of the line. A short queue
+// of unsent bytes keeps it close, and leaves the bytes in flight free to grow.
+int CodaDaInviareCorta(void*, curl_socket_t socket, curlsocktype) {
+#ifdef TCP_NOTSENT_LOWAT
+  const int soglia = 128 * 1024;
+  setsockopt(socket, IPPROTO_TCP, TCP_NOTSENT_LOWAT, &soglia, sizeof soglia);
+#endif
+  return CURL_SOCKOPT_OK;
+}
+
+int RiferisciInviati(void* ascoltatore, curl_off_t, curl_off_t, curl_off_t, curl_off_t inviati) {
+  (*static_cast<const std::function<void(qint64)>*>(ascoltatore))(static_cast<qint64>(inviati));
+  return 0;
 }
 
 // libcurl (7.88) sets itself no timer to open a passive data connection once
@@ -221,18 +240,25 @@ EsitoFTP SessioneFTP::CambiaCartellaFTP(const QString& base, const QString& cart
   return Esegui(cartellaCorrente_, [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); });
 }
 
-EsitoFTP SessioneFTP::InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto) {
+EsitoFTP SessioneFTP::InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto,
+                                   const std::function<void(qint64)>& inviati) {
   if (!attiva_) return ConErrore(ErroreFTP::SenzaSessione);
   const QString nome = TestoDopoUltimo(percorsoRemoto, QStringLiteral("/"));
   QFile file(percorsoLocale);
   EsitoFTP esito = ConErrore(ErroreFTP::FileLocale);
   if (!nome.isEmpty() && file.open(QIODevice::ReadOnly)) {
     const curl_off_t dimensione = file.size();
-    esito = Esegui(cartellaCorrente_ + nome, [&file, dimensione](void* c) {
+    esito = Esegui(cartellaCorrente_ + nome, [&file, dimensione, &inviati](void* c) {
       curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
       curl_easy_setopt(c, CURLOPT_READFUNCTION, LeggiFile);
       curl_easy_setopt(c, CURLOPT_READDATA, &file);
       curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, dimensione);
+      curl_easy_setopt(c, CURLOPT_SOCKOPTFUNCTION, CodaDaInviareCorta);
+      if (inviati) {
+        curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, RiferisciInviati);
+        curl_easy_setopt(c, CURLOPT_XFERINFODATA, &inviati);
+        curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+      }
     });
     if (esito.riuscito() && elenco_) elenco_->insert(nome, dimensione);
   }
