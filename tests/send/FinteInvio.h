@@ -24,6 +24,10 @@ class VistaFinta final : public VistaInvio {
   }
   int valoreAvanzamento() const override { return valore; }
   int massimoAvanzamento() const override { return massimo; }
+  void MostraAndamento(const QString& testo) override {
+    andamenti.append(testo);
+    if (adOgniAndamento) adOgniAndamento(testo);
+  }
   void AbilitaComandiOperazione(bool a) override { comandiAbilitati = a; }
   void AbilitaAnnullaOperazione(bool a) override { annullaAbilitato = a; }
   void Chiudi() override { chiusa = true; }
@@ -39,6 +43,8 @@ class VistaFinta final : public VistaInvio {
   bool annullaAbilitato = true;
   bool chiusa = false;
   std::function<void()> adOgniAvanzamento;
+  QStringList andamenti;
+  std::function<void(const QString&)> adOgniAndamento;
 };
 
 // The customer sheet: fixed lines, and a small white picture that records its text.
