@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QRegularExpression>
 #include <optional>
 
+#include "AlbumProva.h"
 #include "ProvaInvio.h"
 #include "send/AccessoLaboratorio.h"
 
@@ -47,18 +47,7 @@ class InvioConAndamento : public ProvaInvio {
   void SetUp() override {
     ProvaInvio::SetUp();
     ASSERT_TRUE(banco.LimiteFTP(kLimiteKB));
-    QDir().mkpath(percorsi.CartellaLavoro);
-    QString voci;
-    for (int i = 1; i <= kFoto; ++i) {
-      const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
-      programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(kDimensioneFoto, char('0' + i)));
-      voci += QStringLiteral("<file><nomecompleto>%1</nomecompleto><titolo>%2</titolo><quantita>2</quantita>"
-                             "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
-                  .arg(percorsi.CartellaLavoro + nome, nome);
-    }
-    programma.Scrivi(QStringLiteral("Velistra.xml"),
-                     (QStringLiteral("<xml><formato id=\"15x10\"><files>") + voci +
-                      QStringLiteral("</files></formato></xml>")).toUtf8());
+    ScriviAlbumProva(programma, kFoto, kDimensioneFoto);
     ordine.Carica();
     vista.utente = QStringLiteral("convenzionato");
     vista.password_ = banco.utente(vista.utente).password;

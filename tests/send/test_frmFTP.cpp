@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -9,6 +8,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "AlbumProva.h"
 #include "BancoLaboratorio.h"
 #include "FinteInvio.h"
 #include "send/frmFTP.h"
@@ -49,18 +49,7 @@ class frmFTPTest : public ::testing::Test {
   }
   // An album of n photos of the given size in the work folder, in the order.
   void CreaAlbum(int n, int dimensione) {
-    QDir().mkpath(percorsi.CartellaLavoro);
-    QString voci;
-    for (int i = 1; i <= n; ++i) {
-      const QString nome = QStringLiteral("imgVE_%1.jpg").arg(i, 6, 10, QChar(u'0'));
-      programma.Scrivi(QStringLiteral("Velistra/") + nome, QByteArray(dimensione, char('a' + i)));
-      voci += QStringLiteral("<file><nomecompleto>%1%2</nomecompleto><titolo>%2</titolo><quantita>1</quantita>"
-                             "<formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento></file>")
-                  .arg(percorsi.CartellaLavoro, nome);
-    }
-    programma.Scrivi(QStringLiteral("Velistra.xml"),
-                     (QStringLiteral("<xml><formato id=\"15x10\"><files>") + voci +
-                      QStringLiteral("</files></formato></xml>")).toUtf8());
+    ScriviAlbumProva(programma, n, dimensione);
     ordine.Carica();
   }
   // The send window with the affiliated user logged in.

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "AlbumProva.h"
 #include "BancoLaboratorio.h"
 #include "FinteInvio.h"
 #include "send/frmFTP.h"
@@ -27,14 +27,7 @@ TEST(frmFTPAndamento, TheLineUnderTheBarShowsTheUploadWholeAndStaysEmptyForThePr
   OrdineProva ordine{percorsi};
   FoglioProva foglio;
   QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
-  QDir().mkpath(percorsi.CartellaLavoro);
-  programma.Scrivi(QStringLiteral("Velistra/imgVE_000001.jpg"), QByteArray(1'000'000, 'x'));
-  programma.Scrivi(QStringLiteral("Velistra.xml"),
-                   QStringLiteral("<xml><formato id=\"15x10\"><files><file><nomecompleto>%1imgVE_000001.jpg"
-                                  "</nomecompleto><quantita>1</quantita><formato>15x10</formato>"
-                                  "<ridimensionamento>FILLIN</ridimensionamento></file></files></formato></xml>")
-                       .arg(percorsi.CartellaLavoro)
-                       .toUtf8());
+  ScriviAlbumProva(programma, 1, 1'000'000);
   ordine.Carica();
 
   frmFTP prezzi(ordine, foglio, percorsi, banco.datiServer(), true);
