@@ -21,19 +21,11 @@ struct Riga {
   QString testo;
 };
 
-// A figure of the line in bytes: "1,2 MB" or "850 kB" (a rate with its "/s").
-std::optional<double> Byte(const QString& cifra, const QString& unita) {
-  bool numero = false;
-  const double valore = QLocale(QLocale::Italian).toDouble(cifra, &numero);
-  if (!numero) return std::nullopt;
-  if (unita == QStringLiteral("kB")) return valore * 1e3;
-  if (unita == QStringLiteral("MB")) return valore * 1e6;
-  return std::nullopt;
-}
-
+// The rate of a line in bytes a second: " · 850 kB/s", " · 1,2 MB/s".
 std::optional<double> Velocita(const QString& riga) {
-  const auto trovato = QRegularExpression(QStringLiteral(" · ([0-9.,]+) (kB|MB)/s")).match(riga);
-  return trovato.hasMatch() ? Byte(trovato.captured(1), trovato.captured(2)) : std::nullopt;
+  const auto trovato = QRegularExpression(QStringLiteral(" · ([0-9,]+) (k|M)B/s")).match(riga);
+  if (!trovato.hasMatch()) return std::nullopt;
+  return QLocale(QLocale::Italian).toDouble(trovato.captured(1)) * (trovato.captured(2) == u"k" ? 1e3 : 1e6);
 }
 
 // "circa 1 secondo", "circa 4 secondi": the send lasts seconds.

@@ -2,56 +2,38 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
 
-#include "AlbumProva.h"
-#include "BancoLaboratorio.h"
 #include "FinteInvio.h"
+#include "send/AndamentoInvio.h"
 #include "send/frmFTP.h"
-#include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 
 namespace {
 
-// The send window's own buttons send a small album to a slowed-down lab.
-TEST(frmFTPAndamento, TheLineUnderTheBarShowsTheUploadWholeAndStaysEmptyForThePriceList) {
+TEST(frmFTPAndamento, TheSendWindowShowsALongLineWholeAndThePriceListWindowNone) {
   CartellaProgrammaProva programma;
-  BancoLaboratorio banco;
-  ASSERT_TRUE(banco.avviato());
-  ASSERT_TRUE(banco.LimiteFTP(500));
   PiattaformaFinta finta;
+  QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
   const PercorsiProgramma percorsi = programma.percorsi();
   OrdineProva ordine{percorsi};
   FoglioProva foglio;
-  QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
-  ScriviAlbumProva(programma, 1, 1'000'000);
-  ordine.Carica();
-
-  frmFTP prezzi(ordine, foglio, percorsi, banco.datiServer(), true);
+  frmFTP prezzi(ordine, foglio, percorsi, DatiServer{}, true);
   prezzi.show();
   EXPECT_FALSE(prezzi.findChild<QLabel*>(QStringLiteral("lblAndamento"))->isVisible());
 
-  frmFTP finestra(ordine, foglio, percorsi, banco.datiServer(), false);
-  finestra.show();
-  auto* riga = finestra.findChild<QLabel*>(QStringLiteral("lblAndamento"));
-  ASSERT_TRUE(riga->isVisible());
-  EXPECT_EQ(riga->text(), QString());
-  const auto utente = banco.utente(QStringLiteral("convenzionato"));
-  finestra.findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(utente.nome);
-  finestra.findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(utente.password);
-  finestra.findChild<QPushButton*>(QStringLiteral("cmdAccedi"))->click();
-  ASSERT_TRUE(AttendiFinche([&] { return !finestra.operazioneInCorso(); }, 60000));
-
-  finestra.findChild<QPushButton*>(QStringLiteral("cmdInviaVelistra"))->click();
-  ASSERT_TRUE(AttendiFinche([&] { return riga->text().contains(QStringLiteral("/s · circa")); }, 60000));
-  EXPECT_GE(riga->contentsRect().width(), riga->fontMetrics().horizontalAdvance(riga->text()))
-      << riga->text().toStdString();
-  EXPECT_EQ(finestra.findChild<QProgressBar*>(QStringLiteral("pbAvanzamento"))->value(), 0);
-  ASSERT_TRUE(AttendiFinche([&] { return !finestra.operazioneInCorso(); }, 60000));
-  EXPECT_EQ(riga->text(), QStringLiteral("Inviati 1,0 MB di 1,0 MB"));
+  qint64 adesso = 0;
+  AndamentoInvio andamento(1'200'000'000, [&adesso] { return adesso; });
+  adesso = 3000;
+  andamento.FileInCorso(2'664'000);
+  frmFTP invio(ordine, foglio, percorsi, DatiServer{}, false);
+  invio.show();
+  invio.MostraAndamento(andamento.testo());
+  auto* riga = invio.findChild<QLabel*>(QStringLiteral("lblAndamento"));
+  ASSERT_EQ(riga->text(), QStringLiteral("Inviati 2,7 MB di 1,2 GB · 888 kB/s · circa 22 minuti"));
+  EXPECT_TRUE(riga->isVisible());
+  EXPECT_GE(riga->contentsRect().width(), riga->fontMetrics().horizontalAdvance(riga->text()));
+  EXPECT_TRUE(finta.messaggi().isEmpty());
 }
 
 }  // namespace
