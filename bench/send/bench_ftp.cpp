@@ -1,8 +1,9 @@
 // Side by side on the local lab stand-in's FTP server:
 //  1. uploading N photos of 5 MB through SessioneFTP on a worker, as the send
-//     does, against one curl process uploading the same files over one reused
-//     connection; meanwhile a 5 ms timer on the GUI thread records its worst
-//     lateness, the longest the window would wait to repaint or take a click;
+//     does (byte count and its line queued to the GUI thread), against one
+//     curl process uploading the same files over one reused connection;
+//     meanwhile a 5 ms timer on the GUI thread records its worst lateness, the
+//     longest the window would wait to repaint or take a click;
 //  2. the resume check of M photos already on the server (one listing) against
 //     one curl process making the M size queries on one connection.
 // Usage: bench_ftp [photos=100] [checked=1000]
@@ -19,6 +20,7 @@
 
 #include "BancoLaboratorio.h"
 #include "common/Lavoro.h"
+#include "send/AndamentoInvio.h"
 #include "send/SessioneFTP.h"
 
 namespace {
@@ -105,13 +107,28 @@ int main(int argc, char* argv[]) {
   QElapsedTimer orologio;
   orologio.start();
   int inviate = 0;
+  int righe = 0;
+  QString ultimaRiga;
   const double ritardo = RitardoPeggiore(
       [&] {
         SessioneFTP sessione;
         sessione.ApriSessioneFTP(impostazioni);
         sessione.CambiaCartellaFTP({}, QStringLiteral("nostro"));
-        for (const QString& f : grandi)
-          inviate += sessione.InviaFileFTP(f, QStringLiteral("h/nostro/") + QFileInfo(f).fileName()).riuscito();
+        AndamentoInvio andamento(static_cast<qint64>(grandi.size()) * (5 << 20));
+        const auto mostra = [&](qint64 byte) {
+          andamento.FileInCorso(byte);
+          if (!andamento.DaMostrare()) return;
+          const QString riga = andamento.testo();
+          SulThreadGrafico([&] {
+            ultimaRiga = riga;
+            ++righe;
+          });
+        };
+        for (const QString& f : grandi) {
+          inviate +=
+              sessione.InviaFileFTP(f, QStringLiteral("h/nostro/") + QFileInfo(f).fileName(), mostra).riuscito();
+          andamento.FileConcluso();
+        }
       },
       5);
   const double nostro = orologio.nsecsElapsed() / 1e9;
@@ -122,8 +139,9 @@ int main(int argc, char* argv[]) {
   const QString credenziali = utente.nome + u':' + utente.passwordFTP;
   const double conCurl = Curl({QStringLiteral("-s"), QStringLiteral("--user"), credenziali}, configurazione);
   std::printf("upload of %d x 5 MB (%d arrived): SessioneFTP on a worker %.2f s, curl %.2f s, ratio %.2f (target <= 1.25); "
-              "GUI thread's 5 ms timer worst lateness meanwhile %.1f ms (target <= 50)\n",
-              foto, inviate, nostro, conCurl, nostro / conCurl, ritardo);
+              "GUI thread's 5 ms timer worst lateness meanwhile %.1f ms (target <= 50); "
+              "%d byte-count lines queued to it, the last \"%s\"\n",
+              foto, inviate, nostro, conCurl, nostro / conCurl, ritardo, righe, qPrintable(ultimaRiga));
 
   // 2. Resume check.
   const QStringList piccoli = CreaFile(locale.path(), controllate, 2048, QStringLiteral("r"));

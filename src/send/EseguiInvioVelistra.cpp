@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <optional>
 
 #include "codecs/CMD5.h"
 #include "common/DocumentoXML.h"
@@ -12,6 +13,7 @@
 #include "common/TestoOrdine.h"
 #include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
+#include "send/AndamentoInvio.h"
 #include "send/CodiciOperazione.h"
 #include "send/InvioVelistra.h"
 #include "send/MessaggiErrore.h"
@@ -23,6 +25,13 @@
 namespace {
 
 const QString kErroreInvio = QStringLiteral("Errore durante l'accesso al server FTP (2).");
+
+qint64 DimensioneFoto(const QList<NodoXML>& voci) {
+  qint64 totale = 0;
+  for (const NodoXML& voce : voci)
+    totale += QFileInfo(voce.selezionaNodo(QStringLiteral("nomecompleto")).testo()).size();
+  return totale;
+}
 
 }  // namespace
 
@@ -82,9 +91,15 @@ void InvioVelistra::EseguiInvioVelistra() {
   const QString fileEnd = v.CartellaLavoro + QStringLiteral("End.txt");
   RiuscitoFTP(OperazioneFTP::Accesso, sessione_.ApriSessioneFTP(ImpostazioniFTP()));
 
+  std::optional<AndamentoInvio> andamento;
+  const auto aggiornaAndamento = [&] {
+    if (andamento->DaMostrare()) vista_.MostraAndamento(andamento->testo());
+  };
   const auto fine = [&] {
     vista_.ImpostaAvanzamento(vista_.massimoAvanzamento(), vista_.massimoAvanzamento());
     vista_.MostraStato(QString());
+    // A rate or a time left would be stale once the upload has stopped.
+    if (andamento) vista_.MostraAndamento(andamento->testoFinale());
     sessione_.ChiudiSessioneFTP();
   };
   if (!sessione_.attiva()) return fine();
@@ -110,6 +125,8 @@ void InvioVelistra::EseguiInvioVelistra() {
   // One listing answers the resume test for every photo: the loop is the only
   // writer of the folder. A server that cannot list is asked photo by photo.
   sessione_.ElencaCartellaCorrente();
+  // The first line comes half a second in, with the photos already on the server counted.
+  andamento.emplace(DimensioneFoto(voci));
 
   for (int i = 0; i < n; ++i) {
     if (!ContinuaOperazione || !ok) {
@@ -120,13 +137,22 @@ void InvioVelistra::EseguiInvioVelistra() {
     if (!FileEsiste(locale)) {
       fotoRimossa = true;
       ok = false;
-    } else if (!sessione_.FileGiaTrasferito(locale)) {
+    } else if (sessione_.FileGiaTrasferito(locale)) {
+      andamento->GiaSulServer(QFileInfo(locale).size());
+    } else {
+      const auto inviati = [&](qint64 byte) {
+        andamento->FileInCorso(byte);
+        aggiornaAndamento();
+      };
       if (!RiuscitoFTP(OperazioneFTP::InvioFile,
-                       sessione_.InviaFileFTP(locale, PercorsoRemoto(TestoDopoUltimo(locale, QStringLiteral("/")))))) {
+                       sessione_.InviaFileFTP(locale, PercorsoRemoto(TestoDopoUltimo(locale, QStringLiteral("/"))),
+                                              inviati))) {
         MsgBox(kErroreInvio, IconaMessaggio::Esclamazione);
         ok = false;
       }
+      andamento->FileConcluso();
     }
+    aggiornaAndamento();
     vista_.ImpostaAvanzamento(i, n + 3);
     if (!ok) break;
   }

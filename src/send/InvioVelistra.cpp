@@ -234,6 +234,7 @@ void InvioVelistra::InviaVelistra() {
 void InvioVelistra::PremiInviaVelistra() {
   InvioTerminato = false;
   vista_.AbilitaComandiOperazione(false);
+  vista_.MostraAndamento(QString());
   InviaVelistra();
   if (!ContinuaOperazione)
     MsgBox(QStringLiteral("E' stato interrotto l'invio del Velistra.\r\n"

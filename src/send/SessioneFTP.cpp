@@ -1,6 +1,9 @@
 #include "send/SessioneFTP.h"
 
 #include <curl/curl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +27,41 @@ size_t LeggiFile(char* buffer, size_t dimensione, size_t quanti, void* file) {
 size_t Accumula(char* dati, size_t dimensione, size_t quanti, void* destinazione) {
   static_cast<QByteArray*>(destinazione)->append(dati, static_cast<qsizetype>(dimensione * quanti));
   return dimensione * quanti;
+}
+
+// libcurl counts as sent what the kernel has taken: with megabytes waiting in
+// the send buffer the count would run seconds ahead of the line. A short queue
+// of unsent bytes keeps it close, and leaves the bytes in flight free to grow.
+int CodaDaInviareCorta(void*, curl_socket_t socket, curlsocktype) {
+#ifdef TCP_NOTSENT_LOWAT
+  const int soglia = 128 * 1024;
+  setsockopt(socket, IPPROTO_TCP, TCP_NOTSENT_LOWAT, &soglia, sizeof soglia);
+#endif
+  return CURL_SOCKOPT_OK;
+}
+
+int RiferisciInviati(void* ascoltatore, curl_off_t, curl_off_t, curl_off_t, curl_off_t inviati) {
+  (*static_cast<const std::function<void(qint64)>*>(ascoltatore))(static_cast<qint64>(inviati));
+  return 0;
+}
+
+// libcurl (7.88) sets itself no timer to open a passive data connection once
+// the server has named its port: curl_easy_perform's own loop may then sleep
+// up to a second before an upload starts. A loop of our own wakes it this
+// often at the latest.
+constexpr int kRisveglioMs = 10;
+
+CURLcode Trasferisci(CURLM* multi, CURL* curl) {
+  CURLcode esito = CURLE_FAILED_INIT;
+  if (curl_multi_add_handle(multi, curl) != CURLM_OK) return esito;
+  int attivi = 1;
+  while (curl_multi_perform(multi, &attivi) == CURLM_OK && attivi > 0)
+    if (curl_multi_poll(multi, nullptr, 0, kRisveglioMs, nullptr) != CURLM_OK) break;
+  int restanti = 0;
+  while (CURLMsg* messaggio = curl_multi_info_read(multi, &restanti))
+    if (messaggio->msg == CURLMSG_DONE && messaggio->easy_handle == curl) esito = messaggio->data.result;
+  curl_multi_remove_handle(multi, curl);
+  return esito;
 }
 
 EsitoFTP ConErrore(ErroreFTP errore) {
@@ -143,7 +181,7 @@ EsitoFTP SessioneFTP::Esegui(const QString& percorso, const std::function<void(v
   prepara(curl);
   codiceRisposta_ = 0;
   testoRisposta_.clear();
-  const CURLcode codice = curl_easy_perform(curl);
+  const CURLcode codice = Trasferisci(static_cast<CURLM*>(multi_), curl);
   rotta_ = codice != CURLE_OK && !RifiutoDelServer(codice);
   const ErroreFTP errore = codice == CURLE_OK  ? ErroreFTP::Nessuno
                            : rotta_            ? ErroreFTP::Connessione
@@ -158,6 +196,8 @@ EsitoFTP SessioneFTP::ApriSessioneFTP(const Impostazioni& impostazioni) {
   ChiudiSessioneFTP();
   impostazioni_ = impostazioni;
   curl_ = curl_easy_init();
+  // The connection kept between commands lives in the multi handle.
+  multi_ = curl_multi_init();
   // Logging in is all a bodiless request of the login folder does.
   const EsitoFTP esito = Esegui(QString(), [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); });
   attiva_ = esito.riuscito();
@@ -166,7 +206,9 @@ EsitoFTP SessioneFTP::ApriSessioneFTP(const Impostazioni& impostazioni) {
 
 void SessioneFTP::ChiudiSessioneFTP() {
   if (curl_) curl_easy_cleanup(static_cast<CURL*>(curl_));
+  if (multi_) curl_multi_cleanup(static_cast<CURLM*>(multi_));
   curl_ = nullptr;
+  multi_ = nullptr;
   attiva_ = false;
   cartellaCorrente_.clear();
   elenco_.reset();
@@ -198,18 +240,25 @@ EsitoFTP SessioneFTP::CambiaCartellaFTP(const QString& base, const QString& cart
   return Esegui(cartellaCorrente_, [](void* c) { curl_easy_setopt(c, CURLOPT_NOBODY, 1L); });
 }
 
-EsitoFTP SessioneFTP::InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto) {
+EsitoFTP SessioneFTP::InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto,
+                                   const std::function<void(qint64)>& inviati) {
   if (!attiva_) return ConErrore(ErroreFTP::SenzaSessione);
   const QString nome = TestoDopoUltimo(percorsoRemoto, QStringLiteral("/"));
   QFile file(percorsoLocale);
   EsitoFTP esito = ConErrore(ErroreFTP::FileLocale);
   if (!nome.isEmpty() && file.open(QIODevice::ReadOnly)) {
     const curl_off_t dimensione = file.size();
-    esito = Esegui(cartellaCorrente_ + nome, [&file, dimensione](void* c) {
+    esito = Esegui(cartellaCorrente_ + nome, [&file, dimensione, &inviati](void* c) {
       curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
       curl_easy_setopt(c, CURLOPT_READFUNCTION, LeggiFile);
       curl_easy_setopt(c, CURLOPT_READDATA, &file);
       curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, dimensione);
+      curl_easy_setopt(c, CURLOPT_SOCKOPTFUNCTION, CodaDaInviareCorta);
+      if (inviati) {
+        curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, RiferisciInviati);
+        curl_easy_setopt(c, CURLOPT_XFERINFODATA, &inviati);
+        curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+      }
     });
     if (esito.riuscito() && elenco_) elenco_->insert(nome, dimensione);
   }

@@ -49,8 +49,11 @@ class SessioneFTP {
   // The target is the directory without the base text when it holds it; "/" when empty.
   EsitoFTP CambiaCartellaFTP(const QString& base, const QString& cartella);
   // Uploads into the current directory under the text after the last "/" of
-  // the remote path, replacing a file of that name.
-  EsitoFTP InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto);
+  // the remote path, replacing a file of that name. inviati, when given, hears
+  // the bytes of this file sent so far, many times a second and at least once
+  // a second, on the calling thread.
+  EsitoFTP InviaFileFTP(const QString& percorsoLocale, const QString& percorsoRemoto,
+                        const std::function<void(qint64)>& inviati = {});
   // True when the current directory holds a file of the same name and size.
   bool FileGiaTrasferito(const QString& percorsoLocale);
   // Reads the current directory once (MLSD); FileGiaTrasferito then answers
@@ -65,6 +68,7 @@ class SessioneFTP {
   static int Osserva(void*, int tipo, char* dati, size_t quanti, void* io);
 
   void* curl_ = nullptr;
+  void* multi_ = nullptr;
   bool attiva_ = false;
   bool rotta_ = false;  // the last command failed
   Impostazioni impostazioni_;

@@ -4,7 +4,8 @@
 class QWidget;
 
 // The send window as the send sequence sees it: the connection fields as they
-// stand, the status text, the progress bar and the commands.
+// stand, the status text, the progress bar, the byte count under it and the
+// commands.
 class VistaInvio {
  public:
   virtual ~VistaInvio() = default;
@@ -20,6 +21,8 @@ class VistaInvio {
   virtual void ImpostaAvanzamento(int valore, int massimo) = 0;
   virtual int valoreAvanzamento() const = 0;
   virtual int massimoAvanzamento() const = 0;
+  // The line under the progress bar; an empty text clears it.
+  virtual void MostraAndamento(const QString& testo) = 0;
   virtual void AbilitaComandiOperazione(bool abilitato) = 0;
   virtual void AbilitaAnnullaOperazione(bool abilitato) = 0;
   virtual void Chiudi() = 0;

@@ -29,6 +29,9 @@ int VistaSulThreadGrafico::valoreAvanzamento() const {
 int VistaSulThreadGrafico::massimoAvanzamento() const {
   return SulThreadGrafico([&] { return vista_.massimoAvanzamento(); });
 }
+void VistaSulThreadGrafico::MostraAndamento(const QString& testo) {
+  SulThreadGrafico([&] { vista_.MostraAndamento(testo); });
+}
 void VistaSulThreadGrafico::AbilitaComandiOperazione(bool abilitato) {
   SulThreadGrafico([&] { vista_.AbilitaComandiOperazione(abilitato); });
 }

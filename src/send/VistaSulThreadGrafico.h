@@ -16,6 +16,7 @@ class VistaSulThreadGrafico final : public VistaInvio {
   void ImpostaAvanzamento(int valore, int massimo) override;
   int valoreAvanzamento() const override;
   int massimoAvanzamento() const override;
+  void MostraAndamento(const QString& testo) override;
   void AbilitaComandiOperazione(bool abilitato) override;
   void AbilitaAnnullaOperazione(bool abilitato) override;
   void Chiudi() override;

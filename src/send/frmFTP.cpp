@@ -159,6 +159,11 @@ void frmFTP::CreaControlli() {
   stato->addWidget(pbAvanzamento_, 1);
   stato->addWidget(pnlMessaggio_, 3);
   layout->addWidget(stato);
+  lblAndamento_ = Controllo(new QLabel, QStringLiteral("lblAndamento"), QStringLiteral("Byte inviati"));
+  // The line keeps its room while empty, so the window does not jump when a send starts.
+  lblAndamento_->setMinimumHeight(lblAndamento_->fontMetrics().height());
+  lblAndamento_->setVisible(!SoloPrezziario);
+  layout->addWidget(lblAndamento_);
 
   connect(cmdAccedi_, &QPushButton::clicked, this, [this] { cmdAccedi_Click(); });
   connect(cmdSalvaImpostazioni_, &QPushButton::clicked, this, [this] { cmdSalvaImpostazioni_Click(); });
@@ -329,6 +334,8 @@ void frmFTP::ImpostaAvanzamento(int valore, int massimo) {
   pbAvanzamento_->setMaximum(massimo);
   pbAvanzamento_->setValue(std::min(valore, massimo));
 }
+
+void frmFTP::MostraAndamento(const QString& testo) { lblAndamento_->setText(testo); }
 
 int frmFTP::valoreAvanzamento() const { return pbAvanzamento_->value(); }
 int frmFTP::massimoAvanzamento() const { return pbAvanzamento_->maximum(); }

@@ -46,6 +46,7 @@ class frmFTP : public QDialog, public VistaInvio {
   void ImpostaAvanzamento(int valore, int massimo) override;
   int valoreAvanzamento() const override;
   int massimoAvanzamento() const override;
+  void MostraAndamento(const QString& testo) override;
   void AbilitaComandiOperazione(bool v) override;
   void AbilitaAnnullaOperazione(bool abilitato) override;
   // Asked for by the send at its end: the window closes once the worker is done.
@@ -85,6 +86,7 @@ class frmFTP : public QDialog, public VistaInvio {
   QPushButton* cmdChiudi_ = nullptr;
   QLabel* lblPerScaricoPrezziario_ = nullptr;
   QProgressBar* pbAvanzamento_ = nullptr;
+  QLabel* lblAndamento_ = nullptr;
   PannelloSfumato* pnlMessaggio_ = nullptr;
   bool chiusuraRichiesta_ = false;
   bool chiusuraAllaFine_ = false;

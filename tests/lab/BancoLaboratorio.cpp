@@ -150,6 +150,10 @@ bool BancoLaboratorio::TaglioFTP(qint64 byte, const QString& nome, int volte, co
       .has_value();
 }
 
+bool BancoLaboratorio::LimiteFTP(double kbAlSecondo) {
+  return Controlla(QStringLiteral("limite_ftp"), {{QStringLiteral("kb"), QString::number(kbAlSecondo)}}).has_value();
+}
+
 bool BancoLaboratorio::CartellaImposta(const QString& testo) {
   return Controlla(QStringLiteral("cartella"), {{QStringLiteral("testo"), testo}}).has_value();
 }

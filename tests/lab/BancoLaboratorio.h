@@ -74,6 +74,9 @@ class BancoLaboratorio {
   // modo "connessione" cuts the whole session, "dati" only the data channel.
   bool TaglioFTP(qint64 byte, const QString& nome = {}, int volte = 1,
                  const QString& modo = QStringLiteral("connessione"));
+  // Uploads started from now on arrive at no more than this many kilobytes
+  // (1000 bytes) a second; 0: no limit.
+  bool LimiteFTP(double kbAlSecondo);
   // The next new transaction gets this folder name.
   bool CartellaImposta(const QString& testo);
   bool AzzeraGuasti();

@@ -25,6 +25,10 @@ class VistaFinta final : public VistaInvio {
   }
   int valoreAvanzamento() const override { return valore; }
   int massimoAvanzamento() const override { return massimo; }
+  void MostraAndamento(const QString& testo) override {
+    andamenti.append(testo);
+    if (adOgniAndamento) adOgniAndamento(testo);
+  }
   void AbilitaComandiOperazione(bool a) override { comandiAbilitati = a; }
   void AbilitaAnnullaOperazione(bool a) override { annullaAbilitato = a; }
   void Chiudi() override { chiusa = true; }
@@ -40,6 +44,8 @@ class VistaFinta final : public VistaInvio {
   bool annullaAbilitato = true;
   bool chiusa = false;
   std::function<void()> adOgniAvanzamento;
+  QStringList andamenti;
+  std::function<void(const QString&)> adOgniAndamento;
 };
 
 // The customer sheet: fixed lines, and a small white picture that records its text.
@@ -74,6 +80,13 @@ class OrdineProva : public OrdineVelistra {
 
   int nuoviAlbum = 0;
 };
+
+// n photo contents of the given size, each of its own byte.
+inline QList<QByteArray> ContenutiProva(int n, int dimensione) {
+  QList<QByteArray> contenuti;
+  for (int i = 1; i <= n; ++i) contenuti.append(QByteArray(dimensione, char('a' + i)));
+  return contenuti;
+}
 
 // An album of one "15x10" entry per content, saved as earlier sessions leave it:
 // the copies "imgVE_000001.jpg"... in the work folder, titles with accents.

@@ -48,9 +48,7 @@ class frmFTPTest : public ::testing::Test {
   }
   // An album of n photos of the given size, in the order.
   void CreaAlbum(int n, int dimensione) {
-    QList<QByteArray> contenuti;
-    for (int i = 1; i <= n; ++i) contenuti.append(QByteArray(dimensione, char('a' + i)));
-    ScriviAlbumProva(programma, contenuti);
+    ScriviAlbumProva(programma, ContenutiProva(n, dimensione));
     ordine.Carica();
   }
   // The send window with the affiliated user logged in.

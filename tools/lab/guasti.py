@@ -1,5 +1,5 @@
-"""Fault switches that tests flip: replies that go wrong, uploads cut short,
-folder names a hostile server could send."""
+"""Fault switches that tests flip: replies that go wrong, uploads cut short or
+slowed down, folder names a hostile server could send."""
 import re
 import threading
 
@@ -32,18 +32,21 @@ class Guasti:
         self._web = []
         self._tagli = []
         self._cartelle = []
+        self._limite_ftp = 0
 
     def azzera(self):
         with self._lock:
             self._web.clear()
             self._tagli.clear()
             self._cartelle.clear()
+            self._limite_ftp = 0
 
     def elenco(self):
         with self._lock:
             return {"web": [g.descrizione() for g in self._web],
                     "ftp": [g.descrizione() for g in self._tagli],
-                    "cartella": [g.descrizione() for g in self._cartelle]}
+                    "cartella": [g.descrizione() for g in self._cartelle],
+                    "limite_ftp": self._limite_ftp}
 
     def imposta_web(self, tipo, operazione=None, volte=None, secondi=0.0, testo="", ripeti=1):
         """operazione None: every operation of the web service. With ripeti, every
@@ -62,6 +65,17 @@ class Guasti:
             raise ValueError("byte must not be negative")
         with self._lock:
             self._tagli.append(Guasto(volte, byte=int(byte), nome=nome, modo=modo))
+
+    def imposta_limite_ftp(self, byte_al_secondo):
+        """Uploads started from now on arrive at no more than this rate; 0: no limit."""
+        if byte_al_secondo < 0:
+            raise ValueError("the limit must not be negative")
+        with self._lock:
+            self._limite_ftp = int(byte_al_secondo)
+
+    def limite_ftp(self):
+        with self._lock:
+            return self._limite_ftp
 
     def imposta_cartella(self, testo, volte=1):
         """The next new transactions get this folder name instead of their own."""

@@ -3,7 +3,7 @@
 HTTP tunnelling proxy on 127.0.0.1, on free ports.
 
     /usr/bin/python3 tools/lab/laboratorio.py [--stato DIR] [--cartella-programma DIR]
-                                              [--fino-a-stdin]
+                                              [--fino-a-stdin] [--limite-ftp KB_AL_SECONDO]
 
 When everything listens it writes DIR/laboratorio.json (ports, addresses, CA,
 users) and prints one line "PRONTO <the same JSON>". It stops on SIGINT or
@@ -50,6 +50,9 @@ def _argomenti():
     p.add_argument("--cartella-programma", help="program folder whose VelistraFTP.ini "
                    "is pointed at the stand-in")
     p.add_argument("--fino-a-stdin", action="store_true", help="stop when stdin closes")
+    p.add_argument("--limite-ftp", type=float, default=0, metavar="KB_AL_SECONDO",
+                   help="each FTP upload (STOR data) arrives at no more than this many "
+                   "kilobytes (1000 bytes) a second; 0, the default, for no limit")
     return p.parse_args()
 
 
@@ -76,6 +79,7 @@ def main():
     fine = threading.Event()
     laboratorio = Laboratorio(archivio, guasti, codici, os.path.join(QUI, "prezziario.xml"),
                               radice_ftp, fine)
+    guasti.imposta_limite_ftp(argomenti.limite_ftp * 1000)
     ftp = ServerFTP(radice_ftp, utenti, guasti, os.path.join(stato, FILE_REGISTRO_FTP))
     https = ServizioHTTPS(laboratorio, certificato, chiave)
     proxy = ProxyTunnel(os.path.join(stato, FILE_REGISTRO_PROXY))

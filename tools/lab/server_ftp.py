@@ -1,13 +1,16 @@
 """The lab's FTP server (pyftpdlib): one home folder per user under the FTP
-root, passive and active mode, uploads that a fault switch cuts short, and a
-log of every command and transfer so tests can prove what was uploaded."""
+root, passive and active mode, uploads that a fault switch cuts short or a
+rate limit slows down, and a log of every command and transfer so tests can
+prove what was uploaded."""
 import json
 import logging
 import os
+import socket
 import threading
+from timeit import default_timer as adesso
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.handlers import ActiveDTP, DTPHandler, FTPHandler, PassiveDTP
 from pyftpdlib.servers import FTPServer
 
 logging.getLogger("pyftpdlib").setLevel(logging.WARNING)
@@ -43,14 +46,46 @@ class RegistroFTP:
 
 
 class CanaleDatiTagliabile(DTPHandler):
-    """Data channel that obeys the upload-cut switch."""
+    """Data channel that obeys the upload-cut switch and the upload rate limit."""
 
     ac_in_buffer_size = 262144
+
+    def __init__(self, sock, cmd_channel):
+        self._pausa = None
+        self._limite = 0
+        super().__init__(sock, cmd_channel)
 
     def enable_receiving(self, type, cmd):
         super().enable_receiving(type, cmd)
         nome = os.path.basename(self.file_obj.name)
         self._taglio = self.cmd_channel.guasti.taglio_per(nome)
+        self._limite = self.cmd_channel.guasti.limite_ftp()
+        if self._limite:
+            # Small reads: the rate holds over fractions of a second too.
+            self.ac_in_buffer_size = max(1024, self._limite // 20)
+        self._inizio = adesso()
+        self._ricevuti = 0
+
+    def recv(self, buffer_size):
+        chunk = super().recv(buffer_size)
+        if self._limite and self.receive and chunk and not self._closed:
+            self._ricevuti += len(chunk)
+            anticipo = self._ricevuti / self._limite - (adesso() - self._inizio)
+            if anticipo > 0:
+                # Stop reading until the bytes so far are due at the limit.
+                self.del_channel()
+                self._pausa = self.ioloop.call_later(anticipo, self._riprendi, _errback=self.handle_error)
+        return chunk
+
+    def _riprendi(self):
+        self._pausa = None
+        if not self._closed:
+            self.add_channel(events=self.ioloop.READ)
+
+    def close(self):
+        if self._pausa is not None and not self._pausa.cancelled:
+            self._pausa.cancel()
+        super().close()
 
     def handle_read(self):
         super().handle_read()
@@ -71,8 +106,32 @@ class CanaleDatiTagliabile(DTPHandler):
     handle_read_event = handle_read
 
 
+class BufferDelLimite:
+    """Under a rate limit the data sockets get a small receive buffer and an
+    Ethernet-sized segment before they connect, so that less of an upload
+    waits in the buffers of the loopback (64 kB segments) and the client's
+    own byte count keeps closer to what arrived."""
+
+    def create_socket(self, family, type):
+        super().create_socket(family, type)
+        limite = self.cmd_channel.guasti.limite_ftp()
+        if limite:
+            self.socket.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, max(4096, limite // 10))
+            self.socket.setsockopt(socket.IPPROTO_TCP, socket.TCP_MAXSEG, 1460)
+
+
+class AscoltoDati(BufferDelLimite, PassiveDTP):
+    pass
+
+
+class ConnessioneDati(BufferDelLimite, ActiveDTP):
+    pass
+
+
 class GestoreFTP(FTPHandler):
     dtp_handler = CanaleDatiTagliabile
+    passive_dtp = AscoltoDati
+    active_dtp = ConnessioneDati
     banner = "Laboratorio Velistra di prova."
     guasti = None    # set by ServerFTP
     registro = None  # set by ServerFTP
@@ -114,8 +173,12 @@ class ServerFTP:
 
     def _servi(self):
         try:
+            attesa = 0.1
             while not self._ferma.is_set():
-                self._server.ioloop.loop(timeout=0.1, blocking=False)
+                # Awake in time for the next scheduled call too (a paused upload's
+                # resume): a late one would slow an upload below its rate limit.
+                prossima = self._server.ioloop.loop(timeout=attesa, blocking=False)
+                attesa = 0.1 if prossima is None else min(0.1, max(0.0, prossima))
         finally:
             self._server.close_all()
 

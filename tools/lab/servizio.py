@@ -196,6 +196,8 @@ class Laboratorio:
             self.guasti.imposta_taglio(int(campi["byte"]), campi.get("nome") or None,
                                        _intero(campi.get("volte", "1")),
                                        campi.get("modo", "connessione"))
+        elif azione == "limite_ftp":
+            self.guasti.imposta_limite_ftp(float(campi["kb"]) * 1000)
         elif azione == "cartella":
             self.guasti.imposta_cartella(campi["testo"], _intero(campi.get("volte", "1")))
         elif azione == "azzera_guasti":

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "send/AndamentoInvio.h"
+
+namespace {
+
+class AndamentoInvioTest : public ::testing::Test {
+ protected:
+  AndamentoInvio Nuovo(qint64 totale) {
+    return AndamentoInvio(totale, [this] { return adesso; });
+  }
+  // The file in transfer sends at this rate for the given time, reported every 50 ms.
+  void Invia(AndamentoInvio& a, qint64& delFile, qint64 byteAlSecondo, qint64 ms) {
+    for (const qint64 fine = adesso + ms; adesso < fine;) {
+      adesso += 50;
+      delFile += byteAlSecondo / 20;
+      a.FileInCorso(delFile);
+    }
+  }
+
+  qint64 adesso = 1'000'000;
+};
+
+TEST(TestoAndamento, ByteAndTimeLeftReadAsItalianWithDecimalUnits) {
+  EXPECT_EQ(TestoByte(0), QStringLiteral("0 byte"));
+  EXPECT_EQ(TestoByte(999), QStringLiteral("999 byte"));
+  EXPECT_EQ(TestoByte(1000), QStringLiteral("1 kB"));
+  EXPECT_EQ(TestoByte(999'499), QStringLiteral("999 kB"));
+  EXPECT_EQ(TestoByte(999'500), QStringLiteral("1,0 MB"));
+  EXPECT_EQ(TestoByte(182'449'999), QStringLiteral("182,4 MB"));
+  EXPECT_EQ(TestoByte(999'950'000), QStringLiteral("1,0 GB"));
+  EXPECT_EQ(TestoByte(1'234'000'000'000), QStringLiteral("1.234,0 GB"));
+
+  EXPECT_EQ(TestoTempoRimasto(1), QStringLiteral("circa 1 secondo"));
+  EXPECT_EQ(TestoTempoRimasto(7), QStringLiteral("circa 7 secondi"));
+  EXPECT_EQ(TestoTempoRimasto(41), QStringLiteral("circa 40 secondi"));
+  EXPECT_EQ(TestoTempoRimasto(57), QStringLiteral("circa 55 secondi"));
+  EXPECT_EQ(TestoTempoRimasto(58), QStringLiteral("circa 1 minuto"));
+  EXPECT_EQ(TestoTempoRimasto(89), QStringLiteral("circa 1 minuto"));
+  EXPECT_EQ(TestoTempoRimasto(90), QStringLiteral("circa 2 minuti"));
+  EXPECT_EQ(TestoTempoRimasto(565), QStringLiteral("circa 9 minuti"));
+  EXPECT_EQ(TestoTempoRimasto(59 * 60 + 29), QStringLiteral("circa 59 minuti"));
+  EXPECT_EQ(TestoTempoRimasto(59 * 60 + 30), QStringLiteral("circa 1 ora"));
+  EXPECT_EQ(TestoTempoRimasto(90 * 60), QStringLiteral("circa 2 ore"));
+}
+
+TEST_F(AndamentoInvioTest, ResumedBytesCountAsSentButNotInTheRate) {
+  auto a = Nuovo(1'200'000'000);
+  EXPECT_EQ(a.testo(), QStringLiteral("Inviati 0 byte di 1,2 GB"));
+  a.GiaSulServer(177'000'000);
+  qint64 delFile = 0;
+  Invia(a, delFile, 1'800'000, 900);
+  // No rate in the first second: the first samples say too little.
+  EXPECT_FALSE(a.byteAlSecondo());
+  EXPECT_EQ(a.testo(), QStringLiteral("Inviati 178,6 MB di 1,2 GB"));
+  Invia(a, delFile, 1'800'000, 2100);
+  EXPECT_EQ(a.inviati(), 182'400'000);
+  EXPECT_EQ(a.testo(), QStringLiteral("Inviati 182,4 MB di 1,2 GB · 1,8 MB/s · circa 9 minuti"));
+}
+
+TEST_F(AndamentoInvioTest, TheRateFollowsTheLastSecondsAcrossFilesAndFallsWhenTheLineStalls) {
+  auto a = Nuovo(100'000'000);
+  qint64 delFile = 0;
+  Invia(a, delFile, 2'000'000, 10'000);
+  a.FileConcluso();
+  delFile = 0;
+  Invia(a, delFile, 500'000, 4000);
+  EXPECT_NEAR(*a.byteAlSecondo(), 500'000, 500'000 * 0.02);
+  const qint64 prima = *a.secondiRimasti();
+  EXPECT_NEAR(prima, (100'000'000 - 22'000'000) / 500'000, 2);
+  // Nothing moves: the rate sinks and the time left grows, then goes.
+  adesso += 1500;
+  EXPECT_NEAR(*a.byteAlSecondo(), 500'000 * 1.5 / 3, 500'000 * 0.1);
+  EXPECT_GT(*a.secondiRimasti(), prima);
+  adesso += 3000;
+  EXPECT_EQ(*a.byteAlSecondo(), 0);
+  EXPECT_FALSE(a.secondiRimasti());
+  EXPECT_EQ(a.testo(), QStringLiteral("Inviati 22,0 MB di 100,0 MB · 0 byte/s"));
+}
+
+TEST_F(AndamentoInvioTest, TheWindowIsToldTwiceASecondAndNeverOfMoreThanTheWhole) {
+  auto a = Nuovo(5000);
+  int volte = 0;
+  for (int i = 0; i < 100; ++i) {
+    adesso += 30;
+    volte += a.DaMostrare() ? 1 : 0;
+  }
+  EXPECT_EQ(volte, 5);
+  // A photo grown after the total was taken.
+  a.GiaSulServer(4000);
+  a.FileInCorso(3000);
+  EXPECT_EQ(a.inviati(), 5000);
+  EXPECT_FALSE(a.secondiRimasti());
+  EXPECT_EQ(a.testoFinale(), QStringLiteral("Inviati 5 kB di 5 kB"));
+}
+
+}  // namespace
