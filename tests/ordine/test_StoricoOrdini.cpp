@@ -28,6 +28,13 @@ const CicloPassi kSenzaInterruzioni = [](int n, const std::function<bool(int)>& 
   return true;
 };
 
+// A photo of the history as one line: file name, copy, format, prints and fit mode.
+QString Descrivi(const FotoStorico& foto) {
+  return QStringList{QFileInfo(foto.originale).fileName(), foto.copia, foto.titolo, foto.formato,
+                     QString::number(foto.quantita), foto.ridimensionamento}
+      .join(u' ');
+}
+
 OrdineStorico Ordine(const QString& quando, TipoOrdine tipo, const QString& destinazione) {
   OrdineStorico ordine;
   ordine.quando = QDateTime::fromString(quando, Qt::ISODate);
@@ -83,13 +90,9 @@ TEST(StoricoOrdini, KeepsEveryFieldListsNewestFirstAndStartsAgainAfterADamagedFi
   EXPECT_EQ(ordini[1].quando, QDateTime::fromString(QStringLiteral("2026-12-08T09:00:00Z"), Qt::ISODate));
   EXPECT_EQ(ordini[1].importo, 175);
   ASSERT_EQ(ordini[1].foto.size(), 1);
-  const FotoStorico& foto = ordini[1].foto[0];
-  EXPECT_EQ(foto.originale, QStringLiteral("/home/anna/Perù & <mare>.jpg"));
-  EXPECT_EQ(foto.copia, QStringLiteral("imgVE_000007.jpg"));
-  EXPECT_EQ(foto.titolo, QStringLiteral("Perù & <mare>.jpg"));
-  EXPECT_EQ(foto.formato, QStringLiteral("15x10"));
-  EXPECT_EQ(foto.quantita, 3);
-  EXPECT_EQ(foto.ridimensionamento, QStringLiteral("FITIN"));
+  EXPECT_EQ(ordini[1].foto[0].originale, QStringLiteral("/home/anna/Perù & <mare>.jpg"));
+  EXPECT_EQ(Descrivi(ordini[1].foto[0]),
+            QStringLiteral("Perù & <mare>.jpg imgVE_000007.jpg Perù & <mare>.jpg 15x10 3 FITIN"));
 
   // A cut-off file is kept for the lab and a new history begins.
   const QByteArray danneggiato = programma.Leggi(QStringLiteral("Storico.xml")).left(120);
@@ -140,12 +143,10 @@ TEST_F(StoricoDelModello, AWholeOrderFolderIsRecordedWithTheCustomersFilesAnInte
   ASSERT_EQ(storico[0].foto.size(), 3);
   // Formats in catalogue order, 13x9 first.
   QStringList viste;
-  for (const FotoStorico& foto : storico[0].foto)
-    viste.append(QStringList{QFileInfo(foto.originale).fileName(), foto.copia, foto.formato,
-                             QString::number(foto.quantita), foto.ridimensionamento}
-                     .join(u' '));
-  EXPECT_EQ(viste, (QStringList{"b.png imgVE_000002.png 13x9 4 FILLIN", "a.jpg imgVE_000003.jpg 13x9 1 FILLIN",
-                                "a.jpg imgVE_000001.jpg 15x10 1 NONE"}));
+  for (const FotoStorico& foto : storico[0].foto) viste.append(Descrivi(foto));
+  EXPECT_EQ(viste, (QStringList{"b.png imgVE_000002.png b.png 13x9 4 FILLIN",
+                                "a.jpg imgVE_000003.jpg a.jpg 13x9 1 FILLIN",
+                                "a.jpg imgVE_000001.jpg a.jpg 15x10 1 NONE"}));
   EXPECT_EQ(storico[0].foto[0].originale, b);
 }
 
