@@ -21,13 +21,6 @@ bool AlbumLeggibile(const DocumentoXML& documento) {
   return documento.caricato() && documento.radice().nome() == QStringLiteral("xml");
 }
 
-// Keeps what a damaged album held, for the lab to recover by hand.
-void MettiDaParte(const QString& percorso) {
-  const QString daParte = percorso + QStringLiteral(".illeggibile");
-  QFile::remove(daParte);
-  QFile::rename(percorso, daParte);
-}
-
 NodoXML AggiungiElemento(DocumentoXML& documento, NodoXML genitore, const QString& nome,
                          const QString& testo) {
   NodoXML elemento = genitore.aggiungiFiglio(documento.creaElemento(nome));
@@ -57,7 +50,7 @@ bool AlbumVelistra::CaricaVelistra(const DocumentoXML& formati) {
   RimuoviAvanziScritturaAtomica(percorso);
   XMLDOMVelistra = CreaDocumentoXML(percorso);
   if (!AlbumLeggibile(*XMLDOMVelistra)) {
-    if (QFileInfo(percorso).size() > 0) MettiDaParte(percorso);
+    if (QFileInfo(percorso).size() > 0) MettiDaParteIlleggibile(percorso);
     XMLDOMVelistra = CreaDocumentoXML();
   }
   return AllineaVelistraAiFormati(formati);

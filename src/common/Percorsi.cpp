@@ -1,5 +1,6 @@
 #include "common/Percorsi.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 QString AggiungiBarra(const QString& percorso) {
@@ -42,4 +43,10 @@ std::int64_t DimensioneDaParti(std::int32_t alta, std::int32_t bassa) {
   std::int64_t dimensione = static_cast<std::uint32_t>(bassa);
   if (alta > 0) dimensione += static_cast<std::int64_t>(alta) << 32;
   return dimensione;
+}
+
+void MettiDaParteIlleggibile(const QString& percorso) {
+  const QString daParte = percorso + QStringLiteral(".illeggibile");
+  QFile::remove(daParte);
+  QFile::rename(percorso, daParte);
 }

@@ -16,5 +16,8 @@ QString EstensioneFile(const QString& nomeFile);
 QString TestoDopoUltimo(const QString& testo, const QString& separatore);
 // The text up to and including the last occurrence; empty when it does not occur.
 QString TestoFinoAUltimo(const QString& testo, const QString& separatore);
+// Moves a file that cannot be read aside as "<name>.illeggibile", replacing an
+// earlier one, so that what it held can still be recovered by hand.
+void MettiDaParteIlleggibile(const QString& percorso);
 // A 64-bit size from two signed 32-bit halves; the low half counts as unsigned.
 std::int64_t DimensioneDaParti(std::int32_t alta, std::int32_t bassa);

@@ -203,6 +203,8 @@ void frmScegliFoto::CreaColonnaFormato() {
   tbGruppo_->addSeparator();
   NuovoPulsante(tbGruppo_, QStringLiteral("ScaricaPrezziario"), QStringLiteral("Scarica il prezziario da internet"),
                 [this] { ConPuntatoreOccupato([this] { ScaricaPrezziario(); }); });
+  NuovoPulsante(tbGruppo_, QStringLiteral("Storico"), QStringLiteral("Storico ordini"),
+                [this] { ApriStoricoOrdini(); });
 
   tbOperazioni_ =
       NuovaBarra(QStringLiteral("tbOperazioni"), QStringLiteral("Operazioni sulle fotografie del Velistra"));

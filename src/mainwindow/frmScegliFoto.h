@@ -68,6 +68,9 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void ScaricaPrezziario();
   void ApriInvio();
   void CreaCartellaOrdine();
+  // The history window; an order chosen there is repeated in a new album.
+  void ApriStoricoOrdini();
+  void RipetiOrdine(const OrdineStorico& ordine);
   // Enables or disables every command that could start a second operation.
   void AbilitaComandi(bool valore);
 
@@ -142,6 +145,8 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void MostraImporto(const QString& importoEuro);
   // A new, empty album: no format photos and no counts.
   void MostraAlbumNuovo();
+  // Refuses (with its message) while a send is not finished: its album must stay.
+  bool NessunInvioInSospeso();
   void MostraNumeroFoto(QWidget* separatore, int numero);
   // The format of the commands on the format view: the filter's, or any.
   QString FormatoVista();

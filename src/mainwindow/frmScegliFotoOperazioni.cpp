@@ -1,9 +1,11 @@
 // The commands on the photos of the folder and of the album.
+#include <QDir>
 #include <memory>
 
 #include "album/TabellaRidimensionamento.h"
 #include "windows/AvvisoSalvataggio.h"
 #include "windows/PannelloSfumato.h"
+#include "mainwindow/frmStoricoOrdini.h"
 #include "common/Piattaforma.h"
 #include "common/Lavoro.h"
 #include "mainwindow/frmScegliFoto.h"
@@ -303,15 +305,18 @@ void frmScegliFoto::ImpostaRidimensionamento(const QString& codice) {
     RefreshFotoFormato();
 }
 
-void frmScegliFoto::ConfermaNuovoVelistra() {
+bool frmScegliFoto::NessunInvioInSospeso() {
   // The stored mark, which the send writes as it goes.
-  if (Impostazioni(percorsi_).FTPInCorso()) {
-    MsgBox(QStringLiteral("L'invio del Velistra corrente non è terminato.\r\n"
-                          "Per annullare l'attuale invio, utilizzare l'apposito bottone presente nella finestra di "
-                          "invio."),
-           IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, this);
-    return;
-  }
+  if (!Impostazioni(percorsi_).FTPInCorso()) return true;
+  MsgBox(QStringLiteral("L'invio del Velistra corrente non è terminato.\r\n"
+                        "Per annullare l'attuale invio, utilizzare l'apposito bottone presente nella finestra di "
+                        "invio."),
+         IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, this);
+  return false;
+}
+
+void frmScegliFoto::ConfermaNuovoVelistra() {
+  if (!NessunInvioInSospeso()) return;
   if (MsgBox(QStringLiteral("Rimuovere tutte le fotografie e creare un nuovo Velistra?"), IconaMessaggio::Domanda,
              PulsantiMessaggio::SiNo, this) == RispostaMessaggio::Si)
     CreaNuovoVelistra();
@@ -319,3 +324,35 @@ void frmScegliFoto::ConfermaNuovoVelistra() {
 
 void frmScegliFoto::CreaNuovoVelistra() { ordine_.CreaNuovoVelistra(); }
 
+
+void frmScegliFoto::ApriStoricoOrdini() {
+  frmStoricoOrdini finestra(StoricoOrdini(percorsi_.PercorsoStorico).Leggi(), this);
+  MostraFinestraModale(finestra);
+  if (const std::optional<OrdineStorico> ordine = finestra.OrdineDaRipetere()) RipetiOrdine(*ordine);
+}
+
+void frmScegliFoto::RipetiOrdine(const OrdineStorico& ordine) {
+  if (!NessunInvioInSospeso()) return;
+  if (ordine_.NumeroVoci({}) > 0 &&
+      MsgBox(QStringLiteral("Il Velistra corrente verrà sostituito. Continuare?"), IconaMessaggio::Domanda,
+             PulsantiMessaggio::SiNo, this) != RispostaMessaggio::Si)
+    return;
+  CreaNuovoVelistra();
+  auto risultato = std::make_shared<RisultatoRipeti>();
+  OperazioneSulLavoro(
+      [this, ordine, risultato] {
+        *risultato = ordine_.RipetiOrdine(
+            ordine, [this](int n, const std::function<bool(int)>& passo) { return Esegui(n, kDomandaCopia, passo); });
+        SalvaAlbum(true);
+      },
+      [this, risultato] {
+        RefreshFotoFormato([this, risultato] {
+          AvvisaEsito(risultato->esito, risultato->foto, risultato->formato, this);
+          if (risultato->nonTrovate.isEmpty()) return;
+          QStringList percorsi;
+          for (const QString& foto : risultato->nonTrovate) percorsi.append(QDir::toNativeSeparators(foto));
+          MsgBox(QStringLiteral("Non trovate: ") + percorsi.join(QStringLiteral(", ")), IconaMessaggio::Esclamazione,
+                 PulsantiMessaggio::OK, this);
+        });
+      });
+}

@@ -6,6 +6,7 @@
 #include "common/Piattaforma.h"
 #include "mainwindow/CicloOperazione.h"
 #include "mainwindow/frmScegliFoto.h"
+#include "windows/AvvisoSalvataggio.h"
 #include "send/MessaggiErrore.h"
 #include "ordine/CartellaOrdine.h"
 
@@ -106,7 +107,9 @@ void frmScegliFoto::CreaCartellaOrdine() {
       },
       [this, cartella, risultato] {
         switch (risultato->esito) {
-          case EsitoCartella::Creata: return AvvisaCreazioneRiuscita(cartella, this);
+          case EsitoCartella::Creata:
+            if (risultato->storicoNonSalvato) AvvisaStoricoNonSalvato(percorsi_.PercorsoStorico, this);
+            return AvvisaCreazioneRiuscita(cartella, this);
           case EsitoCartella::AlbumVuoto: AvvisaVelistraSenzaFoto(this); break;
           case EsitoCartella::FotoRimossa: AvvisaFotoRimossa(this); break;
           case EsitoCartella::ScritturaNonRiuscita:

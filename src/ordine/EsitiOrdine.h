@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // What an operation of the order did with one photo; the window tells the user.
 enum class EsitoFoto {
@@ -37,4 +38,16 @@ struct RisultatoCartella {
   // The file that was not written and the folder it belongs in.
   QString nome;
   QString dove;
+  // The folder is whole but the history could not record it.
+  bool storicoNonSalvato = false;
+};
+
+struct RisultatoRipeti {
+  // Fatto, or what stopped the repeat at foto in formato.
+  EsitoFoto esito = EsitoFoto::Fatto;
+  QString foto;
+  QString formato;
+  // The customer's files that are gone: their photos were left out.
+  QStringList nonTrovate;
+  bool interrotta = false;
 };

@@ -13,7 +13,10 @@ QString TestoFiglio(const NodoXML& nodo, const QString& nome) { return nodo.sele
 }  // namespace
 
 OrdineVelistra::OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genitore)
-    : QObject(genitore), percorsi_(percorsi), album_(percorsi), catalogo_(percorsi) {}
+    : QObject(genitore), percorsi_(percorsi), album_(percorsi), catalogo_(percorsi),
+      origini_(percorsi.PercorsoOriginali) {
+  origini_.Carica();
+}
 
 void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(catalogo_.getImportoCorrenteEuro()); }
 
@@ -25,6 +28,7 @@ RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QStr
   const QString copia = album_.CopiaInCartellaLavoro(foto);
   if (!copia.isEmpty() && album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0))) {
     catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
+    origini_.Registra(copia, foto);
     SegnalaImporto();
     SegnalaVoci(formato);
     return {EsitoFoto::Fatto, copia};
@@ -88,6 +92,8 @@ EsitoFoto OrdineVelistra::ImpostaRidimensionamento(const QString& formato, const
 
 EsitoSalvataggio OrdineVelistra::Salva(bool conContatore) {
   if (!album_.SalvaVelistra()) return EsitoSalvataggio::AlbumNonSalvato;
+  // Only a later repeat of the order needs the origins; the order itself is whole without them.
+  origini_.Salva();
   if (conContatore && !album_.SalvaContatoreFoto()) return EsitoSalvataggio::ContatoreNonSalvato;
   return EsitoSalvataggio::Salvato;
 }
@@ -96,6 +102,8 @@ int OrdineVelistra::NumeroVoci(const QString& formato) const { return album_.Num
 
 void OrdineVelistra::CreaNuovoVelistra() {
   album_.EliminaCartellaERicreaXML(catalogo_.XMLDOMFormati());
+  origini_.Svuota();
+  origini_.Salva();
   CalcolaImportoVelistra();
   Q_EMIT albumNuovo();
 }

@@ -9,6 +9,8 @@
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
 #include "ordine/EsitiOrdine.h"
+#include "ordine/OriginiFoto.h"
+#include "ordine/StoricoOrdini.h"
 #include "settings/PercorsiProgramma.h"
 
 class FoglioCliente;
@@ -67,6 +69,14 @@ class OrdineVelistra : public QObject {
   // is removed on failure: the caller tells the user first.
   RisultatoCartella ScriviCartellaOrdine(const QString& cartella, FoglioCliente& foglio, const CicloPassi& ciclo);
 
+  // Records the album as it stands as an order done now; false when the
+  // history could not be saved.
+  bool RegistraNelloStorico(TipoOrdine tipo, const QString& destinazione);
+  // Puts the photos of a recorded order into the album (the caller starts a
+  // new one first) with their formats, prints and fit modes, from the
+  // customer's files; those gone are left out and named. The caller saves.
+  RisultatoRipeti RipetiOrdine(const OrdineStorico& ordine, const CicloPassi& ciclo);
+
  Q_SIGNALS:
   void importoCambiato(const QString& importoEuro);
   // The entries of formato are now voci, those of the whole album vociTotali.
@@ -85,5 +95,6 @@ class OrdineVelistra : public QObject {
   PercorsiProgramma percorsi_;
   AlbumVelistra album_;
   CatalogoFormati catalogo_;
+  OriginiFoto origini_;
   int ftpInCorso_ = 0;
 };

@@ -57,6 +57,7 @@ RisultatoCartella OrdineVelistra::ScriviCartellaOrdine(const QString& cartella, 
   // failed folder flush is told as the folder not written into its parent.
   if (!SincronizzaCartellaOrdine(cartella))
     return {EsitoCartella::ScritturaNonRiuscita, QDir(cartella).dirName(), AggiungiBarra(CartellaSuperiore(cartella))};
-  scritto(ScriviFineOrdine(cartella), QStringLiteral("End.txt"));
+  if (scritto(ScriviFineOrdine(cartella), QStringLiteral("End.txt")))
+    risultato.storicoNonSalvato = !RegistraNelloStorico(TipoOrdine::Cartella, cartella);
   return risultato;
 }

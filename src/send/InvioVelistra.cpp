@@ -244,6 +244,9 @@ void InvioVelistra::PremiInviaVelistra() {
   vista_.AbilitaComandiOperazione(true);
   vista_.MostraStato(QString());
   if (InvioTerminato) {
+    // Recorded before the new album replaces the one that was sent.
+    if (!SulThreadGrafico([&] { return ordine_.RegistraNelloStorico(TipoOrdine::Invio, TransazioneId); }))
+      AvvisaStoricoNonSalvato(percorsi_.PercorsoStorico, vista_.finestra());
     MsgBox(QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra."),
            IconaMessaggio::Informazione);
     XMLDOMPrezzi.reset();

@@ -12,5 +12,7 @@ PercorsiProgramma PercorsiNellaCartella(const QString& cartella) {
   p.PercorsoNonDisponibile = p.PercorsoProgramma + QStringLiteral("NonDisponibile.gif");
   p.PercorsoVelistraXML = p.PercorsoProgramma + QStringLiteral("Velistra.xml");
   p.PercorsoFormati = p.PercorsoProgramma + QStringLiteral("Formati.xml");
+  p.PercorsoStorico = p.PercorsoProgramma + QStringLiteral("Storico.xml");
+  p.PercorsoOriginali = p.PercorsoProgramma + QStringLiteral("Originali.xml");
   return p;
 }

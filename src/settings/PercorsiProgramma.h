@@ -12,6 +12,8 @@ struct PercorsiProgramma {
   QString PercorsoNonDisponibile;
   QString PercorsoVelistraXML;
   QString PercorsoFormati;
+  QString PercorsoStorico;    // "Storico.xml": the orders written or sent
+  QString PercorsoOriginali;  // "Originali.xml": where the album's copies came from
   QString FileLingua;  // no step of the program selects a language file
 };
 

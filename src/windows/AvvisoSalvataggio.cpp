@@ -26,3 +26,7 @@ void AvvisaImpostazioniNonSalvate(const QString& percorso, QWidget* proprietario
 void AvvisaPrezziarioNonSalvato(const QString& percorso, QWidget* proprietario) {
   Avvisa(QStringLiteral("Impossibile salvare il prezziario nel file"), percorso, proprietario);
 }
+
+void AvvisaStoricoNonSalvato(const QString& percorso, QWidget* proprietario) {
+  Avvisa(QStringLiteral("Impossibile salvare lo storico degli ordini nel file"), percorso, proprietario);
+}

@@ -8,3 +8,4 @@ class QWidget;
 void AvvisaAlbumNonSalvato(const QString& percorso, QWidget* proprietario = nullptr);
 void AvvisaImpostazioniNonSalvate(const QString& percorso, QWidget* proprietario = nullptr);
 void AvvisaPrezziarioNonSalvato(const QString& percorso, QWidget* proprietario = nullptr);
+void AvvisaStoricoNonSalvato(const QString& percorso, QWidget* proprietario = nullptr);

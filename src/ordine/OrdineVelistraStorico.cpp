@@ -1,0 +1,53 @@
+// The history of the orders and the repeat of one of them.
+#include <QFileInfo>
+#include <algorithm>
+
+#include "album/TabellaRidimensionamento.h"
+#include "common/Percorsi.h"
+#include "ordine/OrdineVelistra.h"
+
+bool OrdineVelistra::RegistraNelloStorico(TipoOrdine tipo, const QString& destinazione) {
+  OrdineStorico ordine;
+  ordine.quando = QDateTime::currentDateTime();
+  ordine.tipo = tipo;
+  ordine.destinazione = destinazione;
+  ordine.importo = catalogo_.ImportoCorrente();
+  for (const NodoXML& voce : album_.Documento().selezionaNodi(QStringLiteral("/xml/formato/files/*"))) {
+    FotoStorico foto;
+    const QString copia = voce.selezionaNodo(QStringLiteral("nomecompleto")).testo();
+    const QString originale = origini_.Originale(copia);
+    foto.originale = originale.isEmpty() ? copia : originale;
+    foto.copia = QFileInfo(copia).fileName();
+    foto.titolo = voce.selezionaNodo(QStringLiteral("titolo")).testo();
+    // The format that holds the entry, as the order text names it.
+    foto.formato = voce.genitore().genitore().attributo(QStringLiteral("id"));
+    foto.quantita = QuantitaFile(voce).value_or(1);
+    foto.ridimensionamento = voce.selezionaNodo(QStringLiteral("ridimensionamento")).testo();
+    ordine.foto.append(foto);
+  }
+  return StoricoOrdini(percorsi_.PercorsoStorico).Aggiungi(ordine);
+}
+
+RisultatoRipeti OrdineVelistra::RipetiOrdine(const OrdineStorico& ordine, const CicloPassi& ciclo) {
+  RisultatoRipeti risultato;
+  const int n = static_cast<int>(ordine.foto.size());
+  risultato.interrotta = !ciclo(n, [&](int k) {
+    const FotoStorico& foto = ordine.foto[k - 1];
+    if (!FileEsiste(foto.originale)) {
+      risultato.nonTrovate.append(foto.originale);
+      return true;
+    }
+    const RisultatoFoto copia = CopiaNelFormato(foto.formato, foto.originale, foto.titolo);
+    if (copia.esito != EsitoFoto::Fatto) {
+      risultato = {copia.esito, foto.originale, foto.formato, risultato.nonTrovate, false};
+      return false;
+    }
+    // The prints as the quantity box admits them.
+    ImpostaQuantita(foto.formato, copia.copia, static_cast<std::int16_t>(std::clamp(foto.quantita, 1, 999)));
+    if (!DescrizioneRidimensionamento(foto.ridimensionamento).isEmpty())
+      ImpostaRidimensionamento(foto.formato, copia.copia, foto.ridimensionamento);
+    return true;
+  });
+  CalcolaImportoVelistra();
+  return risultato;
+}

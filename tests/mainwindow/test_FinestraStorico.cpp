@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "FinestraProva.h"
+#include "thumbview/ctrFotoView.h"
+#include "mainwindow/frmStoricoOrdini.h"
+
+namespace {
+
+// Three photos of the customer's in "15x10".
+class FinestraStorico : public ::testing::Test {
+ protected:
+  AmbienteFinestra ambiente;
+  std::unique_ptr<FinestraProva> finestra;
+  QTemporaryDir destinazione;
+  QStringList foto;
+
+  void SetUp() override {
+    ambiente.ClienteAbituale();
+    foto = ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
+    finestra = ambiente.NuovaFinestra();
+    finestra->Attiva();
+    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+    finestra->fvFotoCartella()->CheckaTutto(true);
+    finestra->selettori().Copia().ImpostaFormato("15x10");
+    finestra->Premi(finestra->tbCartella(), "CopiaIn");
+    ambiente.piattaforma.Azzera();
+  }
+  QString FileStorico() const { return ambiente.percorsi().PercorsoStorico; }
+};
+
+}  // namespace
+
+TEST_F(FinestraStorico, AnOrderFolderIsListedOpenedAndRepeatedWithoutThePhotoDeletedSince) {
+  // The folder chooser cancelled: nothing is written, nothing recorded.
+  finestra->Premi(finestra->tbOperazioni(), "C8");
+  EXPECT_FALSE(QFile::exists(FileStorico()));
+  ambiente.piattaforma.ScegliCartella(destinazione.path());
+  finestra->Premi(finestra->tbOperazioni(), "C8");
+  const QStringList cartelle = QDir(destinazione.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  ASSERT_EQ(cartelle.size(), 1);
+  const QString cartella = destinazione.path() + u'/' + cartelle[0] + u'/';
+
+  QFile::remove(foto[1]);
+  ambiente.piattaforma.Azzera();
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  QStringList riga;
+  finestra->allaFinestraModale = [&](QDialog& finestraModale) {
+    auto& storico = dynamic_cast<frmStoricoOrdini&>(finestraModale);
+    ASSERT_EQ(storico.lvOrdini()->topLevelItemCount(), 1);
+    for (int colonna = 1; colonna < 4; ++colonna) riga.append(storico.lvOrdini()->topLevelItem(0)->text(colonna));
+    ASSERT_TRUE(storico.cmdApriCartella()->isEnabled());
+    storico.cmdApriCartella()->click();
+    storico.cmdRipetiOrdine()->click();
+  };
+  finestra->Premi(finestra->tbGruppo(), "Storico");
+  finestra->Attendi();
+
+  EXPECT_EQ(finestra->finestreModali, QStringList{"frmStoricoOrdini"});
+  EXPECT_EQ(riga, (QStringList{"Cartella", "3", "€ 0,75"}));
+  EXPECT_EQ(ambiente.piattaforma.documentiAperti(), QStringList{cartella});
+  EXPECT_EQ(ambiente.piattaforma.testi(),
+            (QStringList{"Il Velistra corrente verrà sostituito. Continuare?",
+                         QStringLiteral("Non trovate: ") + QDir::toNativeSeparators(foto[1])}));
+  EXPECT_EQ(finestra->ordine().NumeroVoci({}), 2);
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 2);
+  EXPECT_EQ(QDir(ambiente.percorsi().CartellaLavoro).entryList(QDir::Files),
+            (QStringList{"imgVE_000001.jpg", "imgVE_000002.tiff"}));
+}

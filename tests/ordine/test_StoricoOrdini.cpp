@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "ordine/FoglioCliente.h"
+#include "ordine/OrdineVelistra.h"
+#include "ordine/StoricoOrdini.h"
+#include "support/CartellaProgrammaProva.h"
+
+namespace {
+
+class FoglioBianco final : public FoglioCliente {
+ public:
+  QString getDatiUtente() const override { return QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1"); }
+  bool CreaFotografiaTesto(const QString& percorso, const QString&) override {
+    QImage foglio(16, 16, QImage::Format_RGB32);
+    foglio.fill(Qt::white);
+    return foglio.save(percorso, "JPEG");
+  }
+};
+
+const CicloPassi kSenzaInterruzioni = [](int n, const std::function<bool(int)>& passo) {
+  for (int k = 1; k <= n && passo(k);) ++k;
+  return true;
+};
+
+// A photo of the history as one line: file name, copy, format, prints and fit mode.
+QString Descrivi(const FotoStorico& foto) {
+  return QStringList{QFileInfo(foto.originale).fileName(), foto.copia, foto.titolo, foto.formato,
+                     QString::number(foto.quantita), foto.ridimensionamento}
+      .join(u' ');
+}
+
+OrdineStorico Ordine(const QString& quando, TipoOrdine tipo, const QString& destinazione) {
+  OrdineStorico ordine;
+  ordine.quando = QDateTime::fromString(quando, Qt::ISODate);
+  ordine.tipo = tipo;
+  ordine.destinazione = destinazione;
+  ordine.importo = 175;
+  ordine.foto.append({QStringLiteral("/home/anna/Perù & <mare>.jpg"), QStringLiteral("imgVE_000007.jpg"),
+                      QStringLiteral("Perù & <mare>.jpg"), QStringLiteral("15x10"), 3, QStringLiteral("FITIN")});
+  return ordine;
+}
+
+// A customer's folder with a.jpg and b.png, and an order of the installed
+// catalogue (15x10 at 25 cents, 13x9 at 19).
+class StoricoDelModello : public ::testing::Test {
+ protected:
+  CartellaProgrammaProva programma;
+  QTemporaryDir cliente;
+  QTemporaryDir supporto;
+  FoglioBianco foglio;
+  QString a = cliente.filePath(QStringLiteral("a.jpg"));
+  QString b = cliente.filePath(QStringLiteral("b.png"));
+
+  void SetUp() override {
+    QDir().mkpath(programma.percorsi().CartellaLavoro);
+    for (const QString& foto : {a, b}) {
+      QFile file(foto);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(foto.toUtf8());
+    }
+  }
+  static void Carica(OrdineVelistra& ordine) {
+    ordine.catalogo().CaricaFormati();
+    ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
+  }
+  QList<OrdineStorico> Storico() const { return StoricoOrdini(programma.percorsi().PercorsoStorico).Leggi(); }
+};
+
+}  // namespace
+
+TEST(StoricoOrdini, KeepsEveryFieldListsNewestFirstAndStartsAgainAfterADamagedFile) {
+  CartellaProgrammaProva programma;
+  const StoricoOrdini storico(programma.file(QStringLiteral("Storico.xml")));
+  EXPECT_TRUE(storico.Leggi().isEmpty());
+  ASSERT_TRUE(storico.Aggiungi(Ordine(QStringLiteral("2026-12-08T10:00:00+01:00"), TipoOrdine::Invio, "T-17")));
+  ASSERT_TRUE(storico.Aggiungi(Ordine(QStringLiteral("2026-12-08T11:30:00+01:00"), TipoOrdine::Cartella, "/m/VE1/")));
+
+  const QList<OrdineStorico> ordini = storico.Leggi();
+  ASSERT_EQ(ordini.size(), 2);
+  EXPECT_EQ(ordini[0].destinazione, QStringLiteral("/m/VE1/"));
+  EXPECT_EQ(ordini[0].tipo, TipoOrdine::Cartella);
+  EXPECT_EQ(ordini[1].tipo, TipoOrdine::Invio);
+  EXPECT_EQ(ordini[1].destinazione, QStringLiteral("T-17"));
+  EXPECT_EQ(ordini[1].quando, QDateTime::fromString(QStringLiteral("2026-12-08T09:00:00Z"), Qt::ISODate));
+  EXPECT_EQ(ordini[1].importo, 175);
+  ASSERT_EQ(ordini[1].foto.size(), 1);
+  EXPECT_EQ(ordini[1].foto[0].originale, QStringLiteral("/home/anna/Perù & <mare>.jpg"));
+  EXPECT_EQ(Descrivi(ordini[1].foto[0]),
+            QStringLiteral("Perù & <mare>.jpg imgVE_000007.jpg Perù & <mare>.jpg 15x10 3 FITIN"));
+
+  // A cut-off file is kept for the lab and a new history begins.
+  const QByteArray danneggiato = programma.Leggi(QStringLiteral("Storico.xml")).left(120);
+  programma.Scrivi(QStringLiteral("Storico.xml"), danneggiato);
+  EXPECT_TRUE(storico.Leggi().isEmpty());
+  EXPECT_EQ(programma.Leggi(QStringLiteral("Storico.xml.illeggibile")), danneggiato);
+  ASSERT_TRUE(storico.Aggiungi(Ordine(QStringLiteral("2026-12-09T08:00:00+01:00"), TipoOrdine::Invio, "T-18")));
+  const QList<OrdineStorico> dopo = storico.Leggi();
+  ASSERT_EQ(dopo.size(), 1);
+  EXPECT_EQ(dopo[0].destinazione, QStringLiteral("T-18"));
+}
+
+TEST_F(StoricoDelModello, AWholeOrderFolderIsRecordedWithTheCustomersFilesAnInterruptedOneIsNot) {
+  {
+    OrdineVelistra ordine(programma.percorsi());
+    Carica(ordine);
+    const QString copiaA = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg")).copia;
+    const QString copiaB = ordine.CopiaNelFormato(QStringLiteral("13x9"), b, QStringLiteral("b.png")).copia;
+    // A copy between formats comes from the customer's file too.
+    ordine.CopiaTraFormati(QStringLiteral("15x10"), QStringLiteral("13x9"), copiaA, QStringLiteral("a.jpg"));
+    ordine.ImpostaQuantita(QStringLiteral("13x9"), copiaB, 4);
+    ordine.ImpostaRidimensionamento(QStringLiteral("15x10"), copiaA, QStringLiteral("NONE"));
+    ASSERT_EQ(ordine.Salva(true), EsitoSalvataggio::Salvato);
+  }
+  // The origins outlive the run, like the album.
+  OrdineVelistra ordine(programma.percorsi());
+  Carica(ordine);
+  ordine.CalcolaImportoVelistra();
+  const QString cartella = supporto.filePath(QStringLiteral("VE2612081200/"));
+  QDir().mkpath(cartella);
+  const CicloPassi interrotto = [](int, const std::function<bool(int)>&) { return false; };
+  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, interrotto).esito, EsitoCartella::Interrotta);
+  QFile::remove(ordine.album().Documento().selezionaNodo("//nomecompleto").testo());
+  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, kSenzaInterruzioni).esito, EsitoCartella::FotoRimossa);
+  EXPECT_TRUE(Storico().isEmpty());
+
+  QFile::copy(b, ordine.album().Documento().selezionaNodo("//nomecompleto").testo());
+  const RisultatoCartella risultato = ordine.ScriviCartellaOrdine(cartella, foglio, kSenzaInterruzioni);
+  ASSERT_EQ(risultato.esito, EsitoCartella::Creata);
+  EXPECT_FALSE(risultato.storicoNonSalvato);
+  const QList<OrdineStorico> storico = Storico();
+  ASSERT_EQ(storico.size(), 1);
+  EXPECT_EQ(storico[0].tipo, TipoOrdine::Cartella);
+  EXPECT_EQ(storico[0].destinazione, cartella);
+  EXPECT_LE(qAbs(storico[0].quando.secsTo(QDateTime::currentDateTime())), 60);
+  // 25 + 4 x 19 + 19 cents.
+  EXPECT_EQ(storico[0].importo, 120);
+  ASSERT_EQ(storico[0].foto.size(), 3);
+  // Formats in catalogue order, 13x9 first.
+  QStringList viste;
+  for (const FotoStorico& foto : storico[0].foto) viste.append(Descrivi(foto));
+  EXPECT_EQ(viste, (QStringList{"b.png imgVE_000002.png b.png 13x9 4 FILLIN",
+                                "a.jpg imgVE_000003.jpg a.jpg 13x9 1 FILLIN",
+                                "a.jpg imgVE_000001.jpg a.jpg 15x10 1 NONE"}));
+  EXPECT_EQ(storico[0].foto[0].originale, b);
+}
+
+TEST_F(StoricoDelModello, ARepeatTakesFormatsPrintsAndFitModesAndNamesTheFilesThatAreGone) {
+  OrdineVelistra ordine(programma.percorsi());
+  Carica(ordine);
+  OrdineStorico vecchio;
+  vecchio.foto.append({a, "imgVE_000003.jpg", "a.jpg", "13x9", 2, "FITIN"});
+  vecchio.foto.append({b, "imgVE_000004.png", "b.png", "15x10", 5, "NONE"});
+  vecchio.foto.append({a, "imgVE_000005.jpg", "a.jpg", "15x10", 1, "FILLIN"});
+  QFile::remove(b);
+
+  const RisultatoRipeti risultato = ordine.RipetiOrdine(vecchio, kSenzaInterruzioni);
+  EXPECT_EQ(risultato.esito, EsitoFoto::Fatto);
+  EXPECT_FALSE(risultato.interrotta);
+  EXPECT_EQ(risultato.nonTrovate, QStringList{b});
+  const QList<NodoXML> voci = ordine.album().Documento().selezionaNodi("/xml/formato/files/file");
+  ASSERT_EQ(voci.size(), 2);
+  QStringList viste;
+  for (const NodoXML& voce : voci)
+    viste.append(voce.genitore().genitore().attributo("id") + u' ' + voce.selezionaNodo("quantita").testo() + u' ' +
+                 voce.selezionaNodo("ridimensionamento").testo() + u' ' + voce.selezionaNodo("titolo").testo());
+  viste.sort();
+  EXPECT_EQ(viste, (QStringList{"13x9 2 FITIN a.jpg", "15x10 1 FILLIN a.jpg"}));
+  // 2 x 19 + 25 cents.
+  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 63);
+
+  // A format the catalogue no longer has stops the repeat there.
+  OrdineStorico sparito;
+  sparito.foto.append({a, "imgVE_000009.jpg", "a.jpg", "99x99", 1, "FILLIN"});
+  const RisultatoRipeti fermato = ordine.RipetiOrdine(sparito, kSenzaInterruzioni);
+  EXPECT_EQ(fermato.esito, EsitoFoto::CopiaNonRiuscita);
+  EXPECT_EQ(fermato.formato, QStringLiteral("99x99"));
+}

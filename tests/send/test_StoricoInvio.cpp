@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ProvaInvio.h"
+#include "send/AccessoLaboratorio.h"
+
+namespace {
+
+class StoricoInvio : public ProvaInvio {
+ protected:
+  QTemporaryDir cliente;
+  QStringList originali;
+
+  // Two photos of the customer's in "15x10" and the affiliated customer logged in.
+  void SetUp() override {
+    ProvaInvio::SetUp();
+    ordine.Carica();
+    for (const char* nome : {"a.jpg", "b.jpg"}) {
+      originali.append(cliente.filePath(QString::fromLatin1(nome)));
+      QFile foto(originali.last());
+      ASSERT_TRUE(foto.open(QIODevice::WriteOnly));
+      foto.write(QByteArray(300000, nome[0]));
+      foto.close();
+      ASSERT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), originali.last(), QString::fromLatin1(nome)).esito,
+                EsitoFoto::Fatto);
+    }
+    ASSERT_EQ(ordine.Salva(true), EsitoSalvataggio::Salvato);
+    vista.utente = QStringLiteral("convenzionato");
+    vista.password_ = banco.utente(vista.utente).password;
+    invio.ImpostaAccesso(AccediAlLaboratorio(server, vista.utente, vista.password_));
+  }
+  QList<OrdineStorico> Storico() const { return StoricoOrdini(percorsi.PercorsoStorico).Leggi(); }
+};
+
+}  // namespace
+
+TEST_F(StoricoInvio, OnlyTheSendThatEndsIsRecordedWithItsTransactionAndTheAlbumThatLeft) {
+  ASSERT_TRUE(banco.TaglioFTP(100000, QStringLiteral("imgVE_000002.jpg")));
+  Invia();
+  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
+      "Ci sono stati degli errori durante l'invio del Velistra.\r\nE' possibile ritentare premendo il tasto di invio.")));
+  EXPECT_TRUE(Storico().isEmpty());
+
+  finta.Azzera();
+  Invia();
+  ASSERT_EQ(ordine.nuoviAlbum, 1);
+  const auto transazioni = banco.Transazioni();
+  ASSERT_EQ(transazioni.size(), 1);
+  const QList<OrdineStorico> storico = Storico();
+  ASSERT_EQ(storico.size(), 1);
+  EXPECT_EQ(storico[0].tipo, TipoOrdine::Invio);
+  EXPECT_EQ(storico[0].destinazione, transazioni[0].id);
+  // Two prints at the lab's 25 cents.
+  EXPECT_EQ(storico[0].importo, 50);
+  ASSERT_EQ(storico[0].foto.size(), 2);
+  EXPECT_EQ(storico[0].foto[0].originale, originali[0]);
+  EXPECT_EQ(storico[0].foto[1].originale, originali[1]);
+  EXPECT_EQ(storico[0].foto[1].copia, QStringLiteral("imgVE_000002.jpg"));
+}
