@@ -61,6 +61,7 @@ TEST(InvioRipreso, ASendBrokenOffIsTakenUpByTheNextStartAndCompletes) {
     ASSERT_TRUE(banco.TaglioFTP(100000, foto[1]));
     prima->allaFinestraModale = [&utente](QDialog& d) { InviaDallaFinestra(d, utente); };
     prima->findChild<QAction*>(QStringLiteral("FTP"))->trigger();
+    prima->Attendi();  // the photos' headers are read first, on a worker
     ASSERT_EQ(prima->finestreModali, QStringList{QStringLiteral("frmFTP")});
   }
   ASSERT_EQ(ambiente.Opzione(QStringLiteral("FTPInCorso")), QStringLiteral("1"));
