@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 
 #include "thumbview/GeometriaThumb.h"
 #include "thumbview/LivelloImmagine.h"
@@ -46,6 +47,11 @@ void DisegnaAnteprimaStampa(QPainter& superficie, const QImage& foto, const Impa
   superficie.setBrush(Qt::NoBrush);
   superficie.drawRect(posto.carta.adjusted(0, 0, -1, -1));
   superficie.restore();
+}
+
+int AlzoPerAvviso(const ImpaginazioneAnteprima& posto, int altezzaArea) {
+  const QRect tutto = posto.foto.united(posto.carta);
+  return std::clamp(tutto.bottom() + 1 - (altezzaArea - kAltezzaFasciaAvviso), 0, tutto.top());
 }
 
 void DisegnaAvvisoAnteprima(QPainter& superficie, const QRect& area, const AvvisoQualita& avviso,

@@ -21,6 +21,8 @@ ImpaginazioneAnteprima ImpaginaAnteprima(QSize originale, const std::optional<Ca
 // The photo as the print shows it: what a covering print cuts away is shaded,
 // the margins a print inside its paper adds are white within the paper's outline.
 void DisegnaAnteprimaStampa(QPainter& superficie, const QImage& foto, const ImpaginazioneAnteprima& posto);
+// How far the picture moves up to end above the warning band of an area that high.
+int AlzoPerAvviso(const ImpaginazioneAnteprima& posto, int altezzaArea);
 // The warning, wrapped in a band along the bottom of the area.
 void DisegnaAvvisoAnteprima(QPainter& superficie, const QRect& area, const AvvisoQualita& avviso,
                             const QFont& carattere);

@@ -141,9 +141,13 @@ void ctrFotoView::MostraAnteprima(int indice) {
         DecodificaRidotta(percorsoAnteprima_, &MisuraAnteprima, true, picPreview_->devicePixelRatioF());
     if (foto.stato == kStatoRiuscito && foto.originale.width() > 0) {
       const std::optional<CartaStampa> carta = CartaThumb(thumbs_[indice]);
-      DisegnaAnteprimaStampa(superficie, foto.immagine, ImpaginaAnteprima(foto.originale, carta));
-      if (const std::optional<AvvisoQualita> avviso = ValutaAvviso(foto.originale, carta))
-        DisegnaAvvisoAnteprima(superficie, picPreview_->rect(), *avviso, caratteriDidascalia_);
+      const std::optional<AvvisoQualita> avviso = ValutaAvviso(foto.originale, carta);
+      const ImpaginazioneAnteprima posto = ImpaginaAnteprima(foto.originale, carta);
+      const int alzo = avviso ? AlzoPerAvviso(posto, picPreview_->height()) : 0;
+      superficie.translate(0, -alzo);
+      DisegnaAnteprimaStampa(superficie, foto.immagine, posto);
+      superficie.resetTransform();
+      if (avviso) DisegnaAvvisoAnteprima(superficie, picPreview_->rect(), *avviso, caratteriDidascalia_);
     }
   }
   superficie.end();

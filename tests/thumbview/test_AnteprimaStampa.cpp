@@ -68,7 +68,8 @@ class AvvisoVista : public VistaProva {
       if (formato != QStringLiteral("15x10")) return std::nullopt;
       return CartaStampa{formato, QSizeF(10, 15), AdattamentoRidimensionamento(ridimensionamento)};
     });
-    anteprima.resize(200, 200);
+    // Tall enough that the warning's band leaves the picture where it is.
+    anteprima.resize(200, 240);
     vista->setpicPreview(&anteprima);
   }
   void Aggiungi(const QString& nome, QSize misura, const QString& formato = QStringLiteral("15x10")) {
