@@ -125,7 +125,7 @@ void ctrFotoView::AggiornaSuggerimento(QPoint punto) {
   if (i >= 0 && thumbs_[i].AreaSegnoQualita.contains(punto)) {
     if (const std::optional<AvvisoQualita> avviso = AvvisoThumb(i)) return picSlide_->setToolTip(avviso->testo);
   }
-  picSlide_->setToolTip(TrovaThumbInPunto(punto).NomeFileToolTip);
+  picSlide_->setToolTip(i < 0 ? QString() : thumbs_[i].NomeFileToolTip);
 }
 
 void ctrFotoView::setpicPreview(SuperficieDisegno* picPreview) { picPreview_ = picPreview; }

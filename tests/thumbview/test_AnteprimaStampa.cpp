@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QPainter>
 
 #include "VistaProva.h"
@@ -107,6 +108,7 @@ TEST_F(AvvisoVista, TheMarkSaysTheResolutionOnHoverAndFollowsTheFitMode) {
   EXPECT_GE(segno.top(), vista->Thumbs()[0].AreaCella.top() + 18);
   Muovi(segno.center());
   EXPECT_EQ(Superficie()->toolTip(), testo);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(vista.get())->child(0)->text(QAccessible::Description), testo);
   Muovi(vista->Thumbs()[0].AreaCella.center() + QPoint(-30, 0));
   EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("media.jpg"));
 
