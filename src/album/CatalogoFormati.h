@@ -1,8 +1,8 @@
 #pragma once
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <QSizeF>
 #include <memory>
 #include <optional>
 
