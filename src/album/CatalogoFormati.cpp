@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "album/AlbumVelistra.h"
+#include "common/QualitaStampa.h"
 #include "settings/Impostazioni.h"
 
 namespace {
@@ -28,6 +29,14 @@ std::int32_t getPrezzoFormato(const DocumentoXML& pXMLDOMFormati, const QString&
   bool ok = false;
   const int prezzo = TrovaFormato(pXMLDOMFormati, Id).testo().trimmed().toInt(&ok);
   return ok ? prezzo : 0;
+}
+
+std::optional<QSizeF> getDimensioniFormato(const DocumentoXML& pXMLDOMFormati, const QString& Id) {
+  const NodoXML formato = TrovaFormato(pXMLDOMFormati, Id);
+  if (!formato) return std::nullopt;
+  // Older catalogues and the lab's price lists may lack the attribute.
+  const QString dimensioni = formato.attributo(QStringLiteral("dimensioni"));
+  return LeggiCentimetri(dimensioni.isEmpty() ? Id : dimensioni);
 }
 
 QString ImportoInEuro(std::int32_t centesimi) {
@@ -65,6 +74,10 @@ QString CatalogoFormati::getDescrizioneFormato(const QString& Id) const {
 
 std::int32_t CatalogoFormati::getPrezzoFormato(const QString& Id) const {
   return ::getPrezzoFormato(*documento_, Id);
+}
+
+std::optional<QSizeF> CatalogoFormati::getDimensioniFormato(const QString& Id) const {
+  return ::getDimensioniFormato(*documento_, Id);
 }
 
 std::int32_t CatalogoFormati::CalcolaImportoVelistra(const AlbumVelistra& album,

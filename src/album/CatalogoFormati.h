@@ -1,8 +1,10 @@
 #pragma once
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "common/DocumentoXML.h"
 #include "settings/PercorsiProgramma.h"
@@ -14,6 +16,10 @@ QString getDescrizioneFormato(const DocumentoXML& pXMLDOMFormati, const QString&
 // The price in cents of one print; 0 when the format is not there or its text
 // is not a whole number.
 std::int32_t getPrezzoFormato(const DocumentoXML& pXMLDOMFormati, const QString& Id);
+// The paper size in centimetres of a format of a catalogue: its "dimensioni",
+// else its id when that is two numbers joined by "x"; nothing when the format
+// is not there or neither says it.
+std::optional<QSizeF> getDimensioniFormato(const DocumentoXML& pXMLDOMFormati, const QString& Id);
 // "€ " and the cents as euro with grouping and two decimals, in the user's locale.
 QString ImportoInEuro(std::int32_t centesimi);
 
@@ -39,6 +45,7 @@ class CatalogoFormati {
 
   QString getDescrizioneFormato(const QString& Id) const;
   std::int32_t getPrezzoFormato(const QString& Id) const;
+  std::optional<QSizeF> getDimensioniFormato(const QString& Id) const;
 
   // Recomputes the amount of the whole album with the prices of a catalogue.
   // An entry whose product or sum does not fit adds nothing.

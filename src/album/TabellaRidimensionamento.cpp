@@ -20,3 +20,9 @@ QString ChiaveRidimensionamento(std::int16_t codice) {
     if (modo.codice == codice) return modo.chiave;
   return {};
 }
+
+Adattamento AdattamentoRidimensionamento(const QString& chiaveOEtichetta) {
+  const ModoRidimensionamento& contieni = TabellaRidimensionamento().at(1);
+  return chiaveOEtichetta == contieni.chiave || chiaveOEtichetta == contieni.etichetta ? Adattamento::Contieni
+                                                                                         : Adattamento::Riempi;
+}

@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "common/QualitaStampa.h"
+
 // One resize mode: the key is stored in the album and the order file, the
 // label is what the user sees.
 struct ModoRidimensionamento {
@@ -18,3 +20,6 @@ const QList<ModoRidimensionamento>& TabellaRidimensionamento();
 QString DescrizioneRidimensionamento(const QString& chiave);
 // The key of a code; empty when the code is unknown.
 QString ChiaveRidimensionamento(std::int16_t codice);
+// How a mode meets the paper, from its key (the album) or its label (the
+// views): "Fit-in" inside it, the others covering it.
+Adattamento AdattamentoRidimensionamento(const QString& chiaveOEtichetta);

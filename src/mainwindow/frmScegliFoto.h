@@ -168,6 +168,15 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void FineRicarica(RicaricaVista& ricarica, const std::function<void()>& ancora);
   // The steps of the first activation after the two views are filled.
   void FinisciAttivazione();
+  // The format view judges its prints by the catalogue's papers.
+  void CollegaQualitaStampa();
+  // The catalogue read again after the send window, keeping the user's choices.
+  void RicaricaCatalogo();
+  // Reads the album's photos on a worker; poi follows when none would print
+  // grainy or the user goes on anyway.
+  void ConfermaQualitaStampa(std::function<void()> poi);
+  void ScriviCartellaOrdine();
+  void MostraInvio();
 
   const PercorsiProgramma percorsi_;
   const DatiServer server_;

@@ -38,6 +38,7 @@ void frmScegliFoto::CollegaComandi() {
     if (FinestraAttivata_) RefreshFoto();
   });
   connect(&selettori_, &SelettoriFormato::ricaricaVistaFormato, this, [this] { RefreshFotoFormato(); });
+  CollegaQualitaStampa();
   auto* guida = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(guida, &QShortcut::activated, this, [this] { ApriGuidaInLinea(percorsi_, this); });
 }

@@ -8,7 +8,7 @@
 void frmScegliFoto::ScaricaPrezziario() {
   frmFTP finestra(ordine_, *this, percorsi_, server_, true, this);
   MostraFinestraModale(finestra);
-  selettori_.CaricaFormatiFotografici(true);
+  RicaricaCatalogo();
   if (finestra.ChiudereApplicazione) close();
 }
 
@@ -18,9 +18,15 @@ void frmScegliFoto::ApriInvio() {
            PulsantiMessaggio::OK, this);
     return;
   }
+  // A send under way was confirmed when it started.
+  if (ordine_.FTPInCorso()) return MostraInvio();
+  ConfermaQualitaStampa([this] { MostraInvio(); });
+}
+
+void frmScegliFoto::MostraInvio() {
   frmFTP finestra(ordine_, *this, percorsi_, server_, false, this);
   MostraFinestraModale(finestra);
-  selettori_.CaricaFormatiFotografici(true);
+  RicaricaCatalogo();
   // Closed during a send: the program ends and reopens the send at the next start.
   if (finestra.ChiudereApplicazione) close();
 }

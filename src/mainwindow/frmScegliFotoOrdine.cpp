@@ -88,6 +88,10 @@ QString ApriCartellaOrdine(QWidget* finestra) {
 }  // namespace
 
 void frmScegliFoto::CreaCartellaOrdine() {
+  ConfermaQualitaStampa([this] { ScriviCartellaOrdine(); });
+}
+
+void frmScegliFoto::ScriviCartellaOrdine() {
   const QString cartella = ApriCartellaOrdine(this);
   if (cartella.isEmpty()) return;
   if (ordine_.NumeroVoci({}) == 0) {

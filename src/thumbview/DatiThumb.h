@@ -1,6 +1,7 @@
 #pragma once
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 
@@ -11,6 +12,8 @@ struct DatiThumb {
   QString NomeFileToolTip;  // display name: as passed, or NomeFile when that was empty
   QRect AreaCella;          // hit box as last drawn; empty off the page
   QImage Miniatura;         // the 90-pixel copy, 24-bit; null until loaded
+  QSize MisuraOriginale;    // the photo's upright pixel size, known with the copy
+  QRect AreaSegnoQualita;   // the print-quality mark as last drawn; empty when none
   std::int32_t LarghezzaMiniatura = 0;
   std::int32_t AltezzaMiniatura = 0;
   std::int16_t Selezionata = 0;

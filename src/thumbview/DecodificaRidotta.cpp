@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/MisuraFoto.h"
 #include "thumbview/MiniaturaExif.h"
 
 namespace {
@@ -77,7 +78,7 @@ ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione mis
   const Trasformazioni t = lettore.transformation();
 
   if (salvata.isValid() && !salvata.isEmpty()) {
-    const QSize originale = Ruotata(t) ? salvata.transposed() : salvata;
+    const QSize originale = MisuraDritta(lettore);
     const QSize destinazione = InPixel(misura(originale), rapporto);
     if (jpeg && usaMiniaturaIncorporata) {
       const qint64 posizione = dispositivo.pos();

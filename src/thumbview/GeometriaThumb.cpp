@@ -102,3 +102,12 @@ QList<QPair<int, int>> RaggruppaIntervalli(const QList<int>& indici) {
 }
 
 QSize MisuraAnteprima(QSize originale) { return RettangoloAnteprima(originale).size(); }
+
+QRect RettangoloInscritto(const QRect& contenitore, QSizeF proporzioni) {
+  if (proporzioni.isEmpty()) return contenitore;
+  const QSizeF dentro = proporzioni.scaled(QSizeF(contenitore.size()), Qt::KeepAspectRatio);
+  const int larghezza = std::max(1, Arrotondato(dentro.width()));
+  const int altezza = std::max(1, Arrotondato(dentro.height()));
+  return {contenitore.left() + Arrotondato((contenitore.width() - larghezza) / 2.0),
+          contenitore.top() + Arrotondato((contenitore.height() - altezza) / 2.0), larghezza, altezza};
+}

@@ -3,6 +3,7 @@
 #include <QPair>
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
 
 // The grid's arithmetic, kept apart from the widget so it can be checked alone.
 
@@ -64,3 +65,5 @@ int SpostaFuoco(int indice, int passo, int totale);
 QList<QPair<int, int>> RaggruppaIntervalli(const QList<int>& indici);
 // The size of that preview rectangle, as a destination for the decoder.
 QSize MisuraAnteprima(QSize originale);
+// The largest rectangle of those proportions centred inside the box.
+QRect RettangoloInscritto(const QRect& contenitore, QSizeF proporzioni);

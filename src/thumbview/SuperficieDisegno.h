@@ -19,6 +19,9 @@ class SuperficieDisegno : public QWidget {
   // A focus frame shown over the picture without changing it; empty for none.
   void ImpostaRiquadroFuoco(const QRect& riquadro);
   QRect RiquadroFuoco() const { return riquadroFuoco_; }
+  // Who drew the picture last, when several share the box.
+  const QObject* Disegnatore() const { return disegnatore_; }
+  void ImpostaDisegnatore(const QObject* disegnatore) { disegnatore_ = disegnatore; }
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
@@ -26,4 +29,5 @@ class SuperficieDisegno : public QWidget {
  private:
   QImage immagine_;
   QRect riquadroFuoco_;
+  const QObject* disegnatore_ = nullptr;
 };

@@ -39,6 +39,8 @@ class CellaAccessibile : public QAccessibleInterface, public QAccessibleActionIn
         QStringList didascalie;
         if (vista_->MostraNumeroFoto()) didascalie << TestoNumeroFoto(thumb);
         if (vista_->MostraFormatoFotografico()) didascalie << TestoFormatoFotografico(thumb);
+        // The mark on the picture, for those who cannot see it.
+        if (const std::optional<AvvisoQualita> avviso = vista_->AvvisoThumb(indice_)) didascalie << avviso->testo;
         return didascalie.join(QStringLiteral(", "));
       }
       case QAccessible::Help:

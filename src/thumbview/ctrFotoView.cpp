@@ -37,9 +37,10 @@ bool StessoFile(const DatiThumb& thumb, const QString& percorso) {
          percorso.startsWith(thumb.Cartella) && percorso.endsWith(thumb.NomeFile);
 }
 
-void AssegnaMiniatura(DatiThumb& thumb, QImage miniatura) {
-  const QSize logica = miniatura.deviceIndependentSize().toSize();
-  thumb.Miniatura = std::move(miniatura);
+void AssegnaMiniatura(DatiThumb& thumb, ImmagineRidotta copia) {
+  const QSize logica = copia.immagine.deviceIndependentSize().toSize();
+  thumb.Miniatura = std::move(copia.immagine);
+  thumb.MisuraOriginale = copia.originale;
   thumb.LarghezzaMiniatura = logica.width();
   thumb.AltezzaMiniatura = logica.height();
 }
@@ -136,7 +137,7 @@ bool ctrFotoView::AggiungiThumbs(const QString& NomeFileCompleto, bool Disegna,
       return false;
     }
     if (copia)
-      AssegnaMiniatura(thumb, std::move(copia->immagine));
+      AssegnaMiniatura(thumb, std::move(*copia));
     else
       attese_.insert(NomeFileCompleto);
     // A folder is usually added file after file in name order: while the page
@@ -165,7 +166,7 @@ void ctrFotoView::DisegnaThumb(int posizione, int indice) {
   if (thumb.Miniatura.isNull()) {
     const QString percorso = thumb.PercorsoCompleto();
     if (std::optional<ImmagineRidotta> copia = decodifica_.Chiedi(percorso, kPrioritaPagina)) {
-      if (copia->stato == kStatoRiuscito) AssegnaMiniatura(thumb, std::move(copia->immagine));
+      if (copia->stato == kStatoRiuscito) AssegnaMiniatura(thumb, std::move(*copia));
       senzaCopia = SenzaCopia::NonDisponibile;
     } else {
       attese_.insert(percorso);
@@ -189,10 +190,16 @@ void ctrFotoView::DisegnaCella(int posizione, int indice, SenzaCopia senzaCopia)
       DisegnaTesto(superficie, r.riga2, TestoNumeroFoto(thumb), caratteriDidascalia_,
                    coloreDidascalia_, false);
     const int altoImmagine = r.alto + kAltoImmagineInCella;
-    if (!thumb.Miniatura.isNull())
-      superficie.drawImage(SinistraImmagineInCella(r.sinistra, thumb.LarghezzaMiniatura),
-                           altoImmagine, thumb.Miniatura);
-    else if (senzaCopia == SenzaCopia::NonDisponibile)
+    thumb.AreaSegnoQualita = QRect();
+    if (!thumb.Miniatura.isNull()) {
+      const QRect immagine(SinistraImmagineInCella(r.sinistra, thumb.LarghezzaMiniatura), altoImmagine,
+                           thumb.LarghezzaMiniatura, thumb.AltezzaMiniatura);
+      superficie.drawImage(immagine.topLeft(), thumb.Miniatura);
+      if (const std::optional<AvvisoQualita> avviso = AvvisoThumb(indice)) {
+        thumb.AreaSegnoQualita = RettangoloSegnoQualita(immagine);
+        DisegnaSegnoQualita(superficie, thumb.AreaSegnoQualita, avviso->livello);
+      }
+    } else if (senzaCopia == SenzaCopia::NonDisponibile)
       DisegnaSegnaposto(superficie, r.sinistra, altoImmagine);
     if (mostraFormatoFotografico_)
       DisegnaTesto(superficie, r.riga3, TestoFormatoFotografico(thumb), caratteriDidascalia_,
@@ -208,6 +215,25 @@ void ctrFotoView::DisegnaCella(int posizione, int indice, SenzaCopia senzaCopia)
   vsbSlide_->show();
   picSlide_->show();
   picSlide_->Aggiorna();
+}
+
+std::optional<CartaStampa> ctrFotoView::CartaThumb(const DatiThumb& thumb) const {
+  if (!cartaStampa_) return std::nullopt;
+  return cartaStampa_(thumb.FormatoFotografico, thumb.Ridimensionamento);
+}
+
+std::optional<AvvisoQualita> ctrFotoView::AvvisoThumb(int indice) const {
+  if (indice < 0 || indice >= TotFile()) return std::nullopt;
+  const DatiThumb& thumb = thumbs_[indice];
+  if (thumb.MisuraOriginale.isEmpty()) return std::nullopt;
+  return ValutaAvviso(thumb.MisuraOriginale, CartaThumb(thumb));
+}
+
+void ctrFotoView::RidisegnaPagina() {
+  if (caricamentoInCorso_ || TotFile() == 0) return;
+  NascondiPagina();
+  DisegnaThumbTutto(primaVisibile_);
+  AggiornaAnteprima();
 }
 
 void ctrFotoView::DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int altoImmagine) {
@@ -227,7 +253,7 @@ void ctrFotoView::CopiaArrivata(const QString& percorso) {
   for (int i = 0; i < TotFile(); ++i) {
     DatiThumb& thumb = thumbs_[i];
     if (!thumb.Miniatura.isNull() || !StessoFile(thumb, percorso)) continue;
-    if (copia->stato == kStatoRiuscito) AssegnaMiniatura(thumb, copia->immagine);
+    if (copia->stato == kStatoRiuscito) AssegnaMiniatura(thumb, *copia);
     if (thumb.AreaCella.isEmpty() || !ThumbVisibile(i)) continue;
     {
       QPainter superficie(&picSlide_->immagine());

@@ -10,8 +10,11 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
+#include "common/QualitaStampa.h"
 #include "settings/PercorsiProgramma.h"
+#include "thumbview/AvvisoQualita.h"
 #include "thumbview/CodaDecodifica.h"
 #include "thumbview/DatiThumb.h"
 #include "thumbview/ElencoAnticipato.h"
@@ -28,6 +31,10 @@ struct FotoSelezionata {
   QString NomeCompleto;  // Cartella + NomeFile
   QString Titolo;        // display name
 };
+
+// The paper of a format printed with a resize mode (label); nothing when unknown.
+using CartaDellaThumb =
+    std::function<std::optional<CartaStampa>(const QString& formato, const QString& ridimensionamento)>;
 
 // The scrolling grid of photo thumbnails with check boxes, captions and a
 // preview in a picture box of the container.
@@ -73,6 +80,12 @@ class ctrFotoView : public QWidget {
   void ImpostaRidimensionamentoThumbSelezionate(const QString& Ridimensionamento);
   // The picture box for the preview; not owned.
   void setpicPreview(SuperficieDisegno* picPreview);
+  // Where the thumbnails' papers come from; without it no print is judged.
+  void ImpostaCartaStampa(CartaDellaThumb carta) { cartaStampa_ = std::move(carta); }
+  // Draws the page again: the papers changed with a new catalogue.
+  void RidisegnaPagina();
+  // The print-quality warning of thumbnail i; nothing for a good or unknown print.
+  std::optional<AvvisoQualita> AvvisoThumb(int indice) const;
   // The record under a point of the drawing surface; an empty one in the gaps.
   DatiThumb TrovaThumbInPunto(QPoint punto) const;
 
@@ -133,6 +146,7 @@ class ctrFotoView : public QWidget {
   void DisegnaThumb(int posizione, int indice);
   void DisegnaCella(int posizione, int indice, SenzaCopia senzaCopia);
   void DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int altoImmagine);
+  std::optional<CartaStampa> CartaThumb(const DatiThumb& thumb) const;
   void CopiaArrivata(const QString& percorso);
   void NascondiPagina();
   void PulisciSuperficie();
@@ -147,7 +161,9 @@ class ctrFotoView : public QWidget {
   void MostraFuoco();
   void AnnunciaFuoco();
   void AggiornaSuggerimento(QPoint punto);
-  void MostraAnteprima(QPoint punto);
+  void MostraAnteprima(int indice);
+  // The preview drawn again when its thumbnail's print changed.
+  void AggiornaAnteprima();
   void Notifica(const QString& nome);
 
   const QString percorsoNonDisponibile_;
@@ -156,6 +172,9 @@ class ctrFotoView : public QWidget {
   QScrollBar* vsbSlide_;
   CaselleSelezione* chkFotoSelezionata_;
   QPointer<SuperficieDisegno> picPreview_;
+  CartaDellaThumb cartaStampa_;
+  QString percorsoAnteprima_;  // the thumbnail this view last previewed
+  int indiceAnteprima_ = -1;
   CodaDecodifica decodifica_;
 
   QList<DatiThumb> thumbs_;

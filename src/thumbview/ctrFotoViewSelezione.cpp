@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "thumbview/AnteprimaStampa.h"
 #include "thumbview/CaselleSelezione.h"
 #include "thumbview/GeometriaThumb.h"
 #include "thumbview/LivelloImmagine.h"
@@ -97,6 +98,7 @@ void ctrFotoView::ImpostaNumeroFotoThumbSelezionate(std::int16_t NumeroFoto) {
 void ctrFotoView::ImpostaRidimensionamentoThumbSelezionate(const QString& Ridimensionamento) {
   ImpostaSuSelezionate(
       [&Ridimensionamento](DatiThumb& thumb) { thumb.Ridimensionamento = Ridimensionamento; });
+  AggiornaAnteprima();
 }
 
 int ctrFotoView::IndiceInPunto(QPoint punto) const {
@@ -119,25 +121,45 @@ QRect ctrFotoView::AreaCellaSulloSchermo(int indice) const {
 }
 
 void ctrFotoView::AggiornaSuggerimento(QPoint punto) {
-  picSlide_->setToolTip(TrovaThumbInPunto(punto).NomeFileToolTip);
+  const int i = IndiceInPunto(punto);
+  if (i >= 0 && thumbs_[i].AreaSegnoQualita.contains(punto)) {
+    if (const std::optional<AvvisoQualita> avviso = AvvisoThumb(i)) return picSlide_->setToolTip(avviso->testo);
+  }
+  picSlide_->setToolTip(i < 0 ? QString() : thumbs_[i].NomeFileToolTip);
 }
 
 void ctrFotoView::setpicPreview(SuperficieDisegno* picPreview) { picPreview_ = picPreview; }
 
-void ctrFotoView::MostraAnteprima(QPoint punto) {
+void ctrFotoView::MostraAnteprima(int indice) {
   QPainter superficie(&picPreview_->immagine());
   ::PulisciSuperficie(superficie, Qt::white);
-  const QString percorso = TrovaThumbInPunto(punto).PercorsoCompleto();
-  if (!percorso.isEmpty()) {
+  indiceAnteprima_ = indice;
+  percorsoAnteprima_.clear();
+  if (indice >= 0) {
+    percorsoAnteprima_ = thumbs_[indice].PercorsoCompleto();
     const ImmagineRidotta foto =
-        DecodificaRidotta(percorso, &MisuraAnteprima, true, picPreview_->devicePixelRatioF());
+        DecodificaRidotta(percorsoAnteprima_, &MisuraAnteprima, true, picPreview_->devicePixelRatioF());
     if (foto.stato == kStatoRiuscito && foto.originale.width() > 0) {
-      ImpostaQualita(superficie, QualitaMassima, QualitaMassima);
-      superficie.drawImage(RettangoloAnteprima(foto.originale), foto.immagine);
+      const std::optional<CartaStampa> carta = CartaThumb(thumbs_[indice]);
+      const std::optional<AvvisoQualita> avviso = ValutaAvviso(foto.originale, carta);
+      const ImpaginazioneAnteprima posto = ImpaginaAnteprima(foto.originale, carta);
+      const int alzo = avviso ? AlzoPerAvviso(posto, picPreview_->height()) : 0;
+      superficie.translate(0, -alzo);
+      DisegnaAnteprimaStampa(superficie, foto.immagine, posto);
+      superficie.resetTransform();
+      if (avviso) DisegnaAvvisoAnteprima(superficie, picPreview_->rect(), *avviso, caratteriDidascalia_);
     }
   }
   superficie.end();
+  picPreview_->ImpostaDisegnatore(this);
   picPreview_->Aggiorna();
+}
+
+void ctrFotoView::AggiornaAnteprima() {
+  if (!picPreview_ || picPreview_->Disegnatore() != this) return;
+  if (indiceAnteprima_ < 0 || indiceAnteprima_ >= TotFile()) return;
+  if (thumbs_[indiceAnteprima_].PercorsoCompleto() != percorsoAnteprima_) return;
+  MostraAnteprima(indiceAnteprima_);
 }
 
 bool ctrFotoView::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -155,7 +177,7 @@ bool ctrFotoView::eventFilter(QObject* oggetto, QEvent* evento) {
         ImpostaFuoco(i);
       }
       if (picPreview_)
-        MostraAnteprima(static_cast<QMouseEvent*>(evento)->position().toPoint());
+        MostraAnteprima(IndiceInPunto(static_cast<QMouseEvent*>(evento)->position().toPoint()));
       break;
     case QEvent::Wheel:
       // The wheel over the grid scrolls it, as over the bar.

@@ -27,6 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
       catalogo.getDescrizioneFormato(id);
       const std::int32_t prezzo = catalogo.getPrezzoFormato(id);
       VERIFICA_FUZZ(ImportoInEuro(prezzo).startsWith(QStringLiteral("€ ")));
+      if (const auto carta = catalogo.getDimensioniFormato(id))
+        VERIFICA_FUZZ(carta->width() > 0 && carta->height() > 0);
     }
   }
 

@@ -14,12 +14,14 @@ QStringList VociLista(const QComboBox* lista) {
   return voci;
 }
 
-QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
+namespace {
+
+QStringList ScriviFotoInScala(const QString& cartella, const QStringList& nomi, int scala) {
   QStringList percorsi;
   int i = 0;
   for (const QString& nome : nomi) {
     const bool verticale = i % 3 == 2;
-    QImage immagine(verticale ? 90 : 160, verticale ? 160 : 120, QImage::Format_RGB32);
+    QImage immagine(scala * (verticale ? 90 : 160), scala * (verticale ? 160 : 120), QImage::Format_RGB32);
     immagine.fill(QColor::fromHsv((i * 47) % 360, 200, 220));
     QPainter(&immagine).fillRect(10, 10, 40, 30, Qt::white);
     const QString percorso = cartella + u'/' + nome;
@@ -28,6 +30,16 @@ QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
     ++i;
   }
   return percorsi;
+}
+
+}  // namespace
+
+QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
+  return ScriviFotoInScala(cartella, nomi, 1);
+}
+
+QStringList ScriviFotoDaStampa(const QString& cartella, const QStringList& nomi) {
+  return ScriviFotoInScala(cartella, nomi, 7);
 }
 
 AmbienteFinestra::AmbienteFinestra(const QString& dentro) : programma(true, dentro) {

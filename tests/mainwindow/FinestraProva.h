@@ -62,6 +62,9 @@ QStringList VociLista(const QComboBox* lista);
 
 // Writes photos of different kinds and sizes; the paths in name order.
 QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi);
+// The same seven times larger (1120 x 840, 630 x 1120): sharp on 10 x 15 cm, so
+// nothing asks about the print quality.
+QStringList ScriviFotoDaStampa(const QString& cartella, const QStringList& nomi);
 
 // A temporary program folder with the control library beside the program,
 // the settings of an installed program and a folder of photos.

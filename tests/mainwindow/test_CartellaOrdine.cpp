@@ -54,7 +54,7 @@ class CartellaPerLaboratorio : public ::testing::Test {
   void SetUp() override {
     ambiente.ClienteAbituale();
     ambiente.impostazioni().ScriviDatiUtente({"Rossi", "Anna", "Pisa", "Via Roma 1"});
-    ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
+    ScriviFotoDaStampa(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
     finestra = ambiente.NuovaFinestra();
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));

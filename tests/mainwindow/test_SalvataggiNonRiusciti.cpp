@@ -39,7 +39,7 @@ class SalvataggiNonRiusciti : public ::testing::Test {
     if (!disco.valido()) GTEST_SKIP() << "mounting a small file system needs root";
     ambiente = std::make_unique<AmbienteFinestra>(disco.percorso());
     ambiente->ClienteAbituale();
-    ScriviFotoProva(ambiente->foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
+    ScriviFotoDaStampa(ambiente->foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
     finestra = ambiente->NuovaFinestra();
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente->foto.path()));

@@ -1,0 +1,63 @@
+#include "thumbview/AnteprimaStampa.h"
+
+#include <QPainter>
+#include <QRegion>
+#include <algorithm>
+
+#include "thumbview/GeometriaThumb.h"
+#include "thumbview/LivelloImmagine.h"
+
+namespace {
+const QColor kOmbraTaglio(0, 0, 0, 120);
+const QColor kBordoCarta(128, 128, 128);
+constexpr int kAltezzaFasciaAvviso = 30;
+
+// The paper's proportions as a size the preview's rectangle can take.
+QSize ProporzioniCarta(QSizeF centimetri) { return (centimetri * 100).toSize(); }
+}  // namespace
+
+ImpaginazioneAnteprima ImpaginaAnteprima(QSize originale, const std::optional<CartaStampa>& carta) {
+  if (!carta) return {RettangoloAnteprima(originale), {}, Adattamento::Riempi};
+  const QSizeF orientata = CartaOrientata(carta->centimetri, originale);
+  if (carta->adattamento == Adattamento::Contieni) {
+    const QRect foglio = RettangoloAnteprima(ProporzioniCarta(orientata));
+    return {RettangoloInscritto(foglio, QSizeF(originale)), foglio, Adattamento::Contieni};
+  }
+  const QRect foto = RettangoloAnteprima(originale);
+  return {foto, RettangoloInscritto(foto, orientata), Adattamento::Riempi};
+}
+
+void DisegnaAnteprimaStampa(QPainter& superficie, const QImage& foto, const ImpaginazioneAnteprima& posto) {
+  ImpostaQualita(superficie, QualitaMassima, QualitaMassima);
+  if (posto.carta.isEmpty()) {
+    superficie.drawImage(posto.foto, foto);
+    return;
+  }
+  if (posto.adattamento == Adattamento::Contieni) superficie.fillRect(posto.carta, Qt::white);
+  superficie.drawImage(posto.foto, foto);
+  if (posto.adattamento == Adattamento::Riempi) {
+    superficie.save();
+    superficie.setClipRegion(QRegion(posto.foto).subtracted(QRegion(posto.carta)));
+    superficie.fillRect(posto.foto, kOmbraTaglio);
+    superficie.restore();
+  }
+  superficie.save();
+  superficie.setRenderHint(QPainter::Antialiasing, false);
+  superficie.setPen(kBordoCarta);
+  superficie.setBrush(Qt::NoBrush);
+  superficie.drawRect(posto.carta.adjusted(0, 0, -1, -1));
+  superficie.restore();
+}
+
+int AlzoPerAvviso(const ImpaginazioneAnteprima& posto, int altezzaArea) {
+  const QRect tutto = posto.foto.united(posto.carta);
+  return std::clamp(tutto.bottom() + 1 - (altezzaArea - kAltezzaFasciaAvviso), 0, tutto.top());
+}
+
+void DisegnaAvvisoAnteprima(QPainter& superficie, const QRect& area, const AvvisoQualita& avviso,
+                            const QFont& carattere) {
+  const QRect fascia(area.left(), area.bottom() + 1 - kAltezzaFasciaAvviso, area.width(), kAltezzaFasciaAvviso);
+  superficie.fillRect(fascia, QColor(255, 255, 255, 230));
+  superficie.fillRect(QRect(fascia.topLeft(), QSize(fascia.width(), 2)), ColoreAvviso(avviso.livello));
+  DisegnaTestoACapo(superficie, fascia.adjusted(3, 3, -3, 0), avviso.testo, carattere, Qt::black);
+}

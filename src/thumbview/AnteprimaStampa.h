@@ -1,0 +1,28 @@
+#pragma once
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <optional>
+
+#include "common/QualitaStampa.h"
+#include "thumbview/AvvisoQualita.h"
+
+class QPainter;
+
+// Where the preview puts a photo and, when its paper is known, the paper.
+struct ImpaginazioneAnteprima {
+  QRect foto;
+  QRect carta;  // empty when the paper is not known
+  Adattamento adattamento = Adattamento::Riempi;
+};
+ImpaginazioneAnteprima ImpaginaAnteprima(QSize originale, const std::optional<CartaStampa>& carta);
+
+// The photo as the print shows it: what a covering print cuts away is shaded,
+// the margins a print inside its paper adds are white within the paper's outline.
+void DisegnaAnteprimaStampa(QPainter& superficie, const QImage& foto, const ImpaginazioneAnteprima& posto);
+// How far the picture moves up to end above the warning band of an area that high.
+int AlzoPerAvviso(const ImpaginazioneAnteprima& posto, int altezzaArea);
+// The warning, wrapped in a band along the bottom of the area.
+void DisegnaAvvisoAnteprima(QPainter& superficie, const QRect& area, const AvvisoQualita& avviso,
+                            const QFont& carattere);

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "FinestraProva.h"
+#include "thumbview/ctrFotoView.h"
+
+namespace {
+
+// Two photos of 160 x 120 in "15x10": 27 dpi on 10 x 15 cm, both poor.
+class AvvisoQualita : public ::testing::Test {
+ protected:
+  AmbienteFinestra ambiente;
+  std::unique_ptr<FinestraProva> finestra;
+  QTemporaryDir destinazione;
+  const QString domanda =
+      QStringLiteral("2 fotografie potrebbero risultare sgranate nella stampa. Continuare comunque?");
+
+  void SetUp() override {
+    ambiente.ClienteAbituale();
+    ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png"});
+    finestra = ambiente.NuovaFinestra();
+    finestra->Attiva();
+    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+    finestra->fvFotoCartella()->CheckaTutto(true);
+    finestra->selettori().Copia().ImpostaFormato("15x10");
+    finestra->Premi(finestra->tbCartella(), "CopiaIn");
+    ASSERT_TRUE(AttendiFinche([this] { return finestra->fvFotoFormato()->DecodificheInCorso() == 0; }));
+    ambiente.piattaforma.Azzera();
+  }
+  QStringList CartelleOrdine() const {
+    return QDir(destinazione.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  }
+};
+
+TEST_F(AvvisoQualita, NoStopsTheOrderFolderAndTheSendBeforeAnythingIsWrittenOrSent) {
+  ambiente.piattaforma.ScegliCartella(destinazione.path());
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
+  finestra->Premi(finestra->tbOperazioni(), "C8");
+  ASSERT_EQ(ambiente.piattaforma.testi(), QStringList{domanda});
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Domanda);
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].pulsanti, PulsantiMessaggio::SiNo);
+  EXPECT_TRUE(ambiente.piattaforma.titoliCartella().isEmpty());
+  EXPECT_TRUE(CartelleOrdine().isEmpty());
+
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
+  finestra->Premi(finestra->tbOperazioni(), "FTP");
+  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{domanda, domanda}));
+  EXPECT_TRUE(finestra->finestreModali.isEmpty());
+}
+
+TEST_F(AvvisoQualita, YesAskedOnceGoesOnToTheFolderAndToTheSendWindow) {
+  ambiente.piattaforma.ScegliCartella(destinazione.path());
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  finestra->Premi(finestra->tbOperazioni(), "C8");
+  ASSERT_EQ(ambiente.piattaforma.testi().size(), 2);
+  EXPECT_EQ(ambiente.piattaforma.testi()[0], domanda);
+  EXPECT_TRUE(ambiente.piattaforma.testi()[1].startsWith(QStringLiteral("Creazione della cartella:")));
+  EXPECT_EQ(CartelleOrdine().size(), 1);
+
+  ambiente.piattaforma.Azzera();
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
+  finestra->Premi(finestra->tbOperazioni(), "FTP");
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{domanda});
+  EXPECT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});
+}
+
+TEST_F(AvvisoQualita, TheMarksFollowTheFitModeAndANewPriceList) {
+  ctrFotoView* vista = finestra->fvFotoFormato();
+  ASSERT_EQ(vista->TotFile(), 2);
+  ASSERT_TRUE(vista->AvvisoThumb(0).has_value());
+  EXPECT_EQ(vista->AvvisoThumb(0)->testo,
+            QStringLiteral("Risoluzione bassa per il formato 15x10: 27 dpi (consigliati almeno 150)."));
+
+  // A price list whose 15x10 is a 2 x 3 cm sticker: the 160 x 120 photos are only low there.
+  ambiente.programma.Scrivi(QStringLiteral("Formati.xml"),
+                            "<xml><formato id='15x10' dimensioni='2x3' descrizione='Adesivo' "
+                            "amatoriale='1'>25</formato></xml>");
+  finestra->ScaricaPrezziario();
+  ASSERT_TRUE(vista->AvvisoThumb(0).has_value());
+  EXPECT_EQ(vista->AvvisoThumb(0)->livello, LivelloQualita::Bassa);
+
+  // Inside the sticker: 160 pixels on 3 cm are 135 dpi, 120 on 2 cm are 152.
+  vista->CheckaTutto(true);
+  finestra->ImpostaRidimensionamento(QStringLiteral("1"));
+  finestra->Attendi();
+  EXPECT_FALSE(vista->AvvisoThumb(0).has_value());
+}
+
+}  // namespace
