@@ -1,15 +1,26 @@
-// The send window, the price list and the customer sheet they ask for.
+// The send window, the price list and its breakdown, and the customer sheet they ask for.
 #include "common/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "send/frmFTP.h"
 #include "thumbview/ctrFotoView.h"
 #include "settings/Impostazioni.h"
+#include "mainwindow/frmDettaglioPrezzo.h"
 
 void frmScegliFoto::ScaricaPrezziario() {
   frmFTP finestra(ordine_, *this, percorsi_, server_, true, this);
   MostraFinestraModale(finestra);
   selettori_.CaricaFormatiFotografici(true);
+  // The amount shown is priced with the list just downloaded, as the breakdown is.
+  ordine_.CalcolaImportoVelistra();
   if (finestra.ChiudereApplicazione) close();
+}
+
+void frmScegliFoto::MostraDettaglioPrezzo() {
+  if (OperazioneInCorso()) return;
+  frmDettaglioPrezzo finestra(CalcolaDettaglioPrezzo(ordine_.album(), ordine_.catalogo().XMLDOMFormati(),
+                                                     Impostazioni(percorsi_).ListinoScaricato()),
+                              this);
+  MostraFinestraModale(finestra);
 }
 
 void frmScegliFoto::ApriInvio() {
@@ -21,6 +32,7 @@ void frmScegliFoto::ApriInvio() {
   frmFTP finestra(ordine_, *this, percorsi_, server_, false, this);
   MostraFinestraModale(finestra);
   selettori_.CaricaFormatiFotografici(true);
+  ordine_.CalcolaImportoVelistra();
   // Closed during a send: the program ends and reopens the send at the next start.
   if (finestra.ChiudereApplicazione) close();
 }
