@@ -4,12 +4,14 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "windows/PulsanteChiudi.h"
 
 namespace {
 
@@ -41,11 +43,7 @@ frmDettaglioPrezzo::frmDettaglioPrezzo(const DettaglioPrezzo& dettaglio, QWidget
   cmdCopia->setToolTip(QStringLiteral("Copia il dettaglio come testo (Ctrl+C)"));
   cmdCopia->setAccessibleName(cmdCopia->toolTip());
   connect(cmdCopia, &QPushButton::clicked, this, &frmDettaglioPrezzo::CopiaNegliAppunti);
-  auto* cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-  cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
-  cmdChiudi->setAccessibleName(QStringLiteral("Chiudi"));
-  cmdChiudi->setDefault(true);
-  connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::close);
+  QPushButton* cmdChiudi = NuovoPulsanteChiudi(this);
 
   auto* fondo = new QHBoxLayout;
   fondo->addWidget(listino);
