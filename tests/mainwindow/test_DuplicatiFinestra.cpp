@@ -39,30 +39,25 @@ class DuplicatiFinestra : public ::testing::Test {
   }
 };
 
-TEST_F(DuplicatiFinestra, YesNoAndYesToAllAnswerForTheirPhotosAndTheLoopGoesOn) {
+TEST_F(DuplicatiFinestra, EachAnswerHoldsForItsPhotoOrTheRestAndNothingIsLeftHalfDone) {
   for (RispostaMessaggio r : {RispostaMessaggio::Si, RispostaMessaggio::No, RispostaMessaggio::SiATutte})
     ambiente.piattaforma.Rispondi(r);
   CopiaTutte();
   EXPECT_EQ(ambiente.piattaforma.testi(),
             (QStringList{Domanda("a.jpg"), Domanda("b.png"), Domanda("c.tiff"), "Copia eseguita nel formato 15x10."}));
-  const PiattaformaFinta::Messaggio& domanda = ambiente.piattaforma.messaggi()[0];
-  EXPECT_EQ(domanda.icona, IconaMessaggio::Domanda);
-  EXPECT_EQ(domanda.pulsanti, PulsantiMessaggio::SiNoTutte);
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Domanda);
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].pulsanti, PulsantiMessaggio::SiNoTutte);
   // b.png alone stayed out.
+  EXPECT_EQ(Voci(), 9);
+
+  ambiente.piattaforma.Azzera();
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::NoATutte);
+  CopiaTutte();
+  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{Domanda("a.jpg"), "Copia eseguita nel formato 15x10."}));
   EXPECT_EQ(Voci(), 9);
   EXPECT_EQ(FileLavoro(), 9);
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 9);
   EXPECT_EQ(finestra->catalogo().ImportoCorrente(), 9 * 25);
-}
-
-TEST_F(DuplicatiFinestra, NoToAllAsksOnceAndLeavesNoCopyWithoutItsEntry) {
-  ambiente.piattaforma.Rispondi(RispostaMessaggio::NoATutte);
-  CopiaTutte();
-  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{Domanda("a.jpg"), "Copia eseguita nel formato 15x10."}));
-  EXPECT_EQ(Voci(), 5);
-  EXPECT_EQ(FileLavoro(), 5);
-  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 5);
-  EXPECT_EQ(finestra->catalogo().ImportoCorrente(), 5 * 25);
 }
 
 }  // namespace
