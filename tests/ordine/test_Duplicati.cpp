@@ -67,7 +67,7 @@ TEST_F(Duplicati, OnlyTheSameBytesInTheSameFormatAskAndNoLeavesNothingBehind) {
   EXPECT_EQ(FileLavoro(), 4);
 }
 
-TEST_F(Duplicati, CopiesOfAnEarlierRunAreReadWhenNeededAndRemovedOnesForgotten) {
+TEST_F(Duplicati, CopiesOfAnEarlierRunAreReadWhenNeededAndRemovedEntriesNoLongerCount) {
   ASSERT_EQ(Copia(a, true), EsitoFoto::Fatto);
   ASSERT_EQ(ordine->Salva(true), EsitoSalvataggio::Salvato);
   ordine = NuovoOrdine();
@@ -81,7 +81,9 @@ TEST_F(Duplicati, CopiesOfAnEarlierRunAreReadWhenNeededAndRemovedOnesForgotten) 
 }
 
 TEST_F(Duplicati, ANewAlbumForgetsTheContentsOfTheNamesItGivesAgain) {
+  // c, of a's size, makes the model read a's copy.
   ASSERT_EQ(Copia(a, true), EsitoFoto::Fatto);
+  ASSERT_EQ(Copia(c, true), EsitoFoto::Fatto);
   ordine->CreaNuovoVelistra();
   // Copied without the check, under the name a's copy had.
   ASSERT_EQ(ordine->CopiaNelFormato(k15x10, c, QStringLiteral("c")).esito, EsitoFoto::Fatto);
