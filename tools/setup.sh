@@ -16,6 +16,10 @@ set -euo pipefail
 #   convert, import (sample photos, screenshots): imagemagick
 #   vipsthumbnail (thumbnail benchmark): libvips-tools
 #   DejaVu Sans, named by the sample-photo script and the screenshots: fonts-dejavu-core
+#   desktop-file-validate (the menu entry): desktop-file-utils
+#   appstreamcli (the AppStream data): appstream
+#   dpkg-shlibdeps (the package's dependencies): dpkg-dev; file (cpack finds
+#   the package's programs with it): file; lintian (the package): lintian
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
@@ -24,6 +28,7 @@ packages=(
   libgtest-dev googletest
   python3 python3-pyftpdlib openssl libcap2-bin
   xvfb xauth imagemagick libvips-tools fonts-dejavu-core curl
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

@@ -71,6 +71,11 @@ std::unique_ptr<DocumentoXML> AlbumVelistra::XMLFiltraFormato(const QString& For
   return FiltraFormato(*XMLDOMVelistra, Formato);
 }
 
+int AlbumVelistra::NumeroFile(const QString& formato) const {
+  const QString formati = formato.isEmpty() ? QStringLiteral("/xml/formato") : QueryFormato(formato);
+  return static_cast<int>(XMLDOMVelistra->selezionaNodi(formati + QStringLiteral("/files/file")).size());
+}
+
 bool AlbumVelistra::TrovaFileVelistra(const QString& formato, const QString& nomecompleto,
                                       NodoXML& nodo) const {
   nodo = indice_.Trova(*XMLDOMVelistra, formato, nomecompleto);

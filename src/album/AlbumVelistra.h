@@ -37,6 +37,8 @@ class AlbumVelistra {
   // Copies of the entries of one format (all formats when empty) under a root
   // "files", sorted by title; the album is not changed.
   std::unique_ptr<DocumentoXML> XMLFiltraFormato(const QString& Formato) const;
+  // The entries of a format, of every one when empty.
+  int NumeroFile(const QString& formato) const;
   // The entry with that copy path in the format; in any format when empty,
   // the first in document order.
   bool TrovaFileVelistra(const QString& formato, const QString& nomecompleto,

@@ -2,11 +2,10 @@
 //   kelmora_registra [/u] <library>
 // Prints the outcome; the exit status is 0 on success.
 #include <QCoreApplication>
-#include <QLibrary>
 #include <QStringList>
 #include <cstdio>
 
-#include "controls/KelmoraComponente.h"
+#include "controls/ChiamaRegistrazione.h"
 
 namespace {
 
@@ -25,19 +24,20 @@ int main(int argc, char* argv[]) {
     return Esci(QStringLiteral("Uso: kelmora_registra [/u] <libreria>"), 2);
 
   const QString percorso = argomenti.first();
-  QLibrary libreria(percorso);
-  if (!libreria.load())
-    return Esci(QStringLiteral("Impossibile caricare la libreria %1: %2").arg(percorso, libreria.errorString()), 1);
-  const char* entrata = annulla ? "DllUnregisterServer" : "DllRegisterServer";
-  auto funzione = reinterpret_cast<FunzioneDllRegisterServer>(libreria.resolve(entrata));
-  if (!funzione)
-    return Esci(QStringLiteral("La libreria %1 non contiene %2.").arg(percorso, QString::fromLatin1(entrata)), 1);
-  const KvRisultato esito = funzione();
-  if (esito != KV_S_OK)
-    return Esci(QStringLiteral("%1 di %2 non riuscito (codice 0x%3).")
-                    .arg(QString::fromLatin1(entrata), percorso)
-                    .arg(static_cast<quint32>(esito), 8, 16, QLatin1Char('0')),
-                1);
+  const EsitoRegistrazione esito = ChiamaRegistrazione(percorso, annulla);
+  switch (esito.stato) {
+    case EsitoRegistrazione::Stato::LibreriaNonCaricata:
+      return Esci(QStringLiteral("Impossibile caricare la libreria %1: %2").arg(percorso, esito.erroreCaricamento), 1);
+    case EsitoRegistrazione::Stato::EntrataMancante:
+      return Esci(QStringLiteral("La libreria %1 non contiene %2.").arg(percorso, esito.entrata), 1);
+    case EsitoRegistrazione::Stato::EntrataFallita:
+      return Esci(QStringLiteral("%1 di %2 non riuscito (codice 0x%3).")
+                      .arg(esito.entrata, percorso)
+                      .arg(static_cast<quint32>(esito.codice), 8, 16, QLatin1Char('0')),
+                  1);
+    case EsitoRegistrazione::Stato::Riuscita:
+      break;
+  }
   return Esci(annulla ? QStringLiteral("Registrazione di %1 annullata.").arg(percorso)
                       : QStringLiteral("Registrazione di %1 riuscita.").arg(percorso),
               0);

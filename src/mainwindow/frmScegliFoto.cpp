@@ -58,6 +58,7 @@ frmScegliFoto::frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer
   CreaControlli();
   CollegaComandi();
   connect(&ordine_, &OrdineVelistra::importoCambiato, this, &frmScegliFoto::MostraImporto);
+  connect(&ordine_, &OrdineVelistra::vociCambiate, this, &frmScegliFoto::MostraVoci);
   connect(&ordine_, &OrdineVelistra::fotoNellaCartella, this, &frmScegliFoto::MostraConteggio);
   connect(&ordine_, &OrdineVelistra::albumNuovo, this, &frmScegliFoto::MostraAlbumNuovo);
 }

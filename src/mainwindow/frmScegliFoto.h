@@ -140,6 +140,7 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   bool Esegui(int n, const QString& domanda, const std::function<bool(int)>& passo);
 
   void MostraConteggio(int k, int n);
+  void MostraVoci(const QString& formato, int voci, int vociTotali);
   void MostraImporto(const QString& importoEuro);
   // A new, empty album: no format photos and no counts.
   void MostraAlbumNuovo();

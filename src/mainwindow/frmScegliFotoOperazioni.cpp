@@ -83,6 +83,14 @@ void frmScegliFoto::MostraNumeroFoto(QWidget* separatore, int numero) {
   if (separatore) separatore->setProperty("Caption", QStringLiteral("Fotografie: ") + QString::number(numero));
 }
 
+void frmScegliFoto::MostraVoci(const QString& formato, int voci, int vociTotali) {
+  const QString vista = FormatoVista();
+  if (vista.isEmpty())
+    MostraNumeroFoto(sepNumFotoFormato_, vociTotali);
+  else if (vista == formato)
+    MostraNumeroFoto(sepNumFotoFormato_, voci);
+}
+
 QString frmScegliFoto::FormatoVista() { return FiltroPremuto() ? selettori_.Foto().formato() : QString(); }
 
 void frmScegliFoto::SalvaAlbum(bool conContatore) {
@@ -106,7 +114,6 @@ void frmScegliFoto::CopiaInFormato() {
   OperazioneSulLavoro(
       [this, selezione, formato, mostraNellaVista, riuscita] {
         const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
-        int conteggio = SulThreadGrafico([this] { return fvFotoFormato_->TotFile(); });
         const int n = static_cast<int>(selezione.size());
         RisposteDuplicato risposte(this);
         Esegui(n, kDomandaCopia, [&](int k) {
@@ -121,7 +128,6 @@ void frmScegliFoto::CopiaInFormato() {
           }
           SulThreadGrafico([&] {
             if (mostraNellaVista) fvFotoFormato_->AggiungiThumbs(copia.copia, true, foto.Titolo, 1, formato, fillIn);
-            MostraNumeroFoto(sepNumFotoFormato_, ++conteggio);
             MostraConteggio(k, n);
           });
           return true;
@@ -130,7 +136,6 @@ void frmScegliFoto::CopiaInFormato() {
       },
       [this, formato, riuscita] {
         fvFotoFormato_->DisegnaThumbTutto();
-        MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
         FiltroSulFormatoCopiato(formato, [this, formato, riuscita] {
           if (*riuscita) AvvisaCopiaEseguita(formato, this);
         });
@@ -153,7 +158,6 @@ void frmScegliFoto::TogliSelezionateDallaVista(bool tutteRiuscite, std::function
   // view is rebuilt from the album rather than losing them all.
   if (!tutteRiuscite) return RefreshFotoFormato(std::move(poi));
   fvFotoFormato_->CancellaThumbSelezionate();
-  MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
   poi();
 }
 
@@ -218,7 +222,6 @@ void frmScegliFoto::CopiaTraFormati() {
         SalvaAlbum(true);
       },
       [this, destinazione, riuscita] {
-        MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
         fvFotoFormato_->DisegnaThumbTutto();
         if (*riuscita) AvvisaCopiaEseguita(destinazione, this);
       });
@@ -277,7 +280,6 @@ void frmScegliFoto::CancellaThumbSelezionate() {
   const std::optional<bool> tutte =
       PerOgniSelezionata([this, &formato](const QString& foto) { return ordine_.Cancella(formato, foto); });
   if (!tutte) return;
-  MostraNumeroFoto(sepNumFotoFormato_, ordine_.NumeroVoci(formato));
   SalvaAlbum();
   TogliSelezionateDallaVista(*tutte, [this] {
     MsgBox(QStringLiteral("Cancellazione eseguita."), IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);

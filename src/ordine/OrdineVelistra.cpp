@@ -18,6 +18,10 @@ OrdineVelistra::OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genit
 
 void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(catalogo_.getImportoCorrenteEuro()); }
 
+void OrdineVelistra::SegnalaVoci(const QString& formato) {
+  Q_EMIT vociCambiate(formato, NumeroVoci(formato), NumeroVoci({}));
+}
+
 RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo,
                                               const ConfermaDuplicato& conferma) {
   // Only a photo of the size of a copy in the format can be one of them: it
@@ -34,6 +38,7 @@ RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QStr
     if (forseDoppia) impronte_.Registra(copia, impronta);
     catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
     SegnalaImporto();
+    SegnalaVoci(formato);
     return {EsitoFoto::Fatto, copia};
   }
   // A format the album does not hold: no copy without its entry.
@@ -60,6 +65,8 @@ EsitoFoto OrdineVelistra::SpostaTraFormati(const QString& origine, const QString
   catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(origine), quantita);
   catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));
   SegnalaImporto();
+  SegnalaVoci(origine);
+  SegnalaVoci(destinazione);
   return EsitoFoto::Fatto;
 }
 
@@ -71,8 +78,11 @@ EsitoFoto OrdineVelistra::Cancella(const QString& formato, const QString& foto) 
   impronte_.Dimentica(copia);
   catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(TestoFiglio(voce, QStringLiteral("formato"))),
                                       QuantitaFile(voce).value_or(0));
+  // The format that holds it: the one asked for may be empty (any format).
+  const QString contenitore = voce.genitore().genitore().attributo(QStringLiteral("id"));
   album_.RimuoviFileVelistra(voce);
   SegnalaImporto();
+  SegnalaVoci(contenitore);
   return EsitoFoto::Fatto;
 }
 
@@ -97,9 +107,7 @@ EsitoSalvataggio OrdineVelistra::Salva(bool conContatore) {
   return EsitoSalvataggio::Salvato;
 }
 
-int OrdineVelistra::NumeroVoci(const QString& formato) const {
-  return static_cast<int>(album_.XMLFiltraFormato(formato)->selezionaNodi(QStringLiteral("files/*")).size());
-}
+int OrdineVelistra::NumeroVoci(const QString& formato) const { return album_.NumeroFile(formato); }
 
 void OrdineVelistra::CreaNuovoVelistra() {
   album_.EliminaCartellaERicreaXML(catalogo_.XMLDOMFormati());

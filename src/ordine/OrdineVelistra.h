@@ -77,6 +77,10 @@ class OrdineVelistra : public QObject {
 
  Q_SIGNALS:
   void importoCambiato(const QString& importoEuro);
+  // The entries of formato are now voci, those of the whole album vociTotali.
+  // Counted where the change happened: a window must not read the album
+  // while a worker changes it.
+  void vociCambiate(const QString& formato, int voci, int vociTotali);
   // Photo k of n is in the order folder.
   void fotoNellaCartella(int k, int n);
   // The album was replaced by an empty one (after a send, or on request).
@@ -84,6 +88,7 @@ class OrdineVelistra : public QObject {
 
  private:
   void SegnalaImporto();
+  void SegnalaVoci(const QString& formato);
 
   PercorsiProgramma percorsi_;
   AlbumVelistra album_;

@@ -9,6 +9,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velistra"));
   QApplication::setApplicationVersion(QStringLiteral(VELISTRA_VERSIONE));
+  // Ties the windows to the installed menu entry (its icon, on Wayland too).
+  QGuiApplication::setDesktopFileName(QStringLiteral("velistra"));
   CaricaTraduzioniQt(app);
   PiattaformaDesktop desktop;
   ImpostaPiattaformaPredefinita(&desktop);

@@ -9,10 +9,12 @@
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
 #include "common/ScritturaAtomica.h"
+#include "controls/KelmoraComponente.h"
 #include "settings/Impostazioni.h"
 #include "startup/AperturaFinestre.h"
 #include "startup/CartellaDelProgramma.h"
 #include "startup/IstanzaUnica.h"
+#include "startup/RegistrazioneKelmora.h"
 
 namespace {
 
@@ -29,10 +31,19 @@ AmbienteAvvio AmbienteDesktop() {
   AmbienteAvvio ambiente;
   ambiente.cartellaProgramma = [] {
     const QString eseguibile = QCoreApplication::applicationDirPath();
-    // An installed program keeps its shipped files in <prefix>/share/velistra.
-    return CartellaDelProgramma(
-        eseguibile, QDir::cleanPath(eseguibile + QStringLiteral("/../share/velistra")),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const auto installato = [&eseguibile](const char* relativo) {
+      return QDir::cleanPath(eseguibile + u'/' + QString::fromUtf8(relativo));
+    };
+    // An installed program finds its shipped files (<prefix>/share/velistra) and
+    // its Kelmora library (the private library folder) from its executable's.
+    const QString cartella =
+        CartellaDelProgramma(eseguibile, installato(VELISTRA_DATI_INSTALLATI),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // Its per-user folder has no library beside it: the registry must name one.
+    if (cartella != eseguibile)
+      RegistraKelmoraSeManca(installato(VELISTRA_LIBRERIE_INSTALLATE) + u'/' +
+                             QString::fromLatin1(kFileLibreriaKelmora));
+    return cartella;
   };
   ambiente.larghezzaSchermo = [] {
     const QScreen* schermo = QGuiApplication::primaryScreen();

@@ -63,6 +63,8 @@ class Ordine : public ::testing::Test {
   QTemporaryDir cliente;
   OrdineVelistra ordine{programma.percorsi()};
   QStringList importi;
+  // Each count change as "format voci/vociTotali".
+  QStringList voci;
   QString a, b;
   FoglioFinto foglio;
   QTemporaryDir supporto;
@@ -70,6 +72,9 @@ class Ordine : public ::testing::Test {
 
   void SetUp() override {
     QObject::connect(&ordine, &OrdineVelistra::importoCambiato, [this](const QString& testo) { importi.append(testo); });
+    QObject::connect(&ordine, &OrdineVelistra::vociCambiate, [this](const QString& formato, int n, int totale) {
+      voci.append(QStringLiteral("%1 %2/%3").arg(formato).arg(n).arg(totale));
+    });
     QDir().mkpath(programma.percorsi().CartellaLavoro);
     ordine.catalogo().CaricaFormati();
     ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
@@ -129,6 +134,9 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
   EXPECT_FALSE(QFile::exists(secondo.copia));
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 1,18"));
   EXPECT_EQ(ordine.NumeroVoci({}), 2);
+  // Every change of a count, with the format that holds the entry when the
+  // delete named none; the failed copy above changed nothing.
+  EXPECT_EQ(voci, (QStringList{"15x10 1/1", "15x10 2/2", "15x10 1/2", "13x9 1/2", "20x15 1/3", "15x10 0/2"}));
   EXPECT_EQ(ordine.Salva(true), EsitoSalvataggio::Salvato);
   EXPECT_EQ(File(programma.percorsi().CartellaLavoro), (QStringList{"imgVE_000001.jpg", "imgVE_000003.jpg"}));
   EXPECT_EQ(Impostazioni(programma.percorsi()).ContatoreFoto(), 3);

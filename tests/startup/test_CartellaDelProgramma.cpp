@@ -1,23 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 
 #include "startup/CartellaDelProgramma.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/SenzaPermessiRoot.h"
 
 namespace {
-
-// Every file in the folder, hidden ones too, relative to it.
-QStringList FileIn(const QString& cartella) {
-  const QDir radice(cartella);
-  QStringList nomi;
-  QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-  while (it.hasNext()) nomi.append(radice.relativeFilePath(it.next()));
-  nomi.sort();
-  return nomi;
-}
 
 // An executable's folder, a home with no per-user folder yet, and the shipped data.
 class CartellaDelProgrammaTest : public ::testing::Test {

@@ -39,3 +39,12 @@ QByteArray LeggiFile(const QString& percorso) {
   QFile f(percorso);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+QStringList FileIn(const QString& cartella) {
+  const QDir radice(cartella);
+  QStringList nomi;
+  QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+  while (it.hasNext()) nomi.append(radice.relativeFilePath(it.next()));
+  nomi.sort();
+  return nomi;
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "settings/PercorsiProgramma.h"
@@ -28,3 +29,5 @@ class CartellaProgrammaProva {
 QString CartellaDati();
 // The file's bytes; empty when it cannot be read.
 QByteArray LeggiFile(const QString& percorso);
+// Every file in the folder and below, hidden ones too, relative to it, sorted.
+QStringList FileIn(const QString& cartella);
