@@ -165,7 +165,7 @@ QString AlbumVelistra::NuovaChiaveThumb() {
   return ChiaveThumb(++contatoreFoto_);
 }
 
-QString AlbumVelistra::CopiaInCartellaLavoro(const QString& foto) {
+QString AlbumVelistra::CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta) {
   const QString estensione = EstensioneFile(QFileInfo(foto).fileName());
   QDir().mkpath(percorsi_.CartellaLavoro);
   // A counter that fell behind (settings lost, a stop before they were written)
@@ -176,5 +176,17 @@ QString AlbumVelistra::CopiaInCartellaLavoro(const QString& foto) {
     if (chiave.isEmpty()) return {};
     copia = percorsi_.CartellaLavoro + chiave + u'.' + estensione;
   } while (FileEsiste(copia));
-  return QFile::copy(foto, copia) ? copia : QString();
+  if (!impronta) return QFile::copy(foto, copia) ? copia : QString();
+  const auto presa = CopiaConImpronta(foto, copia);
+  if (!presa) return {};
+  *impronta = *presa;
+  return copia;
+}
+
+QStringList AlbumVelistra::CopieDelFormato(const QString& formato) const {
+  QStringList copie;
+  for (const NodoXML& nome :
+       XMLDOMVelistra->selezionaNodi(QueryFormato(formato) + QStringLiteral("/files/file/nomecompleto")))
+    copie.append(nome.testo());
+  return copie;
 }

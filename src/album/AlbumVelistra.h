@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "album/ImprontaFile.h"
 #include "album/IndiceVoci.h"
 #include "common/DocumentoXML.h"
 #include "settings/PercorsiProgramma.h"
@@ -66,8 +67,11 @@ class AlbumVelistra {
   // told and the key is empty, so the caller stops.
   QString NuovaChiaveThumb();
   // Copies a photo into the work folder under the next free key and its
-  // extension; the copy's path, or empty when no copy was made.
-  QString CopiaInCartellaLavoro(const QString& foto);
+  // extension; the copy's path, or empty when no copy was made. With
+  // impronta the photo's size and digest are taken on the way.
+  QString CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta = nullptr);
+  // The copy paths of the entries of a format.
+  QStringList CopieDelFormato(const QString& formato) const;
 
  private:
   void ImpostaCampoFile(const NodoXML& voce, const QString& campo, const QString& testo);

@@ -80,10 +80,9 @@ std::optional<QSizeF> CatalogoFormati::getDimensioniFormato(const QString& Id) c
   return ::getDimensioniFormato(*documento_, Id);
 }
 
-std::int32_t CatalogoFormati::CalcolaImportoVelistra(const AlbumVelistra& album,
-                                                     const DocumentoXML& pXMLDOMFormati) {
+QList<VocePrezzata> VociPrezzate(const AlbumVelistra& album, const DocumentoXML& pXMLDOMFormati) {
   const auto voci = album.XMLFiltraFormato(QString());
-  importoCorrente_ = 0;
+  QList<VocePrezzata> prezzate;
   // Albums hold thousands of entries in a handful of formats.
   QHash<QString, std::int32_t> prezzi;
   for (const NodoXML& voce : voci->selezionaNodi(QStringLiteral("files/*"))) {
@@ -93,8 +92,23 @@ std::int32_t CatalogoFormati::CalcolaImportoVelistra(const AlbumVelistra& album,
     const QString id = formato.testo();
     auto prezzo = prezzi.constFind(id);
     if (prezzo == prezzi.constEnd()) prezzo = prezzi.insert(id, ::getPrezzoFormato(pXMLDOMFormati, id));
-    SommaImporto(std::int64_t{*prezzo} * *quantita);
+    prezzate.append({id, *quantita, *prezzo});
   }
+  return prezzate;
+}
+
+bool SommaCentesimi(std::int32_t& somma, std::int64_t variazione) {
+  // Both factors of a variation fit in 32 bits, so the product cannot overflow 64.
+  if (!DentroInt32(variazione) || !DentroInt32(somma + variazione)) return false;
+  somma = static_cast<std::int32_t>(somma + variazione);
+  return true;
+}
+
+std::int32_t CatalogoFormati::CalcolaImportoVelistra(const AlbumVelistra& album,
+                                                     const DocumentoXML& pXMLDOMFormati) {
+  importoCorrente_ = 0;
+  for (const VocePrezzata& voce : VociPrezzate(album, pXMLDOMFormati))
+    SommaImporto(std::int64_t{voce.prezzo} * voce.quantita);
   return importoCorrente_;
 }
 
@@ -112,9 +126,4 @@ bool CatalogoFormati::DecrementaImportoVelistra(std::int32_t ImportoFotografia,
   return SommaImporto(-(std::int64_t{ImportoFotografia} * Quantita));
 }
 
-bool CatalogoFormati::SommaImporto(std::int64_t variazione) {
-  // Both factors fit in 32 bits, so the product cannot overflow 64.
-  if (!DentroInt32(variazione) || !DentroInt32(importoCorrente_ + variazione)) return false;
-  importoCorrente_ = static_cast<std::int32_t>(importoCorrente_ + variazione);
-  return true;
-}
+bool CatalogoFormati::SommaImporto(std::int64_t variazione) { return SommaCentesimi(importoCorrente_, variazione); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,20 @@
 #include "settings/PercorsiProgramma.h"
 
 class AlbumVelistra;
+
+// An album entry as the amount counts it: the format of its own "formato"
+// child, its prints and the price of one print.
+struct VocePrezzata {
+  QString formato;
+  std::int32_t quantita = 0;
+  std::int32_t prezzo = 0;
+};
+// The album's entries in the order the amount adds them, priced with a
+// catalogue; an entry without a format or a readable quantity is left out.
+QList<VocePrezzata> VociPrezzate(const AlbumVelistra& album, const DocumentoXML& pXMLDOMFormati);
+// Adds variazione to somma; false, and no change, when it or the sum does not
+// fit in 32 bits.
+bool SommaCentesimi(std::int32_t& somma, std::int64_t variazione);
 
 // The description of a format of a catalogue; empty when it is not there.
 QString getDescrizioneFormato(const DocumentoXML& pXMLDOMFormati, const QString& Id);

@@ -22,7 +22,8 @@ void ImpostaPiattaforma(Piattaforma* altra) { gAltra = altra; }
 RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona, PulsantiMessaggio pulsanti,
                          QWidget* proprietario) {
   const RispostaMessaggio prima = (pulsanti == PulsantiMessaggio::SiNo ||
-                                   pulsanti == PulsantiMessaggio::SiNoAnnulla)
+                                   pulsanti == PulsantiMessaggio::SiNoAnnulla ||
+                                   pulsanti == PulsantiMessaggio::SiNoTutte)
                                       ? RispostaMessaggio::Si
                                       : RispostaMessaggio::OK;
   return MsgBox(testo, icona, pulsanti, prima, proprietario);

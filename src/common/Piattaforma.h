@@ -7,8 +7,10 @@ class QWidget;
 // can script every answer and see every message.
 
 enum class IconaMessaggio { Nessuna, Informazione, Esclamazione, Critica, Domanda };
-enum class PulsantiMessaggio { OK, OKAnnulla, SiNo, SiNoAnnulla };
-enum class RispostaMessaggio { OK, Annulla, Si, No };
+// SiNoTutte: "Sì", "No", "Sì a tutte", "No a tutte", for a question asked
+// once per photo of a loop.
+enum class PulsantiMessaggio { OK, OKAnnulla, SiNo, SiNoAnnulla, SiNoTutte };
+enum class RispostaMessaggio { OK, Annulla, Si, No, SiATutte, NoATutte };
 
 class Piattaforma {
  public:

@@ -30,6 +30,7 @@
 namespace {
 
 constexpr int kSpazio = 2;
+const QString kDettaglioPrezzo = QStringLiteral("Dettaglio del prezzo");
 constexpr int kAltezzaZoom = 190;
 
 QLabel* NuovoTitolo(const QString& nome, const QString& testo, QWidget* genitore) {
@@ -203,6 +204,7 @@ void frmScegliFoto::CreaColonnaFormato() {
   tbGruppo_->addSeparator();
   NuovoPulsante(tbGruppo_, QStringLiteral("ScaricaPrezziario"), QStringLiteral("Scarica il prezziario da internet"),
                 [this] { ConPuntatoreOccupato([this] { ScaricaPrezziario(); }); });
+  NuovoPulsante(tbGruppo_, QStringLiteral("DettaglioPrezzo"), kDettaglioPrezzo, [this] { MostraDettaglioPrezzo(); });
   NuovoPulsante(tbGruppo_, QStringLiteral("Storico"), QStringLiteral("Storico ordini"),
                 [this] { ApriStoricoOrdini(); });
 
@@ -268,6 +270,9 @@ void frmScegliFoto::CreaBarraStato() {
   riga->addWidget(pbAvanzamento_);
   pnlConteggio_ = new PannelloSfumato(QStringLiteral("Conteggio"), sbStato_);
   pnlCosto_ = new PannelloSfumato(QStringLiteral("Costo"), sbStato_);
+  pnlCosto_->setToolTip(kDettaglioPrezzo);
+  pnlCosto_->setCursor(Qt::PointingHandCursor);
+  connect(pnlCosto_, &PannelloSfumato::cliccato, this, &frmScegliFoto::MostraDettaglioPrezzo);
   sbStato_->addWidget(scorrimento, 2);
   sbStato_->addWidget(pnlConteggio_, 1);
   sbStato_->addWidget(pnlCosto_, 1);

@@ -66,6 +66,8 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void ImpostaRidimensionamento(const QString& codice);
   void ConfermaNuovoVelistra();
   void ScaricaPrezziario();
+  // The price breakdown window; nothing while an operation changes the album.
+  void MostraDettaglioPrezzo();
   void ApriInvio();
   void CreaCartellaOrdine();
   // The history window; an order chosen there is repeated in a new album.

@@ -1,15 +1,24 @@
-// The send window, the price list and the customer sheet they ask for.
+// The send window, the price list and its breakdown, and the customer sheet they ask for.
 #include "common/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "send/frmFTP.h"
 #include "thumbview/ctrFotoView.h"
 #include "settings/Impostazioni.h"
+#include "mainwindow/frmDettaglioPrezzo.h"
 
 void frmScegliFoto::ScaricaPrezziario() {
   frmFTP finestra(ordine_, *this, percorsi_, server_, true, this);
   MostraFinestraModale(finestra);
   RicaricaCatalogo();
   if (finestra.ChiudereApplicazione) close();
+}
+
+void frmScegliFoto::MostraDettaglioPrezzo() {
+  if (OperazioneInCorso()) return;
+  frmDettaglioPrezzo finestra(CalcolaDettaglioPrezzo(ordine_.album(), ordine_.catalogo().XMLDOMFormati(),
+                                                     Impostazioni(percorsi_).ListinoScaricato()),
+                              this);
+  MostraFinestraModale(finestra);
 }
 
 void frmScegliFoto::ApriInvio() {

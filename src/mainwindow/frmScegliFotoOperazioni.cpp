@@ -8,6 +8,7 @@
 #include "mainwindow/frmStoricoOrdini.h"
 #include "common/Piattaforma.h"
 #include "common/Lavoro.h"
+#include "mainwindow/RisposteDuplicato.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "settings/Impostazioni.h"
 #include "thumbview/ctrFotoView.h"
@@ -59,7 +60,8 @@ void AvvisaCopiaEseguita(const QString& formato, QWidget* finestra) {
 // What went wrong with one photo of an operation, told in one place.
 void AvvisaEsito(EsitoFoto esito, const QString& foto, const QString& formato, QWidget* finestra) {
   switch (esito) {
-    case EsitoFoto::Fatto: return;
+    case EsitoFoto::Fatto:
+    case EsitoFoto::Saltata: return;
     case EsitoFoto::NonTrovata: return AvvisaNonTrovata(finestra);
     case EsitoFoto::CopiaNonRiuscita: return AvvisaCopiaNonRiuscita(foto, finestra);
     case EsitoFoto::FormatoAssente: return AvvisaFormatoAssente(formato, finestra);
@@ -115,9 +117,13 @@ void frmScegliFoto::CopiaInFormato() {
       [this, selezione, formato, mostraNellaVista, riuscita] {
         const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
         const int n = static_cast<int>(selezione.size());
+        RisposteDuplicato risposte(this);
         Esegui(n, kDomandaCopia, [&](int k) {
           const FotoSelezionata& foto = selezione[k - 1];
-          const RisultatoFoto copia = ordine_.CopiaNelFormato(formato, foto.NomeCompleto, foto.Titolo);
+          const RisultatoFoto copia = ordine_.CopiaNelFormato(formato, foto.NomeCompleto, foto.Titolo, [&] {
+            return risposte.Aggiungere(foto.Titolo, formato);
+          });
+          if (copia.esito == EsitoFoto::Saltata) return true;
           if (copia.esito != EsitoFoto::Fatto) {
             AvvisaEsito(copia.esito, foto.NomeCompleto, formato, this);
             return *riuscita = false;
@@ -196,9 +202,14 @@ void frmScegliFoto::CopiaTraFormati() {
       [this, selezione, origine, destinazione, riuscita] {
         const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
         const int n = static_cast<int>(selezione.size());
+        RisposteDuplicato risposte(this);
+        // Copying into the same format was confirmed for all the photos at once.
         Esegui(n, kDomandaCopia, [&](int k) {
           const FotoSelezionata& foto = selezione[k - 1];
-          const RisultatoFoto copia = ordine_.CopiaTraFormati(origine, destinazione, foto.NomeCompleto, foto.Titolo);
+          const RisultatoFoto copia = ordine_.CopiaTraFormati(
+              origine, destinazione, foto.NomeCompleto, foto.Titolo,
+              destinazione == origine ? ConfermaDuplicato() : [&] { return risposte.Aggiungere(foto.Titolo, destinazione); });
+          if (copia.esito == EsitoFoto::Saltata) return true;
           if (copia.esito != EsitoFoto::Fatto) {
             AvvisaEsito(copia.esito, foto.NomeCompleto, destinazione, this);
             return *riuscita = false;

@@ -12,6 +12,8 @@ enum class EsitoFoto {
   // The album has no place for the target format (a price list downloaded
   // after the album was loaded).
   FormatoAssente,
+  // The format already held the photo and the user chose not to add it again.
+  Saltata,
 };
 
 struct RisultatoFoto {

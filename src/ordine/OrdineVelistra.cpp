@@ -1,6 +1,7 @@
 #include "ordine/OrdineVelistra.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "album/TabellaRidimensionamento.h"
 #include "ordine/TestoCondition.h"
@@ -24,9 +25,20 @@ void OrdineVelistra::SegnalaVoci(const QString& formato) {
   Q_EMIT vociCambiate(formato, NumeroVoci(formato), NumeroVoci({}));
 }
 
-RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo) {
-  const QString copia = album_.CopiaInCartellaLavoro(foto);
+RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo,
+                                              const ConfermaDuplicato& conferma) {
+  // Only a photo of the size of a copy in the format can be one of them: it
+  // alone is digested, while it is copied, so it is read once.
+  const bool forseDoppia =
+      conferma && impronte_.DimensioneNelFormato(album_, formato, QFileInfo(foto).size());
+  ImprontaFile impronta;
+  const QString copia = album_.CopiaInCartellaLavoro(foto, forseDoppia ? &impronta : nullptr);
+  if (!copia.isEmpty() && forseDoppia && impronte_.NelFormato(album_, formato, impronta) && !conferma()) {
+    QFile::remove(copia);
+    return {EsitoFoto::Saltata, {}};
+  }
   if (!copia.isEmpty() && album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0))) {
+    if (forseDoppia) impronte_.Registra(copia, impronta);
     catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
     origini_.Registra(copia, foto);
     SegnalaImporto();
@@ -39,10 +51,11 @@ RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QStr
 }
 
 RisultatoFoto OrdineVelistra::CopiaTraFormati(const QString& origine, const QString& destinazione,
-                                              const QString& foto, const QString& titolo) {
+                                              const QString& foto, const QString& titolo,
+                                              const ConfermaDuplicato& conferma) {
   NodoXML voce;
   if (!album_.TrovaFileVelistra(origine, foto, voce)) return {EsitoFoto::NonTrovata, {}};
-  return CopiaNelFormato(destinazione, foto, titolo);
+  return CopiaNelFormato(destinazione, foto, titolo, conferma);
 }
 
 EsitoFoto OrdineVelistra::SpostaTraFormati(const QString& origine, const QString& destinazione, const QString& foto) {
@@ -64,7 +77,9 @@ EsitoFoto OrdineVelistra::SpostaTraFormati(const QString& origine, const QString
 EsitoFoto OrdineVelistra::Cancella(const QString& formato, const QString& foto) {
   NodoXML voce;
   if (!album_.TrovaFileVelistra(formato, foto, voce)) return EsitoFoto::NonTrovata;
-  QFile::remove(TestoFiglio(voce, QStringLiteral("nomecompleto")));
+  const QString copia = TestoFiglio(voce, QStringLiteral("nomecompleto"));
+  QFile::remove(copia);
+  impronte_.Dimentica(copia);
   catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(TestoFiglio(voce, QStringLiteral("formato"))),
                                       QuantitaFile(voce).value_or(0));
   // The format that holds it: the one asked for may be empty (any format).
@@ -104,6 +119,8 @@ void OrdineVelistra::CreaNuovoVelistra() {
   album_.EliminaCartellaERicreaXML(catalogo_.XMLDOMFormati());
   origini_.Svuota();
   origini_.Salva();
+  // The counter starts again: the next copies take the old names.
+  impronte_.Svuota();
   CalcolaImportoVelistra();
   Q_EMIT albumNuovo();
 }

@@ -9,6 +9,7 @@
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
 #include "ordine/EsitiOrdine.h"
+#include "ordine/ImpronteCopie.h"
 #include "ordine/OriginiFoto.h"
 #include "ordine/StoricoOrdini.h"
 #include "settings/PercorsiProgramma.h"
@@ -18,6 +19,10 @@ class FoglioCliente;
 // Runs passo for k = 1 to n until it returns false; the caller owns the
 // progress and the interruption question. False when the user stopped it.
 using CicloPassi = std::function<bool(int n, const std::function<bool(int k)>& passo)>;
+
+// Asked when a photo's content is already in the target format; true adds it
+// all the same. May run on the order's worker.
+using ConfermaDuplicato = std::function<bool()>;
 
 // The customer's order: the album, the catalogue with the running amount, the
 // photo counter and the send mark. Its operations may run on a worker while
@@ -36,10 +41,13 @@ class OrdineVelistra : public QObject {
 
   // One photo each; the caller's loop saves once after it (Salva).
   // A folder photo copied into the work folder as a new entry of the format.
-  RisultatoFoto CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo);
+  // With conferma a photo whose content the format already holds is added
+  // only when it answers true, else it is Saltata and leaves nothing behind.
+  RisultatoFoto CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo,
+                                const ConfermaDuplicato& conferma = {});
   // An entry of origine copied as a new entry (and work copy) of destinazione.
   RisultatoFoto CopiaTraFormati(const QString& origine, const QString& destinazione, const QString& foto,
-                                const QString& titolo);
+                                const QString& titolo, const ConfermaDuplicato& conferma = {});
   // An entry of origine moved to destinazione with one print; its copy stays.
   EsitoFoto SpostaTraFormati(const QString& origine, const QString& destinazione, const QString& foto);
   // The entry and its work copy removed; formato empty for any format.
@@ -96,5 +104,6 @@ class OrdineVelistra : public QObject {
   AlbumVelistra album_;
   CatalogoFormati catalogo_;
   OriginiFoto origini_;
+  ImpronteCopie impronte_;
   int ftpInCorso_ = 0;
 };

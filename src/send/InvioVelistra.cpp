@@ -156,6 +156,9 @@ bool InvioVelistra::sAggiornaPrezziario() {
   }
   XMLDOMPrezzi = std::move(prezzi);
   SulThreadGrafico([&] { ordine_.SostituisciCatalogo(CreaDocumentoXML(percorso)); });
+  // Only the price breakdown reads the time: a settings file that cannot be
+  // written must not turn a good download into a failure.
+  Impostazioni(percorsi_).ScriviListinoScaricato(QDateTime::currentDateTime());
   return true;
 }
 

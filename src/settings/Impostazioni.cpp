@@ -22,6 +22,8 @@ constexpr Chiave kDatiUtenteOk{&kSezioneOpzioni, "DatiUtenteOk", "0"};
 constexpr Chiave kFTPInCorso{&kSezioneOpzioni, "FTPInCorso", "0"};
 constexpr Chiave kFormatoDefault{&kSezioneOpzioni, "FormatoDefault", "15x10"};
 constexpr Chiave kDeviceName{&kSezioneOpzioni, "DeviceName", "LP-1500sRGB"};
+// Written as "yyyy-MM-ddTHH:mm:ss", local time.
+constexpr Chiave kListinoScaricato{&kSezioneOpzioni, "ListinoScaricato", ""};
 
 constexpr Chiave kPicResizer2{&kSezioneDimForm, "picResizer2", "500"};
 constexpr Chiave kFormMassimizzata{&kSezioneDimForm, "FormMassimizzata", "1"};
@@ -117,6 +119,15 @@ bool Impostazioni::ScriviFTPInCorso(bool valore) const {
 QString Impostazioni::FormatoDefault() const { return Testo(percorsi_, kFormatoDefault); }
 
 QString Impostazioni::DeviceName() const { return Testo(percorsi_, kDeviceName); }
+
+std::optional<QDateTime> Impostazioni::ListinoScaricato() const {
+  const QDateTime quando = QDateTime::fromString(Testo(percorsi_, kListinoScaricato).trimmed(), Qt::ISODate);
+  return quando.isValid() ? std::optional<QDateTime>(quando) : std::nullopt;
+}
+
+bool Impostazioni::ScriviListinoScaricato(const QDateTime& quando) const {
+  return Scrivi(percorsi_, kListinoScaricato, quando.toString(Qt::ISODate));
+}
 
 DimensioniFinestra Impostazioni::Dimensioni() const {
   DimensioniFinestra d;

@@ -1,6 +1,8 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 #include "settings/DatiImpostazioni.h"
 #include "settings/PercorsiProgramma.h"
@@ -27,6 +29,10 @@ class Impostazioni {
   bool ScriviFTPInCorso(bool valore) const;
   QString FormatoDefault() const;
   QString DeviceName() const;
+  // The local time of the last price list downloaded and saved; none before
+  // the first, or when the value is not such a time.
+  std::optional<QDateTime> ListinoScaricato() const;
+  bool ScriviListinoScaricato(const QDateTime& quando) const;
 
   DimensioniFinestra Dimensioni() const;
   // The splitter and the maximised state; the four window values only with

@@ -1,5 +1,6 @@
 #include "windows/PannelloSfumato.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "thumbview/LivelloImmagine.h"
@@ -30,4 +31,9 @@ void PannelloSfumato::paintEvent(QPaintEvent*) {
   const QRectF riquadro(pannello.left() + 2, pannello.top() + 4, pannello.width() - 4,
                         pannello.height() - 4);
   DisegnaTesto(superficie, riquadro, testo_, font(), palette().color(QPalette::WindowText), false);
+}
+
+void PannelloSfumato::mouseReleaseEvent(QMouseEvent* evento) {
+  QWidget::mouseReleaseEvent(evento);
+  if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint())) Q_EMIT cliccato();
 }

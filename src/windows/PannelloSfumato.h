@@ -19,8 +19,13 @@ class PannelloSfumato : public QWidget {
   void Disegna(const QString& testo, const QColor& sinistra, const QColor& destra);
   const QString& testo() const { return testo_; }
 
+ Q_SIGNALS:
+  // A left click inside the panel.
+  void cliccato();
+
  protected:
   void paintEvent(QPaintEvent* evento) override;
+  void mouseReleaseEvent(QMouseEvent* evento) override;
 
  private:
   QString testo_;

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 #include <QWidget>
 
@@ -28,6 +29,8 @@ QMessageBox::StandardButtons PulsantiQt(PulsantiMessaggio pulsanti) {
     case PulsantiMessaggio::SiNo: return QMessageBox::Yes | QMessageBox::No;
     case PulsantiMessaggio::SiNoAnnulla:
       return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case PulsantiMessaggio::SiNoTutte:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::YesToAll | QMessageBox::NoToAll;
     case PulsantiMessaggio::OK: break;
   }
   return QMessageBox::Ok;
@@ -38,6 +41,8 @@ QMessageBox::StandardButton PulsanteQt(RispostaMessaggio risposta) {
     case RispostaMessaggio::Annulla: return QMessageBox::Cancel;
     case RispostaMessaggio::Si: return QMessageBox::Yes;
     case RispostaMessaggio::No: return QMessageBox::No;
+    case RispostaMessaggio::SiATutte: return QMessageBox::YesToAll;
+    case RispostaMessaggio::NoATutte: return QMessageBox::NoToAll;
     case RispostaMessaggio::OK: break;
   }
   return QMessageBox::Ok;
@@ -48,6 +53,8 @@ RispostaMessaggio RispostaDa(int pulsante) {
     case QMessageBox::Cancel: return RispostaMessaggio::Annulla;
     case QMessageBox::Yes: return RispostaMessaggio::Si;
     case QMessageBox::No: return RispostaMessaggio::No;
+    case QMessageBox::YesToAll: return RispostaMessaggio::SiATutte;
+    case QMessageBox::NoToAll: return RispostaMessaggio::NoATutte;
     default: return RispostaMessaggio::OK;
   }
 }
@@ -62,7 +69,15 @@ RispostaMessaggio PiattaformaDesktop::MostraMessaggio(QWidget* proprietario, con
                   proprietario ? proprietario : QApplication::activeWindow());
   box.setDefaultButton(PulsanteQt(predefinita));
   // The close box answers like the most cautious button there is.
-  if (pulsanti == PulsantiMessaggio::SiNo) box.setEscapeButton(QMessageBox::No);
+  if (pulsanti == PulsantiMessaggio::SiNo || pulsanti == PulsantiMessaggio::SiNoTutte)
+    box.setEscapeButton(QMessageBox::No);
+  // Qt's own words for the "to all" buttons speak of items, not photos.
+  if (pulsanti == PulsantiMessaggio::SiNoTutte) {
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.button(QMessageBox::YesToAll)->setText(QStringLiteral("Sì a tutte"));
+    box.button(QMessageBox::NoToAll)->setText(QStringLiteral("No a tutte"));
+  }
   return RispostaDa(box.exec());
 }
 

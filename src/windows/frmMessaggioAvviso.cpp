@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "settings/Impostazioni.h"
+#include "windows/PulsanteChiudi.h"
 
 frmMessaggioAvviso::frmMessaggioAvviso(const PercorsiProgramma& percorsi, QWidget* genitore)
     : QDialog(genitore),
@@ -28,11 +29,7 @@ frmMessaggioAvviso::frmMessaggioAvviso(const PercorsiProgramma& percorsi, QWidge
   chkMostraMessaggio_->setObjectName(QStringLiteral("chkMostraMessaggio"));
   chkMostraMessaggio_->setAccessibleName(chkMostraMessaggio_->text());
   chkMostraMessaggio_->setChecked(false);
-  auto* cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-  cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
-  cmdChiudi->setAccessibleName(QStringLiteral("Chiudi"));
-  cmdChiudi->setDefault(true);
-  connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::close);
+  QPushButton* cmdChiudi = NuovoPulsanteChiudi(this);
 
   auto* fondo = new QHBoxLayout;
   fondo->addWidget(chkMostraMessaggio_);

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "BancoLaboratorio.h"
+#include "FinestraProva.h"
+#include "mainwindow/frmDettaglioPrezzo.h"
+#include "send/frmFTP.h"
+#include "thumbview/ctrFotoView.h"
+#include "windows/PannelloSfumato.h"
+
+namespace {
+
+void Clic(QWidget& controllo) {
+  const QPointF punto(controllo.width() / 2.0, controllo.height() / 2.0);
+  for (const QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent evento(tipo, punto, controllo.mapToGlobal(punto), Qt::LeftButton,
+                       tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&controllo, &evento);
+  }
+}
+
+// What the breakdown window showed when it was opened.
+struct Visto {
+  QStringList formati;
+  QString totale;
+  QString listino;
+  QString appunti;
+};
+
+Visto Guarda(QDialog& dialogo) {
+  Visto visto;
+  auto* tabella = dialogo.findChild<QTableWidget*>(QStringLiteral("tblDettaglio"));
+  for (int r = 0; tabella && r < tabella->rowCount(); ++r) visto.formati.append(tabella->item(r, 0)->text());
+  visto.totale = dialogo.findChild<QLabel*>(QStringLiteral("lblTotale"))->text();
+  visto.listino = dialogo.findChild<QLabel*>(QStringLiteral("lblListino"))->text();
+  QGuiApplication::clipboard()->clear();
+  QKeyEvent copia(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
+  QCoreApplication::sendEvent(dialogo.findChild<QPushButton*>(QStringLiteral("cmdChiudi")), &copia);
+  visto.appunti = QGuiApplication::clipboard()->text();
+  return visto;
+}
+
+TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceListDownload) {
+  AmbienteFinestra ambiente;
+  ambiente.ClienteAbituale();
+  BancoLaboratorio banco;
+  ASSERT_TRUE(banco.avviato());
+  ambiente.server = banco.datiServer();
+  ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
+  auto finestra = ambiente.NuovaFinestra();
+  finestra->Attiva();
+  ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+  for (const auto& [formato, indici] : {std::pair{QStringLiteral("15x10"), QList<int>{0, 1}},
+                                        std::pair{QStringLiteral("13x9"), QList<int>{2}}}) {
+    finestra->fvFotoCartella()->CheckaTutto(false);
+    for (int i : indici) finestra->fvFotoCartella()->CasellaThumb(i)->click();
+    finestra->selettori().Copia().ImpostaFormato(formato);
+    finestra->Premi(finestra->tbCartella(), QStringLiteral("CopiaIn"));
+  }
+
+  Visto visto;
+  finestra->allaFinestraModale = [&visto](QDialog& dialogo) { visto = Guarda(dialogo); };
+  Clic(*finestra->pannelloCosto());
+  ASSERT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmDettaglioPrezzo")});
+  EXPECT_EQ(visto.formati, (QStringList{"13x9", "15x10"}));
+  EXPECT_EQ(visto.totale, QStringLiteral("Totale: ") + finestra->pannelloCosto()->testo());
+  EXPECT_EQ(visto.totale, QStringLiteral("Totale: € 0,69"));
+  EXPECT_EQ(visto.listino, QStringLiteral("Listino predefinito del programma"));
+  EXPECT_TRUE(visto.appunti.endsWith(QStringLiteral("Totale: € 0,69\nListino predefinito del programma\n")));
+
+  finestra->allaFinestraModale = [&banco](QDialog& dialogo) {
+    auto& invio = dynamic_cast<frmFTP&>(dialogo);
+    invio.findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(QStringLiteral("guest"));
+    invio.findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(banco.utente(QStringLiteral("guest")).password);
+    for (const char* comando : {"cmdAccedi", "cmdScaricaPrezziario"}) {
+      invio.findChild<QPushButton*>(QString::fromLatin1(comando))->click();
+      ASSERT_TRUE(AttendiFinche([&invio] { return !invio.operazioneInCorso(); }, 60000)) << comando;
+    }
+  };
+  const QDateTime prima = QDateTime::currentDateTime().addSecs(-1);
+  finestra->findChild<QAction*>(QStringLiteral("ScaricaPrezziario"))->trigger();
+  ASSERT_TRUE(ambiente.piattaforma.testi().contains(QStringLiteral("Prezziario aggiornato.")));
+  const std::optional<QDateTime> scaricato = ambiente.impostazioni().ListinoScaricato();
+  ASSERT_TRUE(scaricato);
+  EXPECT_GE(*scaricato, prima);
+
+  finestra->allaFinestraModale = [&visto](QDialog& dialogo) { visto = Guarda(dialogo); };
+  finestra->findChild<QAction*>(QStringLiteral("DettaglioPrezzo"))->trigger();
+  EXPECT_EQ(visto.listino, QStringLiteral("Listino scaricato il ") + scaricato->toString("dd/MM/yyyy") +
+                               QStringLiteral(" alle ") + scaricato->toString("HH:mm"));
+  // The lab's prices: the total follows them as the amount does.
+  EXPECT_EQ(visto.totale, QStringLiteral("Totale: ") + finestra->pannelloCosto()->testo());
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+
+#include "FinestraProva.h"
+#include "thumbview/ctrFotoView.h"
+
+namespace {
+
+QString Domanda(const QString& nome) {
+  return QStringLiteral("La fotografia '%1' è già presente nel formato 15x10. Aggiungerla di nuovo?").arg(nome);
+}
+
+// Five photos of the folder already copied once into 15x10.
+class DuplicatiFinestra : public ::testing::Test {
+ protected:
+  AmbienteFinestra ambiente;
+  std::unique_ptr<FinestraProva> finestra;
+
+  void SetUp() override {
+    ambiente.ClienteAbituale();
+    ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
+    finestra = ambiente.NuovaFinestra();
+    finestra->Attiva();
+    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+    CopiaTutte();
+    ASSERT_EQ(Voci(), 5);
+    ambiente.piattaforma.Azzera();
+  }
+  void CopiaTutte() {
+    finestra->fvFotoCartella()->CheckaTutto(true);
+    finestra->selettori().Copia().ImpostaFormato(QStringLiteral("15x10"));
+    finestra->Premi(finestra->tbCartella(), QStringLiteral("CopiaIn"));
+  }
+  int Voci() const { return finestra->ordine().NumeroVoci(QStringLiteral("15x10")); }
+  int FileLavoro() const {
+    return static_cast<int>(QDir(ambiente.percorsi().CartellaLavoro).entryList(QDir::Files).size());
+  }
+};
+
+TEST_F(DuplicatiFinestra, EachAnswerHoldsForItsPhotoOrTheRestAndNothingIsLeftHalfDone) {
+  for (RispostaMessaggio r : {RispostaMessaggio::Si, RispostaMessaggio::No, RispostaMessaggio::SiATutte})
+    ambiente.piattaforma.Rispondi(r);
+  CopiaTutte();
+  EXPECT_EQ(ambiente.piattaforma.testi(),
+            (QStringList{Domanda("a.jpg"), Domanda("b.png"), Domanda("c.tiff"), "Copia eseguita nel formato 15x10."}));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Domanda);
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].pulsanti, PulsantiMessaggio::SiNoTutte);
+  // b.png alone stayed out.
+  EXPECT_EQ(Voci(), 9);
+
+  ambiente.piattaforma.Azzera();
+  ambiente.piattaforma.Rispondi(RispostaMessaggio::NoATutte);
+  CopiaTutte();
+  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{Domanda("a.jpg"), "Copia eseguita nel formato 15x10."}));
+  EXPECT_EQ(Voci(), 9);
+  EXPECT_EQ(FileLavoro(), 9);
+  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 9);
+  EXPECT_EQ(finestra->catalogo().ImportoCorrente(), 9 * 25);
+}
+
+}  // namespace
