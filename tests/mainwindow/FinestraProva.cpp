@@ -7,6 +7,7 @@
 
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
+#include "thumbview/ctrFotoView.h"
 
 QStringList VociLista(const QComboBox* lista) {
   QStringList voci;
@@ -40,6 +41,12 @@ QStringList ScriviFotoProva(const QString& cartella, const QStringList& nomi) {
 
 QStringList ScriviFotoDaStampa(const QString& cartella, const QStringList& nomi) {
   return ScriviFotoInScala(cartella, nomi, 7);
+}
+
+void FinestraProva::CopiaTutteNelFormato(const QString& formato) {
+  fvFotoCartella()->CheckaTutto(true);
+  selettori().Copia().ImpostaFormato(formato);
+  Premi(tbCartella(), QStringLiteral("CopiaIn"));
 }
 
 AmbienteFinestra::AmbienteFinestra(const QString& dentro) : programma(true, dentro) {

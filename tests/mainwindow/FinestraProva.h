@@ -48,6 +48,8 @@ class FinestraProva : public frmScegliFoto {
     Attendi();
     return scelta;
   }
+  // Checks every photo of the folder shown and copies them into the format.
+  void CopiaTutteNelFormato(const QString& formato);
 
  protected:
   void MostraFinestraModale(QDialog& finestra) override {

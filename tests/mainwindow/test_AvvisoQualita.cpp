@@ -24,9 +24,7 @@ class AvvisoQualita : public ::testing::Test {
     finestra = ambiente.NuovaFinestra();
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-    finestra->fvFotoCartella()->CheckaTutto(true);
-    finestra->selettori().Copia().ImpostaFormato("15x10");
-    finestra->Premi(finestra->tbCartella(), "CopiaIn");
+    finestra->CopiaTutteNelFormato(QStringLiteral("15x10"));
     ASSERT_TRUE(AttendiFinche([this] { return finestra->fvFotoFormato()->DecodificheInCorso() == 0; }));
     ambiente.piattaforma.Azzera();
   }

@@ -28,11 +28,7 @@ class DuplicatiFinestra : public ::testing::Test {
     ASSERT_EQ(Voci(), 5);
     ambiente.piattaforma.Azzera();
   }
-  void CopiaTutte() {
-    finestra->fvFotoCartella()->CheckaTutto(true);
-    finestra->selettori().Copia().ImpostaFormato(QStringLiteral("15x10"));
-    finestra->Premi(finestra->tbCartella(), QStringLiteral("CopiaIn"));
-  }
+  void CopiaTutte() { finestra->CopiaTutteNelFormato(QStringLiteral("15x10")); }
   int Voci() const { return finestra->ordine().NumeroVoci(QStringLiteral("15x10")); }
   int FileLavoro() const {
     return static_cast<int>(QDir(ambiente.percorsi().CartellaLavoro).entryList(QDir::Files).size());

@@ -27,9 +27,7 @@ class FinestraStorico : public ::testing::Test {
     finestra = ambiente.NuovaFinestra();
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-    finestra->fvFotoCartella()->CheckaTutto(true);
-    finestra->selettori().Copia().ImpostaFormato("15x10");
-    finestra->Premi(finestra->tbCartella(), "CopiaIn");
+    finestra->CopiaTutteNelFormato(QStringLiteral("15x10"));
     ambiente.piattaforma.Azzera();
   }
   QString FileStorico() const { return ambiente.percorsi().PercorsoStorico; }
