@@ -26,7 +26,7 @@
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 #include "thumbview/ctrFotoView.h"
-#include "FotoProva.h"
+#include "support/FotoProva.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "FotoProva.h"
+#include "support/FotoProva.h"
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
 #include "ordine/QualitaAlbum.h"

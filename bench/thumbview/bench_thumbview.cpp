@@ -19,7 +19,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "FotoProva.h"
+#include "support/FotoProva.h"
 #include "common/Lavoro.h"
 #include "mainwindow/ElencoFoto.h"
 #include "thumbview/ctrFotoView.h"

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "FotoProva.h"
+#include "support/FotoProva.h"
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
 #include "album/TabellaRidimensionamento.h"

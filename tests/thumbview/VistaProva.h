@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "FotoProva.h"
+#include "support/FotoProva.h"
 #include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
 #include "thumbview/SuperficieDisegno.h"

@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 
-#include "FotoProva.h"
+#include "support/FotoProva.h"
 #include "thumbview/DecodificaRidotta.h"
 #include "thumbview/GeometriaThumb.h"
 #include "thumbview/MiniaturaExif.h"

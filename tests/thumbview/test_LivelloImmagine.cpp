@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "FotoProva.h"
+#include "support/FotoProva.h"
 #include "thumbview/LivelloImmagine.h"
 
 namespace {

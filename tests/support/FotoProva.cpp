@@ -1,4 +1,4 @@
-#include "FotoProva.h"
+#include "support/FotoProva.h"
 
 #include <libexif/exif-data.h>
 
