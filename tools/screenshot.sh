@@ -20,14 +20,12 @@ rm -rf "$work/programma/Velistra.xml" "$work/programma/Velistra" "$work/programm
 ini="$work/programma/Velistra.ini"
 schermo=${VELISTRA_SCREEN:-1280x800}
 larghezza=${schermo%x*} altezza=${schermo#*x}
-# No window over the main one, and a window that fills the virtual screen
-# (there is no window manager to maximise it), in twips at 96 dpi. The
-# splitter keeps the installed value, which the window fits to the screen.
-for riga in DatiUtenteOk=1 NonMostrareMessaggio=1 ChiusuraOk=1 FTPInCorso=0 FormMassimizzata=0 \
-            "LarghezzaForm=$((larghezza * 15))" "AltezzaForm=$((altezza * 15))" TopForm=0 LeftForm=0; do
-  chiave=${riga%%=*}
-  sed -i "s/^${chiave}=.*/${riga}/" "$ini"
+# No window over the main one, and a window that fills the virtual screen.
+# The splitter keeps the installed value, which the window fits to the screen.
+for riga in DatiUtenteOk=1 NonMostrareMessaggio=1 ChiusuraOk=1 FTPInCorso=0; do
+  sed -i "s/^${riga%%=*}=.*/${riga}/" "$ini"
 done
+"$root/tools/finestra_su_schermo_virtuale.sh" "$ini" "$larghezza" "$altezza"
 
 # Nothing of the machine's own user: a home with only the sample photos in
 # its pictures folder (no user-dirs.dirs, so that is ~/Pictures).
