@@ -27,8 +27,6 @@ void frmScegliFoto::CollegaQualitaStampa() {
 
 void frmScegliFoto::RicaricaCatalogo() {
   selettori_.CaricaFormatiFotografici(true);
-  // The amount shown is priced with the list just downloaded, as the breakdown is.
-  ordine_.CalcolaImportoVelistra();
   // The papers may have changed with the catalogue: the marks follow them.
   fvFotoFormato_->RidisegnaPagina();
 }

@@ -143,5 +143,8 @@ bool OrdineVelistra::StringaFileCondition(const DocumentoXML& album, QString& st
 }
 
 void OrdineVelistra::SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo) {
-  if (catalogo) catalogo_.SostituisciFormati(std::move(catalogo));
+  if (!catalogo) return;
+  catalogo_.SostituisciFormati(std::move(catalogo));
+  // The amount is priced with the catalogue in use, as the breakdown is.
+  CalcolaImportoVelistra();
 }

@@ -66,7 +66,8 @@ class OrdineVelistra : public QObject {
   QString getImportoCorrenteEuro() const { return catalogo_.getImportoCorrenteEuro(); }
   // The order text of an album; false, and nothing, when it has no photo.
   bool StringaFileCondition(const DocumentoXML& album, QString& strFile) const;
-  // Takes over the catalogue of a price-list download; nothing without one.
+  // Takes over the catalogue of a price-list download and reprices the album;
+  // nothing without one.
   void SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo);
 
   int FTPInCorso() const { return ftpInCorso_; }
