@@ -7,7 +7,6 @@
 
 #include "AlbumDiProva.h"
 #include "album/AlbumVelistra.h"
-#include "album/TabellaRidimensionamento.h"
 #include "common/DocumentoXML.h"
 #include "settings/cINIProfiles.h"
 #include "support/CartellaProgrammaProva.h"
@@ -275,13 +274,6 @@ TEST_F(Album, LeftoversOfAnInterruptedSaveAreRemovedAndNeverTakenForTheAlbum) {
   ASSERT_TRUE(album.CaricaVelistra(*formati));
   EXPECT_FALSE(QFile::exists(cartella.file(QStringLiteral("Velistra.xml.Ab12Cd"))));
   EXPECT_TRUE(album.XMLFiltraFormato(QString())->selezionaNodi("files/*").isEmpty());
-}
-
-TEST(TabellaRidimensionamento, KeysMatchExactlyAndUnknownOnesGiveNothing) {
-  EXPECT_EQ(DescrizioneRidimensionamento(QStringLiteral("FITIN")), QStringLiteral("Fit-in"));
-  EXPECT_EQ(DescrizioneRidimensionamento(QStringLiteral("fitin")), QString());
-  EXPECT_EQ(ChiaveRidimensionamento(2), QStringLiteral("NONE"));
-  EXPECT_EQ(ChiaveRidimensionamento(3), QString());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "AlbumDiProva.h"
 #include "album/CatalogoFormati.h"
 #include "album/SelettoriFormato.h"
@@ -21,7 +20,7 @@ class Selettori : public ::testing::Test {
   Selettori() { cartella.Scrivi(QStringLiteral("Formati.xml"), CatalogoTreFormati()); }
 };
 
-TEST_F(Selettori, AtStartEveryListHoldsTheAmateurFormatsAndShowsTheDefault) {
+TEST_F(Selettori, AtStartEveryListHoldsTheAmateurFormatsAndEachFilterSwitchesOnlyItsOwnList) {
   selettori.CaricaFormatiFotografici(false);
   EXPECT_TRUE(selettori.FormatiCaricati());
   for (SceltaFormato* s : {&selettori.Copia(), &selettori.Foto(), &selettori.Operazioni()}) {
@@ -34,10 +33,8 @@ TEST_F(Selettori, AtStartEveryListHoldsTheAmateurFormatsAndShowsTheDefault) {
   EXPECT_EQ(selettori.Foto().testoEtichetta(), QStringLiteral("Filtra fotografie con formato: Stampa 10 x 15"));
   EXPECT_EQ(selettori.Operazioni().testoEtichetta(),
             QStringLiteral("Copia o sposta fotografie nel formato: Stampa 10 x 15"));
-}
 
-TEST_F(Selettori, UncheckingTheFilterShowsOnlyProfessionalFormats) {
-  selettori.CaricaFormatiFotografici(false);
+  // Unchecking one filter shows only professional formats in that list.
   selettori.Copia().ImpostaAmatoriale(false);
   EXPECT_EQ(selettori.Copia().formati(), QStringList{"15x10P"});
   EXPECT_EQ(selettori.Copia().formato(), QStringLiteral("15x10P"));

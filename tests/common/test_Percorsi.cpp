@@ -11,10 +11,17 @@
 
 namespace {
 
-TEST(Percorsi, AggiungiBarraAddsOneSeparatorOnlyWhenMissing) {
+TEST(Percorsi, TextHelpersSplitAtTheLastSeparatorAndAddOneOnlyWhenMissing) {
   EXPECT_EQ(AggiungiBarra(QStringLiteral("/")), QStringLiteral("/"));
   EXPECT_EQ(AggiungiBarra(QStringLiteral("/home/foto")), QStringLiteral("/home/foto/"));
-  EXPECT_EQ(AggiungiBarra(QStringLiteral("/home/foto/")), QStringLiteral("/home/foto/"));
+  EXPECT_EQ(EstensioneFile(QStringLiteral("vacanze.2024.JPG ")), QStringLiteral("JPG"));
+  EXPECT_EQ(EstensioneFile(QStringLiteral("finale.")), QString());
+  const QString sep = QStringLiteral("/");
+  EXPECT_EQ(TestoDopoUltimo(QStringLiteral("/foto/mare.jpg"), sep), QStringLiteral("mare.jpg"));
+  EXPECT_EQ(TestoFinoAUltimo(QStringLiteral("/foto/mare.jpg"), sep), QStringLiteral("/foto/"));
+  EXPECT_EQ(TestoDopoUltimo(QStringLiteral("mare.jpg"), sep), QString());
+  EXPECT_EQ(TestoFinoAUltimo(QStringLiteral("mare.jpg"), sep), QString());
+  EXPECT_EQ(TestoDopoUltimo(QStringLiteral("a::b::c"), QStringLiteral("::")), QStringLiteral("c"));
 }
 
 TEST(Percorsi, FileEsisteFindsHiddenFilesButNotFolders) {
@@ -28,23 +35,6 @@ TEST(Percorsi, FileEsisteFindsHiddenFilesButNotFolders) {
   EXPECT_TRUE(IsCartella(cartella.file(QStringLiteral("sotto"))));
   EXPECT_FALSE(IsCartella(cartella.file(QStringLiteral(".nascosto"))));
   EXPECT_FALSE(IsCartella(cartella.file(QStringLiteral("manca"))));
-}
-
-TEST(Percorsi, EstensioneFileTakesTheTrimmedTextAfterTheLastPoint) {
-  EXPECT_EQ(EstensioneFile(QStringLiteral("vacanze.2024.JPG ")), QStringLiteral("JPG"));
-  EXPECT_EQ(EstensioneFile(QStringLiteral("senzapunto")), QString());
-  EXPECT_EQ(EstensioneFile(QStringLiteral("finale.")), QString());
-}
-
-TEST(Percorsi, SplittingAPathGivesNameAndFolderThatJoinBack) {
-  const QString percorso = QStringLiteral("/home/anna/foto/mare.jpg");
-  const QString sep = QStringLiteral("/");
-  EXPECT_EQ(TestoDopoUltimo(percorso, sep), QStringLiteral("mare.jpg"));
-  EXPECT_EQ(TestoFinoAUltimo(percorso, sep), QStringLiteral("/home/anna/foto/"));
-  EXPECT_EQ(TestoFinoAUltimo(percorso, sep) + TestoDopoUltimo(percorso, sep), percorso);
-  EXPECT_EQ(TestoDopoUltimo(QStringLiteral("mare.jpg"), sep), QString());
-  EXPECT_EQ(TestoFinoAUltimo(QStringLiteral("mare.jpg"), sep), QString());
-  EXPECT_EQ(TestoDopoUltimo(QStringLiteral("a::b::c"), QStringLiteral("::")), QStringLiteral("c"));
 }
 
 TEST(Percorsi, DimensioneDaPartiCountsTheLowHalfUnsignedAndNeverOverflows) {

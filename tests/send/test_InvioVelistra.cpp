@@ -366,10 +366,6 @@ TEST_F(InvioVelistraTest, AnUnsafeOrEmptyTransactionFolderStopsBeforeAnythingIsC
   }
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(InvioVelistraTest, APriceListReplacesTheCatalogueOnlyWhenItIsOne) {
   const QString catalogo = QStringLiteral("Formati.xml");
   programma.Scrivi(catalogo, "<xml><formato id=\"vecchio\"/></xml>");
@@ -411,10 +407,6 @@ TEST_F(InvioVelistraTest, WithTheNetworkDownEveryRequestSaysSoOnceAndNothingChan
   EXPECT_TRUE(vista.comandiAbilitati);
   EXPECT_EQ(finta.puntatoriOccupati(), 0);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(InvioVelistraTest, LoginReadsExistenceAsABooleanAndRemovesLineBreaksFirst) {
   const auto conRisposta = [this](const QString& esiste) {

@@ -98,14 +98,9 @@ TEST_F(SessioneFTPTest, UploadsBinaryFilesIntoTheTransactionFolderOverOneConnect
 
 TEST_F(SessioneFTPTest, ResumeTestComparesNameAndSizeByQueryOrByOneListing) {
   QDir().mkpath(Remoto(QStringLiteral("T")));
-  QFile f(Remoto(QStringLiteral("T/intera.jpg")));
-  f.open(QIODevice::WriteOnly);
-  f.write("12345");
-  f.close();
-  QFile g(Remoto(QStringLiteral("T/tagliata.jpg")));
-  g.open(QIODevice::WriteOnly);
-  g.write("12");
-  g.close();
+  // On the server already: one whole, one cut short.
+  Crea(QStringLiteral("../remoto/T/intera.jpg"), "12345");
+  Crea(QStringLiteral("../remoto/T/tagliata.jpg"), "12");
   const QString intera = Crea(QStringLiteral("intera.jpg"), "12345");
   const QString tagliata = Crea(QStringLiteral("tagliata.jpg"), "12345");
   const QString nuova = Crea(QStringLiteral("nuova.jpg"), "12345");

@@ -78,8 +78,6 @@ TEST_F(frmFTPTest, TheTwoModesShowTheirOwnCommandsAndOnlyPriceListModeAdmitsGues
   EXPECT_FALSE(Figlio<QPushButton>(*invio, "cmdScaricaPrezziario")->isVisible());
   EXPECT_FALSE(Figlio<QPushButton>(*invio, "cmdInviaVelistra")->isEnabled());
   EXPECT_TRUE(Figlio<QPushButton>(*invio, "cmdAccedi")->isEnabled());
-  EXPECT_EQ(Figlio<QLineEdit>(*invio, "txtUsername")->maxLength(), 25);
-  EXPECT_EQ(Figlio<QLineEdit>(*invio, "txtProxy")->maxLength(), 50);
   EXPECT_EQ(Figlio<QLineEdit>(*invio, "txtPassword")->echoMode(), QLineEdit::Password);
   ASSERT_TRUE(invio->findChild<QWidget*>(QStringLiteral("sepConnessione")));
   EXPECT_EQ(invio->findChild<QWidget*>(QStringLiteral("sepInvio"))->property("Caption").toString(),

@@ -7,7 +7,6 @@
 #include <QWidget>
 #include <csignal>
 
-#include "settings/PercorsiProgramma.h"
 #include "startup/DopoLaPrimaPittura.h"
 #include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
@@ -77,22 +76,16 @@ TEST(Avvio, AMissingSettingsFileStopsTheStartAfterTheWorkFolderIsMade) {
   EXPECT_FALSE(QFile::exists(programma.file(QStringLiteral("Velistra.ini"))));
 }
 
-TEST(Avvio, AMissingConnectionSettingsFileDoesNotStopTheStart) {
+TEST(Avvio, WithoutConnectionSettingsTheStartGoesOnAndRemovesWhatInterruptedSavesLeft) {
   CartellaProgrammaProva programma;
   QFile::remove(programma.file(QStringLiteral("VelistraFTP.ini")));
-  Avvio avvio(programma.percorso(), 1280);
-  EXPECT_TRUE(avvio.Aperto());
-  EXPECT_TRUE(avvio.Messaggi().isEmpty());
-  EXPECT_FALSE(QFile::exists(programma.file(QStringLiteral("VelistraFTP.ini"))));
-}
-
-TEST(Avvio, TheStartRemovesWhatInterruptedSavesLeftBesideTheFiles) {
-  CartellaProgrammaProva programma;
   const QStringList avanzi{"Velistra.ini.Ab12Cd", "VelistraFTP.ini.x9Y8z7", "Formati.xml.QwErTy"};
   for (const QString& nome : avanzi) programma.Scrivi(nome, "[Opzioni]\r\nChius");
   programma.Scrivi(QStringLiteral("Velistra.ini.copia"), "una copia dell'utente");
   Avvio avvio(programma.percorso(), 1280);
   ASSERT_TRUE(avvio.Aperto());
+  EXPECT_TRUE(avvio.Messaggi().isEmpty());
+  EXPECT_FALSE(QFile::exists(programma.file(QStringLiteral("VelistraFTP.ini"))));
   for (const QString& nome : avanzi) EXPECT_FALSE(QFile::exists(programma.file(nome))) << nome.toStdString();
   EXPECT_TRUE(QFile::exists(programma.file(QStringLiteral("Velistra.ini.copia"))));
 }
@@ -153,16 +146,6 @@ TEST(DopoLaPrimaPittura, TheLoadWaitsInTheEventLoopForTheSplashToBePainted) {
   DopoLaPrimaPittura(&nascosta, [&] { proseguito = true; });
   EXPECT_TRUE(AttendiFinche([&] { return proseguito; }, 2000));
 }
-
-TEST(PercorsiProgramma, PathsAreBuiltBesideTheProgramFolder) {
-  EXPECT_EQ(PercorsiNellaCartella(QStringLiteral("/")).PercorsoIni, QStringLiteral("/Velistra.ini"));
-  EXPECT_EQ(PercorsiNellaCartella(QStringLiteral("/opt/velistra")).CartellaLavoro,
-            QStringLiteral("/opt/velistra/Velistra/"));
-}
-
-}  // namespace
-
-namespace {
 
 TEST(TraduzioniQt, TheToolkitsOwnButtonsReadInItalian) {
   // main_test loads them as the program does.
