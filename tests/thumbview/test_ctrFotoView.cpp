@@ -124,26 +124,6 @@ TEST_F(Vista, ACellIsDrawnAtOnceAndItsPictureComesWhenDecoded) {
   AttendiFinche([] { return false; }, 200);
 }
 
-TEST_F(Vista, CaptionLinesMakeTallerCellsAndShowNumberAndFormat) {
-  vista->ImpostaMostraNumeroFoto(true);
-  vista->ImpostaMostraFormatoFotografico(true);
-  EXPECT_EQ(vista->AltezzaCella(), 138);
-  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("a.jpg")), true, {}, 2,
-                                    QStringLiteral("15x10"), QStringLiteral("Fill-In")));
-  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("b.jpg")), true));
-  AttendiCopie();
-  EXPECT_EQ(vista->Thumbs()[0].AreaCella, QRect(0, 2, 120, 138));
-  EXPECT_EQ(Pixel(55, 140), kDidascalia);
-  const auto righeScritte = [this](int alto) {
-    for (int y = alto; y < alto + 14; ++y)
-      for (int x = 1; x < 120; ++x)
-        if (Pixel(x, y) != QColor(Qt::white)) return true;
-    return false;
-  };
-  EXPECT_TRUE(righeScritte(2 + 138 - 30));  // "Numero foto: 2"
-  EXPECT_TRUE(righeScritte(2 + 138 - 16));  // "15x10 - Fill-In"
-}
-
 TEST_F(Vista, UnreadablePhotosFoundLaterShowThePlaceholder) {
   Aggiungi(20, false);
   const QString rotta = foto.filePath(QStringLiteral("rotta.jpg"));
