@@ -71,16 +71,6 @@ TEST(KvContenitore, TheFrameOfA1500By600TwipControlShowsEachLineInItsColour) {
   EXPECT_EQ(c.controllo.Bordo(4).posizione, QLine(0, 585, 3000, 585));
 }
 
-TEST(KvContenitore, AStyleOutsideTheRangeKeepsTheStyleButIsStillRecordedAsChanged) {
-  Contenitore c;
-  c.controllo.setStile(3);
-  c.cambiate.clear();
-  c.controllo.setStile(7);
-  EXPECT_EQ(c.controllo.Stile(), 3);
-  EXPECT_EQ(c.Colori(), kRilievo);
-  EXPECT_EQ(c.cambiate, QStringList{QStringLiteral("Stile")});
-}
-
 TEST(KvContenitore, StyleZeroFromASavedDesignShowsTheSunkenLookOfCreation) {
   KvBorsaProprieta borsa;
   borsa.Scrivi(QStringLiteral("Stile"), 0, 2);
@@ -91,23 +81,9 @@ TEST(KvContenitore, StyleZeroFromASavedDesignShowsTheSunkenLookOfCreation) {
   EXPECT_EQ(c.Visibili(), 8);
 }
 
-TEST(KvContenitore, AHiddenFrameStaysHiddenThroughStyleChanges) {
+TEST(KvContenitore, EachStyleSetsItsLinesAndAHiddenFrameStaysHidden) {
   Contenitore c;
-  c.controllo.VisualizzaBordo(false);
-  EXPECT_EQ(c.Visibili(), 0);
-  EXPECT_EQ(c.Colori(), kIncavato);
-  c.controllo.setStile(3);
-  EXPECT_EQ(c.Colori(), kRilievo);
-  EXPECT_EQ(c.Visibili(), 0);
-  c.controllo.setStile(1);
-  EXPECT_EQ(c.Visibili(), 0);
-  const QImage immagine = c.controllo.grab().toImage();
-  EXPECT_EQ(immagine.pixelColor(50, 39), c.controllo.palette().color(QPalette::Button));
-}
-
-TEST(KvContenitore, FlatHidesTheInnerLinesAndALaterStyleShowsThemAgain) {
-  Contenitore c;
-  c.controllo.setStile(1);
+  c.controllo.setStile(1);  // flat: only the outer lines, in black
   for (int i = 0; i < KvContenitore::kLineeBordo; ++i) {
     EXPECT_EQ(c.controllo.Bordo(i).visibile, i % 2 == 0) << i;
     if (i % 2 == 0) EXPECT_EQ(c.controllo.Bordo(i).colore, kNero) << i;
@@ -115,6 +91,22 @@ TEST(KvContenitore, FlatHidesTheInnerLinesAndALaterStyleShowsThemAgain) {
   c.controllo.setStile(2);
   EXPECT_EQ(c.Visibili(), 8);
   EXPECT_EQ(c.Colori(), kIncavato);
+
+  // Out of range: the style stays but the change is still recorded.
+  c.controllo.setStile(3);
+  c.cambiate.clear();
+  c.controllo.setStile(7);
+  EXPECT_EQ(c.controllo.Stile(), 3);
+  EXPECT_EQ(c.Colori(), kRilievo);
+  EXPECT_EQ(c.cambiate, QStringList{QStringLiteral("Stile")});
+
+  c.controllo.VisualizzaBordo(false);
+  c.controllo.setStile(2);
+  EXPECT_EQ(c.Colori(), kIncavato);
+  EXPECT_EQ(c.Visibili(), 0);
+  c.controllo.setStile(1);
+  EXPECT_EQ(c.Visibili(), 0);
+  EXPECT_EQ(c.controllo.grab().toImage().pixelColor(50, 39), c.controllo.palette().color(QPalette::Button));
 }
 
 TEST(KvContenitore, SavedPropertiesComeBackInTheirOrderWithStileAfterTheSurface) {

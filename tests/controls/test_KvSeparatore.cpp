@@ -46,17 +46,6 @@ struct Separatore {
   QStringList cambiate;
 };
 
-TEST(KvSeparatore, AnEmptyCaptionGivesA60TwipRuleAtTheTop) {
-  Separatore s;
-  s.controllo.setCaption(QString());
-  EXPECT_EQ(s.AltezzaTwip(), 60);
-  EXPECT_TRUE(s.controllo.lblTesto()->isHidden());
-  const QImage immagine = s.controllo.grab().toImage();
-  EXPECT_EQ(immagine.pixelColor(50, 0), QColor(0x7F, 0x7F, 0x7F));
-  EXPECT_EQ(immagine.pixelColor(50, 1), QColor(0xFF, 0xFF, 0xFF));
-  EXPECT_EQ(s.cambiate, QStringList{QStringLiteral("Caption")});
-}
-
 TEST(KvSeparatore, WideningStretchesTheRuleAndCentresTheCaption) {
   Separatore s;
   s.controllo.setCaption(QStringLiteral("Invio Velistra"));
@@ -69,7 +58,7 @@ TEST(KvSeparatore, WideningStretchesTheRuleAndCentresTheCaption) {
   EXPECT_EQ(s.controllo.lblTesto()->y(), 0);
 }
 
-TEST(KvSeparatore, ALargerFontMakesItTallerAndClearingTheCaptionBringsBack60) {
+TEST(KvSeparatore, ALargerFontMakesItTallerAndClearingTheCaptionLeavesA60TwipRule) {
   Separatore s;
   s.controllo.setCaption(QStringLiteral("Fotografie: 12"));
   const int prima = s.AltezzaTwip();
@@ -82,9 +71,15 @@ TEST(KvSeparatore, ALargerFontMakesItTallerAndClearingTheCaptionBringsBack60) {
   EXPECT_GT(s.AltezzaTwip(), prima);
   EXPECT_EQ(s.AltezzaTwip(), TwipDaPixel(s.controllo.lblTesto()->height()));
   EXPECT_EQ(s.controllo.LineaGrigioScuro().y1(), MetaArrotondataPari(s.AltezzaTwip()));
+  s.cambiate.clear();
   s.controllo.setCaption(QString());
   EXPECT_EQ(s.AltezzaTwip(), 60);
   EXPECT_EQ(s.controllo.LineaGrigioScuro().y1(), 0);
+  EXPECT_TRUE(s.controllo.lblTesto()->isHidden());
+  const QImage immagine = s.controllo.grab().toImage();
+  EXPECT_EQ(immagine.pixelColor(50, 0), QColor(0x7F, 0x7F, 0x7F));
+  EXPECT_EQ(immagine.pixelColor(50, 1), QColor(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(s.cambiate, QStringList{QStringLiteral("Caption")});
 }
 
 TEST(KvSeparatore, ANewControlShowsTestoInTheFontOfItsWindow) {

@@ -101,14 +101,9 @@ TEST_F(OperazioniFoto, CopyingWhileTheFilterShowsAnotherFormatSwitchesTheFilterA
   EXPECT_EQ(Importo(), 19 + 3 * 25);
 }
 
-TEST_F(OperazioniFoto, MovingAnEntryWithThreePrintsArrivesWithOnePrint) {
+TEST_F(OperazioniFoto, MovingIsToldAndRefusedIntoTheSameFormat) {
   Filtra(true, "13x9");
   Copia({0, 1}, "13x9");
-  Spunta(finestra->fvFotoFormato(), {0});
-  finestra->txtNumFoto()->setText("3");
-  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
-  EXPECT_EQ(finestra->fvFotoFormato()->Thumbs()[0].NumeroFoto, 3);
-
   ambiente.piattaforma.Azzera();
   finestra->selettori().Operazioni().ImpostaFormato("15x10");
   Spunta(finestra->fvFotoFormato(), {0});
@@ -338,13 +333,6 @@ TEST_F(OperazioniFoto, CopyBetweenFormatsNeedsTheFilterAndAsksWhenTheFormatIsThe
   finestra->Premi(finestra->tbOperazioni(), "CopiaIn");
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
   EXPECT_EQ(Salvato().Titoli("15x10"), (QStringList{"a.jpg", "b.png", "b.png"}));
-
-  finestra->selettori().Operazioni().ImpostaFormato("20x15");
-  Spunta(finestra->fvFotoFormato(), {0});
-  finestra->Premi(finestra->tbOperazioni(), "CopiaIn");
-  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
-  EXPECT_EQ(Salvato().Titoli("20x15"), QStringList{"a.jpg"});
-  EXPECT_EQ(Importo(), 3 * 25 + 99);
 }
 
 TEST_F(OperazioniFoto, ResizeModeAndNewAlbum) {

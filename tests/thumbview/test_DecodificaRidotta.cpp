@@ -136,15 +136,4 @@ TEST(DecodificaRidotta, BrokenFilesFailWithoutAPictureOrGiveWhatTheyHold) {
   EXPECT_EQ(stretta.immagine.size(), QSize(1, 90));
 }
 
-TEST(DecodificaRidotta, ThePreviewSizeComesFromTheSameDecoder) {
-  const QByteArray jpeg = Codifica(ImmagineADueBande({3000, 4000}, kRosso, kBlu), "jpeg", 70);
-  QBuffer buffer;
-  buffer.setData(jpeg);
-  buffer.open(QIODevice::ReadOnly);
-  const ImmagineRidotta anteprima = DecodificaRidotta(buffer, &MisuraAnteprima, true);
-  ASSERT_EQ(anteprima.stato, kStatoRiuscito);
-  EXPECT_EQ(anteprima.originale, QSize(3000, 4000));
-  EXPECT_EQ(anteprima.immagine.size(), QSize(112, 150));
-}
-
 }  // namespace

@@ -17,13 +17,6 @@ TEST(Arrotondato, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(Arrotondato(2.5001), 3);
 }
 
-TEST(GeometriaThumb, CellHeightGrowsByOneTextLineForEachCaption) {
-  EXPECT_EQ(CalcolaAltezzaCella(false, false), 110);
-  EXPECT_EQ(CalcolaAltezzaCella(true, false), 124);
-  EXPECT_EQ(CalcolaAltezzaCella(false, true), 124);
-  EXPECT_EQ(CalcolaAltezzaCella(true, true), 138);
-}
-
 TEST(GeometriaThumb, ColumnsNeverFallBelowOneAndDropOneWhenTheFrameIsTight) {
   EXPECT_EQ(CalcolaColonne(61, 78), 1);  // 0.5 rounds to 0
   EXPECT_EQ(CalcolaColonne(0, 17), 1);

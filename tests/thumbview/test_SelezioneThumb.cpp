@@ -66,7 +66,7 @@ TEST_F(SelezioneDieci, RemovingRunsLastFirstMovesWholeRecordsDown) {
   EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
 }
 
-TEST_F(SelezioneDieci, RemovingTheLastOnesMovesNothingAndDropsTheirBoxes) {
+TEST_F(SelezioneDieci, RemovingTheLastOnesMovesNothingAndRemovingAllEmptiesTheView) {
   const QImage terzo = vista->Thumbs()[3].Miniatura;
   Spunta(8);
   Spunta(9);
@@ -77,9 +77,6 @@ TEST_F(SelezioneDieci, RemovingTheLastOnesMovesNothingAndDropsTheirBoxes) {
   EXPECT_EQ(vista->CasellaThumb(8), nullptr);
   EXPECT_EQ(vista->CasellaThumb(9), nullptr);
   EXPECT_EQ(vista->UltimaThumbVisibile(), 8);
-}
-
-TEST_F(SelezioneDieci, RemovingEveryThumbnailEndsInAnEmptyView) {
   vista->CheckaTutto(true);
   vista->CancellaThumbSelezionate();
   EXPECT_EQ(vista->TotFile(), 0);

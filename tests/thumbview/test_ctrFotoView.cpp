@@ -1,4 +1,3 @@
-#include <QMetaProperty>
 #include <QScrollBar>
 
 #include "VistaProva.h"
@@ -31,6 +30,10 @@ TEST_F(Vista, AddingSplitsThePathAndLoadsOnlyWhatIsOnThePage) {
   EXPECT_EQ(vista->Thumbs()[0].Miniatura.format(), QImage::Format_RGB888);
   // 25 photos make 5 rows; 3 are whole on the page.
   EXPECT_EQ(vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"))->maximum(), 2);
+  // Off the page nothing is opened, so a bare name is kept as it is.
+  ASSERT_TRUE(vista->AggiungiThumbs(QStringLiteral("senza_cartella.jpg")));
+  EXPECT_EQ(vista->Thumbs().last().Cartella, QString());
+  EXPECT_EQ(vista->Thumbs().last().NomeFile, QStringLiteral("senza_cartella.jpg"));
 }
 
 TEST_F(Vista, AddingTakesItsArgumentsAndRefusesWhatItCannotShow) {
@@ -58,16 +61,6 @@ TEST_F(Vista, AddingTakesItsArgumentsAndRefusesWhatItCannotShow) {
       vista->AggiungiThumbs(Foto(QStringLiteral("b.tif"), {500, 500}, Qt::blue, "tiff"), true));
   AttendiCopie();
   EXPECT_EQ(vista->Thumbs()[1].LarghezzaMiniatura, 90);
-}
-
-TEST_F(Vista, APathWithoutSeparatorIsAllFileName) {
-  const QString nome = QStringLiteral("senza_cartella.jpg");
-  vista->CancellaThumbs();
-  // Off the page nothing is opened, so the bare name is kept as it is.
-  Aggiungi(20, false);
-  ASSERT_TRUE(vista->AggiungiThumbs(nome));
-  EXPECT_EQ(vista->Thumbs().last().Cartella, QString());
-  EXPECT_EQ(vista->Thumbs().last().NomeFile, nome);
 }
 
 TEST_F(Vista, ADrawnPageHasItsOutlinesCaptionsPicturesAndCheckBoxes) {
@@ -129,26 +122,6 @@ TEST_F(Vista, ACellIsDrawnAtOnceAndItsPictureComesWhenDecoded) {
   ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("c.jpg")), true));
   vista.reset();  // while its copy is being decoded
   AttendiFinche([] { return false; }, 200);
-}
-
-TEST_F(Vista, CaptionLinesMakeTallerCellsAndShowNumberAndFormat) {
-  vista->ImpostaMostraNumeroFoto(true);
-  vista->ImpostaMostraFormatoFotografico(true);
-  EXPECT_EQ(vista->AltezzaCella(), 138);
-  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("a.jpg")), true, {}, 2,
-                                    QStringLiteral("15x10"), QStringLiteral("Fill-In")));
-  ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("b.jpg")), true));
-  AttendiCopie();
-  EXPECT_EQ(vista->Thumbs()[0].AreaCella, QRect(0, 2, 120, 138));
-  EXPECT_EQ(Pixel(55, 140), kDidascalia);
-  const auto righeScritte = [this](int alto) {
-    for (int y = alto; y < alto + 14; ++y)
-      for (int x = 1; x < 120; ++x)
-        if (Pixel(x, y) != QColor(Qt::white)) return true;
-    return false;
-  };
-  EXPECT_TRUE(righeScritte(2 + 138 - 30));  // "Numero foto: 2"
-  EXPECT_TRUE(righeScritte(2 + 138 - 16));  // "15x10 - Fill-In"
 }
 
 TEST_F(Vista, UnreadablePhotosFoundLaterShowThePlaceholder) {
@@ -293,9 +266,6 @@ TEST_F(Vista, PersistedPropertiesComeAsANamedBagAndTellTheContainer) {
   EXPECT_TRUE(vista->setProperty("MostraNumeroFoto", true));
   EXPECT_EQ(cambiate, QStringList{QStringLiteral("MostraNumeroFoto")});
   EXPECT_EQ(vista->AltezzaCella(), 138);
-  EXPECT_TRUE(vista->metaObject()
-                  ->property(vista->metaObject()->indexOfProperty("Font"))
-                  .hasNotifySignal());
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include "HomeProva.h"
+#include "support/Attesa.h"
 #include "windows/AlberoCartelle.h"
 
 namespace {
@@ -25,15 +23,6 @@ QString RadiceSelezionata(const AlberoCartelle& albero) {
   QModelIndex indice = albero.currentIndex();
   while (indice.parent().isValid()) indice = indice.parent();
   return indice.data().toString();
-}
-
-// Runs the event loop until the condition holds or five seconds pass.
-void Attendi(const std::function<bool()>& condizione) {
-  QDeadlineTimer scadenza(5000);
-  while (!condizione() && !scadenza.hasExpired()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    QThread::msleep(10);
-  }
 }
 
 }  // namespace
@@ -77,12 +66,12 @@ TEST(AlberoCartelle, MediaPluggedInAfterTheStartAppearAndUnpluggedOnesGo) {
   home.crea("media/cliente/FOTO 2024");
   // The second root does not exist yet: its parent is watched until it does.
   home.crea("run/media/cliente/SCHEDA");
-  Attendi([&] { return albero.model()->rowCount() == 4; });
+  ASSERT_TRUE(AttendiFinche([&] { return albero.model()->rowCount() == 4; }));
   EXPECT_EQ(Nomi(albero), "Cartella Home,FOTO 2024,SCHEDA,File system");
   // The folder being browsed stays selected.
   EXPECT_EQ(albero.CartellaSelezionata(), altrove.path());
 
   ASSERT_TRUE(QDir(home.percorso("media/cliente/FOTO 2024")).removeRecursively());
-  Attendi([&] { return albero.model()->rowCount() == 3; });
+  ASSERT_TRUE(AttendiFinche([&] { return albero.model()->rowCount() == 3; }));
   EXPECT_EQ(Nomi(albero), "Cartella Home,SCHEDA,File system");
 }

@@ -39,25 +39,22 @@ TEST_F(CampiInputTest, CampoNumericoTrimsAndReadsTheUsersLocale) {
   campo.setText(QStringLiteral("  12  "));
   EXPECT_TRUE(CampoNumerico(&campo, false, true, QStringLiteral("Numero non valido")));
   EXPECT_EQ(campo.text(), QStringLiteral("12"));
-
-  campo.setText(QStringLiteral("1.234,5"));
-  EXPECT_TRUE(CampoNumerico(&campo, false, false, {}));
-  campo.setText(QStringLiteral("-3,25"));
-  EXPECT_TRUE(CampoNumerico(&campo, false, false, {}));
-  campo.setText(QStringLiteral("abc"));
-  EXPECT_FALSE(CampoNumerico(&campo, false, false, {}));
   campo.setText(QString());
   EXPECT_FALSE(CampoNumerico(&campo, false, true, QStringLiteral("Numero non valido")));
   ASSERT_EQ(finta.messaggi().size(), 1);
   EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Esclamazione);
 
+  const auto valido = [&campo](const char* testo) {
+    campo.setText(QString::fromLatin1(testo));
+    return CampoNumerico(&campo, false, false, {});
+  };
+  EXPECT_TRUE(valido("1.234,5"));
+  EXPECT_TRUE(valido("-3,25"));
+  EXPECT_FALSE(valido("abc"));
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-  campo.setText(QStringLiteral("1,234.5"));
-  EXPECT_TRUE(CampoNumerico(&campo, false, false, {}));
-  campo.setText(QStringLiteral("-3.25"));
-  EXPECT_TRUE(CampoNumerico(&campo, false, false, {}));
-  campo.setText(QStringLiteral("3.2.5"));
-  EXPECT_FALSE(CampoNumerico(&campo, false, false, {}));
+  EXPECT_TRUE(valido("1,234.5"));
+  EXPECT_TRUE(valido("-3.25"));
+  EXPECT_FALSE(valido("3.2.5"));
 }
 
 TEST(FiltraTastoNumerico, KeepsDigitsBackspaceAndMinusAndCommaOnlyWithDecimals) {

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "settings/cINIProfiles.h"
+#include "settings/Impostazioni.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 #include "windows/frmDatiUtente.h"
@@ -62,23 +62,17 @@ TEST(frmDatiUtente, SavingWritesTheTrimmedDataAndTheFlagAndTheWindowStaysOpen) {
   EXPECT_TRUE(f.finta.messaggi().isEmpty());
   EXPECT_TRUE(f.finestra.isVisible());
   EXPECT_EQ(f.Campo("txtCognome")->text(), QStringLiteral("Rossi"));
-  const QString ini = f.programma.file(kIni);
-  const cINIProfiles impostazioni;
-  auto leggi = [&](const char* sezione, const char* chiave) {
-    return impostazioni.GetPrivateProfileString(QString::fromLatin1(sezione), QString::fromLatin1(chiave), QStringLiteral("?"), ini);
+  const Impostazioni impostazioni(f.programma.percorsi());
+  const auto campi = [&impostazioni] {
+    const DatiUtente dati = impostazioni.LeggiDatiUtente();
+    return QStringList{dati.Cognome, dati.Nome, dati.Citta, dati.Via};
   };
-  EXPECT_EQ(leggi("DatiUtente", "Cognome"), QStringLiteral("Rossi"));
-  EXPECT_EQ(leggi("DatiUtente", "Nome"), QStringLiteral("Mario"));
-  EXPECT_EQ(leggi("DatiUtente", "Citta"), QStringLiteral("Città di Castello"));
-  EXPECT_EQ(leggi("DatiUtente", "Via"), QStringLiteral("Via Po 1"));
-  EXPECT_EQ(leggi("Opzioni", "DatiUtenteOk"), QStringLiteral("1"));
-  // The settings file stays Windows-1252.
-  EXPECT_TRUE(f.programma.Leggi(kIni).contains("Citt\xe0 di Castello"));
+  EXPECT_EQ(campi(), (QStringList{"Rossi", "Mario", "Città di Castello", "Via Po 1"}));
+  EXPECT_TRUE(impostazioni.DatiUtenteOk());
 
   f.Campo("txtVia")->setText(QStringLiteral("Corso Italia 2"));
   f.Salva();
-  EXPECT_EQ(leggi("DatiUtente", "Via"), QStringLiteral("Corso Italia 2"));
-  EXPECT_EQ(leggi("Opzioni", "DatiUtenteOk"), QStringLiteral("1"));
+  EXPECT_EQ(campi(), (QStringList{"Rossi", "Mario", "Città di Castello", "Corso Italia 2"}));
 
   // A new window shows what was saved; closing it writes nothing.
   frmDatiUtente seconda(f.programma.percorsi());
