@@ -20,6 +20,9 @@ set -euo pipefail
 #   appstreamcli (the AppStream data): appstream
 #   dpkg-shlibdeps (the package's dependencies): dpkg-dev; file (cpack finds
 #   the package's programs with it): file; lintian (the package): lintian
+#   losetup, mount (the order folder on a test medium): mount
+#   mkfs.ext2, e2fsck: e2fsprogs   mkfs.exfat, fsck.exfat: exfatprogs
+#   mount.exfat-fuse: exfat-fuse; its FUSE mount helper: fuse3
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
@@ -29,6 +32,7 @@ packages=(
   python3 python3-pyftpdlib openssl libcap2-bin
   xvfb xauth imagemagick libvips-tools fonts-dejavu-core curl
   desktop-file-utils appstream dpkg-dev file lintian
+  mount e2fsprogs exfatprogs exfat-fuse fuse3
 )
 
 missing=()

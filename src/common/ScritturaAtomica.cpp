@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <unistd.h>
 
+#include "common/SincronizzaDisco.h"
+
 bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto) {
   QSaveFile file(percorso);
   // Without this Qt falls back to writing the target in place when the folder
@@ -18,7 +20,11 @@ bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto) {
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  if (!file.commit()) return false;
+  // Where the file system allows it, the file was written unnamed and got its
+  // name only at the commit: the link that the name adds to the file reaches
+  // the medium with the file's own flush, the name with the folder's.
+  return SincronizzaFile(percorso) && SincronizzaCartella(QFileInfo(percorso).absolutePath());
 }
 
 void RimuoviAvanziScritturaAtomica(const QString& percorso) {

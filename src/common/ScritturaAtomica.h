@@ -3,8 +3,10 @@
 #include <QString>
 
 // Replaces the file with the given bytes atomically: a temporary file in the same
-// folder is written, flushed to disk and renamed over the old one. On failure the
-// old file is left whole and false is returned.
+// folder is written, flushed to disk and renamed over the old one; then the file
+// under its name and the folder are flushed, so that the new file is on the
+// medium when this returns true. When the write fails the old file is left whole;
+// false also when the new file could not be flushed under its name.
 bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto);
 
 // Removes the temporary files that an interrupted atomic write may leave beside

@@ -6,7 +6,7 @@
 
 #include "common/Percorsi.h"
 #include "common/ScritturaAtomica.h"
-#include "ordine/CopiaFile.h"
+#include "common/SincronizzaDisco.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ bool SincronizzaCartellaOrdine(const QString& cartella) {
 }
 
 bool ScriviFineOrdine(const QString& cartella) {
-  return ScriviFileAtomico(cartella + kFine, {}) && SincronizzaCartella(cartella);
+  return ScriviFileAtomico(cartella + kFine, {}) && SincronizzaSupporto(cartella);
 }
 
 void EliminaCartellaOrdine(const QString& cartella) {

@@ -24,7 +24,8 @@ QString CartellaSuperiore(const QString& cartella);
 // so that the files written and flushed in it are found on the medium.
 bool SincronizzaCartellaOrdine(const QString& cartella);
 
-// The empty end marker "End.txt", flushed to the medium with its entry.
+// The empty end marker "End.txt", flushed to the medium with its entry; then
+// every record of the medium, so that one pulled out at once needs no repair.
 bool ScriviFineOrdine(const QString& cartella);
 
 // Removes the folder's files and the folder, ignoring errors.

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "common/SincronizzaDisco.h"
+
 namespace {
 
 // A file descriptor closed at the end of its scope.
@@ -81,11 +83,6 @@ bool CopiaVerificata(int origine, int copia, off_t dimensione) {
 
 }  // namespace
 
-ChiamateDisco& Disco() {
-  static ChiamateDisco chiamate{::write, ::fsync};
-  return chiamate;
-}
-
 bool CopiaFileVerificata(const QString& origine, const QString& destinazione) {
   const QByteArray a = QFile::encodeName(destinazione);
   Descrittore sorgente(::open(QFile::encodeName(origine).constData(), O_RDONLY | O_CLOEXEC));
@@ -98,17 +95,4 @@ bool CopiaFileVerificata(const QString& origine, const QString& destinazione) {
   if (copia.Chiudi() && scritta) return true;
   ::unlink(a.constData());
   return false;
-}
-
-bool SincronizzaFile(const QString& file) {
-  Descrittore fd(::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC));
-  return fd.fd() >= 0 && Disco().sincronizza(fd.fd()) == 0;
-}
-
-bool SincronizzaCartella(const QString& cartella) {
-  Descrittore fd(::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.fd() < 0) return false;
-  // Some file systems have no flush for folders: beyond the files' own
-  // flushes there is nothing more to ask of them.
-  return Disco().sincronizza(fd.fd()) == 0 || errno == EINVAL;
 }

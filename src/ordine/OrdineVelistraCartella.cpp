@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "common/Percorsi.h"
+#include "common/SincronizzaDisco.h"
 #include "common/TestoOrdine.h"
 #include "ordine/CartellaOrdine.h"
 #include "ordine/CopiaFile.h"

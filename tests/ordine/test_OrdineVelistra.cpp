@@ -3,14 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <utility>
 
+#include "CartellaOrdineProva.h"
+#include "common/SincronizzaDisco.h"
 #include "ordine/CartellaOrdine.h"
-#include "ordine/CopiaFile.h"
-#include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
 #include "settings/Impostazioni.h"
 #include "support/CartellaProgrammaProva.h"
@@ -43,18 +42,6 @@ QString PercorsoDescrittore(int fd) {
   return QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(fd)).symLinkTarget();
 }
 
-class FoglioFinto final : public FoglioCliente {
- public:
-  QString getDatiUtente() const override { return QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1"); }
-  bool CreaFotografiaTesto(const QString& percorso, const QString& testo) override {
-    testoFoglio = testo;
-    QImage foglio(64, 48, QImage::Format_RGB32);
-    foglio.fill(Qt::white);
-    return foglio.save(percorso, "JPEG");
-  }
-  QString testoFoglio;
-};
-
 // An order of the installed catalogue (15x10 at 25 cents, 13x9 at 19) with
 // two photos in a folder of the customer's.
 class Ordine : public ::testing::Test {
@@ -66,7 +53,7 @@ class Ordine : public ::testing::Test {
   // Each count change as "format voci/vociTotali".
   QStringList voci;
   QString a, b;
-  FoglioFinto foglio;
+  FoglioProva foglio;
   QTemporaryDir supporto;
   QString cartella;
 
@@ -93,12 +80,6 @@ class Ordine : public ::testing::Test {
         .Documento()
         .selezionaNodo(QStringLiteral("/xml/formato[@id='%1']/files/file/%2").arg(formato, campo))
         .testo();
-  }
-  // Runs every step, as a user who never clicks "Annulla".
-  static bool SenzaInterruzioni(int n, const std::function<bool(int)>& passo) {
-    for (int k = 1; k <= n && passo(k); ++k) {
-    }
-    return true;
   }
 };
 
@@ -201,22 +182,32 @@ TEST_F(Ordine, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
   ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
   ASSERT_TRUE(PreparaCartellaOrdine(cartella));
   const DiscoFinto finto;
-  // Each flush with the files the order folder held at that moment.
+  // Each flush on the medium with the files the order folder held at that
+  // moment: a file saved atomically is flushed under its name, then its folder.
   QStringList flush;
   Disco().sincronizza = [&](int fd) {
-    flush.append(QFileInfo(PercorsoDescrittore(fd)).fileName() + u' ' + File(cartella).join(u','));
+    const QString percorso = PercorsoDescrittore(fd);
+    if (percorso.startsWith(supporto.path()))
+      flush.append(QFileInfo(percorso).fileName() + u' ' + File(cartella).join(u','));
     return finto.originali().sincronizza(fd);
   };
   ASSERT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::Creata);
   const QString copie = QStringLiteral("imgVE_000001.jpg,imgVE_000002.png");
-  const QString scritte = QStringLiteral("Condition.txt,DatiUtente.jpg,") + copie;
-  EXPECT_EQ(flush, (QStringList{"imgVE_000001.jpg " + copie, "imgVE_000002.png " + copie, "VE2612071530 " + scritte,
-                                QDir(supporto.path()).dirName() + u' ' + scritte,
-                                "VE2612071530 Condition.txt,DatiUtente.jpg,End.txt," + copie}));
+  const QString foglioCopie = QStringLiteral("DatiUtente.jpg,") + copie;
+  const QString scritte = QStringLiteral("Condition.txt,") + foglioCopie;
+  const QString complete = QStringLiteral("Condition.txt,DatiUtente.jpg,End.txt,") + copie;
+  EXPECT_EQ(flush.join(u'\n').toStdString(),
+            QStringList({"imgVE_000001.jpg " + copie, "imgVE_000002.png " + copie, "DatiUtente.jpg " + foglioCopie,
+                         "VE2612071530 " + foglioCopie, "Condition.txt " + scritte, "VE2612071530 " + scritte,
+                         "VE2612071530 " + scritte, QDir(supporto.path()).dirName() + u' ' + scritte,
+                         "End.txt " + complete, "VE2612071530 " + complete})
+                .join(u'\n')
+                .toStdString());
 }
 
-// A photo whose flush fails, one whose copy differs from it, the folder's
-// entries that cannot be flushed before or after the end marker.
+// A photo whose flush fails, one whose copy differs from it, the customer
+// sheet or the folder's entries that cannot be flushed before or after the end
+// marker.
 TEST_F(Ordine, AFailedFlushOrACopyThatDiffersNamesTheFileAndItsFolderAndWritesNoEndMarker) {
   ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg"));
   ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
@@ -238,14 +229,17 @@ TEST_F(Ordine, AFailedFlushOrACopyThatDiffersNamesTheFileAndItsFolderAndWritesNo
                                         return originali.scrivi(fd, alterati.constData(), n);
                                       },
                                       originali.sincronizza};
-  int flushCartella = 0;
   const QString superiore = supporto.path() + u'/';
   const QList<std::pair<ChiamateDisco, RisultatoCartella>> guasti{
       {flushNonRiuscito([](const QString& p) { return p.endsWith(QStringLiteral("imgVE_000001.jpg")); }),
        {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("imgVE_000001.jpg"), cartella}},
       {secondaAlterata, {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("imgVE_000002.png"), cartella}},
-      {flushNonRiuscito(cartellaOrdine), {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("VE2612071530"), superiore}},
-      {flushNonRiuscito([&](const QString& p) { return cartellaOrdine(p) && ++flushCartella == 2; }),
+      {flushNonRiuscito([](const QString& p) { return p.endsWith(QStringLiteral("DatiUtente.jpg")); }),
+       {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("DatiUtente.jpg"), cartella}},
+      {flushNonRiuscito(cartellaOrdine), {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("DatiUtente.jpg"), cartella}},
+      {flushNonRiuscito([&](const QString& p) { return p == supporto.path(); }),
+       {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("VE2612071530"), superiore}},
+      {flushNonRiuscito([&](const QString& p) { return cartellaOrdine(p) && QFile::exists(cartella + "End.txt"); }),
        {EsitoCartella::ScritturaNonRiuscita, QStringLiteral("End.txt"), cartella}}};
   for (const auto& [chiamate, atteso] : guasti) {
     ASSERT_TRUE(PreparaCartellaOrdine(cartella));
