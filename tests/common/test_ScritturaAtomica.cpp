@@ -7,6 +7,7 @@
 #include "settings/cINIProfiles.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/DiscoPieno.h"
+#include "support/SupportoRimovibile.h"
 
 namespace {
 
@@ -27,6 +28,21 @@ TEST(ScritturaAtomica, OnAFullDiskEveryWriteFailsAndTheOldFileStaysWhole) {
   disco.Svuota();
   EXPECT_TRUE(ScriviFileAtomico(file, "nuovo"));
   EXPECT_EQ(LeggiFile(file), "nuovo");
+}
+
+// On a file system without a journal the name that a save gives its file at
+// the end counts only once the file and its folder are flushed under it.
+TEST(ScritturaAtomica, ASavedFileIsWholeOnAnExt2MediumPulledOutAtOnce) {
+  SupportoRimovibile chiavetta(FileSystemProva::Ext2);
+  if (!chiavetta.montato()) GTEST_SKIP() << chiavetta.motivo().toStdString();
+  const QString file = chiavetta.percorso() + QStringLiteral("Velistra.ini");
+  ASSERT_TRUE(ScriviFileAtomico(file, "[Opzioni]\r\nChiusuraOk=0\r\n"));
+  ASSERT_TRUE(ScriviFileAtomico(file, "[Opzioni]\r\nChiusuraOk=1\r\n"));
+  ASSERT_TRUE(ScriviFileAtomico(chiavetta.percorso() + QStringLiteral("End.txt"), {}));
+  SupportoRimovibile estratta(FileSystemProva::Ext2, chiavetta.Estrai());
+  ASSERT_TRUE(estratta.montato()) << estratta.motivo().toStdString();
+  EXPECT_EQ(LeggiDalSupporto(estratta.percorso() + QStringLiteral("Velistra.ini")), "[Opzioni]\r\nChiusuraOk=1\r\n");
+  EXPECT_EQ(LeggiDalSupporto(estratta.percorso() + QStringLiteral("End.txt")), "");
 }
 
 }  // namespace

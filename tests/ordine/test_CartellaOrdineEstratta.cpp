@@ -2,9 +2,7 @@
 
 #include <QColor>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <string>
 
 #include "CartellaOrdineProva.h"
 #include "ordine/CartellaOrdine.h"
@@ -16,14 +14,6 @@
 namespace {
 
 QStringList File(const QString& cartella) { return QDir(cartella).entryList(QDir::Files, QDir::Name); }
-
-// The bytes, or why they could not be read (an empty file reads as empty).
-std::string Leggi(const QString& percorso) {
-  QFile file(percorso);
-  if (!file.open(QIODevice::ReadOnly)) return "not readable: " + file.errorString().toStdString();
-  const QByteArray byte = file.readAll();
-  return file.error() == QFileDevice::NoError ? byte.toStdString() : "read failed: " + file.errorString().toStdString();
-}
 
 class CartellaOrdineEstratta : public ::testing::TestWithParam<FileSystemProva> {};
 
@@ -68,7 +58,7 @@ TEST_P(CartellaOrdineEstratta, EveryFileIsWholeAndNamedWhenTheSuccessMessageAppe
   ASSERT_TRUE(estratta.montato()) << estratta.motivo().toStdString();
   EXPECT_EQ(File(estratta.percorso() + nome), nomi);
   for (const QString& file : nomi)
-    EXPECT_EQ(Leggi(estratta.percorso() + nome + file), Leggi(locale.filePath(nome) + file)) << file.toStdString();
+    EXPECT_EQ(LeggiDalSupporto(estratta.percorso() + nome + file), LeggiDalSupporto(locale.filePath(nome) + file)) << file.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(FileSystem, CartellaOrdineEstratta,

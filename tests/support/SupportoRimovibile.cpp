@@ -105,3 +105,10 @@ QString SupportoRimovibile::Controlla(FileSystemProva tipo, const QString& immag
                                                   : Esegui("fsck.exfat", {"-n", immagine}, &uscita);
   return esito == 0 ? QString() : QStringLiteral("exit code %1:\n").arg(esito) + uscita;
 }
+
+std::string LeggiDalSupporto(const QString& percorso) {
+  QFile file(percorso);
+  if (!file.open(QIODevice::ReadOnly)) return "not readable: " + file.errorString().toStdString();
+  const QByteArray byte = file.readAll();
+  return file.error() == QFileDevice::NoError ? byte.toStdString() : "read failed: " + file.errorString().toStdString();
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QTemporaryDir>
+#include <string>
 
 // A medium the customer may pull out: a file-system image of the test's own on
 // a loop device, mounted for the object's lifetime (ext2 by the kernel, exFAT
@@ -39,3 +40,7 @@ class SupportoRimovibile {
   bool montatoPunto_ = false;
   QString motivo_;
 };
+
+// A file's bytes, or why they could not be read (a file on a medium pulled out
+// too early may have a name and no readable content).
+std::string LeggiDalSupporto(const QString& percorso);
