@@ -45,10 +45,11 @@ bool FormatoScelto(const QString& formato, QWidget* finestra) {
   return false;
 }
 
-// A format of a price list downloaded after the album was loaded.
+// A format that neither the album nor the catalogue has: the loop stopped at
+// its first photo.
 void AvvisaFormatoAssente(const QString& formato, QWidget* finestra) {
   MsgBox(QStringLiteral("Il formato ") + formato +
-             QStringLiteral(" non è presente nel Velistra: nessuna fotografia è stata spostata."),
+             QStringLiteral(" non è più disponibile nel listino: nessuna fotografia vi è stata aggiunta."),
          IconaMessaggio::Critica, PulsantiMessaggio::OK, finestra);
 }
 

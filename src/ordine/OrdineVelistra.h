@@ -100,6 +100,10 @@ class OrdineVelistra : public QObject {
  private:
   void SegnalaImporto();
   void SegnalaVoci(const QString& formato);
+  // Whether the album can take entries of formato. A format of the catalogue
+  // that the album lacks (a price list downloaded after the album was loaded)
+  // gets its place at the end, where the next start would put it.
+  bool PostoPerIlFormato(const QString& formato);
 
   PercorsiProgramma percorsi_;
   AlbumVelistra album_;
