@@ -58,6 +58,23 @@ void AvvisaCopiaEseguita(const QString& formato, QWidget* finestra) {
          PulsantiMessaggio::OK, finestra);
 }
 
+// What a repeated order left out, in one message: the customer's files that
+// are gone and the formats the price list no longer has.
+void AvvisaFotoNonAggiunte(const RisultatoRipeti& risultato, QWidget* finestra) {
+  QStringList righe;
+  if (!risultato.nonTrovate.isEmpty()) {
+    QStringList percorsi;
+    for (const QString& foto : risultato.nonTrovate) percorsi.append(QDir::toNativeSeparators(foto));
+    righe.append(QStringLiteral("Non trovate: ") + percorsi.join(QStringLiteral(", ")));
+  }
+  if (!risultato.formatiNonOfferti.isEmpty())
+    righe.append(QStringLiteral("Formati non più disponibili nel listino: ") +
+                 risultato.formatiNonOfferti.join(QStringLiteral(", ")) +
+                 QStringLiteral(". Le fotografie di questi formati non sono state aggiunte."));
+  if (!righe.isEmpty())
+    MsgBox(righe.join(u'\n'), IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, finestra);
+}
+
 // What went wrong with one photo of an operation, told in one place.
 void AvvisaEsito(EsitoFoto esito, const QString& foto, const QString& formato, QWidget* finestra) {
   switch (esito) {
@@ -360,11 +377,7 @@ void frmScegliFoto::RipetiOrdine(const OrdineStorico& ordine) {
       [this, risultato] {
         RefreshFotoFormato([this, risultato] {
           AvvisaEsito(risultato->esito, risultato->foto, risultato->formato, this);
-          if (risultato->nonTrovate.isEmpty()) return;
-          QStringList percorsi;
-          for (const QString& foto : risultato->nonTrovate) percorsi.append(QDir::toNativeSeparators(foto));
-          MsgBox(QStringLiteral("Non trovate: ") + percorsi.join(QStringLiteral(", ")), IconaMessaggio::Esclamazione,
-                 PulsantiMessaggio::OK, this);
+          AvvisaFotoNonAggiunte(*risultato, this);
         });
       });
 }

@@ -51,5 +51,7 @@ struct RisultatoRipeti {
   QString formato;
   // The customer's files that are gone: their photos were left out.
   QStringList nonTrovate;
+  // The formats the catalogue no longer offers, each once: their photos were left out.
+  QStringList formatiNonOfferti;
   bool interrotta = false;
 };

@@ -83,7 +83,8 @@ class OrdineVelistra : public QObject {
   bool RegistraNelloStorico(TipoOrdine tipo, const QString& destinazione);
   // Puts the photos of a recorded order into the album (the caller starts a
   // new one first) with their formats, prints and fit modes, from the
-  // customer's files; those gone are left out and named. The caller saves.
+  // customer's files; those gone, and those of formats the catalogue no longer
+  // offers, are left out and named. The caller saves.
   RisultatoRipeti RipetiOrdine(const OrdineStorico& ordine, const CicloPassi& ciclo);
 
  Q_SIGNALS:
