@@ -53,9 +53,13 @@ void AvvisaFormatoAssente(const QString& formato, QWidget* finestra) {
          IconaMessaggio::Critica, PulsantiMessaggio::OK, finestra);
 }
 
-void AvvisaCopiaEseguita(const QString& formato, QWidget* finestra) {
-  MsgBox(QStringLiteral("Copia eseguita nel formato ") + formato + QStringLiteral("."), IconaMessaggio::Informazione,
-         PulsantiMessaggio::OK, finestra);
+// The end of a copy that did not fail; photos refused as already in the
+// format were not copied.
+void AvvisaCopiaEseguita(const QString& formato, int copiate, QWidget* finestra) {
+  MsgBox((copiate > 0 ? QStringLiteral("Copia eseguita nel formato ")
+                      : QStringLiteral("Nessuna fotografia è stata copiata nel formato ")) +
+             formato + QStringLiteral("."),
+         IconaMessaggio::Informazione, PulsantiMessaggio::OK, finestra);
 }
 
 // What a repeated order left out, in one message: the customer's files that
@@ -131,8 +135,9 @@ void frmScegliFoto::CopiaInFormato() {
   if (!FormatoScelto(formato, this)) return;
   const bool mostraNellaVista = formato == selettori_.Foto().formato() || !FiltroPremuto();
   auto riuscita = std::make_shared<bool>(true);
+  auto copiate = std::make_shared<int>(0);
   OperazioneSulLavoro(
-      [this, selezione, formato, mostraNellaVista, riuscita] {
+      [this, selezione, formato, mostraNellaVista, riuscita, copiate] {
         const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
         const int n = static_cast<int>(selezione.size());
         RisposteDuplicato risposte(this);
@@ -146,6 +151,7 @@ void frmScegliFoto::CopiaInFormato() {
             AvvisaEsito(copia.esito, foto.NomeCompleto, formato, this);
             return *riuscita = false;
           }
+          ++*copiate;
           SulThreadGrafico([&] {
             if (mostraNellaVista) fvFotoFormato_->AggiungiThumbs(copia.copia, true, foto.Titolo, 1, formato, fillIn);
             MostraConteggio(k, n);
@@ -154,10 +160,10 @@ void frmScegliFoto::CopiaInFormato() {
         });
         SalvaAlbum(true);
       },
-      [this, formato, riuscita] {
+      [this, formato, riuscita, copiate] {
         fvFotoFormato_->DisegnaThumbTutto();
-        FiltroSulFormatoCopiato(formato, [this, formato, riuscita] {
-          if (*riuscita) AvvisaCopiaEseguita(formato, this);
+        FiltroSulFormatoCopiato(formato, [this, formato, riuscita, copiate] {
+          if (*riuscita) AvvisaCopiaEseguita(formato, *copiate, this);
         });
       });
 }
@@ -216,8 +222,9 @@ void frmScegliFoto::CopiaTraFormati() {
     return;
   }
   auto riuscita = std::make_shared<bool>(true);
+  auto copiate = std::make_shared<int>(0);
   OperazioneSulLavoro(
-      [this, selezione, origine, destinazione, riuscita] {
+      [this, selezione, origine, destinazione, riuscita, copiate] {
         const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
         const int n = static_cast<int>(selezione.size());
         RisposteDuplicato risposte(this);
@@ -232,6 +239,7 @@ void frmScegliFoto::CopiaTraFormati() {
             AvvisaEsito(copia.esito, foto.NomeCompleto, destinazione, this);
             return *riuscita = false;
           }
+          ++*copiate;
           if (destinazione == origine)
             SulThreadGrafico([&] {
               if (fvFotoFormato_->AggiungiThumbs(copia.copia, true, foto.Titolo, 1, destinazione, fillIn))
@@ -241,9 +249,9 @@ void frmScegliFoto::CopiaTraFormati() {
         });
         SalvaAlbum(true);
       },
-      [this, destinazione, riuscita] {
+      [this, destinazione, riuscita, copiate] {
         fvFotoFormato_->DisegnaThumbTutto();
-        if (*riuscita) AvvisaCopiaEseguita(destinazione, this);
+        if (*riuscita) AvvisaCopiaEseguita(destinazione, *copiate, this);
       });
 }
 
