@@ -113,25 +113,37 @@ void AlbumVelistra::ImpostaCampoFile(const NodoXML& voce, const QString& campo, 
   indice_.Invariata(*XMLDOMVelistra, inPasso);
 }
 
+bool AlbumVelistra::HaFormato(const QString& formato) const {
+  return XMLDOMVelistra->selezionaNodo(QueryFormato(formato) + QStringLiteral("/files")).valido();
+}
+
+void AlbumVelistra::AggiungiFormato(const QString& id) {
+  DocumentoXML& doc = *XMLDOMVelistra;
+  NodoXML radice = doc.selezionaNodo(QStringLiteral("/xml"));
+  if (!radice) return;
+  // A format with no entries yet moves none of those the index holds.
+  const bool inPasso = indice_.InPasso(doc);
+  NodoXML formato = doc.selezionaNodo(QueryFormato(id));
+  if (!formato) {
+    formato = radice.aggiungiFiglio(doc.creaElemento(QStringLiteral("formato")));
+    formato.impostaAttributo(QStringLiteral("id"), id);
+  }
+  // A format that lost its container could take no photo.
+  if (!formato.selezionaNodo(QStringLiteral("files")))
+    formato.aggiungiFiglio(doc.creaElemento(QStringLiteral("files")));
+  indice_.Invariata(doc, inPasso);
+}
+
 bool AlbumVelistra::AllineaVelistraAiFormati(const DocumentoXML& formati) {
   DocumentoXML& doc = *XMLDOMVelistra;
   if (!doc.haFigli()) {
     doc.aggiungiDichiarazione();
     doc.aggiungiFiglio(doc.creaElemento(QStringLiteral("xml")));
   }
-  NodoXML radice = doc.selezionaNodo(QStringLiteral("/xml"));
-  if (!radice) return false;
+  if (!doc.selezionaNodo(QStringLiteral("/xml"))) return false;
   for (const NodoXML& voce : formati.selezionaNodi(QStringLiteral("/xml/*"))) {
     const QString id = voce.attributo(QStringLiteral("id"));
-    if (id.isEmpty()) continue;  // nothing could ever refer to it
-    NodoXML formato = doc.selezionaNodo(QueryFormato(id));
-    if (!formato) {
-      formato = radice.aggiungiFiglio(doc.creaElemento(QStringLiteral("formato")));
-      formato.impostaAttributo(QStringLiteral("id"), id);
-    }
-    // A format that lost its container could take no photo.
-    if (!formato.selezionaNodo(QStringLiteral("files")))
-      formato.aggiungiFiglio(doc.creaElemento(QStringLiteral("files")));
+    if (!id.isEmpty()) AggiungiFormato(id);  // an empty id: nothing could ever refer to it
   }
   indice_.Ricostruisci(doc);
   return SalvaVelistra();

@@ -51,6 +51,11 @@ class AlbumVelistra {
   void RimuoviFileVelistra(const NodoXML& voce);
   void ImpostaQuantitaFile(const NodoXML& voce, std::int32_t quantita);
   void ImpostaRidimensionamentoFile(const NodoXML& voce, const QString& chiave);
+  // Whether entries of the format can be appended: its element with its container.
+  bool HaFormato(const QString& formato) const;
+  // Appends the element of a format the album lacks, with an empty container,
+  // at the end; a format that lost its container gets one. The caller saves.
+  void AggiungiFormato(const QString& formato);
   // Adds the catalogue's missing formats at the end, then saves.
   bool AllineaVelistraAiFormati(const DocumentoXML& formati);
   // A new album: empty and aligned, with the work folder emptied and the counter at 0.

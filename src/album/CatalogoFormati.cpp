@@ -54,6 +54,11 @@ void CatalogoFormati::SostituisciFormati(std::unique_ptr<DocumentoXML> formati) 
   documento_ = formati ? std::move(formati) : CreaDocumentoXML();
 }
 
+bool CatalogoFormati::OffreFormato(const QString& Id) const {
+  // Every child with an id, as the album's alignment and the format lists take them.
+  return documento_->selezionaNodo(QStringLiteral("/xml/*[@id=") + LetteraleXPath(Id) + u']').valido();
+}
+
 QStringList CatalogoFormati::IdFormati(std::int16_t Amatoriale) const {
   QStringList id;
   const QString query = QStringLiteral("/xml/*[@amatoriale=%1]").arg(Amatoriale);

@@ -50,6 +50,8 @@ class CatalogoFormati {
   // Takes over a catalogue loaded elsewhere (the price-list download).
   void SostituisciFormati(std::unique_ptr<DocumentoXML> formati);
 
+  // Whether a format with that identifier is in the catalogue, of either kind.
+  bool OffreFormato(const QString& Id) const;
   // The identifiers of the amateur (1) or professional (0) formats, in catalogue order.
   QStringList IdFormati(std::int16_t Amatoriale) const;
 

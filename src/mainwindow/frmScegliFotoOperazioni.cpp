@@ -45,16 +45,38 @@ bool FormatoScelto(const QString& formato, QWidget* finestra) {
   return false;
 }
 
-// A format of a price list downloaded after the album was loaded.
+// A format that neither the album nor the catalogue has: the loop stopped at
+// its first photo.
 void AvvisaFormatoAssente(const QString& formato, QWidget* finestra) {
   MsgBox(QStringLiteral("Il formato ") + formato +
-             QStringLiteral(" non è presente nel Velistra: nessuna fotografia è stata spostata."),
+             QStringLiteral(" non è più disponibile nel listino: nessuna fotografia vi è stata aggiunta."),
          IconaMessaggio::Critica, PulsantiMessaggio::OK, finestra);
 }
 
-void AvvisaCopiaEseguita(const QString& formato, QWidget* finestra) {
-  MsgBox(QStringLiteral("Copia eseguita nel formato ") + formato + QStringLiteral("."), IconaMessaggio::Informazione,
-         PulsantiMessaggio::OK, finestra);
+// The end of a copy that did not fail; photos refused as already in the
+// format were not copied.
+void AvvisaCopiaEseguita(const QString& formato, int copiate, QWidget* finestra) {
+  MsgBox((copiate > 0 ? QStringLiteral("Copia eseguita nel formato ")
+                      : QStringLiteral("Nessuna fotografia è stata copiata nel formato ")) +
+             formato + QStringLiteral("."),
+         IconaMessaggio::Informazione, PulsantiMessaggio::OK, finestra);
+}
+
+// What a repeated order left out, in one message: the customer's files that
+// are gone and the formats the price list no longer has.
+void AvvisaFotoNonAggiunte(const RisultatoRipeti& risultato, QWidget* finestra) {
+  QStringList righe;
+  if (!risultato.nonTrovate.isEmpty()) {
+    QStringList percorsi;
+    for (const QString& foto : risultato.nonTrovate) percorsi.append(QDir::toNativeSeparators(foto));
+    righe.append(QStringLiteral("Non trovate: ") + percorsi.join(QStringLiteral(", ")));
+  }
+  if (!risultato.formatiNonOfferti.isEmpty())
+    righe.append(QStringLiteral("Formati non più disponibili nel listino: ") +
+                 risultato.formatiNonOfferti.join(QStringLiteral(", ")) +
+                 QStringLiteral(". Le fotografie di questi formati non sono state aggiunte."));
+  if (!righe.isEmpty())
+    MsgBox(righe.join(u'\n'), IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, finestra);
 }
 
 // What went wrong with one photo of an operation, told in one place.
@@ -113,8 +135,9 @@ void frmScegliFoto::CopiaInFormato() {
   if (!FormatoScelto(formato, this)) return;
   const bool mostraNellaVista = formato == selettori_.Foto().formato() || !FiltroPremuto();
   auto riuscita = std::make_shared<bool>(true);
+  auto copiate = std::make_shared<int>(0);
   OperazioneSulLavoro(
-      [this, selezione, formato, mostraNellaVista, riuscita] {
+      [this, selezione, formato, mostraNellaVista, riuscita, copiate] {
         const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
         const int n = static_cast<int>(selezione.size());
         RisposteDuplicato risposte(this);
@@ -128,6 +151,7 @@ void frmScegliFoto::CopiaInFormato() {
             AvvisaEsito(copia.esito, foto.NomeCompleto, formato, this);
             return *riuscita = false;
           }
+          ++*copiate;
           SulThreadGrafico([&] {
             if (mostraNellaVista) fvFotoFormato_->AggiungiThumbs(copia.copia, true, foto.Titolo, 1, formato, fillIn);
             MostraConteggio(k, n);
@@ -136,10 +160,10 @@ void frmScegliFoto::CopiaInFormato() {
         });
         SalvaAlbum(true);
       },
-      [this, formato, riuscita] {
+      [this, formato, riuscita, copiate] {
         fvFotoFormato_->DisegnaThumbTutto();
-        FiltroSulFormatoCopiato(formato, [this, formato, riuscita] {
-          if (*riuscita) AvvisaCopiaEseguita(formato, this);
+        FiltroSulFormatoCopiato(formato, [this, formato, riuscita, copiate] {
+          if (*riuscita) AvvisaCopiaEseguita(formato, *copiate, this);
         });
       });
 }
@@ -198,8 +222,9 @@ void frmScegliFoto::CopiaTraFormati() {
     return;
   }
   auto riuscita = std::make_shared<bool>(true);
+  auto copiate = std::make_shared<int>(0);
   OperazioneSulLavoro(
-      [this, selezione, origine, destinazione, riuscita] {
+      [this, selezione, origine, destinazione, riuscita, copiate] {
         const QString fillIn = DescrizioneRidimensionamento(ChiaveRidimensionamento(0));
         const int n = static_cast<int>(selezione.size());
         RisposteDuplicato risposte(this);
@@ -214,6 +239,7 @@ void frmScegliFoto::CopiaTraFormati() {
             AvvisaEsito(copia.esito, foto.NomeCompleto, destinazione, this);
             return *riuscita = false;
           }
+          ++*copiate;
           if (destinazione == origine)
             SulThreadGrafico([&] {
               if (fvFotoFormato_->AggiungiThumbs(copia.copia, true, foto.Titolo, 1, destinazione, fillIn))
@@ -223,9 +249,9 @@ void frmScegliFoto::CopiaTraFormati() {
         });
         SalvaAlbum(true);
       },
-      [this, destinazione, riuscita] {
+      [this, destinazione, riuscita, copiate] {
         fvFotoFormato_->DisegnaThumbTutto();
-        if (*riuscita) AvvisaCopiaEseguita(destinazione, this);
+        if (*riuscita) AvvisaCopiaEseguita(destinazione, *copiate, this);
       });
 }
 
@@ -359,11 +385,7 @@ void frmScegliFoto::RipetiOrdine(const OrdineStorico& ordine) {
       [this, risultato] {
         RefreshFotoFormato([this, risultato] {
           AvvisaEsito(risultato->esito, risultato->foto, risultato->formato, this);
-          if (risultato->nonTrovate.isEmpty()) return;
-          QStringList percorsi;
-          for (const QString& foto : risultato->nonTrovate) percorsi.append(QDir::toNativeSeparators(foto));
-          MsgBox(QStringLiteral("Non trovate: ") + percorsi.join(QStringLiteral(", ")), IconaMessaggio::Esclamazione,
-                 PulsantiMessaggio::OK, this);
+          AvvisaFotoNonAggiunte(*risultato, this);
         });
       });
 }

@@ -9,8 +9,8 @@ enum class EsitoFoto {
   NonTrovata,
   // The photo could not be copied into the work folder (gone, a full disk).
   CopiaNonRiuscita,
-  // The album has no place for the target format (a price list downloaded
-  // after the album was loaded).
+  // Neither the album nor the catalogue has the target format (a format list
+  // not refilled after a price list).
   FormatoAssente,
   // The format already held the photo and the user chose not to add it again.
   Saltata,
@@ -51,5 +51,7 @@ struct RisultatoRipeti {
   QString formato;
   // The customer's files that are gone: their photos were left out.
   QStringList nonTrovate;
+  // The formats the catalogue no longer offers, each once: their photos were left out.
+  QStringList formatiNonOfferti;
   bool interrotta = false;
 };

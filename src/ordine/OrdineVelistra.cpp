@@ -25,29 +25,33 @@ void OrdineVelistra::SegnalaVoci(const QString& formato) {
   Q_EMIT vociCambiate(formato, NumeroVoci(formato), NumeroVoci({}));
 }
 
+bool OrdineVelistra::PostoPerIlFormato(const QString& formato) {
+  if (!album_.HaFormato(formato) && catalogo_.OffreFormato(formato)) album_.AggiungiFormato(formato);
+  return album_.HaFormato(formato);
+}
+
 RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo,
                                               const ConfermaDuplicato& conferma) {
+  if (!PostoPerIlFormato(formato)) return {EsitoFoto::FormatoAssente, {}};
   // Only a photo of the size of a copy in the format can be one of them: it
   // alone is digested, while it is copied, so it is read once.
   const bool forseDoppia =
       conferma && impronte_.DimensioneNelFormato(album_, formato, QFileInfo(foto).size());
   ImprontaFile impronta;
   const QString copia = album_.CopiaInCartellaLavoro(foto, forseDoppia ? &impronta : nullptr);
-  if (!copia.isEmpty() && forseDoppia && impronte_.NelFormato(album_, formato, impronta) && !conferma()) {
+  if (copia.isEmpty()) return {EsitoFoto::CopiaNonRiuscita, {}};
+  if (forseDoppia && impronte_.NelFormato(album_, formato, impronta) && !conferma()) {
     QFile::remove(copia);
     return {EsitoFoto::Saltata, {}};
   }
-  if (!copia.isEmpty() && album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0))) {
-    if (forseDoppia) impronte_.Registra(copia, impronta);
-    catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
-    origini_.Registra(copia, foto);
-    SegnalaImporto();
-    SegnalaVoci(formato);
-    return {EsitoFoto::Fatto, copia};
-  }
-  // A format the album does not hold: no copy without its entry.
-  if (!copia.isEmpty()) QFile::remove(copia);
-  return {EsitoFoto::CopiaNonRiuscita, {}};
+  // The format's place was made sure above.
+  album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0));
+  if (forseDoppia) impronte_.Registra(copia, impronta);
+  catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
+  origini_.Registra(copia, foto);
+  SegnalaImporto();
+  SegnalaVoci(formato);
+  return {EsitoFoto::Fatto, copia};
 }
 
 RisultatoFoto OrdineVelistra::CopiaTraFormati(const QString& origine, const QString& destinazione,
@@ -61,10 +65,10 @@ RisultatoFoto OrdineVelistra::CopiaTraFormati(const QString& origine, const QStr
 EsitoFoto OrdineVelistra::SpostaTraFormati(const QString& origine, const QString& destinazione, const QString& foto) {
   NodoXML voce;
   if (!album_.TrovaFileVelistra(origine, foto, voce)) return EsitoFoto::NonTrovata;
+  if (!PostoPerIlFormato(destinazione)) return EsitoFoto::FormatoAssente;
   const std::int32_t quantita = QuantitaFile(voce).value_or(0);
-  if (!album_.AggiungiFileVelistra(destinazione, foto, TestoFiglio(voce, QStringLiteral("titolo")),
-                                   ChiaveRidimensionamento(0)))
-    return EsitoFoto::FormatoAssente;
+  album_.AggiungiFileVelistra(destinazione, foto, TestoFiglio(voce, QStringLiteral("titolo")),
+                              ChiaveRidimensionamento(0));
   album_.RimuoviFileVelistra(voce);
   catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(origine), quantita);
   catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));

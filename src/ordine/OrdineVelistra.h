@@ -83,7 +83,8 @@ class OrdineVelistra : public QObject {
   bool RegistraNelloStorico(TipoOrdine tipo, const QString& destinazione);
   // Puts the photos of a recorded order into the album (the caller starts a
   // new one first) with their formats, prints and fit modes, from the
-  // customer's files; those gone are left out and named. The caller saves.
+  // customer's files; those gone, and those of formats the catalogue no longer
+  // offers, are left out and named. The caller saves.
   RisultatoRipeti RipetiOrdine(const OrdineStorico& ordine, const CicloPassi& ciclo);
 
  Q_SIGNALS:
@@ -100,6 +101,10 @@ class OrdineVelistra : public QObject {
  private:
   void SegnalaImporto();
   void SegnalaVoci(const QString& formato);
+  // Whether the album can take entries of formato. A format of the catalogue
+  // that the album lacks (a price list downloaded after the album was loaded)
+  // gets its place at the end, where the next start would put it.
+  bool PostoPerIlFormato(const QString& formato);
 
   PercorsiProgramma percorsi_;
   AlbumVelistra album_;

@@ -33,13 +33,20 @@ RisultatoRipeti OrdineVelistra::RipetiOrdine(const OrdineStorico& ordine, const 
   const int n = static_cast<int>(ordine.foto.size());
   risultato.interrotta = !ciclo(n, [&](int k) {
     const FotoStorico& foto = ordine.foto[k - 1];
+    // Left out whether its file is there or not: the lab would not print it.
+    if (!catalogo_.OffreFormato(foto.formato)) {
+      if (!risultato.formatiNonOfferti.contains(foto.formato)) risultato.formatiNonOfferti.append(foto.formato);
+      return true;
+    }
     if (!FileEsiste(foto.originale)) {
       risultato.nonTrovate.append(foto.originale);
       return true;
     }
     const RisultatoFoto copia = CopiaNelFormato(foto.formato, foto.originale, foto.titolo);
     if (copia.esito != EsitoFoto::Fatto) {
-      risultato = {copia.esito, foto.originale, foto.formato, risultato.nonTrovate, false};
+      risultato.esito = copia.esito;
+      risultato.foto = foto.originale;
+      risultato.formato = foto.formato;
       return false;
     }
     // The prints as the quantity box admits them.

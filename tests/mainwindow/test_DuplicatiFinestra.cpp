@@ -49,7 +49,9 @@ TEST_F(DuplicatiFinestra, EachAnswerHoldsForItsPhotoOrTheRestAndNothingIsLeftHal
   ambiente.piattaforma.Azzera();
   ambiente.piattaforma.Rispondi(RispostaMessaggio::NoATutte);
   CopiaTutte();
-  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{Domanda("a.jpg"), "Copia eseguita nel formato 15x10."}));
+  // Every photo refused: nothing claims a copy was made.
+  EXPECT_EQ(ambiente.piattaforma.testi(),
+            (QStringList{Domanda("a.jpg"), "Nessuna fotografia è stata copiata nel formato 15x10."}));
   EXPECT_EQ(Voci(), 9);
   EXPECT_EQ(FileLavoro(), 9);
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 9);

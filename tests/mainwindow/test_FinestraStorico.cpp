@@ -35,7 +35,9 @@ class FinestraStorico : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(FinestraStorico, AnOrderFolderIsListedOpenedAndRepeatedWithoutThePhotoDeletedSince) {
+// The repeat comes after a price list without 13x9 and after a photo was deleted.
+TEST_F(FinestraStorico, AnOrderFolderIsListedOpenedAndRepeatedWithoutWhatIsGoneSince) {
+  finestra->CopiaTutteNelFormato(QStringLiteral("13x9"));
   // The folder chooser cancelled: nothing is written, nothing recorded.
   finestra->Premi(finestra->tbOperazioni(), "C8");
   EXPECT_FALSE(QFile::exists(FileStorico()));
@@ -46,6 +48,10 @@ TEST_F(FinestraStorico, AnOrderFolderIsListedOpenedAndRepeatedWithoutThePhotoDel
   const QString cartella = destinazione.path() + u'/' + cartelle[0] + u'/';
 
   QFile::remove(foto[1]);
+  auto listino = CreaDocumentoXML(ambiente.percorsi().PercorsoFormati);
+  NodoXML tredici = listino->selezionaNodo("/xml/formato[@id='13x9']");
+  tredici.genitore().rimuoviFiglio(tredici);
+  finestra->ordine().SostituisciCatalogo(std::move(listino));
   ambiente.piattaforma.Azzera();
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
   QStringList riga;
@@ -61,11 +67,13 @@ TEST_F(FinestraStorico, AnOrderFolderIsListedOpenedAndRepeatedWithoutThePhotoDel
   finestra->Attendi();
 
   EXPECT_EQ(finestra->finestreModali, QStringList{"frmStoricoOrdini"});
-  EXPECT_EQ(riga, (QStringList{"Cartella", "3", "€ 0,75"}));
+  EXPECT_EQ(riga, (QStringList{"Cartella", "6", "€ 1,32"}));
   EXPECT_EQ(ambiente.piattaforma.documentiAperti(), QStringList{cartella});
   EXPECT_EQ(ambiente.piattaforma.testi(),
             (QStringList{"Il Velistra corrente verrà sostituito. Continuare?",
-                         QStringLiteral("Non trovate: ") + QDir::toNativeSeparators(foto[1])}));
+                         QStringLiteral("Non trovate: ") + QDir::toNativeSeparators(foto[1]) +
+                             QStringLiteral("\nFormati non più disponibili nel listino: 13x9. Le fotografie di "
+                                            "questi formati non sono state aggiunte.")}));
   EXPECT_EQ(finestra->ordine().NumeroVoci({}), 2);
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 2);
   EXPECT_EQ(QDir(ambiente.percorsi().CartellaLavoro).entryList(QDir::Files),

@@ -133,21 +133,29 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,00"));
 }
 
-// A format of a price list downloaded after the album was loaded, and a photo
-// gone from the customer's folder.
-TEST_F(Ordine, APhotoThatCannotBeCopiedOrPlacedLeavesNeitherCopyNorEntry) {
+// A format of a price list downloaded after the album was loaded, one that no
+// catalogue offers, and a photo gone from the customer's folder.
+TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceOrNoFileLeavesNothing) {
   NodoXML formato = ordine.album().Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']"));
   formato.genitore().rimuoviFiglio(formato);
-  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("20x15"), a, {}).esito, EsitoFoto::CopiaNonRiuscita);
+  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("99x99"), a, {}).esito, EsitoFoto::FormatoAssente);
   ASSERT_TRUE(QFile::remove(b));
   EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), b, {}).esito, EsitoFoto::CopiaNonRiuscita);
   EXPECT_TRUE(File(programma.percorsi().CartellaLavoro).isEmpty());
 
   const RisultatoFoto copia = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, {});
-  EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("20x15"), copia.copia),
+  EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("99x99"), copia.copia),
             EsitoFoto::FormatoAssente);
-  EXPECT_EQ(ordine.NumeroVoci(QStringLiteral("15x10")), 1);
-  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 25);
+  EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("20x15"), copia.copia), EsitoFoto::Fatto);
+  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("20x15"), a, {}).esito, EsitoFoto::Fatto);
+  EXPECT_EQ(ordine.NumeroVoci(QStringLiteral("15x10")), 0);
+  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 2 * 99);
+  // Saved with the format at the end, where the next start would have put it.
+  ASSERT_EQ(ordine.Salva(), EsitoSalvataggio::Salvato);
+  const auto salvato = CreaDocumentoXML(programma.percorsi().PercorsoVelistraXML);
+  EXPECT_EQ(salvato->selezionaNodo(QStringLiteral("/xml/formato[last()]/@id")).testo(), QStringLiteral("20x15"));
+  EXPECT_EQ(salvato->selezionaNodi(QStringLiteral("/xml/formato[@id='20x15']/files/file")).size(), 2);
+  EXPECT_EQ(salvato->selezionaNodi(QStringLiteral("/xml/formato[@id='20x15']")).size(), 1);
 }
 
 TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) {

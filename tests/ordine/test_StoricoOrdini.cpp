@@ -173,11 +173,31 @@ TEST_F(StoricoDelModello, ARepeatTakesFormatsPrintsAndFitModesAndNamesTheFilesTh
   EXPECT_EQ(viste, (QStringList{"13x9 2 FITIN a.jpg", "15x10 1 FILLIN a.jpg"}));
   // 2 x 19 + 25 cents.
   EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 63);
+}
 
-  // A format the catalogue no longer has stops the repeat there.
-  OrdineStorico sparito;
-  sparito.foto.append({a, "imgVE_000009.jpg", "a.jpg", "99x99", 1, "FILLIN"});
-  const RisultatoRipeti fermato = ordine.RipetiOrdine(sparito, kSenzaInterruzioni);
-  EXPECT_EQ(fermato.esito, EsitoFoto::CopiaNonRiuscita);
-  EXPECT_EQ(fermato.formato, QStringLiteral("99x99"));
+// The lab's price list no longer has 13x9, and a photo of the order is gone.
+TEST_F(StoricoDelModello, ARepeatAfterAPriceListWithoutAFormatAddsTheRestAndNamesThatFormatOnce) {
+  OrdineVelistra ordine(programma.percorsi());
+  Carica(ordine);
+  auto listino = CreaDocumentoXML(programma.percorsi().PercorsoFormati);
+  NodoXML tredici = listino->selezionaNodo("/xml/formato[@id='13x9']");
+  tredici.genitore().rimuoviFiglio(tredici);
+  ordine.SostituisciCatalogo(std::move(listino));
+  ordine.CreaNuovoVelistra();
+  const QString sparita = cliente.filePath(QStringLiteral("c.jpg"));
+  OrdineStorico vecchio;
+  vecchio.foto.append({a, "imgVE_000001.jpg", "a.jpg", "13x9", 2, "FITIN"});
+  vecchio.foto.append({b, "imgVE_000002.png", "b.png", "15x10", 1, "FILLIN"});
+  vecchio.foto.append({sparita, "imgVE_000003.jpg", "c.jpg", "15x10", 1, "FILLIN"});
+  vecchio.foto.append({b, "imgVE_000004.png", "b.png", "13x9", 1, "FILLIN"});
+
+  const RisultatoRipeti risultato = ordine.RipetiOrdine(vecchio, kSenzaInterruzioni);
+  EXPECT_EQ(risultato.esito, EsitoFoto::Fatto);
+  EXPECT_EQ(risultato.formatiNonOfferti, QStringList{"13x9"});
+  EXPECT_EQ(risultato.nonTrovate, QStringList{sparita});
+  EXPECT_EQ(ordine.NumeroVoci({}), 1);
+  EXPECT_EQ(ordine.NumeroVoci(QStringLiteral("15x10")), 1);
+  // Nothing was copied for the photos left out.
+  EXPECT_EQ(QDir(programma.percorsi().CartellaLavoro).entryList(QDir::Files), QStringList{"imgVE_000001.png"});
+  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 25);
 }
