@@ -142,7 +142,7 @@ void ctrFotoView::MostraAnteprima(int indice) {
     if (foto.stato == kStatoRiuscito && foto.originale.width() > 0) {
       const std::optional<CartaStampa> carta = CartaThumb(thumbs_[indice]);
       const std::optional<AvvisoQualita> avviso = ValutaAvviso(foto.originale, carta);
-      const ImpaginazioneAnteprima posto = ImpaginaAnteprima(foto.originale, carta);
+      const ImpaginazioneAnteprima posto = ImpaginaAnteprima(foto.originale, carta, picPreview_->size());
       const int alzo = avviso ? AlzoPerAvviso(posto, picPreview_->height()) : 0;
       superficie.translate(0, -alzo);
       DisegnaAnteprimaStampa(superficie, foto.immagine, posto);
