@@ -10,6 +10,7 @@
 #include "mainwindow/ElencoFoto.h"
 #include "mainwindow/RicaricaVista.h"
 #include "support/Attesa.h"
+#include "thumbview/ctrFotoView.h"
 
 TEST(ElencoFoto, CameraNamesInAnyLetterCaseInAlphabeticalOrder) {
   QTemporaryDir cartella;
