@@ -4,9 +4,8 @@
 #include <utility>
 
 // The reloads of one view. A request that comes while the thumbnails of an
-// earlier one are being added waits for it (the tree and the buttons are
-// disabled then, but a removed medium still changes the folder); what was to
-// follow each request runs once, after the last reload.
+// earlier one are being added waits for it (the caller may stop adding them);
+// what was to follow each request runs once, after the last reload.
 class RicaricaVista {
  public:
   // Notes what follows the request; false when it has to wait.
@@ -16,6 +15,8 @@ class RicaricaVista {
     return !miniature_;
   }
   void IniziaMiniature() { miniature_ = true; }
+  // A request waits: the thumbnails under way are no longer wanted.
+  bool Pendente() const { return pendente_; }
   // The thumbnails are in. True when a request waits and is to start now;
   // otherwise poi gets what is to follow.
   bool FinisciMiniature(QList<std::function<void()>>& poi) {

@@ -73,8 +73,9 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   // The history window; an order chosen there is repeated in a new album.
   void ApriStoricoOrdini();
   void RipetiOrdine(const OrdineStorico& ordine);
-  // Enables or disables every command that could start a second operation.
-  void AbilitaComandi(bool valore);
+  // Enables or disables every command that could start a second operation; the
+  // folder tree may stay usable.
+  void AbilitaComandi(bool valore, bool alberoUsabile = false);
 
   // The customer sheet of the order folder and of the send.
   QString getDatiUtente() const override;
@@ -132,7 +133,8 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void Form_Unload();
 
   // The frame of the long operations: commands disabled and the busy pointer.
-  void IniziaOperazione();
+  // The folder's own reload leaves the tree usable: a new choice replaces it.
+  void IniziaOperazione(bool alberoUsabile = false);
   void FinisciOperazione();
   void OperazioneLunga(const std::function<void()>& comando);
   // The same frame around work on a worker thread; fine runs on the GUI thread
@@ -164,8 +166,9 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   // After a copy into the format: the filter follows the copy's format.
   void FiltroSulFormatoCopiato(const QString& formato, std::function<void()> poi);
   // Adds thumbnails 1 to n from a worker, aggiungi on the GUI thread, inside
-  // the frame the reload opened; fine runs on the GUI thread after the last.
-  void CaricaMiniature(int n, std::function<void(int k)> aggiungi, std::function<void()> fine);
+  // the frame the reload opened (false from it stops there); fine runs on the
+  // GUI thread after the last.
+  void CaricaMiniature(int n, std::function<bool(int k)> aggiungi, std::function<void()> fine);
   // Closes a reload's frame, then starts the request that waited or runs what follows.
   void FineRicarica(RicaricaVista& ricarica, const std::function<void()>& ancora);
   // The steps of the first activation after the two views are filled.

@@ -164,8 +164,8 @@ void frmScegliFoto::SalvaDimensioniFinestra() {
   impostazioni.ScriviDimensioni(DimensioniDaFinestra(this, picResizer2_->x()), !isMaximized());
 }
 
-void frmScegliFoto::AbilitaComandi(bool valore) {
-  ftvFile_->setEnabled(valore);
+void frmScegliFoto::AbilitaComandi(bool valore, bool alberoUsabile) {
+  ftvFile_->setEnabled(valore || alberoUsabile);
   fvFotoCartella_->ImpostaEnabled(valore);
   fvFotoFormato_->ImpostaEnabled(valore);
   picResizer2_->setEnabled(valore);
@@ -186,11 +186,11 @@ void frmScegliFoto::AbilitaComandi(bool valore) {
 
 bool frmScegliFoto::FiltroPremuto() const { return Pulsante(tbGruppo_, QStringLiteral("Filtro"))->isChecked(); }
 
-void frmScegliFoto::IniziaOperazione() {
+void frmScegliFoto::IniziaOperazione(bool alberoUsabile) {
   // Nested frames (a copy that ends by reloading the format view) keep the
   // commands disabled and the pointer busy until the outermost one ends.
   if (operazioniInCorso_++ > 0) return;
-  AbilitaComandi(false);
+  AbilitaComandi(false, alberoUsabile);
   piattaforma().ImpostaPuntatoreOccupato(this, true);
 }
 

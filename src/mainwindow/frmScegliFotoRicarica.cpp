@@ -49,8 +49,9 @@ void frmScegliFoto::RefreshFoto(std::function<void()> poi) {
   MostraConteggio(0, 0);
   const QString selezionata = ftvFile_->CartellaSelezionata();
   const QString cartella = selezionata.isEmpty() ? QString() : AggiungiBarra(selezionata);
-  // A request while the listing runs drops it: its frame is already open.
-  if (!elencoCartellaInCorso_) IniziaOperazione();
+  // A request while the listing runs drops it: its frame is already open. The
+  // tree stays usable once the window is activated, when its choices reload.
+  if (!elencoCartellaInCorso_) IniziaOperazione(FinestraAttivata_);
   elencoCartellaInCorso_ = true;
   elencoFoto_.Richiedi(cartella, [this, cartella](const QStringList& foto) {
     elencoCartellaInCorso_ = false;
@@ -63,7 +64,10 @@ void frmScegliFoto::RefreshFoto(std::function<void()> poi) {
     if (n == 0 || !VistaPronta(fvFotoCartella_, this)) return fine();
     fvFotoCartella_->AnticipaCartella(cartella, foto);
     CaricaMiniature(n, [this, cartella, foto, n](int k) {
+      // Another folder chosen meanwhile: its reload follows at once.
+      if (ricaricaCartella_.Pendente()) return false;
       if (fvFotoCartella_->AggiungiThumbs(cartella + foto[k - 1], true)) MostraConteggio(k, n);
+      return true;
     }, fine);
   });
 }
@@ -85,6 +89,7 @@ void frmScegliFoto::RefreshFotoFormato(std::function<void()> poi) {
     fvFotoFormato_->AggiungiThumbs(voce.nomecompleto, true, voce.titolo, voce.quantita, voce.formato,
                                    voce.ridimensionamento);
     MostraConteggio(k, n);
+    return true;
   }, [this, fine] {
     MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
     ordine_.CalcolaImportoVelistra();
@@ -92,14 +97,11 @@ void frmScegliFoto::RefreshFotoFormato(std::function<void()> poi) {
   });
 }
 
-void frmScegliFoto::CaricaMiniature(int n, std::function<void(int k)> aggiungi, std::function<void()> fine) {
+void frmScegliFoto::CaricaMiniature(int n, std::function<bool(int k)> aggiungi, std::function<void()> fine) {
   AvviaLavoro(
       this,
       [this, n, aggiungi = std::move(aggiungi)] {
-        Esegui(n, kDomandaCaricamento, [&](int k) {
-          SulThreadGrafico([&] { aggiungi(k); });
-          return true;
-        });
+        Esegui(n, kDomandaCaricamento, [&](int k) { return SulThreadGrafico([&] { return aggiungi(k); }); });
       },
       std::move(fine));
 }

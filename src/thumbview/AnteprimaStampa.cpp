@@ -16,14 +16,18 @@ constexpr int kAltezzaFasciaAvviso = 30;
 QSize ProporzioniCarta(QSizeF centimetri) { return (centimetri * 100).toSize(); }
 }  // namespace
 
-ImpaginazioneAnteprima ImpaginaAnteprima(QSize originale, const std::optional<CartaStampa>& carta) {
-  if (!carta) return {RettangoloAnteprima(originale), {}, Adattamento::Riempi};
+ImpaginazioneAnteprima ImpaginaAnteprima(QSize originale, const std::optional<CartaStampa>& carta, QSize area) {
+  const QRect quadrato = QuadratoAnteprima(area);
+  const auto nelQuadrato = [&quadrato](QSize proporzioni) {
+    return RettangoloAnteprima(proporzioni, quadrato.width()).translated(quadrato.topLeft());
+  };
+  if (!carta) return {nelQuadrato(originale), {}, Adattamento::Riempi};
   const QSizeF orientata = CartaOrientata(carta->centimetri, originale);
   if (carta->adattamento == Adattamento::Contieni) {
-    const QRect foglio = RettangoloAnteprima(ProporzioniCarta(orientata));
+    const QRect foglio = nelQuadrato(ProporzioniCarta(orientata));
     return {RettangoloInscritto(foglio, QSizeF(originale)), foglio, Adattamento::Contieni};
   }
-  const QRect foto = RettangoloAnteprima(originale);
+  const QRect foto = nelQuadrato(originale);
   return {foto, RettangoloInscritto(foto, orientata), Adattamento::Riempi};
 }
 

@@ -7,6 +7,7 @@
 
 #include "common/QualitaStampa.h"
 #include "thumbview/AvvisoQualita.h"
+#include "thumbview/GeometriaThumb.h"
 
 class QPainter;
 
@@ -16,7 +17,10 @@ struct ImpaginazioneAnteprima {
   QRect carta;  // empty when the paper is not known
   Adattamento adattamento = Adattamento::Riempi;
 };
-ImpaginazioneAnteprima ImpaginaAnteprima(QSize originale, const std::optional<CartaStampa>& carta);
+// Laid out in the preview's square of a box of that size (see QuadratoAnteprima),
+// so that nothing falls outside a box narrower than 200.
+ImpaginazioneAnteprima ImpaginaAnteprima(QSize originale, const std::optional<CartaStampa>& carta,
+                                         QSize area = {kLatoAnteprima, kLatoAnteprima});
 
 // The photo as the print shows it: what a covering print cuts away is shaded,
 // the margins a print inside its paper adds are white within the paper's outline.

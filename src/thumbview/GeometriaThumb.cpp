@@ -63,19 +63,23 @@ QSize MisuraMiniatura(QSize originale) {
   return {kLatoMiniatura, std::max(1, Arrotondato(h * kLatoMiniatura / w))};
 }
 
-QRect RettangoloAnteprima(QSize originale) {
+QRect RettangoloAnteprima(QSize originale, int lato) {
   const double w = originale.width();
   const double h = originale.height();
-  int larghezza = kLatoAnteprima;
-  int altezza = kLatoAnteprima;
+  int larghezza = lato;
+  int altezza = lato;
   if (w < h) {
-    larghezza = std::max(1, Arrotondato(w * kAltezzaAnteprimaVerticale / h));
-    altezza = kAltezzaAnteprimaVerticale;
+    altezza = Arrotondato(lato * double(kAltezzaAnteprimaVerticale) / kLatoAnteprima);
+    larghezza = std::max(1, Arrotondato(w * altezza / h));
   } else {
-    altezza = std::max(1, Arrotondato(h * kLatoAnteprima / w));
+    altezza = std::max(1, Arrotondato(h * lato / w));
   }
-  return {Arrotondato((kLatoAnteprima - larghezza) / 2.0),
-          Arrotondato((kLatoAnteprima - altezza) / 2.0), larghezza, altezza};
+  return {Arrotondato((lato - larghezza) / 2.0), Arrotondato((lato - altezza) / 2.0), larghezza, altezza};
+}
+
+QRect QuadratoAnteprima(QSize area) {
+  const int lato = std::max(1, std::min({kLatoAnteprima, area.width(), area.height()}));
+  return {std::max(0, (area.width() - lato) / 2), 0, lato, lato};
 }
 
 int ValorePerMostrareRiga(int riga, int valore, int righeIntere) {

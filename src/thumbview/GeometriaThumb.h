@@ -52,8 +52,12 @@ int SinistraImmagineInCella(int sinistraCella, int larghezzaImmagine);
 
 // The upright size of a 90-pixel copy: the long side 90, never below 1 pixel.
 QSize MisuraMiniatura(QSize originale);
-// The preview's rectangle inside the 200 x 200 square: a portrait is 150 high.
-QRect RettangoloAnteprima(QSize originale);
+// The preview's rectangle inside a square of that side (200 by default): a
+// portrait is three quarters of the side high.
+QRect RettangoloAnteprima(QSize originale, int lato = kLatoAnteprima);
+// The square the preview takes in a box of that size: at most 200, never wider
+// or taller than the box, centred across it at its top.
+QRect QuadratoAnteprima(QSize area);
 
 // The scroll value (in rows) that shows that row whole, moving as little as
 // possible from the current value.

@@ -151,10 +151,15 @@ void DisegnaTestoACapo(QPainter& superficie, const QRectF& riquadro, const QStri
 
 QImage FixedSize(const QImage& immagine, int larghezza, int altezza) {
   const QSize misura(larghezza, altezza);
+  // A palette picture is scaled in true colour: Qt scales a 1-bit one back to
+  // black and white dots, whatever its two colours.
+  const QImage piena = immagine.colorCount() == 0 ? immagine
+                       : immagine.convertToFormat(immagine.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                               : QImage::Format_RGB32);
   // Area-averaging when shrinking: a bilinear stretch of a large picture aliases.
-  const QImage adattata = immagine.size() == misura ? immagine
-                                                    : immagine.scaled(misura, Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation);
+  const QImage adattata = piena.size() == misura ? piena
+                                                 : piena.scaled(misura, Qt::IgnoreAspectRatio,
+                                                                Qt::SmoothTransformation);
   if (!adattata.hasAlphaChannel()) return adattata.convertToFormat(QImage::Format_RGB888);
   QImage nuova = NuovaImmagine(larghezza, altezza);
   QPainter superficie(&nuova);

@@ -142,7 +142,7 @@ void ctrFotoView::MostraAnteprima(int indice) {
     if (foto.stato == kStatoRiuscito && foto.originale.width() > 0) {
       const std::optional<CartaStampa> carta = CartaThumb(thumbs_[indice]);
       const std::optional<AvvisoQualita> avviso = ValutaAvviso(foto.originale, carta);
-      const ImpaginazioneAnteprima posto = ImpaginaAnteprima(foto.originale, carta);
+      const ImpaginazioneAnteprima posto = ImpaginaAnteprima(foto.originale, carta, picPreview_->size());
       const int alzo = avviso ? AlzoPerAvviso(posto, picPreview_->height()) : 0;
       superficie.translate(0, -alzo);
       DisegnaAnteprimaStampa(superficie, foto.immagine, posto);
@@ -169,16 +169,17 @@ bool ctrFotoView::eventFilter(QObject* oggetto, QEvent* evento) {
       if (!caricamentoInCorso_)
         AggiornaSuggerimento(static_cast<QMouseEvent*>(evento)->position().toPoint());
       break;
-    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonPress: {
       if (caricamentoInCorso_) break;
-      if (const int i = IndiceInPunto(static_cast<QMouseEvent*>(evento)->position().toPoint());
-          i >= 0) {
+      // The cell under the pointer now: bringing its row into view moves the grid.
+      const int i = IndiceInPunto(static_cast<QMouseEvent*>(evento)->position().toPoint());
+      if (i >= 0) {
         setFocus(Qt::MouseFocusReason);
         ImpostaFuoco(i);
       }
-      if (picPreview_)
-        MostraAnteprima(IndiceInPunto(static_cast<QMouseEvent*>(evento)->position().toPoint()));
+      if (picPreview_) MostraAnteprima(i);
       break;
+    }
     case QEvent::Wheel:
       // The wheel over the grid scrolls it, as over the bar.
       QCoreApplication::sendEvent(vsbSlide_, evento);

@@ -12,20 +12,46 @@ const QColor kFoto(0, 200, 0);
 bool ColoreFoto(QColor c) { return c == kFoto || (std::abs(c.green() - 200) < 8 && c.red() < 8); }
 bool Ombreggiato(QColor c) { return c.green() < 150 && c.green() > 40 && c.red() < 8; }
 
-// A 4:3 photo (400 x 300 upright) on 10 x 15 cm paper, drawn into the 200 square.
-QImage Anteprima(Adattamento adattamento) {
-  const ImpaginazioneAnteprima posto =
-      ImpaginaAnteprima({400, 300}, CartaStampa{QStringLiteral("15x10"), QSizeF(10, 15), adattamento});
+// A photo (by default 4:3, 400 x 300 upright) on 10 x 15 cm paper, drawn into
+// a box (by default the 200 square).
+QImage Anteprima(Adattamento adattamento, QSize misuraFoto = {400, 300}, QSize area = {200, 200}) {
+  const ImpaginazioneAnteprima posto = ImpaginaAnteprima(
+      misuraFoto, CartaStampa{QStringLiteral("15x10"), QSizeF(10, 15), adattamento}, area);
   QImage foto(posto.foto.size(), QImage::Format_RGB32);
   foto.fill(kFoto);
-  QImage anteprima(200, 200, QImage::Format_RGB32);
+  QImage anteprima(area, QImage::Format_RGB32);
   anteprima.fill(Qt::white);
   QPainter superficie(&anteprima);
   DisegnaAnteprimaStampa(superficie, foto, posto);
   return anteprima;
 }
 
+// How many pixels of row y, from x on in steps of passo, are alike before one is not.
+template <class Simile>
+int Serie(const QImage& immagine, int y, int x, int passo, Simile simile) {
+  int n = 0;
+  for (; x >= 0 && x < immagine.width() && simile(immagine.pixelColor(x, y)); x += passo) ++n;
+  return n;
+}
+
 }  // namespace
+
+TEST(AnteprimaStampa, AColumnNarrowerThanThePreviewStillShowsItWholeAndSymmetric) {
+  const QSize colonna(190, 190);
+  // A 2:1 photo covering the 3:2 paper: a shaded band of the same width each side.
+  const QImage riempi = Anteprima(Adattamento::Riempi, {400, 200}, colonna);
+  const int sinistra = Serie(riempi, 95, 0, 1, Ombreggiato);
+  EXPECT_GT(sinistra, 20);
+  EXPECT_NEAR(Serie(riempi, 95, 189, -1, Ombreggiato), sinistra, 1);
+  EXPECT_TRUE(ColoreFoto(riempi.pixelColor(95, 95)));
+  // A 4:3 photo inside the paper: the outline on both sides, white margins alike within it.
+  const QImage contieni = Anteprima(Adattamento::Contieni, {400, 300}, colonna);
+  const auto bianco = [](QColor c) { return c == QColor(Qt::white); };
+  for (const int x : {0, 189}) EXPECT_FALSE(bianco(contieni.pixelColor(x, 95))) << x;
+  const int margine = Serie(contieni, 95, 1, 1, bianco);
+  EXPECT_GT(margine, 5);
+  EXPECT_NEAR(Serie(contieni, 95, 188, -1, bianco), margine, 1);
+}
 
 TEST(AnteprimaStampa, FillInShadesWhatThePrintCutsAwayAboveAndBelow) {
   // The photo is 200 x 150 at (0, 25); the 3:2 paper inside it 200 x 133 at (0, 33).

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "support/FotoProva.h"
@@ -134,6 +136,47 @@ TEST(DecodificaRidotta, BrokenFilesFailWithoutAPictureOrGiveWhatTheyHold) {
   const ImmagineRidotta stretta = apri(QStringLiteral("striscia.png"), Codifica(striscia, "png"));
   ASSERT_EQ(stretta.stato, kStatoRiuscito);
   EXPECT_EQ(stretta.immagine.size(), QSize(1, 90));
+}
+
+// One-colour PNGs of every palette and grey bit depth, written by ImageMagick as a
+// customer's tools write them: the thumbnail and the preview are that colour.
+TEST(DecodificaRidotta, PaletteAndGreyPngsOfEveryBitDepthKeepTheirColour) {
+  struct Caso {
+    int profondita;
+    int tipoColore;  // 3 palette, 0 grey
+    QColor colore;
+  };
+  const QColor kPalette(200, 30, 60);
+  const QList<Caso> casi{{1, 3, kPalette},        {2, 3, kPalette},        {4, 3, kPalette},
+                         {8, 3, kPalette},        {1, 0, Qt::black},       {2, 0, QColor(85, 85, 85)},
+                         {4, 0, QColor(136, 136, 136)}, {8, 0, QColor(90, 90, 90)}};
+  QTemporaryDir cartella;
+  for (const Caso& caso : casi) {
+    const QString percorso = cartella.filePath(QStringLiteral("p%1-%2.png").arg(caso.tipoColore).arg(caso.profondita));
+    SCOPED_TRACE(percorso.toStdString());
+    ASSERT_EQ(QProcess::execute(QStringLiteral("/usr/bin/convert"),
+                                {QStringLiteral("-size"), QStringLiteral("640x480"),
+                                 QStringLiteral("xc:") + caso.colore.name(),
+                                 QStringLiteral("-define"), QStringLiteral("png:bit-depth=%1").arg(caso.profondita),
+                                 QStringLiteral("-define"), QStringLiteral("png:color-type=%1").arg(caso.tipoColore),
+                                 percorso}),
+              0);
+    QFile file(percorso);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray testa = file.read(26);  // bit depth and colour type end the header chunk's start
+    ASSERT_EQ(testa.size(), 26);
+    ASSERT_EQ(int(testa[24]), caso.profondita);
+    ASSERT_EQ(int(testa[25]), caso.tipoColore);
+    for (const MisuraDestinazione misura : {&MisuraMiniatura, &MisuraAnteprima}) {
+      const ImmagineRidotta copia = DecodificaRidotta(percorso, misura, true);
+      ASSERT_EQ(copia.stato, kStatoRiuscito);
+      int diversi = 0;
+      for (int y = 0; y < copia.immagine.height(); ++y)
+        for (int x = 0; x < copia.immagine.width(); ++x)
+          diversi += copia.immagine.pixelColor(x, y) != caso.colore;
+      EXPECT_EQ(diversi, 0) << copia.immagine.width();
+    }
+  }
 }
 
 }  // namespace

@@ -91,6 +91,12 @@ TEST(GeometriaThumb, PreviewIsCentredInTheSquareAndAPortraitIs150High) {
   EXPECT_EQ(RettangoloAnteprima({4000, 3000}), QRect(0, 25, 200, 150));
   EXPECT_EQ(RettangoloAnteprima({800, 800}), QRect(0, 0, 200, 200));
   EXPECT_EQ(MisuraAnteprima({3000, 4000}), QSize(112, 150));
+  // A smaller square keeps the shapes: the portrait three quarters of its side high.
+  EXPECT_EQ(RettangoloAnteprima({3000, 4000}, 160), QRect(35, 20, 90, 120));
+  // The square fits the box: never above 200, centred across a wider one.
+  EXPECT_EQ(QuadratoAnteprima({190, 190}), QRect(0, 0, 190, 190));
+  EXPECT_EQ(QuadratoAnteprima({250, 190}), QRect(30, 0, 190, 190));
+  EXPECT_EQ(QuadratoAnteprima({300, 240}), QRect(50, 0, 200, 200));
 }
 
 TEST(RaggruppaIntervalli, ConsecutiveIndicesCollapseIntoAscendingRuns) {

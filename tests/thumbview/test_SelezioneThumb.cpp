@@ -155,4 +155,22 @@ TEST_F(Selezione, PreviewIsCentredInThe200Square) {
   EXPECT_EQ(colore(100, 100), QColor(Qt::white));
 }
 
+// The click that brings a half-shown row into view previews the photo that was
+// under the pointer, not the one the grid moved there.
+TEST_F(Selezione, AClickOnTheHalfShownRowPreviewsThePhotoUnderThePointer) {
+  SuperficieDisegno anteprima;
+  anteprima.resize(200, 200);
+  vista->setpicPreview(&anteprima);
+  const auto colore = [](int i) { return QColor::fromHsv(i * 14, 255, 220); };
+  for (int i = 0; i < 25; ++i)
+    ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("c%1.png").arg(i), {200, 200}, colore(i), "png"), true));
+  AttendiCopie();
+  const QRect cella = vista->Thumbs()[16].AreaCella;
+  ASSERT_GT(cella.bottom(), Superficie()->height());  // the fourth row, cut at the bottom
+  Premi({cella.center().x(), cella.top() + 10});
+  EXPECT_EQ(vista->IndiceFuoco(), 16);
+  const QColor trovato = anteprima.immagine().pixelColor(100, 100);
+  EXPECT_LT(std::abs(trovato.hue() - colore(16).hue()), 3) << trovato.name().toStdString();
+}
+
 }  // namespace
