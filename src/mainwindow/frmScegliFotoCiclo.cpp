@@ -63,7 +63,8 @@ void frmScegliFoto::Form_Load() {
   ordine_.catalogo().LeggiFormatoDefault();
   const DimensioniFinestra dimensioni = impostazioni.Dimensioni();
 
-  const QRect geometria = GeometriaDaTwips(dimensioni, this);
+  const QRect memorizzata = GeometriaDaTwips(dimensioni, this);
+  const QRect geometria = AdattaAllAreaDisponibile(memorizzata, AreaDisponibile(memorizzata, this));
   move(geometria.topLeft());
   resize(geometria.size());
   if (dimensioni.FormMassimizzata) setWindowState(windowState() | Qt::WindowMaximized);
