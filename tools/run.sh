@@ -8,11 +8,22 @@ build=${VELISTRA_BUILD:-$root/build}
 "$root/tools/setup.sh"
 "$root/tools/build.sh"
 program="$build/programma/velistra"
-# The program finds its separator control through the component registry.
-"$build/programma/kelmora_registra" "$build/programma/libKelmora.so"
 # A dozen sample photos (JPEG, PNG, TIFF; some with camera EXIF) to browse at once.
 [ -d "$build/campioni" ] || /usr/bin/python3 "$root/tools/campioni_foto.py" "$build/campioni"
 echo "Sample photos to browse in the folder tree: $build/campioni"
+schermo=
+[ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || schermo=virtuale
+if [ -n "$schermo" ]; then
+  # Nobody sits at a virtual display: the run gets a home of its own whose
+  # pictures folder is the sample photos', so they are in the grid at once.
+  # A user at a display keeps the real home.
+  # shellcheck source=tools/casa_dimostrativa.sh
+  source "$root/tools/casa_dimostrativa.sh"
+  casa_dimostrativa "$build/casa-dimostrativa" "$build/campioni"
+fi
+# The program finds its separator control through the component registry
+# (of the home the program runs with).
+"$build/programma/kelmora_registra" "$build/programma/libKelmora.so"
 
 # The stand-in points build/programma/VelistraFTP.ini at itself (unless that
 # file names another server) and ends when this script does.
@@ -29,7 +40,7 @@ else
   echo "The lab stand-in did not start: the program runs without it." >&2
 fi
 
-if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+if [ -z "$schermo" ]; then
   "$program"
   exit 0
 fi

@@ -28,10 +28,10 @@ done
 "$root/tools/finestra_su_schermo_virtuale.sh" "$ini" "$larghezza" "$altezza"
 
 # Nothing of the machine's own user: a home with only the sample photos in
-# its pictures folder (no user-dirs.dirs, so that is ~/Pictures).
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -p "$HOME/Pictures"
-/usr/bin/python3 "$root/tools/campioni_foto.py" "$HOME/Pictures"
+# its pictures folder.
+# shellcheck source=tools/casa_dimostrativa.sh
+source "$root/tools/casa_dimostrativa.sh"
+casa_dimostrativa "$work/home"
 
 # An album with a few photos already in it, as a customer would have after a
 # first session: copies in the work folder and their entries.

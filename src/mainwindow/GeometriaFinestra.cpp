@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,6 +34,19 @@ QRect GeometriaDaTwips(const DimensioniFinestra& d, const QWidget* finestra) {
   const double ty = TwipsPerPixelY(finestra);
   return QRect(qRound(d.LeftForm / tx), qRound(d.TopForm / ty), qRound(d.LarghezzaForm / tx),
                qRound(d.AltezzaForm / ty));
+}
+
+QRect AdattaAllAreaDisponibile(const QRect& geometria, const QRect& disponibile) {
+  const QSize dimensione = geometria.size().boundedTo(disponibile.size());
+  const int x = std::clamp(geometria.x(), disponibile.x(), disponibile.x() + disponibile.width() - dimensione.width());
+  const int y = std::clamp(geometria.y(), disponibile.y(), disponibile.y() + disponibile.height() - dimensione.height());
+  return QRect(QPoint(x, y), dimensione);
+}
+
+QRect AreaDisponibile(const QRect& geometria, const QWidget* finestra) {
+  const QScreen* schermo = QGuiApplication::screenAt(geometria.center());
+  if (!schermo) schermo = Schermo(finestra);
+  return schermo ? schermo->availableGeometry() : geometria;
 }
 
 DimensioniFinestra DimensioniDaFinestra(const QWidget* finestra, int splitter) {

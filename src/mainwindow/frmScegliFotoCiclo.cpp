@@ -2,10 +2,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
-#include <QFileInfo>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QToolBar>
@@ -16,6 +14,7 @@
 #include "windows/CampiInput.h"
 #include "common/Lavoro.h"
 #include "windows/PannelloSfumato.h"
+#include "windows/TestoVersione.h"
 #include "common/Piattaforma.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
@@ -44,12 +43,11 @@ void frmScegliFoto::CollegaComandi() {
 }
 
 void frmScegliFoto::ImpostaTitolo() {
-  // The program file of the program folder; without it the caption stays as designed.
-  const QFileInfo programma(percorsi_.PercorsoProgramma +
-                            QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-  if (!programma.exists()) return;
+  // Without the program file's date the caption stays as designed.
+  const QDateTime modifica = UltimaModificaProgramma();
+  if (!modifica.isValid()) return;
   setWindowTitle(QStringLiteral("Velistra - ver. ") + QStringLiteral(VELISTRA_VERSIONE) + QStringLiteral(" (") +
-                 programma.lastModified().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(")"));
+                 modifica.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(")"));
 }
 
 void frmScegliFoto::Form_Load() {
@@ -65,7 +63,8 @@ void frmScegliFoto::Form_Load() {
   ordine_.catalogo().LeggiFormatoDefault();
   const DimensioniFinestra dimensioni = impostazioni.Dimensioni();
 
-  const QRect geometria = GeometriaDaTwips(dimensioni, this);
+  const QRect memorizzata = GeometriaDaTwips(dimensioni, this);
+  const QRect geometria = AdattaAllAreaDisponibile(memorizzata, AreaDisponibile(memorizzata, this));
   move(geometria.topLeft());
   resize(geometria.size());
   if (dimensioni.FormMassimizzata) setWindowState(windowState() | Qt::WindowMaximized);

@@ -33,13 +33,13 @@ void FornisciFile(const QString& sorgente, const QString& destinazione) {
   if (file.open(QIODevice::ReadOnly)) ScriviFileAtomico(destinazione, file.readAll());
 }
 
-void FornisciCartella(const QString& cartellaDati, const QString& cartellaUtente) {
-  const QDir dati(cartellaDati);
-  const QString sorgente = dati.filePath(kCartellaGuida);
+void FornisciCartella(const QString& origine, const QString& cartellaUtente) {
+  const QDir radice(origine);
+  const QString sorgente = radice.filePath(kCartellaGuida);
   QDirIterator it(sorgente, QDir::Files, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QString file = it.next();
-    const QString destinazione = AggiungiBarra(cartellaUtente) + dati.relativeFilePath(file);
+    const QString destinazione = AggiungiBarra(cartellaUtente) + radice.relativeFilePath(file);
     QDir().mkpath(QFileInfo(destinazione).absolutePath());
     FornisciFile(file, destinazione);
   }
@@ -49,13 +49,15 @@ void FornisciCartella(const QString& cartellaDati, const QString& cartellaUtente
 
 QString CartellaDelProgramma(const QString& cartellaEseguibile, const QString& cartellaDati,
                              const QString& cartellaUtente) {
-  if (FileEsiste(AggiungiBarra(cartellaEseguibile) + QStringLiteral("Velistra.ini")) &&
-      AccettaScritture(cartellaEseguibile))
-    return cartellaEseguibile;
+  const bool portatile = FileEsiste(AggiungiBarra(cartellaEseguibile) + QStringLiteral("Velistra.ini"));
+  if (portatile && AccettaScritture(cartellaEseguibile)) return cartellaEseguibile;
+  // A portable folder that refuses writes (unpacked by an administrator)
+  // ships its files itself; only an installed program has a data folder.
+  const QString origine = portatile ? cartellaEseguibile : cartellaDati;
   // A failure here shows up at start as the missing settings file.
   QDir().mkpath(cartellaUtente);
   for (const QString& nome : kFileForniti)
-    FornisciFile(AggiungiBarra(cartellaDati) + nome, AggiungiBarra(cartellaUtente) + nome);
-  FornisciCartella(cartellaDati, cartellaUtente);
+    FornisciFile(AggiungiBarra(origine) + nome, AggiungiBarra(cartellaUtente) + nome);
+  FornisciCartella(origine, cartellaUtente);
   return cartellaUtente;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
@@ -39,10 +40,15 @@ AmbienteAvvio AmbienteDesktop() {
     const QString cartella =
         CartellaDelProgramma(eseguibile, installato(VELISTRA_DATI_INSTALLATI),
                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    // Its per-user folder has no library beside it: the registry must name one.
-    if (cartella != eseguibile)
-      RegistraKelmoraSeManca(installato(VELISTRA_LIBRERIE_INSTALLATE) + u'/' +
-                             QString::fromLatin1(kFileLibreriaKelmora));
+    // Its per-user folder has no library beside it: the registry must name one,
+    // the one beside the executable of a read-only portable folder, else the
+    // installed one.
+    if (cartella != eseguibile) {
+      const QString libreria = QString::fromLatin1(kFileLibreriaKelmora);
+      const QString accanto = eseguibile + u'/' + libreria;
+      RegistraKelmoraSeManca(QFileInfo::exists(accanto) ? accanto
+                                                        : installato(VELISTRA_LIBRERIE_INSTALLATE) + u'/' + libreria);
+    }
     return cartella;
   };
   ambiente.larghezzaSchermo = [] {

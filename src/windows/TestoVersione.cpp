@@ -28,11 +28,14 @@ QString TestoVersione(const QString& versione, const QDateTime& ultimaModifica,
   return versione + QStringLiteral(" (") + data + QLatin1Char(')');
 }
 
+QDateTime UltimaModificaProgramma() {
+  // The running executable itself: an installed program's folder of files
+  // (the per-user one) holds no program file.
+  const QFileInfo programma(QCoreApplication::applicationFilePath());
+  return programma.exists() ? programma.lastModified() : QDateTime();
+}
+
 QString TestoVersioneProgramma(const PercorsiProgramma& percorsi) {
-  const QString fileProgramma =
-      percorsi.PercorsoProgramma + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-  const QFileInfo informazioni(fileProgramma);
-  const QDateTime modifica = informazioni.exists() ? informazioni.lastModified() : QDateTime();
-  return TestoVersione(QStringLiteral(VELISTRA_VERSIONE), modifica,
+  return TestoVersione(QStringLiteral(VELISTRA_VERSIONE), UltimaModificaProgramma(),
                        TestoLingua(percorsi, QStringLiteral("0000")));
 }

@@ -12,6 +12,9 @@
 QString TestoVersione(const QString& versione, const QDateTime& ultimaModifica,
                       const QString& formatoData);
 
-// The line for this program: its version, the last change of its file in the
-// program folder and the language file's format (key "0000").
+// The last change of the running program's file; invalid when it cannot be read.
+QDateTime UltimaModificaProgramma();
+
+// The line for this program: its version, the last change of its file and the
+// language file's format (key "0000").
 QString TestoVersioneProgramma(const PercorsiProgramma& percorsi);

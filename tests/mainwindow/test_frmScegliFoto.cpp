@@ -6,11 +6,13 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -136,15 +138,30 @@ TEST_F(FinestraPrincipale, CloseWhileMaximisedKeepsTheFourSizesAndANormalCloseWr
 
   // Not maximised: the window's own geometry, in twips, read back the same.
   auto finestra = ambiente.NuovaFinestra();
-  finestra->resize(1000, 700);
+  finestra->resize(700, 500);
   finestra->close();
   const double tx = TwipsPerPixelX(finestra.get());
   EXPECT_EQ(ambiente.Dimensione("FormMassimizzata"), QStringLiteral("0"));
-  EXPECT_EQ(ambiente.Dimensione("LarghezzaForm"), QString::number(static_cast<int>(1000 * tx)));
+  EXPECT_EQ(ambiente.Dimensione("LarghezzaForm"), QString::number(static_cast<int>(700 * tx)));
   FinestraProva riaperta(ambiente.percorsi(), {});
   riaperta.Form_Load();
-  EXPECT_EQ(riaperta.size(), QSize(1000, 700));
+  EXPECT_EQ(riaperta.size(), QSize(700, 500));
   EXPECT_FALSE(riaperta.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(FinestraPrincipale, AWindowStoredLargerThanTheScreenOpensWhollyOnIt) {
+  ambiente.ClienteAbituale();
+  const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+  const double tx = TwipsPerPixelX(nullptr);
+  const double ty = TwipsPerPixelY(nullptr);
+  // As 1200 x 900 stored and a 1024 x 768 screen, on the screen the test has.
+  for (auto [chiave, valore] : {std::pair{"LarghezzaForm", (schermo.width() + 176) * tx},
+                                {"AltezzaForm", (schermo.height() + 132) * ty}, {"LeftForm", 50 * tx},
+                                {"TopForm", 50 * ty}, {"FormMassimizzata", 0.0}})
+    ambiente.ImpostaDimensione(chiave, QString::number(static_cast<int>(valore)));
+  FinestraProva finestra(ambiente.percorsi(), {});
+  finestra.Form_Load();
+  EXPECT_EQ(finestra.geometry(), schermo);
 }
 
 TEST_F(FinestraPrincipale, TheSplitterFollowsTheDragButComesBackTo380) {
@@ -244,18 +261,14 @@ TEST_F(FinestraPrincipale, HelpOpensTheShippedPageWithoutTheCompiledHelp) {
   EXPECT_TRUE(QFile::exists(ambiente.programma.file("Velistra.html")));
 }
 
-TEST_F(FinestraPrincipale, TheTitleCarriesTheVersionAndTheProgramFileDate) {
+TEST_F(FinestraPrincipale, TheTitleCarriesTheVersionAndTheRunningProgramFileDate) {
+  // As for an installed program: no program file in the program folder.
   ambiente.ClienteAbituale();
-  const QString programma =
-      ambiente.programma.file(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-  ambiente.programma.Scrivi(QFileInfo(programma).fileName(), "ELF");
-  QFile file(programma);
-  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-  ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 3, 7), QTime(9, 30)), QFileDevice::FileModificationTime));
-  file.close();
   FinestraProva finestra(ambiente.percorsi(), {});
   finestra.Form_Load();
-  EXPECT_EQ(finestra.windowTitle(), QStringLiteral("Velistra - ver. " VELISTRA_VERSIONE " (07/03/2026)"));
+  const QDate data = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
+  EXPECT_EQ(finestra.windowTitle(), QStringLiteral("Velistra - ver. " VELISTRA_VERSIONE " (") +
+                                        data.toString(QStringLiteral("dd/MM/yyyy")) + u')');
 }
 
 TEST_F(FinestraPrincipale, TheStatusPanelsKeepTheirGradientAndTextOverRepaints) {

@@ -47,6 +47,22 @@ TEST_F(CartellaDelProgrammaTest, WithoutSettingsOrWritesTheUserFolderIsSeededOnc
   EXPECT_EQ(LeggiFile(utente_ + QStringLiteral("Formati.xml")), "<formati/>");
 }
 
+TEST_F(CartellaDelProgrammaTest, AReadOnlyPortableFolderSeedsTheUserFolderWithItsOwnFiles) {
+  // Unpacked under /opt by an administrator: every file beside the executable,
+  // an album of an earlier run among them, and no installed data folder.
+  const CartellaProgrammaProva portatile;
+  portatile.Scrivi(QStringLiteral("Velistra.ini"), "[Opzioni]\nFormatoDefault=13x18\n");
+  portatile.Scrivi(QStringLiteral("Velistra.xml"), "<xml/>");
+  QString scelta;
+  {
+    const CartellaSoloLettura soloLettura(portatile.percorso());
+    scelta = CartellaDelProgramma(portatile.percorso(), portatile.file(QStringLiteral("../share/velistra")), utente_);
+  }
+  EXPECT_EQ(scelta, utente_);
+  EXPECT_EQ(FileNellaCartella(utente_), FileNellaCartella(CartellaDati()));
+  EXPECT_EQ(LeggiFile(utente_ + QStringLiteral("Velistra.ini")), "[Opzioni]\nFormatoDefault=13x18\n");
+}
+
 TEST_F(CartellaDelProgrammaTest, AnInterruptedSeedingIsCompletedWithNoPartialFile) {
   // Killed while copying the catalogue: the settings are in, the catalogue is
   // only half a temporary file, the rest is missing.

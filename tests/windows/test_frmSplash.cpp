@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -15,17 +14,6 @@
 #include "windows/frmSplash.h"
 
 namespace {
-
-const QDateTime kModifica(QDate(2026, 3, 4), QTime(10, 20, 30));
-
-// The program file in the test's program folder, with a known last change.
-void PosaProgramma(const CartellaProgrammaProva& programma) {
-  const QString file = programma.file(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-  programma.Scrivi(QFileInfo(file).fileName(), "programma");
-  QFile programmaFile(file);
-  ASSERT_TRUE(programmaFile.open(QIODevice::ReadWrite));
-  ASSERT_TRUE(programmaFile.setFileTime(kModifica, QFileDevice::FileModificationTime));
-}
 
 QString Versione(const frmSplash& splash) {
   return splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
@@ -42,26 +30,29 @@ void Clicca(QWidget* controllo) {
 }
 
 TEST(frmSplash, TheVersionLineUsesTheLanguageFormatOrTheGeneralDate) {
-  CartellaProgrammaProva programma;
-  PosaProgramma(programma);
-  {
-    frmSplash splash(programma.percorsi());
-    const QString generale = Versione(splash);
-    EXPECT_TRUE(generale.startsWith(QStringLiteral("1.0.19 (") + QLocale().toString(kModifica.date(), QLocale::ShortFormat) + u' '))
-        << generale.toStdString();
-    EXPECT_TRUE(generale.endsWith(QStringLiteral("10:20:30)"))) << generale.toStdString();
-  }
-  QDir(programma.percorso()).mkdir(QStringLiteral("Lang"));
-  programma.Scrivi(QStringLiteral("Lang/Lang_Ita.ini"), "[lang]\r\n0000=yyyy-MM-dd HH:mm\r\n");
-  frmSplash splash(programma.percorsi());
-  EXPECT_EQ(Versione(splash), QStringLiteral("1.0.19 (2026-03-04 10:20)"));
+  const QDateTime modifica(QDate(2026, 3, 4), QTime(10, 20, 30));
+  const QString generale = TestoVersione(QStringLiteral("1.0.19"), modifica, QString());
+  EXPECT_TRUE(generale.startsWith(QStringLiteral("1.0.19 (") + QLocale().toString(modifica.date(), QLocale::ShortFormat) + u' '))
+      << generale.toStdString();
+  EXPECT_TRUE(generale.endsWith(QStringLiteral("10:20:30)"))) << generale.toStdString();
+  EXPECT_EQ(TestoVersione(QStringLiteral("1.0.19"), modifica, QStringLiteral("yyyy-MM-dd HH:mm")),
+            QStringLiteral("1.0.19 (2026-03-04 10:20)"));
+  EXPECT_EQ(TestoVersione(QStringLiteral("1.0.19"), QDateTime(), QString()), QStringLiteral("1.0.19"));
 }
 
-TEST(frmSplash, AMissingProgramFileLeavesTheVersionAlone) {
+TEST(frmSplash, TheDateIsTheRunningProgramFilesAlsoWithoutOneInTheProgramFolder) {
+  // An installed program's folder (the per-user one) holds no program file;
+  // one there of the same name is not the program that runs.
   CartellaProgrammaProva programma;
-  frmSplash splash(programma.percorsi());
-  EXPECT_EQ(Versione(splash), QStringLiteral("1.0.19"));
-  EXPECT_EQ(TestoVersione(QStringLiteral("1.0.19"), QDateTime(), QString()), QStringLiteral("1.0.19"));
+  QFile omonimo(programma.file(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
+  ASSERT_TRUE(omonimo.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(omonimo.setFileTime(QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)), QFileDevice::FileModificationTime));
+  omonimo.close();
+  programma.Scrivi(QStringLiteral("Lang/Lang_Ita.ini"), "[lang]\r\n0000=yyyy-MM-dd HH:mm:ss.zzz\r\n");
+  const frmSplash splash(programma.percorsi());
+  const QDateTime eseguibile = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
+  EXPECT_EQ(Versione(splash),
+            QStringLiteral("1.0.19 (") + eseguibile.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) + u')');
 }
 
 TEST(frmSplash, TextsCloseMarkEscapeAndTheLogosMail) {
