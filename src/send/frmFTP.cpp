@@ -340,7 +340,11 @@ void frmFTP::ImpostaAvanzamento(int valore, int massimo) {
   pbAvanzamento_->setValue(std::min(valore, massimo));
 }
 
-void frmFTP::MostraAndamento(const QString& testo) { lblAndamento_->setText(testo); }
+void frmFTP::MostraAndamento(const QString& testo) {
+  lblAndamento_->setText(testo);
+  // Read out as the status panel is: the name says what the line is, the description what it says.
+  lblAndamento_->setAccessibleDescription(testo);
+}
 
 int frmFTP::valoreAvanzamento() const { return pbAvanzamento_->value(); }
 int frmFTP::massimoAvanzamento() const { return pbAvanzamento_->maximum(); }
