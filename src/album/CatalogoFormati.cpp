@@ -1,10 +1,10 @@
 #include "album/CatalogoFormati.h"
 
 #include <QHash>
-#include <QLocale>
 #include <limits>
 
 #include "album/AlbumVelistra.h"
+#include "common/NumeriCliente.h"
 #include "common/QualitaStampa.h"
 #include "settings/Impostazioni.h"
 
@@ -40,7 +40,7 @@ std::optional<QSizeF> getDimensioniFormato(const DocumentoXML& pXMLDOMFormati, c
 }
 
 QString ImportoInEuro(std::int32_t centesimi) {
-  return QStringLiteral("€ ") + QLocale().toString(centesimi / 100.0, 'f', 2);
+  return QStringLiteral("€ ") + TestoDecimale(centesimi / 100.0, 2);
 }
 
 CatalogoFormati::CatalogoFormati(const PercorsiProgramma& percorsi)

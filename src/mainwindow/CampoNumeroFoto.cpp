@@ -1,11 +1,11 @@
 #include "mainwindow/CampoNumeroFoto.h"
 
 #include <QKeyEvent>
-#include <QLocale>
 #include <QRegularExpressionValidator>
 #include <cmath>
 
 #include "windows/CampiInput.h"
+#include "common/NumeriCliente.h"
 #include "common/Piattaforma.h"
 
 CampoNumeroFoto::CampoNumeroFoto(QWidget* genitore) : QLineEdit(genitore) {
@@ -23,7 +23,7 @@ CampoNumeroFoto::CampoNumeroFoto(QWidget* genitore) : QLineEdit(genitore) {
 
 bool CampoNumeroFoto::NumeroValido(std::int16_t& numero) {
   if (!CampoNumerico(this, true, true, QStringLiteral("Indicare il numero di fotografie."))) return false;
-  const double valore = QLocale().toDouble(text());
+  const double valore = FormatoNumeri().toDouble(text());
   if (valore < 1 || valore > 999 || valore != std::floor(valore)) {
     MsgBox(QStringLiteral("Indicare un numero di fotografie compreso tra 1 e 999."), IconaMessaggio::Esclamazione,
            PulsantiMessaggio::OK, this);

@@ -74,7 +74,8 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void ApriStoricoOrdini();
   void RipetiOrdine(const OrdineStorico& ordine);
   // Enables or disables every command that could start a second operation; the
-  // folder tree may stay usable.
+  // folder tree may stay usable. Behind a modal window of the program they all
+  // stay off, "Annulla" too.
   void AbilitaComandi(bool valore, bool alberoUsabile = false);
 
   // The customer sheet of the order folder and of the send.
@@ -112,8 +113,10 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void AnnullaOperazione() { ContinuaOperazione_ = false; }
 
  protected:
-  // Shows a window of the program modally; tests look at it instead.
-  virtual void MostraFinestraModale(QDialog& finestra);
+  // Shows a window of the program modally, the commands behind it off meanwhile.
+  void MostraFinestraModale(QDialog& finestra);
+  // Runs the modal window; tests play its user instead.
+  virtual void EseguiFinestraModale(QDialog& finestra);
 
   void changeEvent(QEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
@@ -219,6 +222,7 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   std::atomic<bool> ContinuaOperazione_ = true;
   bool scaricata_ = false;
   int operazioniInCorso_ = 0;
+  int finestreModaliAperte_ = 0;
   // Busy pointers of short commands that outlived them, cleared with the operation's.
   int puntatoriDaRilasciare_ = 0;
   ElencoFotoInSottofondo elencoFoto_{this};

@@ -133,7 +133,17 @@ void frmScegliFoto::FinisciAttivazione() {
   }
 }
 
-void frmScegliFoto::MostraFinestraModale(QDialog& finestra) { finestra.exec(); }
+void frmScegliFoto::MostraFinestraModale(QDialog& finestra) {
+  // Qt's modality stops the mouse and the keys, not a screen reader's press:
+  // the commands behind the window are off until it closes.
+  ++finestreModaliAperte_;
+  AbilitaComandi(false);
+  EseguiFinestraModale(finestra);
+  --finestreModaliAperte_;
+  AbilitaComandi(!OperazioneInCorso());
+}
+
+void frmScegliFoto::EseguiFinestraModale(QDialog& finestra) { finestra.exec(); }
 
 void frmScegliFoto::closeEvent(QCloseEvent* evento) {
   if (!Pulsante(tbCartella_, QStringLiteral("Aggiorna"))->isEnabled()) {
@@ -164,6 +174,10 @@ void frmScegliFoto::SalvaDimensioniFinestra() {
 }
 
 void frmScegliFoto::AbilitaComandi(bool valore, bool alberoUsabile) {
+  const bool dietroFinestraModale = finestreModaliAperte_ > 0;
+  if (dietroFinestraModale) valore = alberoUsabile = false;
+  for (QToolBar* barra : {tbCartella_, tbGruppo_})
+    Pulsante(barra, QStringLiteral("Annulla"))->setEnabled(!dietroFinestraModale);
   ftvFile_->setEnabled(valore || alberoUsabile);
   fvFotoCartella_->ImpostaEnabled(valore);
   fvFotoFormato_->ImpostaEnabled(valore);

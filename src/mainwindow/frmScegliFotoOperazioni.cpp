@@ -8,6 +8,7 @@
 #include "mainwindow/frmStoricoOrdini.h"
 #include "common/Piattaforma.h"
 #include "common/Lavoro.h"
+#include "common/NumeriCliente.h"
 #include "mainwindow/RisposteDuplicato.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "settings/Impostazioni.h"
@@ -96,7 +97,8 @@ const QString kFiltroNecessario = QStringLiteral(
 }  // namespace
 
 void frmScegliFoto::MostraConteggio(int k, int n) {
-  pnlConteggio_->Disegna(QStringLiteral("Foto: %1/%2").arg(k).arg(n), kSfumaturaSinistra, kSfumaturaDestra);
+  pnlConteggio_->Disegna(QStringLiteral("Foto: %1/%2").arg(TestoIntero(k), TestoIntero(n)), kSfumaturaSinistra,
+                         kSfumaturaDestra);
 }
 
 void frmScegliFoto::MostraImporto(const QString& importoEuro) {
@@ -104,7 +106,7 @@ void frmScegliFoto::MostraImporto(const QString& importoEuro) {
 }
 
 void frmScegliFoto::MostraNumeroFoto(QWidget* separatore, int numero) {
-  if (separatore) separatore->setProperty("Caption", QStringLiteral("Fotografie: ") + QString::number(numero));
+  if (separatore) separatore->setProperty("Caption", QStringLiteral("Fotografie: ") + TestoIntero(numero));
 }
 
 void frmScegliFoto::MostraVoci(const QString& formato, int voci, int vociTotali) {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "common/Lavoro.h"
+#include "common/NumeriCliente.h"
 #include "common/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "ordine/QualitaAlbum.h"
@@ -11,7 +12,7 @@
 namespace {
 
 bool ConfermaStampeSgranate(int sgranate, QWidget* finestra) {
-  return MsgBox(QString::number(sgranate) +
+  return MsgBox(TestoIntero(sgranate) +
                     QStringLiteral(" fotografie potrebbero risultare sgranate nella stampa. Continuare comunque?"),
                 IconaMessaggio::Domanda, PulsantiMessaggio::SiNo, RispostaMessaggio::Si,
                 finestra) == RispostaMessaggio::Si;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "album/CatalogoFormati.h"
+#include "common/NumeriCliente.h"
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
 
@@ -16,7 +17,7 @@ namespace {
 QStringList Colonne(const OrdineStorico& ordine) {
   return {ordine.quando.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")),
           ordine.tipo == TipoOrdine::Invio ? QStringLiteral("Invio") : QStringLiteral("Cartella"),
-          QString::number(ordine.foto.size()), ImportoInEuro(ordine.importo)};
+          TestoIntero(ordine.foto.size()), ImportoInEuro(ordine.importo)};
 }
 
 QPushButton* NuovoPulsante(const QString& testo, const char* nome, QWidget* genitore) {

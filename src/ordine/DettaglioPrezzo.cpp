@@ -5,6 +5,7 @@
 
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
+#include "common/NumeriCliente.h"
 
 DettaglioPrezzo CalcolaDettaglioPrezzo(const AlbumVelistra& album, const DocumentoXML& formati,
                                        const std::optional<QDateTime>& listinoScaricato) {
@@ -44,7 +45,7 @@ QStringList IntestazioniDettaglio() {
 }
 
 QStringList CelleRiga(const RigaPrezzo& riga) {
-  return {riga.formato, riga.descrizione, QString::number(riga.stampe), ImportoInEuro(riga.prezzo),
+  return {riga.formato, riga.descrizione, TestoIntero(riga.stampe), ImportoInEuro(riga.prezzo),
           ImportoInEuro(riga.subtotale)};
 }
 

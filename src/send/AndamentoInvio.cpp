@@ -1,41 +1,29 @@
 #include "send/AndamentoInvio.h"
 
-#include <QLocale>
 #include <chrono>
 #include <cmath>
 
-namespace {
-
-const QLocale& Italiano() {
-  static const QLocale locale(QLocale::Italian, QLocale::Italy);
-  return locale;
-}
-
-QString ConUnDecimale(double valore, const QString& unita) {
-  return Italiano().toString(valore, 'f', 1) + u' ' + unita;
-}
-
-}  // namespace
+#include "common/NumeriCliente.h"
 
 QString TestoByte(qint64 byte) {
   // Each unit holds until its rounded figure would read 1000.
-  if (byte < 1000) return QStringLiteral("%1 byte").arg(byte);
-  if (byte < 999'500) return Italiano().toString(qRound64(byte / 1e3)) + QStringLiteral(" kB");
-  if (byte < 999'950'000) return ConUnDecimale(byte / 1e6, QStringLiteral("MB"));
-  return ConUnDecimale(byte / 1e9, QStringLiteral("GB"));
+  if (byte < 1000) return TestoIntero(byte) + QStringLiteral(" byte");
+  if (byte < 999'500) return TestoIntero(qRound64(byte / 1e3)) + QStringLiteral(" kB");
+  if (byte < 999'950'000) return TestoDecimale(byte / 1e6, 1) + QStringLiteral(" MB");
+  return TestoDecimale(byte / 1e9, 1) + QStringLiteral(" GB");
 }
 
 QString TestoTempoRimasto(qint64 secondi) {
   if (secondi <= 1) return QStringLiteral("circa 1 secondo");
-  if (secondi < 10) return QStringLiteral("circa %1 secondi").arg(secondi);
+  if (secondi < 10) return QStringLiteral("circa %1 secondi").arg(TestoIntero(secondi));
   // Past ten seconds a figure to the second would only flicker.
-  if (secondi < 58) return QStringLiteral("circa %1 secondi").arg((secondi + 2) / 5 * 5);
+  if (secondi < 58) return QStringLiteral("circa %1 secondi").arg(TestoIntero((secondi + 2) / 5 * 5));
   const qint64 minuti = (secondi + 30) / 60;
   if (minuti == 1) return QStringLiteral("circa 1 minuto");
-  if (minuti < 60) return QStringLiteral("circa %1 minuti").arg(minuti);
+  if (minuti < 60) return QStringLiteral("circa %1 minuti").arg(TestoIntero(minuti));
   const qint64 ore = (secondi + 1800) / 3600;
   if (ore == 1) return QStringLiteral("circa 1 ora");
-  return QStringLiteral("circa %1 ore").arg(ore);
+  return QStringLiteral("circa %1 ore").arg(TestoIntero(ore));
 }
 
 AndamentoInvio::Orologio AndamentoInvio::OrologioMonotono() {

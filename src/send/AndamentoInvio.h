@@ -59,7 +59,7 @@ class AndamentoInvio {
   std::deque<Campione> campioni_;
 };
 
-// "512 byte", "850 kB", "182,4 MB", "1,2 GB": Italian decimal comma.
+// "512 byte", "850 kB", "182,4 MB", "1,2 GB" in the user's regional format, as every number shown.
 QString TestoByte(qint64 byte);
 // "circa 40 secondi", "circa 1 minuto", "circa 9 minuti", "circa 2 ore".
 QString TestoTempoRimasto(qint64 secondi);

@@ -236,7 +236,6 @@ void InvioVelistra::InviaVelistra() {
 
 void InvioVelistra::PremiInviaVelistra() {
   InvioTerminato = false;
-  vista_.AbilitaComandiOperazione(false);
   vista_.MostraAndamento(QString());
   InviaVelistra();
   if (!ContinuaOperazione)
@@ -244,7 +243,6 @@ void InvioVelistra::PremiInviaVelistra() {
                           "Per riprendere l'invio da dove era stato lasciato, premere nuovamente il bottone."),
            IconaMessaggio::Informazione);
   ContinuaOperazione = false;
-  vista_.AbilitaComandiOperazione(true);
   vista_.MostraStato(QString());
   if (InvioTerminato) {
     // Recorded before the new album replaces the one that was sent.
@@ -276,14 +274,12 @@ bool InvioVelistra::CancellaInvioVelistra() {
 }
 
 void InvioVelistra::PremiCancellaInvioVelistra() {
-  vista_.AbilitaComandiOperazione(false);
   vista_.MostraStato(QStringLiteral("Cancellazione Velistra in corso..."));
   if (CancellaInvioVelistra()) {
     FTPInCorso(0);
     vista_.MostraStato(QStringLiteral("Cancellazione Velistra effettuata"));
     MsgBox(QStringLiteral("Il Velistra è stato eliminato dal server."), IconaMessaggio::Informazione);
   }
-  vista_.AbilitaComandiOperazione(true);
 }
 
 void InvioVelistra::FTPInCorso(int Valore) {

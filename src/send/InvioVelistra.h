@@ -37,7 +37,8 @@ class InvioVelistra {
   void Avvia(QObject* contesto, std::function<void()> lavoro, std::function<void()> fine);
   bool operazioneInCorso() const { return inCorso_; }
 
-  // The send button and the cancel button.
+  // The send button and the cancel button. The window keeps its commands off
+  // until the whole press has ended: the sequence still calls into it to the end.
   void PremiInviaVelistra();
   void PremiCancellaInvioVelistra();
   // The interruption button (and a close request during an operation).

@@ -4,8 +4,9 @@
 class QWidget;
 
 // The send window as the send sequence sees it: the connection fields as they
-// stand, the status text, the progress bar, the byte count under it and the
-// commands.
+// stand, the status text, the progress bar, the byte count under it, the
+// interruption command and the close at the end. The other commands are the
+// window's own: off from a press to the end of its work.
 class VistaInvio {
  public:
   virtual ~VistaInvio() = default;
@@ -23,7 +24,6 @@ class VistaInvio {
   virtual int massimoAvanzamento() const = 0;
   // The line under the progress bar; an empty text clears it.
   virtual void MostraAndamento(const QString& testo) = 0;
-  virtual void AbilitaComandiOperazione(bool abilitato) = 0;
   virtual void AbilitaAnnullaOperazione(bool abilitato) = 0;
   virtual void Chiudi() = 0;
 };

@@ -32,9 +32,6 @@ int VistaSulThreadGrafico::massimoAvanzamento() const {
 void VistaSulThreadGrafico::MostraAndamento(const QString& testo) {
   SulThreadGrafico([&] { vista_.MostraAndamento(testo); });
 }
-void VistaSulThreadGrafico::AbilitaComandiOperazione(bool abilitato) {
-  SulThreadGrafico([&] { vista_.AbilitaComandiOperazione(abilitato); });
-}
 void VistaSulThreadGrafico::AbilitaAnnullaOperazione(bool abilitato) {
   SulThreadGrafico([&] { vista_.AbilitaAnnullaOperazione(abilitato); });
 }

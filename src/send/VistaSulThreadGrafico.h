@@ -17,7 +17,6 @@ class VistaSulThreadGrafico final : public VistaInvio {
   int valoreAvanzamento() const override;
   int massimoAvanzamento() const override;
   void MostraAndamento(const QString& testo) override;
-  void AbilitaComandiOperazione(bool abilitato) override;
   void AbilitaAnnullaOperazione(bool abilitato) override;
   void Chiudi() override;
 

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "windows/AvvisoSalvataggio.h"
 #include "windows/CampiInput.h"
@@ -171,7 +172,7 @@ void frmFTP::CreaControlli() {
   connect(cmdInviaVelistra_, &QPushButton::clicked, this, [this] { cmdInviaVelistra_Click(); });
   connect(cmdAnnullaOperazione_, &QPushButton::clicked, this, [this] { invio_->Interrompi(); });
   connect(cmdCancellaInvioVelistra_, &QPushButton::clicked, this,
-          [this] { Operazione([this] { invio_->PremiCancellaInvioVelistra(); }); });
+          [this] { Operazione([this] { invio_->PremiCancellaInvioVelistra(); }, {}, true); });
   connect(cmdChiudi_, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
 }
 
@@ -191,11 +192,18 @@ void frmFTP::AbilitaComandiInvio(bool v) {
   cmdChiudi_->setEnabled(true);
 }
 
-void frmFTP::AbilitaComandiOperazione(bool v) {
-  cmdInviaVelistra_->setEnabled(v);
-  cmdCancellaInvioVelistra_->setEnabled(v);
-  cmdAnnullaOperazione_->setEnabled(!v);
-  cmdChiudi_->setEnabled(v);
+void frmFTP::ComandiDuranteOperazione(bool interrompibile) {
+  for (QPushButton* p : {cmdAccedi_, cmdSalvaImpostazioni_, cmdScaricaPrezziario_, cmdInviaVelistra_,
+                         cmdCancellaInvioVelistra_, cmdChiudi_})
+    p->setEnabled(false);
+  cmdAnnullaOperazione_->setEnabled(interrompibile);
+}
+
+void frmFTP::ComandiSenzaOperazione() {
+  const bool collegato = invio_->accesso().UtenteEsiste;
+  cmdAccedi_->setEnabled(!collegato);
+  cmdSalvaImpostazioni_->setEnabled(true);
+  AbilitaComandiInvio(collegato);
 }
 
 void frmFTP::AbilitaAnnullaOperazione(bool abilitato) { cmdAnnullaOperazione_->setEnabled(abilitato); }
@@ -207,9 +215,6 @@ void frmFTP::cmdAccedi_Click() {
     return;
   }
   MostraStato(QStringLiteral("Accesso in corso..."));
-  // Nothing can start twice, nor the window close, while the request waits.
-  cmdAccedi_->setEnabled(false);
-  cmdChiudi_->setEnabled(false);
   auto accesso = std::make_shared<DatiAccesso>();
   Operazione(
       [accesso, server = server_, username = txtUsername_->text(), password = txtPassword_->text()] {
@@ -217,15 +222,11 @@ void frmFTP::cmdAccedi_Click() {
       },
       [this, accesso] {
         invio_->ImpostaAccesso(*accesso);
-        cmdChiudi_->setEnabled(true);
         if (accesso->UtenteEsiste) {
-          AbilitaComandiInvio(true);
           BloccaControlli(this, QColor(230, 230, 230), true);
           chkFTPPassivo_->setEnabled(false);
-          cmdAccedi_->setEnabled(false);
           MostraStato(QStringLiteral("Connesso"));
         } else {
-          cmdAccedi_->setEnabled(true);
           MostraStato(QStringLiteral("Non connesso"));
           MsgBox(QStringLiteral("Username o password non validi."), IconaMessaggio::Esclamazione,
                  PulsantiMessaggio::OK, this);
@@ -246,13 +247,9 @@ void frmFTP::cmdSalvaImpostazioni_Click() {
 }
 
 void frmFTP::cmdScaricaPrezziario_Click() {
-  cmdScaricaPrezziario_->setEnabled(false);
-  cmdChiudi_->setEnabled(false);
   auto aggiornato = std::make_shared<bool>(false);
   Operazione([this, aggiornato] { *aggiornato = invio_->sAggiornaPrezziario(); },
              [this, aggiornato] {
-               cmdScaricaPrezziario_->setEnabled(true);
-               cmdChiudi_->setEnabled(true);
                if (*aggiornato)
                  MsgBox(QStringLiteral("Prezziario aggiornato."), IconaMessaggio::Informazione,
                         PulsantiMessaggio::OK, this);
@@ -260,15 +257,18 @@ void frmFTP::cmdScaricaPrezziario_Click() {
 }
 
 void frmFTP::cmdInviaVelistra_Click() {
-  Operazione([this] { invio_->PremiInviaVelistra(); });
+  Operazione([this] { invio_->PremiInviaVelistra(); }, {}, true);
 }
 
-void frmFTP::Operazione(std::function<void()> lavoro, std::function<void()> dopo) {
+void frmFTP::Operazione(std::function<void()> lavoro, std::function<void()> dopo, bool interrompibile) {
   if (invio_->operazioneInCorso()) return;
-  // The busy pointer stays from here to the worker's end.
+  // Off here on the GUI thread, before the worker starts: no click queued
+  // meanwhile finds a command on. The busy pointer stays to the work's end.
+  ComandiDuranteOperazione(interrompibile);
   piattaforma().ImpostaPuntatoreOccupato(this, true);
   invio_->Avvia(this, std::move(lavoro), [this, dopo = std::move(dopo)] {
     if (dopo) dopo();
+    ComandiSenzaOperazione();
     piattaforma().ImpostaPuntatoreOccupato(this, false);
     ChiudiSeRichiesto();
   });
@@ -276,16 +276,27 @@ void frmFTP::Operazione(std::function<void()> lavoro, std::function<void()> dopo
 
 bool frmFTP::operazioneInCorso() const { return invio_->operazioneInCorso(); }
 
+void frmFTP::RichiediChiusura(Chiusura modo) {
+  chiusuraRichiesta_ = modo;
+  invio_->Interrompi();
+}
+
 void frmFTP::ChiudiSeRichiesto() {
+  const Chiusura richiesta = std::exchange(chiusuraRichiesta_, Chiusura::Nessuna);
   if (chiusuraAllaFine_) {
     chiusuraAllaFine_ = false;
     done(QDialog::Accepted);
-  } else if (chiusuraRichiesta_) {
+  } else if (richiesta == Chiusura::Pulsante) {
+    cmdChiudi_Click();
+  } else if (richiesta == Chiusura::Finestra) {
     close();
   }
 }
 
 void frmFTP::cmdChiudi_Click() {
+  // The button is off while work runs: a press that arrives anyway waits for
+  // the work's end like the close box, for the window may not go under it.
+  if (invio_->operazioneInCorso()) return RichiediChiusura(Chiusura::Pulsante);
   if (ordine_.FTPInCorso() == 1) {
     MsgBox(QStringLiteral(
                "L'invio del Velistra non è ancora terminato.\r\n"
@@ -295,15 +306,13 @@ void frmFTP::cmdChiudi_Click() {
            IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
     ChiudereApplicazione = true;
   }
-  chiusuraRichiesta_ = false;
   done(QDialog::Accepted);
 }
 
 void frmFTP::closeEvent(QCloseEvent* evento) {
   // The close box during an operation interrupts it; the window closes after.
   if (invio_->operazioneInCorso()) {
-    chiusuraRichiesta_ = true;
-    invio_->Interrompi();
+    RichiediChiusura(Chiusura::Finestra);
     evento->ignore();
     return;
   }
@@ -311,11 +320,7 @@ void frmFTP::closeEvent(QCloseEvent* evento) {
 }
 
 void frmFTP::reject() {
-  if (invio_->operazioneInCorso()) {
-    chiusuraRichiesta_ = true;
-    invio_->Interrompi();
-    return;
-  }
+  if (invio_->operazioneInCorso()) return RichiediChiusura(Chiusura::Finestra);
   QDialog::reject();
 }
 
@@ -335,7 +340,11 @@ void frmFTP::ImpostaAvanzamento(int valore, int massimo) {
   pbAvanzamento_->setValue(std::min(valore, massimo));
 }
 
-void frmFTP::MostraAndamento(const QString& testo) { lblAndamento_->setText(testo); }
+void frmFTP::MostraAndamento(const QString& testo) {
+  lblAndamento_->setText(testo);
+  // Read out as the status panel is: the name says what the line is, the description what it says.
+  lblAndamento_->setAccessibleDescription(testo);
+}
 
 int frmFTP::valoreAvanzamento() const { return pbAvanzamento_->value(); }
 int frmFTP::massimoAvanzamento() const { return pbAvanzamento_->maximum(); }

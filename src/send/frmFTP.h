@@ -33,7 +33,8 @@ class frmFTP : public QDialog, public VistaInvio {
   bool ChiudereApplicazione = false;
 
   void AbilitaComandiInvio(bool v);
-  // True from a command's press to the end of its work on the worker.
+  // True from a command's press to the end of its work on the worker; the
+  // commands stay off a little longer, until its last step on the GUI thread.
   bool operazioneInCorso() const;
 
   // VistaInvio
@@ -47,7 +48,6 @@ class frmFTP : public QDialog, public VistaInvio {
   int valoreAvanzamento() const override;
   int massimoAvanzamento() const override;
   void MostraAndamento(const QString& testo) override;
-  void AbilitaComandiOperazione(bool v) override;
   void AbilitaAnnullaOperazione(bool abilitato) override;
   // Asked for by the send at its end: the window closes once the worker is done.
   void Chiudi() override;
@@ -64,9 +64,18 @@ class frmFTP : public QDialog, public VistaInvio {
   void cmdScaricaPrezziario_Click();
   void cmdInviaVelistra_Click();
   void cmdChiudi_Click();
+  // How a close asked for while work runs is taken up once it has ended.
+  enum class Chiusura { Nessuna, Finestra, Pulsante };
+
   // Runs lavoro on a worker under the busy pointer, then dopo on the GUI
-  // thread; a close asked for meanwhile takes effect after it.
-  void Operazione(std::function<void()> lavoro, std::function<void()> dopo = {});
+  // thread; every command is off from the press to the end of dopo (but the
+  // interruption, when the work takes one), and a close asked for meanwhile
+  // interrupts the work and takes effect after it.
+  void Operazione(std::function<void()> lavoro, std::function<void()> dopo = {}, bool interrompibile = false);
+  void ComandiDuranteOperazione(bool interrompibile);
+  // The commands once no work runs, from the login state alone.
+  void ComandiSenzaOperazione();
+  void RichiediChiusura(Chiusura modo);
   void ChiudiSeRichiesto();
 
   OrdineVelistra& ordine_;
@@ -88,6 +97,6 @@ class frmFTP : public QDialog, public VistaInvio {
   QProgressBar* pbAvanzamento_ = nullptr;
   QLabel* lblAndamento_ = nullptr;
   PannelloSfumato* pnlMessaggio_ = nullptr;
-  bool chiusuraRichiesta_ = false;
+  Chiusura chiusuraRichiesta_ = Chiusura::Nessuna;
   bool chiusuraAllaFine_ = false;
 };

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "common/NumeriCliente.h"
+
 namespace {
 constexpr int kLatoSegno = 14;
 constexpr int kMargineSegno = 2;
@@ -15,9 +17,8 @@ std::optional<AvvisoQualita> ValutaAvviso(QSize foto, const std::optional<CartaS
   if (qualita.livello == LivelloQualita::Buona) return std::nullopt;
   return AvvisoQualita{qualita.livello,
                        QStringLiteral("Risoluzione bassa per il formato %1: %2 dpi (consigliati almeno %3).")
-                           .arg(carta->formato)
-                           .arg(qualita.puntiPerPollice)
-                           .arg(kDpiConsigliati)};
+                           .arg(carta->formato, TestoIntero(qualita.puntiPerPollice),
+                                TestoIntero(kDpiConsigliati))};
 }
 
 QColor ColoreAvviso(LivelloQualita livello) {

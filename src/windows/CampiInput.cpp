@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTextEdit>
@@ -13,6 +12,7 @@
 #include <QWidgetAction>
 #include <cstdlib>
 
+#include "common/NumeriCliente.h"
 #include "common/Piattaforma.h"
 
 namespace {
@@ -64,7 +64,7 @@ bool CampoNumerico(QLineEdit* campo, bool daiFocus, bool mostraMessaggio,
                    const QString& messaggio) {
   campo->setText(campo->text().trimmed());
   bool numero = false;
-  if (!campo->text().isEmpty()) QLocale().toDouble(campo->text(), &numero);
+  if (!campo->text().isEmpty()) FormatoNumeri().toDouble(campo->text(), &numero);
   if (numero) return true;
   if (mostraMessaggio) {
     MsgBox(messaggio, IconaMessaggio::Esclamazione);

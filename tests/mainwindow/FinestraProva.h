@@ -52,7 +52,7 @@ class FinestraProva : public frmScegliFoto {
   void CopiaTutteNelFormato(const QString& formato);
 
  protected:
-  void MostraFinestraModale(QDialog& finestra) override {
+  void EseguiFinestraModale(QDialog& finestra) override {
     finestreModali.append(QString::fromLatin1(finestra.metaObject()->className()));
     if (allaFinestraModale) allaFinestraModale(finestra);
     finestra.done(QDialog::Rejected);

@@ -4,9 +4,14 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QToolBar>
 
+#include "BancoLaboratorio.h"
 #include "FinestraProva.h"
+#include "send/frmFTP.h"
+#include "thumbview/ctrFotoView.h"
 
 namespace {
 
@@ -16,6 +21,13 @@ void Commuta(QWidget* controllo) {
   ASSERT_TRUE(interfaccia && interfaccia->actionInterface());
   ASSERT_TRUE(interfaccia->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
   interfaccia->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
+
+// What a screen reader does with a push button.
+void PremiAccessibile(QWidget* controllo) {
+  QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(controllo);
+  ASSERT_TRUE(interfaccia && interfaccia->actionInterface());
+  interfaccia->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 TEST(Accessibilita, TheFormatFilterReactsToItsStateWhateverToggledIt) {
@@ -41,6 +53,50 @@ TEST(Accessibilita, TheFormatFilterReactsToItsStateWhateverToggledIt) {
   EXPECT_TRUE(bottone->isChecked());
   EXPECT_TRUE(listaFiltro->isEnabled());
   EXPECT_EQ(ricariche, 3);
+}
+
+TEST(Accessibilita, TheMainWindowsCommandsDoNothingWhileTheSendWindowWorks) {
+  AmbienteFinestra ambiente;
+  ambiente.ClienteAbituale();
+  BancoLaboratorio banco;
+  ASSERT_TRUE(banco.avviato());
+  ambiente.server = banco.datiServer();
+  ScriviFotoDaStampa(ambiente.foto.path(), {"a.jpg", "b.jpg"});
+  auto finestra = ambiente.NuovaFinestra();
+  finestra->Attiva();
+  ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+  finestra->CopiaTutteNelFormato(QStringLiteral("15x10"));
+  finestra->fvFotoFormato()->CheckaTutto(true);
+  const QByteArray album = ambiente.programma.Leggi(QStringLiteral("Velistra.xml"));
+  ASSERT_EQ(finestra->ordine().NumeroVoci({}), 2);
+  ambiente.piattaforma.Azzera();
+
+  const auto cliente = banco.utente(QStringLiteral("cliente"));
+  finestra->allaFinestraModale = [&](QDialog& dialogo) {
+    dialogo.findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(cliente.nome);
+    dialogo.findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(cliente.password);
+    auto& invio = dynamic_cast<frmFTP&>(dialogo);
+    const auto premi = [&invio](const char* comando) {
+      invio.findChild<QPushButton*>(QString::fromLatin1(comando))->click();
+    };
+    const auto finito = [&invio] { return AttendiFinche([&invio] { return !invio.operazioneInCorso(); }, 60000); };
+    premi("cmdAccedi");
+    ASSERT_TRUE(finito());
+    premi("cmdInviaVelistra");
+    // The send runs on a worker: the commands behind its window are pressed meanwhile.
+    for (const char* chiave : {"Cancella", "Nuovo"})
+      PremiAccessibile(finestra->tbGruppo()->widgetForAction(frmScegliFoto::Pulsante(finestra->tbGruppo(), chiave)));
+    ASSERT_TRUE(finito());
+  };
+  finestra->Premi(finestra->tbOperazioni(), QStringLiteral("FTP"));
+  ASSERT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});
+  // The first press of an ordinary customer ends at the payment page, the album as it was.
+  EXPECT_EQ(ambiente.piattaforma.documentiAperti().size(), 1);
+  EXPECT_EQ(finestra->ordine().NumeroVoci({}), 2);
+  EXPECT_EQ(ambiente.programma.Leggi(QStringLiteral("Velistra.xml")), album);
+  for (const QString& testo : ambiente.piattaforma.testi()) EXPECT_FALSE(testo.startsWith(QStringLiteral("Rimuovere")));
+  // Closed, the window gives the commands back.
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbGruppo(), QStringLiteral("Cancella"))->isEnabled());
 }
 
 }  // namespace

@@ -29,7 +29,6 @@ class VistaFinta final : public VistaInvio {
     andamenti.append(testo);
     if (adOgniAndamento) adOgniAndamento(testo);
   }
-  void AbilitaComandiOperazione(bool a) override { comandiAbilitati = a; }
   void AbilitaAnnullaOperazione(bool a) override { annullaAbilitato = a; }
   void Chiudi() override { chiusa = true; }
 
@@ -40,7 +39,6 @@ class VistaFinta final : public VistaInvio {
   QStringList stati;
   int valore = 0;
   int massimo = 0;
-  bool comandiAbilitati = true;
   bool annullaAbilitato = true;
   bool chiusa = false;
   std::function<void()> adOgniAvanzamento;

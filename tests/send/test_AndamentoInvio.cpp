@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "album/CatalogoFormati.h"
+#include "ordine/DettaglioPrezzo.h"
 #include "send/AndamentoInvio.h"
+#include "support/LocaleProvvisorio.h"
 
 namespace {
 
@@ -42,6 +45,16 @@ TEST(TestoAndamento, ByteAndTimeLeftReadAsItalianWithDecimalUnits) {
   EXPECT_EQ(TestoTempoRimasto(59 * 60 + 29), QStringLiteral("circa 59 minuti"));
   EXPECT_EQ(TestoTempoRimasto(59 * 60 + 30), QStringLiteral("circa 1 ora"));
   EXPECT_EQ(TestoTempoRimasto(90 * 60), QStringLiteral("circa 2 ore"));
+}
+
+TEST(TestoAndamento, FollowsTheUsersRegionalFormatAsTheAmountAndThePriceRowsDo) {
+  const LocaleProvvisorio inglese(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_EQ(ImportoInEuro(75), QStringLiteral("€ 0.75"));
+  EXPECT_EQ(TestoByte(182'449'999), QStringLiteral("182.4 MB"));
+  EXPECT_EQ(TestoByte(1'234'000'000'000), QStringLiteral("1,234.0 GB"));
+  EXPECT_EQ(CelleRiga({QStringLiteral("15x10"), QStringLiteral("Stampa"), 4938, 25, 123450}),
+            (QStringList{QStringLiteral("15x10"), QStringLiteral("Stampa"), QStringLiteral("4,938"),
+                         QStringLiteral("€ 0.25"), QStringLiteral("€ 1,234.50")}));
 }
 
 TEST_F(AndamentoInvioTest, ResumedBytesCountAsSentButNotInTheRate) {

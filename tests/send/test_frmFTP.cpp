@@ -190,6 +190,35 @@ TEST_F(frmFTPTest, TheCloseBoxDuringASendInterruptsItAndClosesTheWindowAfterward
   for (const auto& transazione : banco.Transazioni()) EXPECT_FALSE(transazione.trasferito);
 }
 
+TEST_F(frmFTPTest, ChiudiRightAfterTheSuccessMessageWaitsForTheSendsLastSteps) {
+  CreaAlbum(2, 1000);
+  auto invio = ApriCollegato();
+  auto* chiudi = Figlio<QPushButton>(*invio, "cmdChiudi");
+  // The window as "Chiudi" found it, the send still running.
+  bool inCorso = false;
+  bool abilitato = true;
+  bool chiusa = true;
+  finta.AlMessaggio([&](const PiattaformaFinta::Messaggio& messaggio) {
+    if (!messaggio.testo.startsWith(QStringLiteral("Invio del Velistra terminato con successo."))) return;
+    // Queued: the press lands as soon as the message is answered, before the new album and the close.
+    QTimer::singleShot(0, invio.get(), [&] {
+      inCorso = invio->operazioneInCorso();
+      abilitato = chiudi->isEnabled();
+      // Even a press that reaches the button anyway leaves the window to the send.
+      Q_EMIT chiudi->clicked();
+      chiusa = !invio->isVisible();
+    });
+  });
+  PremiEAttendi(*invio, "cmdInviaVelistra");
+  EXPECT_TRUE(inCorso);
+  EXPECT_FALSE(abilitato);
+  EXPECT_FALSE(chiusa);
+  // The send's own close came once its work was done, after the new album.
+  EXPECT_FALSE(invio->isVisible());
+  EXPECT_EQ(ordine.nuoviAlbum, 1);
+  EXPECT_FALSE(invio->ChiudereApplicazione);
+}
+
 TEST_F(frmFTPTest, InterruptDuringTheUploadStopsAfterTheCurrentPhotoWithTodaysMessages) {
   CreaAlbum(6, 300000);
   auto invio = ApriCollegato();

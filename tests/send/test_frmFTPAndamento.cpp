@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 
@@ -33,6 +34,12 @@ TEST(frmFTPAndamento, TheSendWindowShowsALongLineWholeAndThePriceListWindowNone)
   ASSERT_EQ(riga->text(), QStringLiteral("Inviati 2,7 MB di 1,2 GB · 888 kB/s · circa 22 minuti"));
   EXPECT_TRUE(riga->isVisible());
   EXPECT_GE(riga->contentsRect().width(), riga->fontMetrics().horizontalAdvance(riga->text()));
+  // A screen reader hears the line itself, and its changes.
+  QAccessibleInterface* accessibile = QAccessible::queryAccessibleInterface(riga);
+  ASSERT_TRUE(accessibile);
+  EXPECT_EQ(accessibile->text(QAccessible::Description), riga->text());
+  invio.MostraAndamento(andamento.testoFinale());
+  EXPECT_EQ(accessibile->text(QAccessible::Description), QStringLiteral("Inviati 2,7 MB di 1,2 GB"));
   EXPECT_TRUE(finta.messaggi().isEmpty());
 }
 
