@@ -50,9 +50,9 @@ struct Banco {
     dimensioni.AltezzaForm = 12000;
     impostazioni.ScriviDimensioni(dimensioni, true);
     finestra = std::make_unique<frmScegliFoto>(percorsi, DatiServer{});
-    finestra->Form_Load();
+    finestra->CaricaFinestra();
     finestra->show();
-    finestra->Form_Activate();
+    finestra->EseguiPrimaAttivazione();
     AttendiFinche([this] { return finestra->FinestraAttivata() && !finestra->OperazioneInCorso(); });
   }
 };

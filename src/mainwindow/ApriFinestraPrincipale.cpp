@@ -5,7 +5,7 @@
 QWidget* ApriFinestraPrincipale(const PercorsiProgramma& percorsi, const DatiServer& server) {
   auto* finestra = new frmScegliFoto(percorsi, server);
   finestra->setAttribute(Qt::WA_DeleteOnClose);
-  finestra->Form_Load();
+  finestra->CaricaFinestra();
   finestra->show();
   // Asked for, so that the first activation comes even where no window
   // manager activates a new window.

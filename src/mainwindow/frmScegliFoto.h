@@ -44,9 +44,9 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   ~frmScegliFoto() override;
 
   // Title, settings, geometry, format lists, unclean-stop check and album.
-  void Form_Load();
+  void CaricaFinestra();
   // The steps of the first activation of the run; later calls do nothing.
-  void Form_Activate();
+  void EseguiPrimaAttivazione();
   // The layout of every control for the window's inner size.
   void DisponiControlli();
   // "ChiusuraOk", the counter, the geometry and the splitter.
@@ -133,7 +133,7 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   QWidget* NuovoSeparatore(const QString& nome);
   void CollegaComandi();
   void ImpostaTitolo();
-  void Form_Unload();
+  void SalvaAllaChiusura();
 
   // The frame of the long operations: commands disabled and the busy pointer.
   // The folder's own reload leaves the tree usable: a new choice replaces it.

@@ -50,7 +50,7 @@ void frmScegliFoto::ImpostaTitolo() {
                  modifica.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(")"));
 }
 
-void frmScegliFoto::Form_Load() {
+void frmScegliFoto::CaricaFinestra() {
   ImpostaTitolo();
 
   const Impostazioni impostazioni(percorsi_);
@@ -99,10 +99,10 @@ void frmScegliFoto::changeEvent(QEvent* evento) {
   QWidget::changeEvent(evento);
   // Queued, so that the window is on screen before the first steps open their windows.
   if (evento->type() == QEvent::ActivationChange && isActiveWindow() && !primaAttivazioneFatta_)
-    QMetaObject::invokeMethod(this, &frmScegliFoto::Form_Activate, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &frmScegliFoto::EseguiPrimaAttivazione, Qt::QueuedConnection);
 }
 
-void frmScegliFoto::Form_Activate() {
+void frmScegliFoto::EseguiPrimaAttivazione() {
   // Marked at once: another activation may come while the views are filled.
   if (primaAttivazioneFatta_) return;
   primaAttivazioneFatta_ = true;
@@ -153,10 +153,10 @@ void frmScegliFoto::closeEvent(QCloseEvent* evento) {
     return;
   }
   evento->accept();
-  Form_Unload();
+  SalvaAllaChiusura();
 }
 
-void frmScegliFoto::Form_Unload() {
+void frmScegliFoto::SalvaAllaChiusura() {
   if (scaricata_) return;
   scaricata_ = true;
   ConPuntatoreOccupato([this] {

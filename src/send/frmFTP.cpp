@@ -166,14 +166,14 @@ void frmFTP::CreaControlli() {
   lblAndamento_->setVisible(!SoloPrezziario);
   layout->addWidget(lblAndamento_);
 
-  connect(cmdAccedi_, &QPushButton::clicked, this, [this] { cmdAccedi_Click(); });
-  connect(cmdSalvaImpostazioni_, &QPushButton::clicked, this, [this] { cmdSalvaImpostazioni_Click(); });
-  connect(cmdScaricaPrezziario_, &QPushButton::clicked, this, [this] { cmdScaricaPrezziario_Click(); });
-  connect(cmdInviaVelistra_, &QPushButton::clicked, this, [this] { cmdInviaVelistra_Click(); });
+  connect(cmdAccedi_, &QPushButton::clicked, this, [this] { Accedi(); });
+  connect(cmdSalvaImpostazioni_, &QPushButton::clicked, this, [this] { SalvaImpostazioni(); });
+  connect(cmdScaricaPrezziario_, &QPushButton::clicked, this, [this] { ScaricaPrezziario(); });
+  connect(cmdInviaVelistra_, &QPushButton::clicked, this, [this] { InviaVelistra(); });
   connect(cmdAnnullaOperazione_, &QPushButton::clicked, this, [this] { invio_->Interrompi(); });
   connect(cmdCancellaInvioVelistra_, &QPushButton::clicked, this,
           [this] { Operazione([this] { invio_->PremiCancellaInvioVelistra(); }, {}, true); });
-  connect(cmdChiudi_, &QPushButton::clicked, this, [this] { cmdChiudi_Click(); });
+  connect(cmdChiudi_, &QPushButton::clicked, this, [this] { ChiudiFinestra(); });
 }
 
 void frmFTP::CaricaImpostazioni() {
@@ -208,7 +208,7 @@ void frmFTP::ComandiSenzaOperazione() {
 
 void frmFTP::AbilitaAnnullaOperazione(bool abilitato) { cmdAnnullaOperazione_->setEnabled(abilitato); }
 
-void frmFTP::cmdAccedi_Click() {
+void frmFTP::Accedi() {
   if (!SoloPrezziario && UsernameOspite(txtUsername_->text())) {
     MsgBox(QStringLiteral("Impossibile inviare un Velistra con lo Username 'guest'."),
            IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, this);
@@ -234,7 +234,7 @@ void frmFTP::cmdAccedi_Click() {
       });
 }
 
-void frmFTP::cmdSalvaImpostazioni_Click() {
+void frmFTP::SalvaImpostazioni() {
   clsMouse mouse;
   mouse.setOggetto(this);
   TrimCampi(this);
@@ -246,7 +246,7 @@ void frmFTP::cmdSalvaImpostazioni_Click() {
     AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIniFTP, this);
 }
 
-void frmFTP::cmdScaricaPrezziario_Click() {
+void frmFTP::ScaricaPrezziario() {
   auto aggiornato = std::make_shared<bool>(false);
   Operazione([this, aggiornato] { *aggiornato = invio_->sAggiornaPrezziario(); },
              [this, aggiornato] {
@@ -256,7 +256,7 @@ void frmFTP::cmdScaricaPrezziario_Click() {
              });
 }
 
-void frmFTP::cmdInviaVelistra_Click() {
+void frmFTP::InviaVelistra() {
   Operazione([this] { invio_->PremiInviaVelistra(); }, {}, true);
 }
 
@@ -287,13 +287,13 @@ void frmFTP::ChiudiSeRichiesto() {
     chiusuraAllaFine_ = false;
     done(QDialog::Accepted);
   } else if (richiesta == Chiusura::Pulsante) {
-    cmdChiudi_Click();
+    ChiudiFinestra();
   } else if (richiesta == Chiusura::Finestra) {
     close();
   }
 }
 
-void frmFTP::cmdChiudi_Click() {
+void frmFTP::ChiudiFinestra() {
   // The button is off while work runs: a press that arrives anyway waits for
   // the work's end like the close box, for the window may not go under it.
   if (invio_->operazioneInCorso()) return RichiediChiusura(Chiusura::Pulsante);

@@ -59,11 +59,12 @@ class frmFTP : public QDialog, public VistaInvio {
  private:
   void CreaControlli();
   void CaricaImpostazioni();
-  void cmdAccedi_Click();
-  void cmdSalvaImpostazioni_Click();
-  void cmdScaricaPrezziario_Click();
-  void cmdInviaVelistra_Click();
-  void cmdChiudi_Click();
+  void Accedi();
+  void SalvaImpostazioni();
+  void ScaricaPrezziario();
+  void InviaVelistra();
+  // The "Chiudi" button: warns when the send is unfinished, then closes.
+  void ChiudiFinestra();
   // How a close asked for while work runs is taken up once it has ended.
   enum class Chiusura { Nessuna, Finestra, Pulsante };
 

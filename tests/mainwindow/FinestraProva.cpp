@@ -80,7 +80,7 @@ std::unique_ptr<FinestraProva> AmbienteFinestra::NuovaFinestra() const {
   ImpostaDimensione(QStringLiteral("LarghezzaForm"), QStringLiteral("18000"));
   ImpostaDimensione(QStringLiteral("AltezzaForm"), QStringLiteral("12000"));
   auto finestra = std::make_unique<FinestraProva>(percorsi(), server);
-  finestra->Form_Load();
+  finestra->CaricaFinestra();
   finestra->show();
   return finestra;
 }

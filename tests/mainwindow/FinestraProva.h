@@ -39,7 +39,7 @@ class FinestraProva : public frmScegliFoto {
   }
   // The first activation, with the views filled.
   void Attiva() {
-    Form_Activate();
+    EseguiPrimaAttivazione();
     AttendiFinche([this] { return FinestraAttivata() && !OperazioneInCorso(); });
   }
   // Chooses a folder in the tree and waits until its photos are shown.

@@ -99,7 +99,7 @@ TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefault
                                                  ambiente.percorsi().PercorsoIni);
   ambiente.ClienteAbituale();
   FinestraProva finestra(ambiente.percorsi(), {});
-  finestra.Form_Load();
+  finestra.CaricaFinestra();
   EXPECT_TRUE(finestra.windowState() & Qt::WindowMaximized);
   const double tx = TwipsPerPixelX(&finestra);
   const double ty = TwipsPerPixelY(&finestra);
@@ -127,7 +127,7 @@ TEST_F(FinestraPrincipale, CloseWhileMaximisedKeepsTheFourSizesAndANormalCloseWr
     ambiente.ImpostaDimensione(chiave, valore);
   {
     FinestraProva finestra(ambiente.percorsi(), {});
-    finestra.Form_Load();
+    finestra.CaricaFinestra();
     finestra.show();
     finestra.close();
   }
@@ -144,7 +144,7 @@ TEST_F(FinestraPrincipale, CloseWhileMaximisedKeepsTheFourSizesAndANormalCloseWr
   EXPECT_EQ(ambiente.Dimensione("FormMassimizzata"), QStringLiteral("0"));
   EXPECT_EQ(ambiente.Dimensione("LarghezzaForm"), QString::number(static_cast<int>(700 * tx)));
   FinestraProva riaperta(ambiente.percorsi(), {});
-  riaperta.Form_Load();
+  riaperta.CaricaFinestra();
   EXPECT_EQ(riaperta.size(), QSize(700, 500));
   EXPECT_FALSE(riaperta.windowState() & Qt::WindowMaximized);
 }
@@ -160,7 +160,7 @@ TEST_F(FinestraPrincipale, AWindowStoredLargerThanTheScreenOpensWhollyOnIt) {
                                 {"TopForm", 50 * ty}, {"FormMassimizzata", 0.0}})
     ambiente.ImpostaDimensione(chiave, QString::number(static_cast<int>(valore)));
   FinestraProva finestra(ambiente.percorsi(), {});
-  finestra.Form_Load();
+  finestra.CaricaFinestra();
   EXPECT_EQ(finestra.geometry(), schermo);
 }
 
@@ -265,7 +265,7 @@ TEST_F(FinestraPrincipale, TheTitleCarriesTheVersionAndTheRunningProgramFileDate
   // As for an installed program: no program file in the program folder.
   ambiente.ClienteAbituale();
   FinestraProva finestra(ambiente.percorsi(), {});
-  finestra.Form_Load();
+  finestra.CaricaFinestra();
   const QDate data = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
   EXPECT_EQ(finestra.windowTitle(), QStringLiteral("Velistra - ver. " VELISTRA_VERSIONE " (") +
                                         data.toString(QStringLiteral("dd/MM/yyyy")) + u')');
