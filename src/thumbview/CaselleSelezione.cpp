@@ -21,7 +21,7 @@ QCheckBox* CaselleSelezione::Casella(int indice) {
     // The grid takes the keyboard as a whole (Space toggles its focused cell).
     casella->setFocusPolicy(Qt::NoFocus);
     connect(casella, &QCheckBox::toggled, this, [this, casella](bool selezionata) {
-      Q_EMIT Commutata(casella->property(kIndice).toInt(), selezionata);
+      Q_EMIT commutata(casella->property(kIndice).toInt(), selezionata);
     });
   }
   casella->setProperty(kIndice, indice);

@@ -29,7 +29,7 @@ class CaselleSelezione : public QObject {
  Q_SIGNALS:
   // A box changed state, by the user or by anything else that toggled it
   // (assistive technology toggles without a click).
-  void Commutata(int indice, bool selezionata);
+  void commutata(int indice, bool selezionata);
 
  private:
   QWidget* superficie_;

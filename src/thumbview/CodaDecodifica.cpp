@@ -104,7 +104,7 @@ void CodaDecodifica::Consegna(quint64 generazione, const QString& percorso, std:
   if (generazione != generazione_) return;
   inCorso_.remove(percorso);
   pronte_.insert(percorso, std::move(copia));
-  Q_EMIT CopiaPronta(percorso);
+  Q_EMIT copiaPronta(percorso);
 }
 
 std::optional<ImmagineRidotta> CodaDecodifica::Chiedi(const QString& percorso, int priorita) {

@@ -8,7 +8,7 @@
 #include "thumbview/DecodificaRidotta.h"
 
 // Makes 90-pixel copies on worker threads; the grid never waits for one. It
-// asks for a copy, and CopiaPronta tells it on the GUI thread when the copy
+// asks for a copy, and copiaPronta tells it on the GUI thread when the copy
 // can be taken.
 class CodaDecodifica : public QObject {
   Q_OBJECT
@@ -33,7 +33,7 @@ class CodaDecodifica : public QObject {
 
  Q_SIGNALS:
   // The copy of the file (or its failure) is waiting for Chiedi.
-  void CopiaPronta(const QString& percorso);
+  void copiaPronta(const QString& percorso);
 
  private:
   struct Copia;

@@ -68,9 +68,9 @@ ctrFotoView::ctrFotoView(const PercorsiProgramma& percorsi, QWidget* genitore)
   vsbSlide_->setSingleStep(1);
   vsbSlide_->resize(kLarghezzaBarra, vsbSlide_->height());
   connect(vsbSlide_, &QScrollBar::valueChanged, this, [this] { Esegui_vsbSlideChange(); });
-  connect(&decodifica_, &CodaDecodifica::CopiaPronta, this,
+  connect(&decodifica_, &CodaDecodifica::copiaPronta, this,
           [this](const QString& percorso) { CopiaArrivata(percorso); });
-  connect(chkFotoSelezionata_, &CaselleSelezione::Commutata, this,
+  connect(chkFotoSelezionata_, &CaselleSelezione::commutata, this,
           [this](int indice, bool stato) { SegnaSelezione(indice, stato); });
 
   inizializzato_ = true;

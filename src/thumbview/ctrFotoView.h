@@ -40,13 +40,13 @@ using CartaDellaThumb =
 // preview in a picture box of the container.
 class ctrFotoView : public QWidget {
   Q_OBJECT
-  Q_PROPERTY(QColor BackColor READ BackColor WRITE ImpostaBackColor NOTIFY ValoreCambiato)
-  Q_PROPERTY(QFont Font READ Font WRITE ImpostaFont NOTIFY ValoreCambiato)
-  Q_PROPERTY(bool Enabled READ Enabled WRITE ImpostaEnabled NOTIFY ValoreCambiato)
+  Q_PROPERTY(QColor BackColor READ BackColor WRITE ImpostaBackColor NOTIFY valoreCambiato)
+  Q_PROPERTY(QFont Font READ Font WRITE ImpostaFont NOTIFY valoreCambiato)
+  Q_PROPERTY(bool Enabled READ Enabled WRITE ImpostaEnabled NOTIFY valoreCambiato)
   Q_PROPERTY(bool MostraNumeroFoto READ MostraNumeroFoto WRITE ImpostaMostraNumeroFoto NOTIFY
-                 ValoreCambiato)
+                 valoreCambiato)
   Q_PROPERTY(bool MostraFormatoFotografico READ MostraFormatoFotografico WRITE
-                 ImpostaMostraFormatoFotografico NOTIFY ValoreCambiato)
+                 ImpostaMostraFormatoFotografico NOTIFY valoreCambiato)
 
  public:
   // The placeholder picture "NonDisponibile.gif" is taken from the program folder.
@@ -126,8 +126,8 @@ class ctrFotoView : public QWidget {
 
  Q_SIGNALS:
   // A persisted property changed (its storage key).
-  void ProprietaCambiata(const QString& nome);
-  void ValoreCambiato();
+  void proprietaCambiata(const QString& nome);
+  void valoreCambiato();
 
  protected:
   void resizeEvent(QResizeEvent* evento) override;

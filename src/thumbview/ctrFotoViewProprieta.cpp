@@ -12,8 +12,8 @@ const QString kMostraFormatoFotografico = QStringLiteral("MostraFormatoFotografi
 }  // namespace
 
 void ctrFotoView::Notifica(const QString& nome) {
-  Q_EMIT ProprietaCambiata(nome);
-  Q_EMIT ValoreCambiato();
+  Q_EMIT proprietaCambiata(nome);
+  Q_EMIT valoreCambiato();
 }
 
 QColor ctrFotoView::BackColor() const { return picSlide_->palette().color(QPalette::Window); }

@@ -247,7 +247,7 @@ TEST_F(Vista, FilesAddedOutOfFolderOrderStillGetTheirOwnPictures) {
 
 TEST_F(Vista, PersistedPropertiesComeAsANamedBagAndTellTheContainer) {
   QStringList cambiate;
-  QObject::connect(vista.get(), &ctrFotoView::ProprietaCambiata,
+  QObject::connect(vista.get(), &ctrFotoView::proprietaCambiata,
                    [&cambiate](const QString& nome) { cambiate << nome; });
   QVariantMap borsa = vista->ProprietaSalvate();
   EXPECT_EQ(borsa.keys(), (QStringList{"BackColor", "Enabled", "Font", "MostraFormatoFotografico",
