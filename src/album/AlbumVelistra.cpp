@@ -7,7 +7,6 @@
 
 #include "album/FiltroFormato.h"
 #include "common/Percorsi.h"
-#include "common/Piattaforma.h"
 #include "common/ScritturaAtomica.h"
 #include "settings/Impostazioni.h"
 
@@ -167,32 +166,28 @@ bool AlbumVelistra::SalvaContatoreFoto() const {
   return Impostazioni(percorsi_).ScriviContatoreFoto(contatoreFoto_);
 }
 
-QString AlbumVelistra::NuovaChiaveThumb() {
-  if (contatoreFoto_ == std::numeric_limits<std::int32_t>::max()) {
-    MsgBox(QStringLiteral("Il contatore delle fotografie ha raggiunto il valore massimo.\n"
-                          "Creare un nuovo Velistra per poter aggiungere altre fotografie."),
-           IconaMessaggio::Esclamazione);
-    return {};
-  }
+std::optional<QString> AlbumVelistra::NuovaChiaveThumb() {
+  if (contatoreFoto_ == std::numeric_limits<std::int32_t>::max()) return std::nullopt;
   return ChiaveThumb(++contatoreFoto_);
 }
 
-QString AlbumVelistra::CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta) {
+CopiaLavoro AlbumVelistra::CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta) {
   const QString estensione = EstensioneFile(QFileInfo(foto).fileName());
   QDir().mkpath(percorsi_.CartellaLavoro);
   // A counter that fell behind (settings lost, a stop before they were written)
   // must not overwrite the copy of another entry.
   QString copia;
   do {
-    const QString chiave = NuovaChiaveThumb();
-    if (chiave.isEmpty()) return {};
-    copia = percorsi_.CartellaLavoro + chiave + u'.' + estensione;
+    const std::optional<QString> chiave = NuovaChiaveThumb();
+    if (!chiave) return {CopiaLavoro::Esito::ContatoreEsaurito, {}};
+    copia = percorsi_.CartellaLavoro + *chiave + u'.' + estensione;
   } while (FileEsiste(copia));
-  if (!impronta) return QFile::copy(foto, copia) ? copia : QString();
+  const CopiaLavoro nonRiuscita{CopiaLavoro::Esito::NonRiuscita, {}};
+  if (!impronta) return QFile::copy(foto, copia) ? CopiaLavoro{CopiaLavoro::Esito::Fatta, copia} : nonRiuscita;
   const auto presa = CopiaConImpronta(foto, copia);
-  if (!presa) return {};
+  if (!presa) return nonRiuscita;
   *impronta = *presa;
-  return copia;
+  return {CopiaLavoro::Esito::Fatta, copia};
 }
 
 QStringList AlbumVelistra::CopieDelFormato(const QString& formato) const {

@@ -15,6 +15,14 @@ QString ChiaveThumb(std::int32_t contatore);
 // The number of prints of an album entry; none when its text is not a whole number.
 std::optional<std::int32_t> QuantitaFile(const NodoXML& file);
 
+// A photo's copy in the work folder, or why none was made.
+struct CopiaLavoro {
+  enum class Esito { Fatta, ContatoreEsaurito, NonRiuscita };
+  Esito esito = Esito::Fatta;
+  // The copy's path when it was made, otherwise empty.
+  QString percorso;
+};
+
 // The customer's order in progress: the album document "Velistra.xml", the
 // copies of its photos in the work folder and the counter that names them.
 class AlbumVelistra {
@@ -68,13 +76,11 @@ class AlbumVelistra {
   void LeggiContatoreFoto();
   bool SalvaContatoreFoto() const;
 
-  // The next thumbnail key. At the counter's limit nothing changes: the user is
-  // told and the key is empty, so the caller stops.
-  QString NuovaChiaveThumb();
+  // The next thumbnail key; none, and the counter unchanged, at its limit.
+  std::optional<QString> NuovaChiaveThumb();
   // Copies a photo into the work folder under the next free key and its
-  // extension; the copy's path, or empty when no copy was made. With
-  // impronta the photo's size and digest are taken on the way.
-  QString CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta = nullptr);
+  // extension. With impronta the photo's size and digest are taken on the way.
+  CopiaLavoro CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta = nullptr);
   // The copy paths of the entries of a format.
   QStringList CopieDelFormato(const QString& formato) const;
 

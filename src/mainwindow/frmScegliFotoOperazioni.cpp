@@ -38,6 +38,13 @@ void AvvisaCopiaNonRiuscita(const QString& foto, QWidget* finestra) {
          IconaMessaggio::Critica, PulsantiMessaggio::OK, finestra);
 }
 
+// No new copy can be named before a new album.
+void AvvisaContatoreEsaurito(QWidget* finestra) {
+  MsgBox(QStringLiteral("Il contatore delle fotografie ha raggiunto il valore massimo.\n"
+                        "Creare un nuovo Velistra per poter aggiungere altre fotografie."),
+         IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, finestra);
+}
+
 // An empty format list (a catalogue without formats of that kind).
 bool FormatoScelto(const QString& formato, QWidget* finestra) {
   if (!formato.isEmpty()) return true;
@@ -87,6 +94,7 @@ void AvvisaEsito(EsitoFoto esito, const QString& foto, const QString& formato, Q
     case EsitoFoto::Saltata: return;
     case EsitoFoto::NonTrovata: return AvvisaNonTrovata(finestra);
     case EsitoFoto::CopiaNonRiuscita: return AvvisaCopiaNonRiuscita(foto, finestra);
+    case EsitoFoto::ContatoreEsaurito: return AvvisaContatoreEsaurito(finestra);
     case EsitoFoto::FormatoAssente: return AvvisaFormatoAssente(formato, finestra);
   }
 }

@@ -9,6 +9,8 @@ enum class EsitoFoto {
   NonTrovata,
   // The photo could not be copied into the work folder (gone, a full disk).
   CopiaNonRiuscita,
+  // The photo counter is at its limit: no copy can be named until a new album.
+  ContatoreEsaurito,
   // Neither the album nor the catalogue has the target format (a format list
   // not refilled after a price list).
   FormatoAssente,

@@ -38,8 +38,13 @@ RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QStr
   const bool forseDoppia =
       conferma && impronte_.DimensioneNelFormato(album_, formato, QFileInfo(foto).size());
   ImprontaFile impronta;
-  const QString copia = album_.CopiaInCartellaLavoro(foto, forseDoppia ? &impronta : nullptr);
-  if (copia.isEmpty()) return {EsitoFoto::CopiaNonRiuscita, {}};
+  const CopiaLavoro presa = album_.CopiaInCartellaLavoro(foto, forseDoppia ? &impronta : nullptr);
+  switch (presa.esito) {
+    case CopiaLavoro::Esito::Fatta: break;
+    case CopiaLavoro::Esito::ContatoreEsaurito: return {EsitoFoto::ContatoreEsaurito, {}};
+    case CopiaLavoro::Esito::NonRiuscita: return {EsitoFoto::CopiaNonRiuscita, {}};
+  }
+  const QString& copia = presa.percorso;
   if (forseDoppia && impronte_.NelFormato(album_, formato, impronta) && !conferma()) {
     QFile::remove(copia);
     return {EsitoFoto::Saltata, {}};

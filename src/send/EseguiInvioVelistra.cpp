@@ -24,8 +24,6 @@
 
 namespace {
 
-const QString kErroreInvio = QStringLiteral("Errore durante l'accesso al server FTP (2).");
-
 qint64 DimensioneFoto(const QList<NodoXML>& voci) {
   qint64 totale = 0;
   for (const NodoXML& voce : voci)
@@ -74,7 +72,7 @@ bool InvioVelistra::FotoNellaCartellaDiLavoro(const QList<NodoXML>& voci) {
 
 bool InvioVelistra::InviaFileOrdine(const QString& percorsoLocale, const QString& nomeRemoto) {
   if (!RiuscitoFTP(OperazioneFTP::InvioFile, sessione_.InviaFileFTP(percorsoLocale, PercorsoRemoto(nomeRemoto)))) {
-    MsgBox(kErroreInvio, IconaMessaggio::Esclamazione);
+    AvvisaInvioFileNonRiuscito();
     return false;
   }
   QFile::remove(percorsoLocale);
@@ -147,7 +145,7 @@ void InvioVelistra::EseguiInvioVelistra() {
       if (!RiuscitoFTP(OperazioneFTP::InvioFile,
                        sessione_.InviaFileFTP(locale, PercorsoRemoto(TestoDopoUltimo(locale, QStringLiteral("/"))),
                                               inviati))) {
-        MsgBox(kErroreInvio, IconaMessaggio::Esclamazione);
+        AvvisaInvioFileNonRiuscito();
         ok = false;
       }
       andamento->FileConcluso();

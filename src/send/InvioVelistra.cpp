@@ -117,7 +117,7 @@ bool InvioVelistra::PreparaVelistra() {
       if (!RiuscitoFTP(OperazioneFTP::InvioFile,
                        sessione_.InviaFileFTP(percorsi_.PercorsoVelistraXML,
                                               PercorsoRemoto(QStringLiteral("Velistra.xml"))))) {
-        Avviso(QStringLiteral("Errore durante l'accesso al server FTP (2)."));
+        AvvisaInvioFileNonRiuscito();
       } else {
         const auto esito = Richiesta(CorpoTransazione(f_K_HTTPS_CREA_MD5()));
         int esitoMD5 = 0;

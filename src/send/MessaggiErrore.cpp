@@ -51,6 +51,10 @@ void AvvisaErroreFTP(OperazioneFTP operazione, const EsitoFTP& esito) {
          IconaMessaggio::Nessuna);
 }
 
+void AvvisaInvioFileNonRiuscito() {
+  MsgBox(QStringLiteral("Errore durante l'accesso al server FTP (2)."), IconaMessaggio::Esclamazione);
+}
+
 void AvvisaVelistraSenzaFoto(QWidget* proprietario) {
   MsgBox(QStringLiteral("Nessuna fotografia inserita nel Velistra."), IconaMessaggio::Informazione,
          PulsantiMessaggio::OK, proprietario);

@@ -14,5 +14,8 @@ void AvvisaErroreRichiesta(const RispostaWeb& risposta);
 // answered with an error; nothing otherwise.
 void AvvisaErroreFTP(OperazioneFTP operazione, const EsitoFTP& esito);
 
+// A file of the send that the lab's FTP server did not take.
+void AvvisaInvioFileNonRiuscito();
+
 // An album without an order text: nothing to send, nothing to write.
 void AvvisaVelistraSenzaFoto(QWidget* proprietario = nullptr);

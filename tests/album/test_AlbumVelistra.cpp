@@ -10,7 +10,6 @@
 #include "common/DocumentoXML.h"
 #include "settings/cINIProfiles.h"
 #include "support/CartellaProgrammaProva.h"
-#include "support/PiattaformaFinta.h"
 
 namespace {
 
@@ -147,25 +146,18 @@ TEST_F(Album, IdentifiersAndPathsWithQuotesApostrophesAndMarkupAreSafe) {
   EXPECT_EQ(riaperto.Documento().selezionaNodi(QStringLiteral("/xml/formato")).size(), 2);
 }
 
-TEST_F(Album, KeysRollOverToSevenDigitsAndStopAtTheCountersLimitWithAMessage) {
-  PiattaformaFinta finta;
+TEST_F(Album, KeysRollOverToSevenDigitsAndStopAtTheCountersLimit) {
   EXPECT_EQ(ChiaveThumb(12), QStringLiteral("imgVE_000012"));
   album.ImpostaContatoreFoto(999998);
   EXPECT_EQ(album.NuovaChiaveThumb(), QStringLiteral("imgVE_999999"));
   EXPECT_EQ(album.NuovaChiaveThumb(), QStringLiteral("imgVE_1000000"));
   EXPECT_EQ(album.ContatoreFoto(), 1000000);
-  EXPECT_TRUE(finta.messaggi().isEmpty());
 
   const std::int32_t limite = std::numeric_limits<std::int32_t>::max();
   album.ImpostaContatoreFoto(limite - 1);
   EXPECT_EQ(album.NuovaChiaveThumb(), QStringLiteral("imgVE_2147483647"));
-  EXPECT_EQ(album.NuovaChiaveThumb(), QString());
+  EXPECT_FALSE(album.NuovaChiaveThumb());
   EXPECT_EQ(album.ContatoreFoto(), limite);
-  ASSERT_EQ(finta.messaggi().size(), 1);
-  EXPECT_EQ(finta.messaggi()[0].testo,
-            QStringLiteral("Il contatore delle fotografie ha raggiunto il valore massimo.\n"
-                           "Creare un nuovo Velistra per poter aggiungere altre fotografie."));
-  EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Esclamazione);
 }
 
 TEST_F(Album, CounterIsReadAndWrittenInTheSettings) {
@@ -189,7 +181,7 @@ TEST_F(Album, CopiesTakeTheKeyAndTheExtensionAndNeverOverwriteAnotherCopy) {
   ASSERT_TRUE(immagine.save(foto, "JPG"));
 
   const QString lavoro = cartella.percorsi().CartellaLavoro;
-  const QString prima = album.CopiaInCartellaLavoro(foto);
+  const QString prima = album.CopiaInCartellaLavoro(foto).percorso;
   EXPECT_EQ(prima, lavoro + QStringLiteral("imgVE_000001.JPG"));
   QFile originale(foto), copia(prima);
   ASSERT_TRUE(originale.open(QIODevice::ReadOnly) && copia.open(QIODevice::ReadOnly));
@@ -198,13 +190,15 @@ TEST_F(Album, CopiesTakeTheKeyAndTheExtensionAndNeverOverwriteAnotherCopy) {
   // A counter that fell behind meets copies already there.
   cartella.Scrivi(QStringLiteral("Velistra/imgVE_000002.JPG"), "altra");
   album.ImpostaContatoreFoto(1);
-  EXPECT_EQ(album.CopiaInCartellaLavoro(foto), lavoro + QStringLiteral("imgVE_000003.JPG"));
+  EXPECT_EQ(album.CopiaInCartellaLavoro(foto).percorso, lavoro + QStringLiteral("imgVE_000003.JPG"));
   EXPECT_EQ(cartella.Leggi(QStringLiteral("Velistra/imgVE_000002.JPG")), "altra");
 
   cartella.Scrivi(QStringLiteral("senza_punto"), "x");
-  EXPECT_EQ(album.CopiaInCartellaLavoro(cartella.file(QStringLiteral("senza_punto"))),
+  EXPECT_EQ(album.CopiaInCartellaLavoro(cartella.file(QStringLiteral("senza_punto"))).percorso,
             lavoro + QStringLiteral("imgVE_000004."));
-  EXPECT_EQ(album.CopiaInCartellaLavoro(cartella.file(QStringLiteral("manca.jpg"))), QString());
+  const CopiaLavoro mancante = album.CopiaInCartellaLavoro(cartella.file(QStringLiteral("manca.jpg")));
+  EXPECT_EQ(mancante.esito, CopiaLavoro::Esito::NonRiuscita);
+  EXPECT_EQ(mancante.percorso, QString());
 }
 
 TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
@@ -213,7 +207,7 @@ TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
   const QString foto = cartella.file(QStringLiteral("a.png"));
   QImage(4, 4, QImage::Format_RGB32).save(foto, "PNG");
   album.ImpostaContatoreFoto(500);
-  const QString copia = album.CopiaInCartellaLavoro(foto);
+  const QString copia = album.CopiaInCartellaLavoro(foto).percorso;
   album.AggiungiFileVelistra(QStringLiteral("15x10"), copia, QStringLiteral("a.png"), QStringLiteral("FILLIN"));
   album.SalvaVelistra();
   album.SalvaContatoreFoto();
@@ -225,7 +219,8 @@ TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
   EXPECT_TRUE(QDir(cartella.percorsi().CartellaLavoro).entryList(QDir::Files | QDir::Hidden).isEmpty());
   EXPECT_EQ(album.ContatoreFoto(), 0);
   EXPECT_EQ(cINIProfiles().GetPrivateProfileString("Opzioni", "ContatoreFoto", "", cartella.percorsi().PercorsoIni), "0");
-  EXPECT_EQ(album.CopiaInCartellaLavoro(foto), cartella.percorsi().CartellaLavoro + QStringLiteral("imgVE_000001.png"));
+  EXPECT_EQ(album.CopiaInCartellaLavoro(foto).percorso,
+            cartella.percorsi().CartellaLavoro + QStringLiteral("imgVE_000001.png"));
 }
 
 TEST_F(Album, AnUnreadableAlbumIsSetAsideAndTheAlbumStartsEmpty) {

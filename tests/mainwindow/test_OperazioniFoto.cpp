@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QToolBar>
+#include <limits>
 
 #include "FinestraProva.h"
 #include "album/SceltaFormato.h"
@@ -245,7 +246,7 @@ TEST_F(OperazioniFoto, AnnullaDuringAReloadAsksEachTimeAndYesKeepsWhatIsShown) {
   EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
 }
 
-TEST_F(OperazioniFoto, APhotoGoneBeforeItsCopyStopsTheCopyAndKeepsTheOthers) {
+TEST_F(OperazioniFoto, ACopyThatCannotBeMadeStopsTheCopyAndKeepsTheOthers) {
   Filtra(true, "15x10");
   Spunta(finestra->fvFotoCartella(), {0, 1, 2});
   ASSERT_TRUE(QFile::remove(foto[1]));
@@ -259,6 +260,17 @@ TEST_F(OperazioniFoto, APhotoGoneBeforeItsCopyStopsTheCopyAndKeepsTheOthers) {
   EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 1);
   EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 1"));
   EXPECT_EQ(Importo(), 25);
+
+  // The counter at its limit: the copy stops with its own message only.
+  ambiente.piattaforma.Azzera();
+  finestra->album().ImpostaContatoreFoto(std::numeric_limits<std::int32_t>::max());
+  Copia({3}, "15x10");
+  ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].testo,
+            QStringLiteral("Il contatore delle fotografie ha raggiunto il valore massimo.\n"
+                           "Creare un nuovo Velistra per poter aggiungere altre fotografie."));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
+  EXPECT_EQ(Salvato().Titoli("15x10"), QStringList{"a.jpg"});
 }
 
 // A format of a price list downloaded after the album was loaded: the album

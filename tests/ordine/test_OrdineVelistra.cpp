@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <limits>
 #include <utility>
 
 #include "CartellaOrdineProva.h"
@@ -134,14 +135,21 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
 }
 
 // A format of a price list downloaded after the album was loaded, one that no
-// catalogue offers, and a photo gone from the customer's folder.
-TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceOrNoFileLeavesNothing) {
+// catalogue offers, a photo gone from the customer's folder and a counter at its limit.
+TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrNoKeyLeavesNothing) {
   NodoXML formato = ordine.album().Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']"));
   formato.genitore().rimuoviFiglio(formato);
   EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("99x99"), a, {}).esito, EsitoFoto::FormatoAssente);
   ASSERT_TRUE(QFile::remove(b));
   EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), b, {}).esito, EsitoFoto::CopiaNonRiuscita);
+  const std::int32_t limite = std::numeric_limits<std::int32_t>::max();
+  ordine.album().ImpostaContatoreFoto(limite);
+  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), a, {}).esito, EsitoFoto::ContatoreEsaurito);
+  EXPECT_EQ(ordine.album().ContatoreFoto(), limite);
+  EXPECT_EQ(ordine.NumeroVoci({}), 0);
+  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 0);
   EXPECT_TRUE(File(programma.percorsi().CartellaLavoro).isEmpty());
+  ordine.album().ImpostaContatoreFoto(0);
 
   const RisultatoFoto copia = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, {});
   EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("99x99"), copia.copia),
