@@ -26,8 +26,11 @@ void OrdineVelistra::SegnalaVoci(const QString& formato) {
 }
 
 bool OrdineVelistra::PostoPerIlFormato(const QString& formato) {
-  if (!album_.HaFormato(formato) && catalogo_.OffreFormato(formato)) album_.AggiungiFormato(formato);
-  return album_.HaFormato(formato);
+  // Asked once per photo of a copy loop: the album's own look-up alone when it has the format.
+  if (album_.HaFormato(formato)) return true;
+  if (!catalogo_.OffreFormato(formato)) return false;
+  album_.AggiungiFormato(formato);
+  return album_.HaFormato(formato);  // an album without its root takes none
 }
 
 RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo,
