@@ -1,8 +1,14 @@
 #pragma once
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QObject>
+#include <QPromise>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <type_traits>
 #include <utility>
 
 // The program's one pattern for long work (copies, listings, decoding,
@@ -22,6 +28,33 @@ template <class Lavoro, class Poi>
 auto AvviaCompito(QObject* contesto, Lavoro&& lavoro, Poi&& poi) {
   return QtConcurrent::run(&PoolCompiti(), std::forward<Lavoro>(lavoro))
       .then(contesto, std::forward<Poi>(poi));
+}
+
+// The same for a task that tells how far it has got: lavoro(riferisci) calls
+// riferisci(passo) as often as it likes and never waits for it; each passo
+// reaches adOgniPasso on contesto's thread, in order, and poi(result) runs
+// after the last. Nothing runs once contesto is gone.
+template <class Passo, class Lavoro, class AdOgniPasso, class Poi>
+void AvviaCompitoConPassi(QObject* contesto, Lavoro&& lavoro, AdOgniPasso&& adOgniPasso, Poi&& poi) {
+  using Riferisci = std::function<void(const Passo&)>;
+  using Risultato = std::decay_t<std::invoke_result_t<Lavoro, const Riferisci&>>;
+  auto risultato = std::make_shared<std::optional<Risultato>>();
+  auto* osservatore = new QFutureWatcher<Passo>(contesto);
+  QObject::connect(osservatore, &QFutureWatcherBase::resultReadyAt, contesto,
+                   [osservatore, adOgniPasso = std::forward<AdOgniPasso>(adOgniPasso)](int indice) {
+                     adOgniPasso(osservatore->resultAt(indice));
+                   });
+  QObject::connect(osservatore, &QFutureWatcherBase::finished, contesto,
+                   [osservatore, risultato, poi = std::forward<Poi>(poi)]() mutable {
+                     osservatore->deleteLater();
+                     poi(std::move(**risultato));
+                   });
+  // The result is written before the promise finishes: finished() sees it.
+  osservatore->setFuture(QtConcurrent::run(
+      &PoolCompiti(), [lavoro = std::forward<Lavoro>(lavoro), risultato](QPromise<Passo>& promessa) {
+        const Riferisci riferisci = [&promessa](const Passo& passo) { promessa.addResult(passo); };
+        risultato->emplace(lavoro(riferisci));
+      }));
 }
 
 // True on the thread that owns the application object (the GUI thread), and
