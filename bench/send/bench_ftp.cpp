@@ -1,6 +1,6 @@
 // Side by side on the local lab stand-in's FTP server:
-//  1. uploading N photos of 5 MB through SessioneFTP on a worker, as the send
-//     does (byte count and its line queued to the GUI thread), against one
+//  1. uploading N photos of 5 MB through SessioneFTP in a task, as the send
+//     does (its byte-count lines reported as steps to the GUI thread), against one
 //     curl process uploading the same files over one reused connection;
 //     meanwhile a 5 ms timer on the GUI thread records its worst lateness, the
 //     longest the window would wait to repaint or take a click;
@@ -19,7 +19,7 @@
 #include <cstdio>
 
 #include "BancoLaboratorio.h"
-#include "common/Lavoro.h"
+#include "common/Compito.h"
 #include "send/AndamentoInvio.h"
 #include "send/SessioneFTP.h"
 
@@ -57,9 +57,13 @@ double Curl(const QStringList& argomenti, const QString& configurazione) {
   return orologio.nsecsElapsed() / 1e9;
 }
 
-// Runs lavoro on a worker while the GUI thread's event loop serves a timer of
-// the given period; returns the timer's worst lateness in milliseconds.
-double RitardoPeggiore(const std::function<void()>& lavoro, int periodoMs) {
+using Riferisci = std::function<void(const QString&)>;
+
+// Runs lavoro as a task while the GUI thread's event loop serves a timer of
+// the given period and takes the lines the task reports; returns the timer's
+// worst lateness in milliseconds.
+double RitardoPeggiore(const std::function<int(const Riferisci&)>& lavoro, const std::function<void(const QString&)>& riga,
+                       const std::function<void(int)>& fine, int periodoMs) {
   QTimer battito;
   battito.setTimerType(Qt::PreciseTimer);
   QElapsedTimer orologio;
@@ -74,7 +78,10 @@ double RitardoPeggiore(const std::function<void()>& lavoro, int periodoMs) {
   QObject contesto;
   orologio.start();
   battito.start(periodoMs);
-  AvviaLavoro(&contesto, lavoro, [&ciclo] { ciclo.quit(); });
+  AvviaCompitoConPassi<QString>(&contesto, lavoro, riga, [&ciclo, &fine](int risultato) {
+    fine(risultato);
+    ciclo.quit();
+  });
   ciclo.exec();
   return peggiore / 1e6;
 }
@@ -110,27 +117,28 @@ int main(int argc, char* argv[]) {
   int righe = 0;
   QString ultimaRiga;
   const double ritardo = RitardoPeggiore(
-      [&] {
+      [&impostazioni, grandi](const Riferisci& riferisci) {
         SessioneFTP sessione;
         sessione.ApriSessioneFTP(impostazioni);
         sessione.CambiaCartellaFTP({}, QStringLiteral("nostro"));
         AndamentoInvio andamento(static_cast<qint64>(grandi.size()) * (5 << 20));
-        const auto mostra = [&](qint64 byte) {
+        const std::function<void(qint64)> mostra = [&](qint64 byte) {
           andamento.FileInCorso(byte);
-          if (!andamento.DaMostrare()) return;
-          const QString riga = andamento.testo();
-          SulThreadGrafico([&] {
-            ultimaRiga = riga;
-            ++righe;
-          });
+          if (andamento.DaMostrare()) riferisci(andamento.testo());
         };
+        int arrivate = 0;
         for (const QString& f : grandi) {
-          inviate +=
+          arrivate +=
               sessione.InviaFileFTP(f, QStringLiteral("h/nostro/") + QFileInfo(f).fileName(), mostra).riuscito();
           andamento.FileConcluso();
         }
+        return arrivate;
       },
-      5);
+      [&](const QString& riga) {
+        ultimaRiga = riga;
+        ++righe;
+      },
+      [&inviate](int arrivate) { inviate = arrivate; }, 5);
   const double nostro = orologio.nsecsElapsed() / 1e9;
   QString configurazione;
   for (const QString& f : grandi)
@@ -140,7 +148,7 @@ int main(int argc, char* argv[]) {
   const double conCurl = Curl({QStringLiteral("-s"), QStringLiteral("--user"), credenziali}, configurazione);
   std::printf("upload of %d x 5 MB (%d arrived): SessioneFTP on a worker %.2f s, curl %.2f s, ratio %.2f (target <= 1.25); "
               "GUI thread's 5 ms timer worst lateness meanwhile %.1f ms (target <= 50); "
-              "%d byte-count lines queued to it, the last \"%s\"\n",
+              "%d byte-count lines reported to it, the last \"%s\"\n",
               foto, inviate, nostro, conCurl, nostro / conCurl, ritardo, righe, qPrintable(ultimaRiga));
 
   // 2. Resume check.

@@ -1,4 +1,4 @@
-#include "send/frmFTP.h"
+#include "mainwindow/frmFTP.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,6 +18,7 @@
 #include "windows/ControlloPerNome.h"
 #include "windows/PannelloSfumato.h"
 #include "common/Piattaforma.h"
+#include "mainwindow/Messaggi.h"
 #include "windows/clsMouse.h"
 #include "send/AccessoLaboratorio.h"
 #include "send/InvioVelistra.h"
@@ -79,6 +80,7 @@ frmFTP::frmFTP(OrdineVelistra& ordine, FoglioCliente& foglio, const PercorsiProg
                const DatiServer& server, bool soloPrezziario, QWidget* genitore)
     : QDialog(genitore), SoloPrezziario(soloPrezziario), ordine_(ordine), percorsi_(percorsi), server_(server),
       invio_(std::make_unique<InvioVelistra>(*this, ordine, foglio, percorsi, server)) {
+  connect(invio_.get(), &InvioVelistra::finita, this, &frmFTP::FineOperazione);
   setObjectName(QStringLiteral("frmFTP"));
   setModal(true);
   CreaControlli();
@@ -171,8 +173,7 @@ void frmFTP::CreaControlli() {
   connect(cmdScaricaPrezziario_, &QPushButton::clicked, this, [this] { ScaricaPrezziario(); });
   connect(cmdInviaVelistra_, &QPushButton::clicked, this, [this] { InviaVelistra(); });
   connect(cmdAnnullaOperazione_, &QPushButton::clicked, this, [this] { invio_->Interrompi(); });
-  connect(cmdCancellaInvioVelistra_, &QPushButton::clicked, this,
-          [this] { Operazione([this] { invio_->PremiCancellaInvioVelistra(); }, {}, true); });
+  connect(cmdCancellaInvioVelistra_, &QPushButton::clicked, this, [this] { Cancella(); });
   connect(cmdChiudi_, &QPushButton::clicked, this, [this] { ChiudiFinestra(); });
 }
 
@@ -208,30 +209,16 @@ void frmFTP::ComandiSenzaOperazione() {
 
 void frmFTP::AbilitaAnnullaOperazione(bool abilitato) { cmdAnnullaOperazione_->setEnabled(abilitato); }
 
+CredenzialiInvio frmFTP::Credenziali() const {
+  return {txtUsername_->text(), txtPassword_->text(), txtProxy_->text(), chkFTPPassivo_->isChecked()};
+}
+
 void frmFTP::Accedi() {
   if (!SoloPrezziario && UsernameOspite(txtUsername_->text())) {
-    MsgBox(QStringLiteral("Impossibile inviare un Velistra con lo Username 'guest'."),
-           IconaMessaggio::Esclamazione, PulsantiMessaggio::OK, this);
+    Avvisa({AvvisoInvio::Tipo::UsernameOspite});
     return;
   }
-  MostraStato(QStringLiteral("Accesso in corso..."));
-  auto accesso = std::make_shared<DatiAccesso>();
-  Operazione(
-      [accesso, server = server_, username = txtUsername_->text(), password = txtPassword_->text()] {
-        *accesso = AccediAlLaboratorio(server, username, password);
-      },
-      [this, accesso] {
-        invio_->ImpostaAccesso(*accesso);
-        if (accesso->UtenteEsiste) {
-          BloccaControlli(this, QColor(230, 230, 230), true);
-          chkFTPPassivo_->setEnabled(false);
-          MostraStato(QStringLiteral("Connesso"));
-        } else {
-          MostraStato(QStringLiteral("Non connesso"));
-          MsgBox(QStringLiteral("Username o password non validi."), IconaMessaggio::Esclamazione,
-                 PulsantiMessaggio::OK, this);
-        }
-      });
+  Operazione([this] { invio_->Accedi(Credenziali()); });
 }
 
 void frmFTP::SalvaImpostazioni() {
@@ -247,31 +234,33 @@ void frmFTP::SalvaImpostazioni() {
 }
 
 void frmFTP::ScaricaPrezziario() {
-  auto aggiornato = std::make_shared<bool>(false);
-  Operazione([this, aggiornato] { *aggiornato = invio_->sAggiornaPrezziario(); },
-             [this, aggiornato] {
-               if (*aggiornato)
-                 MsgBox(QStringLiteral("Prezziario aggiornato."), IconaMessaggio::Informazione,
-                        PulsantiMessaggio::OK, this);
-             });
+  Operazione([this] { invio_->AggiornaPrezziario(Credenziali()); });
 }
 
 void frmFTP::InviaVelistra() {
-  Operazione([this] { invio_->PremiInviaVelistra(); }, {}, true);
+  Operazione([this] { invio_->Invia(Credenziali()); }, true);
 }
 
-void frmFTP::Operazione(std::function<void()> lavoro, std::function<void()> dopo, bool interrompibile) {
+void frmFTP::Cancella() {
+  Operazione([this] { invio_->Cancella(Credenziali()); }, true);
+}
+
+void frmFTP::Operazione(const std::function<void()>& avvia, bool interrompibile) {
   if (invio_->operazioneInCorso()) return;
-  // Off here on the GUI thread, before the worker starts: no click queued
-  // meanwhile finds a command on. The busy pointer stays to the work's end.
+  // Off before the command starts: no click queued meanwhile finds a command on.
   ComandiDuranteOperazione(interrompibile);
   piattaforma().ImpostaPuntatoreOccupato(this, true);
-  invio_->Avvia(this, std::move(lavoro), [this, dopo = std::move(dopo)] {
-    if (dopo) dopo();
-    ComandiSenzaOperazione();
-    piattaforma().ImpostaPuntatoreOccupato(this, false);
-    ChiudiSeRichiesto();
-  });
+  avvia();
+}
+
+void frmFTP::FineOperazione() {
+  if (invio_->accesso().UtenteEsiste && chkFTPPassivo_->isEnabled()) {
+    BloccaControlli(this, QColor(230, 230, 230), true);
+    chkFTPPassivo_->setEnabled(false);
+  }
+  ComandiSenzaOperazione();
+  piattaforma().ImpostaPuntatoreOccupato(this, false);
+  ChiudiSeRichiesto();
 }
 
 bool frmFTP::operazioneInCorso() const { return invio_->operazioneInCorso(); }
@@ -298,12 +287,7 @@ void frmFTP::ChiudiFinestra() {
   // the work's end like the close box, for the window may not go under it.
   if (invio_->operazioneInCorso()) return RichiediChiusura(Chiusura::Pulsante);
   if (ordine_.FTPInCorso() == 1) {
-    MsgBox(QStringLiteral(
-               "L'invio del Velistra non è ancora terminato.\r\n"
-               "L'applicazione verrà chiusa per evitare di perdere le informazioni relative al Velistra corrente.\r\n"
-               "La prossima volta che verrà eseguito il programma verrà automaticamente aperta questa maschera per "
-               "poter continuare con l'invio."),
-           IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+    Avvisa({AvvisoInvio::Tipo::InvioNonTerminato});
     ChiudereApplicazione = true;
   }
   done(QDialog::Accepted);
@@ -326,10 +310,9 @@ void frmFTP::reject() {
 
 void frmFTP::Chiudi() { chiusuraAllaFine_ = true; }
 
-QString frmFTP::username() const { return txtUsername_->text(); }
-QString frmFTP::password() const { return txtPassword_->text(); }
-QString frmFTP::proxy() const { return txtProxy_->text(); }
-bool frmFTP::ftpPassivo() const { return chkFTPPassivo_->isChecked(); }
+bool frmFTP::Avvisa(const AvvisoInvio& avviso) { return MostraAvvisoInvio(avviso, this) == RispostaMessaggio::Si; }
+
+void frmFTP::ApriPaginaPagamento(const QString& indirizzo) { piattaforma().ApriDocumento(this, indirizzo); }
 
 void frmFTP::MostraStato(const QString& testo) {
   pnlMessaggio_->Disegna(testo, kSfumaturaSinistra, kSfumaturaDestra);
@@ -346,5 +329,3 @@ void frmFTP::MostraAndamento(const QString& testo) {
   lblAndamento_->setAccessibleDescription(testo);
 }
 
-int frmFTP::valoreAvanzamento() const { return pbAvanzamento_->value(); }
-int frmFTP::massimoAvanzamento() const { return pbAvanzamento_->maximum(); }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "send/DatiInvio.h"
 #include "send/VistaInvio.h"
 #include "settings/DatiImpostazioni.h"
 #include "settings/PercorsiProgramma.h"
@@ -33,23 +34,17 @@ class frmFTP : public QDialog, public VistaInvio {
   bool ChiudereApplicazione = false;
 
   void AbilitaComandiInvio(bool v);
-  // True from a command's press to the end of its work on the worker; the
-  // commands stay off a little longer, until its last step on the GUI thread.
+  // True from a command's press to the end of its last step.
   bool operazioneInCorso() const;
 
   // VistaInvio
-  QWidget* finestra() override { return this; }
-  QString username() const override;
-  QString password() const override;
-  QString proxy() const override;
-  bool ftpPassivo() const override;
   void MostraStato(const QString& testo) override;
   void ImpostaAvanzamento(int valore, int massimo) override;
-  int valoreAvanzamento() const override;
-  int massimoAvanzamento() const override;
   void MostraAndamento(const QString& testo) override;
   void AbilitaAnnullaOperazione(bool abilitato) override;
-  // Asked for by the send at its end: the window closes once the worker is done.
+  bool Avvisa(const AvvisoInvio& avviso) override;
+  void ApriPaginaPagamento(const QString& indirizzo) override;
+  // Asked for by the send at its end: the window closes once the command has ended.
   void Chiudi() override;
 
  protected:
@@ -63,16 +58,20 @@ class frmFTP : public QDialog, public VistaInvio {
   void SalvaImpostazioni();
   void ScaricaPrezziario();
   void InviaVelistra();
+  void Cancella();
   // The "Chiudi" button: warns when the send is unfinished, then closes.
   void ChiudiFinestra();
   // How a close asked for while work runs is taken up once it has ended.
   enum class Chiusura { Nessuna, Finestra, Pulsante };
 
-  // Runs lavoro on a worker under the busy pointer, then dopo on the GUI
-  // thread; every command is off from the press to the end of dopo (but the
-  // interruption, when the work takes one), and a close asked for meanwhile
-  // interrupts the work and takes effect after it.
-  void Operazione(std::function<void()> lavoro, std::function<void()> dopo = {}, bool interrompibile = false);
+  // The connection fields as they stand.
+  CredenzialiInvio Credenziali() const;
+  // Starts a command of the send under the busy pointer; every command is off
+  // from the press to its end (but the interruption, when it takes one), and a
+  // close asked for meanwhile interrupts it and takes effect after it.
+  void Operazione(const std::function<void()>& avvia, bool interrompibile = false);
+  // The command's end: the window as the login leaves it, the commands as they stand.
+  void FineOperazione();
   void ComandiDuranteOperazione(bool interrompibile);
   // The commands once no work runs, from the login state alone.
   void ComandiSenzaOperazione();

@@ -1,7 +1,7 @@
 // The send window, the price list and its breakdown, and the customer sheet they ask for.
 #include "common/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
-#include "send/frmFTP.h"
+#include "mainwindow/frmFTP.h"
 #include "thumbview/ctrFotoView.h"
 #include "settings/Impostazioni.h"
 #include "mainwindow/frmDettaglioPrezzo.h"

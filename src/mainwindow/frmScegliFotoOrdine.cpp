@@ -7,7 +7,7 @@
 #include "mainwindow/CicloOperazione.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "windows/AvvisoSalvataggio.h"
-#include "send/MessaggiErrore.h"
+#include "mainwindow/Messaggi.h"
 #include "ordine/CartellaOrdine.h"
 
 namespace {

@@ -21,6 +21,8 @@ DatiAccesso LeggiRispostaAccesso(QString risposta) {
   return dati;
 }
 
-DatiAccesso AccediAlLaboratorio(const DatiServer& server, const QString& username, const QString& password) {
-  return LeggiRispostaAccesso(ChiediAlLaboratorio(server, creaDatiPostM(username, password, f_K_HTTPS_LOGIN())).testo());
+DatiAccesso AccediAlLaboratorio(const DatiServer& server, const QString& username, const QString& password,
+                                AvvisiInvio& avvisi) {
+  return LeggiRispostaAccesso(
+      ChiediAlLaboratorio(server, creaDatiPostM(username, password, f_K_HTTPS_LOGIN()), avvisi).testo());
 }

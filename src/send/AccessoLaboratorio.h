@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include "send/AvvisoInvio.h"
+
 struct DatiServer;
 
 // What the last login told about the user.
@@ -17,5 +19,7 @@ bool UsernameOspite(const QString& username);
 // What a login reply tells; a reply that cannot be read tells nothing.
 DatiAccesso LeggiRispostaAccesso(QString risposta);
 
-// Posts the login and reads its reply; a failed request reads as a refused login.
-DatiAccesso AccediAlLaboratorio(const DatiServer& server, const QString& username, const QString& password);
+// Posts the login and reads its reply; a failed request reads as a refused
+// login and adds its message to avvisi.
+DatiAccesso AccediAlLaboratorio(const DatiServer& server, const QString& username, const QString& password,
+                                AvvisiInvio& avvisi);

@@ -15,9 +15,9 @@ bool CatalogoValido(const DocumentoXML& catalogo) {
   return true;
 }
 
-std::unique_ptr<DocumentoXML> ScaricaPrezziario(const DatiServer& server, const QString& username, const QString& password) {
-  auto prezzi = CreaDocumentoXML();
-  prezzi->caricaTesto(ChiediAlLaboratorio(server, creaDatiPostM(username, password, f_K_HTTPS_PREZZI())).testo());
+std::unique_ptr<DocumentoXML> ScaricaPrezziario(const DatiServer& server, const QString& username,
+                                                const QString& password, AvvisiInvio& avvisi) {
+  auto prezzi = DocumentoDalLaboratorio(server, creaDatiPostM(username, password, f_K_HTTPS_PREZZI()), avvisi);
   if (!prezzi->caricato() || !CatalogoValido(*prezzi)) return nullptr;
   return prezzi;
 }

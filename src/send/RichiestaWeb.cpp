@@ -1,4 +1,4 @@
-#include "common/RichiestaWeb.h"
+#include "send/RichiestaWeb.h"
 
 #include <curl/curl.h>
 

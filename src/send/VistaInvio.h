@@ -1,29 +1,25 @@
 #pragma once
 #include <QString>
 
-class QWidget;
+struct AvvisoInvio;
 
-// The send window as the send sequence sees it: the connection fields as they
-// stand, the status text, the progress bar, the byte count under it, the
-// interruption command and the close at the end. The other commands are the
-// window's own: off from a press to the end of its work.
+// The send window as the send sequence sees it, always from the GUI thread:
+// the status text, the progress bar, the byte count under it, the
+// interruption command, the messages and questions, the payment page and the
+// close at the end. The other commands are the window's own.
 class VistaInvio {
  public:
   virtual ~VistaInvio() = default;
 
-  virtual QWidget* finestra() = 0;
-  virtual QString username() const = 0;
-  virtual QString password() const = 0;
-  virtual QString proxy() const = 0;
-  virtual bool ftpPassivo() const = 0;
-
   // An empty text clears the status panel.
   virtual void MostraStato(const QString& testo) = 0;
   virtual void ImpostaAvanzamento(int valore, int massimo) = 0;
-  virtual int valoreAvanzamento() const = 0;
-  virtual int massimoAvanzamento() const = 0;
   // The line under the progress bar; an empty text clears it.
   virtual void MostraAndamento(const QString& testo) = 0;
   virtual void AbilitaAnnullaOperazione(bool abilitato) = 0;
+  // Shows a message of the send; for a question, true when the answer is yes.
+  virtual bool Avvisa(const AvvisoInvio& avviso) = 0;
+  virtual void ApriPaginaPagamento(const QString& indirizzo) = 0;
+  // Asked for at the end of a completed send.
   virtual void Chiudi() = 0;
 };

@@ -5,7 +5,7 @@
 #include "common/DocumentoXML.h"
 #include "common/Percorsi.h"
 #include "send/AccessoLaboratorio.h"
-#include "send/InvioVelistra.h"
+#include "send/PassiTransazione.h"
 #include "send/LetturaRisposta.h"
 #include "send/Prezziario.h"
 #include "send/SessioneFTP.h"

@@ -5,7 +5,7 @@
 #include <QJsonDocument>
 #include <QUrl>
 
-#include "common/RichiestaWeb.h"
+#include "send/RichiestaWeb.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 

@@ -10,7 +10,7 @@
 
 #include "BancoLaboratorio.h"
 #include "FinestraProva.h"
-#include "send/frmFTP.h"
+#include "mainwindow/frmFTP.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {

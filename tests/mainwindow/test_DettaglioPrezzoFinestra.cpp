@@ -15,7 +15,7 @@
 #include "BancoLaboratorio.h"
 #include "FinestraProva.h"
 #include "mainwindow/frmDettaglioPrezzo.h"
-#include "send/frmFTP.h"
+#include "mainwindow/frmFTP.h"
 #include "thumbview/ctrFotoView.h"
 #include "windows/PannelloSfumato.h"
 

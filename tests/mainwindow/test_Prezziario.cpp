@@ -7,7 +7,7 @@
 
 #include "BancoLaboratorio.h"
 #include "FinestraProva.h"
-#include "send/frmFTP.h"
+#include "mainwindow/frmFTP.h"
 #include "support/Attesa.h"
 
 namespace {

@@ -6,41 +6,40 @@
 
 #include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
+#include "mainwindow/Messaggi.h"
+#include "send/AvvisoInvio.h"
 #include "send/VistaInvio.h"
 #include "support/CartellaProgrammaProva.h"
 
-// The send window as a plain record of what the sequence showed and enabled.
+// The send window as a plain record of what the sequence showed and enabled;
+// its messages go through the window layer's mapping to the test's platform,
+// which answers the questions.
 class VistaFinta final : public VistaInvio {
  public:
-  QWidget* finestra() override { return nullptr; }
-  QString username() const override { return utente; }
-  QString password() const override { return password_; }
-  QString proxy() const override { return proxy_; }
-  bool ftpPassivo() const override { return passivo; }
   void MostraStato(const QString& testo) override { stati.append(testo); }
   void ImpostaAvanzamento(int v, int m) override {
     valore = v;
     massimo = m;
     if (adOgniAvanzamento) adOgniAvanzamento();
   }
-  int valoreAvanzamento() const override { return valore; }
-  int massimoAvanzamento() const override { return massimo; }
   void MostraAndamento(const QString& testo) override {
     andamenti.append(testo);
     if (adOgniAndamento) adOgniAndamento(testo);
   }
   void AbilitaAnnullaOperazione(bool a) override { annullaAbilitato = a; }
+  bool Avvisa(const AvvisoInvio& avviso) override {
+    avvisi.append(avviso);
+    return MostraAvvisoInvio(avviso) == RispostaMessaggio::Si;
+  }
+  void ApriPaginaPagamento(const QString& indirizzo) override { piattaforma().ApriDocumento(nullptr, indirizzo); }
   void Chiudi() override { chiusa = true; }
 
-  QString utente;
-  QString password_;
-  QString proxy_;
-  bool passivo = true;
   QStringList stati;
   int valore = 0;
   int massimo = 0;
   bool annullaAbilitato = true;
   bool chiusa = false;
+  AvvisiInvio avvisi;
   std::function<void()> adOgniAvanzamento;
   QStringList andamenti;
   std::function<void(const QString&)> adOgniAndamento;

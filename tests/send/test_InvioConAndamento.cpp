@@ -7,7 +7,6 @@
 
 #include "FinteInvio.h"
 #include "ProvaInvio.h"
-#include "send/AccessoLaboratorio.h"
 
 namespace {
 
@@ -41,11 +40,7 @@ class InvioConAndamento : public ProvaInvio {
     ASSERT_TRUE(banco.LimiteFTP(kLimiteKB));
     ScriviAlbumProva(programma, ContenutiProva(kFoto, kDimensioneFoto));
     ordine.Carica();
-    vista.utente = QStringLiteral("convenzionato");
-    vista.password_ = banco.utente(vista.utente).password;
-    const DatiAccesso accesso = AccediAlLaboratorio(server, vista.utente, vista.password_);
-    ASSERT_TRUE(accesso.UtenteEsiste);
-    invio.ImpostaAccesso(accesso);
+    Accedi(QStringLiteral("convenzionato"));
 
     orologio.start();
     // The bar is first set just before the photos go.
@@ -64,12 +59,12 @@ TEST_F(InvioConAndamento, TheLineFollowsAThrottledUploadAndAResumeCountsWhatIsOn
   // The first press stops at the second photo: the first one stays on the server.
   ASSERT_TRUE(banco.TaglioFTP(1000, QStringLiteral("imgVE_000002.jpg"), 1, QStringLiteral("dati")));
   Invia();
-  ASSERT_FALSE(invio.InvioTerminato);
+  ASSERT_FALSE(invio.invioTerminato());
 
   righe.clear();
   inizioFoto = -1;
   Invia();
-  ASSERT_TRUE(invio.InvioTerminato);
+  ASSERT_TRUE(invio.invioTerminato());
   ASSERT_GE(inizioFoto, 0);
 
   // The press clears the last send's line.

@@ -9,6 +9,7 @@
 #include "common/Ansi.h"
 #include "send/AccessoLaboratorio.h"
 #include "send/InvioVelistra.h"
+#include "send/PassiTransazione.h"
 #include "common/DocumentoXML.h"
 #include "settings/cINIProfiles.h"
 
@@ -43,14 +44,6 @@ class InvioVelistraTest : public ProvaInvio {
     ASSERT_TRUE(banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_PREZZI"), 1, 0,
                                 QStringLiteral("<xml><formato id=\"15x10\" descrizione=\"d\" amatoriale=\"1\">%1"
                                                "</formato></xml>").arg(centesimi)));
-  }
-
-  void Accedi(const QString& nome) {
-    vista.utente = nome;
-    vista.password_ = banco.utente(nome).password;
-    const DatiAccesso accesso = AccediAlLaboratorio(server, vista.utente, vista.password_);
-    ASSERT_TRUE(accesso.UtenteEsiste);
-    invio.ImpostaAccesso(accesso);
   }
 
   // An album of n photos whose transaction the ordinary customer has paid.
@@ -108,7 +101,7 @@ class InvioVelistraTest : public ProvaInvio {
 
 TEST_F(InvioVelistraTest, AffiliatedUserSendsAtOnceInActiveModeAndAllArrivesWithEndLast) {
   CreaAlbum(3);
-  vista.passivo = false;
+  credenziali.passivo = false;
   Accedi(QStringLiteral("convenzionato"));
   Invia();
 
@@ -184,19 +177,27 @@ TEST_F(InvioVelistraTest, AmountsBelowFiveCentsAreRefusedAndPricesTravelWithPoin
 TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {
   CreaAlbum(5);
   Accedi(QStringLiteral("convenzionato"));
+  // Slow enough for the press to come while the photos go.
+  ASSERT_TRUE(banco.LimiteFTP(200));
   // Interrupt once two photos are on the server.
   vista.adOgniAvanzamento = [this] {
     const auto t = banco.Transazioni();
     if (!t.isEmpty() && QFile::exists(Remoto(t.first(), foto[1]))) invio.Interrompi();
   };
   Invia();
-  EXPECT_TRUE(finta.testi().contains(QStringLiteral("Invio del Velistra interrotto dall'utente.")));
-  EXPECT_EQ(finta.testi().last(),
-            QStringLiteral("E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove "
-                           "era stato lasciato, premere nuovamente il bottone."));
+  EXPECT_EQ(vista.avvisi, (AvvisiInvio{{AvvisoInvio::Tipo::InterrottoDallUtente}, {AvvisoInvio::Tipo::InvioInterrotto}}));
+  EXPECT_EQ(finta.testi(),
+            (QStringList{QStringLiteral("Invio del Velistra interrotto dall'utente."),
+                         QStringLiteral("E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove "
+                                        "era stato lasciato, premere nuovamente il bottone.")}));
   EXPECT_EQ(Mark(), QStringLiteral("1"));
+  EXPECT_EQ(ordine.FTPInCorso(), 1);
+  EXPECT_FALSE(vista.annullaAbilitato);
   auto t = UnicaTransazione();
   EXPECT_FALSE(QFile::exists(Remoto(t, QStringLiteral("End.txt"))));
+  // The photo under way when the press came was finished; none went after it.
+  EXPECT_FALSE(QFile::exists(Remoto(t, foto[4])));
+  ASSERT_TRUE(banco.LimiteFTP(0));
 
   // The fourth photo was cut short on the server: it goes again, whole.
   QFile tagliata(Remoto(t, foto[3]));
@@ -222,6 +223,9 @@ TEST_F(InvioVelistraTest, AConnectionCutMidPhotoIsReportedAndTheNextPressFinishe
   Accedi(QStringLiteral("convenzionato"));
   ASSERT_TRUE(banco.TaglioFTP(100000, foto[1]));
   Invia();
+  // The cut is a transport error, not a refusal of the server: no server text.
+  EXPECT_EQ(vista.avvisi,
+            (AvvisiInvio{{AvvisoInvio::Tipo::FileNonInviato}, {AvvisoInvio::Tipo::ErroriDuranteInvio}}));
   EXPECT_TRUE(finta.testi().contains(QStringLiteral("Errore durante l'accesso al server FTP (2).")));
   EXPECT_TRUE(finta.testi().contains(QStringLiteral(
       "Ci sono stati degli errori durante l'invio del Velistra.\r\nE' possibile ritentare premendo il tasto di invio.")));
@@ -336,7 +340,7 @@ TEST_F(InvioVelistraTest, CancellationAsksOnlyForAPaidTransaction) {
 
 TEST_F(InvioVelistraTest, TheFTPConnectionGoesThroughTheProxyWhenOneIsNamed) {
   CreaAlbum(2);
-  vista.proxy_ = banco.proxy();
+  credenziali.proxy = banco.proxy();
   Accedi(QStringLiteral("convenzionato"));
   Invia();
   ControllaOrdineCompleto(UnicaTransazione());
@@ -372,18 +376,19 @@ TEST_F(InvioVelistraTest, APriceListReplacesTheCatalogueOnlyWhenItIsOne) {
   Accedi(QStringLiteral("cliente"));
   for (const char* guasto : {"non_xml", "vuota"}) {
     ASSERT_TRUE(banco.GuastoWeb(QString::fromLatin1(guasto), QStringLiteral("f_K_HTTPS_PREZZI"), 1));
-    EXPECT_FALSE(invio.sAggiornaPrezziario());
+    EXPECT_FALSE(AggiornaPrezziario());
     EXPECT_EQ(programma.Leggi(catalogo), QByteArray("<xml><formato id=\"vecchio\"/></xml>"));
   }
   ASSERT_TRUE(banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_PREZZI"), 1, 0,
                               QStringLiteral("<xml><formato nome=\"senza id\"/></xml>")));
-  EXPECT_FALSE(invio.sAggiornaPrezziario());
+  EXPECT_FALSE(AggiornaPrezziario());
   EXPECT_FALSE(ordine.CatalogoDelLaboratorio());
   EXPECT_EQ(finta.testi().count(QStringLiteral(
                 "Impossibile aggiornare il prezziario: il server non ha inviato un listino valido.")),
             3);
 
-  EXPECT_TRUE(invio.sAggiornaPrezziario());
+  EXPECT_TRUE(AggiornaPrezziario());
+  EXPECT_EQ(finta.testi().last(), QStringLiteral("Prezziario aggiornato."));
   EXPECT_TRUE(ordine.CatalogoDelLaboratorio());
   auto letto = CreaDocumentoXML(programma.file(catalogo));
   EXPECT_GT(letto->selezionaNodi(QStringLiteral("/xml/formato[@id]")).size(), 1);
@@ -395,10 +400,10 @@ TEST_F(InvioVelistraTest, WithTheNetworkDownEveryRequestSaysSoOnceAndNothingChan
   Accedi(QStringLiteral("cliente"));
   banco.Ferma();
   const QString nonConnesso = QStringLiteral("Impossibile connettersi.");
-  EXPECT_FALSE(AccediAlLaboratorio(server, vista.utente, vista.password_).UtenteEsiste);
-  EXPECT_EQ(finta.testi(), QStringList{nonConnesso});
+  AvvisiInvio avvisi;
+  EXPECT_FALSE(AccediAlLaboratorio(server, credenziali.username, credenziali.password, avvisi).UtenteEsiste);
+  EXPECT_EQ(avvisi, AvvisiInvio{{AvvisoInvio::Tipo::ConnessioneNonRiuscita}});
 
-  finta.Azzera();
   Invia();
   // Two transaction lookups, then the FTP session cannot open.
   EXPECT_EQ(finta.testi(), (QStringList{nonConnesso, nonConnesso,
@@ -408,11 +413,12 @@ TEST_F(InvioVelistraTest, WithTheNetworkDownEveryRequestSaysSoOnceAndNothingChan
 }
 
 TEST_F(InvioVelistraTest, LoginReadsExistenceAsABooleanAndRemovesLineBreaksFirst) {
-  const auto conRisposta = [this](const QString& esiste) {
+  AvvisiInvio avvisi;
+  const auto conRisposta = [&](const QString& esiste) {
     banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_LOGIN"), 1, 0,
                     QStringLiteral("<xml><utente><esiste>%1</esiste><convenzionato>-1</convenzionato>"
                                    "<passwd_ftp>x\r\ny</passwd_ftp></utente></xml>").arg(esiste));
-    return AccediAlLaboratorio(server, QStringLiteral("cliente"), QStringLiteral("p"));
+    return AccediAlLaboratorio(server, QStringLiteral("cliente"), QStringLiteral("p"), avvisi);
   };
   const DatiAccesso dati = conRisposta(QStringLiteral("-1"));
   EXPECT_TRUE(dati.UtenteEsiste);
@@ -421,16 +427,16 @@ TEST_F(InvioVelistraTest, LoginReadsExistenceAsABooleanAndRemovesLineBreaksFirst
   EXPECT_FALSE(conRisposta(QStringLiteral("0")).UtenteEsiste);
   banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_LOGIN"), 1, 0,
                   QStringLiteral("<xml><utente/></xml>"));
-  EXPECT_FALSE(AccediAlLaboratorio(server, QStringLiteral("cliente"), QStringLiteral("p")).UtenteEsiste);
+  EXPECT_FALSE(AccediAlLaboratorio(server, QStringLiteral("cliente"), QStringLiteral("p"), avvisi).UtenteEsiste);
 
   // The real service: a password with "&", "=", "+", "%" and a space arrives unchanged.
   const auto cliente = banco.utente(QStringLiteral("cliente"));
-  const DatiAccesso vero = AccediAlLaboratorio(server, cliente.nome, cliente.password);
+  const DatiAccesso vero = AccediAlLaboratorio(server, cliente.nome, cliente.password, avvisi);
   EXPECT_TRUE(vero.UtenteEsiste);
   EXPECT_FALSE(vero.UtenteConvenzionato);
   EXPECT_EQ(vero.PasswordFTP, cliente.passwordFTP);
-  EXPECT_FALSE(AccediAlLaboratorio(server, cliente.nome, cliente.password + u' ').UtenteEsiste);
-  EXPECT_TRUE(finta.messaggi().isEmpty());
+  EXPECT_FALSE(AccediAlLaboratorio(server, cliente.nome, cliente.password + u' ', avvisi).UtenteEsiste);
+  EXPECT_TRUE(avvisi.isEmpty());
 }
 
 }  // namespace

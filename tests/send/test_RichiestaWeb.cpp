@@ -4,7 +4,7 @@
 
 #include "ServerHttpsProva.h"
 #include "common/DocumentoXML.h"
-#include "common/RichiestaWeb.h"
+#include "send/RichiestaWeb.h"
 #include "support/PiattaformaFinta.h"
 
 namespace {

@@ -4,13 +4,12 @@
 #include <QTemporaryDir>
 
 #include "ProvaInvio.h"
+#include "send/PassiTransazione.h"
 #include "send/AccessoLaboratorio.h"
 #include "support/SenzaPermessiRoot.h"
 
 namespace {
 
-const QString kTroppoGrande =
-    QStringLiteral("La risposta del server supera la dimensione ammessa ed è stata scartata.");
 const QString kListinoNonValido =
     QStringLiteral("Impossibile aggiornare il prezziario: il server non ha inviato un listino valido.");
 
@@ -65,8 +64,8 @@ class ServerOstile : public ProvaInvio {
     QFile dtd(Segreto() + QStringLiteral(".dtd"));
     ASSERT_TRUE(dtd.open(QIODevice::WriteOnly));
     dtd.write("<!ENTITY s \"parola-segreta\">");
-    vista.utente = QStringLiteral("cliente");
-    vista.password_ = banco.utente(vista.utente).password;
+    credenziali.username = QStringLiteral("cliente");
+    credenziali.password = banco.utente(credenziali.username).password;
   }
   QString Segreto() const { return segreto.filePath(QStringLiteral("segreto.txt")); }
   bool Rispondi(const QString& operazione, const RispostaOstile& r) {
@@ -78,17 +77,19 @@ class ServerOstile : public ProvaInvio {
 
 TEST_F(ServerOstile, HostileLoginRepliesAreRefusedAndNoLocalFileIsRead) {
   for (const RispostaOstile& r : RisposteOstili(Segreto())) {
-    finta.Azzera();
     ASSERT_TRUE(Rispondi(QStringLiteral("f_K_HTTPS_LOGIN"), r)) << r.nome;
-    const DatiAccesso dati = AccediAlLaboratorio(server, vista.utente, vista.password_);
+    AvvisiInvio avvisi;
+    const DatiAccesso dati = AccediAlLaboratorio(server, credenziali.username, credenziali.password, avvisi);
     EXPECT_EQ(dati.UtenteEsiste, !r.rifiutata) << r.nome;
     EXPECT_FALSE(dati.PasswordFTP.contains(QStringLiteral("segreta"))) << r.nome;
     EXPECT_FALSE(dati.PasswordFTP.contains(QStringLiteral("haha"))) << r.nome;
-    const QStringList attesi = r.ripeti == 1000000 ? QStringList{kTroppoGrande} : QStringList{};
-    EXPECT_EQ(finta.testi(), attesi) << r.nome;
+    const AvvisiInvio attesi =
+        r.ripeti == 1000000 ? AvvisiInvio{{AvvisoInvio::Tipo::RispostaTroppoGrande}} : AvvisiInvio{};
+    EXPECT_EQ(avvisi, attesi) << r.nome;
   }
   // The next honest reply is read as usual.
-  EXPECT_TRUE(AccediAlLaboratorio(server, vista.utente, vista.password_).UtenteEsiste);
+  AvvisiInvio avvisi;
+  EXPECT_TRUE(AccediAlLaboratorio(server, credenziali.username, credenziali.password, avvisi).UtenteEsiste);
 }
 
 TEST_F(ServerOstile, AHostilePriceListNeverReplacesTheCatalogue) {
@@ -96,7 +97,7 @@ TEST_F(ServerOstile, AHostilePriceListNeverReplacesTheCatalogue) {
   for (const RispostaOstile& r : RisposteOstili(Segreto())) {
     finta.Azzera();
     ASSERT_TRUE(Rispondi(QStringLiteral("f_K_HTTPS_PREZZI"), r)) << r.nome;
-    const bool aggiornato = invio.sAggiornaPrezziario();
+    const bool aggiornato = AggiornaPrezziario();
     EXPECT_EQ(aggiornato, !r.rifiutata) << r.nome;
     if (aggiornato) {
       EXPECT_FALSE(programma.Leggi(QStringLiteral("Formati.xml")).contains("segreta")) << r.nome;
@@ -109,18 +110,17 @@ TEST_F(ServerOstile, AHostilePriceListNeverReplacesTheCatalogue) {
 
 TEST_F(ServerOstile, APriceListThatCannotBeStoredIsToldAndTheOldOneStays) {
   const QByteArray catalogo = programma.Leggi(QStringLiteral("Formati.xml"));
-  bool aggiornato = true;
+  EsitoPrezziario esito;
   {
+    // The step itself, on this thread: the folder refuses this thread's writes.
     const CartellaSoloLettura soloLettura(programma.percorso());
-    aggiornato = invio.sAggiornaPrezziario();
+    esito = ::AggiornaPrezziario(ContestoInvio{server, percorsi, credenziali, {}});
   }
-  EXPECT_FALSE(aggiornato);
-  EXPECT_EQ(finta.testi(),
-            QStringList{QStringLiteral("Impossibile salvare il prezziario nel file\r\n'") + programma.file("Formati.xml") +
-                        QStringLiteral("'.\r\nIl disco potrebbe essere pieno o la cartella protetta da scrittura: "
-                                       "il contenuto salvato in precedenza non è stato modificato.")});
+  EXPECT_FALSE(esito.aggiornato);
+  EXPECT_FALSE(esito.prezzi);
+  EXPECT_EQ(esito.avvisi,
+            (AvvisiInvio{{AvvisoInvio::Tipo::PrezziarioNonSalvato, programma.file(QStringLiteral("Formati.xml"))}}));
   EXPECT_EQ(programma.Leggi(QStringLiteral("Formati.xml")), catalogo);
-  EXPECT_FALSE(ordine.CatalogoDelLaboratorio());
 }
 
 }  // namespace

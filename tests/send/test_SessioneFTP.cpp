@@ -1,20 +1,29 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <algorithm>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <atomic>
 
-#include "common/Lavoro.h"
-#include "send/MessaggiErrore.h"
+#include "common/Compito.h"
+#include "mainwindow/Messaggi.h"
+#include "send/AvvisoInvio.h"
 #include "send/SessioneFTP.h"
 #include "support/Attesa.h"
 #include "support/PiattaformaFinta.h"
 #include "support/ServerPythonProva.h"
 
 namespace {
+
+// What the send shows for a failed command: its result value, through the mapping.
+void AvvisaErroreFTP(OperazioneFTP operazione, const EsitoFTP& esito) {
+  AvvisiInvio avvisi;
+  AggiungiErroreFTP(operazione, esito, avvisi);
+  for (const AvvisoInvio& avviso : avvisi) MostraAvvisoInvio(avviso);
+}
 
 const QString kUtente = QStringLiteral("cliente");
 const QString kPassword = QStringLiteral("ftp &=+% segreta");
@@ -183,7 +192,7 @@ TEST_F(SessioneFTPTest, NoServerMeansNoSessionAndNoServerText) {
   EXPECT_TRUE(finta.messaggi().isEmpty());
 }
 
-TEST_F(SessioneFTPTest, TheGuiThreadKeepsRunningItsEventLoopWhileAWorkerUploads) {
+TEST_F(SessioneFTPTest, TheGuiThreadKeepsRunningAndHearsTheBytesWhileATaskUploads) {
   // A server that pauses 20 ms before each read makes the upload last a second or more.
   AvviaServer(20);
   const QByteArray contenuto(4 << 20, 'x');
@@ -192,30 +201,45 @@ TEST_F(SessioneFTPTest, TheGuiThreadKeepsRunningItsEventLoopWhileAWorkerUploads)
   bool finito = false;
   EsitoFTP esito;
   int battitiInViaggio = 0;
+  QList<qint64> sentiti;  // the byte counts, as the GUI thread heard them during the upload
+  bool sentitiPrimaDellaFine = true;
   qint64 durata = 0;
   QTimer battito;
   QObject::connect(&battito, &QTimer::timeout, [&] { battitiInViaggio += inViaggio ? 1 : 0; });
   battito.start(5);
   QObject contesto;
-  AvviaLavoro(
+  AvviaCompitoConPassi<qint64>(
       &contesto,
-      [&] {
+      [&](const std::function<void(const qint64&)>& riferisci) {
         SessioneFTP sessione;
         sessione.ApriSessioneFTP(Impostazioni(true));
         inViaggio = true;
         QElapsedTimer orologio;
         orologio.start();
-        esito = sessione.InviaFileFTP(foto, QStringLiteral("h/grande.jpg"));
+        const EsitoFTP fatto = sessione.InviaFileFTP(foto, QStringLiteral("h/grande.jpg"), riferisci);
         durata = orologio.elapsed();
         inViaggio = false;
+        return fatto;
       },
-      [&] { finito = true; });
+      [&](qint64 byte) {
+        sentiti.append(byte);
+        sentitiPrimaDellaFine = sentitiPrimaDellaFine && !finito;
+      },
+      [&](const EsitoFTP& fatto) {
+        esito = fatto;
+        finito = true;
+      });
   ASSERT_TRUE(AttendiFinche([&] { return finito; }, 30000));
   EXPECT_TRUE(esito.riuscito());
   EXPECT_EQ(LeggiRemoto(QStringLiteral("grande.jpg")).size(), contenuto.size());
   // A GUI thread blocked in the transfer would not tick at all.
   EXPECT_GT(durata, 500);
   EXPECT_GT(battitiInViaggio, 50);
+  // Every count arrived, in order, before the result.
+  ASSERT_GT(sentiti.size(), 1);
+  EXPECT_TRUE(std::is_sorted(sentiti.begin(), sentiti.end()));
+  EXPECT_EQ(sentiti.last(), contenuto.size());
+  EXPECT_TRUE(sentitiPrimaDellaFine);
 }
 
 TEST(NomeRemotoSicuro, RefusesNamesThatCouldLeaveTheFolderOrInjectCommands) {

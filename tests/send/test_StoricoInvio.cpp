@@ -4,7 +4,6 @@
 #include <QTemporaryDir>
 
 #include "ProvaInvio.h"
-#include "send/AccessoLaboratorio.h"
 
 namespace {
 
@@ -27,9 +26,7 @@ class StoricoInvio : public ProvaInvio {
                 EsitoFoto::Fatto);
     }
     ASSERT_EQ(ordine.Salva(true), EsitoSalvataggio::Salvato);
-    vista.utente = QStringLiteral("convenzionato");
-    vista.password_ = banco.utente(vista.utente).password;
-    invio.ImpostaAccesso(AccediAlLaboratorio(server, vista.utente, vista.password_));
+    Accedi(QStringLiteral("convenzionato"));
   }
   QList<OrdineStorico> Storico() const { return StoricoOrdini(percorsi.PercorsoStorico).Leggi(); }
 };

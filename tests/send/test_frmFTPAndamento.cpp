@@ -6,7 +6,7 @@
 
 #include "FinteInvio.h"
 #include "send/AndamentoInvio.h"
-#include "send/frmFTP.h"
+#include "mainwindow/frmFTP.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 
