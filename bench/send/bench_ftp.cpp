@@ -146,7 +146,7 @@ int main(int argc, char* argv[]) {
                           .arg(f, banco.serverFTP(), QFileInfo(f).fileName());
   const QString credenziali = utente.nome + u':' + utente.passwordFTP;
   const double conCurl = Curl({QStringLiteral("-s"), QStringLiteral("--user"), credenziali}, configurazione);
-  std::printf("upload of %d x 5 MB (%d arrived): SessioneFTP on a worker %.2f s, curl %.2f s, ratio %.2f (target <= 1.25); "
+  std::printf("upload of %d x 5 MB (%d arrived): SessioneFTP in a task %.2f s, curl %.2f s, ratio %.2f (target <= 1.25); "
               "GUI thread's 5 ms timer worst lateness meanwhile %.1f ms (target <= 50); "
               "%d byte-count lines reported to it, the last \"%s\"\n",
               foto, inviate, nostro, conCurl, nostro / conCurl, ritardo, righe, qPrintable(ultimaRiga));
