@@ -155,6 +155,11 @@ class CanaleDatiSicuro(TLS_DTPHandler, CanaleDatiTagliabile):
     require_ssl_reuse), refuses a client that does not resume the control
     connection's TLS session: it proves the data comes from the same client."""
 
+    def readable(self):
+        # The handshake may come before the transfer command, as libcurl's does;
+        # pyftpdlib 1.5.7 would take that early read for a hang-up.
+        return self._ssl_accepting or super().readable()
+
     def handle_ssl_established(self):
         riusata = bool(libssl.SSL_session_reused(self.socket._ssl))
         self.cmd_channel.registro.scrivi(evento="tls_dati", utente=self.cmd_channel.username,
