@@ -71,6 +71,9 @@ SessioneFTP::Impostazioni InvioVelistra::ImpostazioniFTP() const {
   impostazioni.proxy = vista_.proxy();
   impostazioni.passivo = vista_.ftpPassivo();
   impostazioni.timeoutMs = server_.TimeoutRichiestaMs;
+  impostazioni.certificatoCA = server_.CertificatoCA;
+  impostazioni.verificaCertificato = server_.VerificaCertificato;
+  impostazioni.tlsObbligatorio = server_.FTPSicuro;
   return impostazioni;
 }
 

@@ -45,6 +45,10 @@ void AvvisaErroreFTP(OperazioneFTP operazione, const EsitoFTP& esito) {
     MsgBox(QStringLiteral("Please enter the directory to CD"), IconaMessaggio::Nessuna);
     return;
   }
+  if (esito.errore == ErroreFTP::TLSNonOfferto) {
+    MsgBox(QStringLiteral("Il server FTP del laboratorio non offre una connessione cifrata, richiesta dalle impostazioni: l'invio è stato interrotto."), IconaMessaggio::Critica);
+    return;
+  }
   if (esito.riuscito() || esito.codice < 400) return;
   MsgBox(ContestoFTP(operazione) + QStringLiteral(" Extd Err: ") + QString::number(esito.codice) + u' ' +
              esito.risposta,
