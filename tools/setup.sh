@@ -10,7 +10,7 @@ set -euo pipefail
 #   ccache: ccache             pkg-config: pkg-config   git: git
 #   /usr/bin/python3: python3; its FTP server module: python3-pyftpdlib, and
 #   that server's TLS: python3-openssl
-#   the tests' own Secret Service: gnome-keyring, dbus (dbus-daemon), dbus-x11
+#   the tests' own Secret Service: gnome-keyring, dbus-daemon, dbus-bin (dbus-send)
 #   openssl (the stand-in's certificates): openssl
 #   xsltproc (album filter comparison): xsltproc
 #   curl (the upload benchmark's reference): curl
@@ -32,7 +32,7 @@ packages=(
   libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev qtkeychain-qt6-dev
   libgtest-dev googletest
   python3 python3-pyftpdlib python3-openssl openssl libcap2-bin
-  gnome-keyring dbus dbus-x11
+  gnome-keyring dbus-daemon dbus-bin
   xvfb xauth imagemagick libvips-tools fonts-dejavu-core curl
   desktop-file-utils appstream dpkg-dev file lintian
   mount e2fsprogs exfatprogs exfat-fuse fuse3
