@@ -8,7 +8,9 @@ set -euo pipefail
 #   cmake, ctest: cmake        ninja: ninja-build       g++: g++
 #   clang++ and its sanitizer runtime: clang, libclang-rt-14-dev
 #   ccache: ccache             pkg-config: pkg-config   git: git
-#   /usr/bin/python3: python3; its FTP server module: python3-pyftpdlib
+#   /usr/bin/python3: python3; its FTP server module: python3-pyftpdlib, and
+#   that server's TLS: python3-openssl
+#   the tests' own Secret Service: gnome-keyring, dbus-daemon, dbus-bin (dbus-send)
 #   openssl (the stand-in's certificates): openssl
 #   xsltproc (album filter comparison): xsltproc
 #   curl (the upload benchmark's reference): curl
@@ -27,9 +29,10 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   qt6-translations-l10n qt6-tools-dev libgl-dev
-  libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev
+  libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev qtkeychain-qt6-dev
   libgtest-dev googletest
-  python3 python3-pyftpdlib openssl libcap2-bin
+  python3 python3-pyftpdlib python3-openssl openssl libcap2-bin
+  gnome-keyring dbus-daemon dbus-bin
   xvfb xauth imagemagick libvips-tools fonts-dejavu-core curl
   desktop-file-utils appstream dpkg-dev file lintian
   mount e2fsprogs exfatprogs exfat-fuse fuse3

@@ -6,6 +6,7 @@
 //     longest the window would wait to repaint or take a click;
 //  2. the resume check of M photos already on the server (one listing) against
 //     one curl process making the M size queries on one connection.
+// Both in clear, then over TLS (the stand-in offering AUTH TLS, curl --ssl-reqd).
 // Usage: bench_ftp [photos=100] [checked=1000]
 #include <QCoreApplication>
 #include <QDir>
@@ -86,14 +87,8 @@ double RitardoPeggiore(const std::function<int(const Riferisci&)>& lavoro, const
   return peggiore / 1e6;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
-  const int foto = argc > 1 ? std::atoi(argv[1]) : 100;
-  const int controllate = argc > 2 ? std::atoi(argv[2]) : 1000;
-
-  BancoLaboratorio banco;
+int Confronta(bool tls, int foto, int controllate) {
+  BancoLaboratorio banco(tls);
   if (!banco.avviato()) {
     std::fprintf(stderr, "lab stand-in did not start: %s\n", qPrintable(banco.errore()));
     return 1;
@@ -108,6 +103,9 @@ int main(int argc, char* argv[]) {
   impostazioni.utente = utente.nome;
   impostazioni.password = utente.passwordFTP;
   impostazioni.passivo = true;
+  impostazioni.certificatoCA = banco.certificatoCA();
+  impostazioni.tlsObbligatorio = tls;
+  const char* come = tls ? "over TLS" : "in clear";
 
   // 1. Upload.
   const QStringList grandi = CreaFile(locale.path(), foto, 5 << 20, QStringLiteral("foto"));
@@ -145,11 +143,13 @@ int main(int argc, char* argv[]) {
     configurazione += QStringLiteral("upload-file = \"%1\"\nurl = \"ftp://%2/curl/%3\"\n")
                           .arg(f, banco.serverFTP(), QFileInfo(f).fileName());
   const QString credenziali = utente.nome + u':' + utente.passwordFTP;
-  const double conCurl = Curl({QStringLiteral("-s"), QStringLiteral("--user"), credenziali}, configurazione);
-  std::printf("upload of %d x 5 MB (%d arrived): SessioneFTP in a task %.2f s, curl %.2f s, ratio %.2f (target <= 1.25); "
+  QStringList opzioniCurl{QStringLiteral("-s"), QStringLiteral("--user"), credenziali};
+  if (tls) opzioniCurl += {QStringLiteral("--ssl-reqd"), QStringLiteral("--cacert"), banco.certificatoCA()};
+  const double conCurl = Curl(opzioniCurl, configurazione);
+  std::printf("%s: upload of %d x 5 MB (%d arrived): SessioneFTP in a task %.2f s, curl %.2f s, ratio %.2f (target <= 1.25); "
               "GUI thread's 5 ms timer worst lateness meanwhile %.1f ms (target <= 50); "
               "%d byte-count lines reported to it, the last \"%s\"\n",
-              foto, inviate, nostro, conCurl, nostro / conCurl, ritardo, righe, qPrintable(ultimaRiga));
+              come, foto, inviate, nostro, conCurl, nostro / conCurl, ritardo, righe, qPrintable(ultimaRiga));
 
   // 2. Resume check.
   const QStringList piccoli = CreaFile(locale.path(), controllate, 2048, QStringLiteral("r"));
@@ -167,10 +167,20 @@ int main(int argc, char* argv[]) {
   configurazione.clear();
   for (const QString& f : piccoli)
     configurazione += QStringLiteral("url = \"ftp://%1/ripresa/%2\"\n").arg(banco.serverFTP(), QFileInfo(f).fileName());
-  const double domande =
-      Curl({QStringLiteral("-s"), QStringLiteral("-I"), QStringLiteral("--user"), credenziali}, configurazione);
-  std::printf("resume check of %d photos (%d found): SessioneFTP %.3f s, curl size queries %.3f s, ratio %.3f "
+  const double domande = Curl(opzioniCurl + QStringList{QStringLiteral("-I")}, configurazione);
+  std::printf("%s: resume check of %d photos (%d found): SessioneFTP %.3f s, curl size queries %.3f s, ratio %.3f "
               "(target <= 0.1)\n",
-              controllate, trovate, ripresa, domande, ripresa / domande);
+              come, controllate, trovate, ripresa, domande, ripresa / domande);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  const int foto = argc > 1 ? std::atoi(argv[1]) : 100;
+  const int controllate = argc > 2 ? std::atoi(argv[2]) : 1000;
+  for (const bool tls : {false, true})
+    if (Confronta(tls, foto, controllate) != 0) return 1;
   return 0;
 }

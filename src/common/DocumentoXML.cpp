@@ -269,7 +269,9 @@ QByteArray DocumentoXML::xml() const {
   return risultato;
 }
 
-bool DocumentoXML::salva(const QString& percorso) const { return ScriviFileAtomico(percorso, xml()); }
+bool DocumentoXML::salva(const QString& percorso) const {
+  return ScriviFileAtomico(percorso, xml(), LettoriNuovoFile::SoloUtente);
+}
 
 bool DocumentoXML::haFigli() const { return doc_ && doc_->children; }
 

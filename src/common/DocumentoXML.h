@@ -78,7 +78,8 @@ class DocumentoXML {
   bool caricato() const { return caricato_; }
   QString erroreCaricamento() const { return errore_; }
 
-  // Saves atomically; false (old file intact) on failure.
+  // Saves atomically; false (old file intact) on failure. The program saves
+  // only the customer's own documents (album, history): a new file is 0600.
   bool salva(const QString& percorso) const;
   // The document serialised (UTF-8, declaration first, no indentation).
   QByteArray xml() const;

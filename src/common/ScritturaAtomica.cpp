@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/SincronizzaDisco.h"
 
-bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto) {
+bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto, LettoriNuovoFile lettori) {
+  const bool nuovo = !QFileInfo::exists(percorso);
   QSaveFile file(percorso);
   // Without this Qt falls back to writing the target in place when the folder
   // does not allow a temporary file, which is exactly what must never happen.
@@ -16,6 +18,12 @@ bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto) {
   // file is closed (a full disk) goes unnoticed by commit(), which would then
   // rename a truncated file over the good one.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+  // QSaveFile gives the temporary file an existing target's modes, else 0666
+  // less the umask: a private new file is narrowed before a byte is written.
+  if (nuovo && lettori == LettoriNuovoFile::SoloUtente && ::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0) {
+    file.cancelWriting();
+    return false;
+  }
   if (file.write(contenuto) != contenuto.size() || !file.flush() || ::fsync(file.handle()) != 0) {
     file.cancelWriting();
     return false;

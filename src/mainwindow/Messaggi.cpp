@@ -44,6 +44,11 @@ MessaggioInvio MessaggioDellInvio(const AvvisoInvio& avviso) {
               IconaMessaggio::Nessuna};
     case Tipo::CartellaFTPNonIndicata:
       return {QStringLiteral("Please enter the directory to CD"), IconaMessaggio::Nessuna};
+    case Tipo::PasswordNelFile:
+      return Informazione(QStringLiteral("La password è conservata nel file delle impostazioni del programma."));
+    case Tipo::TLSNonOfferto:
+      return Critica(QStringLiteral("Il server FTP del laboratorio non offre una connessione cifrata, richiesta dalle "
+                                    "impostazioni: l'invio è stato interrotto."));
     case Tipo::AccessoFTPNonRiuscito:
       return Esclamazione(QStringLiteral("Errore durante l'accesso al server FTP (3)."));
     case Tipo::CartellaFTPNonCreata:

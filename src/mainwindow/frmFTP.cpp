@@ -23,6 +23,7 @@
 #include "send/AccessoLaboratorio.h"
 #include "send/InvioVelistra.h"
 #include "send/PasswordMemorizzata.h"
+#include "send/PortachiaviPassword.h"
 #include "ordine/OrdineVelistra.h"
 #include "settings/Impostazioni.h"
 
@@ -181,6 +182,9 @@ void frmFTP::CaricaImpostazioni() {
   const DatiConnessione connessione = Impostazioni(percorsi_).LeggiConnessione();
   txtUsername_->setText(connessione.Username);
   txtPassword_->setText(DecodificaPassword(connessione.PasswordMemorizzata));
+  LeggiDalPortachiavi(server_.DatiFTPBase, connessione.Username, this, [this](std::optional<QString> password) {
+    if (password && !txtPassword_->isModified()) txtPassword_->setText(*password);
+  });
   txtProxy_->setText(connessione.Proxy);
   chkFTPPassivo_->setChecked(connessione.FTPPassivo);
 }
@@ -227,9 +231,9 @@ void frmFTP::SalvaImpostazioni() {
   TrimCampi(this);
   if (CampoVuoto(txtUsername_, true, true, QStringLiteral("Inserire lo username"))) return;
   if (CampoVuoto(txtPassword_, true, true, QStringLiteral("Inserire la password"))) return;
-  const DatiConnessione connessione{txtUsername_->text(), CodificaPassword(txtPassword_->text()),
-                                    txtProxy_->text(), chkFTPPassivo_->isChecked()};
-  if (!Impostazioni(percorsi_).ScriviConnessione(connessione))
+  const DatiConnessione connessione{txtUsername_->text(), {}, txtProxy_->text(), chkFTPPassivo_->isChecked()};
+  if (!SalvaConnessione(percorsi_, server_.DatiFTPBase, connessione, txtPassword_->text(), this,
+                         [this] { MostraAvvisoInvio({AvvisoInvio::Tipo::PasswordNelFile}, this); }))
     AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIniFTP, this);
 }
 

@@ -25,6 +25,10 @@ void AggiungiErroreFTP(OperazioneFTP operazione, const EsitoFTP& esito, AvvisiIn
     avvisi.append({AvvisoInvio::Tipo::CartellaFTPNonIndicata});
     return;
   }
+  if (esito.errore == ErroreFTP::TLSNonOfferto) {
+    avvisi.append({AvvisoInvio::Tipo::TLSNonOfferto});
+    return;
+  }
   if (esito.riuscito() || esito.codice < 400) return;
   avvisi.append({AvvisoInvio::Tipo::RispostaFTP, esito.risposta, operazione, esito.codice});
 }

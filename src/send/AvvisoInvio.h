@@ -18,6 +18,10 @@ struct AvvisoInvio {
     // The FTP server's own answer to a command (operazione, codice, dettaglio).
     RispostaFTP,
     CartellaFTPNonIndicata,
+    // No keyring answered: the password stays in the settings file.
+    PasswordNelFile,
+    // FTPSicuro=1 and a server that does not offer TLS.
+    TLSNonOfferto,
     // The steps of the send.
     AccessoFTPNonRiuscito,
     CartellaFTPNonCreata,

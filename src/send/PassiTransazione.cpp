@@ -48,6 +48,9 @@ SessioneFTP::Impostazioni ImpostazioniFTP(const ContestoInvio& contesto) {
   impostazioni.proxy = contesto.credenziali.proxy;
   impostazioni.passivo = contesto.credenziali.passivo;
   impostazioni.timeoutMs = contesto.server.TimeoutRichiestaMs;
+  impostazioni.certificatoCA = contesto.server.CertificatoCA;
+  impostazioni.verificaCertificato = contesto.server.VerificaCertificato;
+  impostazioni.tlsObbligatorio = contesto.server.FTPSicuro;
   return impostazioni;
 }
 

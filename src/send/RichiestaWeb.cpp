@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "common/Ansi.h"
+#include "send/RegoleCertificato.h"
 
 namespace {
 
@@ -75,7 +76,6 @@ RispostaWeb RichiestaWeb::InviaModulo(const QString& indirizzo, const QByteArray
   }
   curl_easy_reset(curl);
   const QByteArray url = indirizzo.toUtf8();
-  const QByteArray ca = certificatoCA_.toLocal8Bit();
   curl_easy_setopt(curl, CURLOPT_URL, url.constData());
   curl_easy_setopt(curl, CURLOPT_POST, 1L);
   curl_easy_setopt(curl, CURLOPT_POSTFIELDS, corpo.constData());
@@ -91,13 +91,7 @@ RispostaWeb RichiestaWeb::InviaModulo(const QString& indirizzo, const QByteArray
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Ricevi);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &ricezione);
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  if (!ca.isEmpty()) {
-    curl_easy_setopt(curl, CURLOPT_CAINFO, ca.constData());
-    // The system's authorities stay trusted besides the lab's own.
-    curl_easy_setopt(curl, CURLOPT_CAPATH, "/etc/ssl/certs");
-  }
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, verifica_ ? 1L : 0L);
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, verifica_ ? 2L : 0L);
+  ApplicaRegoleCertificato(curl, certificatoCA_, verifica_);
 
   const CURLcode codice = curl_easy_perform(curl);
   curl_slist_free_all(intestazioni);

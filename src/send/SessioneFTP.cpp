@@ -11,6 +11,7 @@
 #include <mutex>
 
 #include "common/Percorsi.h"
+#include "send/RegoleCertificato.h"
 
 namespace {
 
@@ -127,9 +128,13 @@ SessioneFTP::SessioneFTP() { InizializzaCurl(); }
 SessioneFTP::~SessioneFTP() { ChiudiSessioneFTP(); }
 
 int SessioneFTP::Osserva(void*, int tipo, char* dati, size_t quanti, void* io) {
-  if (tipo != CURLINFO_HEADER_IN) return 0;
+  if (tipo != CURLINFO_HEADER_IN && tipo != CURLINFO_HEADER_OUT) return 0;
   auto* sessione = static_cast<SessioneFTP*>(io);
   const QByteArray riga = QByteArray(dati, static_cast<qsizetype>(quanti)).trimmed();
+  if (tipo == CURLINFO_HEADER_OUT) {
+    if (riga.startsWith("AUTH ")) sessione->attesaAuth_ = true;
+    return 0;
+  }
   // Only the last line of a reply ("226 Done", not "226-...") carries its code.
   if (riga.size() >= 4 && riga[3] == ' ') {
     bool numero = false;
@@ -137,6 +142,9 @@ int SessioneFTP::Osserva(void*, int tipo, char* dati, size_t quanti, void* io) {
     if (numero) {
       sessione->codiceRisposta_ = codice;
       sessione->testoRisposta_ = QString::fromUtf8(riga.mid(4));
+      // 234: the server agreed and the connection turns to TLS.
+      if (sessione->attesaAuth_) sessione->cifrata_ = codice == 234;
+      sessione->attesaAuth_ = false;
     }
   }
   return 0;
@@ -168,7 +176,13 @@ EsitoFTP SessioneFTP::Esegui(const QString& percorso, const std::function<void(v
   // A cut connection fails after a time-out without progress instead of hanging.
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, secondi);
-  if (!impostazioni_.passivo) curl_easy_setopt(curl, CURLOPT_FTPPORT, "-");
+  // AUTH TLS before AUTH SSL; the same options on every command, or libcurl
+  // would not reuse the connection.
+  curl_easy_setopt(curl, CURLOPT_USE_SSL,
+                   static_cast<long>(impostazioni_.tlsObbligatorio ? CURLUSESSL_ALL : CURLUSESSL_TRY));
+  curl_easy_setopt(curl, CURLOPT_FTPSSLAUTH, static_cast<long>(CURLFTPAUTH_TLS));
+  ApplicaRegoleCertificato(curl, impostazioni_.certificatoCA, impostazioni_.verificaCertificato);
+  if (!impostazioni_.passivo && !cifrata_) curl_easy_setopt(curl, CURLOPT_FTPPORT, "-");
   if (!proxy.isEmpty()) {
     curl_easy_setopt(curl, CURLOPT_PROXY, proxy.constData());
     curl_easy_setopt(curl, CURLOPT_HTTPPROXYTUNNEL, 1L);
@@ -176,16 +190,22 @@ EsitoFTP SessioneFTP::Esegui(const QString& percorso, const std::function<void(v
   curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
   curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, Osserva);
   curl_easy_setopt(curl, CURLOPT_DEBUGDATA, this);
-  // After a failure the kept connection may be one the server cut.
-  if (rotta_) curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
   prepara(curl);
   codiceRisposta_ = 0;
   testoRisposta_.clear();
   const CURLcode codice = Trasferisci(static_cast<CURLM*>(multi_), curl);
   rotta_ = codice != CURLE_OK && !RifiutoDelServer(codice);
-  const ErroreFTP errore = codice == CURLE_OK  ? ErroreFTP::Nessuno
-                           : rotta_            ? ErroreFTP::Connessione
-                                               : ErroreFTP::RifiutoDelServer;
+  // After a failure the kept connection may be one the server cut, and under TLS
+  // it still looks alive (the server's close waits unread in it): the pool goes,
+  // and the next command connects anew.
+  if (rotta_) {
+    curl_multi_cleanup(static_cast<CURLM*>(multi_));
+    multi_ = curl_multi_init();
+  }
+  const ErroreFTP errore = codice == CURLE_OK              ? ErroreFTP::Nessuno
+                           : codice == CURLE_USE_SSL_FAILED ? ErroreFTP::TLSNonOfferto
+                           : rotta_                         ? ErroreFTP::Connessione
+                                                            : ErroreFTP::RifiutoDelServer;
   EsitoFTP esito = ConErrore(errore);
   esito.codice = codiceRisposta_;
   esito.risposta = testoRisposta_;
@@ -196,6 +216,7 @@ EsitoFTP SessioneFTP::ApriSessioneFTP(const Impostazioni& impostazioni) {
   ChiudiSessioneFTP();
   impostazioni_ = impostazioni;
   curl_ = curl_easy_init();
+  cifrata_ = false;
   // The connection kept between commands lives in the multi handle.
   multi_ = curl_multi_init();
   // Logging in is all a bodiless request of the login folder does.

@@ -12,6 +12,7 @@ enum class ErroreFTP {
   Connessione,       // the connection failed, was cut or timed out
   FileLocale,        // the local file cannot be read
   CartellaVuota,     // no folder was named
+  TLSNonOfferto,     // the settings require TLS and the server does not offer it
 };
 
 // The outcome of one command, with the server's last reply line.
@@ -24,7 +25,11 @@ struct EsitoFTP {
 
 // One FTP session for a whole send, over one libcurl handle, so the control
 // connection is kept from the first command to the last. Binary transfers only.
-// Failures come back as values and show nothing; none throws.
+// Every connection asks for TLS first (AUTH TLS); once the server agrees, the
+// control and data connections are encrypted, data connections resume the
+// control connection's TLS session and are passive (libcurl 7.88 sends active
+// data in clear under explicit TLS). Failures come back as values and show
+// nothing; none throws.
 class SessioneFTP {
  public:
   struct Impostazioni {
@@ -32,8 +37,11 @@ class SessioneFTP {
     QString utente;
     QString password;
     QString proxy;     // an HTTP proxy, tunnelled; empty for a direct connection
-    bool passivo = false;
+    bool passivo = false;  // active data connections are only made without TLS
     int timeoutMs = 30000;
+    QString certificatoCA;  // the lab's own authority, trusted besides the system's
+    bool verificaCertificato = true;
+    bool tlsObbligatorio = false;  // a server without TLS is refused (TLSNonOfferto)
   };
 
   SessioneFTP();
@@ -44,6 +52,8 @@ class SessioneFTP {
   EsitoFTP ApriSessioneFTP(const Impostazioni& impostazioni);
   void ChiudiSessioneFTP();
   bool attiva() const { return attiva_; }
+  // The server agreed to TLS on the current control connection.
+  bool cifrata() const { return cifrata_; }
 
   EsitoFTP CreaCartellaFTP(const QString& cartella);
   // The target is the directory without the base text when it holds it; "/" when empty.
@@ -71,6 +81,8 @@ class SessioneFTP {
   void* multi_ = nullptr;
   bool attiva_ = false;
   bool rotta_ = false;  // the last command failed
+  bool cifrata_ = false;
+  bool attesaAuth_ = false;  // an AUTH command awaits its reply
   Impostazioni impostazioni_;
   QString cartellaCorrente_;  // relative to the login folder, ending in "/" or empty
   std::optional<QHash<QString, qint64>> elenco_;

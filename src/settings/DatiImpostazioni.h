@@ -27,6 +27,7 @@ struct DatiServer {
   QString DatiFTPPrezzi;
   QString CertificatoCA;            // absolute path of the lab's own CA, or empty
   bool VerificaCertificato = true;  // "0" tolerates the certificate errors of old servers
+  bool FTPSicuro = false;           // "1": no upload unless the FTP server agrees to TLS
   int TimeoutRichiestaMs = 30000;   // of a web request; tests shorten it
 };
 

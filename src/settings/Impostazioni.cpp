@@ -42,6 +42,7 @@ constexpr Chiave kBase{&kSezioneDatiFTP, "Base", ""};
 constexpr Chiave kPrezzi{&kSezioneDatiFTP, "Prezzi", ""};
 constexpr Chiave kCertificatoCA{&kSezioneDatiFTP, "CertificatoCA", ""};
 constexpr Chiave kVerificaCertificato{&kSezioneDatiFTP, "VerificaCertificato", "1"};
+constexpr Chiave kFTPSicuro{&kSezioneDatiFTP, "FTPSicuro", "0"};
 constexpr Chiave kUsername{&kSezioneDatiFTP, "Username", ""};
 constexpr Chiave kPassword{&kSezioneDatiFTP, "Password", ""};
 constexpr Chiave kProxy{&kSezioneDatiFTP, "Proxy", ""};
@@ -172,6 +173,7 @@ DatiServer Impostazioni::LeggiDatiServer() const {
     server.CertificatoCA = QDir::cleanPath(QDir(percorsi_.PercorsoProgramma).absoluteFilePath(ca));
   // Only an explicit "0" turns the check off.
   server.VerificaCertificato = Testo(percorsi_, kVerificaCertificato).trimmed() != u'0';
+  server.FTPSicuro = LeggiFlag(percorsi_, kFTPSicuro);
   return server;
 }
 

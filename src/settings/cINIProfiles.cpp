@@ -43,7 +43,7 @@ int cINIProfiles::WritePrivateProfileStrings(const QList<VoceProfilo>& voci,
   if (!letto && QFileInfo::exists(lpFileName)) return 0;
   FileProfilo file = letto.value_or(FileProfilo{});
   for (const VoceProfilo& voce : voci) file.ImpostaValore(voce.sezione, voce.chiave, voce.valore);
-  return ScriviFileAtomico(lpFileName, file.InByte()) ? 1 : 0;
+  return ScriviFileAtomico(lpFileName, file.InByte(), LettoriNuovoFile::SoloUtente) ? 1 : 0;
 }
 
 void cINIProfiles::DeletePrivateProfileKeyString(const QString& lpApplicationName,
@@ -51,7 +51,7 @@ void cINIProfiles::DeletePrivateProfileKeyString(const QString& lpApplicationNam
                                                  const QString& lpFileName) const {
   auto file = Leggi(lpFileName);
   if (file && file->RimuoviChiave(lpApplicationName, lpKeyName))
-    ScriviFileAtomico(lpFileName, file->InByte());
+    ScriviFileAtomico(lpFileName, file->InByte(), LettoriNuovoFile::SoloUtente);
 }
 
 QStringList cINIProfiles::EnumPrivateProfileKeyString(const QString& lpApplicationName,

@@ -30,7 +30,7 @@ void FornisciFile(const QString& sorgente, const QString& destinazione) {
   // A start killed mid-copy leaves only a temporary file; the copy is redone whole.
   RimuoviAvanziScritturaAtomica(destinazione);
   QFile file(sorgente);
-  if (file.open(QIODevice::ReadOnly)) ScriviFileAtomico(destinazione, file.readAll());
+  if (file.open(QIODevice::ReadOnly)) ScriviFileAtomico(destinazione, file.readAll(), LettoriNuovoFile::SoloUtente);
 }
 
 void FornisciCartella(const QString& origine, const QString& cartellaUtente) {
@@ -54,8 +54,11 @@ QString CartellaDelProgramma(const QString& cartellaEseguibile, const QString& c
   // A portable folder that refuses writes (unpacked by an administrator)
   // ships its files itself; only an installed program has a data folder.
   const QString origine = portatile ? cartellaEseguibile : cartellaDati;
-  // A failure here shows up at start as the missing settings file.
+  // A failure here shows up at start as the missing settings file. The folder
+  // holds the customer's name, address and orders: no other user may look in,
+  // also into one an older version made.
   QDir().mkpath(cartellaUtente);
+  QFile::setPermissions(cartellaUtente, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   for (const QString& nome : kFileForniti)
     FornisciFile(AggiungiBarra(origine) + nome, AggiungiBarra(cartellaUtente) + nome);
   FornisciCartella(origine, cartellaUtente);

@@ -33,13 +33,15 @@ QByteArray BancoLaboratorio::Modulo(const Campi& campi) {
   return corpo;
 }
 
-BancoLaboratorio::BancoLaboratorio() {
+BancoLaboratorio::BancoLaboratorio(bool offreTLS) {
   // Errors go to a file: an unread pipe could fill up and stall the stand-in.
   processo_.setStandardErrorFile(cartellaStato_ + QStringLiteral("/errori.log"), QIODevice::Append);
   processo_.setProgram(QStringLiteral(VELISTRA_LAB_PYTHON));
   // -B: no bytecode caches in the source tree.
-  processo_.setArguments({QStringLiteral("-B"), QStringLiteral(VELISTRA_LAB_SCRIPT), QStringLiteral("--stato"),
-                          cartellaStato_, QStringLiteral("--fino-a-stdin")});
+  QStringList argomenti{QStringLiteral("-B"), QStringLiteral(VELISTRA_LAB_SCRIPT), QStringLiteral("--stato"),
+                        cartellaStato_, QStringLiteral("--fino-a-stdin")};
+  if (offreTLS) argomenti.append(QStringLiteral("--ftp-tls"));
+  processo_.setArguments(argomenti);
   processo_.start();
   QByteArray riga;
   const QDeadlineTimer scadenza(kAttesaAvvioMs);

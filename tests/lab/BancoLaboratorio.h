@@ -41,8 +41,10 @@ class BancoLaboratorio {
 
   using Campi = QList<QPair<QString, QString>>;
 
-  // The state lives in a temporary folder removed at the end.
-  BancoLaboratorio();
+  // The state lives in a temporary folder removed at the end. With offreTLS the
+  // FTP server offers AUTH TLS with the stand-in's certificate and demands TLS
+  // session reuse on data connections.
+  explicit BancoLaboratorio(bool offreTLS = false);
   ~BancoLaboratorio();
   BancoLaboratorio(const BancoLaboratorio&) = delete;
   BancoLaboratorio& operator=(const BancoLaboratorio&) = delete;

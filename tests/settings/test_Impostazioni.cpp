@@ -50,8 +50,10 @@ TEST(Impostazioni, EachTypeHasOneParseRule) {
   // Only "0" turns the certificate check off; a relative authority lies in the program folder.
   programma.Scrivi(QStringLiteral("VelistraFTP.ini"),
                    "[DatiFTP]\r\nServer=ftp.lab\r\nBase=lab.example/\r\nPrezzi=p.php\r\n"
-                   "CertificatoCA=certificati/ca.pem\r\nVerificaCertificato=0\r\nFTPPassivo=1\r\n");
+                   "CertificatoCA=certificati/ca.pem\r\nVerificaCertificato=0\r\nFTPPassivo=1\r\n"
+                   "FTPSicuro=1\r\n");
   DatiServer server = impostazioni.LeggiDatiServer();
+  EXPECT_TRUE(server.FTPSicuro);
   EXPECT_EQ(server.DatiFTPServer, QStringLiteral("ftp.lab"));
   EXPECT_EQ(server.DatiFTPBase + server.DatiFTPPrezzi, QStringLiteral("lab.example/p.php"));
   EXPECT_EQ(server.CertificatoCA, programma.percorso() + QStringLiteral("certificati/ca.pem"));
@@ -62,6 +64,7 @@ TEST(Impostazioni, EachTypeHasOneParseRule) {
   EXPECT_EQ(server.CertificatoCA, QStringLiteral("/etc/ca.pem"));
   EXPECT_TRUE(server.VerificaCertificato);
   EXPECT_TRUE(server.DatiFTPServer.isEmpty());
+  EXPECT_FALSE(server.FTPSicuro);
 }
 
 TEST(Impostazioni, WritesKeepTheInstalledFormatByteForByte) {

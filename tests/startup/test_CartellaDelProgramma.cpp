@@ -33,6 +33,12 @@ TEST_F(CartellaDelProgrammaTest, AWritableFolderWithTheSettingsIsUsedAsItIs) {
 TEST_F(CartellaDelProgrammaTest, WithoutSettingsOrWritesTheUserFolderIsSeededOnce) {
   EXPECT_EQ(Scegli(), utente_);
   AttesiUgualiAiForniti();
+  // The customer's folder and files are the customer's only.
+  const auto soloUtente = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                          QFileDevice::WriteUser;
+  EXPECT_EQ(QFile::permissions(utente_), soloUtente | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+  for (const QString& nome : FileNellaCartella(utente_))
+    if (QFileInfo(utente_ + nome).isFile()) EXPECT_EQ(QFile::permissions(utente_ + nome), soloUtente) << nome.toStdString();
 
   // The user's settings and a downloaded price list survive the next starts,
   // also of an installed copy whose folder is read-only.

@@ -73,13 +73,15 @@ class Cliente:
 class ProcessoLaboratorio:
     """The stand-in as a child process; stops it on exit from the with-block."""
 
-    def __init__(self, stato=None, cartella_programma=None, attesa_avvio=60):
+    def __init__(self, stato=None, cartella_programma=None, attesa_avvio=60, ftp_tls=False):
         self._temporanea = None if stato else tempfile.TemporaryDirectory(prefix="velistra-lab-")
         self.stato = stato or self._temporanea.name
         comando = [PYTHON, "-B", os.path.join(QUI, "laboratorio.py"), "--stato", self.stato,
                    "--fino-a-stdin"]
         if cartella_programma:
             comando += ["--cartella-programma", cartella_programma]
+        if ftp_tls:
+            comando.append("--ftp-tls")
         os.makedirs(self.stato, exist_ok=True)
         # Errors go to a file: an unread pipe could fill up and stall the stand-in.
         self._errori = os.path.join(self.stato, "errori.log")

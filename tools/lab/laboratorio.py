@@ -4,6 +4,7 @@ HTTP tunnelling proxy on 127.0.0.1, on free ports.
 
     /usr/bin/python3 tools/lab/laboratorio.py [--stato DIR] [--cartella-programma DIR]
                                               [--fino-a-stdin] [--limite-ftp KB_AL_SECONDO]
+                                              [--ftp-tls]
 
 When everything listens it writes DIR/laboratorio.json (ports, addresses, CA,
 users) and prints one line "PRONTO <the same JSON>". It stops on SIGINT or
@@ -53,6 +54,9 @@ def _argomenti():
     p.add_argument("--limite-ftp", type=float, default=0, metavar="KB_AL_SECONDO",
                    help="each FTP upload (STOR data) arrives at no more than this many "
                    "kilobytes (1000 bytes) a second; 0, the default, for no limit")
+    p.add_argument("--ftp-tls", action="store_true", help="the FTP server offers AUTH TLS "
+                   "with the stand-in's certificate; data connections must resume the "
+                   "control connection's TLS session")
     return p.parse_args()
 
 
@@ -80,7 +84,8 @@ def main():
     laboratorio = Laboratorio(archivio, guasti, codici, os.path.join(QUI, "prezziario.xml"),
                               radice_ftp, fine)
     guasti.imposta_limite_ftp(argomenti.limite_ftp * 1000)
-    ftp = ServerFTP(radice_ftp, utenti, guasti, os.path.join(stato, FILE_REGISTRO_FTP))
+    ftp = ServerFTP(radice_ftp, utenti, guasti, os.path.join(stato, FILE_REGISTRO_FTP),
+                    tls=(certificato, chiave) if argomenti.ftp_tls else None)
     https = ServizioHTTPS(laboratorio, certificato, chiave)
     proxy = ProxyTunnel(os.path.join(stato, FILE_REGISTRO_PROXY))
 
@@ -104,6 +109,7 @@ def main():
         "porta_https": https.porta,
         "porta_ftp": ftp.porta,
         "porta_proxy": proxy.porta,
+        "ftp_tls": argomenti.ftp_tls,
         "Server": "127.0.0.1:%d" % ftp.porta,
         "Base": base,
         "Prezzi": PERCORSO_SERVIZIO,

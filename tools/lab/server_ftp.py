@@ -10,7 +10,9 @@ import threading
 from timeit import default_timer as adesso
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import ActiveDTP, DTPHandler, FTPHandler, PassiveDTP
+from OpenSSL import SSL
+from OpenSSL._util import lib as libssl
+from pyftpdlib.handlers import ActiveDTP, DTPHandler, FTPHandler, PassiveDTP, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
 
 logging.getLogger("pyftpdlib").setLevel(logging.WARNING)
@@ -148,10 +150,46 @@ class GestoreFTP(FTPHandler):
                              completo=bool(completed), byte=bytes)
 
 
-class ServerFTP:
-    """The FTP server on 127.0.0.1 at a free port, served by its own thread."""
+class CanaleDatiSicuro(TLS_DTPHandler, CanaleDatiTagliabile):
+    """A data channel under TLS that, as lab servers do (vsftpd's
+    require_ssl_reuse), refuses a client that does not resume the control
+    connection's TLS session: it proves the data comes from the same client."""
 
-    def __init__(self, radice, utenti, guasti, percorso_registro):
+    def readable(self):
+        # The handshake may come before the transfer command, as libcurl's does;
+        # pyftpdlib 1.5.7 would take that early read for a hang-up.
+        return self._ssl_accepting or super().readable()
+
+    def handle_ssl_established(self):
+        riusata = bool(libssl.SSL_session_reused(self.socket._ssl))
+        self.cmd_channel.registro.scrivi(evento="tls_dati", utente=self.cmd_channel.username,
+                                         riusata=riusata)
+        if not riusata:
+            self.cmd_channel.respond("522 SSL connection failed: session reuse required.")
+            self.close()
+
+
+class GestoreFTPSicuro(TLS_FTPHandler, GestoreFTP):
+    """Offers AUTH TLS; a client that does not ask keeps working in clear."""
+    dtp_handler = CanaleDatiSicuro
+
+
+def contesto_tls(certificato, chiave):
+    contesto = SSL.Context(SSL.TLS_SERVER_METHOD)
+    contesto.use_certificate_chain_file(certificato)
+    contesto.use_privatekey_file(chiave)
+    contesto.set_options(SSL.OP_NO_SSLv2 | SSL.OP_NO_SSLv3 | SSL.OP_NO_COMPRESSION)
+    # Sessions of the control connection are kept so data connections can resume them.
+    contesto.set_session_id(b"velistra-laboratorio")
+    contesto.set_session_cache_mode(SSL.SESS_CACHE_SERVER)
+    return contesto
+
+
+class ServerFTP:
+    """The FTP server on 127.0.0.1 at a free port, served by its own thread.
+    With tls=(certificate, key) it offers AUTH TLS."""
+
+    def __init__(self, radice, utenti, guasti, percorso_registro, tls=None):
         self.radice = radice
         autorizzazioni = DummyAuthorizer()
         for u in utenti:
@@ -161,8 +199,10 @@ class ServerFTP:
             os.makedirs(casa, exist_ok=True)
             autorizzazioni.add_user(u["nome"], u["password_ftp"], casa, perm=PERMESSI)
         self.registro = RegistroFTP(percorso_registro, radice)
-        gestore = type("GestoreFTPLaboratorio", (GestoreFTP,), {
-            "authorizer": autorizzazioni, "guasti": guasti, "registro": self.registro})
+        attributi = {"authorizer": autorizzazioni, "guasti": guasti, "registro": self.registro}
+        if tls:
+            attributi["ssl_context"] = contesto_tls(*tls)
+        gestore = type("GestoreFTPLaboratorio", (GestoreFTPSicuro if tls else GestoreFTP,), attributi)
         self._server = FTPServer(("127.0.0.1", 0), gestore)
         self.porta = self._server.socket.getsockname()[1]
         self._ferma = threading.Event()
