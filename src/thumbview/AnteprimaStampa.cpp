@@ -4,6 +4,7 @@
 #include <QRegion>
 #include <algorithm>
 
+#include "common/TestoACapo.h"
 #include "thumbview/GeometriaThumb.h"
 #include "thumbview/LivelloImmagine.h"
 

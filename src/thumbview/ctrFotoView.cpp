@@ -22,8 +22,6 @@ constexpr int kLarghezzaBarra = 17;
 constexpr int kAltoImmagineInCella = 18;
 constexpr int kPrioritaPagina = 1;
 constexpr int kPrioritaPaginaSeguente = 0;
-// About 2.7 mm on the 300 dpi sheet: the lab reads the customer's address off it.
-constexpr int kAltezzaCarattereFoglio = 32;
 const QString kSeparatore = QStringLiteral("/");
 
 QFont CarattereDa(const QFont& origine, int pixel) {
@@ -75,7 +73,6 @@ ctrFotoView::ctrFotoView(const PercorsiProgramma& percorsi, QWidget* genitore)
 
   inizializzato_ = true;
   caratteriDidascalia_ = CarattereDa(font(), kAltezzaCarattereDidascalia);
-  caratteriFoglio_ = CarattereDa(font(), kAltezzaCarattereFoglio);
   ImpostaBackColor(palette().color(QPalette::Base));
   CancellaThumbs();
   scorrimentoAttivo_ = true;
@@ -366,18 +363,4 @@ void ctrFotoView::CancellaThumbs() {
   ultimaVisibile_ = 0;
   indiceFuoco_ = -1;
   MostraFuoco();
-}
-
-bool ctrFotoView::CreaFotografiaTesto(const QString& NomeFile, const QString& Testo) {
-  QImage foglio = NuovaImmagine(640, 480);
-  ImpostaRisoluzione(foglio, 300, 300);
-  {
-    QPainter superficie(&foglio);
-    ::PulisciSuperficie(superficie, Qt::white);
-    ImpostaQualita(superficie, QualitaVelocita, QualitaVelocita);
-    DisegnaTestoACapo(superficie, QRectF(10, 50, 620, 430), Testo, caratteriFoglio_,
-                      coloreDidascalia_);
-  }
-  constexpr int kQualitaFoglio = 90;  // the lab reads the customer's address off it
-  return SalvaJPEG(foglio, NomeFile, kQualitaFoglio);
 }

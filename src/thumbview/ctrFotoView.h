@@ -69,8 +69,6 @@ class ctrFotoView : public QWidget {
   bool DisegnaThumbTutto(int PrimaThumb = -1);
   bool ThumbVisibile(int NumThumb) const;
   void Esegui_vsbSlideChange();
-  // Writes a 640 x 480 JPEG at 300 dpi showing the text; true when it was written.
-  bool CreaFotografiaTesto(const QString& NomeFile, const QString& Testo);
 
   void CheckaTutto(bool Valore);
   // Empty when nothing is checked.
@@ -193,5 +191,4 @@ class ctrFotoView : public QWidget {
 
   const QColor coloreDidascalia_{50, 0, 255};
   QFont caratteriDidascalia_;
-  QFont caratteriFoglio_;
 };
