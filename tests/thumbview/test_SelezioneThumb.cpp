@@ -27,15 +27,6 @@ class SelezioneDieci : public VistaProva {
   }
 };
 
-TEST_F(SelezioneDieci, ClicksCheckTheRecord) {
-  Spunta(7);
-  EXPECT_EQ(vista->Thumbs()[7].Selezionata, 1);
-  EXPECT_EQ(vista->ElencoFotoSelezionate().size(), 1);
-  Spunta(7);
-  EXPECT_EQ(vista->Thumbs()[7].Selezionata, 0);
-  EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
-}
-
 TEST_F(SelezioneDieci, RemovingTheCheckedDrawsTheRecordsMovedDownAndRemovingAllEmptiesTheView) {
   for (const int i : {1, 2, 3, 7}) Spunta(i);
   const QImage quarto = vista->Thumbs()[4].Miniatura;
