@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -20,7 +21,7 @@
 #include <cstdio>
 
 #include "support/FotoProva.h"
-#include "common/Lavoro.h"
+#include "mainwindow/CicloOperazione.h"
 #include "mainwindow/ElencoFoto.h"
 #include "thumbview/ctrFotoView.h"
 
@@ -296,9 +297,10 @@ Reattivita DalThreadGrafico(ctrFotoView& vista, const QString& cartella) {
   return r;
 }
 
-// The listing on a worker, then a worker that hands each photo to the view on
-// the GUI thread, which stays in its event loop throughout.
-Reattivita DaUnLavoratore(ctrFotoView& vista, const QString& cartella) {
+// The listing as a task, then the photos handed to the view on the GUI thread
+// in short slices, as the folder view's container does; the event loop runs
+// between the slices.
+Reattivita AFette(ctrFotoView& vista, const QString& cartella) {
   vista.CancellaThumbs();
   QCoreApplication::processEvents();
   QElapsedTimer orologio;
@@ -307,19 +309,22 @@ Reattivita DaUnLavoratore(ctrFotoView& vista, const QString& cartella) {
   Reattivita r;
   bool finito = false;
   QObject contesto;
+  QProgressBar barra;
+  std::atomic<bool> continua = true;
   ElencoFotoInSottofondo elenco(&contesto);
   elenco.Richiedi(cartella, [&](QStringList nomi) {
-    AvviaLavoro(
-        &contesto,
-        [&vista, &cartella, nomi] {
-          for (const QString& nome : nomi)
-            SulThreadGrafico([&] { vista.AggiungiThumbs(cartella + nome, true); });
-        },
-        [&] {
-          r.elencoCompletoS = orologio.nsecsElapsed() / 1e9;
-          vista.DisegnaThumbTutto();
-          finito = true;
-        });
+    CicloOperazione(&barra, continua, nullptr)
+        .EseguiAFette(
+            &contesto, static_cast<int>(nomi.size()), QString(),
+            [&vista, &cartella, nomi](int k) {
+              vista.AggiungiThumbs(cartella + nomi[k - 1], true);
+              return true;
+            },
+            [&] {
+              r.elencoCompletoS = orologio.nsecsElapsed() / 1e9;
+              vista.DisegnaThumbTutto();
+              finito = true;
+            });
   });
   while (!finito) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
   AttendiCopie(vista);
@@ -343,11 +348,11 @@ int BancoReattivita(int n) {
     if (vista.TotFile() != n) std::printf("  attese %d miniature\n", n);
   };
   const Reattivita grafico = DalThreadGrafico(vista, percorso);
-  const Reattivita lavoratore = DaUnLavoratore(vista, percorso);
+  const Reattivita aFette = AFette(vista, percorso);
   stampa("sul thread grafico:", grafico);
-  stampa("da un lavoratore:", lavoratore);
-  std::printf("rapporto dei ritardi (lavoratore / thread grafico) %.3f; obiettivo: ritardo <= 50 ms\n",
-              lavoratore.ritardoMs / grafico.ritardoMs);
+  stampa("a fette:", aFette);
+  std::printf("rapporto dei ritardi (a fette / thread grafico) %.3f; obiettivo: ritardo <= 50 ms\n",
+              aFette.ritardoMs / grafico.ritardoMs);
   return 0;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 #include <QFuture>
 #include <QFutureWatcher>
+#include <QMetaObject>
 #include <QObject>
 #include <QPromise>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
+#include <QtConcurrent/qtconcurrenttask.h>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,7 +17,8 @@
 // requests, uploads): a task takes values, runs on a pool thread and returns a
 // value. It never calls a window, a view or the order model. Its result is
 // handed to a continuation on the thread of a context object (a window: the
-// GUI thread); once that object is gone, the continuation does not run.
+// GUI thread), always in a later turn of its event loop, never inside the
+// call that started the task; once that object is gone, it does not run.
 // Questions between steps are asked by the continuation, which then starts
 // the next step with the answer.
 
@@ -23,11 +26,31 @@
 // mostly wait on disks and sockets.
 QThreadPool& PoolCompiti();
 
-// Runs lavoro on the pool; poi(result) runs on contesto's thread.
+// Runs lavoro on a pool, before the waiting tasks of lower priority; poi(result)
+// runs on contesto's thread. A pool of its own suits work bound by the cores
+// rather than by waits (decoding).
 template <class Lavoro, class Poi>
-auto AvviaCompito(QObject* contesto, Lavoro&& lavoro, Poi&& poi) {
-  return QtConcurrent::run(&PoolCompiti(), std::forward<Lavoro>(lavoro))
-      .then(contesto, std::forward<Poi>(poi));
+QFuture<void> AvviaCompito(QThreadPool& pool, int priorita, QObject* contesto, Lavoro&& lavoro, Poi&& poi) {
+  using Risultato = std::invoke_result_t<std::decay_t<Lavoro>&>;
+  auto futuro = QtConcurrent::task(std::forward<Lavoro>(lavoro)).onThreadPool(pool).withPriority(priorita).spawn();
+  // A task that ends before its continuation is attached has the continuation
+  // run at once, inside this call: poi is posted to contesto instead.
+  if constexpr (std::is_void_v<Risultato>) {
+    return futuro.then(contesto, [contesto, poi = std::forward<Poi>(poi)]() mutable {
+      QMetaObject::invokeMethod(contesto, std::move(poi), Qt::QueuedConnection);
+    });
+  } else {
+    return futuro.then(contesto, [contesto, poi = std::forward<Poi>(poi)](Risultato risultato) mutable {
+      QMetaObject::invokeMethod(
+          contesto, [poi = std::move(poi), risultato = std::move(risultato)]() mutable { poi(std::move(risultato)); },
+          Qt::QueuedConnection);
+    });
+  }
+}
+// Runs lavoro on the pool of file and network work; poi(result) runs on contesto's thread.
+template <class Lavoro, class Poi>
+QFuture<void> AvviaCompito(QObject* contesto, Lavoro&& lavoro, Poi&& poi) {
+  return AvviaCompito(PoolCompiti(), 0, contesto, std::forward<Lavoro>(lavoro), std::forward<Poi>(poi));
 }
 
 // The same for a task that tells how far it has got: lavoro(riferisci) calls

@@ -2,9 +2,11 @@
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <memory>
 
 #include "common/Piattaforma.h"
 
+class QObject;
 class QProgressBar;
 class QWidget;
 
@@ -19,10 +21,20 @@ class CicloOperazione {
   // Runs passo for k = 1 to n; passo returns false to end the loop. False when
   // the user answered Yes to the question.
   bool Esegui(int n, const QString& domandaInterruzione, const std::function<bool(int k)>& passo);
+  // The same loop on the GUI thread, in slices of a few milliseconds with the
+  // event loop running between them; fine runs after it, unless contesto is gone.
+  void EseguiAFette(QObject* contesto, int n, const QString& domandaInterruzione,
+                    std::function<bool(int k)> passo, std::function<void()> fine);
   // The question's icon and default button; no icon and Yes unless set.
   void ImpostaDomanda(IconaMessaggio icona, RispostaMessaggio predefinita);
 
  private:
+  enum class Esito { Avanti, Fine, Interrotto };
+  struct AFette;
+  static void ProssimaFetta(const std::shared_ptr<AFette>& fette);
+
+  void Inizia(int n);
+  Esito Passo(int k, const QString& domandaInterruzione, const std::function<bool(int k)>& passo);
   void ImpostaBarra(int massimo, int valore);
 
   QProgressBar* barra_;

@@ -2,7 +2,7 @@
 #include "common/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "mainwindow/frmFTP.h"
-#include "thumbview/ctrFotoView.h"
+#include "ordine/FoglioClienteJpeg.h"
 #include "settings/Impostazioni.h"
 #include "mainwindow/frmDettaglioPrezzo.h"
 
@@ -46,8 +46,5 @@ QString frmScegliFoto::getDatiUtente() const {
 }
 
 bool frmScegliFoto::CreaFotografiaTesto(const QString& percorso, const QString& testo) {
-  // Called on the order's worker without a hop: the view only lends the sheet
-  // font fixed at its creation, and saving the picture on the GUI thread would
-  // stall it behind the medium's pending writes (over half a second).
-  return fvFotoFormato_->CreaFotografiaTesto(percorso, testo);
+  return ScriviFoglioClienteJpeg(percorso, testo);
 }

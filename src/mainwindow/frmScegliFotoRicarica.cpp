@@ -1,11 +1,11 @@
-// The reloads of the two views: the listing and the thumbnails on a worker,
-// each thumbnail added on the GUI thread, "Annulla" asked about before the next.
+// The reloads of the two views: the listing as a task, the thumbnails added on
+// the GUI thread in short slices, "Annulla" asked about before the next.
 #include <memory>
 
 #include "album/TabellaRidimensionamento.h"
-#include "common/Lavoro.h"
 #include "common/Percorsi.h"
 #include "common/Piattaforma.h"
+#include "mainwindow/CicloOperazione.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "thumbview/ctrFotoView.h"
 #include "windows/AlberoCartelle.h"
@@ -98,12 +98,8 @@ void frmScegliFoto::RefreshFotoFormato(std::function<void()> poi) {
 }
 
 void frmScegliFoto::CaricaMiniature(int n, std::function<bool(int k)> aggiungi, std::function<void()> fine) {
-  AvviaLavoro(
-      this,
-      [this, n, aggiungi = std::move(aggiungi)] {
-        Esegui(n, kDomandaCaricamento, [&](int k) { return SulThreadGrafico([&] { return aggiungi(k); }); });
-      },
-      std::move(fine));
+  CicloOperazione(pbAvanzamento_, ContinuaOperazione_, this)
+      .EseguiAFette(this, n, kDomandaCaricamento, std::move(aggiungi), std::move(fine));
 }
 
 void frmScegliFoto::FineRicarica(RicaricaVista& ricarica, const std::function<void()>& ancora) {

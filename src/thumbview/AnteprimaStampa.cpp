@@ -4,6 +4,8 @@
 #include <QRegion>
 #include <algorithm>
 
+#include "common/TestoACapo.h"
+#include "thumbview/DecodificaRidotta.h"
 #include "thumbview/GeometriaThumb.h"
 #include "thumbview/LivelloImmagine.h"
 
@@ -64,4 +66,19 @@ void DisegnaAvvisoAnteprima(QPainter& superficie, const QRect& area, const Avvis
   superficie.fillRect(fascia, QColor(255, 255, 255, 230));
   superficie.fillRect(QRect(fascia.topLeft(), QSize(fascia.width(), 2)), ColoreAvviso(avviso.livello));
   DisegnaTestoACapo(superficie, fascia.adjusted(3, 3, -3, 0), avviso.testo, carattere, Qt::black);
+}
+
+void DisegnaAnteprimaFoto(QPainter& superficie, QSize area, qreal rapporto, const QString& percorso,
+                          const std::optional<CartaStampa>& carta, const QFont& carattere) {
+  PulisciSuperficie(superficie, Qt::white);
+  if (percorso.isEmpty()) return;
+  const ImmagineRidotta foto = DecodificaRidotta(percorso, &MisuraAnteprima, true, rapporto);
+  if (foto.stato != kStatoRiuscito || foto.originale.width() <= 0) return;
+  const std::optional<AvvisoQualita> avviso = ValutaAvviso(foto.originale, carta);
+  const ImpaginazioneAnteprima posto = ImpaginaAnteprima(foto.originale, carta, area);
+  const int alzo = avviso ? AlzoPerAvviso(posto, area.height()) : 0;
+  superficie.translate(0, -alzo);
+  DisegnaAnteprimaStampa(superficie, foto.immagine, posto);
+  superficie.resetTransform();
+  if (avviso) DisegnaAvvisoAnteprima(superficie, QRect(QPoint(0, 0), area), *avviso, carattere);
 }

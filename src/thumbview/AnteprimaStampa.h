@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <optional>
 
 #include "common/QualitaStampa.h"
@@ -30,3 +31,9 @@ int AlzoPerAvviso(const ImpaginazioneAnteprima& posto, int altezzaArea);
 // The warning, wrapped in a band along the bottom of the area.
 void DisegnaAvvisoAnteprima(QPainter& superficie, const QRect& area, const AvvisoQualita& avviso,
                             const QFont& carattere);
+// The photo at the path as its print would come out, over the whole box of
+// that size and pixel ratio: white, the photo on its paper and the warning
+// along the bottom when there is one. Only white for an empty path or a file
+// that cannot be opened.
+void DisegnaAnteprimaFoto(QPainter& superficie, QSize area, qreal rapporto, const QString& percorso,
+                          const std::optional<CartaStampa>& carta, const QFont& carattere);

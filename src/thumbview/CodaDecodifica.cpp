@@ -2,22 +2,24 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QMetaObject>
-#include <QRunnable>
 #include <QThread>
 #include <QThreadPool>
 #include <atomic>
-#include <mutex>
 
+#include "common/Compito.h"
 #include "thumbview/GeometriaThumb.h"
 
 namespace {
+// A file changed while its awaited copy was made: decoded again first.
+constexpr int kPrioritaAttesa = 1;
+
 // What a file looked like when it was read: a copy made ahead is used only
 // if the file is still the same when the grid asks for it.
 struct Impronta {
   bool esiste = false;
   qint64 dimensione = -1;
   QDateTime modifica;
+  Impronta() = default;
   explicit Impronta(const QString& percorso) {
     const QFileInfo informazioni(percorso);
     esiste = informazioni.exists();
@@ -27,7 +29,8 @@ struct Impronta {
   bool operator==(const Impronta&) const = default;
 };
 
-// One pool for every view, so that a view going away never waits for its jobs.
+// Decoding keeps the cores busy, so it has a pool of their number, shared by
+// every view so that a view going away never waits for its tasks.
 QThreadPool& Lavoratori() {
   static QThreadPool* lavoratori = [] {
     auto* pool = new QThreadPool;
@@ -48,23 +51,9 @@ struct CodaDecodifica::Lavoro {
   int priorita = 0;
 };
 
-// Where the workers deliver; emptied when the queue goes, under the lock, so a
-// worker never posts to a queue that is gone.
-struct CodaDecodifica::Recapito {
-  std::mutex blocco;
-  CodaDecodifica* coda = nullptr;
-};
+CodaDecodifica::CodaDecodifica(QObject* genitore) : QObject(genitore) {}
 
-CodaDecodifica::CodaDecodifica(QObject* genitore)
-    : QObject(genitore), recapito_(std::make_shared<Recapito>()) {
-  recapito_->coda = this;
-}
-
-CodaDecodifica::~CodaDecodifica() {
-  Dimentica();
-  std::lock_guard<std::mutex> chiave(recapito_->blocco);
-  recapito_->coda = nullptr;
-}
+CodaDecodifica::~CodaDecodifica() { Dimentica(); }
 
 ImmagineRidotta CodaDecodifica::CaricaMiniatura(const QString& percorso, qreal rapporto) {
   return DecodificaRidotta(percorso, &MisuraMiniatura, true, rapporto);
@@ -75,7 +64,9 @@ void CodaDecodifica::ImpostaRapporto(qreal rapporto) {
   QList<std::pair<QString, int>> daRifare;
   for (auto it = inCorso_.cbegin(); it != inCorso_.cend(); ++it)
     daRifare.append({it.key(), it.value()->priorita});
+  const QSet<QString> attese = attese_;
   Dimentica();
+  attese_ = attese;
   rapporto_ = rapporto;
   for (const auto& [percorso, priorita] : daRifare) Anticipa(percorso, priorita);
 }
@@ -85,26 +76,28 @@ void CodaDecodifica::Anticipa(const QString& percorso, int priorita) {
   auto lavoro = std::make_shared<Lavoro>();
   lavoro->priorita = priorita;
   inCorso_.insert(percorso, lavoro);
-  Lavoratori().start(
-      [lavoro, percorso, rapporto = rapporto_, generazione = generazione_, recapito = recapito_] {
-        if (lavoro->annullato) return;
+  AvviaCompito(
+      Lavoratori(), priorita, this,
+      [lavoro, percorso, rapporto = rapporto_] {
+        if (lavoro->annullato) return Copia();
         Impronta letta(percorso);
-        auto copia = std::make_shared<Copia>(Copia{std::move(letta), CaricaMiniatura(percorso, rapporto)});
-        std::lock_guard<std::mutex> chiave(recapito->blocco);
-        if (!recapito->coda) return;
-        CodaDecodifica* coda = recapito->coda;
-        QMetaObject::invokeMethod(
-            coda, [coda, generazione, percorso, copia] { coda->Consegna(generazione, percorso, copia); },
-            Qt::QueuedConnection);
+        return Copia{std::move(letta), CaricaMiniatura(percorso, rapporto)};
       },
-      priorita);
+      [this, generazione = generazione_, percorso](Copia copia) {
+        Consegna(generazione, percorso, std::move(copia));
+      });
 }
 
-void CodaDecodifica::Consegna(quint64 generazione, const QString& percorso, std::shared_ptr<Copia> copia) {
+void CodaDecodifica::Consegna(quint64 generazione, const QString& percorso, Copia copia) {
   if (generazione != generazione_) return;
   inCorso_.remove(percorso);
-  pronte_.insert(percorso, std::move(copia));
-  Q_EMIT copiaPronta(percorso);
+  if (!attese_.contains(percorso)) {
+    pronte_.insert(percorso, std::make_shared<Copia>(std::move(copia)));
+    return;
+  }
+  if (copia.impronta != Impronta(percorso)) return Anticipa(percorso, kPrioritaAttesa);
+  attese_.remove(percorso);
+  Q_EMIT copiaAttesa(percorso, copia.immagine);
 }
 
 std::optional<ImmagineRidotta> CodaDecodifica::Chiedi(const QString& percorso, int priorita) {
@@ -112,6 +105,7 @@ std::optional<ImmagineRidotta> CodaDecodifica::Chiedi(const QString& percorso, i
     if (copia->impronta == Impronta(percorso)) return std::move(copia->immagine);
   }
   Anticipa(percorso, priorita);
+  attese_.insert(percorso);
   return std::nullopt;
 }
 
@@ -119,5 +113,6 @@ void CodaDecodifica::Dimentica() {
   for (const std::shared_ptr<Lavoro>& lavoro : std::as_const(inCorso_)) lavoro->annullato = true;
   inCorso_.clear();
   pronte_.clear();
+  attese_.clear();
   ++generazione_;
 }

@@ -1,15 +1,16 @@
 #pragma once
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <memory>
 #include <optional>
 
 #include "thumbview/DecodificaRidotta.h"
 
-// Makes 90-pixel copies on worker threads; the grid never waits for one. It
-// asks for a copy, and copiaPronta tells it on the GUI thread when the copy
-// can be taken.
+// Makes 90-pixel copies as tasks on a pool sized to the cores; the grid never
+// waits for one. It asks for a copy, and when the copy was not ready,
+// copiaAttesa brings it on the GUI thread.
 class CodaDecodifica : public QObject {
   Q_OBJECT
  public:
@@ -20,7 +21,8 @@ class CodaDecodifica : public QObject {
   // higher priorities first.
   void Anticipa(const QString& percorso, int priorita);
   // The finished copy of the file, when one is waiting and the file has not
-  // changed since it was read; otherwise starts decoding it and gives nothing.
+  // changed since it was read; otherwise starts decoding it, gives nothing and
+  // sends copiaAttesa once the copy is made.
   std::optional<ImmagineRidotta> Chiedi(const QString& percorso, int priorita);
   // Drops every job and every waiting copy; jobs already running finish unseen.
   void Dimentica();
@@ -32,18 +34,18 @@ class CodaDecodifica : public QObject {
   static ImmagineRidotta CaricaMiniatura(const QString& percorso, qreal rapporto = 1.0);
 
  Q_SIGNALS:
-  // The copy of the file (or its failure) is waiting for Chiedi.
-  void copiaPronta(const QString& percorso);
+  // The copy (or failure) of a file that Chiedi gave nothing for, made from
+  // the file as it still is.
+  void copiaAttesa(const QString& percorso, const ImmagineRidotta& copia);
 
  private:
   struct Copia;
   struct Lavoro;
-  struct Recapito;
-  void Consegna(quint64 generazione, const QString& percorso, std::shared_ptr<Copia> copia);
+  void Consegna(quint64 generazione, const QString& percorso, Copia copia);
 
-  std::shared_ptr<Recapito> recapito_;
   QHash<QString, std::shared_ptr<Lavoro>> inCorso_;
   QHash<QString, std::shared_ptr<Copia>> pronte_;
+  QSet<QString> attese_;
   quint64 generazione_ = 0;
   qreal rapporto_ = 1.0;
 };

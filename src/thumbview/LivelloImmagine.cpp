@@ -1,52 +1,11 @@
 #include "thumbview/LivelloImmagine.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QStringList>
-#include <QTextLayout>
-#include <memory>
-#include <vector>
 
-#include "common/ScritturaAtomica.h"
-
-namespace {
-constexpr double kPolliciPerMetro = 39.37007874015748;
-constexpr int kCarattereMinimo = 8;
-
-QStringList RigheDelTesto(const QString& testo) {
-  return QString(testo)
-      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-      .split(QLatin1Char('\n'));
-}
-
-// The paragraphs laid out from the top of a box of that width; gives the height used.
-qreal Impagina(const QStringList& paragrafi, const QFont& carattere,
-               const QPaintDevice* dispositivo, qreal larghezza,
-               std::vector<std::unique_ptr<QTextLayout>>& impaginati) {
-  impaginati.clear();
-  QTextOption opzioni;
-  opzioni.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  qreal y = 0;
-  for (const QString& paragrafo : paragrafi) {
-    auto impaginato = std::make_unique<QTextLayout>(paragrafo, carattere, dispositivo);
-    impaginato->setTextOption(opzioni);
-    impaginato->beginLayout();
-    for (QTextLine riga = impaginato->createLine(); riga.isValid();
-         riga = impaginato->createLine()) {
-      riga.setLineWidth(larghezza);
-      riga.setPosition(QPointF(0, y));
-      y += riga.height();
-    }
-    impaginato->endLayout();
-    impaginati.push_back(std::move(impaginato));
-  }
-  return y;
-}
-}  // namespace
+#include "common/TestoACapo.h"
 
 int ApriImmagine(const QString& percorso, QImage& immagine) {
   QImageReader lettore(percorso);
@@ -64,21 +23,6 @@ QImage NuovaImmagine(int larghezza, int altezza) {
   QImage immagine(larghezza, altezza, QImage::Format_RGB888);
   immagine.fill(Qt::white);
   return immagine;
-}
-
-void ImpostaRisoluzione(QImage& immagine, double dpiOrizzontale, double dpiVerticale) {
-  immagine.setDotsPerMeterX(qRound(dpiOrizzontale * kPolliciPerMetro));
-  immagine.setDotsPerMeterY(qRound(dpiVerticale * kPolliciPerMetro));
-}
-
-bool SalvaJPEG(const QImage& immagine, const QString& percorso, int qualita) {
-  QByteArray byte;
-  QBuffer buffer(&byte);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter scrittore(&buffer, "jpeg");
-  scrittore.setQuality(qualita);
-  if (!scrittore.write(immagine)) return false;
-  return ScriviFileAtomico(percorso, byte);
 }
 
 void ImpostaQualita(QPainter& superficie, QualitaResa linee, QualitaResa immagini) {
@@ -125,27 +69,6 @@ void DisegnaTesto(QPainter& superficie, const QRectF& riquadro, const QString& t
     superficie.drawText(riga, int(allineamento | Qt::TextSingleLine | Qt::TextDontClip), visibile);
     riga.translate(0, misure.lineSpacing());
   }
-  superficie.restore();
-}
-
-void DisegnaTestoACapo(QPainter& superficie, const QRectF& riquadro, const QString& testo,
-                       const QFont& carattere, const QColor& colore) {
-  const QStringList paragrafi = RigheDelTesto(testo);
-  std::vector<std::unique_ptr<QTextLayout>> impaginati;
-  QFont ridotto = carattere;
-  while (Impagina(paragrafi, ridotto, superficie.device(), riquadro.width(), impaginati) >
-             riquadro.height() &&
-         ridotto.pixelSize() > kCarattereMinimo)
-    ridotto.setPixelSize(ridotto.pixelSize() - 1);
-  superficie.save();
-  superficie.setPen(colore);
-  for (const auto& impaginato : impaginati)
-    for (int i = 0; i < impaginato->lineCount(); ++i) {
-      const QTextLine riga = impaginato->lineAt(i);
-      // A line that would cross the bottom is left out rather than cut.
-      if (riga.y() + riga.height() > riquadro.height()) break;
-      riga.draw(&superficie, riquadro.topLeft());
-    }
   superficie.restore();
 }
 

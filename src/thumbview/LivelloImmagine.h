@@ -6,7 +6,6 @@
 #include <QRectF>
 #include <QString>
 
-class QIODevice;
 class QPainter;
 
 // The thin imaging layer through which every picture and painted text goes.
@@ -23,12 +22,6 @@ int ApriImmagine(const QString& percorso, QImage& immagine);
 
 // A new white picture in 24-bit RGB.
 QImage NuovaImmagine(int larghezza, int altezza);
-
-// Resolution in dots per inch, kept as the picture's dots per metre.
-void ImpostaRisoluzione(QImage& immagine, double dpiOrizzontale, double dpiVerticale);
-
-// Saves as JPEG atomically; true when the file is at the path afterwards.
-bool SalvaJPEG(const QImage& immagine, const QString& percorso, int qualita);
 
 // The two quality settings: the first for lines and fills, the second for
 // stretched pictures.
@@ -50,14 +43,6 @@ void RiempiSfumato(QPainter& superficie, const QRect& rettangolo, const QColor& 
 // new ones) stays on one line and ends in an ellipsis when it does not fit.
 void DisegnaTesto(QPainter& superficie, const QRectF& riquadro, const QString& testo,
                   const QFont& carattere, const QColor& colore, bool centrato);
-
-// Draws a text into a layout rectangle: line breaks start new lines, a line too
-// wide wraps at a space (inside a word only when the word alone is too wide).
-// A text too long for the rectangle is drawn smaller, down to a floor below
-// which the lines that do not fit are left out: nothing falls outside. The font
-// must be sized in pixels.
-void DisegnaTestoACapo(QPainter& superficie, const QRectF& riquadro, const QString& testo,
-                       const QFont& carattere, const QColor& colore);
 
 // A new picture of exactly that size with the picture stretched onto white.
 QImage FixedSize(const QImage& immagine, int larghezza, int altezza);

@@ -9,7 +9,6 @@
 #include <limits>
 #include <optional>
 
-#include "common/Percorsi.h"
 #include "thumbview/CaselleSelezione.h"
 #include "thumbview/Didascalie.h"
 #include "thumbview/GeometriaThumb.h"
@@ -22,27 +21,11 @@ constexpr int kLarghezzaBarra = 17;
 constexpr int kAltoImmagineInCella = 18;
 constexpr int kPrioritaPagina = 1;
 constexpr int kPrioritaPaginaSeguente = 0;
-// About 2.7 mm on the 300 dpi sheet: the lab reads the customer's address off it.
-constexpr int kAltezzaCarattereFoglio = 32;
-const QString kSeparatore = QStringLiteral("/");
 
 QFont CarattereDa(const QFont& origine, int pixel) {
   QFont carattere(origine.family());
   carattere.setPixelSize(pixel);
   return carattere;
-}
-
-bool StessoFile(const DatiThumb& thumb, const QString& percorso) {
-  return thumb.Cartella.size() + thumb.NomeFile.size() == percorso.size() &&
-         percorso.startsWith(thumb.Cartella) && percorso.endsWith(thumb.NomeFile);
-}
-
-void AssegnaMiniatura(DatiThumb& thumb, ImmagineRidotta copia) {
-  const QSize logica = copia.immagine.deviceIndependentSize().toSize();
-  thumb.Miniatura = std::move(copia.immagine);
-  thumb.MisuraOriginale = copia.originale;
-  thumb.LarghezzaMiniatura = logica.width();
-  thumb.AltezzaMiniatura = logica.height();
 }
 }  // namespace
 
@@ -68,14 +51,13 @@ ctrFotoView::ctrFotoView(const PercorsiProgramma& percorsi, QWidget* genitore)
   vsbSlide_->setSingleStep(1);
   vsbSlide_->resize(kLarghezzaBarra, vsbSlide_->height());
   connect(vsbSlide_, &QScrollBar::valueChanged, this, [this] { Esegui_vsbSlideChange(); });
-  connect(&decodifica_, &CodaDecodifica::copiaPronta, this,
-          [this](const QString& percorso) { CopiaArrivata(percorso); });
+  connect(&decodifica_, &CodaDecodifica::copiaAttesa, this,
+          [this](const QString& percorso, const ImmagineRidotta& copia) { CopiaArrivata(percorso, copia); });
   connect(chkFotoSelezionata_, &CaselleSelezione::commutata, this,
           [this](int indice, bool stato) { SegnaSelezione(indice, stato); });
 
   inizializzato_ = true;
   caratteriDidascalia_ = CarattereDa(font(), kAltezzaCarattereDidascalia);
-  caratteriFoglio_ = CarattereDa(font(), kAltezzaCarattereFoglio);
   ImpostaBackColor(palette().color(QPalette::Base));
   CancellaThumbs();
   scorrimentoAttivo_ = true;
@@ -120,42 +102,34 @@ bool ctrFotoView::AggiungiThumbs(const QString& NomeFileCompleto, bool Disegna,
   if (caricamentoInCorso_ || NomeFileCompleto.isEmpty()) return false;
   caricamentoInCorso_ = true;
   AllineaRapporto();
-  DatiThumb thumb;
-  thumb.Cartella = TestoFinoAUltimo(NomeFileCompleto, kSeparatore);
-  thumb.NomeFile =
-      thumb.Cartella.isEmpty() ? NomeFileCompleto : TestoDopoUltimo(NomeFileCompleto, kSeparatore);
   const int i = TotFile();
-  if (ThumbVisibile(i)) {
-    // Only the header is read here; the picture is decoded on a worker.
-    if (!ImmagineLeggibile(NomeFileCompleto)) {
-      caricamentoInCorso_ = false;
-      return false;
-    }
-    std::optional<ImmagineRidotta> copia = decodifica_.Chiedi(NomeFileCompleto, kPrioritaPagina);
-    if (copia && copia->stato != kStatoRiuscito) {
-      caricamentoInCorso_ = false;
-      return false;
-    }
-    if (copia)
-      AssegnaMiniatura(thumb, std::move(*copia));
-    else
-      attese_.insert(NomeFileCompleto);
-    // A folder is usually added file after file in name order: while the page
-    // has room, the workers start on the files that follow this one.
-    const PaginaThumb piena = CalcolaPagina(vsbSlide_->value(), numeroColonne_, picSlide_->height(),
-                                            altezzaCella_, std::numeric_limits<int>::max());
-    for (const QString& seguente : elencoAnticipato_.Seguenti(NomeFileCompleto, piena.ultima - i))
-      decodifica_.Anticipa(seguente, kPrioritaPagina);
+  DatiThumb thumb =
+      ElencoThumbs::Nuova(NomeFileCompleto, NomeFileToolTip, NumeroFoto, FormatoFotografico, Ridimensionamento);
+  if (ThumbVisibile(i) && !PreparaCellaNuova(thumb, i)) {
+    caricamentoInCorso_ = false;
+    return false;
   }
-  thumb.NomeFileToolTip = NomeFileToolTip.isEmpty() ? thumb.NomeFile : NomeFileToolTip;
-  thumb.NumeroFoto = NumeroFoto;
-  thumb.FormatoFotografico = FormatoFotografico;
-  thumb.Ridimensionamento = Ridimensionamento;
-  thumbs_.append(std::move(thumb));
+  thumbs_.Aggiungi(std::move(thumb));
   if (Disegna) DisegnaThumb(i - primaVisibile_, i);
   CalcolaThumbVisibili();
   AggiornaScorrimento(TotFile());
   caricamentoInCorso_ = false;
+  return true;
+}
+
+bool ctrFotoView::PreparaCellaNuova(DatiThumb& thumb, int i) {
+  const QString percorso = thumb.PercorsoCompleto();
+  // Only the header is read here; the picture is decoded in a task.
+  if (!ImmagineLeggibile(percorso)) return false;
+  std::optional<ImmagineRidotta> copia = decodifica_.Chiedi(percorso, kPrioritaPagina);
+  if (copia && copia->stato != kStatoRiuscito) return false;
+  if (copia) ElencoThumbs::ImpostaCopia(thumb, std::move(*copia));
+  // A folder is usually added file after file in name order: while the page
+  // has room, the tasks start on the files that follow this one.
+  const PaginaThumb piena = CalcolaPagina(vsbSlide_->value(), numeroColonne_, picSlide_->height(),
+                                          altezzaCella_, std::numeric_limits<int>::max());
+  for (const QString& seguente : elencoAnticipato_.Seguenti(percorso, piena.ultima - i))
+    decodifica_.Anticipa(seguente, kPrioritaPagina);
   return true;
 }
 
@@ -164,12 +138,9 @@ void ctrFotoView::DisegnaThumb(int posizione, int indice) {
   DatiThumb& thumb = thumbs_[indice];
   SenzaCopia senzaCopia = SenzaCopia::InArrivo;
   if (thumb.Miniatura.isNull()) {
-    const QString percorso = thumb.PercorsoCompleto();
-    if (std::optional<ImmagineRidotta> copia = decodifica_.Chiedi(percorso, kPrioritaPagina)) {
-      if (copia->stato == kStatoRiuscito) AssegnaMiniatura(thumb, std::move(*copia));
+    if (std::optional<ImmagineRidotta> copia = decodifica_.Chiedi(thumb.PercorsoCompleto(), kPrioritaPagina)) {
+      if (copia->stato == kStatoRiuscito) ElencoThumbs::ImpostaCopia(thumb, std::move(*copia));
       senzaCopia = SenzaCopia::NonDisponibile;
-    } else {
-      attese_.insert(percorso);
     }
   }
   DisegnaCella(posizione, indice, senzaCopia);
@@ -245,20 +216,14 @@ void ctrFotoView::DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int
 
 // A copy a cell waits for: every record of that file takes it, and the cells
 // drawn without it are drawn again whole.
-void ctrFotoView::CopiaArrivata(const QString& percorso) {
-  if (!attese_.contains(percorso)) return;  // read ahead: taken when its cell asks
-  const std::optional<ImmagineRidotta> copia = decodifica_.Chiedi(percorso, kPrioritaPagina);
-  if (!copia) return;  // the file changed since it was read: decoded again
-  attese_.remove(percorso);
-  for (int i = 0; i < TotFile(); ++i) {
-    DatiThumb& thumb = thumbs_[i];
-    if (!thumb.Miniatura.isNull() || !StessoFile(thumb, percorso)) continue;
-    if (copia->stato == kStatoRiuscito) AssegnaMiniatura(thumb, *copia);
-    if (thumb.AreaCella.isEmpty() || !ThumbVisibile(i)) continue;
+void ctrFotoView::CopiaArrivata(const QString& percorso, const ImmagineRidotta& copia) {
+  for (const int i : thumbs_.AssegnaCopia(percorso, copia)) {
+    const QRect cella = thumbs_[i].AreaCella;
+    if (cella.isEmpty() || !ThumbVisibile(i)) continue;
     {
       QPainter superficie(&picSlide_->immagine());
       // The outline covers the right and bottom edge too.
-      superficie.fillRect(thumb.AreaCella.adjusted(0, 0, 1, 1), Qt::white);
+      superficie.fillRect(cella.adjusted(0, 0, 1, 1), Qt::white);
     }
     DisegnaCella(i - primaVisibile_, i, SenzaCopia::NonDisponibile);
   }
@@ -301,9 +266,9 @@ void ctrFotoView::PulisciSuperficie() {
   picSlide_->Aggiorna();
 }
 
-void ctrFotoView::NascondiPagina() {
+void ctrFotoView::NascondiPagina(PaginaThumb pagina) {
   PulisciSuperficie();
-  for (int i = primaVisibile_; i <= std::min(ultimaVisibile_, TotFile() - 1); ++i) {
+  for (int i = pagina.prima; i <= std::min(pagina.ultima, TotFile() - 1); ++i) {
     chkFotoSelezionata_->Nascondi(i);
     thumbs_[i].AreaCella = QRect();
   }
@@ -327,25 +292,14 @@ void ctrFotoView::resizeEvent(QResizeEvent* evento) {
   picSlide_->setGeometry(0, 0, std::max(0, interno.width() - larghezzaBarra), interno.height());
 
   const int colonnePrima = numeroColonne_;
+  const PaginaThumb paginaPrima{primaVisibile_, ultimaVisibile_};
   CalcolaColonne();
   AggiornaScorrimento(TotFile());
-  const int primaPrima = primaVisibile_;
-  const int ultimaPrima = ultimaVisibile_;
   CalcolaThumbVisibili();
-  if (primaPrima == primaVisibile_ && ultimaPrima == ultimaVisibile_) {
-    if (colonnePrima != numeroColonne_) {
-      NascondiPagina();
-      DisegnaThumbTutto(primaVisibile_);
-    }
+  if (paginaPrima.prima == primaVisibile_ && paginaPrima.ultima == ultimaVisibile_ &&
+      colonnePrima == numeroColonne_)
     return;
-  }
-  const int primaNuova = primaVisibile_;
-  const int ultimaNuova = ultimaVisibile_;
-  primaVisibile_ = primaPrima;
-  ultimaVisibile_ = ultimaPrima;
-  NascondiPagina();
-  primaVisibile_ = primaNuova;
-  ultimaVisibile_ = ultimaNuova;
+  NascondiPagina(paginaPrima);
   DisegnaThumbTutto(primaVisibile_);
 }
 
@@ -353,8 +307,7 @@ void ctrFotoView::CancellaThumbs() {
   PulisciSuperficie();
   decodifica_.Dimentica();
   elencoAnticipato_.Dimentica();
-  attese_.clear();
-  thumbs_.clear();
+  thumbs_.Svuota();
   scorrimentoAttivo_ = false;
   picSlide_->hide();
   vsbSlide_->hide();
@@ -366,18 +319,4 @@ void ctrFotoView::CancellaThumbs() {
   ultimaVisibile_ = 0;
   indiceFuoco_ = -1;
   MostraFuoco();
-}
-
-bool ctrFotoView::CreaFotografiaTesto(const QString& NomeFile, const QString& Testo) {
-  QImage foglio = NuovaImmagine(640, 480);
-  ImpostaRisoluzione(foglio, 300, 300);
-  {
-    QPainter superficie(&foglio);
-    ::PulisciSuperficie(superficie, Qt::white);
-    ImpostaQualita(superficie, QualitaVelocita, QualitaVelocita);
-    DisegnaTestoACapo(superficie, QRectF(10, 50, 620, 430), Testo, caratteriFoglio_,
-                      coloreDidascalia_);
-  }
-  constexpr int kQualitaFoglio = 90;  // the lab reads the customer's address off it
-  return SalvaJPEG(foglio, NomeFile, kQualitaFoglio);
 }

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QList>
 #include <QPointer>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -18,6 +17,8 @@
 #include "thumbview/CodaDecodifica.h"
 #include "thumbview/DatiThumb.h"
 #include "thumbview/ElencoAnticipato.h"
+#include "thumbview/ElencoThumbs.h"
+#include "thumbview/GeometriaThumb.h"
 
 class CaselleSelezione;
 class QCheckBox;
@@ -25,12 +26,6 @@ class QFrame;
 class QPainter;
 class QScrollBar;
 class SuperficieDisegno;
-
-// A checked photo as the container reads it.
-struct FotoSelezionata {
-  QString NomeCompleto;  // Cartella + NomeFile
-  QString Titolo;        // display name
-};
 
 // The paper of a format printed with a resize mode (label); nothing when unknown.
 using CartaDellaThumb =
@@ -69,8 +64,6 @@ class ctrFotoView : public QWidget {
   bool DisegnaThumbTutto(int PrimaThumb = -1);
   bool ThumbVisibile(int NumThumb) const;
   void Esegui_vsbSlideChange();
-  // Writes a 640 x 480 JPEG at 300 dpi showing the text; true when it was written.
-  bool CreaFotografiaTesto(const QString& NomeFile, const QString& Testo);
 
   void CheckaTutto(bool Valore);
   // Empty when nothing is checked.
@@ -89,7 +82,7 @@ class ctrFotoView : public QWidget {
   // The record under a point of the drawing surface; an empty one in the gaps.
   DatiThumb TrovaThumbInPunto(QPoint punto) const;
 
-  int TotFile() const { return thumbs_.size(); }
+  int TotFile() const { return thumbs_.Totale(); }
   int PrimaThumbVisibile() const { return primaVisibile_; }
   int UltimaThumbVisibile() const { return ultimaVisibile_; }
   bool CaricamentoInCorso() const { return caricamentoInCorso_; }
@@ -98,7 +91,7 @@ class ctrFotoView : public QWidget {
   int DecodificheInCorso() const { return decodifica_.DecodificheInCorso(); }
   int NumeroColonne() const { return numeroColonne_; }
   int AltezzaCella() const { return altezzaCella_; }
-  const QList<DatiThumb>& Thumbs() const { return thumbs_; }
+  const QList<DatiThumb>& Thumbs() const { return thumbs_.Voci(); }
   // The check box that thumbnail i shows on the page, or nullptr.
   QCheckBox* CasellaThumb(int indice) const;
   // Checks or unchecks one thumbnail, record and box, as a click on its box does.
@@ -121,7 +114,7 @@ class ctrFotoView : public QWidget {
   void ImpostaMostraFormatoFotografico(bool mostra);
   // The five properties by their storage keys, for the container to keep.
   QVariantMap ProprietaSalvate() const;
-  // Applies the stored values present in the bag, then recomputes the cell height.
+  // Applies the stored values present in the bag.
   void LeggiProprieta(const QVariantMap& proprieta);
 
  Q_SIGNALS:
@@ -143,17 +136,17 @@ class ctrFotoView : public QWidget {
   void AllineaRapporto();
   // How a cell without its copy shows the picture.
   enum class SenzaCopia { InArrivo, NonDisponibile };
+  // The copy of a new record on the page, asked for; false when its file cannot be shown.
+  bool PreparaCellaNuova(DatiThumb& thumb, int indice);
   void DisegnaThumb(int posizione, int indice);
   void DisegnaCella(int posizione, int indice, SenzaCopia senzaCopia);
   void DisegnaSegnaposto(QPainter& superficie, int sinistraCella, int altoImmagine);
   std::optional<CartaStampa> CartaThumb(const DatiThumb& thumb) const;
-  void CopiaArrivata(const QString& percorso);
-  void NascondiPagina();
+  void CopiaArrivata(const QString& percorso, const ImmagineRidotta& copia);
+  void NascondiPagina() { NascondiPagina({primaVisibile_, ultimaVisibile_}); }
+  void NascondiPagina(PaginaThumb pagina);
   void PulisciSuperficie();
   void AnticipaDecodifica(int da, int a, int priorita);
-  void CancellaIntervalloThumbs(int prima, int ultima, bool ridisegna);
-  void CompattaThumbs(int prima, int ultima);
-  QList<int> IndiciSelezionati() const;
   void ImpostaSuSelezionate(const std::function<void(DatiThumb&)>& imposta);
   void SegnaSelezione(int indice, bool selezionata);
   int IndiceInPunto(QPoint punto) const;
@@ -177,9 +170,8 @@ class ctrFotoView : public QWidget {
   int indiceAnteprima_ = -1;
   CodaDecodifica decodifica_;
 
-  QList<DatiThumb> thumbs_;
+  ElencoThumbs thumbs_;
   ElencoAnticipato elencoAnticipato_{this};
-  QSet<QString> attese_;  // files whose copies cells on the page wait for
   int numeroColonne_ = 1;
   int altezzaCella_ = 110;
   int primaVisibile_ = 0;
@@ -193,5 +185,4 @@ class ctrFotoView : public QWidget {
 
   const QColor coloreDidascalia_{50, 0, 255};
   QFont caratteriDidascalia_;
-  QFont caratteriFoglio_;
 };

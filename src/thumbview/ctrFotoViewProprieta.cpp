@@ -64,5 +64,4 @@ void ctrFotoView::LeggiProprieta(const QVariantMap& proprieta) {
     ImpostaMostraNumeroFoto(proprieta.value(kMostraNumeroFoto).toBool());
   if (proprieta.contains(kMostraFormatoFotografico))
     ImpostaMostraFormatoFotografico(proprieta.value(kMostraFormatoFotografico).toBool());
-  altezzaCella_ = CalcolaAltezzaCella(mostraNumeroFoto_, mostraFormatoFotografico_);
 }

@@ -9,8 +9,6 @@
 
 #include "thumbview/AnteprimaStampa.h"
 #include "thumbview/CaselleSelezione.h"
-#include "thumbview/GeometriaThumb.h"
-#include "thumbview/LivelloImmagine.h"
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
 
@@ -25,12 +23,8 @@ void ctrFotoView::ImpostaSelezione(int indice, bool selezionata) {
 
 // Every road that changes a check (box, keyboard, assistive technology) ends here.
 void ctrFotoView::SegnaSelezione(int indice, bool selezionata) {
-  if (indice < 0 || indice >= TotFile()) return;
-  const std::int16_t valore = selezionata ? 1 : 0;
-  if (thumbs_[indice].Selezionata == valore) return;
-  thumbs_[indice].Selezionata = valore;
   // Checking thousands of photos at once builds no events nobody listens to.
-  if (!QAccessible::isActive()) return;
+  if (!thumbs_.ImpostaSelezione(indice, selezionata) || !QAccessible::isActive()) return;
   QAccessible::State cambiato;
   cambiato.checked = true;
   QAccessibleStateChangeEvent evento(this, cambiato);
@@ -38,55 +32,20 @@ void ctrFotoView::SegnaSelezione(int indice, bool selezionata) {
   QAccessible::updateAccessibility(&evento);
 }
 
-QList<int> ctrFotoView::IndiciSelezionati() const {
-  QList<int> indici;
-  for (int i = 0; i < TotFile(); ++i)
-    if (thumbs_[i].Selezionata == 1) indici.append(i);
-  return indici;
-}
-
-QList<FotoSelezionata> ctrFotoView::ElencoFotoSelezionate() const {
-  QList<FotoSelezionata> elenco;
-  for (const int i : IndiciSelezionati())
-    elenco.append({thumbs_[i].PercorsoCompleto(), thumbs_[i].NomeFileToolTip});
-  return elenco;
-}
+QList<FotoSelezionata> ctrFotoView::ElencoFotoSelezionate() const { return thumbs_.FotoSelezionate(); }
 
 void ctrFotoView::CancellaThumbSelezionate() {
-  const QList<int> indici = IndiciSelezionati();
-  if (indici.isEmpty()) return;
-  const QList<QPair<int, int>> intervalli = RaggruppaIntervalli(indici);
-  // Last run first, so the indices of the runs still to go stay valid.
-  for (auto intervallo = intervalli.crbegin(); intervallo != intervalli.crend(); ++intervallo)
-    CancellaIntervalloThumbs(intervallo->first, intervallo->second, false);
-  AggiornaScorrimento(TotFile() - 1);
-  if (TotFile() > 0) Esegui_vsbSlideChange();
-}
-
-void ctrFotoView::CancellaIntervalloThumbs(int prima, int ultima, bool ridisegna) {
-  if (prima > ultima) ultima = prima;
-  const int rimasti = TotFile() - (ultima - prima + 1);
-  if (rimasti <= 0) {
-    CancellaThumbs();
-    return;
-  }
-  CompattaThumbs(prima, ultima);
-  if (!ridisegna) return;
-  AggiornaScorrimento(rimasti - 1);
-  if (ThumbVisibile(prima)) Esegui_vsbSlideChange();
-}
-
-void ctrFotoView::CompattaThumbs(int prima, int ultima) {
-  // The records after the run move down whole (picture, check and hit box with
-  // them); the boxes past the new end go.
-  thumbs_.erase(thumbs_.begin() + prima, thumbs_.begin() + ultima + 1);
+  if (!thumbs_.RimuoviSelezionate()) return;
+  if (TotFile() == 0) return CancellaThumbs();
+  // The records after each run moved down whole (picture, check and hit box
+  // with them); the boxes past the new end go.
   chkFotoSelezionata_->DistruggiDa(TotFile());
+  AggiornaScorrimento(TotFile() - 1);
+  Esegui_vsbSlideChange();
 }
 
 void ctrFotoView::ImpostaSuSelezionate(const std::function<void(DatiThumb&)>& imposta) {
-  const QList<int> indici = IndiciSelezionati();
-  if (indici.isEmpty()) return;
-  for (const int i : indici) imposta(thumbs_[i]);
+  if (!thumbs_.ModificaSelezionate(imposta)) return;
   NascondiPagina();
   DisegnaThumbTutto(primaVisibile_);
 }
@@ -102,11 +61,7 @@ void ctrFotoView::ImpostaRidimensionamentoThumbSelezionate(const QString& Ridime
 }
 
 int ctrFotoView::IndiceInPunto(QPoint punto) const {
-  for (int i = primaVisibile_; i <= std::min(TotFile() - 1, ultimaVisibile_); ++i) {
-    const QRect& area = thumbs_[i].AreaCella;
-    if (!area.isEmpty() && area.contains(punto)) return i;
-  }
-  return -1;
+  return thumbs_.IndiceInPunto(punto, primaVisibile_, ultimaVisibile_);
 }
 
 DatiThumb ctrFotoView::TrovaThumbInPunto(QPoint punto) const {
@@ -131,26 +86,13 @@ void ctrFotoView::AggiornaSuggerimento(QPoint punto) {
 void ctrFotoView::setpicPreview(SuperficieDisegno* picPreview) { picPreview_ = picPreview; }
 
 void ctrFotoView::MostraAnteprima(int indice) {
-  QPainter superficie(&picPreview_->immagine());
-  ::PulisciSuperficie(superficie, Qt::white);
   indiceAnteprima_ = indice;
-  percorsoAnteprima_.clear();
-  if (indice >= 0) {
-    percorsoAnteprima_ = thumbs_[indice].PercorsoCompleto();
-    const ImmagineRidotta foto =
-        DecodificaRidotta(percorsoAnteprima_, &MisuraAnteprima, true, picPreview_->devicePixelRatioF());
-    if (foto.stato == kStatoRiuscito && foto.originale.width() > 0) {
-      const std::optional<CartaStampa> carta = CartaThumb(thumbs_[indice]);
-      const std::optional<AvvisoQualita> avviso = ValutaAvviso(foto.originale, carta);
-      const ImpaginazioneAnteprima posto = ImpaginaAnteprima(foto.originale, carta, picPreview_->size());
-      const int alzo = avviso ? AlzoPerAvviso(posto, picPreview_->height()) : 0;
-      superficie.translate(0, -alzo);
-      DisegnaAnteprimaStampa(superficie, foto.immagine, posto);
-      superficie.resetTransform();
-      if (avviso) DisegnaAvvisoAnteprima(superficie, picPreview_->rect(), *avviso, caratteriDidascalia_);
-    }
+  percorsoAnteprima_ = indice >= 0 ? thumbs_[indice].PercorsoCompleto() : QString();
+  {
+    QPainter superficie(&picPreview_->immagine());
+    DisegnaAnteprimaFoto(superficie, picPreview_->size(), picPreview_->devicePixelRatioF(), percorsoAnteprima_,
+                         indice >= 0 ? CartaThumb(thumbs_[indice]) : std::nullopt, caratteriDidascalia_);
   }
-  superficie.end();
   picPreview_->ImpostaDisegnatore(this);
   picPreview_->Aggiorna();
 }

@@ -1,6 +1,6 @@
 #include <QFontMetricsF>
 
-#include "InchiostroProva.h"
+#include "support/InchiostroProva.h"
 #include "VistaProva.h"
 #include "thumbview/GeometriaThumb.h"
 

@@ -27,75 +27,33 @@ class SelezioneDieci : public VistaProva {
   }
 };
 
-TEST_F(SelezioneDieci, ClicksCheckTheRecordAndTheListComesInIndexOrder) {
-  EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
-  Spunta(7);
-  Spunta(2);
-  EXPECT_EQ(vista->Thumbs()[7].Selezionata, 1);
-  const QList<FotoSelezionata> elenco = vista->ElencoFotoSelezionate();
-  ASSERT_EQ(elenco.size(), 2);
-  EXPECT_EQ(elenco[0].NomeCompleto, foto.filePath(QStringLiteral("f2.png")));
-  EXPECT_EQ(elenco[0].Titolo, QStringLiteral("Titolo 2"));
-  EXPECT_EQ(elenco[1].NomeCompleto, foto.filePath(QStringLiteral("f7.png")));
-  Spunta(7);
-  EXPECT_EQ(vista->Thumbs()[7].Selezionata, 0);
-  EXPECT_EQ(vista->ElencoFotoSelezionate().size(), 1);
-}
-
-TEST_F(SelezioneDieci, RemovingRunsLastFirstMovesWholeRecordsDown) {
+TEST_F(SelezioneDieci, RemovingTheCheckedDrawsTheRecordsMovedDownAndRemovingAllEmptiesTheView) {
   for (const int i : {1, 2, 3, 7}) Spunta(i);
-  const DatiThumb quarto = vista->Thumbs()[4];
+  const QImage quarto = vista->Thumbs()[4].Miniatura;
   vista->CancellaThumbSelezionate();
   ASSERT_EQ(vista->TotFile(), 6);
-  const QStringList attesi{"f0.png", "f4.png", "f5.png", "f6.png", "f8.png", "f9.png"};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(vista->Thumbs()[i].NomeFile, attesi[i]);
-  // The former thumbnail 4 at index 1 with everything of its own.
+  // The former thumbnail 4 is now the second cell, with its box there.
   const DatiThumb& spostato = vista->Thumbs()[1];
-  EXPECT_EQ(spostato.NomeFileToolTip, quarto.NomeFileToolTip);
-  EXPECT_EQ(spostato.NumeroFoto, 4);
-  EXPECT_EQ(spostato.FormatoFotografico, QStringLiteral("F4"));
-  EXPECT_EQ(spostato.Ridimensionamento, QStringLiteral("R4"));
-  EXPECT_EQ(spostato.Miniatura, quarto.Miniatura);
-  EXPECT_EQ(spostato.LarghezzaMiniatura, quarto.LarghezzaMiniatura);
-  EXPECT_EQ(spostato.Selezionata, 0);
-  // Redrawn: its cell is now the second one, with its box there.
+  EXPECT_EQ(spostato.Miniatura, quarto);
   EXPECT_EQ(spostato.AreaCella, QRect(122, 2, 120, 110));
   EXPECT_EQ(vista->CasellaThumb(1)->toolTip(), foto.filePath(QStringLiteral("f4.png")));
   EXPECT_FALSE(vista->CasellaThumb(1)->isChecked());
   EXPECT_EQ(vista->CasellaThumb(6), nullptr);
+  EXPECT_EQ(vista->UltimaThumbVisibile(), 6);
   EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
-}
-
-TEST_F(SelezioneDieci, RemovingTheLastOnesMovesNothingAndRemovingAllEmptiesTheView) {
-  const QImage terzo = vista->Thumbs()[3].Miniatura;
-  Spunta(8);
-  Spunta(9);
-  vista->CancellaThumbSelezionate();
-  ASSERT_EQ(vista->TotFile(), 8);
-  EXPECT_EQ(vista->Thumbs()[3].Miniatura, terzo);
-  EXPECT_EQ(vista->Thumbs()[7].NomeFile, QStringLiteral("f7.png"));
-  EXPECT_EQ(vista->CasellaThumb(8), nullptr);
-  EXPECT_EQ(vista->CasellaThumb(9), nullptr);
-  EXPECT_EQ(vista->UltimaThumbVisibile(), 8);
   vista->CheckaTutto(true);
   vista->CancellaThumbSelezionate();
   EXPECT_EQ(vista->TotFile(), 0);
   EXPECT_FALSE(Superficie()->isVisible());
 }
 
-TEST_F(SelezioneDieci, SettersChangeOnlyTheCheckedAndRedraw) {
-  vista->ImpostaNumeroFotoThumbSelezionate(5);  // nothing checked: nothing changes
-  EXPECT_EQ(vista->Thumbs()[3].NumeroFoto, 3);
+TEST_F(SelezioneDieci, SettersChangeTheCheckedAndRedrawThemStillChecked) {
   Spunta(3);
-  Spunta(8);
   vista->ImpostaNumeroFotoThumbSelezionate(12);
   vista->ImpostaRidimensionamentoThumbSelezionate(QStringLiteral("Nessuno"));
-  for (int i = 0; i < 10; ++i) {
-    const bool scelto = i == 3 || i == 8;
-    EXPECT_EQ(vista->Thumbs()[i].NumeroFoto, scelto ? 12 : i);
-    EXPECT_EQ(vista->Thumbs()[i].Ridimensionamento,
-              scelto ? QStringLiteral("Nessuno") : QStringLiteral("R%1").arg(i));
-  }
+  EXPECT_EQ(vista->Thumbs()[3].NumeroFoto, 12);
+  EXPECT_EQ(vista->Thumbs()[3].Ridimensionamento, QStringLiteral("Nessuno"));
+  EXPECT_EQ(vista->Thumbs()[4].NumeroFoto, 4);
   EXPECT_TRUE(vista->CasellaThumb(3)->isChecked());
   EXPECT_FALSE(vista->CasellaThumb(4)->isChecked());
 }

@@ -1,7 +1,6 @@
 #include <QScrollBar>
 
 #include "VistaProva.h"
-#include "common/Percorsi.h"
 #include "thumbview/LivelloImmagine.h"
 
 namespace {
@@ -10,14 +9,10 @@ using Vista = VistaProva;
 
 bool Verde(QColor c) { return c.green() > 150 && c.red() < 60 && c.blue() < 60; }
 
-TEST_F(Vista, AddingSplitsThePathAndLoadsOnlyWhatIsOnThePage) {
+TEST_F(Vista, AddingLoadsOnlyWhatIsOnThePage) {
   Aggiungi(25, false);
   ASSERT_EQ(vista->TotFile(), 25);
-  const DatiThumb& primo = vista->Thumbs().first();
-  EXPECT_EQ(primo.Cartella, AggiungiBarra(foto.path()));
-  EXPECT_EQ(primo.NomeFile, QStringLiteral("foto00.jpg"));
-  EXPECT_EQ(primo.NomeFileToolTip, QStringLiteral("foto00.jpg"));
-  EXPECT_EQ(primo.Selezionata, 0);
+  EXPECT_EQ(vista->Thumbs().first().PercorsoCompleto(), foto.filePath(QStringLiteral("foto00.jpg")));
   // The page holds 20 (0 to 19); from then on the copies wait for the scrolling.
   EXPECT_EQ(vista->PrimaThumbVisibile(), 0);
   EXPECT_EQ(vista->UltimaThumbVisibile(), 19);
@@ -32,8 +27,6 @@ TEST_F(Vista, AddingSplitsThePathAndLoadsOnlyWhatIsOnThePage) {
   EXPECT_EQ(vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"))->maximum(), 2);
   // Off the page nothing is opened, so a bare name is kept as it is.
   ASSERT_TRUE(vista->AggiungiThumbs(QStringLiteral("senza_cartella.jpg")));
-  EXPECT_EQ(vista->Thumbs().last().Cartella, QString());
-  EXPECT_EQ(vista->Thumbs().last().NomeFile, QStringLiteral("senza_cartella.jpg"));
 }
 
 TEST_F(Vista, AddingTakesItsArgumentsAndRefusesWhatItCannotShow) {

@@ -1,16 +1,18 @@
-#include <QImageReader>
+#include <gtest/gtest.h>
 
-#include "InchiostroProva.h"
-#include "VistaProva.h"
+#include <QImageReader>
+#include <QTemporaryDir>
+
 #include "ordine/CartellaOrdine.h"
+#include "ordine/FoglioClienteJpeg.h"
+#include "support/InchiostroProva.h"
 
 namespace {
 
-using Foglio = VistaProva;
-
-// The customer sheet as the order folder and the send write it: one band of
-// ink per line of text, all inside the layout rectangle (10, 50, 620 x 430).
-TEST_F(Foglio, EveryLineIsItsOwnBandInsideTheRectangle) {
+// The customer sheet as the order folder and the send write it: a 640 x 480
+// JPEG at 300 dpi, one band of ink per line of text, all inside the layout
+// rectangle (10, 50, 620 x 430).
+TEST(Foglio, EveryLineIsItsOwnBandInsideTheRectangle) {
   const QString via =
       QStringLiteral("Via della Circonvallazione Nord Occidentale di Sant'Agata 12");
   ASSERT_EQ(via.size(), 60);  // too wide for one line: it wraps onto a second
@@ -31,18 +33,23 @@ TEST_F(Foglio, EveryLineIsItsOwnBandInsideTheRectangle) {
       {dati + via + invio, 8},
       {lunghissimo.join(QStringLiteral("\r\n")) + QStringLiteral("Senzaspazi").repeated(20), -1},
   };
+  QTemporaryDir cartella;
   for (const auto& foglio : fogli) {
     SCOPED_TRACE(foglio.testo.toStdString());
-    const QString percorso = foto.filePath(QStringLiteral("DatiUtente.jpg"));
-    ASSERT_TRUE(vista->CreaFotografiaTesto(percorso, foglio.testo));
-    const QImage immagine = QImageReader(percorso).read();
+    const QString percorso = cartella.filePath(QStringLiteral("DatiUtente.jpg"));
+    ASSERT_TRUE(ScriviFoglioClienteJpeg(percorso, foglio.testo));
+    QImageReader lettore(percorso);
+    EXPECT_EQ(lettore.format(), "jpeg");
+    const QImage immagine = lettore.read();
     ASSERT_EQ(immagine.size(), QSize(640, 480));
     EXPECT_NEAR(immagine.dotsPerMeterX(), 11811, 2);  // 300 dpi
+    EXPECT_NEAR(immagine.dotsPerMeterY(), 11811, 2);
     if (foglio.bande >= 0) EXPECT_EQ(BandeDiTesto(immagine, immagine.rect()).size(), foglio.bande);
     const QRect inchiostro = AreaInchiostro(immagine, immagine.rect());
     EXPECT_FALSE(inchiostro.isEmpty());
     EXPECT_TRUE(QRect(10, 50, 620, 430).contains(inchiostro));
   }
+  EXPECT_FALSE(ScriviFoglioClienteJpeg(cartella.filePath(QStringLiteral("manca/DatiUtente.jpg")), dati));
 }
 
 }  // namespace
