@@ -20,6 +20,7 @@
 #include <cstdio>
 
 #include "support/FotoProva.h"
+#include "common/Compito.h"
 #include "common/Lavoro.h"
 #include "mainwindow/ElencoFoto.h"
 #include "thumbview/ctrFotoView.h"
@@ -307,8 +308,7 @@ Reattivita DaUnLavoratore(ctrFotoView& vista, const QString& cartella) {
   Reattivita r;
   bool finito = false;
   QObject contesto;
-  ElencoFotoInSottofondo elenco(&contesto);
-  elenco.Richiedi(cartella, [&](QStringList nomi) {
+  AvviaCompito(&contesto, [cartella] { return ElencoFotoCartella(cartella); }, [&](const QStringList& nomi) {
     AvviaLavoro(
         &contesto,
         [&vista, &cartella, nomi] {

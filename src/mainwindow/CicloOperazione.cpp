@@ -1,40 +1,48 @@
 #include "mainwindow/CicloOperazione.h"
 
 #include <QProgressBar>
+#include <QTimer>
 
-#include "common/Lavoro.h"
+CicloOperazione::CicloOperazione(std::shared_ptr<OperazioneAPassi> operazione, DomandaMessaggio interruzione,
+                                 QProgressBar* barra, bool& annulla, QWidget* finestra)
+    : QObject(finestra), operazione_(std::move(operazione)), interruzione_(std::move(interruzione)), barra_(barra),
+      annulla_(annulla), finestra_(finestra), risposte_(finestra) {}
 
-CicloOperazione::CicloOperazione(QProgressBar* barra, std::atomic<bool>& continuaOperazione, QWidget* proprietario)
-    : barra_(barra), continua_(continuaOperazione), proprietario_(proprietario) {}
-
-void CicloOperazione::ImpostaDomanda(IconaMessaggio icona, RispostaMessaggio predefinita) {
-  icona_ = icona;
-  predefinita_ = predefinita;
+void CicloOperazione::Avvia() {
+  annulla_ = false;
+  barra_->setValue(0);
+  Prossimo();
 }
 
-void CicloOperazione::ImpostaBarra(int massimo, int valore) {
-  SulThreadGrafico([this, massimo, valore] {
-    if (massimo >= 0) barra_->setMaximum(massimo);
-    barra_->setValue(valore < 0 ? barra_->maximum() : valore);
-  });
-}
-
-bool CicloOperazione::Esegui(int n, const QString& domandaInterruzione,
-                             const std::function<bool(int k)>& passo) {
-  // A maximum of 1 would show a full bar before the only photo is done.
-  ImpostaBarra(n == 1 ? 2 : n, 0);
-  continua_ = true;
-  for (int k = 1; k <= n; ++k) {
-    if (!continua_) {
-      if (MsgBox(domandaInterruzione, icona_, PulsantiMessaggio::SiNo, predefinita_, proprietario_) ==
-          RispostaMessaggio::Si)
-        return false;
-      continua_ = true;
+void CicloOperazione::Prossimo() {
+  if (annulla_) {
+    if (MsgBox(interruzione_.testo, interruzione_.icona, PulsantiMessaggio::SiNo, interruzione_.predefinita,
+               finestra_) == RispostaMessaggio::Si) {
+      operazione_->Interrompi();
+      return Fine(true);
     }
-    const bool avanti = passo(k);
-    ImpostaBarra(-1, k);
-    if (!avanti) break;
+    annulla_ = false;
   }
-  ImpostaBarra(-1, -1);
-  return true;
+  operazione_->Avanza(this).then(this, [this](const PassoOperazione& passo) { Applica(passo); });
+}
+
+void CicloOperazione::Applica(const PassoOperazione& passo) {
+  Mostra(passo);
+  if (passo.doppia) Mostra(operazione_->Rispondi(risposte_.Aggiungere(passo.titolo, passo.formato)));
+  if (passo.ultimo) return Fine(false);
+  // Through the event loop: the clicks and paints of the step get their turn.
+  QTimer::singleShot(0, this, &CicloOperazione::Prossimo);
+}
+
+void CicloOperazione::Mostra(const PassoOperazione& passo) {
+  // A maximum of 1 would show a full bar before the only photo is done.
+  barra_->setMaximum(passo.totale == 1 ? 2 : std::max(passo.totale, 1));
+  barra_->setValue(passo.fatti);
+  Q_EMIT passoFatto(passo);
+}
+
+void CicloOperazione::Fine(bool interrotta) {
+  barra_->setValue(barra_->maximum());
+  Q_EMIT finito(interrotta);
+  deleteLater();
 }

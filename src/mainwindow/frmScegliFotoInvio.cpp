@@ -1,5 +1,5 @@
 // The send window, the price list and its breakdown, and the customer sheet they ask for.
-#include "common/Piattaforma.h"
+#include "mainwindow/Messaggi.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "send/frmFTP.h"
 #include "thumbview/ctrFotoView.h"
@@ -23,13 +23,14 @@ void frmScegliFoto::MostraDettaglioPrezzo() {
 
 void frmScegliFoto::ApriInvio() {
   if (!ordine_.FTPInCorso() && ordine_.NumeroVoci({}) == 0) {
-    MsgBox(QStringLiteral("Nessuna fotografia presente nel Velistra."), IconaMessaggio::Informazione,
-           PulsantiMessaggio::OK, this);
+    AvvisaNessunaFotoDaInviare(this);
     return;
   }
   // A send under way was confirmed when it started.
   if (ordine_.FTPInCorso()) return MostraInvio();
-  ConfermaQualitaStampa([this] { MostraInvio(); });
+  ConfermaQualitaStampa().then(this, [this](bool avanti) {
+    if (avanti) MostraInvio();
+  });
 }
 
 void frmScegliFoto::MostraInvio() {
@@ -46,8 +47,6 @@ QString frmScegliFoto::getDatiUtente() const {
 }
 
 bool frmScegliFoto::CreaFotografiaTesto(const QString& percorso, const QString& testo) {
-  // Called on the order's worker without a hop: the view only lends the sheet
-  // font fixed at its creation, and saving the picture on the GUI thread would
-  // stall it behind the medium's pending writes (over half a second).
+  // Called between the steps of the order folder, once its copies are flushed.
   return fvFotoFormato_->CreaFotografiaTesto(percorso, testo);
 }
