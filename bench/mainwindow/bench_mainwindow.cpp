@@ -35,6 +35,7 @@ namespace {
 struct Banco {
   CartellaProgrammaProva programma;
   PiattaformaFinta piattaforma;
+  std::unique_ptr<OrdineVelistra> ordine;
   std::unique_ptr<frmScegliFoto> finestra;
 
   Banco() {
@@ -49,7 +50,8 @@ struct Banco {
     dimensioni.LarghezzaForm = 18000;
     dimensioni.AltezzaForm = 12000;
     impostazioni.ScriviDimensioni(dimensioni, true);
-    finestra = std::make_unique<frmScegliFoto>(percorsi, DatiServer{});
+    ordine = std::make_unique<OrdineVelistra>(percorsi);
+    finestra = std::make_unique<frmScegliFoto>(percorsi, DatiServer{}, *ordine);
     finestra->CaricaFinestra();
     finestra->show();
     finestra->EseguiPrimaAttivazione();
@@ -158,12 +160,12 @@ int BancoCartella(int n) {
   ScriviCopie(foto.path(), Codifica(Rumore(160, 120), "jpeg"), n);
   Banco banco;
   frmScegliFoto& finestra = *banco.finestra;
-  ctrFotoView* vista = finestra.fvFotoCartella();
+  ctrFotoView* vista = finestra.Controlli().fvFotoCartella;
   QElapsedTimer tempo;
   qint64 primaPagina = -1;
   qint64 ultimoPasso = 0;
   qint64 passoPiuLungo = 0;
-  QObject::connect(finestra.pbAvanzamento(), &QProgressBar::valueChanged, [&](int) {
+  QObject::connect(finestra.Controlli().pbAvanzamento, &QProgressBar::valueChanged, [&](int) {
     const qint64 ora = tempo.nsecsElapsed();
     passoPiuLungo = std::max(passoPiuLungo, ora - ultimoPasso);
     ultimoPasso = ora;
@@ -172,7 +174,7 @@ int BancoCartella(int n) {
   });
   const double ritardo = EseguiNelCiclo(finestra, [&] {
     tempo.start();
-    finestra.ftvFile()->ImpostaCartella(foto.path());
+    finestra.Controlli().ftvFile->ImpostaCartella(foto.path());
   });
   const qint64 totale = tempo.nsecsElapsed();
   std::printf("RefreshFoto, %d photos of 160 x 120\n", vista->TotFile());
@@ -231,10 +233,10 @@ int BancoCopia(int n, double megapixel, bool miniaturaExif) {
   const qint64 byte = QFileInfo(percorsi[0]).size() * n;
   Banco banco;
   frmScegliFoto& finestra = *banco.finestra;
-  finestra.ftvFile()->ImpostaCartella(foto.path());
+  finestra.Controlli().ftvFile->ImpostaCartella(foto.path());
   // The folder view is filled on a worker: every photo is in before it is checked.
-  AttendiFinche([&] { return !finestra.OperazioneInCorso() && finestra.fvFotoCartella()->TotFile() == n; }, 120000);
-  finestra.fvFotoCartella()->CheckaTutto(true);
+  AttendiFinche([&] { return !finestra.OperazioneInCorso() && finestra.Controlli().fvFotoCartella->TotFile() == n; }, 120000);
+  finestra.Controlli().fvFotoCartella->CheckaTutto(true);
   finestra.selettori().Copia().ImpostaFormato(QStringLiteral("15x10"));
   // The folder view's read-ahead ends before the timing starts.
   QElapsedTimer attesa;
@@ -247,11 +249,11 @@ int BancoCopia(int n, double megapixel, bool miniaturaExif) {
       percorsi, [&](int) { finestra.CreaNuovoVelistra(); },
       [&] {
         return EseguiNelCiclo(finestra, [&] {
-          frmScegliFoto::Pulsante(finestra.tbCartella(), QStringLiteral("CopiaIn"))->trigger();
+          frmScegliFoto::Pulsante(finestra.Controlli().tbCartella, QStringLiteral("CopiaIn"))->trigger();
         });
       },
       [&] {
-        copiate = std::min(copiate, static_cast<int>(finestra.album().XMLFiltraFormato({})->selezionaNodi(
+        copiate = std::min(copiate, static_cast<int>(finestra.ordine().album().XMLFiltraFormato({})->selezionaNodi(
                                                          QStringLiteral("files/*")).size()));
       });
   std::printf("CopiaInFormato, %d photos of %.0f megapixels (%.0f MB in all), %s\n", n, megapixel, byte / 1e6,
@@ -275,7 +277,7 @@ int BancoOrdine(int n, double megapixel) {
   const QStringList copie = ScriviCopie(QDir(banco.programma.percorsi().CartellaLavoro).path(),
                                         Codifica(Rumore(larghezza, larghezza * 3 / 4), "jpeg"), n);
   for (const QString& copia : copie)
-    finestra.album().AggiungiFileVelistra(QStringLiteral("15x10"), copia, QFileInfo(copia).fileName(),
+    finestra.ordine().album().AggiungiFileVelistra(QStringLiteral("15x10"), copia, QFileInfo(copia).fileName(),
                                           QStringLiteral("FILLIN"));
   const qint64 byte = QFileInfo(copie[0]).size() * n;
 
@@ -292,7 +294,7 @@ int BancoOrdine(int n, double megapixel) {
       },
       [&] {
         return EseguiNelCiclo(finestra, [&] {
-          frmScegliFoto::Pulsante(finestra.tbOperazioni(), QStringLiteral("C8"))->trigger();
+          frmScegliFoto::Pulsante(finestra.Controlli().tbOperazioni, QStringLiteral("C8"))->trigger();
         });
       },
       [&] {

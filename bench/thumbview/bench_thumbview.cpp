@@ -21,7 +21,9 @@
 #include <cstdio>
 
 #include "support/FotoProva.h"
+#include "common/Compito.h"
 #include "mainwindow/CicloOperazione.h"
+#include "mainwindow/PassiGrafici.h"
 #include "mainwindow/ElencoFoto.h"
 #include "thumbview/ctrFotoView.h"
 
@@ -298,8 +300,8 @@ Reattivita DalThreadGrafico(ctrFotoView& vista, const QString& cartella) {
 }
 
 // The listing as a task, then the photos handed to the view on the GUI thread
-// in short slices, as the folder view's container does; the event loop runs
-// between the slices.
+// one photo a step, as the folder view's container does; the event loop runs
+// between the steps.
 Reattivita AFette(ctrFotoView& vista, const QString& cartella) {
   vista.CancellaThumbs();
   QCoreApplication::processEvents();
@@ -310,21 +312,21 @@ Reattivita AFette(ctrFotoView& vista, const QString& cartella) {
   bool finito = false;
   QObject contesto;
   QProgressBar barra;
-  std::atomic<bool> continua = true;
-  ElencoFotoInSottofondo elenco(&contesto);
-  elenco.Richiedi(cartella, [&](QStringList nomi) {
-    CicloOperazione(&barra, continua, nullptr)
-        .EseguiAFette(
-            &contesto, static_cast<int>(nomi.size()), QString(),
-            [&vista, &cartella, nomi](int k) {
-              vista.AggiungiThumbs(cartella + nomi[k - 1], true);
-              return true;
-            },
-            [&] {
-              r.elencoCompletoS = orologio.nsecsElapsed() / 1e9;
-              vista.DisegnaThumbTutto();
-              finito = true;
-            });
+  QWidget finestra;
+  bool annulla = false;
+  AvviaCompito(&contesto, [cartella] { return ElencoFotoCartella(cartella); }, [&](const QStringList& nomi) {
+    auto* ciclo = new CicloOperazione(std::make_shared<PassiGrafici>(static_cast<int>(nomi.size()),
+                                                                     [&vista, &cartella, nomi](int k) {
+                                                                       vista.AggiungiThumbs(cartella + nomi[k - 1], true);
+                                                                       return true;
+                                                                     }),
+                                      DomandaInterruzioneCaricamento(), &barra, annulla, &finestra);
+    QObject::connect(ciclo, &CicloOperazione::finito, &contesto, [&] {
+      r.elencoCompletoS = orologio.nsecsElapsed() / 1e9;
+      vista.DisegnaThumbTutto();
+      finito = true;
+    });
+    ciclo->Avvia();
   });
   while (!finito) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
   AttendiCopie(vista);

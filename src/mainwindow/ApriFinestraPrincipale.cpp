@@ -2,8 +2,8 @@
 
 #include "mainwindow/frmScegliFoto.h"
 
-QWidget* ApriFinestraPrincipale(const PercorsiProgramma& percorsi, const DatiServer& server) {
-  auto* finestra = new frmScegliFoto(percorsi, server);
+QWidget* ApriFinestraPrincipale(const PercorsiProgramma& percorsi, const DatiServer& server, OrdineVelistra& ordine) {
+  auto* finestra = new frmScegliFoto(percorsi, server, ordine);
   finestra->setAttribute(Qt::WA_DeleteOnClose);
   finestra->CaricaFinestra();
   finestra->show();

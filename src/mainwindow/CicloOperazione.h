@@ -1,45 +1,45 @@
 #pragma once
+#include <QObject>
 #include <QString>
-#include <atomic>
-#include <functional>
 #include <memory>
 
-#include "common/Piattaforma.h"
+#include "mainwindow/Messaggi.h"
+#include "mainwindow/RisposteDuplicato.h"
+#include "ordine/OperazioneAPassi.h"
 
-class QObject;
 class QProgressBar;
 class QWidget;
 
-// The loop of every long photo operation: the progress bar and the
-// interruption question, asked before the next photo once an "Annulla" click
-// cleared the continue flag. It may run on a worker: the bar is set on the GUI
-// thread and the question hops there by itself.
-class CicloOperazione {
- public:
-  CicloOperazione(QProgressBar* barra, std::atomic<bool>& continuaOperazione, QWidget* proprietario);
+// Runs an operation of the order on the GUI thread, one step at a time: each
+// step starts from the event loop once the last one's result was applied, so
+// the window stays responsive and never waits. Between steps it shows the
+// progress, asks a step's duplicate question (the next step starts with the
+// answer) and, once "Annulla" was clicked, whether to stop. It deletes itself
+// after finito.
+class CicloOperazione : public QObject {
+  Q_OBJECT
 
-  // Runs passo for k = 1 to n; passo returns false to end the loop. False when
-  // the user answered Yes to the question.
-  bool Esegui(int n, const QString& domandaInterruzione, const std::function<bool(int k)>& passo);
-  // The same loop on the GUI thread, in slices of a few milliseconds with the
-  // event loop running between them; fine runs after it, unless contesto is gone.
-  void EseguiAFette(QObject* contesto, int n, const QString& domandaInterruzione,
-                    std::function<bool(int k)> passo, std::function<void()> fine);
-  // The question's icon and default button; no icon and Yes unless set.
-  void ImpostaDomanda(IconaMessaggio icona, RispostaMessaggio predefinita);
+ public:
+  // annulla is the window's "Annulla" flag; it is cleared at the start.
+  CicloOperazione(std::shared_ptr<OperazioneAPassi> operazione, DomandaMessaggio interruzione, QProgressBar* barra,
+                  bool& annulla, QWidget* finestra);
+  void Avvia();
+
+ Q_SIGNALS:
+  void passoFatto(const PassoOperazione& passo);
+  void finito(bool interrotta);
 
  private:
-  enum class Esito { Avanti, Fine, Interrotto };
-  struct AFette;
-  static void ProssimaFetta(const std::shared_ptr<AFette>& fette);
+  void Prossimo();
+  void Applica(const PassoOperazione& passo);
+  void Mostra(const PassoOperazione& passo);
+  void Fine(bool interrotta);
 
-  void Inizia(int n);
-  Esito Passo(int k, const QString& domandaInterruzione, const std::function<bool(int k)>& passo);
-  void ImpostaBarra(int massimo, int valore);
-
+  std::shared_ptr<OperazioneAPassi> operazione_;
+  // Asked after "Annulla".
+  const DomandaMessaggio interruzione_;
   QProgressBar* barra_;
-  std::atomic<bool>& continua_;
-  QWidget* proprietario_;
-  IconaMessaggio icona_ = IconaMessaggio::Nessuna;
-  RispostaMessaggio predefinita_ = RispostaMessaggio::Si;
+  bool& annulla_;
+  QWidget* finestra_;
+  RisposteDuplicato risposte_;
 };

@@ -13,8 +13,3 @@ QStringList ElencoFotoCartella(const QString& cartella) {
   dir.setSorting(QDir::Name | QDir::IgnoreCase);
   return dir.entryList();
 }
-
-void ElencoFotoInSottofondo::Richiedi(const QString& cartella, std::function<void(QStringList)> fine) {
-  elencazione_.Avvia<QStringList>(contesto_, [cartella] { return ElencoFotoCartella(cartella); },
-                                  std::move(fine));
-}

@@ -6,7 +6,7 @@ class QWidget;
 
 // The question for a photo already in its target format, over one copy loop:
 // after "Sì a tutte" or "No a tutte" the later photos of the loop are not asked
-// about. It may be asked from the loop's worker.
+// about.
 class RisposteDuplicato {
  public:
   explicit RisposteDuplicato(QWidget* proprietario) : proprietario_(proprietario) {}

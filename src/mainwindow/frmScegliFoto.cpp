@@ -49,8 +49,9 @@ QLabel* NuovoTitolo(const QString& nome, const QString& testo, QWidget* genitore
 // linker would otherwise drop.
 static void CaricaIcone() { Q_INIT_RESOURCE(icone); }
 
-frmScegliFoto::frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer& server, QWidget* genitore)
-    : QWidget(genitore), percorsi_(percorsi), server_(server), ordine_(percorsi_), selettori_(ordine_.catalogo()) {
+frmScegliFoto::frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer& server, OrdineVelistra& ordine,
+                             QWidget* genitore)
+    : QWidget(genitore), percorsi_(percorsi), server_(server), ordine_(ordine), selettori_(ordine_.catalogo()) {
   CaricaIcone();
   setObjectName(QStringLiteral("frmScegliFoto"));
   setWindowTitle(QStringLiteral("Velistra"));
@@ -59,7 +60,6 @@ frmScegliFoto::frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer
   CollegaComandi();
   connect(&ordine_, &OrdineVelistra::importoCambiato, this, &frmScegliFoto::MostraImporto);
   connect(&ordine_, &OrdineVelistra::vociCambiate, this, &frmScegliFoto::MostraVoci);
-  connect(&ordine_, &OrdineVelistra::fotoNellaCartella, this, &frmScegliFoto::MostraConteggio);
   connect(&ordine_, &OrdineVelistra::albumNuovo, this, &frmScegliFoto::MostraAlbumNuovo);
 }
 
@@ -69,6 +69,12 @@ void frmScegliFoto::MostraAlbumNuovo() {
   fvFotoFormato_->CancellaThumbs();
   MostraNumeroFoto(sepNumFotoFormato_, 0);
   MostraConteggio(0, 0);
+}
+
+ControlliFinestra frmScegliFoto::Controlli() const {
+  return {ftvFile_,          fvFotoCartella_,    fvFotoFormato_, tbCartella_,  tbGruppo_,
+          tbOperazioni_,     txtNumFoto_,        cmbRidimensiona_, sepNumFotoDir_, sepNumFotoFormato_,
+          pnlConteggio_,     pnlCosto_,          pbAvanzamento_, picResizer2_, sbStato_};
 }
 
 QAction* frmScegliFoto::Pulsante(const QToolBar* barra, const QString& chiave) {
@@ -189,7 +195,7 @@ void frmScegliFoto::CreaColonnaFormato() {
   tbGruppo_->addWidget(selettoreFoto_);
   tbGruppo_->addSeparator();
   NuovoPulsante(tbGruppo_, QStringLiteral("Nuovo"), QStringLiteral("Nuovo Velistra"),
-                [this] { ConPuntatoreOccupato([this] { ConfermaNuovoVelistra(); }); });
+                [this] { ConPuntatoreOccupato([this] { ChiediNuovoVelistra(); }); });
   NuovoPulsante(tbGruppo_, QStringLiteral("Annulla"), QStringLiteral("Annulla caricamento"),
                 [this] { AnnullaOperazione(); });
   NuovoPulsante(tbGruppo_, QStringLiteral("Cancella"), QStringLiteral("Cancella dal formato"),

@@ -1,22 +1,22 @@
 #pragma once
+#include <QFuture>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "album/SelettoriFormato.h"
-#include "mainwindow/ElencoFoto.h"
-#include "mainwindow/RicaricaVista.h"
+#include "mainwindow/ControlliFinestra.h"
+#include "mainwindow/Messaggi.h"
 #include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
 #include "settings/DatiImpostazioni.h"
 #include "settings/PercorsiProgramma.h"
 
 class AlberoCartelle;
+class CicloOperazione;
 class CampoNumeroFoto;
 class ctrFotoView;
 class DivisoreTrascinabile;
@@ -35,82 +35,46 @@ class SuperficieDisegno;
 
 // The program's main window: the folder tree, the photos of the browsed folder,
 // the album's photos of one format, the commands on them and the status bar.
-// It wires them to the order, which it owns from its load to its unload.
+// It wires them to the order, which the program builds and hands to it.
 class frmScegliFoto : public QWidget, public FoglioCliente {
   Q_OBJECT
 
  public:
-  frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer& server, QWidget* genitore = nullptr);
+  frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer& server, OrdineVelistra& ordine,
+                QWidget* genitore = nullptr);
   ~frmScegliFoto() override;
 
   // Title, settings, geometry, format lists, unclean-stop check and album.
   void CaricaFinestra();
   // The steps of the first activation of the run; later calls do nothing.
   void EseguiPrimaAttivazione();
-  // The layout of every control for the window's inner size.
-  void DisponiControlli();
-  // "ChiusuraOk", the counter, the geometry and the splitter.
-  void SalvaDimensioniFinestra();
 
-  // Photo operations.
-  // The reloads run on a worker; poi, when given, runs on the GUI thread once
-  // the view is filled and the commands are back.
-  void RefreshFoto(std::function<void()> poi = {});
-  void RefreshFotoFormato(std::function<void()> poi = {});
-  void CopiaInFormato();
+  // Commands that other windows start too.
   void CopiaTraFormati();
-  void SpostaTraFormati();
-  void CancellaThumbSelezionate();
-  void ImpostaNumeroFoto(std::int16_t numero);
   // The decimal code of a resize mode: "0", "1" or "2".
   void ImpostaRidimensionamento(const QString& codice);
-  void ConfermaNuovoVelistra();
   void ScaricaPrezziario();
-  // The price breakdown window; nothing while an operation changes the album.
-  void MostraDettaglioPrezzo();
-  void ApriInvio();
-  void CreaCartellaOrdine();
-  // The history window; an order chosen there is repeated in a new album.
-  void ApriStoricoOrdini();
   void RipetiOrdine(const OrdineStorico& ordine);
-  // Enables or disables every command that could start a second operation; the
-  // folder tree may stay usable. Behind a modal window of the program they all
-  // stay off, "Annulla" too.
-  void AbilitaComandi(bool valore, bool alberoUsabile = false);
+  void CreaNuovoVelistra();
 
   // The customer sheet of the order folder and of the send.
   QString getDatiUtente() const override;
   bool CreaFotografiaTesto(const QString& percorso, const QString& testo) override;
-  void CreaNuovoVelistra();
 
   // The parts, for the toolkit and for tests.
   OrdineVelistra& ordine() { return ordine_; }
-  AlbumVelistra& album() { return ordine_.album(); }
-  CatalogoFormati& catalogo() { return ordine_.catalogo(); }
   SelettoriFormato& selettori() { return selettori_; }
-  AlberoCartelle* ftvFile() const { return ftvFile_; }
-  ctrFotoView* fvFotoCartella() const { return fvFotoCartella_; }
-  ctrFotoView* fvFotoFormato() const { return fvFotoFormato_; }
-  QToolBar* tbCartella() const { return tbCartella_; }
-  QToolBar* tbGruppo() const { return tbGruppo_; }
-  QToolBar* tbOperazioni() const { return tbOperazioni_; }
+  ControlliFinestra Controlli() const;
   // The button of a toolbar by its key; nullptr when there is none.
   static QAction* Pulsante(const QToolBar* barra, const QString& chiave);
-  CampoNumeroFoto* txtNumFoto() const { return txtNumFoto_; }
-  QComboBox* cmbRidimensiona() const { return cmbRidimensiona_; }
-  QWidget* sepNumFotoDir() const { return sepNumFotoDir_; }
-  QWidget* sepNumFotoFormato() const { return sepNumFotoFormato_; }
-  PannelloSfumato* pannelloConteggio() const { return pnlConteggio_; }
-  PannelloSfumato* pannelloCosto() const { return pnlCosto_; }
-  QProgressBar* pbAvanzamento() const { return pbAvanzamento_; }
-  DivisoreTrascinabile* picResizer2() const { return picResizer2_; }
-  QStatusBar* sbStato() const { return sbStato_; }
   bool FinestraAttivata() const { return FinestraAttivata_; }
-  bool FiltroPremuto() const;
   // A long operation runs: the commands are disabled until it ends.
   bool OperazioneInCorso() const { return operazioniInCorso_ > 0; }
-  // The "Annulla" buttons.
-  void AnnullaOperazione() { ContinuaOperazione_ = false; }
+
+ Q_SIGNALS:
+  // The last reload asked of a view is done.
+  void vistaCartellaCaricata();
+  void vistaFormatoCaricata();
 
  protected:
   // Shows a window of the program modally, the commands behind it off meanwhile.
@@ -123,6 +87,34 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void resizeEvent(QResizeEvent* evento) override;
 
  private:
+  // The layout of every control for the window's inner size.
+  void DisponiControlli();
+  // "ChiusuraOk", the counter, the geometry and the splitter.
+  void SalvaDimensioniFinestra();
+  // The reloads end with vistaCartellaCaricata / vistaFormatoCaricata, once
+  // the view is filled and the commands are back.
+  void RefreshFoto();
+  void RefreshFotoFormato();
+  // The commands of the toolbars.
+  void CopiaInFormato();
+  void SpostaTraFormati();
+  void CancellaThumbSelezionate();
+  void ImpostaNumeroFoto(std::int16_t numero);
+  void ChiediNuovoVelistra();
+  // The price breakdown window; nothing while an operation changes the album.
+  void MostraDettaglioPrezzo();
+  void ApriInvio();
+  void CreaCartellaOrdine();
+  // The history window; an order chosen there is repeated in a new album.
+  void ApriStoricoOrdini();
+  // Enables or disables every command that could start a second operation; the
+  // folder tree may stay usable. Behind a modal window of the program they all
+  // stay off, "Annulla" too.
+  void AbilitaComandi(bool valore, bool alberoUsabile = false);
+  bool FiltroPremuto() const;
+  // The "Annulla" buttons.
+  void AnnullaOperazione() { annulla_ = true; }
+
   void CreaControlli();
   void CreaColonnaCartella();
   void CreaColonnaFormato();
@@ -140,15 +132,15 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void IniziaOperazione(bool alberoUsabile = false);
   void FinisciOperazione();
   void OperazioneLunga(const std::function<void()>& comando);
-  // The same frame around work on a worker thread; fine runs on the GUI thread
-  // when it has ended, before the commands come back.
-  void OperazioneSulLavoro(std::function<void()> lavoro, std::function<void()> fine);
+  // The same frame around an operation run step by step; its finito closes it.
+  CicloOperazione* NuovoCiclo(std::shared_ptr<OperazioneAPassi> operazione, const DomandaMessaggio& interruzione);
   // The frame of the short ones: the busy pointer only.
   void ConPuntatoreOccupato(const std::function<void()>& comando);
-  bool Esegui(int n, const QString& domanda, const std::function<bool(int)>& passo);
 
   void MostraConteggio(int k, int n);
   void MostraVoci(const QString& formato, int voci, int vociTotali);
+  // A copy's new entry, in a format view that shows its format.
+  void MostraCopia(const PassoOperazione& passo);
   void MostraImporto(const QString& importoEuro);
   // A new, empty album: no format photos and no counts.
   void MostraAlbumNuovo();
@@ -157,38 +149,32 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void MostraNumeroFoto(QWidget* separatore, int numero);
   // The format of the commands on the format view: the filter's, or any.
   QString FormatoVista();
-  // An operation of the order on each checked photo of the format view, until
-  // one has no entry ("Fotografia non trovata.").
-  // Nothing when no photo is checked, else whether every one was found.
-  std::optional<bool> PerOgniSelezionata(const std::function<EsitoFoto(const QString& foto)>& azione);
-  // The checked thumbnails leave the format view once their entries are gone;
-  // poi follows when the view shows the album again.
-  void TogliSelezionateDallaVista(bool tutteRiuscite, std::function<void()> poi);
-  // Saves the album (and the counter); a failure is shown to the user.
-  void SalvaAlbum(bool conContatore = false);
-  // After a copy into the format: the filter follows the copy's format.
-  void FiltroSulFormatoCopiato(const QString& formato, std::function<void()> poi);
-  // Adds thumbnails 1 to n from a worker, aggiungi on the GUI thread, inside
-  // the frame the reload opened (false from it stops there); fine runs on the
-  // GUI thread after the last.
-  void CaricaMiniature(int n, std::function<bool(int k)> aggiungi, std::function<void()> fine);
-  // Closes a reload's frame, then starts the request that waited or runs what follows.
-  void FineRicarica(RicaricaVista& ricarica, const std::function<void()>& ancora);
+  // The checked thumbnails leave the format view once their entries are gone.
+  void TogliSelezionateDallaVista(bool tutteRiuscite);
+  // avviso runs once the next (or the running) reload of the format view is done.
+  void DopoLaVistaFormato(std::function<void()> avviso);
+  // The filter set on formato, and the view reloaded.
+  void FiltraSulFormato(const QString& formato);
+  // Close a reload's frame and tell that the view is filled.
+  void FineRicaricaCartella();
+  void FineRicaricaFormato();
+  // The first activation's steps once both views are filled.
+  void DopoLeVisteIniziali();
   // The steps of the first activation after the two views are filled.
   void FinisciAttivazione();
   // The format view judges its prints by the catalogue's papers.
   void CollegaQualitaStampa();
   // The catalogue read again after the send window, keeping the user's choices.
   void RicaricaCatalogo();
-  // Reads the album's photos on a worker; poi follows when none would print
-  // grainy or the user goes on anyway.
-  void ConfermaQualitaStampa(std::function<void()> poi);
+  // Reads the album's photos in a task; true when none would print grainy or
+  // the user goes on anyway.
+  QFuture<bool> ConfermaQualitaStampa();
   void ScriviCartellaOrdine();
   void MostraInvio();
 
   const PercorsiProgramma percorsi_;
   const DatiServer server_;
-  OrdineVelistra ordine_;
+  OrdineVelistra& ordine_;
   SelettoriFormato selettori_;
 
   AlberoCartelle* ftvFile_ = nullptr;
@@ -219,14 +205,16 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   bool NonMostrareMessaggio_ = false;
   bool FinestraAttivata_ = false;
   bool primaAttivazioneFatta_ = false;
-  std::atomic<bool> ContinuaOperazione_ = true;
+  // "Annulla" was clicked; read by the running operation before its next step.
+  bool annulla_ = false;
   bool scaricata_ = false;
   int operazioniInCorso_ = 0;
   int finestreModaliAperte_ = 0;
   // Busy pointers of short commands that outlived them, cleared with the operation's.
   int puntatoriDaRilasciare_ = 0;
-  ElencoFotoInSottofondo elencoFoto_{this};
-  bool elencoCartellaInCorso_ = false;
-  RicaricaVista ricaricaCartella_;
-  RicaricaVista ricaricaFormato_;
+  // The latest reload asked of each view, and whether one runs.
+  quint64 richiestaCartella_ = 0;
+  quint64 richiestaFormato_ = 0;
+  bool ricaricaCartellaInCorso_ = false;
+  bool ricaricaFormatoInCorso_ = false;
 };

@@ -12,13 +12,12 @@
 #include "album/TabellaRidimensionamento.h"
 #include "windows/AvvisoSalvataggio.h"
 #include "windows/CampiInput.h"
-#include "common/Lavoro.h"
 #include "windows/PannelloSfumato.h"
 #include "windows/TestoVersione.h"
 #include "common/Piattaforma.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
-#include "mainwindow/CicloOperazione.h"
+#include "mainwindow/Messaggi.h"
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/FrecceNumero.h"
 #include "mainwindow/GeometriaFinestra.h"
@@ -75,10 +74,7 @@ void frmScegliFoto::CaricaFinestra() {
     cmbRidimensiona_->addItem(modo.etichetta, static_cast<int>(modo.codice));
   cmbRidimensiona_->setCurrentIndex(0);
 
-  if (!ordine_.FTPInCorso() && !chiusuraOk)
-    MsgBox(QStringLiteral("Il programma non è stato chiuso correttamente nella precedente sessione di lavoro.\n"
-                          "Si consiglia di creare un nuovo Velistra e cancellare quello corrente."),
-           IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+  if (!ordine_.FTPInCorso() && !chiusuraOk) AvvisaChiusuraNonCorretta(this);
 
   if (!ordine_.album().CaricaVelistra(ordine_.catalogo().XMLDOMFormati()))
     AvvisaAlbumNonSalvato(percorsi_.PercorsoVelistraXML, this);
@@ -107,16 +103,22 @@ void frmScegliFoto::EseguiPrimaAttivazione() {
   if (primaAttivazioneFatta_) return;
   primaAttivazioneFatta_ = true;
   if (ordine_.FTPInCorso()) return FinisciAttivazione();
-  RefreshFoto([this] {
-    RefreshFotoFormato([this] {
-      ordine_.CalcolaImportoVelistra();
-      if (!DatiUtenteOk_) {
-        frmDatiUtente finestra(percorsi_, this);
-        MostraFinestraModale(finestra);
-      }
-      FinisciAttivazione();
-    });
-  });
+  // The folder's photos first, then the album's, then the customer's data.
+  connect(this, &frmScegliFoto::vistaCartellaCaricata, this, [this] {
+    connect(this, &frmScegliFoto::vistaFormatoCaricata, this, &frmScegliFoto::DopoLeVisteIniziali,
+            Qt::SingleShotConnection);
+    RefreshFotoFormato();
+  }, Qt::SingleShotConnection);
+  RefreshFoto();
+}
+
+void frmScegliFoto::DopoLeVisteIniziali() {
+  ordine_.CalcolaImportoVelistra();
+  if (!DatiUtenteOk_) {
+    frmDatiUtente finestra(percorsi_, this);
+    MostraFinestraModale(finestra);
+  }
+  FinisciAttivazione();
 }
 
 void frmScegliFoto::FinisciAttivazione() {
@@ -126,9 +128,7 @@ void frmScegliFoto::FinisciAttivazione() {
     MostraFinestraModale(finestra);
   }
   if (ordine_.FTPInCorso()) {
-    MsgBox(QStringLiteral("L'invio del Velistra non è ancora terminato.\n"
-                          "Verrà aperta la maschera per poter continuare con l'invio."),
-           IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
+    AvvisaInvioDaRiprendere(this);
     ApriInvio();
   }
 }
@@ -147,8 +147,7 @@ void frmScegliFoto::EseguiFinestraModale(QDialog& finestra) { finestra.exec(); }
 
 void frmScegliFoto::closeEvent(QCloseEvent* evento) {
   if (!Pulsante(tbCartella_, QStringLiteral("Aggiorna"))->isEnabled()) {
-    MsgBox(QStringLiteral("Annullare l'operazione prima di chiudere l'applicazione."), IconaMessaggio::Nessuna,
-           PulsantiMessaggio::OK, this);
+    AvvisaOperazioneInCorso(this);
     evento->ignore();
     return;
   }
@@ -161,7 +160,7 @@ void frmScegliFoto::SalvaAllaChiusura() {
   scaricata_ = true;
   ConPuntatoreOccupato([this] {
     SalvaDimensioniFinestra();
-    if (ordine_.album().Documento().radice()) SalvaAlbum();
+    if (ordine_.album().Documento().radice()) AvvisaSalvataggio(ordine_.Salva(), percorsi_, this);
   });
 }
 
@@ -220,14 +219,6 @@ void frmScegliFoto::OperazioneLunga(const std::function<void()>& comando) {
   FinisciOperazione();
 }
 
-void frmScegliFoto::OperazioneSulLavoro(std::function<void()> lavoro, std::function<void()> fine) {
-  IniziaOperazione();
-  AvviaLavoro(this, std::move(lavoro), [this, fine = std::move(fine)] {
-    fine();
-    FinisciOperazione();
-  });
-}
-
 void frmScegliFoto::ConPuntatoreOccupato(const std::function<void()>& comando) {
   piattaforma().ImpostaPuntatoreOccupato(this, true);
   comando();
@@ -237,8 +228,4 @@ void frmScegliFoto::ConPuntatoreOccupato(const std::function<void()>& comando) {
     ++puntatoriDaRilasciare_;
   else
     piattaforma().ImpostaPuntatoreOccupato(this, false);
-}
-
-bool frmScegliFoto::Esegui(int n, const QString& domanda, const std::function<bool(int)>& passo) {
-  return CicloOperazione(pbAvanzamento_, ContinuaOperazione_, this).Esegui(n, domanda, passo);
 }

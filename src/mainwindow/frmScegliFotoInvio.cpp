@@ -1,5 +1,5 @@
 // The send window, the price list and its breakdown, and the customer sheet they ask for.
-#include "common/Piattaforma.h"
+#include "mainwindow/Messaggi.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "mainwindow/frmFTP.h"
 #include "ordine/FoglioClienteJpeg.h"
@@ -23,13 +23,14 @@ void frmScegliFoto::MostraDettaglioPrezzo() {
 
 void frmScegliFoto::ApriInvio() {
   if (!ordine_.FTPInCorso() && ordine_.NumeroVoci({}) == 0) {
-    MsgBox(QStringLiteral("Nessuna fotografia presente nel Velistra."), IconaMessaggio::Informazione,
-           PulsantiMessaggio::OK, this);
+    AvvisaNessunaFotoDaInviare(this);
     return;
   }
   // A send under way was confirmed when it started.
   if (ordine_.FTPInCorso()) return MostraInvio();
-  ConfermaQualitaStampa([this] { MostraInvio(); });
+  ConfermaQualitaStampa().then(this, [this](bool avanti) {
+    if (avanti) MostraInvio();
+  });
 }
 
 void frmScegliFoto::MostraInvio() {

@@ -1,24 +1,10 @@
 // The print-quality warning: the format view's papers and the question asked
 // before the order leaves for the lab.
-#include <memory>
-
-#include "common/Lavoro.h"
-#include "common/NumeriCliente.h"
-#include "common/Piattaforma.h"
+#include "common/Compito.h"
+#include "mainwindow/Messaggi.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "ordine/QualitaAlbum.h"
 #include "thumbview/ctrFotoView.h"
-
-namespace {
-
-bool ConfermaStampeSgranate(int sgranate, QWidget* finestra) {
-  return MsgBox(TestoIntero(sgranate) +
-                    QStringLiteral(" fotografie potrebbero risultare sgranate nella stampa. Continuare comunque?"),
-                IconaMessaggio::Domanda, PulsantiMessaggio::SiNo, RispostaMessaggio::Si,
-                finestra) == RispostaMessaggio::Si;
-}
-
-}  // namespace
 
 void frmScegliFoto::CollegaQualitaStampa() {
   fvFotoFormato_->ImpostaCartaStampa([this](const QString& formato, const QString& ridimensionamento) {
@@ -32,16 +18,13 @@ void frmScegliFoto::RicaricaCatalogo() {
   fvFotoFormato_->RidisegnaPagina();
 }
 
-void frmScegliFoto::ConfermaQualitaStampa(std::function<void()> poi) {
+QFuture<bool> frmScegliFoto::ConfermaQualitaStampa() {
   const QList<VoceDaStampare> voci = VociDaStampare(ordine_.album(), ordine_.catalogo());
-  if (voci.isEmpty()) return poi();
-  auto sgranate = std::make_shared<int>(0);
+  if (voci.isEmpty()) return QtFuture::makeReadyFuture(true);
   IniziaOperazione();
-  AvviaLavoro(
-      this, [voci, sgranate] { *sgranate = ContaStampeSgranate(voci); },
-      [this, sgranate, poi = std::move(poi)] {
-        // Closed first: what follows may open the send window, which can close the program.
-        FinisciOperazione();
-        if (*sgranate == 0 || ConfermaStampeSgranate(*sgranate, this)) poi();
-      });
+  return AvviaCompito(this, [voci] { return ContaStampeSgranate(voci); }, [this](int sgranate) {
+    // Closed first: what follows may open the send window, which can close the program.
+    FinisciOperazione();
+    return sgranate == 0 || ConfermaStampeSgranate(sgranate, this);
+  });
 }

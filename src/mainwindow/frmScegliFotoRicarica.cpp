@@ -1,26 +1,29 @@
-// The reloads of the two views: the listing as a task, the thumbnails added on
-// the GUI thread in short slices, "Annulla" asked about before the next.
+// The reloads of the two views: the folder listed by a task, the thumbnails
+// added on the GUI thread one a step, "Annulla" asked about before the next.
+// A newer request of the same view replaces the one under way, which stops
+// at its next step; the view's signal tells when the last one is done.
 #include <memory>
 
 #include "album/TabellaRidimensionamento.h"
+#include "common/Compito.h"
 #include "common/Percorsi.h"
-#include "common/Piattaforma.h"
 #include "mainwindow/CicloOperazione.h"
+#include "mainwindow/ElencoFoto.h"
+#include "mainwindow/Messaggi.h"
+#include "mainwindow/PassiGrafici.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "thumbview/ctrFotoView.h"
 #include "windows/AlberoCartelle.h"
 
 namespace {
 
-const QString kDomandaCaricamento = QStringLiteral("Interrompere il caricamento?");
-
 bool VistaPronta(const ctrFotoView* vista, QWidget* finestra) {
   if (vista->Inizializzato()) return true;
-  MsgBox(QStringLiteral("Errore di inizializzazione."), IconaMessaggio::Nessuna, PulsantiMessaggio::OK, finestra);
+  AvvisaVistaNonPronta(finestra);
   return false;
 }
 
-// What the format view shows of an album entry, read before the worker starts.
+// What the format view shows of an album entry.
 struct VoceVista {
   QString nomecompleto;
   QString titolo;
@@ -42,69 +45,83 @@ QList<VoceVista> VociVista(const AlbumVelistra& album, const QString& formato) {
 
 }  // namespace
 
-void frmScegliFoto::RefreshFoto(std::function<void()> poi) {
-  if (!ricaricaCartella_.Accetta(std::move(poi))) return;
+void frmScegliFoto::RefreshFoto() {
+  const quint64 richiesta = ++richiestaCartella_;
   fvFotoCartella_->CancellaThumbs();
   MostraNumeroFoto(sepNumFotoDir_, 0);
   MostraConteggio(0, 0);
   const QString selezionata = ftvFile_->CartellaSelezionata();
   const QString cartella = selezionata.isEmpty() ? QString() : AggiungiBarra(selezionata);
-  // A request while the listing runs drops it: its frame is already open. The
-  // tree stays usable once the window is activated, when its choices reload.
-  if (!elencoCartellaInCorso_) IniziaOperazione(FinestraAttivata_);
-  elencoCartellaInCorso_ = true;
-  elencoFoto_.Richiedi(cartella, [this, cartella](const QStringList& foto) {
-    elencoCartellaInCorso_ = false;
-    ricaricaCartella_.IniziaMiniature();
-    const int n = static_cast<int>(foto.size());
-    const auto fine = [this] {
-      MostraNumeroFoto(sepNumFotoDir_, fvFotoCartella_->TotFile());
-      FineRicarica(ricaricaCartella_, [this] { RefreshFoto(); });
-    };
-    if (n == 0 || !VistaPronta(fvFotoCartella_, this)) return fine();
-    fvFotoCartella_->AnticipaCartella(cartella, foto);
-    CaricaMiniature(n, [this, cartella, foto, n](int k) {
-      // Another folder chosen meanwhile: its reload follows at once.
-      if (ricaricaCartella_.Pendente()) return false;
-      if (fvFotoCartella_->AggiungiThumbs(cartella + foto[k - 1], true)) MostraConteggio(k, n);
-      return true;
-    }, fine);
-  });
+  // A request while one runs keeps its frame. The tree stays usable once the
+  // window is activated, when its choices reload.
+  if (!ricaricaCartellaInCorso_) IniziaOperazione(FinestraAttivata_);
+  ricaricaCartellaInCorso_ = true;
+  AvviaCompito(this, [cartella] { return ElencoFotoCartella(cartella); },
+               [this, richiesta, cartella](const QStringList& foto) {
+                 // Another folder chosen meanwhile: its own listing follows.
+                 if (richiesta != richiestaCartella_) return;
+                 const int n = static_cast<int>(foto.size());
+                 if (n == 0 || !VistaPronta(fvFotoCartella_, this)) return FineRicaricaCartella();
+                 fvFotoCartella_->AnticipaCartella(cartella, foto);
+                 CicloOperazione* ciclo = NuovoCiclo(
+                     std::make_shared<PassiGrafici>(n,
+                                                    [this, richiesta, cartella, foto, n](int k) {
+                                                      if (richiesta != richiestaCartella_) return false;
+                                                      if (fvFotoCartella_->AggiungiThumbs(cartella + foto[k - 1], true))
+                                                        MostraConteggio(k, n);
+                                                      return true;
+                                                    }),
+                     DomandaInterruzioneCaricamento());
+                 connect(ciclo, &CicloOperazione::finito, this, [this, richiesta] {
+                   FinisciOperazione();
+                   if (richiesta == richiestaCartella_) FineRicaricaCartella();
+                 });
+                 ciclo->Avvia();
+               });
 }
 
-void frmScegliFoto::RefreshFotoFormato(std::function<void()> poi) {
-  if (!ricaricaFormato_.Accetta(std::move(poi))) return;
-  IniziaOperazione();
-  ricaricaFormato_.IniziaMiniature();
+void frmScegliFoto::FineRicaricaCartella() {
+  ricaricaCartellaInCorso_ = false;
+  MostraNumeroFoto(sepNumFotoDir_, fvFotoCartella_->TotFile());
+  FinisciOperazione();
+  Q_EMIT vistaCartellaCaricata();
+}
+
+void frmScegliFoto::RefreshFotoFormato() {
+  const quint64 richiesta = ++richiestaFormato_;
+  if (!ricaricaFormatoInCorso_) IniziaOperazione();
+  ricaricaFormatoInCorso_ = true;
   fvFotoFormato_->CancellaThumbs();
   MostraNumeroFoto(sepNumFotoFormato_, 0);
   MostraConteggio(0, 0);
   MostraImporto(ordine_.getImportoCorrenteEuro());
   const QList<VoceVista> voci = VociVista(ordine_.album(), FormatoVista());
-  const auto fine = [this] { FineRicarica(ricaricaFormato_, [this] { RefreshFotoFormato(); }); };
-  if (voci.isEmpty() || !VistaPronta(fvFotoFormato_, this)) return fine();
+  if (voci.isEmpty() || !VistaPronta(fvFotoFormato_, this)) return FineRicaricaFormato();
   const int n = static_cast<int>(voci.size());
-  CaricaMiniature(n, [this, voci, n](int k) {
-    const VoceVista& voce = voci[k - 1];
-    fvFotoFormato_->AggiungiThumbs(voce.nomecompleto, true, voce.titolo, voce.quantita, voce.formato,
-                                   voce.ridimensionamento);
-    MostraConteggio(k, n);
-    return true;
-  }, [this, fine] {
+  CicloOperazione* ciclo = NuovoCiclo(std::make_shared<PassiGrafici>(n,
+                                                                     [this, richiesta, voci, n](int k) {
+                                                                       if (richiesta != richiestaFormato_) return false;
+                                                                       const VoceVista& voce = voci[k - 1];
+                                                                       fvFotoFormato_->AggiungiThumbs(
+                                                                           voce.nomecompleto, true, voce.titolo,
+                                                                           voce.quantita, voce.formato,
+                                                                           voce.ridimensionamento);
+                                                                       MostraConteggio(k, n);
+                                                                       return true;
+                                                                     }),
+                                      DomandaInterruzioneCaricamento());
+  connect(ciclo, &CicloOperazione::finito, this, [this, richiesta] {
+    FinisciOperazione();
+    if (richiesta != richiestaFormato_) return;
     MostraNumeroFoto(sepNumFotoFormato_, fvFotoFormato_->TotFile());
     ordine_.CalcolaImportoVelistra();
-    fine();
+    FineRicaricaFormato();
   });
+  ciclo->Avvia();
 }
 
-void frmScegliFoto::CaricaMiniature(int n, std::function<bool(int k)> aggiungi, std::function<void()> fine) {
-  CicloOperazione(pbAvanzamento_, ContinuaOperazione_, this)
-      .EseguiAFette(this, n, kDomandaCaricamento, std::move(aggiungi), std::move(fine));
-}
-
-void frmScegliFoto::FineRicarica(RicaricaVista& ricarica, const std::function<void()>& ancora) {
+void frmScegliFoto::FineRicaricaFormato() {
+  ricaricaFormatoInCorso_ = false;
   FinisciOperazione();
-  QList<std::function<void()>> poi;
-  if (ricarica.FinisciMiniature(poi)) return ancora();
-  for (const std::function<void()>& passo : poi) passo();
+  Q_EMIT vistaFormatoCaricata();
 }

@@ -18,12 +18,6 @@ enum class EsitoFoto {
   Saltata,
 };
 
-struct RisultatoFoto {
-  EsitoFoto esito = EsitoFoto::Fatto;
-  // The new copy in the work folder, when one was made.
-  QString copia;
-};
-
 enum class EsitoSalvataggio { Salvato, AlbumNonSalvato, ContatoreNonSalvato };
 
 enum class EsitoCartella {
@@ -46,14 +40,21 @@ struct RisultatoCartella {
   bool storicoNonSalvato = false;
 };
 
-struct RisultatoRipeti {
-  // Fatto, or what stopped the repeat at foto in formato.
+// What a whole operation of the order did, told once at its end.
+struct RisultatoOperazione {
+  // Fatto, or what stopped the operation at foto (in formato).
   EsitoFoto esito = EsitoFoto::Fatto;
   QString foto;
   QString formato;
-  // The customer's files that are gone: their photos were left out.
+  // The photos copied, moved, removed or changed.
+  int fatte = 0;
+  // The photos not added again because their format already held them.
+  QStringList saltate;
+  // A repeat's customer files that are gone, and the formats the catalogue no
+  // longer offers (each once): their photos were left out.
   QStringList nonTrovate;
-  // The formats the catalogue no longer offers, each once: their photos were left out.
   QStringList formatiNonOfferti;
+  // The user chose to stop.
   bool interrotta = false;
+  EsitoSalvataggio salvataggio = EsitoSalvataggio::Salvato;
 };

@@ -14,46 +14,52 @@
 #include "ordine/StoricoOrdini.h"
 #include "settings/PercorsiProgramma.h"
 
+#include "ordine/OperazioneCartella.h"
+#include "ordine/OperazioneCopia.h"
+
 class FoglioCliente;
 
-// Runs passo for k = 1 to n until it returns false; the caller owns the
-// progress and the interruption question. False when the user stopped it.
-using CicloPassi = std::function<bool(int n, const std::function<bool(int k)>& passo)>;
-
-// Asked when a photo's content is already in the target format; true adds it
-// all the same. May run on the order's worker.
-using ConfermaDuplicato = std::function<bool()>;
-
 // The customer's order: the album, the catalogue with the running amount, the
-// photo counter and the send mark. Its operations may run on a worker while
-// the window waits in its event loop; what changes reaches the window as
-// signals carrying values.
+// photo counter and the send mark. It lives on the GUI thread and is called
+// there only (checked in test and debug builds): its long operations hand
+// their file work to tasks and apply the results here. Each operation saves
+// and reprices itself and returns one result; what changes also reaches the
+// windows as signals carrying values.
 class OrdineVelistra : public QObject {
   Q_OBJECT
 
  public:
   explicit OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genitore = nullptr);
 
-  AlbumVelistra& album() { return album_; }
-  const AlbumVelistra& album() const { return album_; }
-  CatalogoFormati& catalogo() { return catalogo_; }
-  const CatalogoFormati& catalogo() const { return catalogo_; }
+  AlbumVelistra& album();
+  const AlbumVelistra& album() const;
+  CatalogoFormati& catalogo();
+  const CatalogoFormati& catalogo() const;
 
-  // One photo each; the caller's loop saves once after it (Salva).
-  // A folder photo copied into the work folder as a new entry of the format.
-  // With conferma a photo whose content the format already holds is added
-  // only when it answers true, else it is Saltata and leaves nothing behind.
-  RisultatoFoto CopiaNelFormato(const QString& formato, const QString& foto, const QString& titolo,
-                                const ConfermaDuplicato& conferma = {});
-  // An entry of origine copied as a new entry (and work copy) of destinazione.
-  RisultatoFoto CopiaTraFormati(const QString& origine, const QString& destinazione, const QString& foto,
-                                const QString& titolo, const ConfermaDuplicato& conferma = {});
-  // An entry of origine moved to destinazione with one print; its copy stays.
-  EsitoFoto SpostaTraFormati(const QString& origine, const QString& destinazione, const QString& foto);
-  // The entry and its work copy removed; formato empty for any format.
-  EsitoFoto Cancella(const QString& formato, const QString& foto);
-  EsitoFoto ImpostaQuantita(const QString& formato, const QString& foto, std::int16_t numero);
-  EsitoFoto ImpostaRidimensionamento(const QString& formato, const QString& foto, const QString& chiave);
+  // Folder photos (foto and titolo of each) copied as new entries of formato.
+  // A photo whose content the format already holds asks before it is added.
+  std::unique_ptr<OperazioneCopia> CopiaNelFormato(const QString& formato, QList<FotoDaCopiare> foto);
+  // Entries of origine (their copies) copied as new entries of destinazione;
+  // into the same format no photo counts as a duplicate.
+  std::unique_ptr<OperazioneCopia> CopiaTraFormati(const QString& origine, const QString& destinazione,
+                                                   QList<FotoDaCopiare> foto);
+  // Puts the photos of a recorded order into the album (the caller starts a
+  // new one first) with their formats, prints and fit modes, from the
+  // customer's files; those gone, and those of formats the catalogue no longer
+  // offers, are left out and named.
+  std::unique_ptr<OperazioneCopia> RipetiOrdine(const OrdineStorico& ordine);
+  // Writes the order folder; see OperazioneCartella.
+  std::unique_ptr<OperazioneCartella> ScriviCartellaOrdine(const QString& cartella, FoglioCliente& foglio);
+
+  // Each on a list of entries (copy paths), stopping at the first one the
+  // format (any format when empty) lacks; each saves and reprices.
+  // Entries of origine moved to destinazione with one print; their copies stay.
+  RisultatoOperazione Sposta(const QString& origine, const QString& destinazione, const QStringList& foto);
+  // The entries and their work copies removed.
+  RisultatoOperazione Cancella(const QString& formato, const QStringList& foto);
+  RisultatoOperazione ImpostaQuantita(const QString& formato, const QStringList& foto, std::int16_t numero);
+  RisultatoOperazione ImpostaRidimensionamento(const QString& formato, const QStringList& foto,
+                                               const QString& chiave);
   EsitoSalvataggio Salva(bool conContatore = false);
 
   // The entries of a format, of every one when empty.
@@ -63,29 +69,19 @@ class OrdineVelistra : public QObject {
   // Recomputes the amount with the catalogue's prices, or with a price list.
   std::int32_t CalcolaImportoVelistra();
   std::int32_t CalcolaImportoVelistra(const DocumentoXML& prezzi);
-  QString getImportoCorrenteEuro() const { return catalogo_.getImportoCorrenteEuro(); }
+  QString getImportoCorrenteEuro() const;
   // The order text of an album; false, and nothing, when it has no photo.
   bool StringaFileCondition(const DocumentoXML& album, QString& strFile) const;
   // Takes over the catalogue of a price-list download and reprices the album;
   // nothing without one.
   void SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo);
 
-  int FTPInCorso() const { return ftpInCorso_; }
-  void ImpostaFTPInCorso(int valore) { ftpInCorso_ = valore; }
-
-  // Writes the order folder (an existing, empty folder ending in "/"): the
-  // copies, the customer sheet, "Condition.txt" and, last, "End.txt". Nothing
-  // is removed on failure: the caller tells the user first.
-  RisultatoCartella ScriviCartellaOrdine(const QString& cartella, FoglioCliente& foglio, const CicloPassi& ciclo);
+  int FTPInCorso() const;
+  void ImpostaFTPInCorso(int valore);
 
   // Records the album as it stands as an order done now; false when the
   // history could not be saved.
   bool RegistraNelloStorico(TipoOrdine tipo, const QString& destinazione);
-  // Puts the photos of a recorded order into the album (the caller starts a
-  // new one first) with their formats, prints and fit modes, from the
-  // customer's files; those gone, and those of formats the catalogue no longer
-  // offers, are left out and named. The caller saves.
-  RisultatoRipeti RipetiOrdine(const OrdineStorico& ordine, const CicloPassi& ciclo);
 
  Q_SIGNALS:
   void importoCambiato(const QString& importoEuro);
@@ -93,12 +89,28 @@ class OrdineVelistra : public QObject {
   // Counted where the change happened: a window must not read the album
   // while a worker changes it.
   void vociCambiate(const QString& formato, int voci, int vociTotali);
-  // Photo k of n is in the order folder.
-  void fotoNellaCartella(int k, int n);
   // The album was replaced by an empty one (after a send, or on request).
   void albumNuovo();
 
  private:
+  // The steps of the operations.
+  friend class OperazioneCopia;
+  friend class OperazioneCartella;
+  bool HaVoce(const QString& formato, const QString& foto) const;
+  // A free path in the work folder for a copy of foto under the next key;
+  // none when the counter is at its limit.
+  std::optional<QString> NuovaCopiaLavoro(const QString& foto);
+  // What is known of the contents of the format's copies, for a task.
+  void ImpronteDelFormato(const QString& formato, QStringList& copie, QHash<QString, ImprontaFile>& note) const;
+  void RegistraImpronte(const QHash<QString, ImprontaFile>& lette);
+  // The entry of a copy made; a digested copy's content is remembered.
+  void AggiungiCopia(const FotoDaCopiare& foto, const QString& copia, const ImprontaFile& impronta);
+  // The copies of every entry, in the album's order.
+  QStringList CopieDelleVoci() const;
+  // Runs azione on each entry until one is not found; saves after.
+  RisultatoOperazione PerOgniVoce(const QString& formato, const QStringList& foto,
+                                  const std::function<EsitoFoto(const NodoXML& voce)>& azione);
+
   void SegnalaImporto();
   void SegnalaVoci(const QString& formato);
   // Whether the album can take entries of formato. A format of the catalogue

@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "album/TabellaRidimensionamento.h"
-#include "common/Percorsi.h"
+#include "common/Compito.h"
 #include "ordine/OrdineVelistra.h"
 
 bool OrdineVelistra::RegistraNelloStorico(TipoOrdine tipo, const QString& destinazione) {
+  VELISTRA_SOLO_THREAD_GRAFICO();
   OrdineStorico ordine;
   ordine.quando = QDateTime::currentDateTime();
   ordine.tipo = tipo;
@@ -28,33 +29,14 @@ bool OrdineVelistra::RegistraNelloStorico(TipoOrdine tipo, const QString& destin
   return StoricoOrdini(percorsi_.PercorsoStorico).Aggiungi(ordine);
 }
 
-RisultatoRipeti OrdineVelistra::RipetiOrdine(const OrdineStorico& ordine, const CicloPassi& ciclo) {
-  RisultatoRipeti risultato;
-  const int n = static_cast<int>(ordine.foto.size());
-  risultato.interrotta = !ciclo(n, [&](int k) {
-    const FotoStorico& foto = ordine.foto[k - 1];
-    // Left out whether its file is there or not: the lab would not print it.
-    if (!catalogo_.OffreFormato(foto.formato)) {
-      if (!risultato.formatiNonOfferti.contains(foto.formato)) risultato.formatiNonOfferti.append(foto.formato);
-      return true;
-    }
-    if (!FileEsiste(foto.originale)) {
-      risultato.nonTrovate.append(foto.originale);
-      return true;
-    }
-    const RisultatoFoto copia = CopiaNelFormato(foto.formato, foto.originale, foto.titolo);
-    if (copia.esito != EsitoFoto::Fatto) {
-      risultato.esito = copia.esito;
-      risultato.foto = foto.originale;
-      risultato.formato = foto.formato;
-      return false;
-    }
-    // The prints as the quantity box admits them.
-    ImpostaQuantita(foto.formato, copia.copia, static_cast<std::int16_t>(std::clamp(foto.quantita, 1, 999)));
-    if (!DescrizioneRidimensionamento(foto.ridimensionamento).isEmpty())
-      ImpostaRidimensionamento(foto.formato, copia.copia, foto.ridimensionamento);
-    return true;
-  });
-  CalcolaImportoVelistra();
-  return risultato;
+std::unique_ptr<OperazioneCopia> OrdineVelistra::RipetiOrdine(const OrdineStorico& ordine) {
+  VELISTRA_SOLO_THREAD_GRAFICO();
+  QList<FotoDaCopiare> foto;
+  for (const FotoStorico& una : ordine.foto) {
+    // The prints as the quantity box admits them; a fit mode only when it is one.
+    const QString ridimensionamento =
+        DescrizioneRidimensionamento(una.ridimensionamento).isEmpty() ? QString() : una.ridimensionamento;
+    foto.append({una.originale, una.titolo, una.formato, std::clamp(una.quantita, 1, 999), ridimensionamento});
+  }
+  return std::make_unique<OperazioneCopia>(*this, std::move(foto), RegoleCopia{std::nullopt, false, true});
 }

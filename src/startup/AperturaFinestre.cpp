@@ -4,12 +4,12 @@
 #include "startup/DopoLaPrimaPittura.h"
 #include "windows/frmSplash.h"
 
-bool ApriFinestreIniziali(const PercorsiProgramma& percorsi, const DatiServer& server) {
+bool ApriFinestreIniziali(const PercorsiProgramma& percorsi, const DatiServer& server, OrdineVelistra& ordine) {
   // The main window loads once the event loop has painted the splash.
   auto* splash = new frmSplash(percorsi);
   splash->show();
-  DopoLaPrimaPittura(splash, [splash, percorsi, server] {
-    ApriFinestraPrincipale(percorsi, server);
+  DopoLaPrimaPittura(splash, [splash, percorsi, server, &ordine] {
+    ApriFinestraPrincipale(percorsi, server, ordine);
     delete splash;
   });
   return true;

@@ -11,6 +11,7 @@
 #include "common/Piattaforma.h"
 #include "common/ScritturaAtomica.h"
 #include "controls/KelmoraComponente.h"
+#include "ordine/OrdineVelistra.h"
 #include "settings/Impostazioni.h"
 #include "startup/AperturaFinestre.h"
 #include "startup/CartellaDelProgramma.h"
@@ -88,7 +89,9 @@ bool Main(const AmbienteAvvio& ambiente) {
     FineProgramma();
     return false;
   }
-  return ApriFinestreIniziali(percorsi, server);
+  // The order lives on the GUI thread as long as the program; the windows are handed it.
+  auto* ordine = new OrdineVelistra(percorsi, QCoreApplication::instance());
+  return ApriFinestreIniziali(percorsi, server, *ordine);
 }
 
 void FineProgramma() { Istanza().Rilascia(); }

@@ -44,9 +44,9 @@ QStringList ScriviFotoDaStampa(const QString& cartella, const QStringList& nomi)
 }
 
 void FinestraProva::CopiaTutteNelFormato(const QString& formato) {
-  fvFotoCartella()->CheckaTutto(true);
+  Controlli().fvFotoCartella->CheckaTutto(true);
   selettori().Copia().ImpostaFormato(formato);
-  Premi(tbCartella(), QStringLiteral("CopiaIn"));
+  Premi(Controlli().tbCartella, QStringLiteral("CopiaIn"));
 }
 
 AmbienteFinestra::AmbienteFinestra(const QString& dentro) : programma(true, dentro) {

@@ -16,15 +16,22 @@
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 
+// The order a test window is handed, built before the window as the program builds it.
+struct OrdineDellaFinestra {
+  explicit OrdineDellaFinestra(const PercorsiProgramma& percorsi) : ordineProva(percorsi) {}
+  OrdineVelistra ordineProva;
+};
+
 // The main window with its modal windows recorded and closed at once, as a
 // user closing them without typing would.
-class FinestraProva : public frmScegliFoto {
+class FinestraProva : private OrdineDellaFinestra, public frmScegliFoto {
  public:
   QStringList finestreModali;
   // When set, it plays the user of the modal window instead of closing it.
   std::function<void(QDialog&)> allaFinestraModale;
 
-  FinestraProva(const PercorsiProgramma& percorsi, const DatiServer& server) : frmScegliFoto(percorsi, server) {}
+  FinestraProva(const PercorsiProgramma& percorsi, const DatiServer& server)
+      : OrdineDellaFinestra(percorsi), frmScegliFoto(percorsi, server, ordineProva) {}
   // A worker still running would call into a window that is gone.
   ~FinestraProva() override { Attendi(); }
 
@@ -44,7 +51,7 @@ class FinestraProva : public frmScegliFoto {
   }
   // Chooses a folder in the tree and waits until its photos are shown.
   bool Sfoglia(const QString& cartella) {
-    const bool scelta = ftvFile()->ImpostaCartella(cartella);
+    const bool scelta = Controlli().ftvFile->ImpostaCartella(cartella);
     Attendi();
     return scelta;
   }

@@ -36,12 +36,12 @@ TEST(Accessibilita, TheFormatFilterReactsToItsStateWhateverToggledIt) {
   auto finestra = ambiente.NuovaFinestra();
   finestra->Attiva();
 
-  QAction* filtro = frmScegliFoto::Pulsante(finestra->tbGruppo(), "Filtro");
-  auto* bottone = qobject_cast<QAbstractButton*>(finestra->tbGruppo()->widgetForAction(filtro));
+  QAction* filtro = frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Filtro");
+  auto* bottone = qobject_cast<QAbstractButton*>(finestra->Controlli().tbGruppo->widgetForAction(filtro));
   auto* listaFiltro = finestra->findChild<QComboBox*>(QStringLiteral("cmbFormatiFoto"));
   // Every reload of the format view disables the commands while it runs.
   int ricariche = 0;
-  QObject::connect(frmScegliFoto::Pulsante(finestra->tbGruppo(), "Aggiorna"), &QAction::enabledChanged,
+  QObject::connect(frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Aggiorna"), &QAction::enabledChanged,
                    [&ricariche](bool abilitato) { ricariche += abilitato ? 0 : 1; });
   ASSERT_FALSE(listaFiltro->isEnabled());
   Commuta(bottone);
@@ -66,7 +66,7 @@ TEST(Accessibilita, TheMainWindowsCommandsDoNothingWhileTheSendWindowWorks) {
   finestra->Attiva();
   ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
   finestra->CopiaTutteNelFormato(QStringLiteral("15x10"));
-  finestra->fvFotoFormato()->CheckaTutto(true);
+  finestra->Controlli().fvFotoFormato->CheckaTutto(true);
   const QByteArray album = ambiente.programma.Leggi(QStringLiteral("Velistra.xml"));
   ASSERT_EQ(finestra->ordine().NumeroVoci({}), 2);
   ambiente.piattaforma.Azzera();
@@ -85,10 +85,10 @@ TEST(Accessibilita, TheMainWindowsCommandsDoNothingWhileTheSendWindowWorks) {
     premi("cmdInviaVelistra");
     // The send runs on a worker: the commands behind its window are pressed meanwhile.
     for (const char* chiave : {"Cancella", "Nuovo"})
-      PremiAccessibile(finestra->tbGruppo()->widgetForAction(frmScegliFoto::Pulsante(finestra->tbGruppo(), chiave)));
+      PremiAccessibile(finestra->Controlli().tbGruppo->widgetForAction(frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, chiave)));
     ASSERT_TRUE(finito());
   };
-  finestra->Premi(finestra->tbOperazioni(), QStringLiteral("FTP"));
+  finestra->Premi(finestra->Controlli().tbOperazioni, QStringLiteral("FTP"));
   ASSERT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});
   // The first press of an ordinary customer ends at the payment page, the album as it was.
   EXPECT_EQ(ambiente.piattaforma.documentiAperti().size(), 1);
@@ -96,7 +96,7 @@ TEST(Accessibilita, TheMainWindowsCommandsDoNothingWhileTheSendWindowWorks) {
   EXPECT_EQ(ambiente.programma.Leggi(QStringLiteral("Velistra.xml")), album);
   for (const QString& testo : ambiente.piattaforma.testi()) EXPECT_FALSE(testo.startsWith(QStringLiteral("Rimuovere")));
   // Closed, the window gives the commands back.
-  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbGruppo(), QStringLiteral("Cancella"))->isEnabled());
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, QStringLiteral("Cancella"))->isEnabled());
 }
 
 }  // namespace

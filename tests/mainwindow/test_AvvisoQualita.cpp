@@ -25,7 +25,7 @@ class AvvisoQualita : public ::testing::Test {
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
     finestra->CopiaTutteNelFormato(QStringLiteral("15x10"));
-    ASSERT_TRUE(AttendiFinche([this] { return finestra->fvFotoFormato()->DecodificheInCorso() == 0; }));
+    ASSERT_TRUE(AttendiFinche([this] { return finestra->Controlli().fvFotoFormato->DecodificheInCorso() == 0; }));
     ambiente.piattaforma.Azzera();
   }
   QStringList CartelleOrdine() const {
@@ -36,7 +36,7 @@ class AvvisoQualita : public ::testing::Test {
 TEST_F(AvvisoQualita, NoStopsTheOrderFolderAndTheSendBeforeAnythingIsWrittenOrSent) {
   ambiente.piattaforma.ScegliCartella(destinazione.path());
   ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
-  finestra->Premi(finestra->tbOperazioni(), "C8");
+  finestra->Premi(finestra->Controlli().tbOperazioni, "C8");
   ASSERT_EQ(ambiente.piattaforma.testi(), QStringList{domanda});
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Domanda);
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].pulsanti, PulsantiMessaggio::SiNo);
@@ -44,7 +44,7 @@ TEST_F(AvvisoQualita, NoStopsTheOrderFolderAndTheSendBeforeAnythingIsWrittenOrSe
   EXPECT_TRUE(CartelleOrdine().isEmpty());
 
   ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
-  finestra->Premi(finestra->tbOperazioni(), "FTP");
+  finestra->Premi(finestra->Controlli().tbOperazioni, "FTP");
   EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{domanda, domanda}));
   EXPECT_TRUE(finestra->finestreModali.isEmpty());
 }
@@ -52,7 +52,7 @@ TEST_F(AvvisoQualita, NoStopsTheOrderFolderAndTheSendBeforeAnythingIsWrittenOrSe
 TEST_F(AvvisoQualita, YesAskedOnceGoesOnToTheFolderAndToTheSendWindow) {
   ambiente.piattaforma.ScegliCartella(destinazione.path());
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
-  finestra->Premi(finestra->tbOperazioni(), "C8");
+  finestra->Premi(finestra->Controlli().tbOperazioni, "C8");
   ASSERT_EQ(ambiente.piattaforma.testi().size(), 2);
   EXPECT_EQ(ambiente.piattaforma.testi()[0], domanda);
   EXPECT_TRUE(ambiente.piattaforma.testi()[1].startsWith(QStringLiteral("Creazione della cartella:")));
@@ -60,13 +60,13 @@ TEST_F(AvvisoQualita, YesAskedOnceGoesOnToTheFolderAndToTheSendWindow) {
 
   ambiente.piattaforma.Azzera();
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
-  finestra->Premi(finestra->tbOperazioni(), "FTP");
+  finestra->Premi(finestra->Controlli().tbOperazioni, "FTP");
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{domanda});
   EXPECT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});
 }
 
 TEST_F(AvvisoQualita, TheMarksFollowTheFitModeAndANewPriceList) {
-  ctrFotoView* vista = finestra->fvFotoFormato();
+  ctrFotoView* vista = finestra->Controlli().fvFotoFormato;
   ASSERT_EQ(vista->TotFile(), 2);
   ASSERT_TRUE(vista->AvvisoThumb(0).has_value());
   EXPECT_EQ(vista->AvvisoThumb(0)->testo,

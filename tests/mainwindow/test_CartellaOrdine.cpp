@@ -59,25 +59,25 @@ class CartellaPerLaboratorio : public ::testing::Test {
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
     Copia({0, 1, 2});
-    finestra->fvFotoFormato()->CheckaTutto(false);
-    finestra->fvFotoFormato()->CasellaThumb(1)->click();
-    finestra->txtNumFoto()->setText("3");
+    finestra->Controlli().fvFotoFormato->CheckaTutto(false);
+    finestra->Controlli().fvFotoFormato->CasellaThumb(1)->click();
+    finestra->Controlli().txtNumFoto->setText("3");
     Pulsante("NumFoto")->trigger();
     ambiente.piattaforma.Azzera();
   }
 
   void Copia(const QList<int>& indici) {
-    finestra->fvFotoCartella()->CheckaTutto(false);
-    for (int i : indici) finestra->fvFotoCartella()->CasellaThumb(i)->click();
+    finestra->Controlli().fvFotoCartella->CheckaTutto(false);
+    for (int i : indici) finestra->Controlli().fvFotoCartella->CasellaThumb(i)->click();
     finestra->selettori().Copia().ImpostaFormato("15x10");
-    finestra->Premi(finestra->tbCartella(), "CopiaIn");
+    finestra->Premi(finestra->Controlli().tbCartella, "CopiaIn");
   }
-  QAction* Pulsante(const QString& chiave) const { return frmScegliFoto::Pulsante(finestra->tbOperazioni(), chiave); }
+  QAction* Pulsante(const QString& chiave) const { return frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, chiave); }
 
   // Clicks "C8" with the target directory chosen in the folder chooser.
   void CreaCartella() {
     ambiente.piattaforma.ScegliCartella(destinazione.path());
-    finestra->Premi(finestra->tbOperazioni(), "C8");
+    finestra->Premi(finestra->Controlli().tbOperazioni, "C8");
   }
   QStringList CartelleOrdine() const {
     return QDir(destinazione.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
@@ -111,7 +111,7 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
                                "creazione indicate nel seguente formato:\r\nanno-mese-giorno-ore-minuti)"));
   EXPECT_EQ(c8Attivo, QList<bool>{false});
   EXPECT_TRUE(Pulsante("C8")->isEnabled());
-  EXPECT_EQ(finestra->pannelloConteggio()->testo(), QStringLiteral("Foto: 3/3"));
+  EXPECT_EQ(finestra->Controlli().pannelloConteggio->testo(), QStringLiteral("Foto: 3/3"));
 
   const QStringList copie = CopieLavoro();
   ASSERT_EQ(copie, (QStringList{"imgVE_000001.jpg", "imgVE_000002.png", "imgVE_000003.tiff"}));
@@ -123,7 +123,7 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   EXPECT_EQ(QFileInfo(cartella + QStringLiteral("End.txt")).size(), 0);
 
   QString ordine;
-  ASSERT_TRUE(finestra->ordine().StringaFileCondition(finestra->album().Documento(), ordine));
+  ASSERT_TRUE(finestra->ordine().StringaFileCondition(finestra->ordine().album().Documento(), ordine));
   const QByteArray condition = LeggiFile(cartella + QStringLiteral("Condition.txt"));
   EXPECT_EQ(condition, InAnsi(ordine + QStringLiteral("\r\n")));
   EXPECT_TRUE(condition.contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
@@ -134,7 +134,7 @@ TEST_F(CartellaPerLaboratorio, TheCustomerLinesAreNameAddressAndCity) {
 }
 
 TEST_F(CartellaPerLaboratorio, NoDirectoryOrNoPhotoStopsBeforeAnyCopy) {
-  finestra->Premi(finestra->tbOperazioni(), "C8");  // the chooser is cancelled
+  finestra->Premi(finestra->Controlli().tbOperazioni, "C8");  // the chooser is cancelled
   ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
   EXPECT_EQ(ambiente.piattaforma.testi()[0], QStringLiteral("Nessuna cartella indicata."));
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
@@ -197,9 +197,9 @@ TEST_F(CartellaPerLaboratorio, AWorkCopyGoneFromTheDiskLeavesNoFolder) {
 
 TEST_F(CartellaPerLaboratorio, AnnullaAnsweredNoGoesOnAndYesLeavesNoFolder) {
   // "Annulla" is clicked while the loop takes pending events after a photo.
-  QAction* annulla = frmScegliFoto::Pulsante(finestra->tbGruppo(), "Annulla");
+  QAction* annulla = frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Annulla");
   int annullaDopo = 1;
-  QObject::connect(finestra->pbAvanzamento(), &QProgressBar::valueChanged, annulla, [&](int valore) {
+  QObject::connect(finestra->Controlli().pbAvanzamento, &QProgressBar::valueChanged, annulla, [&](int valore) {
     if (valore == annullaDopo) annulla->trigger();
   });
   QList<int> copieAllaDomanda;
@@ -244,7 +244,7 @@ TEST_F(CartellaPerLaboratorio, AReadOnlyDirectoryIsToldAndGetsNothing) {
 TEST_F(CartellaPerLaboratorio, AFolderThatRefusesWritesMidwayNeverGetsTheEndMarker) {
   const SenzaPermessiRoot senzaPermessi;
   const QString cartella = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
-  QObject::connect(finestra->pbAvanzamento(), &QProgressBar::valueChanged, finestra.get(), [&](int valore) {
+  QObject::connect(finestra->Controlli().pbAvanzamento, &QProgressBar::valueChanged, finestra.get(), [&](int valore) {
     if (valore == 1) SoloLettura(cartella, true);
   });
   CreaCartella();

@@ -63,18 +63,18 @@ TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceLis
   ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
   for (const auto& [formato, indici] : {std::pair{QStringLiteral("15x10"), QList<int>{0, 1}},
                                         std::pair{QStringLiteral("13x9"), QList<int>{2}}}) {
-    finestra->fvFotoCartella()->CheckaTutto(false);
-    for (int i : indici) finestra->fvFotoCartella()->CasellaThumb(i)->click();
+    finestra->Controlli().fvFotoCartella->CheckaTutto(false);
+    for (int i : indici) finestra->Controlli().fvFotoCartella->CasellaThumb(i)->click();
     finestra->selettori().Copia().ImpostaFormato(formato);
-    finestra->Premi(finestra->tbCartella(), QStringLiteral("CopiaIn"));
+    finestra->Premi(finestra->Controlli().tbCartella, QStringLiteral("CopiaIn"));
   }
 
   Visto visto;
   finestra->allaFinestraModale = [&visto](QDialog& dialogo) { visto = Guarda(dialogo); };
-  Clic(*finestra->pannelloCosto());
+  Clic(*finestra->Controlli().pannelloCosto);
   ASSERT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmDettaglioPrezzo")});
   EXPECT_EQ(visto.formati, (QStringList{"13x9", "15x10"}));
-  EXPECT_EQ(visto.totale, QStringLiteral("Totale: ") + finestra->pannelloCosto()->testo());
+  EXPECT_EQ(visto.totale, QStringLiteral("Totale: ") + finestra->Controlli().pannelloCosto->testo());
   EXPECT_EQ(visto.totale, QStringLiteral("Totale: € 0,69"));
   EXPECT_EQ(visto.listino, QStringLiteral("Listino predefinito del programma"));
   EXPECT_TRUE(visto.appunti.endsWith(QStringLiteral("Totale: € 0,69\nListino predefinito del programma\n")));
@@ -100,7 +100,7 @@ TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceLis
   EXPECT_EQ(visto.listino, QStringLiteral("Listino scaricato il ") + scaricato->toString("dd/MM/yyyy") +
                                QStringLiteral(" alle ") + scaricato->toString("HH:mm"));
   // The lab's prices: the total follows them as the amount does.
-  EXPECT_EQ(visto.totale, QStringLiteral("Totale: ") + finestra->pannelloCosto()->testo());
+  EXPECT_EQ(visto.totale, QStringLiteral("Totale: ") + finestra->Controlli().pannelloCosto->testo());
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST(RegolaDivisore, KeepsAFittingPlaceMovesAnotherAndFavoursTheRightColumn) {
 TEST_F(DisposizioneFinestra, CommonScreensShowEveryCommandAndEveryTextWhole) {
   for (const QSize dimensione : {QSize(1280, 800), QSize(1200, 900)}) {
     // The installed splitter place, which leaves the middle column too narrow.
-    finestra->picResizer2()->ImpostaPosizioneScelta(500);
+    finestra->Controlli().picResizer2->ImpostaPosizioneScelta(500);
     Ridimensiona(dimensione);
     // The professional formats have longer names.
     for (const bool amatoriali : {true, false}) {
@@ -89,9 +89,9 @@ TEST_F(DisposizioneFinestra, CommonScreensShowEveryCommandAndEveryTextWhole) {
         finestra->findChild<QCheckBox*>(QString::fromLatin1(casella))->setChecked(amatoriali);
       QCoreApplication::processEvents();
       const std::string schermo = Dimensione(dimensione).toStdString() + (amatoriali ? " 4:3" : " 3:2");
-      EXPECT_EQ(NonVisibili(finestra->tbCartella()), "") << schermo;
-      EXPECT_EQ(NonVisibili(finestra->tbGruppo()), "") << schermo;
-      EXPECT_EQ(NonVisibili(finestra->tbOperazioni()), "") << schermo;
+      EXPECT_EQ(NonVisibili(finestra->Controlli().tbCartella), "") << schermo;
+      EXPECT_EQ(NonVisibili(finestra->Controlli().tbGruppo), "") << schermo;
+      EXPECT_EQ(NonVisibili(finestra->Controlli().tbOperazioni), "") << schermo;
       EXPECT_EQ(Tagliate(*finestra), "") << schermo;
     }
   }
@@ -99,8 +99,8 @@ TEST_F(DisposizioneFinestra, CommonScreensShowEveryCommandAndEveryTextWhole) {
 
 TEST_F(DisposizioneFinestra, A1024ScreenKeepsTheCommandsThatMakeTheOrder) {
   Ridimensiona(QSize(1024, 768));
-  const std::string cartella = NonVisibili(finestra->tbCartella());
-  const std::string operazioni = NonVisibili(finestra->tbOperazioni());
+  const std::string cartella = NonVisibili(finestra->Controlli().tbCartella);
+  const std::string operazioni = NonVisibili(finestra->Controlli().tbOperazioni);
   EXPECT_EQ(cartella.find("CopiaIn"), std::string::npos) << cartella;
   EXPECT_EQ(operazioni.find("C8"), std::string::npos) << operazioni;
   EXPECT_EQ(operazioni.find("FTP"), std::string::npos) << operazioni;

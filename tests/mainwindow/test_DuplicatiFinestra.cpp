@@ -54,8 +54,8 @@ TEST_F(DuplicatiFinestra, EachAnswerHoldsForItsPhotoOrTheRestAndNothingIsLeftHal
             (QStringList{Domanda("a.jpg"), "Nessuna fotografia è stata copiata nel formato 15x10."}));
   EXPECT_EQ(Voci(), 9);
   EXPECT_EQ(FileLavoro(), 9);
-  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 9);
-  EXPECT_EQ(finestra->catalogo().ImportoCorrente(), 9 * 25);
+  EXPECT_EQ(finestra->Controlli().fvFotoFormato->TotFile(), 9);
+  EXPECT_EQ(finestra->ordine().catalogo().ImportoCorrente(), 9 * 25);
 }
 
 }  // namespace

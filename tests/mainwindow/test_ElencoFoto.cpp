@@ -8,7 +8,6 @@
 
 #include "FinestraProva.h"
 #include "mainwindow/ElencoFoto.h"
-#include "mainwindow/RicaricaVista.h"
 #include "support/Attesa.h"
 #include "thumbview/ctrFotoView.h"
 
@@ -25,40 +24,6 @@ TEST(ElencoFoto, CameraNamesInAnyLetterCaseInAlphabeticalOrder) {
   EXPECT_TRUE(ElencoFotoCartella(cartella.filePath("manca/")).isEmpty());
   // No folder selected: not the working directory.
   EXPECT_TRUE(ElencoFotoCartella({}).isEmpty());
-}
-
-// A removed medium changes the folder while the thumbnails are being added.
-TEST(ElencoFoto, AReloadAskedForMeanwhileRunsAfterwardsAndWhatFollowsRunsOnceAtTheEnd) {
-  RicaricaVista ricarica;
-  QStringList passi;
-  ASSERT_TRUE(ricarica.Accetta([&] { passi.append("prima"); }));
-  ricarica.IniziaMiniature();
-  EXPECT_FALSE(ricarica.Accetta([&] { passi.append("seconda"); }));
-  EXPECT_FALSE(ricarica.Accetta({}));
-  QList<std::function<void()>> poi;
-  ASSERT_TRUE(ricarica.FinisciMiniature(poi));  // the waiting one starts
-  EXPECT_TRUE(poi.isEmpty());
-  ASSERT_TRUE(ricarica.Accetta({}));
-  ricarica.IniziaMiniature();
-  EXPECT_FALSE(ricarica.FinisciMiniature(poi));
-  for (const auto& passo : poi) passo();
-  EXPECT_EQ(passi, (QStringList{"prima", "seconda"}));
-}
-
-TEST(ElencoFoto, OnAWorkerOnlyTheLatestListingArrives) {
-  QTemporaryDir prima;
-  QTemporaryDir seconda;
-  ScriviFotoProva(prima.path(), {"a.jpg"});
-  ScriviFotoProva(seconda.path(), {"b.jpg", "c.png"});
-  QObject contesto;
-  ElencoFotoInSottofondo elenco(&contesto);
-  QList<QStringList> arrivati;
-  elenco.Richiedi(prima.path() + u'/', [&](QStringList nomi) { arrivati.append(nomi); });
-  elenco.Richiedi(seconda.path() + u'/', [&](QStringList nomi) { arrivati.append(nomi); });
-  EXPECT_TRUE(arrivati.isEmpty());  // never on the GUI thread
-  ASSERT_TRUE(AttendiFinche([&] { return !arrivati.isEmpty(); }));
-  AttendiFinche([] { return false; }, 300);  // the first listing has ended too
-  EXPECT_EQ(arrivati, QList<QStringList>{(QStringList{"b.jpg", "c.png"})});
 }
 
 namespace {
@@ -95,7 +60,7 @@ TEST(ElencoFoto, ADoubleClickOpensAFolderNotYetChosenAndTheLatestChoiceIsShown) 
   auto finestra = ambiente.NuovaFinestra();
   finestra->Attiva();
   ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-  AlberoCartelle* albero = finestra->ftvFile();
+  AlberoCartelle* albero = finestra->Controlli().ftvFile;
   QAbstractItemModel* modello = albero->model();
   if (modello->canFetchMore(albero->currentIndex())) modello->fetchMore(albero->currentIndex());
   const QModelIndex cartellaA = Figlio(modello, albero->currentIndex(), QStringLiteral("a"));
@@ -106,6 +71,6 @@ TEST(ElencoFoto, ADoubleClickOpensAFolderNotYetChosenAndTheLatestChoiceIsShown) 
   EXPECT_TRUE(albero->isExpanded(cartellaA));
   ASSERT_TRUE(albero->ImpostaCartella(b));  // while "a" is still being listed
   finestra->Attendi();
-  EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 2);
+  EXPECT_EQ(finestra->Controlli().fvFotoCartella->TotFile(), 2);
   EXPECT_TRUE(albero->isEnabled());
 }

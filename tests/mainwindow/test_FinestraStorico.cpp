@@ -39,10 +39,10 @@ class FinestraStorico : public ::testing::Test {
 TEST_F(FinestraStorico, AnOrderFolderIsListedOpenedAndRepeatedWithoutWhatIsGoneSince) {
   finestra->CopiaTutteNelFormato(QStringLiteral("13x9"));
   // The folder chooser cancelled: nothing is written, nothing recorded.
-  finestra->Premi(finestra->tbOperazioni(), "C8");
+  finestra->Premi(finestra->Controlli().tbOperazioni, "C8");
   EXPECT_FALSE(QFile::exists(FileStorico()));
   ambiente.piattaforma.ScegliCartella(destinazione.path());
-  finestra->Premi(finestra->tbOperazioni(), "C8");
+  finestra->Premi(finestra->Controlli().tbOperazioni, "C8");
   const QStringList cartelle = QDir(destinazione.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
   ASSERT_EQ(cartelle.size(), 1);
   const QString cartella = destinazione.path() + u'/' + cartelle[0] + u'/';
@@ -63,7 +63,7 @@ TEST_F(FinestraStorico, AnOrderFolderIsListedOpenedAndRepeatedWithoutWhatIsGoneS
     storico.cmdApriCartella()->click();
     storico.cmdRipetiOrdine()->click();
   };
-  finestra->Premi(finestra->tbGruppo(), "Storico");
+  finestra->Premi(finestra->Controlli().tbGruppo, "Storico");
   finestra->Attendi();
 
   EXPECT_EQ(finestra->finestreModali, QStringList{"frmStoricoOrdini"});
@@ -75,7 +75,7 @@ TEST_F(FinestraStorico, AnOrderFolderIsListedOpenedAndRepeatedWithoutWhatIsGoneS
                              QStringLiteral("\nFormati non più disponibili nel listino: 13x9. Le fotografie di "
                                             "questi formati non sono state aggiunte.")}));
   EXPECT_EQ(finestra->ordine().NumeroVoci({}), 2);
-  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 2);
+  EXPECT_EQ(finestra->Controlli().fvFotoFormato->TotFile(), 2);
   EXPECT_EQ(QDir(ambiente.percorsi().CartellaLavoro).entryList(QDir::Files),
             (QStringList{"imgVE_000001.jpg", "imgVE_000002.tiff"}));
 }

@@ -48,10 +48,10 @@ class SalvataggiNonRiusciti : public ::testing::Test {
   }
 
   void Copia(const QList<int>& indici) {
-    finestra->fvFotoCartella()->CheckaTutto(false);
-    for (int i : indici) finestra->fvFotoCartella()->CasellaThumb(i)->click();
+    finestra->Controlli().fvFotoCartella->CheckaTutto(false);
+    for (int i : indici) finestra->Controlli().fvFotoCartella->CasellaThumb(i)->click();
     finestra->selettori().Copia().ImpostaFormato("15x10");
-    finestra->Premi(finestra->tbCartella(), "CopiaIn");
+    finestra->Premi(finestra->Controlli().tbCartella, "CopiaIn");
   }
   QStringList Testi() const { return ambiente->piattaforma.testi(); }
 };
@@ -90,9 +90,9 @@ TEST_F(SalvataggiNonRiusciti, AnAlbumSaveOnAFullDiskIsToldAndKeepsTheSavedAlbum)
   const PercorsiProgramma v = ambiente->percorsi();
   const QByteArray album = LeggiFile(v.PercorsoVelistraXML);
   disco.Riempi();
-  finestra->fvFotoFormato()->CheckaTutto(true);
-  finestra->txtNumFoto()->setText("3");
-  frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
+  finestra->Controlli().fvFotoFormato->CheckaTutto(true);
+  finestra->Controlli().txtNumFoto->setText("3");
+  frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "NumFoto")->trigger();
   EXPECT_EQ(Testi(), QStringList{QStringLiteral("Impossibile salvare il Velistra nel file\r\n'") +
                                  v.PercorsoVelistraXML + kCoda});
   EXPECT_EQ(ambiente->piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
@@ -106,9 +106,9 @@ TEST_F(SalvataggiNonRiusciti, AReadOnlyProgramFolderKeepsTheAlbumAndTheSettingsA
   const QByteArray impostazioni = LeggiFile(v.PercorsoIni);
   {
     const CartellaSoloLettura soloLettura(v.PercorsoProgramma);
-    finestra->fvFotoFormato()->CheckaTutto(true);
-    finestra->txtNumFoto()->setText("3");
-    frmScegliFoto::Pulsante(finestra->tbOperazioni(), "NumFoto")->trigger();
+    finestra->Controlli().fvFotoFormato->CheckaTutto(true);
+    finestra->Controlli().txtNumFoto->setText("3");
+    frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "NumFoto")->trigger();
     finestra->close();
   }
 
@@ -130,7 +130,7 @@ TEST_F(SalvataggiNonRiusciti, AnOrderFolderOnADiskThatFillsUpNeverGetsTheEndMark
   destinazione.Riempi(24 << 10);
   ambiente->piattaforma.Azzera();
   ambiente->piattaforma.ScegliCartella(destinazione.percorso());
-  finestra->Premi(finestra->tbOperazioni(), "C8");
+  finestra->Premi(finestra->Controlli().tbOperazioni, "C8");
 
   const QStringList testi = Testi();
   ASSERT_EQ(testi.size(), 2) << testi.join(u'|').toStdString();

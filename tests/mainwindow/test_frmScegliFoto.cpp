@@ -64,12 +64,12 @@ TEST_F(FinestraPrincipale, EveryControlHasItsNameAccessibleNameAndTooltip) {
     EXPECT_FALSE(controllo->accessibleName().isEmpty()) << nome;
   }
   const QList<std::pair<QToolBar*, QStringList>> barre{
-      {finestra->tbCartella(),
+      {finestra->Controlli().tbCartella,
        {"CopiaIn", "Annulla", "SelezionaTutto", "DeSelezionaTutto", "Aggiorna", "Utente", "Guida", "Info"}},
-      {finestra->tbGruppo(),
+      {finestra->Controlli().tbGruppo,
        {"Filtro", "Nuovo", "Annulla", "Cancella", "SelezionaTutto", "DeSelezionaTutto", "Aggiorna",
         "ScaricaPrezziario"}},
-      {finestra->tbOperazioni(), {"CopiaIn", "SpostaIn", "NumFoto", "Ridimensiona", "C8", "FTP"}}};
+      {finestra->Controlli().tbOperazioni, {"CopiaIn", "SpostaIn", "NumFoto", "Ridimensiona", "C8", "FTP"}}};
   for (const auto& [barra, chiavi] : barre)
     for (const QString& chiave : chiavi) {
       QAction* pulsante = frmScegliFoto::Pulsante(barra, chiave);
@@ -77,18 +77,18 @@ TEST_F(FinestraPrincipale, EveryControlHasItsNameAccessibleNameAndTooltip) {
       EXPECT_FALSE(pulsante->icon().isNull()) << chiave.toStdString();
       EXPECT_EQ(barra->widgetForAction(pulsante)->accessibleName(), pulsante->toolTip());
     }
-  EXPECT_EQ(frmScegliFoto::Pulsante(finestra->tbOperazioni(), "C8")->toolTip(),
+  EXPECT_EQ(frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "C8")->toolTip(),
             QStringLiteral("Crea cartella da consegnare al fotografo"));
-  EXPECT_EQ(frmScegliFoto::Pulsante(finestra->tbGruppo(), "Annulla")->toolTip(), QStringLiteral("Annulla caricamento"));
-  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbGruppo(), "Filtro")->isCheckable());
+  EXPECT_EQ(frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Annulla")->toolTip(), QStringLiteral("Annulla caricamento"));
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Filtro")->isCheckable());
   EXPECT_EQ(finestra->findChild<QLabel*>("lblTitoloFotoFormato")->text(), QStringLiteral("MODIFICA IL FORMATO O LA QUANTITA'"));
   QStringList modi;
-  for (int i = 0; i < finestra->cmbRidimensiona()->count(); ++i)
-    modi.append(finestra->cmbRidimensiona()->itemText(i) + u'=' + finestra->cmbRidimensiona()->itemData(i).toString());
+  for (int i = 0; i < finestra->Controlli().cmbRidimensiona->count(); ++i)
+    modi.append(finestra->Controlli().cmbRidimensiona->itemText(i) + u'=' + finestra->Controlli().cmbRidimensiona->itemData(i).toString());
   EXPECT_EQ(modi, (QStringList{"Fill-In=0", "Fit-in=1", "Nessuno=2"}));
-  EXPECT_EQ(finestra->cmbRidimensiona()->currentText(), QStringLiteral("Fill-In"));
-  EXPECT_EQ(finestra->pbAvanzamento()->palette().color(QPalette::Highlight), QColor(0xC0, 0xFF, 0xFF));
-  EXPECT_EQ(finestra->sepNumFotoDir()->property("Caption").toString(), QStringLiteral("Fotografie: 0"));
+  EXPECT_EQ(finestra->Controlli().cmbRidimensiona->currentText(), QStringLiteral("Fill-In"));
+  EXPECT_EQ(finestra->Controlli().pbAvanzamento->palette().color(QPalette::Highlight), QColor(0xC0, 0xFF, 0xFF));
+  EXPECT_EQ(finestra->Controlli().sepNumFotoDir->property("Caption").toString(), QStringLiteral("Fotografie: 0"));
 }
 
 TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefaultNormalSize) {
@@ -105,7 +105,7 @@ TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefault
   const double ty = TwipsPerPixelY(&finestra);
   EXPECT_EQ(finestra.size(), QSize(qRound(9000 / tx), qRound(6000 / ty)));
   EXPECT_EQ(finestra.pos(), QPoint(qRound(50 / tx), qRound(50 / ty)));
-  EXPECT_EQ(finestra.picResizer2()->posizioneScelta(), 500);
+  EXPECT_EQ(finestra.Controlli().picResizer2->posizioneScelta(), 500);
   EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("0"));
   EXPECT_TRUE(ambiente.piattaforma.messaggi().isEmpty());
 
@@ -116,7 +116,7 @@ TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefault
   EXPECT_EQ(ambiente.Dimensione("FormMassimizzata"), QStringLiteral("1"));
   EXPECT_EQ(ambiente.Dimensione("LarghezzaForm"), QStringLiteral("-"));
   // The splitter as the window placed it for its width.
-  EXPECT_EQ(ambiente.Dimensione("picResizer2"), QString::number(finestra.picResizer2()->x()));
+  EXPECT_EQ(ambiente.Dimensione("picResizer2"), QString::number(finestra.Controlli().picResizer2->x()));
   EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("1"));
 }
 
@@ -167,13 +167,13 @@ TEST_F(FinestraPrincipale, AWindowStoredLargerThanTheScreenOpensWhollyOnIt) {
 TEST_F(FinestraPrincipale, TheSplitterFollowsTheDragButComesBackTo380) {
   ambiente.ClienteAbituale();
   auto finestra = ambiente.NuovaFinestra();
-  DivisoreTrascinabile* divisore = finestra->picResizer2();
-  const int larghezzaCartella = finestra->fvFotoCartella()->width();
+  DivisoreTrascinabile* divisore = finestra->Controlli().picResizer2;
+  const int larghezzaCartella = finestra->Controlli().fvFotoCartella->width();
   const int inizio = divisore->x();
   Trascina(divisore, 2, -48, true);
   EXPECT_EQ(divisore->x(), inizio - 50);
-  EXPECT_EQ(finestra->fvFotoCartella()->width(), larghezzaCartella - 50);
-  EXPECT_EQ(finestra->fvFotoFormato()->x(), inizio - 50 + divisore->width() + 2);
+  EXPECT_EQ(finestra->Controlli().fvFotoCartella->width(), larghezzaCartella - 50);
+  EXPECT_EQ(finestra->Controlli().fvFotoFormato->x(), inizio - 50 + divisore->width() + 2);
 
   divisore->move(370, divisore->y());
   Trascina(divisore, 2, -100, false);
@@ -209,11 +209,11 @@ TEST_F(FinestraPrincipale, TheFirstActivationOpensBothWindowsInOrderAndALaterOne
   ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png"});
   auto finestra = ambiente.NuovaFinestra();
   ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-  EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 0);  // not yet activated
+  EXPECT_EQ(finestra->Controlli().fvFotoCartella->TotFile(), 0);  // not yet activated
   finestra->Attiva();
   EXPECT_EQ(finestra->finestreModali, (QStringList{"frmDatiUtente", "frmMessaggioAvviso"}));
-  EXPECT_EQ(finestra->fvFotoCartella()->TotFile(), 2);
-  EXPECT_EQ(finestra->pannelloCosto()->testo(), QStringLiteral("€ 0,00"));
+  EXPECT_EQ(finestra->Controlli().fvFotoCartella->TotFile(), 2);
+  EXPECT_EQ(finestra->Controlli().pannelloCosto->testo(), QStringLiteral("€ 0,00"));
   EXPECT_EQ(ambiente.Opzione("NonMostrareMessaggio"), QStringLiteral("0"));
 
   // Through the toolkit's own activation as well as directly, nothing repeats.
@@ -230,22 +230,22 @@ TEST_F(FinestraPrincipale, ClosingIsRefusedWhileALongOperationRuns) {
   auto finestra = ambiente.NuovaFinestra();
   finestra->Attiva();
   finestra->Sfoglia(ambiente.foto.path());
-  finestra->fvFotoCartella()->CheckaTutto(true);
+  finestra->Controlli().fvFotoCartella->CheckaTutto(true);
   // The copy runs on a worker; its end reaches the window only through the
   // event loop, so the window is seen here in the middle of it.
-  frmScegliFoto::Pulsante(finestra->tbCartella(), "CopiaIn")->trigger();
-  EXPECT_FALSE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
-  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Annulla")->isEnabled());
-  EXPECT_FALSE(finestra->picResizer2()->isEnabled());
+  frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "CopiaIn")->trigger();
+  EXPECT_FALSE(frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "Aggiorna")->isEnabled());
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "Annulla")->isEnabled());
+  EXPECT_FALSE(finestra->Controlli().picResizer2->isEnabled());
   EXPECT_EQ(ambiente.piattaforma.puntatoriOccupati(), 1);
   EXPECT_FALSE(finestra->close());
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Annullare l'operazione prima di chiudere l'applicazione."});
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Nessuna);
   EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("0"));
   ASSERT_TRUE(AttendiFinche([&] { return !finestra->OperazioneInCorso(); }));
-  EXPECT_EQ(finestra->fvFotoFormato()->TotFile(), 3);
+  EXPECT_EQ(finestra->Controlli().fvFotoFormato->TotFile(), 3);
   EXPECT_EQ(ambiente.piattaforma.puntatoriOccupati(), 0);
-  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->tbCartella(), "Aggiorna")->isEnabled());
+  EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "Aggiorna")->isEnabled());
   EXPECT_TRUE(finestra->close());
   EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("1"));
 }
@@ -253,9 +253,9 @@ TEST_F(FinestraPrincipale, ClosingIsRefusedWhileALongOperationRuns) {
 TEST_F(FinestraPrincipale, HelpOpensTheShippedPageWithoutTheCompiledHelp) {
   ambiente.ClienteAbituale();
   auto finestra = ambiente.NuovaFinestra();
-  frmScegliFoto::Pulsante(finestra->tbCartella(), "Guida")->trigger();
+  frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "Guida")->trigger();
   ambiente.programma.Scrivi("Velistra.chm", "ITSF");
-  frmScegliFoto::Pulsante(finestra->tbCartella(), "Guida")->trigger();
+  frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "Guida")->trigger();
   EXPECT_EQ(ambiente.piattaforma.documentiAperti(),
             (QStringList{ambiente.programma.file("Velistra.html"), ambiente.programma.file("Velistra.chm")}));
   EXPECT_TRUE(QFile::exists(ambiente.programma.file("Velistra.html")));
@@ -275,9 +275,9 @@ TEST_F(FinestraPrincipale, TheStatusPanelsKeepTheirGradientAndTextOverRepaints) 
   ambiente.ClienteAbituale();
   auto finestra = ambiente.NuovaFinestra();
   finestra->Attiva();
-  PannelloSfumato* costo = finestra->pannelloCosto();
+  PannelloSfumato* costo = finestra->Controlli().pannelloCosto;
   EXPECT_EQ(costo->testo(), QStringLiteral("€ 0,00"));
-  finestra->sbStato()->repaint();
+  finestra->Controlli().sbStato->repaint();
   const QImage pannello = costo->grab().toImage();
   // Blue-green-red 0xC0C000 on the left, 0xFFFFC0 on the right.
   const QColor sinistra = pannello.pixelColor(1, pannello.height() - 2);
@@ -286,12 +286,13 @@ TEST_F(FinestraPrincipale, TheStatusPanelsKeepTheirGradientAndTextOverRepaints) 
   EXPECT_GT(sinistra.blue(), 170);
   EXPECT_GT(destra.red(), 170);
   EXPECT_GT(destra.green(), 240);
-  EXPECT_EQ(finestra->pannelloConteggio()->testo(), QStringLiteral("Foto: 0/0"));
+  EXPECT_EQ(finestra->Controlli().pannelloConteggio->testo(), QStringLiteral("Foto: 0/0"));
 }
 
 TEST_F(FinestraPrincipale, TheProgramOpensTheLoadedWindowWhichGoesAwayWhenClosed) {
   ambiente.ClienteAbituale();
-  QPointer<QWidget> finestra = ApriFinestraPrincipale(ambiente.percorsi(), {});
+  OrdineVelistra ordine(ambiente.percorsi());
+  QPointer<QWidget> finestra = ApriFinestraPrincipale(ambiente.percorsi(), {}, ordine);
   ASSERT_TRUE(qobject_cast<frmScegliFoto*>(finestra.data()));
   EXPECT_TRUE(finestra->isVisible());
   EXPECT_TRUE(finestra->isMaximized());

@@ -3,12 +3,14 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
-#include <functional>
+#include <memory>
 
 #include "common/ScritturaAtomica.h"
 #include "ordine/FoglioCliente.h"
+#include "ordine/OrdineVelistra.h"
+#include "support/SvolgiOperazione.h"
 
-// What the order-folder tests hand to ScriviCartellaOrdine.
+// What the order-folder tests hand to ScriviCartellaOrdine, and its run.
 
 // The customer sheet: a small white JPEG saved atomically, as the
 // window's sheet is; it keeps the text and the bytes it wrote.
@@ -28,9 +30,9 @@ class FoglioProva final : public FoglioCliente {
   QByteArray byteFoglio;
 };
 
-// Runs every step, as a user who never clicks "Annulla".
-inline bool SenzaInterruzioni(int n, const std::function<bool(int)>& passo) {
-  for (int k = 1; k <= n && passo(k); ++k) {
-  }
-  return true;
+// The order folder written to its end.
+inline RisultatoCartella ScriviCartella(OrdineVelistra& ordine, const QString& cartella, FoglioCliente& foglio) {
+  const std::unique_ptr<OperazioneCartella> scrittura = ordine.ScriviCartellaOrdine(cartella, foglio);
+  Svolgi(*scrittura);
+  return scrittura->Concludi();
 }

@@ -7,6 +7,7 @@
 #include "CartellaOrdineProva.h"
 #include "ordine/CartellaOrdine.h"
 #include "ordine/OrdineVelistra.h"
+#include "support/SvolgiOperazione.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/FotoProva.h"
 #include "support/SupportoRimovibile.h"
@@ -34,22 +35,21 @@ TEST_P(CartellaOrdineEstratta, EveryFileIsWholeAndNamedWhenTheSuccessMessageAppe
     const QString foto = cliente.filePath(QStringLiteral("%1.jpg").arg(k));
     ASSERT_TRUE(ScriviFoto(foto, Codifica(ImmagineADueBande({1200, 900}, QColor::fromHsv(k * 40, 200, 200), Qt::white),
                                           "jpeg")));
-    ASSERT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), foto, {}).esito, EsitoFoto::Fatto);
+    ASSERT_EQ(Copia(ordine.CopiaNelFormato(QStringLiteral("15x10"), DaCopiare({foto}))).risultato.esito,
+              EsitoFoto::Fatto);
   }
   // The same order on the local disk is what the stick must hold.
   FoglioProva foglio;
   QTemporaryDir locale;
   const QString nome = QStringLiteral("VE2612071530/");
   ASSERT_TRUE(PreparaCartellaOrdine(locale.filePath(nome)));
-  ASSERT_EQ(ordine.ScriviCartellaOrdine(locale.filePath(nome), foglio, SenzaInterruzioni).esito,
-            EsitoCartella::Creata);
+  ASSERT_EQ(ScriviCartella(ordine, locale.filePath(nome), foglio).esito, EsitoCartella::Creata);
   const QStringList nomi = File(locale.filePath(nome));
   ASSERT_EQ(nomi.size(), kFoto + 3);
   ASSERT_TRUE(nomi.contains(QStringLiteral("End.txt")));
 
   ASSERT_TRUE(PreparaCartellaOrdine(chiavetta.percorso() + nome));
-  ASSERT_EQ(ordine.ScriviCartellaOrdine(chiavetta.percorso() + nome, foglio, SenzaInterruzioni).esito,
-            EsitoCartella::Creata);
+  ASSERT_EQ(ScriviCartella(ordine, chiavetta.percorso() + nome, foglio).esito, EsitoCartella::Creata);
   const QString immagine = chiavetta.Estrai();
   ASSERT_FALSE(immagine.isEmpty());
 

@@ -8,6 +8,7 @@
 #include "album/ImprontaFile.h"
 #include "ordine/OrdineVelistra.h"
 #include "support/CartellaProgrammaProva.h"
+#include "support/SvolgiOperazione.h"
 
 namespace {
 
@@ -40,10 +41,11 @@ class Duplicati : public ::testing::Test {
   }
   // Copies with the check, answering risposta when asked.
   EsitoFoto Copia(const QString& foto, bool risposta, const QString& formato = k15x10) {
-    return ordine->CopiaNelFormato(formato, foto, QStringLiteral("titolo"), [&] {
+    const Copiate copiate = ::Copia(ordine->CopiaNelFormato(formato, DaCopiare({foto})), [&](const PassoOperazione&) {
       ++domande;
       return risposta;
-    }).esito;
+    });
+    return copiate.risultato.saltate.isEmpty() ? copiate.risultato.esito : EsitoFoto::Saltata;
   }
   int FileLavoro() const {
     return static_cast<int>(QDir(programma.percorsi().CartellaLavoro).entryList(QDir::Files).size());
@@ -75,7 +77,7 @@ TEST_F(Duplicati, CopiesOfAnEarlierRunAreReadWhenNeededAndRemovedEntriesNoLonger
   EXPECT_EQ(domande, 1);
 
   const QString copia = ordine->album().CopieDelFormato(k15x10).value(0);
-  ASSERT_EQ(ordine->Cancella(k15x10, copia), EsitoFoto::Fatto);
+  ASSERT_EQ(ordine->Cancella(k15x10, {copia}).esito, EsitoFoto::Fatto);
   EXPECT_EQ(Copia(b, false), EsitoFoto::Fatto);
   EXPECT_EQ(domande, 1);
 }
@@ -86,9 +88,30 @@ TEST_F(Duplicati, ANewAlbumForgetsTheContentsOfTheNamesItGivesAgain) {
   ASSERT_EQ(Copia(c, true), EsitoFoto::Fatto);
   ordine->CreaNuovoVelistra();
   // Copied without the check, under the name a's copy had.
-  ASSERT_EQ(ordine->CopiaNelFormato(k15x10, c, QStringLiteral("c")).esito, EsitoFoto::Fatto);
+  ASSERT_EQ(::Copia(ordine->RipetiOrdine({{}, TipoOrdine::Cartella, {}, 0, {{c, {}, QStringLiteral("c"), k15x10, 1, {}}}}))
+                .risultato.esito,
+            EsitoFoto::Fatto);
   EXPECT_EQ(Copia(b, false), EsitoFoto::Fatto);
   EXPECT_EQ(domande, 0);
+}
+
+// One copy of a list: each twin asks with its title and format, a no leaves
+// it out (named in the result) and the others are copied and priced.
+TEST_F(Duplicati, ACopyOfAListLeavesOutTheTwinsAnsweredNoAndCountsTheRest) {
+  ASSERT_EQ(Copia(a, true), EsitoFoto::Fatto);
+  const QString d = Scrivi(QStringLiteral("d.jpg"), QByteArray(300000, 'x'));
+  QStringList domandeFatte;
+  const Copiate copiate = ::Copia(ordine->CopiaNelFormato(k15x10, DaCopiare({b, c, d})), [&](const PassoOperazione& passo) {
+    domandeFatte.append(passo.titolo + u' ' + passo.formato);
+    return false;
+  });
+  EXPECT_EQ(domandeFatte, (QStringList{"b.jpg 15x10", "d.jpg 15x10"}));
+  EXPECT_EQ(copiate.risultato.esito, EsitoFoto::Fatto);
+  EXPECT_EQ(copiate.risultato.saltate, (QStringList{b, d}));
+  EXPECT_EQ(copiate.risultato.fatte, 1);
+  EXPECT_EQ(ordine->NumeroVoci(k15x10), 2);
+  EXPECT_EQ(FileLavoro(), 2);
+  EXPECT_EQ(ordine->catalogo().ImportoCorrente(), 2 * 25);
 }
 
 TEST(ImprontaFile, TheCopyCarriesTheDigestOfItsBytesAndNeverOverwrites) {

@@ -14,8 +14,11 @@
 #include "ordine/OrdineVelistra.h"
 #include "settings/Impostazioni.h"
 #include "support/CartellaProgrammaProva.h"
+#include "support/SvolgiOperazione.h"
 
 namespace {
+
+const QString k15x10 = QStringLiteral("15x10");
 
 QStringList File(const QString& cartella) {
   return QDir(cartella).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -75,6 +78,14 @@ class Ordine : public ::testing::Test {
       file.write(foto.toUtf8());
     }
   }
+  // The order folder written to its end, or stopped when ferma says so; the
+  // photo counts of its steps in foto.
+  RisultatoCartella ScriviCartella(const std::function<bool(int)>& ferma = {}, QList<QPair<int, int>>* foto = nullptr) {
+    const std::unique_ptr<OperazioneCartella> scrittura = ordine.ScriviCartellaOrdine(cartella, foglio);
+    for (const PassoOperazione& passo : Svolgi(*scrittura, {}, ferma))
+      if (foto && passo.fotoTotali > 0) foto->append({passo.foto, passo.fotoTotali});
+    return scrittura->Concludi();
+  }
   QString UltimoImporto() const { return importi.isEmpty() ? QString() : importi.last(); }
   QString Campo(const QString& formato, const QString& campo) const {
     return ordine.album()
@@ -84,49 +95,56 @@ class Ordine : public ::testing::Test {
   }
 };
 
-TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
-  const RisultatoFoto primo = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg"));
-  ASSERT_EQ(primo.esito, EsitoFoto::Fatto);
-  EXPECT_EQ(QFileInfo(primo.copia).fileName(), QStringLiteral("imgVE_000001.jpg"));
-  const RisultatoFoto secondo = ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
-  ASSERT_EQ(secondo.esito, EsitoFoto::Fatto);
+// Each operation on a list of photos saves and reprices itself: the amount and
+// the counts after each are those of the album as it stands.
+TEST_F(Ordine, EachOperationLeavesItsEntriesCopiesAmountAndCountsTogether) {
+  const Copiate copiate = Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b})));
+  ASSERT_EQ(copiate.risultato.esito, EsitoFoto::Fatto);
+  EXPECT_EQ(copiate.risultato.fatte, 2);
+  ASSERT_EQ(copiate.copie.size(), 2);
+  const QString primo = copiate.copie[0];
+  const QString secondo = copiate.copie[1];
+  EXPECT_EQ(QFileInfo(primo).fileName(), QStringLiteral("imgVE_000001.jpg"));
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,50"));
-  EXPECT_EQ(Campo(QStringLiteral("15x10"), QStringLiteral("quantita")), QStringLiteral("1"));
-  EXPECT_EQ(Campo(QStringLiteral("15x10"), QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
-  EXPECT_EQ(ordine.ImpostaRidimensionamento(QStringLiteral("15x10"), secondo.copia, QStringLiteral("NONE")),
-            EsitoFoto::Fatto);
-  EXPECT_EQ(ordine.ImpostaQuantita(QStringLiteral("13x9"), secondo.copia, 2), EsitoFoto::NonTrovata);
+  EXPECT_EQ(Campo(k15x10, QStringLiteral("quantita")), QStringLiteral("1"));
+  EXPECT_EQ(Campo(k15x10, QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
+  EXPECT_EQ(ordine.ImpostaRidimensionamento(k15x10, {secondo}, QStringLiteral("NONE")).esito, EsitoFoto::Fatto);
+  const RisultatoOperazione altrove = ordine.ImpostaQuantita(QStringLiteral("13x9"), {secondo}, 2);
+  EXPECT_EQ(altrove.esito, EsitoFoto::NonTrovata);
+  EXPECT_EQ(altrove.foto, secondo);
 
-  EXPECT_EQ(ordine.ImpostaQuantita(QStringLiteral("15x10"), primo.copia, 3), EsitoFoto::Fatto);
-  EXPECT_EQ(ordine.CalcolaImportoVelistra(), 4 * 25);
-  EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("13x9"), primo.copia), EsitoFoto::Fatto);
-  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 25 + 19);
+  // The prints reprice at once, with nothing else asked of the order.
+  EXPECT_EQ(ordine.ImpostaQuantita(k15x10, {primo}, 3).esito, EsitoFoto::Fatto);
+  EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 1,00"));
+  EXPECT_EQ(ordine.Sposta(k15x10, QStringLiteral("13x9"), {primo}).esito, EsitoFoto::Fatto);
+  EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,44"));
   EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("quantita")), QStringLiteral("1"));
   EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
-  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("nomecompleto")), primo.copia);
+  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("nomecompleto")), primo);
   // Gone from its format: neither a copy nor a move finds it there again.
-  EXPECT_EQ(ordine.CopiaTraFormati(QStringLiteral("15x10"), QStringLiteral("20x15"), primo.copia, {}).esito,
+  EXPECT_EQ(Copia(ordine.CopiaTraFormati(k15x10, QStringLiteral("20x15"), DaCopiare({primo}))).risultato.esito,
             EsitoFoto::NonTrovata);
+  EXPECT_EQ(ordine.Sposta(k15x10, QStringLiteral("20x15"), {primo}).esito, EsitoFoto::NonTrovata);
 
-  const RisultatoFoto copia =
-      ordine.CopiaTraFormati(QStringLiteral("13x9"), QStringLiteral("20x15"), primo.copia, QStringLiteral("a.jpg"));
-  ASSERT_EQ(copia.esito, EsitoFoto::Fatto);
-  EXPECT_NE(copia.copia, primo.copia);
-  EXPECT_EQ(ordine.Cancella({}, secondo.copia), EsitoFoto::Fatto);
-  EXPECT_FALSE(QFile::exists(secondo.copia));
+  const Copiate traFormati =
+      Copia(ordine.CopiaTraFormati(QStringLiteral("13x9"), QStringLiteral("20x15"), DaCopiare({primo}, {"a.jpg"})));
+  ASSERT_EQ(traFormati.risultato.esito, EsitoFoto::Fatto);
+  EXPECT_NE(traFormati.copia(), primo);
+  EXPECT_EQ(ordine.Cancella({}, {secondo}).esito, EsitoFoto::Fatto);
+  EXPECT_FALSE(QFile::exists(secondo));
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 1,18"));
   EXPECT_EQ(ordine.NumeroVoci({}), 2);
   // Every change of a count, with the format that holds the entry when the
-  // delete named none; the failed copy above changed nothing.
+  // delete named none; the failed operations above changed nothing.
   EXPECT_EQ(voci, (QStringList{"15x10 1/1", "15x10 2/2", "15x10 1/2", "13x9 1/2", "20x15 1/3", "15x10 0/2"}));
-  EXPECT_EQ(ordine.Salva(true), EsitoSalvataggio::Salvato);
   EXPECT_EQ(File(programma.percorsi().CartellaLavoro), (QStringList{"imgVE_000001.jpg", "imgVE_000003.jpg"}));
   EXPECT_EQ(Impostazioni(programma.percorsi()).ContatoreFoto(), 3);
-  // What the next run loads.
+  // What the next run loads: each operation saved.
   AlbumVelistra salvato(programma.percorsi());
   ASSERT_TRUE(salvato.CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
   EXPECT_EQ(salvato.Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']/files/file/titolo")).testo(),
             QStringLiteral("a.jpg"));
+  EXPECT_EQ(salvato.NumeroFile({}), 2);
 
   ordine.CreaNuovoVelistra();
   EXPECT_EQ(ordine.NumeroVoci({}), 0);
@@ -134,32 +152,43 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,00"));
 }
 
+// A copy stops at its first photo that cannot be handled and keeps those before it.
+TEST_F(Ordine, ACopyStopsAtThePhotoItCannotHandleAndKeepsThoseBefore) {
+  ASSERT_TRUE(QFile::remove(b));
+  const Copiate copiate = Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b, a})));
+  EXPECT_EQ(copiate.risultato.esito, EsitoFoto::CopiaNonRiuscita);
+  EXPECT_EQ(copiate.risultato.foto, b);
+  EXPECT_EQ(copiate.risultato.fatte, 1);
+  EXPECT_EQ(ordine.NumeroVoci({}), 1);
+  EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,25"));
+  EXPECT_EQ(File(programma.percorsi().CartellaLavoro), QStringList{"imgVE_000001.jpg"});
+}
+
 // A format of a price list downloaded after the album was loaded, one that no
 // catalogue offers, a photo gone from the customer's folder and a counter at its limit.
 TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrNoKeyLeavesNothing) {
   NodoXML formato = ordine.album().Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']"));
   formato.genitore().rimuoviFiglio(formato);
-  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("99x99"), a, {}).esito, EsitoFoto::FormatoAssente);
+  EXPECT_EQ(Copia(ordine.CopiaNelFormato(QStringLiteral("99x99"), DaCopiare({a}))).risultato.esito,
+            EsitoFoto::FormatoAssente);
   ASSERT_TRUE(QFile::remove(b));
-  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), b, {}).esito, EsitoFoto::CopiaNonRiuscita);
+  EXPECT_EQ(Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({b}))).risultato.esito, EsitoFoto::CopiaNonRiuscita);
   const std::int32_t limite = std::numeric_limits<std::int32_t>::max();
   ordine.album().ImpostaContatoreFoto(limite);
-  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), a, {}).esito, EsitoFoto::ContatoreEsaurito);
+  EXPECT_EQ(Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a}))).risultato.esito, EsitoFoto::ContatoreEsaurito);
   EXPECT_EQ(ordine.album().ContatoreFoto(), limite);
   EXPECT_EQ(ordine.NumeroVoci({}), 0);
   EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 0);
   EXPECT_TRUE(File(programma.percorsi().CartellaLavoro).isEmpty());
   ordine.album().ImpostaContatoreFoto(0);
 
-  const RisultatoFoto copia = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, {});
-  EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("99x99"), copia.copia),
-            EsitoFoto::FormatoAssente);
-  EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("20x15"), copia.copia), EsitoFoto::Fatto);
-  EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("20x15"), a, {}).esito, EsitoFoto::Fatto);
-  EXPECT_EQ(ordine.NumeroVoci(QStringLiteral("15x10")), 0);
+  const QString copia = Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a}))).copia();
+  EXPECT_EQ(ordine.Sposta(k15x10, QStringLiteral("99x99"), {copia}).esito, EsitoFoto::FormatoAssente);
+  EXPECT_EQ(ordine.Sposta(k15x10, QStringLiteral("20x15"), {copia}).esito, EsitoFoto::Fatto);
+  EXPECT_EQ(Copia(ordine.CopiaNelFormato(QStringLiteral("20x15"), DaCopiare({a}))).risultato.esito, EsitoFoto::Fatto);
+  EXPECT_EQ(ordine.NumeroVoci(k15x10), 0);
   EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 2 * 99);
   // Saved with the format at the end, where the next start would have put it.
-  ASSERT_EQ(ordine.Salva(), EsitoSalvataggio::Salvato);
   const auto salvato = CreaDocumentoXML(programma.percorsi().PercorsoVelistraXML);
   EXPECT_EQ(salvato->selezionaNodo(QStringLiteral("/xml/formato[last()]/@id")).testo(), QStringLiteral("20x15"));
   EXPECT_EQ(salvato->selezionaNodi(QStringLiteral("/xml/formato[@id='20x15']/files/file")).size(), 2);
@@ -167,14 +196,13 @@ TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrN
 }
 
 TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) {
-  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::AlbumVuoto);
+  EXPECT_EQ(ScriviCartella().esito, EsitoCartella::AlbumVuoto);
 
-  const QString copiaA = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg")).copia;
-  ordine.CopiaNelFormato(QStringLiteral("13x9"), b, QStringLiteral("b.png"));
-  QList<QPair<int, int>> foto;
-  QObject::connect(&ordine, &OrdineVelistra::fotoNellaCartella, [&](int k, int n) { foto.append({k, n}); });
+  const QString copiaA = Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a}))).copia();
+  Copia(ordine.CopiaNelFormato(QStringLiteral("13x9"), DaCopiare({b})));
   ASSERT_TRUE(PreparaCartellaOrdine(cartella));
-  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::Creata);
+  QList<QPair<int, int>> foto;
+  EXPECT_EQ(ScriviCartella({}, &foto).esito, EsitoCartella::Creata);
   EXPECT_EQ(File(cartella), (QStringList{"Condition.txt", "DatiUtente.jpg", "End.txt", "imgVE_000001.jpg",
                                          "imgVE_000002.png"}));
   EXPECT_EQ(foto, (QList<QPair<int, int>>{{1, 2}, {2, 2}}));
@@ -184,18 +212,16 @@ TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) 
 
   // Stopped by the user after the first photo, then a work copy gone.
   ASSERT_TRUE(PreparaCartellaOrdine(cartella));
-  const auto interrotto = [](int, const std::function<bool(int)>& passo) { return !passo(1); };
-  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, interrotto).esito, EsitoCartella::Interrotta);
+  EXPECT_EQ(ScriviCartella([](int fatti) { return fatti == 1; }).esito, EsitoCartella::Interrotta);
   EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("End.txt")));
   ASSERT_TRUE(QFile::remove(copiaA));
   ASSERT_TRUE(PreparaCartellaOrdine(cartella));
-  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::FotoRimossa);
+  EXPECT_EQ(ScriviCartella().esito, EsitoCartella::FotoRimossa);
   EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("End.txt")));
 }
 
 TEST_F(Ordine, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
-  ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg"));
-  ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
+  Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b})));
   ASSERT_TRUE(PreparaCartellaOrdine(cartella));
   const DiscoFinto finto;
   // Each flush on the medium with the files the order folder held at that
@@ -207,7 +233,7 @@ TEST_F(Ordine, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
       flush.append(QFileInfo(percorso).fileName() + u' ' + File(cartella).join(u','));
     return finto.originali().sincronizza(fd);
   };
-  ASSERT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni).esito, EsitoCartella::Creata);
+  ASSERT_EQ(ScriviCartella().esito, EsitoCartella::Creata);
   const QString copie = QStringLiteral("imgVE_000001.jpg,imgVE_000002.png");
   const QString foglioCopie = QStringLiteral("DatiUtente.jpg,") + copie;
   const QString scritte = QStringLiteral("Condition.txt,") + foglioCopie;
@@ -225,8 +251,7 @@ TEST_F(Ordine, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
 // sheet or the folder's entries that cannot be flushed before or after the end
 // marker.
 TEST_F(Ordine, AFailedFlushOrACopyThatDiffersNamesTheFileAndItsFolderAndWritesNoEndMarker) {
-  ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg"));
-  ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
+  Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b})));
   const DiscoFinto finto;
   const ChiamateDisco originali = finto.originali();
   const auto flushNonRiuscito = [&](const std::function<bool(const QString&)>& guasto) {
@@ -260,7 +285,7 @@ TEST_F(Ordine, AFailedFlushOrACopyThatDiffersNamesTheFileAndItsFolderAndWritesNo
   for (const auto& [chiamate, atteso] : guasti) {
     ASSERT_TRUE(PreparaCartellaOrdine(cartella));
     Disco() = chiamate;
-    const RisultatoCartella risultato = ordine.ScriviCartellaOrdine(cartella, foglio, SenzaInterruzioni);
+    const RisultatoCartella risultato = ScriviCartella();
     EXPECT_EQ(risultato.esito, atteso.esito) << atteso.nome.toStdString();
     EXPECT_EQ(risultato.nome, atteso.nome);
     EXPECT_EQ(risultato.dove, atteso.dove) << atteso.nome.toStdString();

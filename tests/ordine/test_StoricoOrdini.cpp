@@ -10,6 +10,7 @@
 #include "ordine/OrdineVelistra.h"
 #include "ordine/StoricoOrdini.h"
 #include "support/CartellaProgrammaProva.h"
+#include "support/SvolgiOperazione.h"
 
 namespace {
 
@@ -23,10 +24,13 @@ class FoglioBianco final : public FoglioCliente {
   }
 };
 
-const CicloPassi kSenzaInterruzioni = [](int n, const std::function<bool(int)>& passo) {
-  for (int k = 1; k <= n && passo(k);) ++k;
-  return true;
-};
+// The order folder written to its end, or stopped before its first step.
+RisultatoCartella ScriviCartella(OrdineVelistra& ordine, const QString& cartella, FoglioCliente& foglio,
+                                 bool interrotta = false) {
+  const std::unique_ptr<OperazioneCartella> scrittura = ordine.ScriviCartellaOrdine(cartella, foglio);
+  Svolgi(*scrittura, {}, [interrotta](int) { return interrotta; });
+  return scrittura->Concludi();
+}
 
 // A photo of the history as one line: file name, copy, format, prints and fit mode.
 QString Descrivi(const FotoStorico& foto) {
@@ -109,13 +113,13 @@ TEST_F(StoricoDelModello, AWholeOrderFolderIsRecordedWithTheCustomersFilesAnInte
   {
     OrdineVelistra ordine(programma.percorsi());
     Carica(ordine);
-    const QString copiaA = ordine.CopiaNelFormato(QStringLiteral("15x10"), a, QStringLiteral("a.jpg")).copia;
-    const QString copiaB = ordine.CopiaNelFormato(QStringLiteral("13x9"), b, QStringLiteral("b.png")).copia;
+    const QString copiaA = Copia(ordine.CopiaNelFormato(QStringLiteral("15x10"), DaCopiare({a}))).copia();
+    const QString copiaB = Copia(ordine.CopiaNelFormato(QStringLiteral("13x9"), DaCopiare({b}))).copia();
     // A copy between formats comes from the customer's file too.
-    ordine.CopiaTraFormati(QStringLiteral("15x10"), QStringLiteral("13x9"), copiaA, QStringLiteral("a.jpg"));
-    ordine.ImpostaQuantita(QStringLiteral("13x9"), copiaB, 4);
-    ordine.ImpostaRidimensionamento(QStringLiteral("15x10"), copiaA, QStringLiteral("NONE"));
-    ASSERT_EQ(ordine.Salva(true), EsitoSalvataggio::Salvato);
+    Copia(ordine.CopiaTraFormati(QStringLiteral("15x10"), QStringLiteral("13x9"), DaCopiare({copiaA}, {"a.jpg"})));
+    ordine.ImpostaQuantita(QStringLiteral("13x9"), {copiaB}, 4);
+    ASSERT_EQ(ordine.ImpostaRidimensionamento(QStringLiteral("15x10"), {copiaA}, QStringLiteral("NONE")).salvataggio,
+              EsitoSalvataggio::Salvato);
   }
   // The origins outlive the run, like the album.
   OrdineVelistra ordine(programma.percorsi());
@@ -123,14 +127,13 @@ TEST_F(StoricoDelModello, AWholeOrderFolderIsRecordedWithTheCustomersFilesAnInte
   ordine.CalcolaImportoVelistra();
   const QString cartella = supporto.filePath(QStringLiteral("VE2612081200/"));
   QDir().mkpath(cartella);
-  const CicloPassi interrotto = [](int, const std::function<bool(int)>&) { return false; };
-  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, interrotto).esito, EsitoCartella::Interrotta);
+  EXPECT_EQ(ScriviCartella(ordine, cartella, foglio, true).esito, EsitoCartella::Interrotta);
   QFile::remove(ordine.album().Documento().selezionaNodo("//nomecompleto").testo());
-  EXPECT_EQ(ordine.ScriviCartellaOrdine(cartella, foglio, kSenzaInterruzioni).esito, EsitoCartella::FotoRimossa);
+  EXPECT_EQ(ScriviCartella(ordine, cartella, foglio).esito, EsitoCartella::FotoRimossa);
   EXPECT_TRUE(Storico().isEmpty());
 
   QFile::copy(b, ordine.album().Documento().selezionaNodo("//nomecompleto").testo());
-  const RisultatoCartella risultato = ordine.ScriviCartellaOrdine(cartella, foglio, kSenzaInterruzioni);
+  const RisultatoCartella risultato = ScriviCartella(ordine, cartella, foglio);
   ASSERT_EQ(risultato.esito, EsitoCartella::Creata);
   EXPECT_FALSE(risultato.storicoNonSalvato);
   const QList<OrdineStorico> storico = Storico();
@@ -159,7 +162,7 @@ TEST_F(StoricoDelModello, ARepeatTakesFormatsPrintsAndFitModesAndNamesTheFilesTh
   vecchio.foto.append({a, "imgVE_000005.jpg", "a.jpg", "15x10", 1, "FILLIN"});
   QFile::remove(b);
 
-  const RisultatoRipeti risultato = ordine.RipetiOrdine(vecchio, kSenzaInterruzioni);
+  const RisultatoOperazione risultato = Copia(ordine.RipetiOrdine(vecchio)).risultato;
   EXPECT_EQ(risultato.esito, EsitoFoto::Fatto);
   EXPECT_FALSE(risultato.interrotta);
   EXPECT_EQ(risultato.nonTrovate, QStringList{b});
@@ -191,7 +194,7 @@ TEST_F(StoricoDelModello, ARepeatAfterAPriceListWithoutAFormatAddsTheRestAndName
   vecchio.foto.append({sparita, "imgVE_000003.jpg", "c.jpg", "15x10", 1, "FILLIN"});
   vecchio.foto.append({b, "imgVE_000004.png", "b.png", "13x9", 1, "FILLIN"});
 
-  const RisultatoRipeti risultato = ordine.RipetiOrdine(vecchio, kSenzaInterruzioni);
+  const RisultatoOperazione risultato = Copia(ordine.RipetiOrdine(vecchio)).risultato;
   EXPECT_EQ(risultato.esito, EsitoFoto::Fatto);
   EXPECT_EQ(risultato.formatiNonOfferti, QStringList{"13x9"});
   EXPECT_EQ(risultato.nonTrovate, QStringList{sparita});

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "ProvaInvio.h"
+#include "support/SvolgiOperazione.h"
 
 namespace {
 
@@ -22,10 +23,10 @@ class StoricoInvio : public ProvaInvio {
       ASSERT_TRUE(foto.open(QIODevice::WriteOnly));
       foto.write(QByteArray(300000, nome[0]));
       foto.close();
-      ASSERT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), originali.last(), QString::fromLatin1(nome)).esito,
-                EsitoFoto::Fatto);
     }
-    ASSERT_EQ(ordine.Salva(true), EsitoSalvataggio::Salvato);
+    const Copiate copiate = Copia(ordine.CopiaNelFormato(QStringLiteral("15x10"), DaCopiare(originali)));
+    ASSERT_EQ(copiate.risultato.esito, EsitoFoto::Fatto);
+    ASSERT_EQ(copiate.risultato.salvataggio, EsitoSalvataggio::Salvato);
     Accedi(QStringLiteral("convenzionato"));
   }
   QList<OrdineStorico> Storico() const { return StoricoOrdini(percorsi.PercorsoStorico).Leggi(); }

@@ -1,9 +1,15 @@
 #include "support/SenzaPermessiRoot.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 #include <linux/capability.h>
+#include <signal.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+#include <atomic>
 
 namespace {
 
@@ -23,14 +29,46 @@ bool Modifica(bool togli) {
   return syscall(SYS_capset, &testa, dati) == 0;
 }
 
+// Capabilities belong to each thread: the threads of the task pool, started
+// earlier, are asked through a signal to change theirs too.
+std::atomic<int> threadInAttesa{0};
+std::atomic<bool> togliNelGestore{false};
+
+void CambiaNelThread(int) {
+  Modifica(togliNelGestore);
+  --threadInAttesa;
+}
+
+bool ModificaOvunque(bool togli) {
+  const bool riuscito = Modifica(togli);
+  const int segnale = SIGRTMIN + 5;
+  struct sigaction gestore {};
+  struct sigaction precedente {};
+  gestore.sa_handler = CambiaNelThread;
+  sigemptyset(&gestore.sa_mask);
+  sigaction(segnale, &gestore, &precedente);
+  togliNelGestore = togli;
+  const QString io = QString::number(syscall(SYS_gettid));
+  for (const QString& thread : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    if (thread == io) continue;
+    ++threadInAttesa;
+    if (syscall(SYS_tgkill, getpid(), thread.toInt(), segnale) != 0) --threadInAttesa;
+  }
+  QElapsedTimer attesa;
+  attesa.start();
+  while (threadInAttesa > 0 && attesa.elapsed() < 2000) QThread::usleep(100);
+  sigaction(segnale, &precedente, nullptr);
+  return riuscito;
+}
+
 }  // namespace
 
 SenzaPermessiRoot::SenzaPermessiRoot() {
-  if (geteuid() == 0) abbassati_ = Modifica(true);
+  if (geteuid() == 0) abbassati_ = ModificaOvunque(true);
 }
 
 SenzaPermessiRoot::~SenzaPermessiRoot() {
-  if (abbassati_) Modifica(false);
+  if (abbassati_) ModificaOvunque(false);
 }
 
 CartellaSoloLettura::CartellaSoloLettura(const QString& cartella) : cartella_(cartella) {

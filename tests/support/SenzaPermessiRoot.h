@@ -2,8 +2,9 @@
 #include <QString>
 
 // Root ignores file permissions. For its lifetime this drops the capabilities
-// that let it (from the effective set only), so a read-only folder refuses
-// writes as it would for a user; they are raised again at the end.
+// that let it (from the effective set only) in every thread of the process, the
+// task pool's too, so a read-only folder refuses writes as it would for a user;
+// they are raised again at the end.
 class SenzaPermessiRoot {
  public:
   SenzaPermessiRoot();
