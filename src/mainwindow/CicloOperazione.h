@@ -3,7 +3,7 @@
 #include <atomic>
 #include <functional>
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 class QProgressBar;
 class QWidget;

@@ -1,6 +1,6 @@
 #include "mainwindow/RisposteDuplicato.h"
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 bool RisposteDuplicato::Aggiungere(const QString& titolo, const QString& formato) {
   if (perTutte_) return *perTutte_;

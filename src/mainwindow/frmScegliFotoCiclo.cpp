@@ -15,7 +15,7 @@
 #include "common/Lavoro.h"
 #include "windows/PannelloSfumato.h"
 #include "windows/TestoVersione.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/CicloOperazione.h"

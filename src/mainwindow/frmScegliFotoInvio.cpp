@@ -1,5 +1,5 @@
 // The send window, the price list and its breakdown, and the customer sheet they ask for.
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "send/frmFTP.h"
 #include "thumbview/ctrFotoView.h"

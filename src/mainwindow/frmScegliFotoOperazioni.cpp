@@ -6,7 +6,7 @@
 #include "windows/AvvisoSalvataggio.h"
 #include "windows/PannelloSfumato.h"
 #include "mainwindow/frmStoricoOrdini.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "common/Lavoro.h"
 #include "common/NumeriCliente.h"
 #include "mainwindow/RisposteDuplicato.h"

@@ -4,7 +4,7 @@
 
 #include "common/Lavoro.h"
 #include "common/NumeriCliente.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "ordine/QualitaAlbum.h"
 #include "thumbview/ctrFotoView.h"

@@ -5,7 +5,7 @@
 #include "album/TabellaRidimensionamento.h"
 #include "common/Lavoro.h"
 #include "common/Percorsi.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "thumbview/ctrFotoView.h"
 #include "windows/AlberoCartelle.h"

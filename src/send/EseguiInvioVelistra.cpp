@@ -8,7 +8,7 @@
 #include "common/DocumentoXML.h"
 #include "common/Lavoro.h"
 #include "common/Percorsi.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "common/ScritturaAtomica.h"
 #include "common/TestoOrdine.h"
 #include "ordine/FoglioCliente.h"

@@ -6,7 +6,7 @@
 #include "codecs/Base64Class.h"
 #include "windows/AvvisoSalvataggio.h"
 #include "common/DocumentoXML.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "common/Lavoro.h"
 #include "send/CodiciOperazione.h"
 #include "send/LetturaRisposta.h"

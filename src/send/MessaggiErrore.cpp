@@ -1,6 +1,6 @@
 #include "send/MessaggiErrore.h"
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "common/RichiestaWeb.h"
 #include "send/SessioneFTP.h"
 

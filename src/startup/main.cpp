@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "startup/modMain.h"
 #include "windows/PiattaformaDesktop.h"
 #include "windows/TraduzioniQt.h"

@@ -13,7 +13,7 @@ using ApplicazioneProva = QApplication;
 using ApplicazioneProva = QGuiApplication;
 #endif
 #ifdef VELISTRA_PROVE_FINESTRE
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "windows/PiattaformaDesktop.h"
 #include "windows/TraduzioniQt.h"
 #endif
