@@ -6,7 +6,7 @@
 
 #include "windows/CampiInput.h"
 #include "common/NumeriCliente.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 CampoNumeroFoto::CampoNumeroFoto(QWidget* genitore) : QLineEdit(genitore) {
   setObjectName(QStringLiteral("txtNumFoto"));

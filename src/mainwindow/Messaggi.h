@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "ordine/EsitiOrdine.h"
 #include "send/AvvisoInvio.h"
 

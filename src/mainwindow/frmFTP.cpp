@@ -17,7 +17,7 @@
 #include "windows/CampiInput.h"
 #include "windows/ControlloPerNome.h"
 #include "windows/PannelloSfumato.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "mainwindow/Messaggi.h"
 #include "windows/clsMouse.h"
 #include "send/AccessoLaboratorio.h"

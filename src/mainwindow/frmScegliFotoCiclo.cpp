@@ -14,7 +14,7 @@
 #include "windows/CampiInput.h"
 #include "windows/PannelloSfumato.h"
 #include "windows/TestoVersione.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/Messaggi.h"

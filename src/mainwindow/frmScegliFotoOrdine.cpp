@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "common/Percorsi.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "mainwindow/CicloOperazione.h"
 #include "mainwindow/Messaggi.h"
 #include "mainwindow/frmScegliFoto.h"

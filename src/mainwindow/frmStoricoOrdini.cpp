@@ -10,7 +10,7 @@
 #include "album/CatalogoFormati.h"
 #include "common/NumeriCliente.h"
 #include "common/Percorsi.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "common/Piattaforma.h"
-#include "startup/TraduzioniQt.h"
+#include "windows/Piattaforma.h"
 #include "startup/modMain.h"
 #include "windows/PiattaformaDesktop.h"
+#include "windows/TraduzioniQt.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 
 #include "common/Percorsi.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "common/ScritturaAtomica.h"
 #include "controls/KelmoraComponente.h"
 #include "ordine/OrdineVelistra.h"

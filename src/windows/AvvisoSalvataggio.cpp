@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <cstdlib>
 
 #include "common/NumeriCliente.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 namespace {
 

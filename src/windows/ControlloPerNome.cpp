@@ -3,7 +3,7 @@
 #include <QLibrary>
 #include <QSettings>
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "controls/KelmoraComponente.h"
 
 namespace {

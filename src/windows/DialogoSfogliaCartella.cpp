@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "windows/AlberoCartelle.h"
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 // The desktop's dialogs: QMessageBox, our folder chooser, QDesktopServices, the window cursor.
 class PiattaformaDesktop final : public Piattaforma {

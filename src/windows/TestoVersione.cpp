@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "common/TestoLingua.h"
+#include "settings/TestoLingua.h"
 
 namespace {
 

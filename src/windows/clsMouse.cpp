@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 void clsMouse::setOggetto(QWidget* frm) {
   finestra_ = frm;

@@ -9,20 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/Piattaforma.h"
-
 namespace {
-
-class PiattaformaMuta : public Piattaforma {
- public:
-  RispostaMessaggio MostraMessaggio(QWidget*, const QString&, IconaMessaggio, PulsantiMessaggio,
-                                    RispostaMessaggio predefinita) override {
-    return predefinita;
-  }
-  QString SfogliaCartella(QWidget*, const QString&, bool) override { return {}; }
-  void ApriDocumento(QWidget*, const QString&) override {}
-  void ImpostaPuntatoreOccupato(QWidget*, bool) override {}
-};
 
 // Memory-backed when the machine has it: the album target saves on every input.
 QString ModelloCartella() {
@@ -47,8 +34,6 @@ void PreparaAmbienteFuzz() {
   // Decoders complain about every broken picture; the fuzzer's output is what matters.
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-  static PiattaformaMuta muta;
-  ImpostaPiattaforma(&muta);
 
   cartella = new QTemporaryDir(ModelloCartella());
   std::atexit([] { delete cartella; });

@@ -7,8 +7,7 @@
 #include "settings/PercorsiProgramma.h"
 
 // What every fuzz target shares: one Qt application object, the Italian locale,
-// message boxes that answer their default button without showing anything, and
-// a temporary program folder holding the installed data files.
+// and a temporary program folder holding the installed data files.
 void PreparaAmbienteFuzz();
 
 // The temporary program folder; ends in "/".

@@ -10,7 +10,7 @@
 
 #include "support/Attesa.h"
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 #include "support/PiattaformaStampata.h"
 #include "support/ProgrammaFiglio.h"
 

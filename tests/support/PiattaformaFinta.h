@@ -6,7 +6,7 @@
 #include <deque>
 #include <functional>
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 // A scripted platform: records every message box, folder choice, opened
 // document and busy pointer, and answers from queues. Installed for its lifetime.

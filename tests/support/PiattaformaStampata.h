@@ -2,7 +2,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 // For test drivers run as child processes: every message box is printed as
 // "MSG <icon>:<text>" (line breaks as "\n") and answered with its default.

@@ -1,4 +1,4 @@
-#include "startup/TraduzioniQt.h"
+#include "windows/TraduzioniQt.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

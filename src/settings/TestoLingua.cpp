@@ -1,4 +1,4 @@
-#include "common/TestoLingua.h"
+#include "settings/TestoLingua.h"
 
 #include "common/Percorsi.h"
 #include "settings/cINIProfiles.h"

@@ -1,4 +1,4 @@
-#include "common/Piattaforma.h"
+#include "windows/Piattaforma.h"
 
 #include <QtGlobal>
 

@@ -31,8 +31,8 @@ class Piattaforma {
 
 // The platform in use: the desktop's own unless a test installed another.
 Piattaforma& piattaforma();
-// The desktop's platform (not owned), installed once by Main; the window layer
-// provides it, the layers below only use the interface.
+// The desktop's platform (not owned), installed once by Main. Only the window
+// layers see this header: a layer below cannot open a dialog.
 void ImpostaPiattaformaPredefinita(Piattaforma* desktop);
 // Installs a platform (not owned); nullptr restores the desktop's.
 void ImpostaPiattaforma(Piattaforma* altra);

@@ -1,0 +1,3 @@
+#include "basso/Basso.h"
+
+#include "alto/Alto.h"

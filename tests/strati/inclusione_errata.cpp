@@ -1,2 +1,0 @@
-// The model may not know the main window: this include must not compile.
-#include "mainwindow/frmScegliFoto.h"
