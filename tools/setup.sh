@@ -15,6 +15,7 @@ set -euo pipefail
 #   Xvfb, xvfb-run: xvfb, xauth
 #   convert, import (sample photos, screenshots): imagemagick
 #   vipsthumbnail (thumbnail benchmark): libvips-tools
+#   heif-enc, heif-convert (HEIC benchmarks): libheif-examples
 #   DejaVu Sans, named by the sample-photo script and the screenshots: fonts-dejavu-core
 #   desktop-file-validate (the menu entry): desktop-file-utils
 #   appstreamcli (the AppStream data): appstream
@@ -28,6 +29,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   qt6-translations-l10n qt6-tools-dev libgl-dev
   libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev
+  libheif-dev libheif-examples libturbojpeg0-dev
   libgtest-dev googletest
   python3 python3-pyftpdlib openssl libcap2-bin
   xvfb xauth imagemagick libvips-tools fonts-dejavu-core curl
