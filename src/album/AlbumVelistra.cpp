@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <limits>
 
+#include "album/CopiaConvertita.h"
 #include "album/FiltroFormato.h"
 #include "common/Percorsi.h"
 #include "common/ScritturaAtomica.h"
+#include "immagini/EstensioniFoto.h"
 #include "settings/Impostazioni.h"
 
 namespace {
@@ -172,7 +174,8 @@ std::optional<QString> AlbumVelistra::NuovaChiaveThumb() {
 }
 
 CopiaLavoro AlbumVelistra::CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta) {
-  const QString estensione = EstensioneFile(QFileInfo(foto).fileName());
+  const bool convertire = DaConvertirePerLaboratorio(foto);
+  const QString estensione = convertire ? QStringLiteral("jpg") : EstensioneFile(QFileInfo(foto).fileName());
   QDir().mkpath(percorsi_.CartellaLavoro);
   // A counter that fell behind (settings lost, a stop before they were written)
   // must not overwrite the copy of another entry.
@@ -183,6 +186,7 @@ CopiaLavoro AlbumVelistra::CopiaInCartellaLavoro(const QString& foto, ImprontaFi
     copia = percorsi_.CartellaLavoro + *chiave + u'.' + estensione;
   } while (FileEsiste(copia));
   const CopiaLavoro nonRiuscita{CopiaLavoro::Esito::NonRiuscita, {}};
+  if (convertire) return CopiaConvertita(foto, copia, impronta) ? CopiaLavoro{CopiaLavoro::Esito::Fatta, copia} : nonRiuscita;
   if (!impronta) return QFile::copy(foto, copia) ? CopiaLavoro{CopiaLavoro::Esito::Fatta, copia} : nonRiuscita;
   const auto presa = CopiaConImpronta(foto, copia);
   if (!presa) return nonRiuscita;

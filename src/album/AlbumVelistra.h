@@ -79,7 +79,8 @@ class AlbumVelistra {
   // The next thumbnail key; none, and the counter unchanged, at its limit.
   std::optional<QString> NuovaChiaveThumb();
   // Copies a photo into the work folder under the next free key and its
-  // extension. With impronta the photo's size and digest are taken on the way.
+  // extension; a photo the lab cannot read becomes its JPEG (".jpg"). With
+  // impronta the photo's size and digest are taken on the way.
   CopiaLavoro CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta = nullptr);
   // The copy paths of the entries of a format.
   QStringList CopieDelFormato(const QString& formato) const;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "album/TabellaRidimensionamento.h"
+#include "immagini/EstensioniFoto.h"
 #include "ordine/TestoCondition.h"
 #include "settings/Impostazioni.h"
 
@@ -40,8 +41,10 @@ RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QStr
   // alone is digested, while it is copied, so it is read once.
   const bool forseDoppia =
       conferma && impronte_.DimensioneNelFormato(album_, formato, QFileInfo(foto).size());
+  // A converted copy is not the customer's bytes: its original's digest is noted.
+  const bool notare = forseDoppia || DaConvertirePerLaboratorio(foto);
   ImprontaFile impronta;
-  const CopiaLavoro presa = album_.CopiaInCartellaLavoro(foto, forseDoppia ? &impronta : nullptr);
+  const CopiaLavoro presa = album_.CopiaInCartellaLavoro(foto, notare ? &impronta : nullptr);
   switch (presa.esito) {
     case CopiaLavoro::Esito::Fatta: break;
     case CopiaLavoro::Esito::ContatoreEsaurito: return {EsitoFoto::ContatoreEsaurito, {}};
@@ -54,7 +57,7 @@ RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QStr
   }
   // The format's place was made sure above.
   album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0));
-  if (forseDoppia) impronte_.Registra(copia, impronta);
+  if (notare) impronte_.Registra(copia, impronta);
   catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
   origini_.Registra(copia, foto);
   SegnalaImporto();
