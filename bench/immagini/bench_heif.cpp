@@ -33,17 +33,20 @@ bool Esegui(const QString& programma, const QStringList& argomenti) {
 QStringList CreaHeic(const QString& cartella, int n, bool conMiniatura) {
   const QString base = cartella + QStringLiteral("/base.jpg");
   if (!QFile::exists(base) &&
-      !Esegui(QStringLiteral("convert"), {QStringLiteral("-size"), QStringLiteral("%1x%2").arg(k12MP.width()).arg(k12MP.height()),
-                                           QStringLiteral("-seed"), QStringLiteral("7"), QStringLiteral("plasma:fractal"),
-                                           QStringLiteral("-quality"), QStringLiteral("95"), base}))
+      !Esegui(QStringLiteral("convert"),
+              {QStringLiteral("-size"), QStringLiteral("%1x%2").arg(k12MP.width()).arg(k12MP.height()),
+               QStringLiteral("-seed"), QStringLiteral("7"), QStringLiteral("plasma:fractal"),
+               QStringLiteral("-quality"), QStringLiteral("95"), base}))
     return {};
   const QImage immagine(base);
   QStringList percorsi;
   for (int i = 0; i < n; ++i) {
     const QString jpeg = cartella + QStringLiteral("/sorgente.jpg");
     ScriviFoto(jpeg, Codifica(immagine.mirrored(i & 1, i & 2), "jpeg", 95));
-    const QString heic = cartella + QStringLiteral("/foto%1%2.heic").arg(conMiniatura ? "m" : "").arg(i, 3, 10, QLatin1Char('0'));
-    QStringList argomenti{QStringLiteral("-q"), QStringLiteral("60"), QStringLiteral("-p"), QStringLiteral("preset=ultrafast")};
+    const QString heic =
+        cartella + QStringLiteral("/foto%1%2.heic").arg(conMiniatura ? "m" : "").arg(i, 3, 10, QLatin1Char('0'));
+    QStringList argomenti{QStringLiteral("-q"), QStringLiteral("60"), QStringLiteral("-p"),
+                          QStringLiteral("preset=ultrafast")};
     if (conMiniatura) argomenti << QStringLiteral("-t") << QString::number(kLatoMiniatura);
     if (!Esegui(QStringLiteral("heif-enc"), argomenti << QStringLiteral("-o") << heic << jpeg)) return {};
     percorsi << heic;
@@ -57,9 +60,8 @@ double Secondi(const QElapsedTimer& orologio) { return orologio.nsecsElapsed() /
 double MiniatureVelistra(const QStringList& percorsi) {
   QElapsedTimer orologio;
   orologio.start();
-  const QList<int> stati = QtConcurrent::blockingMapped(percorsi, [](const QString& percorso) {
-    return DecodificaRidotta(percorso, &MisuraMiniatura, true).stato;
-  });
+  const QList<int> stati = QtConcurrent::blockingMapped(
+      percorsi, [](const QString& percorso) { return DecodificaRidotta(percorso, &MisuraMiniatura, true).stato; });
   for (int stato : stati)
     if (stato != kStatoRiuscito) std::printf("  copia non riuscita\n");
   return Secondi(orologio);
@@ -69,9 +71,9 @@ double Vips(const QStringList& percorsi, const QString& uscita) {
   QDir().mkpath(uscita);
   QElapsedTimer orologio;
   orologio.start();
-  if (!Esegui(QStringLiteral("vipsthumbnail"),
-              QStringList{QStringLiteral("-s"), QStringLiteral("90"), QStringLiteral("-o"), uscita + QStringLiteral("/%s.jpg")} +
-                  percorsi))
+  if (!Esegui(QStringLiteral("vipsthumbnail"), QStringList{QStringLiteral("-s"), QStringLiteral("90"),
+                                                           QStringLiteral("-o"), uscita + QStringLiteral("/%s.jpg")} +
+                                                   percorsi))
     return -1;
   return Secondi(orologio);
 }

@@ -186,7 +186,8 @@ CopiaLavoro AlbumVelistra::CopiaInCartellaLavoro(const QString& foto, ImprontaFi
     copia = percorsi_.CartellaLavoro + *chiave + u'.' + estensione;
   } while (FileEsiste(copia));
   const CopiaLavoro nonRiuscita{CopiaLavoro::Esito::NonRiuscita, {}};
-  if (convertire) return CopiaConvertita(foto, copia, impronta) ? CopiaLavoro{CopiaLavoro::Esito::Fatta, copia} : nonRiuscita;
+  if (convertire)
+    return CopiaConvertita(foto, copia, impronta) ? CopiaLavoro{CopiaLavoro::Esito::Fatta, copia} : nonRiuscita;
   if (!impronta) return QFile::copy(foto, copia) ? CopiaLavoro{CopiaLavoro::Esito::Fatta, copia} : nonRiuscita;
   const auto presa = CopiaConImpronta(foto, copia);
   if (!presa) return nonRiuscita;

@@ -15,11 +15,11 @@ struct Primari {
 // Chromaticities of the H.273 colour primaries a photo may use.
 constexpr QPointF kD65(0.3127, 0.3290);
 const std::array<Primari, 5> kPrimari = {{
-    {1, kD65, {0.640, 0.330}, {0.300, 0.600}, {0.150, 0.060}},    // BT.709 / sRGB
-    {9, kD65, {0.708, 0.292}, {0.170, 0.797}, {0.131, 0.046}},    // BT.2020
+    {1, kD65, {0.640, 0.330}, {0.300, 0.600}, {0.150, 0.060}},             // BT.709 / sRGB
+    {9, kD65, {0.708, 0.292}, {0.170, 0.797}, {0.131, 0.046}},             // BT.2020
     {11, {0.314, 0.351}, {0.680, 0.320}, {0.265, 0.690}, {0.150, 0.060}},  // DCI-P3
-    {12, kD65, {0.680, 0.320}, {0.265, 0.690}, {0.150, 0.060}},   // Display P3
-    {5, kD65, {0.640, 0.330}, {0.290, 0.600}, {0.150, 0.060}},    // BT.601 625
+    {12, kD65, {0.680, 0.320}, {0.265, 0.690}, {0.150, 0.060}},            // Display P3
+    {5, kD65, {0.640, 0.330}, {0.290, 0.600}, {0.150, 0.060}},             // BT.601 625
 }};
 
 struct Trasferimento {
@@ -31,11 +31,24 @@ struct Trasferimento {
 // enough to a 2.2 gamma at 8 bits for a thumbnail and a print.
 bool TrasferimentoDaCodice(int codice, Trasferimento& t) {
   switch (codice) {
-    case 13: t = {QColorSpace::TransferFunction::SRgb, 0.0f}; return true;
-    case 8: t = {QColorSpace::TransferFunction::Linear, 0.0f}; return true;
-    case 1: case 6: case 14: case 15: case 4: t = {QColorSpace::TransferFunction::Gamma, 2.2f}; return true;
-    case 5: t = {QColorSpace::TransferFunction::Gamma, 2.8f}; return true;
-    default: return false;
+    case 13:
+      t = {QColorSpace::TransferFunction::SRgb, 0.0f};
+      return true;
+    case 8:
+      t = {QColorSpace::TransferFunction::Linear, 0.0f};
+      return true;
+    case 1:
+    case 6:
+    case 14:
+    case 15:
+    case 4:
+      t = {QColorSpace::TransferFunction::Gamma, 2.2f};
+      return true;
+    case 5:
+      t = {QColorSpace::TransferFunction::Gamma, 2.8f};
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -15,8 +15,7 @@ const heif_reader kLettore = {
     1,
     [](void* d) -> int64_t { return Dispositivo(d).pos(); },
     [](void* dati, size_t n, void* d) -> int {
-      return Dispositivo(d).read(static_cast<char*>(dati), static_cast<qint64>(n)) == static_cast<qint64>(n) ? 0
-                                                                                                             : -1;
+      return Dispositivo(d).read(static_cast<char*>(dati), static_cast<qint64>(n)) == static_cast<qint64>(n) ? 0 : -1;
     },
     [](int64_t posizione, void* d) -> int { return Dispositivo(d).seek(posizione) ? 0 : -1; },
     [](int64_t misura, void* d) {
@@ -43,7 +42,8 @@ QColorSpace SpazioDellaManiglia(const heif_image_handle* maniglia) {
       heif_nclx_color_profile_free(nclx);
       return spazio;
     }
-    default: return {};
+    default:
+      return {};
   }
 }
 
@@ -51,8 +51,8 @@ QColorSpace SpazioDellaManiglia(const heif_image_handle* maniglia) {
 // pixels without a copy.
 QImage Decodifica(const heif_image_handle* maniglia, const QColorSpace& spazio) {
   const bool alfa = heif_image_handle_has_alpha_channel(maniglia);
-  std::unique_ptr<heif_decoding_options, void (*)(heif_decoding_options*)> opzioni(
-      heif_decoding_options_alloc(), heif_decoding_options_free);
+  std::unique_ptr<heif_decoding_options, void (*)(heif_decoding_options*)> opzioni(heif_decoding_options_alloc(),
+                                                                                   heif_decoding_options_free);
   opzioni->convert_hdr_to_8bit = 1;
   heif_image* decodificata = nullptr;
   if (heif_decode_image(maniglia, &decodificata, heif_colorspace_RGB,
@@ -94,7 +94,9 @@ QSize FotoHeif::Misura() const {
   return {heif_image_handle_get_width(primaria_), heif_image_handle_get_height(primaria_)};
 }
 
-QImage FotoHeif::Immagine() const { return primaria_ ? Decodifica(primaria_, SpazioDellaManiglia(primaria_)) : QImage(); }
+QImage FotoHeif::Immagine() const {
+  return primaria_ ? Decodifica(primaria_, SpazioDellaManiglia(primaria_)) : QImage();
+}
 
 QImage FotoHeif::Miniatura() const {
   if (!primaria_) return {};

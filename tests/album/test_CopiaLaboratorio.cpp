@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <libexif/exif-data.h>
 
 #include <QColorSpace>
@@ -75,8 +74,7 @@ struct Campi {
 
 Campi LeggiCampi(const QByteArray& jpeg) {
   Campi campi;
-  ExifData* dati =
-      exif_data_new_from_data(reinterpret_cast<const unsigned char*>(jpeg.constData()), jpeg.size());
+  ExifData* dati = exif_data_new_from_data(reinterpret_cast<const unsigned char*>(jpeg.constData()), jpeg.size());
   if (!dati) return campi;
   const auto testo = [dati](ExifIfd ifd, ExifTag tag) {
     ExifEntry* voce = exif_content_get_entry(dati->ifd[ifd], tag);
@@ -117,13 +115,17 @@ TEST(CopiaLaboratorio, HeifAndWebPBecomeUprightSRGBJpegsAtFullChromaKeepingTheCa
     QColor colore;
   };
   const QList<Caso> casi{
-      {"turned.heic", CodificaHeif(bande, {.orientamento = 6, .exif = ExifCamera(6)}), {300, 400}, {250, 200},
-       Qt::red},
-      {"p3.heic", CodificaHeif(rossoP3, {.icc = QColorSpace(QColorSpace::DisplayP3).iccProfile(),
-                                         .exif = ExifCamera(1)}),
-       {400, 300}, {200, 150}, QColor(219, 0, 0)},
+      {"turned.heic", CodificaHeif(bande, {.orientamento = 6, .exif = ExifCamera(6)}), {300, 400}, {250, 200}, Qt::red},
+      {"p3.heic",
+       CodificaHeif(rossoP3, {.icc = QColorSpace(QColorSpace::DisplayP3).iccProfile(), .exif = ExifCamera(1)}),
+       {400, 300},
+       {200, 150},
+       QColor(219, 0, 0)},
       {"shot.avif", CodificaHeif(bande, {.avif = true, .exif = ExifCamera(1)}), {400, 300}, {200, 50}, Qt::red},
-      {"chat.webp", WebPConExif(Codifica(bande, "webp", 95), {400, 300}, ExifCamera(1)), {400, 300}, {200, 50},
+      {"chat.webp",
+       WebPConExif(Codifica(bande, "webp", 95), {400, 300}, ExifCamera(1)),
+       {400, 300},
+       {200, 50},
        Qt::red},
   };
   QTemporaryDir cartella;
@@ -158,12 +160,9 @@ TEST(CopiaLaboratorio, TheWorkCopyOfJpegPngAndTiffIsByteIdenticalAndOfOthersAJpe
     QByteArray byte;
     const char* estensione;
   };
-  const QList<Caso> casi{{"a.JPG", Codifica(bande, "jpeg"), "JPG"},
-                         {"b.png", Codifica(bande, "png"), "png"},
-                         {"c.tif", Codifica(bande, "tiff"), "tif"},
-                         {"d.tiff", Codifica(bande, "tiff"), "tiff"},
-                         {"e.HEIC", CodificaHeif(bande), "jpg"},
-                         {"f.webp", Codifica(bande, "webp"), "jpg"}};
+  const QList<Caso> casi{{"a.JPG", Codifica(bande, "jpeg"), "JPG"}, {"b.png", Codifica(bande, "png"), "png"},
+                         {"c.tif", Codifica(bande, "tiff"), "tif"}, {"d.tiff", Codifica(bande, "tiff"), "tiff"},
+                         {"e.HEIC", CodificaHeif(bande), "jpg"},    {"f.webp", Codifica(bande, "webp"), "jpg"}};
   QTemporaryDir cliente;
   for (const Caso& caso : casi) {
     SCOPED_TRACE(caso.nome);

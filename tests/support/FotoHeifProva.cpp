@@ -65,11 +65,11 @@ QByteArray CodificaHeif(const QImage& sorgente, const OpzioniHeif& opzioni) {
   heif_encoder_release(codificatore);
 
   QByteArray byte;
-  heif_writer scrittore{1, [](heif_context*, const void* dati, size_t n, void* destinazione) {
-                          static_cast<QByteArray*>(destinazione)->append(static_cast<const char*>(dati),
-                                                                         static_cast<qsizetype>(n));
-                          return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
-                        }};
+  heif_writer scrittore{
+      1, [](heif_context*, const void* dati, size_t n, void* destinazione) {
+        static_cast<QByteArray*>(destinazione)->append(static_cast<const char*>(dati), static_cast<qsizetype>(n));
+        return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
+      }};
   heif_context_write(contesto.get(), &scrittore, &byte);
   return byte;
 }

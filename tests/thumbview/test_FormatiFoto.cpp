@@ -54,13 +54,22 @@ TEST(FormatiFoto, EveryFormatGivesAnUprightThumbnailAndItsUprightSizeFromTheHead
       {"avif", CodificaHeif(bande, {.avif = true}), {400, 300}, {45, 10}, {45, 60}},
       {"webp", Codifica(bande, "webp"), {400, 300}, {45, 10}, {45, 60}},
       // The embedded thumbnail (red) is shown, not the photo (green)...
-      {"heic thumbnail", CodificaHeif(verde, {.miniatura = ImmagineADueBande({160, 120}, kRosso, kRosso)}),
-       {1200, 900}, {45, 10}, {}},
+      {"heic thumbnail",
+       CodificaHeif(verde, {.miniatura = ImmagineADueBande({160, 120}, kRosso, kRosso)}),
+       {1200, 900},
+       {45, 10},
+       {}},
       // ...unless it is smaller than the cell or of another shape.
-      {"heic small thumbnail", CodificaHeif(verde, {.miniatura = ImmagineADueBande({80, 60}, kRosso, kRosso)}),
-       {1200, 900}, {}, {}},
-      {"heic other shape", CodificaHeif(verde, {.miniatura = ImmagineADueBande({160, 107}, kRosso, kRosso)}),
-       {1200, 900}, {}, {}},
+      {"heic small thumbnail",
+       CodificaHeif(verde, {.miniatura = ImmagineADueBande({80, 60}, kRosso, kRosso)}),
+       {1200, 900},
+       {},
+       {}},
+      {"heic other shape",
+       CodificaHeif(verde, {.miniatura = ImmagineADueBande({160, 107}, kRosso, kRosso)}),
+       {1200, 900},
+       {},
+       {}},
   };
   QTemporaryDir cartella;
   for (const Caso& caso : casi) {
@@ -117,8 +126,7 @@ TEST(FormatiFoto, ThumbnailsShowTheColoursOfTheEmbeddedProfileInSRGB) {
       const ImmagineRidotta copia = Miniatura(caso.byte, misura);
       ASSERT_EQ(copia.stato, kStatoRiuscito);
       const QColor trovato = copia.immagine.pixelColor(copia.immagine.width() / 2, copia.immagine.height() / 2);
-      EXPECT_TRUE(Vicino(trovato, caso.atteso, 5)) << trovato.red() << "," << trovato.green() << ","
-                                                   << trovato.blue();
+      EXPECT_TRUE(Vicino(trovato, caso.atteso, 5)) << trovato.red() << "," << trovato.green() << "," << trovato.blue();
     }
   }
 }

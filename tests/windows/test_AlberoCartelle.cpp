@@ -86,7 +86,8 @@ TEST(AlberoCartelle, APhonePluggedInAfterTheStartShowsByItsDeviceName) {
   ASSERT_TRUE(AttendiFinche([&] { return albero.model()->rowCount() == 4; }));
   // A bus address is no name: the mount's own stands.
   EXPECT_EQ(Nomi(albero), "Cartella Home,gphoto2:host=%5Busb%3A001%2C005%5D,Apple iPhone di Anna,File system");
-  ASSERT_TRUE(albero.ImpostaCartella(home.percorso("run/user/gvfs/mtp:host=Apple_iPhone_di_Anna/Internal Storage/DCIM")));
+  ASSERT_TRUE(
+      albero.ImpostaCartella(home.percorso("run/user/gvfs/mtp:host=Apple_iPhone_di_Anna/Internal Storage/DCIM")));
   EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("Apple iPhone di Anna"));
 }
 
