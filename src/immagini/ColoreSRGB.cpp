@@ -2,6 +2,7 @@
 
 #include <QColorTransform>
 #include <QPointF>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -23,34 +24,23 @@ const std::array<Primari, 5> kPrimari = {{
 }};
 
 struct Trasferimento {
+  int codice;
   QColorSpace::TransferFunction funzione;
   float gamma;
 };
 
 // The transfer characteristics Qt can model; the BT.709 family is close
 // enough to a 2.2 gamma at 8 bits for a thumbnail and a print.
-bool TrasferimentoDaCodice(int codice, Trasferimento& t) {
-  switch (codice) {
-    case 13:
-      t = {QColorSpace::TransferFunction::SRgb, 0.0f};
-      return true;
-    case 8:
-      t = {QColorSpace::TransferFunction::Linear, 0.0f};
-      return true;
-    case 1:
-    case 6:
-    case 14:
-    case 15:
-    case 4:
-      t = {QColorSpace::TransferFunction::Gamma, 2.2f};
-      return true;
-    case 5:
-      t = {QColorSpace::TransferFunction::Gamma, 2.8f};
-      return true;
-    default:
-      return false;
-  }
-}
+constexpr std::array<Trasferimento, 8> kTrasferimenti = {{
+    {13, QColorSpace::TransferFunction::SRgb, 0.0f},
+    {8, QColorSpace::TransferFunction::Linear, 0.0f},
+    {1, QColorSpace::TransferFunction::Gamma, 2.2f},
+    {4, QColorSpace::TransferFunction::Gamma, 2.2f},
+    {6, QColorSpace::TransferFunction::Gamma, 2.2f},
+    {14, QColorSpace::TransferFunction::Gamma, 2.2f},
+    {15, QColorSpace::TransferFunction::Gamma, 2.2f},
+    {5, QColorSpace::TransferFunction::Gamma, 2.8f},
+}};
 
 constexpr float kGammaSRGB = 2.2f;
 constexpr float kTolleranzaGamma = 0.01f;
@@ -85,11 +75,12 @@ QImage InSRGB(QImage immagine) {
 }
 
 QColorSpace SpazioDaCodici(int primari, int trasferimento) {
-  Trasferimento t{};
-  if (!TrasferimentoDaCodice(trasferimento, t)) return {};
+  const auto t = std::find_if(kTrasferimenti.begin(), kTrasferimenti.end(),
+                              [trasferimento](const Trasferimento& voce) { return voce.codice == trasferimento; });
+  if (t == kTrasferimenti.end()) return {};
   for (const Primari& p : kPrimari)
     if (p.codice == primari) {
-      const QColorSpace spazio(p.bianco, p.rosso, p.verde, p.blu, t.funzione, t.gamma);
+      const QColorSpace spazio(p.bianco, p.rosso, p.verde, p.blu, t->funzione, t->gamma);
       return spazio == QColorSpace(QColorSpace::SRgb) ? QColorSpace() : spazio;
     }
   return {};
