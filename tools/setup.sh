@@ -17,6 +17,7 @@ set -euo pipefail
 #   Xvfb, xvfb-run: xvfb, xauth
 #   convert, import (sample photos, screenshots): imagemagick
 #   vipsthumbnail (thumbnail benchmark): libvips-tools
+#   heif-enc, heif-convert (HEIC benchmarks): libheif-examples
 #   DejaVu Sans, named by the sample-photo script and the screenshots: fonts-dejavu-core
 #   desktop-file-validate (the menu entry): desktop-file-utils
 #   appstreamcli (the AppStream data): appstream
@@ -30,6 +31,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   qt6-translations-l10n qt6-tools-dev libgl-dev
   libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev qtkeychain-qt6-dev
+  libheif-dev libheif-examples libturbojpeg0-dev
   libgtest-dev googletest
   python3 python3-pyftpdlib python3-openssl openssl libcap2-bin
   gnome-keyring dbus-daemon dbus-bin

@@ -8,6 +8,7 @@
 #include "album/FiltroFormato.h"
 #include "common/Percorsi.h"
 #include "common/ScritturaAtomica.h"
+#include "immagini/EstensioniFoto.h"
 #include "settings/Impostazioni.h"
 
 namespace {
@@ -171,23 +172,18 @@ std::optional<QString> AlbumVelistra::NuovaChiaveThumb() {
   return ChiaveThumb(++contatoreFoto_);
 }
 
-CopiaLavoro AlbumVelistra::CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta) {
-  const QString estensione = EstensioneFile(QFileInfo(foto).fileName());
-  QDir().mkpath(percorsi_.CartellaLavoro);
-  // A counter that fell behind (settings lost, a stop before they were written)
-  // must not overwrite the copy of another entry.
+std::optional<QString> AlbumVelistra::NuovaCopiaLavoro(const QString& foto) {
+  const QString estensione =
+      DaConvertirePerLaboratorio(foto) ? QStringLiteral("jpg") : EstensioneFile(QFileInfo(foto).fileName());
+  // A counter that fell behind (settings lost, a stop before they were
+  // written) must not overwrite the copy of another entry.
   QString copia;
   do {
     const std::optional<QString> chiave = NuovaChiaveThumb();
-    if (!chiave) return {CopiaLavoro::Esito::ContatoreEsaurito, {}};
+    if (!chiave) return std::nullopt;
     copia = percorsi_.CartellaLavoro + *chiave + u'.' + estensione;
   } while (FileEsiste(copia));
-  const CopiaLavoro nonRiuscita{CopiaLavoro::Esito::NonRiuscita, {}};
-  if (!impronta) return QFile::copy(foto, copia) ? CopiaLavoro{CopiaLavoro::Esito::Fatta, copia} : nonRiuscita;
-  const auto presa = CopiaConImpronta(foto, copia);
-  if (!presa) return nonRiuscita;
-  *impronta = *presa;
-  return {CopiaLavoro::Esito::Fatta, copia};
+  return copia;
 }
 
 QStringList AlbumVelistra::CopieDelFormato(const QString& formato) const {

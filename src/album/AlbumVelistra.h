@@ -15,14 +15,6 @@ QString ChiaveThumb(std::int32_t contatore);
 // The number of prints of an album entry; none when its text is not a whole number.
 std::optional<std::int32_t> QuantitaFile(const NodoXML& file);
 
-// A photo's copy in the work folder, or why none was made.
-struct CopiaLavoro {
-  enum class Esito { Fatta, ContatoreEsaurito, NonRiuscita };
-  Esito esito = Esito::Fatta;
-  // The copy's path when it was made, otherwise empty.
-  QString percorso;
-};
-
 // The customer's order in progress: the album document "Velistra.xml", the
 // copies of its photos in the work folder and the counter that names them.
 class AlbumVelistra {
@@ -78,9 +70,10 @@ class AlbumVelistra {
 
   // The next thumbnail key; none, and the counter unchanged, at its limit.
   std::optional<QString> NuovaChiaveThumb();
-  // Copies a photo into the work folder under the next free key and its
-  // extension. With impronta the photo's size and digest are taken on the way.
-  CopiaLavoro CopiaInCartellaLavoro(const QString& foto, ImprontaFile* impronta = nullptr);
+  // A free path in the work folder for a copy of foto, under the next key
+  // with the photo's extension, or ".jpg" for a photo the lab cannot read (its
+  // copy is the lab's JPEG); none when the counter is at its limit.
+  std::optional<QString> NuovaCopiaLavoro(const QString& foto);
   // The copy paths of the entries of a format.
   QStringList CopieDelFormato(const QString& formato) const;
 

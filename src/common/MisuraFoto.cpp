@@ -10,8 +10,3 @@ QSize MisuraDritta(QImageReader& lettore) {
   return lettore.transformation().testFlag(QImageIOHandler::TransformationRotate90) ? salvata.transposed()
                                                                                    : salvata;
 }
-
-QSize MisuraDritta(const QString& percorso) {
-  QImageReader lettore(percorso);
-  return MisuraDritta(lettore);
-}

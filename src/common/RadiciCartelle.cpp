@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "common/NomeMontaggio.h"
+
 namespace {
 
 QString NomeUtente() {
@@ -30,8 +32,8 @@ void AggiungiSeDistinta(QList<RadiceCartella>& radici, RadiceCartella::Tipo tipo
 
 QStringList RadiciSupportiRimovibili() {
   const QString utente = NomeUtente();
-  if (utente.isEmpty()) return {};
-  return {QStringLiteral("/media/") + utente, QStringLiteral("/run/media/") + utente};
+  if (utente.isEmpty()) return {RadiceMontaggiVirtuali()};
+  return {QStringLiteral("/media/") + utente, QStringLiteral("/run/media/") + utente, RadiceMontaggiVirtuali()};
 }
 
 QList<RadiceCartella> SupportiMontati(const QStringList& radiciSupporti) {
@@ -41,7 +43,7 @@ QList<RadiceCartella> SupportiMontati(const QStringList& radiciSupporti) {
     const QStringList nomi =
         cartella.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     for (const QString& nome : nomi)
-      supporti.append({RadiceCartella::Tipo::Supporto, nome, Pulito(cartella.filePath(nome))});
+      supporti.append({RadiceCartella::Tipo::Supporto, NomeMontaggio(nome), Pulito(cartella.filePath(nome))});
   }
   return supporti;
 }

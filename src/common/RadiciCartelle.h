@@ -13,11 +13,12 @@ struct RadiceCartella {
   bool operator==(const RadiceCartella&) const = default;
 };
 
-// The folders under which the desktop mounts removable media for this user.
+// The folders under which the desktop mounts removable media, phones and
+// cameras for this user.
 QStringList RadiciSupportiRimovibili();
 
 // The mounted media: one entry per folder inside the media roots, labelled by
-// its folder name, in name order.
+// its folder name (a phone's by its device name), in folder name order.
 QList<RadiceCartella> SupportiMontati(const QStringList& radiciSupporti);
 
 // The top-level entries, in order: home, pictures and desktop (when they exist

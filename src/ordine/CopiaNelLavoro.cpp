@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "album/CopiaConvertita.h"
+#include "immagini/EstensioniFoto.h"
+
 namespace {
 
 // The sizes of the copies not known yet.
@@ -44,6 +47,18 @@ CopiaFatta EseguiCopia(const CopiaDaFare& daFare) {
   QDir().mkpath(QFileInfo(daFare.copia).path());
   bool forseDoppia = false;
   QHash<QString, ImprontaFile> note = daFare.note;
+  if (DaConvertirePerLaboratorio(daFare.foto)) {
+    // The lab's JPEG; the duplicate check compares the customer's original.
+    if (!CopiaConvertita(daFare.foto, daFare.copia, &fatta.impronta)) {
+      fatta.esito = CopiaFatta::Esito::NonRiuscita;
+      return fatta;
+    }
+    if (daFare.controllaDoppie) {
+      LeggiDimensioni(daFare, note, fatta);
+      fatta.doppia = NelFormato(daFare, note, fatta);
+    }
+    return fatta;
+  }
   if (daFare.controllaDoppie) {
     LeggiDimensioni(daFare, note, fatta);
     for (const QString& copia : daFare.copieDelFormato) forseDoppia = forseDoppia || note[copia].dimensione == foto.size();

@@ -96,16 +96,7 @@ bool OrdineVelistra::HaVoce(const QString& formato, const QString& foto) const {
 }
 
 std::optional<QString> OrdineVelistra::NuovaCopiaLavoro(const QString& foto) {
-  const QString estensione = EstensioneFile(QFileInfo(foto).fileName());
-  // A counter that fell behind (settings lost, a stop before they were
-  // written) must not overwrite the copy of another entry.
-  QString copia;
-  do {
-    const std::optional<QString> chiave = album_.NuovaChiaveThumb();
-    if (!chiave) return std::nullopt;
-    copia = percorsi_.CartellaLavoro + *chiave + u'.' + estensione;
-  } while (FileEsiste(copia));
-  return copia;
+  return album_.NuovaCopiaLavoro(foto);
 }
 
 void OrdineVelistra::ImpronteDelFormato(const QString& formato, QStringList& copie,

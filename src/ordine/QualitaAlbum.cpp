@@ -3,7 +3,7 @@
 #include <QHash>
 
 #include "album/TabellaRidimensionamento.h"
-#include "common/MisuraFoto.h"
+#include "immagini/MisuraFotoDritta.h"
 
 std::optional<CartaStampa> CartaDelFormato(const CatalogoFormati& catalogo, const QString& formato,
                                            const QString& ridimensionamento) {
@@ -30,6 +30,6 @@ QList<VoceDaStampare> VociDaStampare(const AlbumVelistra& album, const CatalogoF
 int ContaStampeSgranate(const QList<VoceDaStampare>& voci) {
   int sgranate = 0;
   for (const VoceDaStampare& voce : voci)
-    if (ValutaStampa(MisuraDritta(voce.percorso), voce.carta).livello != LivelloQualita::Buona) ++sgranate;
+    if (ValutaStampa(MisuraFotoDritta(voce.percorso), voce.carta).livello != LivelloQualita::Buona) ++sgranate;
   return sgranate;
 }

@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "common/MisuraFoto.h"
+#include "immagini/ColoreSRGB.h"
+#include "immagini/FotoHeif.h"
 #include "thumbview/MiniaturaExif.h"
 
 namespace {
@@ -60,15 +62,34 @@ ImmagineRidotta Riuscita(QSize originale, const QImage& letta, QSize destinazion
   ImmagineRidotta risultato;
   risultato.stato = kStatoRiuscito;
   risultato.originale = originale;
-  risultato.immagine = FixedSize(letta, destinazione.width(), destinazione.height());
+  risultato.immagine = FixedSize(InSRGB(letta), destinazione.width(), destinazione.height());
   risultato.immagine.setDevicePixelRatio(rapporto);
   return risultato;
+}
+
+// HEIF has no reduced decode: its embedded thumbnail, else the whole picture.
+ImmagineRidotta RidottaHeif(QIODevice& dispositivo, MisuraDestinazione misura, bool usaMiniaturaIncorporata,
+                            qreal rapporto) {
+  const FotoHeif foto(dispositivo);
+  const QSize originale = foto.Misura();
+  if (!foto.Aperta() || originale.isEmpty()) return {};
+  const QSize destinazione = InPixel(misura(originale), rapporto);
+  if (usaMiniaturaIncorporata) {
+    const QImage miniatura = foto.Miniatura();
+    if (MiniaturaAdatta(miniatura, originale, destinazione))
+      return Riuscita(originale, miniatura, destinazione, rapporto);
+  }
+  const QImage intera = foto.Immagine();
+  if (intera.isNull()) return {};
+  return Riuscita(originale, intera, destinazione, rapporto);
 }
 
 }  // namespace
 
 ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione misura,
                                   bool usaMiniaturaIncorporata, qreal rapporto) {
+  if (FotoHeif::Riconosce(dispositivo))
+    return RidottaHeif(dispositivo, misura, usaMiniaturaIncorporata, rapporto);
   const qint64 inizio = dispositivo.pos();
   QImageReader lettore(&dispositivo);
   lettore.setAutoTransform(true);
@@ -113,6 +134,7 @@ ImmagineRidotta DecodificaRidotta(const QString& percorso, MisuraDestinazione mi
 bool ImmagineLeggibile(const QString& percorso) {
   QFile file(percorso);
   if (!file.open(QIODevice::ReadOnly)) return false;
+  if (FotoHeif::Riconosce(file)) return true;
   QImageReader lettore(&file);
   return lettore.canRead();
 }

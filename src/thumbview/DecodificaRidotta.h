@@ -8,8 +8,9 @@
 class QIODevice;
 
 // A picture opened straight at the size it is shown at, as cheaply as the file
-// allows: the camera's embedded thumbnail when it is good enough, otherwise a
-// JPEG decoded at a reduced scale; never a full decode of a large JPEG.
+// allows: the camera's embedded thumbnail (EXIF's in a JPEG, HEIF's own) when
+// it is good enough, otherwise a JPEG decoded at a reduced scale; never a full
+// decode of a large JPEG. Colours come converted to sRGB.
 struct ImmagineRidotta {
   int stato = kStatoNonApribile;
   QSize originale;  // upright size of the file's picture

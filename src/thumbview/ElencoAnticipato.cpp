@@ -3,15 +3,13 @@
 #include <QDir>
 
 #include "common/Percorsi.h"
+#include "immagini/EstensioniFoto.h"
 
 namespace {
 const QString kSeparatore = QStringLiteral("/");
 
 QStringList FotoDellaCartella(const QString& cartella) {
-  return QDir(cartella).entryList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
-                                   QStringLiteral("*.png"), QStringLiteral("*.tif"),
-                                   QStringLiteral("*.tiff")},
-                                  QDir::Files, QDir::Name | QDir::IgnoreCase);
+  return QDir(cartella).entryList(FiltriNomiFoto(), QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 }  // namespace
 

@@ -6,10 +6,15 @@
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "windows/ModelloCartelle.h"
 
 namespace {
+
+// The virtual file system's daemon makes a phone's mount without a file-system
+// event: the roots are looked at again this often.
+constexpr int kIntervalloMontaggi = 2000;
 
 QIcon IconaRadice(RadiceCartella::Tipo tipo) {
   const QFileIconProvider icone;
@@ -49,6 +54,9 @@ AlberoCartelle::AlberoCartelle(QWidget* genitore, QStringList radiciSupporti)
     SorvegliaRadiciSupporti();
     AggiornaRadici();
   });
+  auto* controllo = new QTimer(this);
+  connect(controllo, &QTimer::timeout, this, &AlberoCartelle::AggiornaRadici);
+  controllo->start(kIntervalloMontaggi);
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { Q_EMIT cartellaCambiata(); });
   connect(modello_, &QStandardItemModel::itemChanged, this, [this](const QStandardItem* voce) {
     if (voce->index() == currentIndex()) Q_EMIT cartellaCambiata();

@@ -9,8 +9,8 @@ class ModelloCartelle;
 class QFileSystemWatcher;
 
 // The folder tree: the home, pictures and desktop folders, the mounted
-// removable media (kept up to date as they come and go) and the whole file
-// system, folders only.
+// removable media, phones and cameras (kept up to date as they come and go)
+// and the whole file system, folders only.
 class AlberoCartelle : public QTreeView {
   Q_OBJECT
 

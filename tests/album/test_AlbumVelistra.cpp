@@ -181,24 +181,17 @@ TEST_F(Album, CopiesTakeTheKeyAndTheExtensionAndNeverOverwriteAnotherCopy) {
   ASSERT_TRUE(immagine.save(foto, "JPG"));
 
   const QString lavoro = cartella.percorsi().CartellaLavoro;
-  const QString prima = album.CopiaInCartellaLavoro(foto).percorso;
-  EXPECT_EQ(prima, lavoro + QStringLiteral("imgVE_000001.JPG"));
-  QFile originale(foto), copia(prima);
-  ASSERT_TRUE(originale.open(QIODevice::ReadOnly) && copia.open(QIODevice::ReadOnly));
-  EXPECT_EQ(copia.readAll(), originale.readAll());
+  EXPECT_EQ(album.NuovaCopiaLavoro(foto), lavoro + QStringLiteral("imgVE_000001.JPG"));
 
   // A counter that fell behind meets copies already there.
   cartella.Scrivi(QStringLiteral("Velistra/imgVE_000002.JPG"), "altra");
   album.ImpostaContatoreFoto(1);
-  EXPECT_EQ(album.CopiaInCartellaLavoro(foto).percorso, lavoro + QStringLiteral("imgVE_000003.JPG"));
+  EXPECT_EQ(album.NuovaCopiaLavoro(foto), lavoro + QStringLiteral("imgVE_000003.JPG"));
   EXPECT_EQ(cartella.Leggi(QStringLiteral("Velistra/imgVE_000002.JPG")), "altra");
 
   cartella.Scrivi(QStringLiteral("senza_punto"), "x");
-  EXPECT_EQ(album.CopiaInCartellaLavoro(cartella.file(QStringLiteral("senza_punto"))).percorso,
+  EXPECT_EQ(album.NuovaCopiaLavoro(cartella.file(QStringLiteral("senza_punto"))),
             lavoro + QStringLiteral("imgVE_000004."));
-  const CopiaLavoro mancante = album.CopiaInCartellaLavoro(cartella.file(QStringLiteral("manca.jpg")));
-  EXPECT_EQ(mancante.esito, CopiaLavoro::Esito::NonRiuscita);
-  EXPECT_EQ(mancante.percorso, QString());
 }
 
 TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
@@ -207,7 +200,8 @@ TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
   const QString foto = cartella.file(QStringLiteral("a.png"));
   QImage(4, 4, QImage::Format_RGB32).save(foto, "PNG");
   album.ImpostaContatoreFoto(500);
-  const QString copia = album.CopiaInCartellaLavoro(foto).percorso;
+  const QString copia = *album.NuovaCopiaLavoro(foto);
+  ASSERT_TRUE(QFile::copy(foto, copia));
   album.AggiungiFileVelistra(QStringLiteral("15x10"), copia, QStringLiteral("a.png"), QStringLiteral("FILLIN"));
   album.SalvaVelistra();
   album.SalvaContatoreFoto();
@@ -219,8 +213,7 @@ TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
   EXPECT_TRUE(QDir(cartella.percorsi().CartellaLavoro).entryList(QDir::Files | QDir::Hidden).isEmpty());
   EXPECT_EQ(album.ContatoreFoto(), 0);
   EXPECT_EQ(cINIProfiles().GetPrivateProfileString("Opzioni", "ContatoreFoto", "", cartella.percorsi().PercorsoIni), "0");
-  EXPECT_EQ(album.CopiaInCartellaLavoro(foto).percorso,
-            cartella.percorsi().CartellaLavoro + QStringLiteral("imgVE_000001.png"));
+  EXPECT_EQ(album.NuovaCopiaLavoro(foto), cartella.percorsi().CartellaLavoro + QStringLiteral("imgVE_000001.png"));
 }
 
 TEST_F(Album, AnUnreadableAlbumIsSetAsideAndTheAlbumStartsEmpty) {

@@ -14,13 +14,15 @@
 TEST(ElencoFoto, CameraNamesInAnyLetterCaseInAlphabeticalOrder) {
   QTemporaryDir cartella;
   ScriviFotoProva(cartella.path(), {"b.Png", "IMG_0001.JPG", "a.jpeg", "scan.TIFF"});
-  for (const char* altro : {"note.txt", "vecchia.tif", "ritratto.gif"}) {
+  for (const char* altro : {"note.txt", "ritratto.gif", "vecchia.tif", "IMG_0002.HEIC", "p.heif", "q.HIF",
+                            "r.avif", "s.WebP"}) {
     QFile f(cartella.filePath(QString::fromLatin1(altro)));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   }
   QDir().mkpath(cartella.filePath("sotto.jpg"));
   EXPECT_EQ(ElencoFotoCartella(cartella.path() + u'/'),
-            (QStringList{"a.jpeg", "b.Png", "IMG_0001.JPG", "scan.TIFF"}));
+            (QStringList{"a.jpeg", "b.Png", "IMG_0001.JPG", "IMG_0002.HEIC", "p.heif", "q.HIF", "r.avif",
+                         "s.WebP", "scan.TIFF", "vecchia.tif"}));
   EXPECT_TRUE(ElencoFotoCartella(cartella.filePath("manca/")).isEmpty());
   // No folder selected: not the working directory.
   EXPECT_TRUE(ElencoFotoCartella({}).isEmpty());

@@ -8,6 +8,8 @@
 #include "album/ImprontaFile.h"
 #include "ordine/OrdineVelistra.h"
 #include "support/CartellaProgrammaProva.h"
+#include "support/FotoHeifProva.h"
+#include "support/FotoProva.h"
 #include "support/SvolgiOperazione.h"
 
 namespace {
@@ -79,6 +81,15 @@ TEST_F(Duplicati, CopiesOfAnEarlierRunAreReadWhenNeededAndRemovedEntriesNoLonger
   const QString copia = ordine->album().CopieDelFormato(k15x10).value(0);
   ASSERT_EQ(ordine->Cancella(k15x10, {copia}).esito, EsitoFoto::Fatto);
   EXPECT_EQ(Copia(b, false), EsitoFoto::Fatto);
+  EXPECT_EQ(domande, 1);
+}
+
+// The copy of a HEIC is its JPEG, which no second copy resembles byte for byte:
+// the customer's files are what is compared.
+TEST_F(Duplicati, ASecondCopyOfTheSameHeicIsADuplicate) {
+  const QByteArray heic = CodificaHeif(ImmagineADueBande({64, 48}, Qt::red, Qt::blue));
+  EXPECT_EQ(Copia(Scrivi(QStringLiteral("uno.heic"), heic), false), EsitoFoto::Fatto);
+  EXPECT_EQ(Copia(Scrivi(QStringLiteral("due.HEIC"), heic), false), EsitoFoto::Saltata);
   EXPECT_EQ(domande, 1);
 }
 

@@ -7,7 +7,7 @@
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
 #include "album/TabellaRidimensionamento.h"
-#include "common/MisuraFoto.h"
+#include "immagini/MisuraFotoDritta.h"
 #include "common/QualitaStampa.h"
 #include "ordine/QualitaAlbum.h"
 #include "support/CartellaProgrammaProva.h"
@@ -105,7 +105,7 @@ class QualitaAlbum : public ::testing::Test {
 TEST_F(QualitaAlbum, TheHeaderGivesTheUprightSizeAndEachEntryIsJudgedOnItsPaper) {
   // Stored 1200 x 800, shown turned a quarter: upright 800 x 1200.
   const QString girata = Foto(QStringLiteral("girata.jpg"), {1200, 800}, 6);
-  EXPECT_EQ(MisuraDritta(girata), QSize(800, 1200));
+  EXPECT_EQ(MisuraFotoDritta(girata), QSize(800, 1200));
   // 800 x 600 on 10 x 15 cm: 135 pixels per inch covering the paper, 152 inside it.
   const QString media = Foto(QStringLiteral("media.jpg"), {800, 600});
   Aggiungi("15x10", girata, "FILLIN");     // 203 on the paper turned upright

@@ -75,3 +75,28 @@ TEST(AlberoCartelle, MediaPluggedInAfterTheStartAppearAndUnpluggedOnesGo) {
   ASSERT_TRUE(AttendiFinche([&] { return albero.model()->rowCount() == 3; }));
   EXPECT_EQ(Nomi(albero), "Cartella Home,SCHEDA,File system");
 }
+
+TEST(AlberoCartelle, APhonePluggedInAfterTheStartShowsByItsDeviceName) {
+  HomeProva home;
+  home.crea("run/user/gvfs");
+  AlberoCartelle albero(nullptr, {home.percorso("run/user/gvfs")});
+  EXPECT_EQ(Nomi(albero), "Cartella Home,File system");
+  home.crea("run/user/gvfs/mtp:host=Apple_iPhone_di_Anna/Internal Storage/DCIM");
+  home.crea("run/user/gvfs/gphoto2:host=%5Busb%3A001%2C005%5D");
+  ASSERT_TRUE(AttendiFinche([&] { return albero.model()->rowCount() == 4; }));
+  // A bus address is no name: the mount's own stands.
+  EXPECT_EQ(Nomi(albero), "Cartella Home,gphoto2:host=%5Busb%3A001%2C005%5D,Apple iPhone di Anna,File system");
+  ASSERT_TRUE(
+      albero.ImpostaCartella(home.percorso("run/user/gvfs/mtp:host=Apple_iPhone_di_Anna/Internal Storage/DCIM")));
+  EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("Apple iPhone di Anna"));
+}
+
+TEST(AlberoCartelle, TheDesktopsVirtualMountsAreAMediaRoot) {
+  const QByteArray prima = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", "/run/user/4242");
+  EXPECT_TRUE(RadiciSupportiRimovibili().contains(QStringLiteral("/run/user/4242/gvfs")));
+  if (prima.isNull())
+    qunsetenv("XDG_RUNTIME_DIR");
+  else
+    qputenv("XDG_RUNTIME_DIR", prima);
+}
