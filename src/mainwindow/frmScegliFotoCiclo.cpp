@@ -59,7 +59,7 @@ void frmScegliFoto::CaricaFinestra() {
   if (!impostazioni.ScriviChiusuraOk(false)) AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
   NonMostrareMessaggio_ = impostazioni.NonMostrareMessaggio();
   DatiUtenteOk_ = impostazioni.DatiUtenteOk();
-  ordine_.ImpostaFTPInCorso(impostazioni.FTPInCorso() ? 1 : 0);
+  ordine_.LeggiFTPInCorso();
   ordine_.catalogo().LeggiFormatoDefault();
   const DimensioniFinestra dimensioni = impostazioni.Dimensioni();
 
@@ -80,7 +80,7 @@ void frmScegliFoto::CaricaFinestra() {
                           "Si consiglia di creare un nuovo Velistra e cancellare quello corrente."),
            IconaMessaggio::Informazione, PulsantiMessaggio::OK, this);
 
-  if (!ordine_.album().CaricaVelistra(ordine_.catalogo().XMLDOMFormati()))
+  if (!ordine_.album().CaricaVelistra(ordine_.catalogo().TuttiGliIdFormati()))
     AvvisaAlbumNonSalvato(percorsi_.PercorsoVelistraXML, this);
 
   fvFotoCartella_->setpicPreview(picZoom_);
@@ -161,7 +161,7 @@ void frmScegliFoto::SalvaAllaChiusura() {
   scaricata_ = true;
   ConPuntatoreOccupato([this] {
     SalvaDimensioniFinestra();
-    if (ordine_.album().Documento().radice()) SalvaAlbum();
+    if (ordine_.album().Caricato()) SalvaAlbum();
   });
 }
 

@@ -11,7 +11,6 @@
 #include "common/NumeriCliente.h"
 #include "mainwindow/RisposteDuplicato.h"
 #include "mainwindow/frmScegliFoto.h"
-#include "settings/Impostazioni.h"
 #include "thumbview/ctrFotoView.h"
 
 namespace {
@@ -334,7 +333,6 @@ void frmScegliFoto::ImpostaNumeroFoto(std::int16_t numero) {
     fvFotoFormato_->ImpostaNumeroFotoThumbSelezionate(numero);
   else
     RefreshFotoFormato();
-  ordine_.CalcolaImportoVelistra();
 }
 
 void frmScegliFoto::ImpostaRidimensionamento(const QString& codice) {
@@ -353,8 +351,7 @@ void frmScegliFoto::ImpostaRidimensionamento(const QString& codice) {
 }
 
 bool frmScegliFoto::NessunInvioInSospeso() {
-  // The stored mark, which the send writes as it goes.
-  if (!Impostazioni(percorsi_).FTPInCorso()) return true;
+  if (!ordine_.FTPInCorso()) return true;
   MsgBox(QStringLiteral("L'invio del Velistra corrente non è terminato.\r\n"
                         "Per annullare l'attuale invio, utilizzare l'apposito bottone presente nella finestra di "
                         "invio."),

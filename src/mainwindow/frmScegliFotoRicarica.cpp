@@ -1,7 +1,6 @@
 // The reloads of the two views: the listing and the thumbnails on a worker,
 // each thumbnail added on the GUI thread, "Annulla" asked about before the next.
-#include <memory>
-
+#include "album/FiltroFormato.h"
 #include "album/TabellaRidimensionamento.h"
 #include "common/Lavoro.h"
 #include "common/Percorsi.h"
@@ -30,13 +29,10 @@ struct VoceVista {
 };
 
 QList<VoceVista> VociVista(const AlbumVelistra& album, const QString& formato) {
-  const auto testo = [](const NodoXML& voce, const char* nome) { return voce.selezionaNodo(nome).testo(); };
   QList<VoceVista> voci;
-  const std::unique_ptr<DocumentoXML> filtrati = album.XMLFiltraFormato(formato);
-  for (const NodoXML& voce : filtrati->selezionaNodi(QStringLiteral("files/*")))
-    voci.append({testo(voce, "nomecompleto"), testo(voce, "titolo"),
-                 static_cast<std::int16_t>(QuantitaFile(voce).value_or(0)), testo(voce, "formato"),
-                 DescrizioneRidimensionamento(testo(voce, "ridimensionamento"))});
+  for (const VoceAlbum& voce : OrdinaPerTitolo(album.Voci(formato)))
+    voci.append({voce.copia, voce.titolo, static_cast<std::int16_t>(voce.quantita), voce.formato,
+                 DescrizioneRidimensionamento(voce.ridimensionamento)});
   return voci;
 }
 

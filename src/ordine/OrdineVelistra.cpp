@@ -7,19 +7,18 @@
 #include "ordine/TestoCondition.h"
 #include "settings/Impostazioni.h"
 
-namespace {
-
-QString TestoFiglio(const NodoXML& nodo, const QString& nome) { return nodo.selezionaNodo(nome).testo(); }
-
-}  // namespace
-
 OrdineVelistra::OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genitore)
     : QObject(genitore), percorsi_(percorsi), album_(percorsi), catalogo_(percorsi),
-      origini_(percorsi.PercorsoOriginali) {
+      origini_(percorsi.PercorsoOriginali), marcaInvio_(percorsi) {
   origini_.Carica();
 }
 
-void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(catalogo_.getImportoCorrenteEuro()); }
+void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(getImportoCorrenteEuro()); }
+
+void OrdineVelistra::Riprezza() {
+  importo_ = ImportoAlbum(album_.Formati(), catalogo_.Prezzi());
+  SegnalaImporto();
+}
 
 void OrdineVelistra::SegnalaVoci(const QString& formato) {
   Q_EMIT vociCambiate(formato, NumeroVoci(formato), NumeroVoci({}));
@@ -55,9 +54,8 @@ RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QStr
   // The format's place was made sure above.
   album_.AggiungiFileVelistra(formato, copia, titolo, ChiaveRidimensionamento(0));
   if (forseDoppia) impronte_.Registra(copia, impronta);
-  catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(formato));
   origini_.Registra(copia, foto);
-  SegnalaImporto();
+  Riprezza();
   SegnalaVoci(formato);
   return {EsitoFoto::Fatto, copia};
 }
@@ -65,55 +63,43 @@ RisultatoFoto OrdineVelistra::CopiaNelFormato(const QString& formato, const QStr
 RisultatoFoto OrdineVelistra::CopiaTraFormati(const QString& origine, const QString& destinazione,
                                               const QString& foto, const QString& titolo,
                                               const ConfermaDuplicato& conferma) {
-  NodoXML voce;
-  if (!album_.TrovaFileVelistra(origine, foto, voce)) return {EsitoFoto::NonTrovata, {}};
+  if (!album_.TrovaFileVelistra(origine, foto)) return {EsitoFoto::NonTrovata, {}};
   return CopiaNelFormato(destinazione, foto, titolo, conferma);
 }
 
 EsitoFoto OrdineVelistra::SpostaTraFormati(const QString& origine, const QString& destinazione, const QString& foto) {
-  NodoXML voce;
-  if (!album_.TrovaFileVelistra(origine, foto, voce)) return EsitoFoto::NonTrovata;
+  const auto voce = album_.TrovaFileVelistra(origine, foto);
+  if (!voce) return EsitoFoto::NonTrovata;
   if (!PostoPerIlFormato(destinazione)) return EsitoFoto::FormatoAssente;
-  const std::int32_t quantita = QuantitaFile(voce).value_or(0);
-  album_.AggiungiFileVelistra(destinazione, foto, TestoFiglio(voce, QStringLiteral("titolo")),
-                              ChiaveRidimensionamento(0));
-  album_.RimuoviFileVelistra(voce);
-  catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(origine), quantita);
-  catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));
-  SegnalaImporto();
+  album_.RimuoviFileVelistra(origine, foto);
+  album_.AggiungiFileVelistra(destinazione, foto, voce->voce.titolo, ChiaveRidimensionamento(0));
+  Riprezza();
   SegnalaVoci(origine);
   SegnalaVoci(destinazione);
   return EsitoFoto::Fatto;
 }
 
 EsitoFoto OrdineVelistra::Cancella(const QString& formato, const QString& foto) {
-  NodoXML voce;
-  if (!album_.TrovaFileVelistra(formato, foto, voce)) return EsitoFoto::NonTrovata;
-  const QString copia = TestoFiglio(voce, QStringLiteral("nomecompleto"));
-  QFile::remove(copia);
-  impronte_.Dimentica(copia);
-  catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(TestoFiglio(voce, QStringLiteral("formato"))),
-                                      QuantitaFile(voce).value_or(0));
+  const auto voce = album_.TrovaFileVelistra(formato, foto);
+  if (!voce) return EsitoFoto::NonTrovata;
+  QFile::remove(foto);
+  impronte_.Dimentica(foto);
+  album_.RimuoviFileVelistra(formato, foto);
+  Riprezza();
   // The format that holds it: the one asked for may be empty (any format).
-  const QString contenitore = voce.genitore().genitore().attributo(QStringLiteral("id"));
-  album_.RimuoviFileVelistra(voce);
-  SegnalaImporto();
-  SegnalaVoci(contenitore);
+  SegnalaVoci(voce->formato);
   return EsitoFoto::Fatto;
 }
 
 EsitoFoto OrdineVelistra::ImpostaQuantita(const QString& formato, const QString& foto, std::int16_t numero) {
-  NodoXML voce;
-  if (!album_.TrovaFileVelistra(formato, foto, voce)) return EsitoFoto::NonTrovata;
-  album_.ImpostaQuantitaFile(voce, numero);
+  if (!album_.ImpostaQuantitaFile(formato, foto, numero)) return EsitoFoto::NonTrovata;
+  Riprezza();
   return EsitoFoto::Fatto;
 }
 
 EsitoFoto OrdineVelistra::ImpostaRidimensionamento(const QString& formato, const QString& foto,
                                                    const QString& chiave) {
-  NodoXML voce;
-  if (!album_.TrovaFileVelistra(formato, foto, voce)) return EsitoFoto::NonTrovata;
-  album_.ImpostaRidimensionamentoFile(voce, chiave);
+  if (!album_.ImpostaRidimensionamentoFile(formato, foto, chiave)) return EsitoFoto::NonTrovata;
   return EsitoFoto::Fatto;
 }
 
@@ -128,28 +114,27 @@ EsitoSalvataggio OrdineVelistra::Salva(bool conContatore) {
 int OrdineVelistra::NumeroVoci(const QString& formato) const { return album_.NumeroFile(formato); }
 
 void OrdineVelistra::CreaNuovoVelistra() {
-  album_.EliminaCartellaERicreaXML(catalogo_.XMLDOMFormati());
+  album_.EliminaCartellaERicreaXML(catalogo_.TuttiGliIdFormati());
   origini_.Svuota();
   origini_.Salva();
   // The counter starts again: the next copies take the old names.
   impronte_.Svuota();
-  CalcolaImportoVelistra();
+  Riprezza();
   Q_EMIT albumNuovo();
 }
 
 std::int32_t OrdineVelistra::CalcolaImportoVelistra() {
-  const std::int32_t importo = catalogo_.CalcolaImportoVelistra(album_);
-  SegnalaImporto();
-  return importo;
+  Riprezza();
+  return importo_;
 }
 
 std::int32_t OrdineVelistra::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
-  const std::int32_t importo = catalogo_.CalcolaImportoVelistra(album_, prezzi);
+  importo_ = ImportoAlbum(album_.Formati(), LeggiPrezzi(prezzi));
   SegnalaImporto();
-  return importo;
+  return importo_;
 }
 
-bool OrdineVelistra::StringaFileCondition(const DocumentoXML& album, QString& strFile) const {
+bool OrdineVelistra::StringaFileCondition(const QList<FormatoAlbum>& album, QString& strFile) const {
   strFile = TestoCondition(album, Impostazioni(percorsi_).DeviceName());
   return !strFile.isEmpty();
 }
@@ -158,5 +143,5 @@ void OrdineVelistra::SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo)
   if (!catalogo) return;
   catalogo_.SostituisciFormati(std::move(catalogo));
   // The amount is priced with the catalogue in use, as the breakdown is.
-  CalcolaImportoVelistra();
+  Riprezza();
 }

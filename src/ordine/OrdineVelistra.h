@@ -10,6 +10,7 @@
 #include "album/CatalogoFormati.h"
 #include "ordine/EsitiOrdine.h"
 #include "ordine/ImpronteCopie.h"
+#include "ordine/MarcaInvio.h"
 #include "ordine/OriginiFoto.h"
 #include "ordine/StoricoOrdini.h"
 #include "settings/PercorsiProgramma.h"
@@ -24,8 +25,8 @@ using CicloPassi = std::function<bool(int n, const std::function<bool(int k)>& p
 // all the same. May run on the order's worker.
 using ConfermaDuplicato = std::function<bool()>;
 
-// The customer's order: the album, the catalogue with the running amount, the
-// photo counter and the send mark. Its operations may run on a worker while
+// The customer's order: the album, the catalogue, the amount, the photo
+// counter and the send mark. Its operations may run on a worker while
 // the window waits in its event loop; what changes reaches the window as
 // signals carrying values.
 class OrdineVelistra : public QObject {
@@ -60,18 +61,23 @@ class OrdineVelistra : public QObject {
   int NumeroVoci(const QString& formato) const;
   // A new, empty album with the amount at 0; then albumNuovo.
   void CreaNuovoVelistra();
-  // Recomputes the amount with the catalogue's prices, or with a price list.
+  // Recomputes the amount with the catalogue's prices, or with a price list;
+  // every change the order makes reprices the album by itself.
   std::int32_t CalcolaImportoVelistra();
   std::int32_t CalcolaImportoVelistra(const DocumentoXML& prezzi);
-  QString getImportoCorrenteEuro() const { return catalogo_.getImportoCorrenteEuro(); }
+  std::int32_t ImportoCorrente() const { return importo_; }
+  QString getImportoCorrenteEuro() const { return ImportoInEuro(importo_); }
   // The order text of an album; false, and nothing, when it has no photo.
-  bool StringaFileCondition(const DocumentoXML& album, QString& strFile) const;
+  bool StringaFileCondition(const QList<FormatoAlbum>& album, QString& strFile) const;
   // Takes over the catalogue of a price-list download and reprices the album;
   // nothing without one.
   void SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo);
 
-  int FTPInCorso() const { return ftpInCorso_; }
-  void ImpostaFTPInCorso(int valore) { ftpInCorso_ = valore; }
+  // The send mark: read from the settings, and kept there by every change;
+  // false when the settings could not be written.
+  int FTPInCorso() const { return marcaInvio_.InCorso() ? 1 : 0; }
+  void LeggiFTPInCorso() { marcaInvio_.Leggi(); }
+  bool ImpostaFTPInCorso(int valore) { return marcaInvio_.Imposta(valore != 0); }
 
   // Writes the order folder (an existing, empty folder ending in "/"): the
   // copies, the customer sheet, "Condition.txt" and, last, "End.txt". Nothing
@@ -100,6 +106,8 @@ class OrdineVelistra : public QObject {
 
  private:
   void SegnalaImporto();
+  // Recomputes the amount with the catalogue's prices and tells it.
+  void Riprezza();
   void SegnalaVoci(const QString& formato);
   // Whether the album can take entries of formato. A format of the catalogue
   // that the album lacks (a price list downloaded after the album was loaded)
@@ -111,5 +119,6 @@ class OrdineVelistra : public QObject {
   CatalogoFormati catalogo_;
   OriginiFoto origini_;
   ImpronteCopie impronte_;
-  int ftpInCorso_ = 0;
+  MarcaInvio marcaInvio_;
+  std::int32_t importo_ = 0;
 };

@@ -13,7 +13,7 @@
 
 RisultatoCartella OrdineVelistra::ScriviCartellaOrdine(const QString& cartella, FoglioCliente& foglio,
                                                        const CicloPassi& ciclo) {
-  const QList<NodoXML> voci = album_.Documento().selezionaNodi(QStringLiteral("/xml/formato/files/*"));
+  const QList<VoceAlbum> voci = album_.Voci({});
   if (voci.isEmpty()) return {EsitoCartella::AlbumVuoto, {}, {}};
   RisultatoCartella risultato;
   auto scritto = [&](bool riuscito, const QString& nome) {
@@ -31,7 +31,7 @@ RisultatoCartella OrdineVelistra::ScriviCartellaOrdine(const QString& cartella, 
       const QString& nome = nomi[k - n - 1];
       return scritto(SincronizzaFile(cartella + nome), nome);
     }
-    const QString foto = voci[k - 1].selezionaNodo(QStringLiteral("nomecompleto")).testo();
+    const QString& foto = voci[k - 1].copia;
     if (!FileEsiste(foto)) {
       risultato.esito = EsitoCartella::FotoRimossa;
       return false;
@@ -51,7 +51,7 @@ RisultatoCartella OrdineVelistra::ScriviCartellaOrdine(const QString& cartella, 
                                           TestoFotografiaDatiUtente(foglio.getDatiUtente(), getImportoCorrenteEuro())),
                datiUtente))
     return risultato;
-  if (!StringaFileCondition(album_.Documento(), ordine)) return {EsitoCartella::AlbumVuoto, {}, {}};
+  if (!StringaFileCondition(album_.Formati(), ordine)) return {EsitoCartella::AlbumVuoto, {}, {}};
   if (!scritto(ScriviTestoOrdine(cartella + condition, ordine), condition)) return risultato;
   // The customer takes the medium away at the success message: "End.txt"
   // comes last, and only once everything before it is on the medium. A

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "album/FileAlbum.h"
 #include "codecs/CMD5.h"
 #include "common/DocumentoXML.h"
 #include "common/Lavoro.h"
@@ -24,10 +25,9 @@
 
 namespace {
 
-qint64 DimensioneFoto(const QList<NodoXML>& voci) {
+qint64 DimensioneFoto(const QList<VoceAlbum>& voci) {
   qint64 totale = 0;
-  for (const NodoXML& voce : voci)
-    totale += QFileInfo(voce.selezionaNodo(QStringLiteral("nomecompleto")).testo()).size();
+  for (const VoceAlbum& voce : voci) totale += QFileInfo(voce.copia).size();
   return totale;
 }
 
@@ -50,10 +50,10 @@ bool InvioVelistra::VerificaAlbum(QByteArray& albumServer) {
   return false;
 }
 
-bool InvioVelistra::FotoNellaCartellaDiLavoro(const QList<NodoXML>& voci) {
+bool InvioVelistra::FotoNellaCartellaDiLavoro(const QList<VoceAlbum>& voci) {
   const QString lavoro = QFileInfo(percorsi_.CartellaLavoro).canonicalFilePath();
-  for (const NodoXML& voce : voci) {
-    const QString percorso = voce.selezionaNodo(QStringLiteral("nomecompleto")).testo();
+  for (const VoceAlbum& voce : voci) {
+    const QString& percorso = voce.copia;
     if (!FileEsiste(percorso)) continue;  // reported as a removed photo by the loop
     // The server's copy names the files to send: none may lie outside the work
     // folder, not even through a link, and every name must be a plain one.
@@ -110,9 +110,8 @@ void InvioVelistra::EseguiInvioVelistra() {
   ok = ContinuaOperazione;
   if (!CartellaTransazioneSicura()) return fine();
 
-  auto album = CreaDocumentoXML();
-  album->caricaByte(albumServer);
-  const QList<NodoXML> voci = album->selezionaNodi(QStringLiteral("//files/*"));
+  const QList<FormatoAlbum> album = LeggiAlbum(albumServer);
+  const QList<VoceAlbum> voci = TutteLeVoci(album);
   const int n = static_cast<int>(voci.size());
   if (n == 0) return fine();
   if (!FotoNellaCartellaDiLavoro(voci)) return fine();
@@ -131,7 +130,7 @@ void InvioVelistra::EseguiInvioVelistra() {
       ok = false;
       break;
     }
-    const QString locale = voci[i].selezionaNodo(QStringLiteral("nomecompleto")).testo();
+    const QString& locale = voci[i].copia;
     if (!FileEsiste(locale)) {
       fotoRimossa = true;
       ok = false;
@@ -176,7 +175,7 @@ void InvioVelistra::EseguiInvioVelistra() {
   }
   if (ok) {
     QString ordine;
-    const bool conFoto = SulThreadGrafico([&] { return ordine_.StringaFileCondition(*album, ordine); });
+    const bool conFoto = SulThreadGrafico([&] { return ordine_.StringaFileCondition(album, ordine); });
     // Without an order text no order file goes: the lab would take an empty order as complete.
     if (!conFoto) AvvisaVelistraSenzaFoto();
     ok = conFoto && ScriviTestoOrdine(fileCondition, ordine) &&

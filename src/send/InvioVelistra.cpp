@@ -283,9 +283,8 @@ void InvioVelistra::PremiCancellaInvioVelistra() {
 }
 
 void InvioVelistra::FTPInCorso(int Valore) {
-  if (!Impostazioni(percorsi_).ScriviFTPInCorso(Valore != 0))
+  if (!SulThreadGrafico([&] { return ordine_.ImpostaFTPInCorso(Valore); }))
     AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, vista_.finestra());
-  SulThreadGrafico([&] { ordine_.ImpostaFTPInCorso(Valore); });
 }
 
 QString InvioVelistra::PercorsoRemoto(const QString& nome) const {

@@ -72,7 +72,7 @@ class InvioVelistra {
   SessioneFTP::Impostazioni ImpostazioniFTP() const;
   bool CartellaTransazioneSicura();
   bool VerificaAlbum(QByteArray& albumServer);
-  bool FotoNellaCartellaDiLavoro(const QList<class NodoXML>& voci);
+  bool FotoNellaCartellaDiLavoro(const QList<struct VoceAlbum>& voci);
   bool InviaFileOrdine(const QString& percorsoLocale, const QString& nomeRemoto);
   QString PercorsoRemoto(const QString& nome) const;
 

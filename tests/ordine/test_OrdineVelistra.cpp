@@ -65,7 +65,7 @@ class Ordine : public ::testing::Test {
     });
     QDir().mkpath(programma.percorsi().CartellaLavoro);
     ordine.catalogo().CaricaFormati();
-    ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
+    ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().TuttiGliIdFormati()));
     cartella = supporto.filePath(QStringLiteral("VE2612071530/"));
     a = cliente.filePath(QStringLiteral("a.jpg"));
     b = cliente.filePath(QStringLiteral("b.png"));
@@ -76,12 +76,7 @@ class Ordine : public ::testing::Test {
     }
   }
   QString UltimoImporto() const { return importi.isEmpty() ? QString() : importi.last(); }
-  QString Campo(const QString& formato, const QString& campo) const {
-    return ordine.album()
-        .Documento()
-        .selezionaNodo(QStringLiteral("/xml/formato[@id='%1']/files/file/%2").arg(formato, campo))
-        .testo();
-  }
+  VoceAlbum Prima(const QString& formato) const { return ordine.album().Voci(formato).value(0); }
 };
 
 TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
@@ -91,19 +86,20 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
   const RisultatoFoto secondo = ordine.CopiaNelFormato(QStringLiteral("15x10"), b, QStringLiteral("b.png"));
   ASSERT_EQ(secondo.esito, EsitoFoto::Fatto);
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,50"));
-  EXPECT_EQ(Campo(QStringLiteral("15x10"), QStringLiteral("quantita")), QStringLiteral("1"));
-  EXPECT_EQ(Campo(QStringLiteral("15x10"), QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
+  EXPECT_EQ(Prima(QStringLiteral("15x10")).quantita, 1);
+  EXPECT_EQ(Prima(QStringLiteral("15x10")).ridimensionamento, QStringLiteral("FILLIN"));
   EXPECT_EQ(ordine.ImpostaRidimensionamento(QStringLiteral("15x10"), secondo.copia, QStringLiteral("NONE")),
             EsitoFoto::Fatto);
   EXPECT_EQ(ordine.ImpostaQuantita(QStringLiteral("13x9"), secondo.copia, 2), EsitoFoto::NonTrovata);
 
+  // The prints reprice the album by themselves.
   EXPECT_EQ(ordine.ImpostaQuantita(QStringLiteral("15x10"), primo.copia, 3), EsitoFoto::Fatto);
-  EXPECT_EQ(ordine.CalcolaImportoVelistra(), 4 * 25);
+  EXPECT_EQ(ordine.ImportoCorrente(), 4 * 25);
+  EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 1,00"));
   EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("13x9"), primo.copia), EsitoFoto::Fatto);
-  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 25 + 19);
-  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("quantita")), QStringLiteral("1"));
-  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
-  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("nomecompleto")), primo.copia);
+  EXPECT_EQ(ordine.ImportoCorrente(), 25 + 19);
+  EXPECT_EQ(Prima(QStringLiteral("13x9")), (VoceAlbum{primo.copia, QStringLiteral("a.jpg"), 1, QStringLiteral("13x9"),
+                                                       QStringLiteral("FILLIN")}));
   // Gone from its format: neither a copy nor a move finds it there again.
   EXPECT_EQ(ordine.CopiaTraFormati(QStringLiteral("15x10"), QStringLiteral("20x15"), primo.copia, {}).esito,
             EsitoFoto::NonTrovata);
@@ -124,9 +120,8 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
   EXPECT_EQ(Impostazioni(programma.percorsi()).ContatoreFoto(), 3);
   // What the next run loads.
   AlbumVelistra salvato(programma.percorsi());
-  ASSERT_TRUE(salvato.CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
-  EXPECT_EQ(salvato.Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']/files/file/titolo")).testo(),
-            QStringLiteral("a.jpg"));
+  ASSERT_TRUE(salvato.CaricaVelistra(ordine.catalogo().TuttiGliIdFormati()));
+  EXPECT_EQ(salvato.Formati(), ordine.album().Formati());
 
   ordine.CreaNuovoVelistra();
   EXPECT_EQ(ordine.NumeroVoci({}), 0);
@@ -137,8 +132,9 @@ TEST_F(Ordine, EntriesCopiesAndAmountMoveTogetherAndTheAmountTravelsAsText) {
 // A format of a price list downloaded after the album was loaded, one that no
 // catalogue offers, a photo gone from the customer's folder and a counter at its limit.
 TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrNoKeyLeavesNothing) {
-  NodoXML formato = ordine.album().Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']"));
-  formato.genitore().rimuoviFiglio(formato);
+  QStringList senza = ordine.catalogo().TuttiGliIdFormati();
+  senza.removeAll(QStringLiteral("20x15"));
+  ordine.album().EliminaCartellaERicreaXML(senza);
   EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("99x99"), a, {}).esito, EsitoFoto::FormatoAssente);
   ASSERT_TRUE(QFile::remove(b));
   EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), b, {}).esito, EsitoFoto::CopiaNonRiuscita);
@@ -147,7 +143,7 @@ TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrN
   EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("15x10"), a, {}).esito, EsitoFoto::ContatoreEsaurito);
   EXPECT_EQ(ordine.album().ContatoreFoto(), limite);
   EXPECT_EQ(ordine.NumeroVoci({}), 0);
-  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 0);
+  EXPECT_EQ(ordine.ImportoCorrente(), 0);
   EXPECT_TRUE(File(programma.percorsi().CartellaLavoro).isEmpty());
   ordine.album().ImpostaContatoreFoto(0);
 
@@ -157,13 +153,25 @@ TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrN
   EXPECT_EQ(ordine.SpostaTraFormati(QStringLiteral("15x10"), QStringLiteral("20x15"), copia.copia), EsitoFoto::Fatto);
   EXPECT_EQ(ordine.CopiaNelFormato(QStringLiteral("20x15"), a, {}).esito, EsitoFoto::Fatto);
   EXPECT_EQ(ordine.NumeroVoci(QStringLiteral("15x10")), 0);
-  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 2 * 99);
+  EXPECT_EQ(ordine.ImportoCorrente(), 2 * 99);
   // Saved with the format at the end, where the next start would have put it.
   ASSERT_EQ(ordine.Salva(), EsitoSalvataggio::Salvato);
-  const auto salvato = CreaDocumentoXML(programma.percorsi().PercorsoVelistraXML);
-  EXPECT_EQ(salvato->selezionaNodo(QStringLiteral("/xml/formato[last()]/@id")).testo(), QStringLiteral("20x15"));
-  EXPECT_EQ(salvato->selezionaNodi(QStringLiteral("/xml/formato[@id='20x15']/files/file")).size(), 2);
-  EXPECT_EQ(salvato->selezionaNodi(QStringLiteral("/xml/formato[@id='20x15']")).size(), 1);
+  AlbumVelistra salvato(programma.percorsi());
+  ASSERT_TRUE(salvato.CaricaVelistra(senza));
+  EXPECT_EQ(salvato.Formati().last().id, QStringLiteral("20x15"));
+  EXPECT_EQ(salvato.Formati().last().voci.size(), 2);
+  EXPECT_EQ(salvato.Formati().size(), senza.size() + 1);
+}
+
+TEST_F(Ordine, TheSendMarkIsReadFromTheSettingsAndWrittenThereByEveryChange) {
+  ASSERT_TRUE(ordine.ImpostaFTPInCorso(1));
+  EXPECT_TRUE(Impostazioni(programma.percorsi()).FTPInCorso());
+  OrdineVelistra riaperto(programma.percorsi());
+  riaperto.LeggiFTPInCorso();
+  EXPECT_EQ(riaperto.FTPInCorso(), 1);
+  ASSERT_TRUE(riaperto.ImpostaFTPInCorso(0));
+  EXPECT_FALSE(Impostazioni(programma.percorsi()).FTPInCorso());
+  EXPECT_EQ(riaperto.FTPInCorso(), 0);
 }
 
 TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) {
