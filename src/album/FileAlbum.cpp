@@ -172,3 +172,12 @@ QList<FormatoAlbum> LeggiAlbum(const QByteArray& byte) {
   album.CaricaByte(byte);
   return album.Formati();
 }
+
+QList<VoceAlbum> VociDaInviare(const QByteArray& byte) {
+  auto documento = CreaDocumentoXML();
+  documento->caricaByte(byte);
+  QList<VoceAlbum> voci;
+  for (const NodoXML& voce : documento->selezionaNodi(QStringLiteral("//") + kContenitore + QStringLiteral("/*")))
+    voci.append(LeggiVoce(voce));
+  return voci;
+}

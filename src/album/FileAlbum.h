@@ -54,3 +54,6 @@ class FileAlbum {
 // The formats and entries of album bytes received from elsewhere (the server's
 // copy), read as the album file is; nothing when they are not an album.
 QList<FormatoAlbum> LeggiAlbum(const QByteArray& byte);
+// The photos of such bytes as the send uploads them: every child of every
+// container wherever it lies, in file order.
+QList<VoceAlbum> VociDaInviare(const QByteArray& byte);

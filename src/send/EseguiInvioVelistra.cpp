@@ -110,8 +110,7 @@ void InvioVelistra::EseguiInvioVelistra() {
   ok = ContinuaOperazione;
   if (!CartellaTransazioneSicura()) return fine();
 
-  const QList<FormatoAlbum> album = LeggiAlbum(albumServer);
-  const QList<VoceAlbum> voci = TutteLeVoci(album);
+  const QList<VoceAlbum> voci = VociDaInviare(albumServer);
   const int n = static_cast<int>(voci.size());
   if (n == 0) return fine();
   if (!FotoNellaCartellaDiLavoro(voci)) return fine();
@@ -175,7 +174,8 @@ void InvioVelistra::EseguiInvioVelistra() {
   }
   if (ok) {
     QString ordine;
-    const bool conFoto = SulThreadGrafico([&] { return ordine_.StringaFileCondition(album, ordine); });
+    const bool conFoto =
+        SulThreadGrafico([&] { return ordine_.StringaFileCondition(LeggiAlbum(albumServer), ordine); });
     // Without an order text no order file goes: the lab would take an empty order as complete.
     if (!conFoto) AvvisaVelistraSenzaFoto();
     ok = conFoto && ScriviTestoOrdine(fileCondition, ordine) &&

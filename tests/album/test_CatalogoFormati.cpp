@@ -44,7 +44,8 @@ TEST_F(Catalogo, LooksUpDescriptionsAndPricesWithDefaultsForAnythingMissing) {
   EXPECT_EQ(catalogo.getPrezzoFormato("altro"), 0);
   EXPECT_EQ(catalogo.Prezzi(), (PrezziFormati{{"15x10", 25}, {"vuoto", 0}, {"testo", 0}, {"virgola", 0},
                                               {"d'Arte \" & <", 7}}));
-  EXPECT_EQ(catalogo.TuttiGliIdFormati(), (QStringList{"15x10", "vuoto", "testo", "virgola", "d'Arte \" & <", "altro"}));
+  EXPECT_EQ(catalogo.TuttiGliIdFormati(),
+            (QStringList{"15x10", "vuoto", "testo", "virgola", "d'Arte \" & <", "altro"}));
 }
 
 TEST_F(Catalogo, ListsFormatsOfOneKindInCatalogueOrderSkippingThoseWithoutIdentifier) {
