@@ -1,11 +1,9 @@
-// Album timings side by side: the in-process filter against the xsltproc
-// process on the same stylesheet and file, the amount, the entry lookups at
-// two album sizes, and copying photos into a format with the duplicate check
-// against without it. Run by hand: bench_album
+// Album timings: the title sort of the format view, the amount, the entry
+// lookups at two album sizes, and copying photos into a format with the
+// duplicate check against without it. Run by hand: bench_album
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -58,49 +56,33 @@ struct Banco {
   explicit Banco(int n) {
     Scrivi(percorsi.PercorsoFormati, CatalogoDiFormati(kFormati));
     catalogo.CaricaFormati();
-    album.CaricaVelistra(catalogo.XMLDOMFormati());
+    album.CaricaVelistra(catalogo.TuttiGliIdFormati());
     RiempiAlbum(album, n, Formati(), percorsi.CartellaLavoro);
     album.SalvaVelistra();
   }
 };
 
 void Filtro(Banco& banco) {
-  const QString foglio = banco.percorsi.PercorsoProgramma + QStringLiteral("filtro.xsl");
-  Scrivi(foglio, FoglioFiltraFormato(QString()).toUtf8());
-  const double nostro = MedianaMs(7, [&] { banco.album.XMLFiltraFormato(QString()); });
-  const double esterno = MedianaMs(7, [&] {
-    QProcess xsltproc;
-    xsltproc.start(QStringLiteral("xsltproc"), {foglio, banco.percorsi.PercorsoVelistraXML});
-    xsltproc.waitForFinished(60000);
-    xsltproc.readAllStandardOutput();
-  });
-  std::printf("XMLFiltraFormato (all formats, 5000 entries): %.1f ms in process, %.1f ms xsltproc, "
-              "ratio %.2f (below 1 is faster)\n",
-              nostro, esterno, nostro / esterno);
+  const double ms = MedianaMs(7, [&] { OrdinaPerTitolo(banco.album.Voci(QString())); });
+  std::printf("OrdinaPerTitolo (all formats, 5000 entries): %.1f ms\n", ms);
 }
 
 void Importo(Banco& banco) {
   std::int32_t importo = 0;
-  const double ms = MedianaMs(7, [&] { importo = banco.catalogo.CalcolaImportoVelistra(banco.album); });
-  std::printf("CalcolaImportoVelistra (5000 entries): %.1f ms, amount %s\n", ms,
-              qPrintable(banco.catalogo.getImportoCorrenteEuro()));
-  (void)importo;
+  const double ms = MedianaMs(7, [&] { importo = ImportoAlbum(banco.album.Formati(), banco.catalogo.Prezzi()); });
+  std::printf("ImportoAlbum (5000 entries): %.2f ms, amount %s\n", ms, qPrintable(ImportoInEuro(importo)));
 }
 
 // Every entry looked up once, by its format and in any format.
 std::pair<double, double> Ricerche(const AlbumVelistra& album) {
-  const auto voci = album.XMLFiltraFormato(QString());
   QList<std::pair<QString, QString>> chiavi;
-  for (const NodoXML& f : voci->selezionaNodi(QStringLiteral("files/*")))
-    chiavi.append({f.selezionaNodo(QStringLiteral("formato")).testo(),
-                   f.selezionaNodo(QStringLiteral("nomecompleto")).testo()});
+  for (const VoceAlbum& voce : OrdinaPerTitolo(album.Voci(QString()))) chiavi.append({voce.formato, voce.copia});
   int trovati = 0;
-  NodoXML nodo;
   const double conFormato = MedianaMs(5, [&] {
-    for (const auto& [formato, copia] : chiavi) trovati += album.TrovaFileVelistra(formato, copia, nodo);
+    for (const auto& [formato, copia] : chiavi) trovati += album.TrovaFileVelistra(formato, copia).has_value();
   });
   const double senza = MedianaMs(5, [&] {
-    for (const auto& [formato, copia] : chiavi) trovati += album.TrovaFileVelistra(QString(), copia, nodo);
+    for (const auto& [formato, copia] : chiavi) trovati += album.TrovaFileVelistra(QString(), copia).has_value();
   });
   if (trovati != 10 * chiavi.size()) std::printf("lookups missed entries\n");
   return {conFormato, senza};
@@ -126,7 +108,7 @@ void Duplicati(int n) {
   Banco banco(0);
   OrdineVelistra ordine(banco.percorsi);
   ordine.catalogo().CaricaFormati();
-  ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati());
+  ordine.album().CaricaVelistra(ordine.catalogo().TuttiGliIdFormati());
   int domande = 0;
   // Without the check: the same photos as a repeated order, which copies them unchecked.
   OrdineStorico senzaControllo;

@@ -253,8 +253,7 @@ int BancoCopia(int n, double megapixel, bool miniaturaExif) {
         });
       },
       [&] {
-        copiate = std::min(copiate, static_cast<int>(finestra.ordine().album().XMLFiltraFormato({})->selezionaNodi(
-                                                         QStringLiteral("files/*")).size()));
+        copiate = std::min(copiate, finestra.ordine().album().NumeroFile({}));
       });
   std::printf("CopiaInFormato, %d photos of %.0f megapixels (%.0f MB in all), %s\n", n, megapixel, byte / 1e6,
               miniaturaExif ? "with a camera's EXIF thumbnail" : "without an EXIF thumbnail");

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   CatalogoFormati catalogo(percorsi);
   catalogo.CaricaFormati();
   AlbumVelistra album(percorsi);
-  album.CaricaVelistra(catalogo.XMLDOMFormati());
+  album.CaricaVelistra(catalogo.TuttiGliIdFormati());
 
   // Every file its own, a quarter of them turned by their EXIF orientation.
   QDir().mkpath(percorsi.CartellaLavoro);

@@ -3,157 +3,136 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
 
-#include "album/FiltroFormato.h"
 #include "common/Percorsi.h"
 #include "common/ScritturaAtomica.h"
 #include "immagini/EstensioniFoto.h"
 #include "settings/Impostazioni.h"
 
-namespace {
-
-QString QueryFormato(const QString& formato) {
-  return QStringLiteral("/xml/formato[@id=") + LetteraleXPath(formato) + u']';
-}
-
-bool AlbumLeggibile(const DocumentoXML& documento) {
-  return documento.caricato() && documento.radice().nome() == QStringLiteral("xml");
-}
-
-NodoXML AggiungiElemento(DocumentoXML& documento, NodoXML genitore, const QString& nome,
-                         const QString& testo) {
-  NodoXML elemento = genitore.aggiungiFiglio(documento.creaElemento(nome));
-  elemento.impostaTesto(testo);
-  return elemento;
-}
-
-}  // namespace
-
 QString ChiaveThumb(std::int32_t contatore) {
   return QStringLiteral("imgVE_") + QStringLiteral("%1").arg(contatore, 6, 10, QLatin1Char('0'));
 }
 
-std::optional<std::int32_t> QuantitaFile(const NodoXML& file) {
-  const NodoXML quantita = file.selezionaNodo(QStringLiteral("quantita"));
-  if (!quantita) return std::nullopt;
-  bool ok = false;
-  const int valore = quantita.testo().trimmed().toInt(&ok);
-  return ok ? std::optional<std::int32_t>(valore) : std::nullopt;
-}
+AlbumVelistra::AlbumVelistra(const PercorsiProgramma& percorsi) : percorsi_(percorsi) {}
 
-AlbumVelistra::AlbumVelistra(const PercorsiProgramma& percorsi)
-    : percorsi_(percorsi), XMLDOMVelistra(CreaDocumentoXML()) {}
-
-bool AlbumVelistra::CaricaVelistra(const DocumentoXML& formati) {
+bool AlbumVelistra::CaricaVelistra(const QStringList& formati) {
   const QString& percorso = percorsi_.PercorsoVelistraXML;
   RimuoviAvanziScritturaAtomica(percorso);
-  XMLDOMVelistra = CreaDocumentoXML(percorso);
-  if (!AlbumLeggibile(*XMLDOMVelistra)) {
-    if (QFileInfo(percorso).size() > 0) MettiDaParteIlleggibile(percorso);
-    XMLDOMVelistra = CreaDocumentoXML();
-  }
+  if (!file_.Carica(percorso) && QFileInfo(percorso).size() > 0) MettiDaParteIlleggibile(percorso);
+  Indicizza();
   return AllineaVelistraAiFormati(formati);
 }
 
-bool AlbumVelistra::SalvaVelistra() const {
-  return XMLDOMVelistra->salva(percorsi_.PercorsoVelistraXML);
+bool AlbumVelistra::SalvaVelistra() const { return file_.Salva(percorsi_.PercorsoVelistraXML); }
+
+void AlbumVelistra::Indicizza() {
+  indice_.Svuota();
+  chiavi_.clear();
+  for (qsizetype f = 0; f < Formati().size(); ++f) {
+    QList<std::uint64_t>& chiavi = chiavi_.emplace_back();
+    for (const VoceAlbum& voce : Formati()[f].voci) {
+      chiavi.append(prossimaChiave_);
+      indice_.Aggiungi(voce.copia, {f, prossimaChiave_++});
+    }
+  }
 }
 
-std::unique_ptr<DocumentoXML> AlbumVelistra::XMLFiltraFormato(const QString& Formato) const {
-  return FiltraFormato(*XMLDOMVelistra, Formato);
+QList<VoceAlbum> AlbumVelistra::Voci(const QString& formato) const {
+  if (formato.isEmpty()) return TutteLeVoci(Formati());
+  QList<VoceAlbum> voci;
+  for (const FormatoAlbum& f : Formati()) {
+    if (f.id != formato) continue;
+    // One format, as a rule: its list is shared, not copied.
+    if (voci.isEmpty())
+      voci = f.voci;
+    else
+      voci.append(f.voci);
+  }
+  return voci;
 }
 
 int AlbumVelistra::NumeroFile(const QString& formato) const {
-  const QString formati = formato.isEmpty() ? QStringLiteral("/xml/formato") : QueryFormato(formato);
-  return static_cast<int>(XMLDOMVelistra->selezionaNodi(formati + QStringLiteral("/files/file")).size());
+  qsizetype n = 0;
+  for (const FormatoAlbum& f : Formati())
+    if (formato.isEmpty() || f.id == formato) n += f.voci.size();
+  return static_cast<int>(n);
 }
 
-bool AlbumVelistra::TrovaFileVelistra(const QString& formato, const QString& nomecompleto,
-                                      NodoXML& nodo) const {
-  nodo = indice_.Trova(*XMLDOMVelistra, formato, nomecompleto);
-  return nodo.valido();
+qsizetype AlbumVelistra::PostoFormato(const QString& formato) const {
+  for (qsizetype f = 0; f < Formati().size(); ++f)
+    if (Formati()[f].id == formato) return f;
+  return -1;
 }
 
-bool AlbumVelistra::AggiungiFileVelistra(const QString& formato, const QString& nomecompleto,
-                                         const QString& titolo,
+std::optional<AlbumVelistra::Posto> AlbumVelistra::Trova(const QString& formato, const QString& copia) const {
+  for (const PostoVoce& posto : indice_.Posti(copia)) {
+    if (!formato.isEmpty() && Formati()[posto.formato].id != formato) continue;
+    const QList<std::uint64_t>& chiavi = chiavi_[posto.formato];
+    const auto trovata = std::lower_bound(chiavi.cbegin(), chiavi.cend(), posto.chiave);
+    return Posto{posto.formato, trovata - chiavi.cbegin()};
+  }
+  return std::nullopt;
+}
+
+std::optional<VoceTrovata> AlbumVelistra::TrovaFileVelistra(const QString& formato, const QString& copia) const {
+  const auto posto = Trova(formato, copia);
+  if (!posto) return std::nullopt;
+  const FormatoAlbum& contenitore = Formati()[posto->formato];
+  return VoceTrovata{contenitore.id, contenitore.voci[posto->voce]};
+}
+
+bool AlbumVelistra::AggiungiFileVelistra(const QString& formato, const QString& copia, const QString& titolo,
                                          const QString& ridimensionamento) {
-  NodoXML contenitore = XMLDOMVelistra->selezionaNodo(QueryFormato(formato) + QStringLiteral("/files"));
-  if (!contenitore) return false;
-  DocumentoXML& doc = *XMLDOMVelistra;
-  const bool inPasso = indice_.InPasso(doc);
-  NodoXML file = contenitore.aggiungiFiglio(doc.creaElemento(QStringLiteral("file")));
-  AggiungiElemento(doc, file, QStringLiteral("nomecompleto"), nomecompleto);
-  AggiungiElemento(doc, file, QStringLiteral("titolo"), titolo);
-  AggiungiElemento(doc, file, QStringLiteral("quantita"), QStringLiteral("1"));
-  AggiungiElemento(doc, file, QStringLiteral("formato"), formato);
-  AggiungiElemento(doc, file, QStringLiteral("ridimensionamento"), ridimensionamento);
-  indice_.Aggiunta(doc, inPasso, file, formato);
+  const qsizetype f = PostoFormato(formato);
+  if (f < 0) return false;
+  file_.AggiungiVoce(f, {copia, titolo, 1, formato, ridimensionamento});
+  chiavi_[f].append(prossimaChiave_);
+  indice_.Aggiungi(copia, {f, prossimaChiave_++});
   return true;
 }
 
-void AlbumVelistra::RimuoviFileVelistra(const NodoXML& voce) {
-  const bool inPasso = indice_.InPasso(*XMLDOMVelistra);
-  const QStringList copie = CopieDellaVoce(voce);
-  voce.genitore().rimuoviFiglio(voce);
-  indice_.Rimossa(*XMLDOMVelistra, inPasso, voce, copie);
+bool AlbumVelistra::RimuoviFileVelistra(const QString& formato, const QString& copia) {
+  const auto posto = Trova(formato, copia);
+  if (!posto) return false;
+  indice_.Rimuovi(copia, {posto->formato, chiavi_[posto->formato].takeAt(posto->voce)});
+  file_.RimuoviVoce(posto->formato, posto->voce);
+  return true;
 }
 
-void AlbumVelistra::ImpostaQuantitaFile(const NodoXML& voce, std::int32_t quantita) {
-  ImpostaCampoFile(voce, QStringLiteral("quantita"), QString::number(quantita));
+bool AlbumVelistra::ImpostaQuantitaFile(const QString& formato, const QString& copia, std::int32_t quantita) {
+  const auto posto = Trova(formato, copia);
+  if (posto) file_.ImpostaQuantita(posto->formato, posto->voce, quantita);
+  return posto.has_value();
 }
 
-void AlbumVelistra::ImpostaRidimensionamentoFile(const NodoXML& voce, const QString& chiave) {
-  ImpostaCampoFile(voce, QStringLiteral("ridimensionamento"), chiave);
+bool AlbumVelistra::ImpostaRidimensionamentoFile(const QString& formato, const QString& copia,
+                                                 const QString& chiave) {
+  const auto posto = Trova(formato, copia);
+  if (posto) file_.ImpostaRidimensionamento(posto->formato, posto->voce, chiave);
+  return posto.has_value();
 }
 
-void AlbumVelistra::ImpostaCampoFile(const NodoXML& voce, const QString& campo, const QString& testo) {
-  const bool inPasso = indice_.InPasso(*XMLDOMVelistra);
-  voce.selezionaNodo(campo).impostaTesto(testo);
-  indice_.Invariata(*XMLDOMVelistra, inPasso);
+void AlbumVelistra::AggiungiFormato(const QString& formato) {
+  file_.AggiungiFormato(formato);
+  // A new format holds no entries yet.
+  while (chiavi_.size() < Formati().size()) chiavi_.emplace_back();
 }
 
-bool AlbumVelistra::HaFormato(const QString& formato) const {
-  return XMLDOMVelistra->selezionaNodo(QueryFormato(formato) + QStringLiteral("/files")).valido();
-}
-
-void AlbumVelistra::AggiungiFormato(const QString& id) {
-  DocumentoXML& doc = *XMLDOMVelistra;
-  NodoXML radice = doc.selezionaNodo(QStringLiteral("/xml"));
-  if (!radice) return;
-  // A format with no entries yet moves none of those the index holds.
-  const bool inPasso = indice_.InPasso(doc);
-  NodoXML formato = doc.selezionaNodo(QueryFormato(id));
-  if (!formato) {
-    formato = radice.aggiungiFiglio(doc.creaElemento(QStringLiteral("formato")));
-    formato.impostaAttributo(QStringLiteral("id"), id);
-  }
-  // A format that lost its container could take no photo.
-  if (!formato.selezionaNodo(QStringLiteral("files")))
-    formato.aggiungiFiglio(doc.creaElemento(QStringLiteral("files")));
-  indice_.Invariata(doc, inPasso);
-}
-
-bool AlbumVelistra::AllineaVelistraAiFormati(const DocumentoXML& formati) {
-  DocumentoXML& doc = *XMLDOMVelistra;
-  if (!doc.haFigli()) {
-    doc.aggiungiDichiarazione();
-    doc.aggiungiFiglio(doc.creaElemento(QStringLiteral("xml")));
-  }
-  if (!doc.selezionaNodo(QStringLiteral("/xml"))) return false;
-  for (const NodoXML& voce : formati.selezionaNodi(QStringLiteral("/xml/*"))) {
-    const QString id = voce.attributo(QStringLiteral("id"));
+bool AlbumVelistra::AllineaVelistraAiFormati(const QStringList& formati) {
+  if (!file_.Radice()) return false;
+  for (const QString& id : formati)
     if (!id.isEmpty()) AggiungiFormato(id);  // an empty id: nothing could ever refer to it
-  }
-  indice_.Ricostruisci(doc);
   return SalvaVelistra();
 }
 
-void AlbumVelistra::EliminaCartellaERicreaXML(const DocumentoXML& formati) {
+void AlbumVelistra::EliminaCartellaERicreaXML(const QStringList& formati) {
   contatoreFoto_ = 0;
   // The new, empty album replaces the old file atomically, so no moment is
   // left without an album file.
-  XMLDOMVelistra = CreaDocumentoXML();
+  file_.Svuota();
+  Indicizza();
   AllineaVelistraAiFormati(formati);
   QDir lavoro(percorsi_.CartellaLavoro);
   for (const QString& nome : lavoro.entryList(QDir::Files | QDir::Hidden | QDir::System))
@@ -188,8 +167,6 @@ std::optional<QString> AlbumVelistra::NuovaCopiaLavoro(const QString& foto) {
 
 QStringList AlbumVelistra::CopieDelFormato(const QString& formato) const {
   QStringList copie;
-  for (const NodoXML& nome :
-       XMLDOMVelistra->selezionaNodi(QueryFormato(formato) + QStringLiteral("/files/file/nomecompleto")))
-    copie.append(nome.testo());
+  for (const VoceAlbum& voce : Voci(formato)) copie.append(voce.copia);
   return copie;
 }

@@ -1,9 +1,5 @@
 #include "album/CatalogoFormati.h"
 
-#include <QHash>
-#include <limits>
-
-#include "album/AlbumVelistra.h"
 #include "common/NumeriCliente.h"
 #include "common/QualitaStampa.h"
 #include "settings/Impostazioni.h"
@@ -14,12 +10,23 @@ NodoXML TrovaFormato(const DocumentoXML& formati, const QString& Id) {
   return formati.selezionaNodo(QStringLiteral("/xml/formato[@id=") + LetteraleXPath(Id) + u']');
 }
 
-bool DentroInt32(std::int64_t valore) {
-  return valore >= std::numeric_limits<std::int32_t>::min() &&
-         valore <= std::numeric_limits<std::int32_t>::max();
+QStringList IdDi(const DocumentoXML& formati, const QString& query) {
+  QStringList id;
+  for (const NodoXML& formato : formati.selezionaNodi(query)) {
+    const QString valore = formato.attributo(QStringLiteral("id"));
+    if (!valore.isEmpty()) id.append(valore);
+  }
+  return id;
 }
 
 }  // namespace
+
+PrezziFormati LeggiPrezzi(const DocumentoXML& pXMLDOMFormati) {
+  PrezziFormati prezzi;
+  for (const QString& id : IdDi(pXMLDOMFormati, QStringLiteral("/xml/formato")))
+    if (!prezzi.contains(id)) prezzi.insert(id, getPrezzoFormato(pXMLDOMFormati, id));
+  return prezzi;
+}
 
 QString getDescrizioneFormato(const DocumentoXML& pXMLDOMFormati, const QString& Id) {
   return TrovaFormato(pXMLDOMFormati, Id).attributo(QStringLiteral("descrizione"));
@@ -46,12 +53,11 @@ QString ImportoInEuro(std::int32_t centesimi) {
 CatalogoFormati::CatalogoFormati(const PercorsiProgramma& percorsi)
     : percorsi_(percorsi), documento_(CreaDocumentoXML()) {}
 
-void CatalogoFormati::CaricaFormati() {
-  documento_ = CreaDocumentoXML(percorsi_.PercorsoFormati);
-}
+void CatalogoFormati::CaricaFormati() { SostituisciFormati(CreaDocumentoXML(percorsi_.PercorsoFormati)); }
 
 void CatalogoFormati::SostituisciFormati(std::unique_ptr<DocumentoXML> formati) {
   documento_ = formati ? std::move(formati) : CreaDocumentoXML();
+  prezzi_ = LeggiPrezzi(*documento_);
 }
 
 bool CatalogoFormati::OffreFormato(const QString& Id) const {
@@ -60,14 +66,10 @@ bool CatalogoFormati::OffreFormato(const QString& Id) const {
 }
 
 QStringList CatalogoFormati::IdFormati(std::int16_t Amatoriale) const {
-  QStringList id;
-  const QString query = QStringLiteral("/xml/*[@amatoriale=%1]").arg(Amatoriale);
-  for (const NodoXML& formato : documento_->selezionaNodi(query)) {
-    const QString valore = formato.attributo(QStringLiteral("id"));
-    if (!valore.isEmpty()) id.append(valore);
-  }
-  return id;
+  return IdDi(*documento_, QStringLiteral("/xml/*[@amatoriale=%1]").arg(Amatoriale));
 }
+
+QStringList CatalogoFormati::TuttiGliIdFormati() const { return IdDi(*documento_, QStringLiteral("/xml/*")); }
 
 void CatalogoFormati::LeggiFormatoDefault() {
   formatoDefault_ = Impostazioni(percorsi_).FormatoDefault();
@@ -85,50 +87,3 @@ std::optional<QSizeF> CatalogoFormati::getDimensioniFormato(const QString& Id) c
   return ::getDimensioniFormato(*documento_, Id);
 }
 
-QList<VocePrezzata> VociPrezzate(const AlbumVelistra& album, const DocumentoXML& pXMLDOMFormati) {
-  const auto voci = album.XMLFiltraFormato(QString());
-  QList<VocePrezzata> prezzate;
-  // Albums hold thousands of entries in a handful of formats.
-  QHash<QString, std::int32_t> prezzi;
-  for (const NodoXML& voce : voci->selezionaNodi(QStringLiteral("files/*"))) {
-    const NodoXML formato = voce.selezionaNodo(QStringLiteral("formato"));
-    const auto quantita = QuantitaFile(voce);
-    if (!formato || !quantita) continue;
-    const QString id = formato.testo();
-    auto prezzo = prezzi.constFind(id);
-    if (prezzo == prezzi.constEnd()) prezzo = prezzi.insert(id, ::getPrezzoFormato(pXMLDOMFormati, id));
-    prezzate.append({id, *quantita, *prezzo});
-  }
-  return prezzate;
-}
-
-bool SommaCentesimi(std::int32_t& somma, std::int64_t variazione) {
-  // Both factors of a variation fit in 32 bits, so the product cannot overflow 64.
-  if (!DentroInt32(variazione) || !DentroInt32(somma + variazione)) return false;
-  somma = static_cast<std::int32_t>(somma + variazione);
-  return true;
-}
-
-std::int32_t CatalogoFormati::CalcolaImportoVelistra(const AlbumVelistra& album,
-                                                     const DocumentoXML& pXMLDOMFormati) {
-  importoCorrente_ = 0;
-  for (const VocePrezzata& voce : VociPrezzate(album, pXMLDOMFormati))
-    SommaImporto(std::int64_t{voce.prezzo} * voce.quantita);
-  return importoCorrente_;
-}
-
-std::int32_t CatalogoFormati::CalcolaImportoVelistra(const AlbumVelistra& album) {
-  return CalcolaImportoVelistra(album, *documento_);
-}
-
-bool CatalogoFormati::IncrementaImportoVelistra(std::int32_t ImportoFotografia,
-                                                std::int32_t Quantita) {
-  return SommaImporto(std::int64_t{ImportoFotografia} * Quantita);
-}
-
-bool CatalogoFormati::DecrementaImportoVelistra(std::int32_t ImportoFotografia,
-                                                std::int32_t Quantita) {
-  return SommaImporto(-(std::int64_t{ImportoFotografia} * Quantita));
-}
-
-bool CatalogoFormati::SommaImporto(std::int64_t variazione) { return SommaCentesimi(importoCorrente_, variazione); }

@@ -1,5 +1,4 @@
 #pragma once
-#include <QList>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -7,24 +6,12 @@
 #include <memory>
 #include <optional>
 
+#include "album/ImportoAlbum.h"
 #include "common/DocumentoXML.h"
 #include "settings/PercorsiProgramma.h"
 
-class AlbumVelistra;
-
-// An album entry as the amount counts it: the format of its own "formato"
-// child, its prints and the price of one print.
-struct VocePrezzata {
-  QString formato;
-  std::int32_t quantita = 0;
-  std::int32_t prezzo = 0;
-};
-// The album's entries in the order the amount adds them, priced with a
-// catalogue; an entry without a format or a readable quantity is left out.
-QList<VocePrezzata> VociPrezzate(const AlbumVelistra& album, const DocumentoXML& pXMLDOMFormati);
-// Adds variazione to somma; false, and no change, when it or the sum does not
-// fit in 32 bits.
-bool SommaCentesimi(std::int32_t& somma, std::int64_t variazione);
+// The price of each format of a catalogue document, as getPrezzoFormato gives it.
+PrezziFormati LeggiPrezzi(const DocumentoXML& pXMLDOMFormati);
 
 // The description of a format of a catalogue; empty when it is not there.
 QString getDescrizioneFormato(const DocumentoXML& pXMLDOMFormati, const QString& Id);
@@ -38,13 +25,11 @@ std::optional<QSizeF> getDimensioniFormato(const DocumentoXML& pXMLDOMFormati, c
 // "€ " and the cents as euro with grouping and two decimals, in the user's locale.
 QString ImportoInEuro(std::int32_t centesimi);
 
-// The format catalogue "Formati.xml" of the program folder and the running
-// amount of the album in euro cents.
+// The format catalogue "Formati.xml" of the program folder.
 class CatalogoFormati {
  public:
   explicit CatalogoFormati(const PercorsiProgramma& percorsi);
 
-  const DocumentoXML& XMLDOMFormati() const { return *documento_; }
   // Loads the catalogue; a missing or broken file gives an empty catalogue.
   void CaricaFormati();
   // Takes over a catalogue loaded elsewhere (the price-list download).
@@ -54,6 +39,9 @@ class CatalogoFormati {
   bool OffreFormato(const QString& Id) const;
   // The identifiers of the amateur (1) or professional (0) formats, in catalogue order.
   QStringList IdFormati(std::int16_t Amatoriale) const;
+  // The identifiers of every format, in catalogue order.
+  QStringList TuttiGliIdFormati() const;
+  const PrezziFormati& Prezzi() const { return prezzi_; }
 
   const QString& FormatoDefault() const { return formatoDefault_; }
   void ImpostaFormatoDefault(const QString& formato) { formatoDefault_ = formato; }
@@ -64,24 +52,9 @@ class CatalogoFormati {
   std::int32_t getPrezzoFormato(const QString& Id) const;
   std::optional<QSizeF> getDimensioniFormato(const QString& Id) const;
 
-  // Recomputes the amount of the whole album with the prices of a catalogue.
-  // An entry whose product or sum does not fit adds nothing.
-  std::int32_t CalcolaImportoVelistra(const AlbumVelistra& album,
-                                      const DocumentoXML& pXMLDOMFormati);
-  std::int32_t CalcolaImportoVelistra(const AlbumVelistra& album);
-  // Add or subtract ImportoFotografia × Quantita; false, and no change, when
-  // the result does not fit.
-  bool IncrementaImportoVelistra(std::int32_t ImportoFotografia, std::int32_t Quantita = 1);
-  bool DecrementaImportoVelistra(std::int32_t ImportoFotografia, std::int32_t Quantita = 1);
-
-  std::int32_t ImportoCorrente() const { return importoCorrente_; }
-  QString getImportoCorrenteEuro() const { return ImportoInEuro(importoCorrente_); }
-
  private:
-  bool SommaImporto(std::int64_t variazione);
-
   PercorsiProgramma percorsi_;
   std::unique_ptr<DocumentoXML> documento_;
+  PrezziFormati prezzi_;
   QString formatoDefault_ = QStringLiteral("15x10");
-  std::int32_t importoCorrente_ = 0;
 };

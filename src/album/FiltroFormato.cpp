@@ -1,33 +1,20 @@
 #include "album/FiltroFormato.h"
 
-#include "common/DocumentoXML.h"
+#include <QByteArray>
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
-QString FoglioFiltraFormato(const QString& Formato) {
-  QString foglio = QStringLiteral(
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-      "<xsl:stylesheet xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" version=\"1.0\">"
-      "<xsl:template match=\"/\">"
-      "<files>"
-      "<xsl:apply-templates select=\"xml/formato");
-  if (!Formato.isEmpty())
-    foglio += QStringLiteral("[@id=") + TestoXMLSicuro(LetteraleXPath(Formato)) + u']';
-  foglio += QStringLiteral(
-      "/files/file\">"
-      "<xsl:sort select=\"titolo\"/>"
-      "</xsl:apply-templates>"
-      "</files>"
-      "</xsl:template>"
-      "<xsl:template match=\"file\">"
-      "<xsl:copy-of select=\".\"/>"
-      "<xsl:text></xsl:text>"
-      "</xsl:template>"
-      "</xsl:stylesheet>");
-  return foglio;
-}
-
-std::unique_ptr<DocumentoXML> FiltraFormato(const DocumentoXML& album, const QString& Formato) {
-  auto foglio = CreaDocumentoXML();
-  if (foglio->caricaTesto(FoglioFiltraFormato(Formato)))
-    if (auto risultato = album.trasforma(*foglio)) return risultato;
-  return CreaDocumentoXML();
+QList<VoceAlbum> OrdinaPerTitolo(QList<VoceAlbum> voci) {
+  // UTF-8 bytes compare as code points do, unlike UTF-16 units beyond U+FFFF.
+  std::vector<QByteArray> titoli;
+  titoli.reserve(voci.size());
+  for (const VoceAlbum& voce : voci) titoli.push_back(voce.titolo.toUtf8());
+  std::vector<qsizetype> ordine(voci.size());
+  std::iota(ordine.begin(), ordine.end(), 0);
+  std::stable_sort(ordine.begin(), ordine.end(), [&](qsizetype a, qsizetype b) { return titoli[a] < titoli[b]; });
+  QList<VoceAlbum> ordinate;
+  ordinate.reserve(voci.size());
+  for (qsizetype i : ordine) ordinate.append(std::move(voci[i]));
+  return ordinate;
 }

@@ -4,14 +4,8 @@
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
 #include <libxml/xpath.h>
-#include <libxslt/security.h>
-#include <libxslt/transform.h>
-#include <libxslt/xslt.h>
-#include <libxslt/xsltInternals.h>
-#include <libxslt/xsltutils.h>
 
 #include <QFile>
-#include <atomic>
 #include <mutex>
 
 #include "common/Percorsi.h"
@@ -28,14 +22,6 @@ void InizializzaLibrerie() {
     xmlInitParser();
     xmlSetGenericErrorFunc(nullptr, Silenzio);
     xmlSetStructuredErrorFunc(nullptr, SilenzioStrutturato);
-    xsltSetGenericErrorFunc(nullptr, Silenzio);
-    // Stylesheets may neither touch files nor the network.
-    xsltSecurityPrefsPtr divieti = xsltNewSecurityPrefs();
-    for (auto opzione : {XSLT_SECPREF_READ_FILE, XSLT_SECPREF_WRITE_FILE,
-                         XSLT_SECPREF_CREATE_DIRECTORY, XSLT_SECPREF_READ_NETWORK,
-                         XSLT_SECPREF_WRITE_NETWORK})
-      xsltSetSecurityPrefs(divieti, opzione, xsltSecurityForbid);
-    xsltSetDefaultSecurityPrefs(divieti);
   });
 }
 
@@ -100,15 +86,10 @@ bool NodoXML::elementoDiNome(const QString& nome) const {
   return nodo_ && nodo_->type == XML_ELEMENT_NODE && !nodo_->ns && DaXml(nodo_->name) == nome;
 }
 
-bool NodoXML::precede(const NodoXML& altro) const {
-  return nodo_ && altro.nodo_ && xmlXPathCmpNodes(nodo_, altro.nodo_) == 1;
-}
-
 QString NodoXML::testo() const { return nodo_ ? PrendiTesto(xmlNodeGetContent(nodo_)) : QString(); }
 
 void NodoXML::impostaTesto(const QString& testo) {
   if (!nodo_) return;
-  documento_->Cambiato();
   if (nodo_->type != XML_ELEMENT_NODE) {
     xmlNodeSetContent(nodo_, nullptr);
     const TestoXml t(testo);
@@ -134,7 +115,6 @@ QString NodoXML::attributo(const QString& nome) const {
 void NodoXML::impostaAttributo(const QString& nome, const QString& valore) {
   if (!nodo_ || nodo_->type != XML_ELEMENT_NODE) return;
   const TestoXml n(nome), v(valore);
-  documento_->Cambiato();
   xmlSetProp(nodo_, n(), v());
 }
 
@@ -153,7 +133,6 @@ NodoXML NodoXML::genitore() const {
 
 NodoXML NodoXML::aggiungiFiglio(NodoXML figlio) {
   if (!nodo_ || !figlio.nodo_ || figlio.nodo_->doc != nodo_->doc) return {};
-  documento_->Cambiato();
   if (figlio.nodo_->parent) xmlUnlinkNode(figlio.nodo_);
   xmlNodePtr aggiunto = xmlAddChild(nodo_, figlio.nodo_);
   // Adjacent text nodes are merged: the node handed in may be gone.
@@ -163,7 +142,6 @@ NodoXML NodoXML::aggiungiFiglio(NodoXML figlio) {
 
 NodoXML NodoXML::rimuoviFiglio(NodoXML figlio) {
   if (!nodo_ || !figlio.nodo_ || figlio.nodo_->parent != nodo_) return {};
-  documento_->Cambiato();
   xmlUnlinkNode(figlio.nodo_);
   documento_->staccati_.insert(figlio.nodo_);
   return figlio;
@@ -193,16 +171,10 @@ QString NodoXML::xml() const {
 
 DocumentoXML::DocumentoXML() {
   InizializzaLibrerie();
-  Cambiato();
   doc_ = xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0"));
 }
 
 DocumentoXML::~DocumentoXML() { Sostituisci(nullptr); }
-
-void DocumentoXML::Cambiato() {
-  static std::atomic<std::uint64_t> ultima{0};
-  generazione_ = ++ultima;
-}
 
 void DocumentoXML::LiberaNodiStaccati() {
   for (xmlNodePtr nodo : staccati_)
@@ -211,7 +183,6 @@ void DocumentoXML::LiberaNodiStaccati() {
 }
 
 void DocumentoXML::Sostituisci(xmlDocPtr nuovo) {
-  Cambiato();
   LiberaNodiStaccati();
   if (doc_) xmlFreeDoc(doc_);
   doc_ = nuovo;
@@ -292,7 +263,6 @@ NodoXML DocumentoXML::aggiungiFiglio(NodoXML figlio) {
   if (!figlio.nodo_ || figlio.nodo_->doc != doc_ || figlio.nodo_->type != XML_ELEMENT_NODE ||
       xmlDocGetRootElement(doc_))
     return {};
-  Cambiato();
   if (figlio.nodo_->parent) xmlUnlinkNode(figlio.nodo_);
   xmlDocSetRootElement(doc_, figlio.nodo_);
   staccati_.erase(figlio.nodo_);
@@ -323,25 +293,6 @@ NodoXML DocumentoXML::selezionaNodo(const QString& xpath) const {
 QList<NodoXML> DocumentoXML::selezionaNodi(const QString& xpath) const {
   return Seleziona(doc_, reinterpret_cast<xmlNodePtr>(doc_), xpath, const_cast<DocumentoXML*>(this),
                    false);
-}
-
-std::unique_ptr<DocumentoXML> DocumentoXML::trasforma(const DocumentoXML& foglioDiStile) const {
-  SilenziaThread();
-  // The stylesheet takes its document over: give it a copy.
-  xmlDocPtr copia = xmlCopyDoc(foglioDiStile.doc_, 1);
-  if (!copia) return nullptr;
-  xsltStylesheetPtr foglio = xsltParseStylesheetDoc(copia);
-  if (!foglio) {
-    xmlFreeDoc(copia);
-    return nullptr;
-  }
-  xmlDocPtr risultato = xsltApplyStylesheet(foglio, doc_, nullptr);
-  xsltFreeStylesheet(foglio);
-  if (!risultato) return nullptr;
-  std::unique_ptr<DocumentoXML> documento(new DocumentoXML());
-  documento->Sostituisci(risultato);
-  documento->caricato_ = true;
-  return documento;
 }
 
 std::unique_ptr<DocumentoXML> CreaDocumentoXML(const QString& percorso) {

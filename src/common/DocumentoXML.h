@@ -26,8 +26,6 @@ class NodoXML {
   // Whether the node is an element of that name in no namespace, as an XPath
   // name test without prefix sees it.
   bool elementoDiNome(const QString& nome) const;
-  // Whether the node comes before the other in document order.
-  bool precede(const NodoXML& altro) const;
   // The text of the node and all its descendants.
   QString testo() const;
   // Replaces the node's children by one text node holding the text as it stands.
@@ -59,7 +57,7 @@ class NodoXML {
   DocumentoXML* documento_ = nullptr;
 };
 
-// An XML document (DOM, XPath 1.0, XSLT 1.0) over libxml2 and libxslt.
+// An XML document (DOM, XPath 1.0) over libxml2.
 // Made only by CreaDocumentoXML. Loading never throws: a text that is not
 // well-formed gives an empty document whose load failed. Documents that declare
 // entities are refused, and nothing is ever fetched from the network.
@@ -99,13 +97,6 @@ class DocumentoXML {
   NodoXML selezionaNodo(const QString& xpath) const;
   QList<NodoXML> selezionaNodi(const QString& xpath) const;
 
-  // Takes a value no document had before at every change to the tree, its
-  // texts and attributes: what was learnt from the tree at one value holds
-  // while the value stays, even if a new document reuses this one's address.
-  std::uint64_t generazione() const { return generazione_; }
-
-  // Transforms this document with an XSLT 1.0 stylesheet document; nothing on failure.
-  std::unique_ptr<DocumentoXML> trasforma(const DocumentoXML& foglioDiStile) const;
 
  private:
   friend class NodoXML;
@@ -115,13 +106,11 @@ class DocumentoXML {
   bool caricaMemoria(const QByteArray& byte, const char* codifica);
   void Sostituisci(_xmlDoc* nuovo);
   void LiberaNodiStaccati();
-  void Cambiato();
   NodoXML Traccia(_xmlNode* nodo);
 
   _xmlDoc* doc_ = nullptr;
   bool caricato_ = false;
   QString errore_;
-  std::uint64_t generazione_ = 0;
   // Nodes made or detached through this object that may hold no parent: freed
   // with the document unless they were attached somewhere.
   std::unordered_set<_xmlNode*> staccati_;

@@ -58,7 +58,7 @@ void frmScegliFoto::CaricaFinestra() {
   if (!impostazioni.ScriviChiusuraOk(false)) AvvisaImpostazioniNonSalvate(percorsi_.PercorsoIni, this);
   NonMostrareMessaggio_ = impostazioni.NonMostrareMessaggio();
   DatiUtenteOk_ = impostazioni.DatiUtenteOk();
-  ordine_.ImpostaFTPInCorso(impostazioni.FTPInCorso() ? 1 : 0);
+  ordine_.LeggiFTPInCorso();
   ordine_.catalogo().LeggiFormatoDefault();
   const DimensioniFinestra dimensioni = impostazioni.Dimensioni();
 
@@ -76,7 +76,7 @@ void frmScegliFoto::CaricaFinestra() {
 
   if (!ordine_.FTPInCorso() && !chiusuraOk) AvvisaChiusuraNonCorretta(this);
 
-  if (!ordine_.album().CaricaVelistra(ordine_.catalogo().XMLDOMFormati()))
+  if (!ordine_.album().CaricaVelistra(ordine_.catalogo().TuttiGliIdFormati()))
     AvvisaAlbumNonSalvato(percorsi_.PercorsoVelistraXML, this);
 
   fvFotoCartella_->setpicPreview(picZoom_);
@@ -160,7 +160,7 @@ void frmScegliFoto::SalvaAllaChiusura() {
   scaricata_ = true;
   ConPuntatoreOccupato([this] {
     SalvaDimensioniFinestra();
-    if (ordine_.album().Documento().radice()) AvvisaSalvataggio(ordine_.Salva(), percorsi_, this);
+    if (ordine_.album().Caricato()) AvvisaSalvataggio(ordine_.Salva(), percorsi_, this);
   });
 }
 

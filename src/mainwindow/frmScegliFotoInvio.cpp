@@ -15,7 +15,7 @@ void frmScegliFoto::ScaricaPrezziario() {
 
 void frmScegliFoto::MostraDettaglioPrezzo() {
   if (OperazioneInCorso()) return;
-  frmDettaglioPrezzo finestra(CalcolaDettaglioPrezzo(ordine_.album(), ordine_.catalogo().XMLDOMFormati(),
+  frmDettaglioPrezzo finestra(CalcolaDettaglioPrezzo(ordine_.album().Formati(), ordine_.catalogo(),
                                                      Impostazioni(percorsi_).ListinoScaricato()),
                               this);
   MostraFinestraModale(finestra);

@@ -8,7 +8,6 @@
 #include "mainwindow/Messaggi.h"
 #include "mainwindow/frmScegliFoto.h"
 #include "mainwindow/frmStoricoOrdini.h"
-#include "settings/Impostazioni.h"
 #include "thumbview/ctrFotoView.h"
 #include "windows/PannelloSfumato.h"
 
@@ -194,8 +193,7 @@ void frmScegliFoto::ImpostaRidimensionamento(const QString& codice) {
 }
 
 bool frmScegliFoto::NessunInvioInSospeso() {
-  // The stored mark, which the send writes as it goes.
-  if (!Impostazioni(percorsi_).FTPInCorso()) return true;
+  if (!ordine_.FTPInCorso()) return true;
   AvvisaInvioInSospeso(this);
   return false;
 }

@@ -4,6 +4,7 @@
 // at its next step; the view's signal tells when the last one is done.
 #include <memory>
 
+#include "album/FiltroFormato.h"
 #include "album/TabellaRidimensionamento.h"
 #include "common/Compito.h"
 #include "common/Percorsi.h"
@@ -33,13 +34,10 @@ struct VoceVista {
 };
 
 QList<VoceVista> VociVista(const AlbumVelistra& album, const QString& formato) {
-  const auto testo = [](const NodoXML& voce, const char* nome) { return voce.selezionaNodo(nome).testo(); };
   QList<VoceVista> voci;
-  const std::unique_ptr<DocumentoXML> filtrati = album.XMLFiltraFormato(formato);
-  for (const NodoXML& voce : filtrati->selezionaNodi(QStringLiteral("files/*")))
-    voci.append({testo(voce, "nomecompleto"), testo(voce, "titolo"),
-                 static_cast<std::int16_t>(QuantitaFile(voce).value_or(0)), testo(voce, "formato"),
-                 DescrizioneRidimensionamento(testo(voce, "ridimensionamento"))});
+  for (const VoceAlbum& voce : OrdinaPerTitolo(album.Voci(formato)))
+    voci.append({voce.copia, voce.titolo, static_cast<std::int16_t>(voce.quantita), voce.formato,
+                 DescrizioneRidimensionamento(voce.ridimensionamento)});
   return voci;
 }
 

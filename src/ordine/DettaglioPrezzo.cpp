@@ -3,30 +3,28 @@
 #include <QHash>
 #include <algorithm>
 
-#include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
 #include "common/NumeriCliente.h"
 
-DettaglioPrezzo CalcolaDettaglioPrezzo(const AlbumVelistra& album, const DocumentoXML& formati,
+DettaglioPrezzo CalcolaDettaglioPrezzo(const QList<FormatoAlbum>& album, const CatalogoFormati& catalogo,
                                        const std::optional<QDateTime>& listinoScaricato) {
   DettaglioPrezzo dettaglio;
   dettaglio.listino = OrigineListino(listinoScaricato);
   QHash<QString, qsizetype> posizioni;
-  for (const VocePrezzata& voce : VociPrezzate(album, formati)) {
+  for (const VocePrezzata& voce : VociPrezzate(album, catalogo.Prezzi())) {
     // An entry the amount cannot add is in no row either, so the rows add up to it.
     if (!SommaCentesimi(dettaglio.totale, std::int64_t{voce.prezzo} * voce.quantita)) continue;
     auto posizione = posizioni.constFind(voce.formato);
     if (posizione == posizioni.constEnd()) {
       posizione = posizioni.insert(voce.formato, dettaglio.righe.size());
-      dettaglio.righe.append({voce.formato, getDescrizioneFormato(formati, voce.formato), 0, voce.prezzo, 0});
+      dettaglio.righe.append({voce.formato, catalogo.getDescrizioneFormato(voce.formato), 0, voce.prezzo, 0});
     }
     RigaPrezzo& riga = dettaglio.righe[*posizione];
     riga.stampe += voce.quantita;
     riga.subtotale += voce.prezzo * voce.quantita;
   }
   QHash<QString, qsizetype> ordine;
-  for (const NodoXML& formato : formati.selezionaNodi(QStringLiteral("/xml/formato")))
-    ordine.insert(formato.attributo(QStringLiteral("id")), ordine.size());
+  for (const QString& id : catalogo.TuttiGliIdFormati()) ordine.insert(id, ordine.size());
   std::stable_sort(dettaglio.righe.begin(), dettaglio.righe.end(), [&](const RigaPrezzo& a, const RigaPrezzo& b) {
     return ordine.value(a.formato, ordine.size()) < ordine.value(b.formato, ordine.size());
   });

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "common/DocumentoXML.h"
+#include "album/VoceAlbum.h"
 
-class AlbumVelistra;
+class CatalogoFormati;
 
 // One format that holds photos: its prints and what they cost.
 struct RigaPrezzo {
@@ -31,7 +31,7 @@ struct DettaglioPrezzo {
 };
 
 // listinoScaricato: when the price list was last downloaded, if ever.
-DettaglioPrezzo CalcolaDettaglioPrezzo(const AlbumVelistra& album, const DocumentoXML& formati,
+DettaglioPrezzo CalcolaDettaglioPrezzo(const QList<FormatoAlbum>& album, const CatalogoFormati& catalogo,
                                        const std::optional<QDateTime>& listinoScaricato);
 QString OrigineListino(const std::optional<QDateTime>& listinoScaricato);
 // The column titles of the rows.

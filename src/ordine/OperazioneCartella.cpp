@@ -81,7 +81,7 @@ QFuture<PassoOperazione> OperazioneCartella::Sincronizza(QObject* contesto, int 
 QFuture<PassoOperazione> OperazioneCartella::Chiudi(QObject* contesto) {
   const int fatti = 2 * static_cast<int>(copie_.size());
   QString ordine;
-  if (!ordine_.StringaFileCondition(ordine_.album().Documento(), ordine)) {
+  if (!ordine_.StringaFileCondition(ordine_.album().Formati(), ordine)) {
     risultato_ = {EsitoCartella::AlbumVuoto, {}, {}};
     return QtFuture::makeReadyFuture(Passo(fatti));
   }

@@ -9,19 +9,18 @@
 #include "ordine/TestoCondition.h"
 #include "settings/Impostazioni.h"
 
-namespace {
-
-QString TestoFiglio(const NodoXML& nodo, const QString& nome) { return nodo.selezionaNodo(nome).testo(); }
-
-}  // namespace
-
 OrdineVelistra::OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genitore)
     : QObject(genitore), percorsi_(percorsi), album_(percorsi), catalogo_(percorsi),
-      origini_(percorsi.PercorsoOriginali) {
+      origini_(percorsi.PercorsoOriginali), marcaInvio_(percorsi) {
   origini_.Carica();
 }
 
-void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(catalogo_.getImportoCorrenteEuro()); }
+void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(getImportoCorrenteEuro()); }
+
+void OrdineVelistra::Riprezza() {
+  importo_ = ImportoAlbum(album_.Formati(), catalogo_.Prezzi());
+  SegnalaImporto();
+}
 
 void OrdineVelistra::SegnalaVoci(const QString& formato) {
   Q_EMIT vociCambiate(formato, NumeroVoci(formato), NumeroVoci({}));
@@ -55,19 +54,29 @@ const CatalogoFormati& OrdineVelistra::catalogo() const {
   return catalogo_;
 }
 
+std::int32_t OrdineVelistra::ImportoCorrente() const {
+  VELISTRA_SOLO_THREAD_GRAFICO();
+  return importo_;
+}
+
 QString OrdineVelistra::getImportoCorrenteEuro() const {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  return catalogo_.getImportoCorrenteEuro();
+  return ImportoInEuro(importo_);
 }
 
 int OrdineVelistra::FTPInCorso() const {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  return ftpInCorso_;
+  return marcaInvio_.InCorso() ? 1 : 0;
 }
 
-void OrdineVelistra::ImpostaFTPInCorso(int valore) {
+void OrdineVelistra::LeggiFTPInCorso() {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  ftpInCorso_ = valore;
+  marcaInvio_.Leggi();
+}
+
+bool OrdineVelistra::ImpostaFTPInCorso(int valore) {
+  VELISTRA_SOLO_THREAD_GRAFICO();
+  return marcaInvio_.Imposta(valore != 0);
 }
 
 std::unique_ptr<OperazioneCopia> OrdineVelistra::CopiaNelFormato(const QString& formato, QList<FotoDaCopiare> foto) {
@@ -91,8 +100,7 @@ std::unique_ptr<OperazioneCartella> OrdineVelistra::ScriviCartellaOrdine(const Q
 }
 
 bool OrdineVelistra::HaVoce(const QString& formato, const QString& foto) const {
-  NodoXML voce;
-  return album_.TrovaFileVelistra(formato, foto, voce);
+  return album_.TrovaFileVelistra(formato, foto).has_value();
 }
 
 std::optional<QString> OrdineVelistra::NuovaCopiaLavoro(const QString& foto) {
@@ -110,31 +118,22 @@ void OrdineVelistra::RegistraImpronte(const QHash<QString, ImprontaFile>& lette)
 void OrdineVelistra::AggiungiCopia(const FotoDaCopiare& foto, const QString& copia, const ImprontaFile& impronta) {
   // The format's place was made sure before the copy.
   album_.AggiungiFileVelistra(foto.formato, copia, foto.titolo, ChiaveRidimensionamento(0));
-  NodoXML voce;
-  if ((foto.quantita != 1 || !foto.ridimensionamento.isEmpty()) && album_.TrovaFileVelistra(foto.formato, copia, voce)) {
-    if (foto.quantita != 1) album_.ImpostaQuantitaFile(voce, foto.quantita);
-    if (!foto.ridimensionamento.isEmpty()) album_.ImpostaRidimensionamentoFile(voce, foto.ridimensionamento);
-  }
+  if (foto.quantita != 1) album_.ImpostaQuantitaFile(foto.formato, copia, foto.quantita);
+  if (!foto.ridimensionamento.isEmpty()) album_.ImpostaRidimensionamentoFile(foto.formato, copia, foto.ridimensionamento);
   if (impronta.dimensione >= 0) impronte_.Registra(copia, impronta);
-  catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(foto.formato), foto.quantita);
   origini_.Registra(copia, foto.foto);
-  SegnalaImporto();
+  Riprezza();
   SegnalaVoci(foto.formato);
 }
 
-QStringList OrdineVelistra::CopieDelleVoci() const {
-  QStringList copie;
-  for (const NodoXML& voce : album_.Documento().selezionaNodi(QStringLiteral("/xml/formato/files/*")))
-    copie.append(TestoFiglio(voce, QStringLiteral("nomecompleto")));
-  return copie;
-}
+QStringList OrdineVelistra::CopieDelleVoci() const { return album_.CopieDelFormato({}); }
 
 RisultatoOperazione OrdineVelistra::PerOgniVoce(const QString& formato, const QStringList& foto,
-                                                const std::function<EsitoFoto(const NodoXML& voce)>& azione) {
+                                                const std::function<EsitoFoto(const VoceTrovata& voce)>& azione) {
   RisultatoOperazione risultato;
   for (const QString& una : foto) {
-    NodoXML voce;
-    const EsitoFoto esito = album_.TrovaFileVelistra(formato, una, voce) ? azione(voce) : EsitoFoto::NonTrovata;
+    const std::optional<VoceTrovata> voce = album_.TrovaFileVelistra(formato, una);
+    const EsitoFoto esito = voce ? azione(*voce) : EsitoFoto::NonTrovata;
     if (esito != EsitoFoto::Fatto) {
       risultato.esito = esito;
       risultato.foto = una;
@@ -149,19 +148,15 @@ RisultatoOperazione OrdineVelistra::PerOgniVoce(const QString& formato, const QS
 RisultatoOperazione OrdineVelistra::Sposta(const QString& origine, const QString& destinazione,
                                            const QStringList& foto) {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  RisultatoOperazione risultato = PerOgniVoce(origine, foto, [&](const NodoXML& voce) {
+  RisultatoOperazione risultato = PerOgniVoce(origine, foto, [&](const VoceTrovata& voce) {
     if (!PostoPerIlFormato(destinazione)) return EsitoFoto::FormatoAssente;
-    const std::int32_t quantita = QuantitaFile(voce).value_or(0);
-    album_.AggiungiFileVelistra(destinazione, TestoFiglio(voce, QStringLiteral("nomecompleto")),
-                                TestoFiglio(voce, QStringLiteral("titolo")), ChiaveRidimensionamento(0));
-    album_.RimuoviFileVelistra(voce);
-    catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(origine), quantita);
-    catalogo_.IncrementaImportoVelistra(catalogo_.getPrezzoFormato(destinazione));
+    album_.RimuoviFileVelistra(voce.formato, voce.voce.copia);
+    album_.AggiungiFileVelistra(destinazione, voce.voce.copia, voce.voce.titolo, ChiaveRidimensionamento(0));
     return EsitoFoto::Fatto;
   });
   risultato.formato = destinazione;
   if (risultato.fatte == 0) return risultato;
-  SegnalaImporto();
+  Riprezza();
   SegnalaVoci(origine);
   SegnalaVoci(destinazione);
   return risultato;
@@ -170,19 +165,15 @@ RisultatoOperazione OrdineVelistra::Sposta(const QString& origine, const QString
 RisultatoOperazione OrdineVelistra::Cancella(const QString& formato, const QStringList& foto) {
   VELISTRA_SOLO_THREAD_GRAFICO();
   QStringList contenitori;
-  RisultatoOperazione risultato = PerOgniVoce(formato, foto, [&](const NodoXML& voce) {
-    const QString copia = TestoFiglio(voce, QStringLiteral("nomecompleto"));
-    QFile::remove(copia);
-    impronte_.Dimentica(copia);
-    catalogo_.DecrementaImportoVelistra(catalogo_.getPrezzoFormato(TestoFiglio(voce, QStringLiteral("formato"))),
-                                        QuantitaFile(voce).value_or(0));
+  RisultatoOperazione risultato = PerOgniVoce(formato, foto, [&](const VoceTrovata& voce) {
+    QFile::remove(voce.voce.copia);
+    impronte_.Dimentica(voce.voce.copia);
     // The format that holds it: the one asked for may be empty (any format).
-    const QString contenitore = voce.genitore().genitore().attributo(QStringLiteral("id"));
-    if (!contenitori.contains(contenitore)) contenitori.append(contenitore);
-    album_.RimuoviFileVelistra(voce);
+    if (!contenitori.contains(voce.formato)) contenitori.append(voce.formato);
+    album_.RimuoviFileVelistra(voce.formato, voce.voce.copia);
     return EsitoFoto::Fatto;
   });
-  if (risultato.fatte > 0) SegnalaImporto();
+  if (risultato.fatte > 0) Riprezza();
   for (const QString& contenitore : contenitori) SegnalaVoci(contenitore);
   return risultato;
 }
@@ -190,19 +181,19 @@ RisultatoOperazione OrdineVelistra::Cancella(const QString& formato, const QStri
 RisultatoOperazione OrdineVelistra::ImpostaQuantita(const QString& formato, const QStringList& foto,
                                                     std::int16_t numero) {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  RisultatoOperazione risultato = PerOgniVoce(formato, foto, [&](const NodoXML& voce) {
-    album_.ImpostaQuantitaFile(voce, numero);
+  RisultatoOperazione risultato = PerOgniVoce(formato, foto, [&](const VoceTrovata& voce) {
+    album_.ImpostaQuantitaFile(voce.formato, voce.voce.copia, numero);
     return EsitoFoto::Fatto;
   });
-  CalcolaImportoVelistra();
+  if (risultato.fatte > 0) Riprezza();
   return risultato;
 }
 
 RisultatoOperazione OrdineVelistra::ImpostaRidimensionamento(const QString& formato, const QStringList& foto,
                                                              const QString& chiave) {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  return PerOgniVoce(formato, foto, [&](const NodoXML& voce) {
-    album_.ImpostaRidimensionamentoFile(voce, chiave);
+  return PerOgniVoce(formato, foto, [&](const VoceTrovata& voce) {
+    album_.ImpostaRidimensionamentoFile(voce.formato, voce.voce.copia, chiave);
     return EsitoFoto::Fatto;
   });
 }
@@ -216,8 +207,6 @@ EsitoSalvataggio OrdineVelistra::Salva(bool conContatore) {
   return EsitoSalvataggio::Salvato;
 }
 
-
-
 int OrdineVelistra::NumeroVoci(const QString& formato) const {
   VELISTRA_SOLO_THREAD_GRAFICO();
   return album_.NumeroFile(formato);
@@ -225,30 +214,29 @@ int OrdineVelistra::NumeroVoci(const QString& formato) const {
 
 void OrdineVelistra::CreaNuovoVelistra() {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  album_.EliminaCartellaERicreaXML(catalogo_.XMLDOMFormati());
+  album_.EliminaCartellaERicreaXML(catalogo_.TuttiGliIdFormati());
   origini_.Svuota();
   origini_.Salva();
   // The counter starts again: the next copies take the old names.
   impronte_.Svuota();
-  CalcolaImportoVelistra();
+  Riprezza();
   Q_EMIT albumNuovo();
 }
 
 std::int32_t OrdineVelistra::CalcolaImportoVelistra() {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  const std::int32_t importo = catalogo_.CalcolaImportoVelistra(album_);
-  SegnalaImporto();
-  return importo;
+  Riprezza();
+  return importo_;
 }
 
 std::int32_t OrdineVelistra::CalcolaImportoVelistra(const DocumentoXML& prezzi) {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  const std::int32_t importo = catalogo_.CalcolaImportoVelistra(album_, prezzi);
+  importo_ = ImportoAlbum(album_.Formati(), LeggiPrezzi(prezzi));
   SegnalaImporto();
-  return importo;
+  return importo_;
 }
 
-bool OrdineVelistra::StringaFileCondition(const DocumentoXML& album, QString& strFile) const {
+bool OrdineVelistra::StringaFileCondition(const QList<FormatoAlbum>& album, QString& strFile) const {
   VELISTRA_SOLO_THREAD_GRAFICO();
   strFile = TestoCondition(album, Impostazioni(percorsi_).DeviceName());
   return !strFile.isEmpty();
@@ -259,5 +247,5 @@ void OrdineVelistra::SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo)
   if (!catalogo) return;
   catalogo_.SostituisciFormati(std::move(catalogo));
   // The amount is priced with the catalogue in use, as the breakdown is.
-  CalcolaImportoVelistra();
+  Riprezza();
 }

@@ -10,6 +10,7 @@
 #include "album/CatalogoFormati.h"
 #include "ordine/EsitiOrdine.h"
 #include "ordine/ImpronteCopie.h"
+#include "ordine/MarcaInvio.h"
 #include "ordine/OriginiFoto.h"
 #include "ordine/StoricoOrdini.h"
 #include "settings/PercorsiProgramma.h"
@@ -19,12 +20,12 @@
 
 class FoglioCliente;
 
-// The customer's order: the album, the catalogue with the running amount, the
-// photo counter and the send mark. It lives on the GUI thread and is called
-// there only (checked in test and debug builds): its long operations hand
-// their file work to tasks and apply the results here. Each operation saves
-// and reprices itself and returns one result; what changes also reaches the
-// windows as signals carrying values.
+// The customer's order: the album, the catalogue, the amount, the photo
+// counter and the send mark. It lives on the GUI thread and is called there
+// only (checked in test and debug builds): its long operations hand their file
+// work to tasks and apply the results here. Each operation saves and reprices
+// itself and returns one result; what changes also reaches the windows as
+// signals carrying values.
 class OrdineVelistra : public QObject {
   Q_OBJECT
 
@@ -66,18 +67,23 @@ class OrdineVelistra : public QObject {
   int NumeroVoci(const QString& formato) const;
   // A new, empty album with the amount at 0; then albumNuovo.
   void CreaNuovoVelistra();
-  // Recomputes the amount with the catalogue's prices, or with a price list.
+  // Recomputes the amount with the catalogue's prices, or with a price list;
+  // every change the order makes reprices the album by itself.
   std::int32_t CalcolaImportoVelistra();
   std::int32_t CalcolaImportoVelistra(const DocumentoXML& prezzi);
+  std::int32_t ImportoCorrente() const;
   QString getImportoCorrenteEuro() const;
   // The order text of an album; false, and nothing, when it has no photo.
-  bool StringaFileCondition(const DocumentoXML& album, QString& strFile) const;
+  bool StringaFileCondition(const QList<FormatoAlbum>& album, QString& strFile) const;
   // Takes over the catalogue of a price-list download and reprices the album;
   // nothing without one.
   void SostituisciCatalogo(std::unique_ptr<DocumentoXML> catalogo);
 
+  // The send mark: read from the settings, and kept there by every change;
+  // false when the settings could not be written.
   int FTPInCorso() const;
-  void ImpostaFTPInCorso(int valore);
+  void LeggiFTPInCorso();
+  bool ImpostaFTPInCorso(int valore);
 
   // Records the album as it stands as an order done now; false when the
   // history could not be saved.
@@ -109,9 +115,11 @@ class OrdineVelistra : public QObject {
   QStringList CopieDelleVoci() const;
   // Runs azione on each entry until one is not found; saves after.
   RisultatoOperazione PerOgniVoce(const QString& formato, const QStringList& foto,
-                                  const std::function<EsitoFoto(const NodoXML& voce)>& azione);
+                                  const std::function<EsitoFoto(const VoceTrovata& voce)>& azione);
 
   void SegnalaImporto();
+  // Recomputes the amount with the catalogue's prices and tells it.
+  void Riprezza();
   void SegnalaVoci(const QString& formato);
   // Whether the album can take entries of formato. A format of the catalogue
   // that the album lacks (a price list downloaded after the album was loaded)
@@ -123,5 +131,6 @@ class OrdineVelistra : public QObject {
   CatalogoFormati catalogo_;
   OriginiFoto origini_;
   ImpronteCopie impronte_;
-  int ftpInCorso_ = 0;
+  MarcaInvio marcaInvio_;
+  std::int32_t importo_ = 0;
 };

@@ -12,20 +12,20 @@ bool OrdineVelistra::RegistraNelloStorico(TipoOrdine tipo, const QString& destin
   ordine.quando = QDateTime::currentDateTime();
   ordine.tipo = tipo;
   ordine.destinazione = destinazione;
-  ordine.importo = catalogo_.ImportoCorrente();
-  for (const NodoXML& voce : album_.Documento().selezionaNodi(QStringLiteral("/xml/formato/files/*"))) {
-    FotoStorico foto;
-    const QString copia = voce.selezionaNodo(QStringLiteral("nomecompleto")).testo();
-    const QString originale = origini_.Originale(copia);
-    foto.originale = originale.isEmpty() ? copia : originale;
-    foto.copia = QFileInfo(copia).fileName();
-    foto.titolo = voce.selezionaNodo(QStringLiteral("titolo")).testo();
-    // The format that holds the entry, as the order text names it.
-    foto.formato = voce.genitore().genitore().attributo(QStringLiteral("id"));
-    foto.quantita = QuantitaFile(voce).value_or(1);
-    foto.ridimensionamento = voce.selezionaNodo(QStringLiteral("ridimensionamento")).testo();
-    ordine.foto.append(foto);
-  }
+  ordine.importo = importo_;
+  for (const FormatoAlbum& formato : album_.Formati())
+    for (const VoceAlbum& voce : formato.voci) {
+      FotoStorico foto;
+      const QString originale = origini_.Originale(voce.copia);
+      foto.originale = originale.isEmpty() ? voce.copia : originale;
+      foto.copia = QFileInfo(voce.copia).fileName();
+      foto.titolo = voce.titolo;
+      // The format that holds the entry, as the order text names it.
+      foto.formato = formato.id;
+      foto.quantita = voce.quantita;
+      foto.ridimensionamento = voce.ridimensionamento;
+      ordine.foto.append(foto);
+    }
   return StoricoOrdini(percorsi_.PercorsoStorico).Aggiungi(ordine);
 }
 

@@ -16,14 +16,14 @@ QList<VoceDaStampare> VociDaStampare(const AlbumVelistra& album, const CatalogoF
   QList<VoceDaStampare> voci;
   // Albums hold thousands of entries in a handful of formats and modes.
   QHash<QString, std::optional<CartaStampa>> carte;
-  for (const NodoXML& voce : album.Documento().selezionaNodi(QStringLiteral("/xml/formato/files/file"))) {
-    const QString formato = voce.selezionaNodo(QStringLiteral("formato")).testo();
-    const QString modo = voce.selezionaNodo(QStringLiteral("ridimensionamento")).testo();
-    const QString chiave = formato + u'\n' + modo;
-    auto carta = carte.constFind(chiave);
-    if (carta == carte.constEnd()) carta = carte.insert(chiave, CartaDelFormato(catalogo, formato, modo));
-    if (*carta) voci.append({voce.selezionaNodo(QStringLiteral("nomecompleto")).testo(), **carta});
-  }
+  for (const FormatoAlbum& formato : album.Formati())
+    for (const VoceAlbum& voce : formato.voci) {
+      const QString chiave = voce.formato + u'\n' + voce.ridimensionamento;
+      auto carta = carte.constFind(chiave);
+      if (carta == carte.constEnd())
+        carta = carte.insert(chiave, CartaDelFormato(catalogo, voce.formato, voce.ridimensionamento));
+      if (*carta) voci.append({voce.copia, **carta});
+    }
   return voci;
 }
 

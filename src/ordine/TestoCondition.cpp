@@ -4,7 +4,6 @@
 #include <QStringList>
 
 #include "album/TabellaRidimensionamento.h"
-#include "common/DocumentoXML.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 
@@ -30,8 +29,6 @@ QString PrimiCaratteri(const QString& testo, int quanti) {
   return testo.left(fine);
 }
 
-QString Figlio(const NodoXML& voce, const QString& nome) { return SuUnaRiga(voce.selezionaNodo(nome).testo()); }
-
 void AggiungiBlocco(QStringList& righe, const QString& nome, const QString& formato, const QString& copie,
                     const QString& retro, const QString& ridimensionamento) {
   righe << u'[' + nome + u']' << QStringLiteral("SizeName=") + formato << QStringLiteral("PrintCnt=") + copie
@@ -45,12 +42,19 @@ QString NomeFileOrdine(const QString& nomecompleto) {
   return SuUnaRiga(nomecompleto.mid(nomecompleto.lastIndexOf(u'/') + 1));
 }
 
-QString TestoCondition(const DocumentoXML& album, const QString& nomeDispositivo) {
-  const QList<NodoXML> voci = album.selezionaNodi(QStringLiteral("/xml/formato/files/*"));
+QString TestoCondition(const QList<FormatoAlbum>& album, const QString& nomeDispositivo) {
+  QList<VoceAlbum> voci;
+  // The format that holds each entry.
+  QStringList formati;
+  for (const FormatoAlbum& formato : album)
+    for (const VoceAlbum& voce : formato.voci) {
+      voci.append(voce);
+      formati.append(formato.id);
+    }
   if (voci.isEmpty()) return {};
   const qsizetype n = voci.size();
   QStringList nomi;
-  for (const NodoXML& voce : voci) nomi << NomeFileOrdine(voce.selezionaNodo(QStringLiteral("nomecompleto")).testo());
+  for (const VoceAlbum& voce : voci) nomi << NomeFileOrdine(voce.copia);
 
   QStringList righe;
   righe.reserve(8 * n + 12);
@@ -59,12 +63,9 @@ QString TestoCondition(const DocumentoXML& album, const QString& nomeDispositivo
   for (qsizetype k = 0; k < n; ++k) righe << QString::number(k + 1) + u'=' + nomi[k];
   righe << QString::number(n + 1) + u'=' + kDatiUtente;
   for (qsizetype k = 0; k < n; ++k) {
-    const NodoXML& voce = voci[k];
-    // file -> files -> formato
-    const QString formato = SuUnaRiga(voce.genitore().genitore().attributo(QStringLiteral("id")));
-    AggiungiBlocco(righe, nomi[k], formato, Figlio(voce, QStringLiteral("quantita")),
-                   PrimiCaratteri(Figlio(voce, QStringLiteral("titolo")), kLunghezzaRetro),
-                   Figlio(voce, QStringLiteral("ridimensionamento")));
+    const VoceAlbum& voce = voci[k];
+    AggiungiBlocco(righe, nomi[k], SuUnaRiga(formati[k]), QString::number(voce.quantita),
+                   PrimiCaratteri(SuUnaRiga(voce.titolo), kLunghezzaRetro), SuUnaRiga(voce.ridimensionamento));
   }
   AggiungiBlocco(righe, kDatiUtente, QStringLiteral("15X10"), QStringLiteral("1"), kDatiUtente,
                  ChiaveRidimensionamento(0));

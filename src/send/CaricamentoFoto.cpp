@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "album/FileAlbum.h"
 #include "codecs/CMD5.h"
 #include "common/DocumentoXML.h"
 #include "common/Percorsi.h"
@@ -27,14 +28,14 @@ QString PercorsoRemoto(const ContestoInvio& contesto, const Transazione& t, cons
   return contesto.server.DatiFTPServer + u'/' + t.cartella + u'/' + nome;
 }
 
-qint64 DimensioneFoto(const QStringList& foto) {
+qint64 DimensioneFoto(const QList<VoceAlbum>& foto) {
   qint64 totale = 0;
-  for (const QString& percorso : foto) totale += QFileInfo(percorso).size();
+  for (const VoceAlbum& voce : foto) totale += QFileInfo(voce.copia).size();
   return totale;
 }
 
 // The server's copy of the album, when its digest is the one the lab registered.
-std::shared_ptr<DocumentoXML> AlbumVerificato(const ContestoInvio& contesto, const Transazione& t,
+std::optional<QByteArray> AlbumVerificato(const ContestoInvio& contesto, const Transazione& t,
                                               AvvisiInvio& avvisi) {
   // The server's copy is the album sent from here: twice its size is room enough.
   const qint64 limite =
@@ -51,18 +52,17 @@ std::shared_ptr<DocumentoXML> AlbumVerificato(const ContestoInvio& contesto, con
       QStringLiteral("/xml/md5"), registrato);
   if (calcolato != registrato) {
     avvisi.append({Tipo::AlbumModificato});
-    return nullptr;
+    return std::nullopt;
   }
-  auto documento = CreaDocumentoXML();
-  documento->caricaByte(album);
-  return documento;
+  return album;
 }
 
 // The server's copy names the files to send: none may lie outside the work
 // folder, not even through a link, and every name must be a plain one.
-bool FotoNellaCartellaDiLavoro(const QString& cartellaLavoro, const QStringList& foto) {
+bool FotoNellaCartellaDiLavoro(const QString& cartellaLavoro, const QList<VoceAlbum>& foto) {
   const QString lavoro = QFileInfo(cartellaLavoro).canonicalFilePath();
-  for (const QString& percorso : foto) {
+  for (const VoceAlbum& voce : foto) {
+    const QString& percorso = voce.copia;
     if (!FileEsiste(percorso)) continue;  // reported as a removed photo by the loop
     const QFileInfo reale(QFileInfo(percorso).canonicalFilePath());
     if (lavoro.isEmpty() || reale.path() != lavoro || !NomeRemotoSicuro(NomeFile(percorso))) return false;
@@ -87,13 +87,6 @@ bool InviaFileOrdine(SessioneFTP& sessione, const QString& locale, const QString
 
 }  // namespace
 
-QStringList FotoDellAlbum(const DocumentoXML& album) {
-  QStringList foto;
-  for (const NodoXML& voce : album.selezionaNodi(QStringLiteral("//files/*")))
-    foto.append(voce.selezionaNodo(QStringLiteral("nomecompleto")).testo());
-  return foto;
-}
-
 EsitoCaricamento InviaFoto(const ContestoInvio& contesto, const Transazione& t, const std::atomic<bool>& interrotto,
                     const std::function<void(const PassoInvio&)>& riferisci) {
   EsitoCaricamento esito;
@@ -106,7 +99,6 @@ EsitoCaricamento InviaFoto(const ContestoInvio& contesto, const Transazione& t, 
   };
   if (!sessione->attiva()) return fine();
 
-  ScriviSegnoInvio(contesto.percorsi, true, avvisi);
   riferisci({PassoInvio::Tipo::InCorso});
   const bool interrottoPrima = interrotto;
   auto album = AlbumVerificato(contesto, t, avvisi);
@@ -115,7 +107,7 @@ EsitoCaricamento InviaFoto(const ContestoInvio& contesto, const Transazione& t, 
     avvisi.append({Tipo::CartellaNonValida});
     return fine();
   }
-  const QStringList foto = FotoDellAlbum(*album);
+  const QList<VoceAlbum> foto = VociDaInviare(*album);
   const int n = static_cast<int>(foto.size());
   if (n == 0) return fine();
   if (!FotoNellaCartellaDiLavoro(contesto.percorsi.CartellaLavoro, foto)) {
@@ -145,7 +137,7 @@ EsitoCaricamento InviaFoto(const ContestoInvio& contesto, const Transazione& t, 
       ok = false;
       break;
     }
-    const QString& locale = foto[i];
+    const QString& locale = foto[i].copia;
     if (!FileEsiste(locale)) {
       esito.fotoRimossa = true;
       ok = false;
@@ -172,7 +164,7 @@ EsitoCaricamento InviaFoto(const ContestoInvio& contesto, const Transazione& t, 
   esito.prezzi = DocumentoDalLaboratorio(
       contesto.server,
       creaDatiPostM(contesto.credenziali.username, contesto.credenziali.password, f_K_HTTPS_PREZZI()), avvisi);
-  esito.albumServer = std::move(album);
+  esito.albumServer = LeggiAlbum(*album);
   esito.sessione = std::move(sessione);
   esito.riuscito = true;
   return esito;
@@ -203,7 +195,6 @@ EsitoConclusione ConcludiInvio(const ContestoInvio& contesto, const Transazione&
       ++esito.avanzamento;
     }
   }
-  if (ok) ScriviSegnoInvio(contesto.percorsi, false, avvisi);
   esito.riuscito = ok;
   Chiudi(sessione);
   return esito;

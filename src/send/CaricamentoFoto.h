@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "album/VoceAlbum.h"
 #include "send/AvvisoInvio.h"
 #include "send/DatiInvio.h"
 
@@ -20,7 +21,7 @@ class SessioneFTP;
 // What the photos' upload tells the GUI thread as it goes; it never waits for it.
 struct PassoInvio {
   enum class Tipo {
-    InCorso,       // the send is marked as under way in the settings file
+    InCorso,       // the send is under way: the order keeps the mark in the settings
     Avanzamento,   // the progress bar: valore of massimo
     Andamento,     // the line under the bar
     FotoConcluse,  // no more photos: the interruption no longer applies
@@ -38,7 +39,7 @@ struct EsitoCaricamento {
   bool fermatoNelleFoto = false;
   bool fotoRimossa = false;
   std::shared_ptr<SessioneFTP> sessione;
-  std::shared_ptr<const DocumentoXML> albumServer;  // the album the photos came from
+  QList<FormatoAlbum> albumServer;               // the album the photos came from
   std::shared_ptr<const DocumentoXML> prezzi;       // the lab's prices, read after the photos
   int avanzamento = 0;
   int massimo = 0;
@@ -65,9 +66,6 @@ struct EsitoConclusione {
 };
 
 // Uploads the customer's picture, the order text and "End.txt" last, tells the
-// lab the album has arrived and clears the send's mark; closes the session.
+// lab the album has arrived; closes the session.
 EsitoConclusione ConcludiInvio(const ContestoInvio& contesto, const Transazione& transazione,
                                std::shared_ptr<SessioneFTP> sessione, const FileOrdine& file);
-
-// The file names of the server's album, each a photo to send.
-QStringList FotoDellAlbum(const DocumentoXML& album);

@@ -38,7 +38,9 @@ void InvioVelistra::Mostra(const AvvisiInvio& avvisi) {
   for (const AvvisoInvio& avviso : avvisi) vista_.Avvisa(avviso);
 }
 
-void InvioVelistra::ImpostaSegno(bool inCorso) { ordine_.ImpostaFTPInCorso(inCorso ? 1 : 0); }
+void InvioVelistra::ImpostaSegno(bool inCorso) {
+  if (!ordine_.ImpostaFTPInCorso(inCorso ? 1 : 0)) vista_.Avvisa({Tipo::ImpostazioniNonSalvate, percorsi_.PercorsoIni});
+}
 
 void InvioVelistra::Accedi(const CredenzialiInvio& credenziali) {
   Inizia(credenziali);
@@ -204,7 +206,7 @@ void InvioVelistra::DopoFoto(const EsitoCaricamento& esito) {
   FileOrdine file{percorsi_.CartellaLavoro + QStringLiteral("DatiUtente.jpg"), std::nullopt};
   foglio_.CreaFotografiaTesto(file.immagine, testo);
   QString condizioni;
-  if (ordine_.StringaFileCondition(*esito.albumServer, condizioni)) file.condizioni = condizioni;
+  if (ordine_.StringaFileCondition(esito.albumServer, condizioni)) file.condizioni = condizioni;
   AvviaCompito(
       this,
       [c = contesto_, t = transazione_, sessione = esito.sessione, file] {

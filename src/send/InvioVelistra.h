@@ -68,6 +68,7 @@ class InvioVelistra : public QObject {
 
   void ApplicaPrezziario(const EsitoPrezziario& esito);
   void Cancellazione(const QString& transazioneId);
+  // The send mark, kept by the order in the settings; a failed write is told.
   void ImpostaSegno(bool inCorso);
 
   VistaInvio& vista_;

@@ -153,10 +153,7 @@ EsitoRichiestaPagamento RichiediPagamento(const ContestoInvio& contesto, const Q
   QString codificato;
   if (!LeggiRispostaTesto(*risposta, QStringLiteral("/xml/url"), codificato)) return esito;
   esito.indirizzo = IndirizzoPagamento(codificato);
-  if (esito.indirizzo.isEmpty())
-    esito.avvisi.append({Tipo::IndirizzoPagamentoNonValido});
-  else
-    ScriviSegnoInvio(contesto.percorsi, true, esito.avvisi);
+  if (esito.indirizzo.isEmpty()) esito.avvisi.append({Tipo::IndirizzoPagamentoNonValido});
   return esito;
 }
 
@@ -200,12 +197,5 @@ AvvisiInvio CancellaTransazione(const ContestoInvio& contesto, const QString& tr
   if (!transazioneId.isEmpty())
     ChiediAlLaboratorio(contesto.server, CorpoTransazione(contesto, transazioneId, f_K_HTTPS_CANCELLA_TRANSAZIONE()),
                         avvisi);
-  ScriviSegnoInvio(contesto.percorsi, false, avvisi);
   return avvisi;
-}
-
-bool ScriviSegnoInvio(const PercorsiProgramma& percorsi, bool inCorso, AvvisiInvio& avvisi) {
-  if (Impostazioni(percorsi).ScriviFTPInCorso(inCorso)) return true;
-  avvisi.append({AvvisoInvio::Tipo::ImpostazioniNonSalvate, percorsi.PercorsoIni});
-  return false;
 }

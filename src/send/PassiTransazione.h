@@ -38,8 +38,7 @@ struct EsitoRichiestaPagamento {
   QString indirizzo;  // the payment page; empty when there is none to open
   AvvisiInvio avvisi;
 };
-// Asks the lab for the payment page of the amount; with a page, the send is
-// marked as under way in the settings file.
+// Asks the lab for the payment page of the amount.
 EsitoRichiestaPagamento RichiediPagamento(const ContestoInvio& contesto, const QString& transazioneId,
                                           std::int32_t centesimi);
 
@@ -60,12 +59,8 @@ struct EsitoRicercaDaCancellare {
 };
 EsitoRicercaDaCancellare CercaDaCancellare(const ContestoInvio& contesto);
 
-// Cancels the transaction (when there is one) and clears the send's mark.
+// Cancels the transaction, when there is one.
 AvvisiInvio CancellaTransazione(const ContestoInvio& contesto, const QString& transazioneId);
-
-// Writes the send's mark into the settings file; false when it cannot be
-// saved, with its message in avvisi.
-bool ScriviSegnoInvio(const PercorsiProgramma& percorsi, bool inCorso, AvvisiInvio& avvisi);
 
 // The amount as the payment request sends it: "#,0.00" in the user's locale
 // with every "," then turned into "." (123450 cents: "1.234.50").

@@ -13,19 +13,16 @@ int main(int argc, char** argv) {
   CatalogoFormati catalogo(percorsi);
   catalogo.CaricaFormati();
   AlbumVelistra album(percorsi);
-  if (!album.CaricaVelistra(catalogo.XMLDOMFormati())) return 2;
+  if (!album.CaricaVelistra(catalogo.TuttiGliIdFormati())) return 2;
   std::puts("pronto");
   std::fflush(stdout);
   const QString copia = percorsi.CartellaLavoro + QStringLiteral("imgVE_999999.jpg");
-  NodoXML voce;
   // Toggle from whichever of the two albums the last run left.
-  for (bool aggiungi = !album.TrovaFileVelistra(formato, copia, voce);; aggiungi = !aggiungi) {
-    if (aggiungi) {
+  for (bool aggiungi = !album.TrovaFileVelistra(formato, copia);; aggiungi = !aggiungi) {
+    if (aggiungi)
       album.AggiungiFileVelistra(formato, copia, QStringLiteral("aggiunta.jpg"), QStringLiteral("FILLIN"));
-    } else {
-      album.TrovaFileVelistra(formato, copia, voce);
-      voce.genitore().rimuoviFiglio(voce);
-    }
+    else
+      album.RimuoviFileVelistra(formato, copia);
     if (!album.SalvaVelistra()) return 3;
   }
 }

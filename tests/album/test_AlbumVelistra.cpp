@@ -7,6 +7,8 @@
 
 #include "AlbumDiProva.h"
 #include "album/AlbumVelistra.h"
+#include "album/CatalogoFormati.h"
+#include "album/FileAlbum.h"
 #include "common/DocumentoXML.h"
 #include "settings/cINIProfiles.h"
 #include "support/CartellaProgrammaProva.h"
@@ -15,135 +17,126 @@ namespace {
 
 const QByteArray kDichiarazione("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
 
-std::unique_ptr<DocumentoXML> Catalogo(const QByteArray& testo) {
-  auto doc = CreaDocumentoXML();
-  doc->caricaByte(testo);
-  return doc;
+// The identifiers of a catalogue text.
+QStringList Catalogo(const QByteArray& testo) {
+  CartellaProgrammaProva cartella(false);
+  cartella.Scrivi(QStringLiteral("Formati.xml"), testo);
+  CatalogoFormati catalogo(cartella.percorsi());
+  catalogo.CaricaFormati();
+  return catalogo.TuttiGliIdFormati();
 }
 
-QStringList Titoli(const DocumentoXML& filtrato) {
-  QStringList titoli;
-  for (const NodoXML& f : filtrato.selezionaNodi(QStringLiteral("files/*")))
-    titoli.append(f.selezionaNodo(QStringLiteral("titolo")).testo());
-  return titoli;
-}
-
-QStringList Copie(const DocumentoXML& filtrato) {
+QStringList Copie(const QList<VoceAlbum>& voci) {
   QStringList copie;
-  for (const NodoXML& f : filtrato.selezionaNodi(QStringLiteral("files/*")))
-    copie.append(f.selezionaNodo(QStringLiteral("nomecompleto")).testo());
+  for (const VoceAlbum& voce : voci) copie.append(voce.copia);
   return copie;
 }
 
 class Album : public ::testing::Test {
  protected:
   CartellaProgrammaProva cartella{false};
-  std::unique_ptr<DocumentoXML> formati = Catalogo(CatalogoTreFormati());
+  QStringList formati = Catalogo(CatalogoTreFormati());
   AlbumVelistra album{cartella.percorsi()};
 
-  QByteArray FileAlbum() const { return cartella.Leggi(QStringLiteral("Velistra.xml")); }
+  QByteArray FileSuDisco() const { return cartella.Leggi(QStringLiteral("Velistra.xml")); }
 };
 
 TEST_F(Album, FirstStartWritesOneEmptyFormatPerCatalogueEntryInCatalogueOrder) {
-  ASSERT_TRUE(album.CaricaVelistra(*formati));
-  EXPECT_EQ(FileAlbum(), kDichiarazione +
+  ASSERT_TRUE(album.CaricaVelistra(formati));
+  EXPECT_EQ(FileSuDisco(), kDichiarazione +
                              "<xml><formato id=\"13x9\"><files/></formato><formato id=\"15x10\">"
                              "<files/></formato><formato id=\"15x10P\"><files/></formato></xml>\n");
 }
 
 TEST_F(Album, AnEntryHasItsFiveChildrenInOrderAndWaitsForTheSave) {
-  ASSERT_TRUE(album.CaricaVelistra(*formati));
-  const QByteArray vuoto = FileAlbum();
+  ASSERT_TRUE(album.CaricaVelistra(formati));
+  const QByteArray vuoto = FileSuDisco();
   ASSERT_TRUE(album.AggiungiFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/imgVE_000001.jpg"),
                                          QStringLiteral("mare & <sole>.jpg"), QStringLiteral("FILLIN")));
   EXPECT_FALSE(album.AggiungiFileVelistra(QStringLiteral("99x99"), QStringLiteral("/l/x.jpg"),
                                           QStringLiteral("x"), QStringLiteral("FILLIN")));
-  EXPECT_EQ(FileAlbum(), vuoto);
+  EXPECT_EQ(FileSuDisco(), vuoto);
   ASSERT_TRUE(album.SalvaVelistra());
-  EXPECT_TRUE(FileAlbum().contains(
+  EXPECT_TRUE(FileSuDisco().contains(
       "<formato id=\"15x10\"><files><file><nomecompleto>/l/imgVE_000001.jpg</nomecompleto>"
       "<titolo>mare &amp; &lt;sole&gt;.jpg</titolo><quantita>1</quantita><formato>15x10</formato>"
       "<ridimensionamento>FILLIN</ridimensionamento></file></files></formato>"));
-  EXPECT_FALSE(FileAlbum().contains("99x99"));
+  EXPECT_FALSE(FileSuDisco().contains("99x99"));
 }
 
 TEST_F(Album, ACatalogueThatGainsAFormatAppendsItAndKeepsEverythingElse) {
-  ASSERT_TRUE(album.CaricaVelistra(*formati));
+  ASSERT_TRUE(album.CaricaVelistra(formati));
   album.AggiungiFileVelistra(QStringLiteral("15x10P"), QStringLiteral("/l/a.jpg"), QStringLiteral("a"),
                              QStringLiteral("FITIN"));
   ASSERT_TRUE(album.SalvaVelistra());
-  const QByteArray prima = FileAlbum();
+  const QByteArray prima = FileSuDisco();
 
   // 18x13 arrives in the middle of the catalogue and 13x9 leaves it.
   auto nuovo = Catalogo(TestoCatalogo({QStringLiteral("15x10|x|1|25"), QStringLiteral("18x13|y|1|59"),
                                        QStringLiteral("15x10P|z|0|29")}));
   AlbumVelistra riaperto{cartella.percorsi()};
-  ASSERT_TRUE(riaperto.CaricaVelistra(*nuovo));
+  ASSERT_TRUE(riaperto.CaricaVelistra(nuovo));
   QByteArray atteso = prima;
   atteso.replace("</xml>", "<formato id=\"18x13\"><files/></formato></xml>");
-  EXPECT_EQ(FileAlbum(), atteso);
+  EXPECT_EQ(FileSuDisco(), atteso);
 }
 
-TEST_F(Album, FilterSortsByTitleKeepsEqualTitlesInDocumentOrderAndLeavesTheAlbumAlone) {
-  ASSERT_TRUE(album.CaricaVelistra(*formati));
-  const auto aggiungi = [this](const char* formato, const char* copia, const char* titolo) {
-    album.AggiungiFileVelistra(QString::fromUtf8(formato), QString::fromUtf8(copia),
-                               QString::fromUtf8(titolo), QStringLiteral("FILLIN"));
+TEST_F(Album, EntriesComeByFormatInInsertionOrderAndFormatsInAlbumOrder) {
+  ASSERT_TRUE(album.CaricaVelistra(formati));
+  const auto aggiungi = [this](const char* formato, const char* copia) {
+    album.AggiungiFileVelistra(QString::fromUtf8(formato), QString::fromUtf8(copia), QStringLiteral("t"),
+                               QStringLiteral("FILLIN"));
   };
-  aggiungi("15x10", "/l/1.jpg", "b.jpg");
-  aggiungi("13x9", "/l/2.jpg", "c.jpg");
-  aggiungi("15x10", "/l/3.jpg", "a.jpg");
-  aggiungi("15x10", "/l/4.jpg", "b.jpg");
-  aggiungi("13x9", "/l/5.jpg", "a.jpg");
-  const QByteArray prima = album.Documento().xml();
-
-  const auto uno = album.XMLFiltraFormato(QStringLiteral("15x10"));
-  EXPECT_EQ(uno->radice().nome(), QStringLiteral("files"));
-  EXPECT_EQ(Copie(*uno), (QStringList{"/l/3.jpg", "/l/1.jpg", "/l/4.jpg"}));
-  const auto tutti = album.XMLFiltraFormato(QString());
-  EXPECT_EQ(Titoli(*tutti), (QStringList{"a.jpg", "a.jpg", "b.jpg", "b.jpg", "c.jpg"}));
-  EXPECT_EQ(Copie(*tutti), (QStringList{"/l/5.jpg", "/l/3.jpg", "/l/1.jpg", "/l/4.jpg", "/l/2.jpg"}));
-  // Copies carry the five children of the album's entries.
-  EXPECT_EQ(tutti->selezionaNodo(QStringLiteral("files/file")).figli().size(), 5);
-  EXPECT_TRUE(album.XMLFiltraFormato(QStringLiteral("15x10P"))->selezionaNodi("files/*").isEmpty());
-  EXPECT_EQ(album.Documento().xml(), prima);
+  aggiungi("15x10", "/l/1.jpg");
+  aggiungi("13x9", "/l/2.jpg");
+  aggiungi("15x10", "/l/3.jpg");
+  aggiungi("13x9", "/l/4.jpg");
+  EXPECT_EQ(Copie(album.Voci(QStringLiteral("15x10"))), (QStringList{"/l/1.jpg", "/l/3.jpg"}));
+  EXPECT_EQ(Copie(album.Voci(QString())), (QStringList{"/l/2.jpg", "/l/4.jpg", "/l/1.jpg", "/l/3.jpg"}));
+  EXPECT_TRUE(album.Voci(QStringLiteral("15x10P")).isEmpty());
+  EXPECT_EQ(album.NumeroFile(QStringLiteral("13x9")), 2);
+  EXPECT_EQ(album.NumeroFile(QString()), 4);
+  EXPECT_EQ(album.Voci(QStringLiteral("13x9"))[0],
+            (VoceAlbum{"/l/2.jpg", "t", 1, "13x9", "FILLIN"}));
 }
 
 TEST_F(Album, FindsEntriesByFormatOrInAnyFormat) {
-  ASSERT_TRUE(album.CaricaVelistra(*formati));
+  ASSERT_TRUE(album.CaricaVelistra(formati));
   album.AggiungiFileVelistra(QStringLiteral("13x9"), QStringLiteral("/l/a.jpg"), QStringLiteral("primo"),
                              QStringLiteral("FILLIN"));
   album.AggiungiFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/a.jpg"), QStringLiteral("secondo"),
                              QStringLiteral("FILLIN"));
-  NodoXML nodo;
-  ASSERT_TRUE(album.TrovaFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/a.jpg"), nodo));
-  EXPECT_EQ(nodo.selezionaNodo(QStringLiteral("titolo")).testo(), QStringLiteral("secondo"));
-  ASSERT_TRUE(album.TrovaFileVelistra(QString(), QStringLiteral("/l/a.jpg"), nodo));
-  EXPECT_EQ(nodo.selezionaNodo(QStringLiteral("titolo")).testo(), QStringLiteral("primo"));
-  EXPECT_FALSE(album.TrovaFileVelistra(QStringLiteral("15x10P"), QStringLiteral("/l/a.jpg"), nodo));
-  EXPECT_FALSE(nodo.valido());
-  EXPECT_FALSE(album.TrovaFileVelistra(QString(), QStringLiteral("/l/b.jpg"), nodo));
+  const auto trovata = album.TrovaFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/a.jpg"));
+  ASSERT_TRUE(trovata);
+  EXPECT_EQ(trovata->voce.titolo, QStringLiteral("secondo"));
+  const auto qualsiasi = album.TrovaFileVelistra(QString(), QStringLiteral("/l/a.jpg"));
+  ASSERT_TRUE(qualsiasi);
+  EXPECT_EQ(qualsiasi->voce.titolo, QStringLiteral("primo"));
+  EXPECT_EQ(qualsiasi->formato, QStringLiteral("13x9"));
+  EXPECT_FALSE(album.TrovaFileVelistra(QStringLiteral("15x10P"), QStringLiteral("/l/a.jpg")));
+  EXPECT_FALSE(album.TrovaFileVelistra(QString(), QStringLiteral("/l/b.jpg")));
 }
 
 TEST_F(Album, IdentifiersAndPathsWithQuotesApostrophesAndMarkupAreSafe) {
   const QString strano = QStringLiteral("10x15 \"l'ampio\" & <più>");
   const QString percorso = QStringLiteral("/home/d'Angelo/\"foto\"/it's ] & <x>.jpg");
-  auto catalogo = Catalogo(TestoCatalogo({strano + QStringLiteral("|d|1|25"), QStringLiteral("15x10|e|1|25")}));
-  ASSERT_TRUE(album.CaricaVelistra(*catalogo));
+  const QStringList catalogo =
+      Catalogo(TestoCatalogo({strano + QStringLiteral("|d|1|25"), QStringLiteral("15x10|e|1|25")}));
+  ASSERT_TRUE(album.CaricaVelistra(catalogo));
   ASSERT_TRUE(album.AggiungiFileVelistra(strano, percorso, QStringLiteral("t"), QStringLiteral("FILLIN")));
   album.AggiungiFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/n.jpg"), QStringLiteral("u"),
                              QStringLiteral("FILLIN"));
-  NodoXML nodo;
-  EXPECT_TRUE(album.TrovaFileVelistra(strano, percorso, nodo));
-  EXPECT_TRUE(album.TrovaFileVelistra(QString(), percorso, nodo));
-  EXPECT_FALSE(album.TrovaFileVelistra(QStringLiteral("15x10"), percorso, nodo));
-  EXPECT_EQ(Copie(*album.XMLFiltraFormato(strano)), QStringList{percorso});
+  EXPECT_TRUE(album.TrovaFileVelistra(strano, percorso));
+  EXPECT_TRUE(album.TrovaFileVelistra(QString(), percorso));
+  EXPECT_FALSE(album.TrovaFileVelistra(QStringLiteral("15x10"), percorso));
+  EXPECT_EQ(Copie(album.Voci(strano)), QStringList{percorso});
   ASSERT_TRUE(album.SalvaVelistra());
 
-  // Reloading finds the format, so it is not added twice.
+  // Reloading finds the format, so it is not added twice, and reads back every value.
   AlbumVelistra riaperto{cartella.percorsi()};
-  ASSERT_TRUE(riaperto.CaricaVelistra(*catalogo));
-  EXPECT_EQ(riaperto.Documento().selezionaNodi(QStringLiteral("/xml/formato")).size(), 2);
+  ASSERT_TRUE(riaperto.CaricaVelistra(catalogo));
+  EXPECT_EQ(riaperto.Formati(), album.Formati());
+  EXPECT_EQ(riaperto.Formati().size(), 2);
 }
 
 TEST_F(Album, KeysRollOverToSevenDigitsAndStopAtTheCountersLimit) {
@@ -195,21 +188,23 @@ TEST_F(Album, CopiesTakeTheKeyAndTheExtensionAndNeverOverwriteAnotherCopy) {
 }
 
 TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
-  ASSERT_TRUE(album.CaricaVelistra(*formati));
-  const QByteArray vuoto = FileAlbum();
+  ASSERT_TRUE(album.CaricaVelistra(formati));
+  const QByteArray vuoto = FileSuDisco();
   const QString foto = cartella.file(QStringLiteral("a.png"));
   QImage(4, 4, QImage::Format_RGB32).save(foto, "PNG");
   album.ImpostaContatoreFoto(500);
   const QString copia = *album.NuovaCopiaLavoro(foto);
+  // The copy task makes the work folder.
+  ASSERT_TRUE(QDir().mkpath(cartella.percorsi().CartellaLavoro));
   ASSERT_TRUE(QFile::copy(foto, copia));
   album.AggiungiFileVelistra(QStringLiteral("15x10"), copia, QStringLiteral("a.png"), QStringLiteral("FILLIN"));
   album.SalvaVelistra();
   album.SalvaContatoreFoto();
   cartella.Scrivi(QStringLiteral("Velistra/.nascosto"), "x");
 
-  album.EliminaCartellaERicreaXML(*formati);
-  EXPECT_EQ(FileAlbum(), vuoto);
-  EXPECT_EQ(album.Documento().xml(), vuoto);
+  album.EliminaCartellaERicreaXML(formati);
+  EXPECT_EQ(FileSuDisco(), vuoto);
+  EXPECT_EQ(album.Byte(), vuoto);
   EXPECT_TRUE(QDir(cartella.percorsi().CartellaLavoro).entryList(QDir::Files | QDir::Hidden).isEmpty());
   EXPECT_EQ(album.ContatoreFoto(), 0);
   EXPECT_EQ(cINIProfiles().GetPrivateProfileString("Opzioni", "ContatoreFoto", "", cartella.percorsi().PercorsoIni), "0");
@@ -218,23 +213,23 @@ TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
 
 TEST_F(Album, AnUnreadableAlbumIsSetAsideAndTheAlbumStartsEmpty) {
   AlbumVelistra pulito{cartella.percorsi()};
-  ASSERT_TRUE(pulito.CaricaVelistra(*formati));
-  const QByteArray vuoto = FileAlbum();
+  ASSERT_TRUE(pulito.CaricaVelistra(formati));
+  const QByteArray vuoto = FileSuDisco();
 
   for (const QByteArray& rotto : {QByteArray("<xml><formato id=\"15x10\"><files><file>"),
                                   QByteArray("<album><formato id=\"15x10\"/></album>"),
                                   QByteArray("\xff\xfe garbage")}) {
     QFile::remove(cartella.file(QStringLiteral("Velistra.xml.illeggibile")));
     cartella.Scrivi(QStringLiteral("Velistra.xml"), rotto);
-    ASSERT_TRUE(album.CaricaVelistra(*formati));
-    EXPECT_EQ(FileAlbum(), vuoto);
+    ASSERT_TRUE(album.CaricaVelistra(formati));
+    EXPECT_EQ(FileSuDisco(), vuoto);
     EXPECT_EQ(cartella.Leggi(QStringLiteral("Velistra.xml.illeggibile")), rotto);
   }
 
   QFile::remove(cartella.file(QStringLiteral("Velistra.xml.illeggibile")));
   cartella.Scrivi(QStringLiteral("Velistra.xml"), QByteArray());
-  ASSERT_TRUE(album.CaricaVelistra(*formati));
-  EXPECT_EQ(FileAlbum(), vuoto);
+  ASSERT_TRUE(album.CaricaVelistra(formati));
+  EXPECT_EQ(FileSuDisco(), vuoto);
   EXPECT_FALSE(QFile::exists(cartella.file(QStringLiteral("Velistra.xml.illeggibile"))));
 }
 
@@ -245,23 +240,80 @@ TEST_F(Album, UnknownElementsStayAndAFormatWithoutContainerGetsOne) {
                   "<titolo>a</titolo><quantita>2</quantita><formato>15x10</formato>"
                   "<ridimensionamento>NONE</ridimensionamento><extra/></file><altro/></files></formato>"
                   "<formato id=\"13x9\"/></xml>");
-  ASSERT_TRUE(album.CaricaVelistra(*formati));
-  NodoXML nodo;
-  ASSERT_TRUE(album.TrovaFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/a.jpg"), nodo));
-  EXPECT_EQ(QuantitaFile(nodo), 2);
-  EXPECT_EQ(Copie(*album.XMLFiltraFormato(QString())), QStringList{"/l/a.jpg"});
+  ASSERT_TRUE(album.CaricaVelistra(formati));
+  EXPECT_EQ(album.Voci(QString()), (QList<VoceAlbum>{{"/l/a.jpg", "a", 2, "15x10", "NONE"}}));
   EXPECT_TRUE(album.AggiungiFileVelistra(QStringLiteral("13x9"), QStringLiteral("/l/b.jpg"),
                                          QStringLiteral("b"), QStringLiteral("FILLIN")));
-  EXPECT_TRUE(FileAlbum().contains("<nota>x</nota>"));
-  EXPECT_TRUE(FileAlbum().contains("<altro/>"));
+  EXPECT_TRUE(FileSuDisco().contains("<nota>x</nota>"));
+  EXPECT_TRUE(FileSuDisco().contains("<altro/>"));
 }
 
 TEST_F(Album, LeftoversOfAnInterruptedSaveAreRemovedAndNeverTakenForTheAlbum) {
   cartella.Scrivi(QStringLiteral("Velistra.xml.Ab12Cd"),
                   kDichiarazione + "<xml><formato id=\"15x10\"><files><file/></files></formato></xml>");
-  ASSERT_TRUE(album.CaricaVelistra(*formati));
+  ASSERT_TRUE(album.CaricaVelistra(formati));
   EXPECT_FALSE(QFile::exists(cartella.file(QStringLiteral("Velistra.xml.Ab12Cd"))));
-  EXPECT_TRUE(album.XMLFiltraFormato(QString())->selezionaNodi("files/*").isEmpty());
+  EXPECT_TRUE(album.Voci(QString()).isEmpty());
+}
+
+// Every album file of the tests, saved as loaded and after a change undone, is
+// written back as the document's parser and writer give it: byte for byte for
+// a file the program wrote.
+TEST_F(Album, EveryAlbumFileOfTheTestsIsSavedBackByteForByte) {
+  const QDir corpus(QStringLiteral(VELISTRA_SORGENTI "/tests/fuzz/corpus/album"));
+  int identici = 0;
+  for (const QString& nome : corpus.entryList(QDir::Files)) {
+    SCOPED_TRACE(nome.toStdString());
+    QFile file(corpus.filePath(nome));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray letto = file.readAll();
+    if (!FileAlbum().CaricaByte(letto)) continue;  // set aside, never written back
+    auto documento = CreaDocumentoXML();
+    ASSERT_TRUE(documento->caricaByte(letto));
+    const QByteArray atteso = documento->xml();
+    identici += letto == atteso;
+
+    cartella.Scrivi(QStringLiteral("Velistra.xml"), letto);
+    AlbumVelistra caricato{cartella.percorsi()};
+    ASSERT_TRUE(caricato.CaricaVelistra({}));
+    EXPECT_EQ(FileSuDisco(), atteso);
+    for (const FormatoAlbum& formato : caricato.Formati()) {
+      if (formato.voci.isEmpty()) continue;
+      const VoceAlbum voce = formato.voci.last();
+      ASSERT_TRUE(caricato.AggiungiFileVelistra(formato.id, QStringLiteral("/l/nuova.jpg"), "n", "FILLIN"));
+      ASSERT_TRUE(caricato.RimuoviFileVelistra(formato.id, QStringLiteral("/l/nuova.jpg")));
+      caricato.ImpostaRidimensionamentoFile(formato.id, voce.copia, voce.ridimensionamento);
+    }
+    ASSERT_TRUE(caricato.SalvaVelistra());
+    EXPECT_EQ(FileSuDisco(), atteso);
+  }
+  EXPECT_GE(identici, 1);
+}
+
+// What an entry holds however the file was edited by hand.
+TEST(LeggiAlbum, ReadsTheFirstOfEachPartAndPrintsThatAreNoWholeNumberAsNone) {
+  const QByteArray inizio = kDichiarazione + "<xml>";
+  const struct {
+    QByteArray album;
+    QList<FormatoAlbum> atteso;
+  } casi[] = {
+      {"<formato id=\"15x10\"><files><file><nomecompleto>/l/a.jpg</nomecompleto><titolo>a &amp; b</titolo>"
+       "<quantita> 3 </quantita><formato>13x9</formato><ridimensionamento>NONE</ridimensionamento></file>"
+       "</files></formato>",
+       {{"15x10", {{"/l/a.jpg", "a & b", 3, "13x9", "NONE"}}}}},
+      {"<formato id=\"a\"><files><file><quantita>due</quantita></file><file><quantita>2\r\nPrintCnt=99</quantita>"
+       "</file><file/></files></formato>",
+       {{"a", {{"", "", 0, "", ""}, {"", "", 0, "", ""}, {"", "", 0, "", ""}}}}},
+      {"<nota>x</nota><formato id=\"a\"><files><file><nomecompleto>/l/1</nomecompleto><nomecompleto>/l/2"
+       "</nomecompleto><extra/></file><altro/></files><files><file><titolo>t</titolo><titolo>u</titolo></file>"
+       "</files></formato><formato id=\"b\"/>",
+       {{"a", {{"/l/1", "", 0, "", ""}, {"", "t", 0, "", ""}}}, {"b", {}}}},
+  };
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.album.toStdString());
+    EXPECT_EQ(LeggiAlbum(inizio + caso.album + "</xml>"), caso.atteso);
+  }
+  EXPECT_TRUE(LeggiAlbum("<album><formato id=\"a\"><files/></formato></album>").isEmpty());
 }
 
 }  // namespace

@@ -27,13 +27,13 @@ TEST(SalvataggioSicuro, AKilledSaveLeavesTheOldOrTheNewAlbumAndLoadingClearsItsL
   CatalogoFormati catalogo{cartella.percorsi()};
   catalogo.CaricaFormati();
   AlbumVelistra album{cartella.percorsi()};
-  ASSERT_TRUE(album.CaricaVelistra(catalogo.XMLDOMFormati()));
+  ASSERT_TRUE(album.CaricaVelistra(catalogo.TuttiGliIdFormati()));
   RiempiAlbum(album, 2000, formati, cartella.percorsi().CartellaLavoro);
   ASSERT_TRUE(album.SalvaVelistra());
-  const QByteArray vecchio = album.Documento().xml();
+  const QByteArray vecchio = album.Byte();
   album.AggiungiFileVelistra("F3", cartella.percorsi().CartellaLavoro + QStringLiteral("imgVE_999999.jpg"),
                              QStringLiteral("aggiunta.jpg"), QStringLiteral("FILLIN"));
-  const QByteArray nuovo = album.Documento().xml();
+  const QByteArray nuovo = album.Byte();
 
   int uccisioni = 0, vecchi = 0, nuovi = 0, conAvanzi = 0;
   QElapsedTimer tempo;
@@ -56,8 +56,8 @@ TEST(SalvataggioSicuro, AKilledSaveLeavesTheOldOrTheNewAlbumAndLoadingClearsItsL
     if (!Avanzi(cartella).isEmpty()) ++conAvanzi;
 
     AlbumVelistra riaperto{cartella.percorsi()};
-    ASSERT_TRUE(riaperto.CaricaVelistra(catalogo.XMLDOMFormati()));
-    EXPECT_EQ(riaperto.Documento().xml(), letto);
+    ASSERT_TRUE(riaperto.CaricaVelistra(catalogo.TuttiGliIdFormati()));
+    EXPECT_EQ(riaperto.Byte(), letto);
     EXPECT_TRUE(Avanzi(cartella).isEmpty()) << Avanzi(cartella).join(u' ').toStdString();
   }
   EXPECT_GE(uccisioni, 20);

@@ -88,21 +88,6 @@ TEST(DocumentoXML, LiteralsHoldAnyQuotesSafely) {
   EXPECT_EQ(TestoXMLSicuro(QStringLiteral("a<b>&\"c\"")), QStringLiteral("a&lt;b&gt;&amp;&quot;c&quot;"));
 }
 
-TEST(DocumentoXML, StylesheetsCannotReadLocalFiles) {
-  CartellaProgrammaProva cartella(false);
-  cartella.Scrivi(QStringLiteral("segreto.xml"), "<s>segreto</s>");
-  auto dati = CreaDocumentoXML();
-  dati->caricaTesto(QStringLiteral("<xml/>"));
-  auto foglio = CreaDocumentoXML();
-  ASSERT_TRUE(foglio->caricaTesto(
-      QStringLiteral("<xsl:stylesheet xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
-                     "version=\"1.0\"><xsl:template match=\"/\"><r><xsl:value-of "
-                     "select=\"document('%1')\"/></r></xsl:template></xsl:stylesheet>")
-          .arg(cartella.file(QStringLiteral("segreto.xml")))));
-  auto risultato = dati->trasforma(*foglio);
-  if (risultato) EXPECT_FALSE(risultato->xml().contains("segreto"));
-}
-
 TEST(DocumentoXML, EntityDeclarationsAndExternalEntitiesAreRefused) {
   CartellaProgrammaProva cartella(false);
   cartella.Scrivi(QStringLiteral("segreto.txt"), "segreto");

@@ -5,6 +5,7 @@
 #include "AmbienteFuzz.h"
 #include "album/AlbumVelistra.h"
 #include "album/CatalogoFormati.h"
+#include "album/FiltroFormato.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
   PreparaAmbienteFuzz();
@@ -15,26 +16,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   ScriviFileFuzz(v.PercorsoVelistraXML, ByteFuzz(dati, quanti));
 
   AlbumVelistra album(v);
-  VERIFICA_FUZZ(album.CaricaVelistra(catalogo.XMLDOMFormati()));
-  // Whatever was read, the file left behind is an album with every format.
-  auto salvato = CreaDocumentoXML(v.PercorsoVelistraXML);
-  VERIFICA_FUZZ(salvato->caricato());
-  QStringList formati = catalogo.IdFormati(0) + catalogo.IdFormati(1);
-  for (const QString& id : formati)
-    VERIFICA_FUZZ(salvato->selezionaNodo(QStringLiteral("/xml/formato[@id=") + LetteraleXPath(id) +
-                                         QStringLiteral("]/files")));
+  VERIFICA_FUZZ(album.CaricaVelistra(catalogo.TuttiGliIdFormati()));
+  // Whatever was read, the file left behind is the album as it stands, with every format.
+  AlbumVelistra salvato(v);
+  VERIFICA_FUZZ(salvato.CaricaVelistra({}));
+  VERIFICA_FUZZ(salvato.Formati() == album.Formati());
+  QStringList formati = catalogo.TuttiGliIdFormati();
+  for (const QString& id : formati) VERIFICA_FUZZ(album.HaFormato(id));
 
   formati.prepend(QString());
-  for (const QString& formato : formati) {
-    const auto filtrati = album.XMLFiltraFormato(formato);
-    for (const NodoXML& voce : filtrati->selezionaNodi(QStringLiteral("/files/*"))) {
-      NodoXML trovato;
-      album.TrovaFileVelistra(formato, voce.selezionaNodo(QStringLiteral("nomecompleto")).testo(),
-                              trovato);
-      QuantitaFile(voce);
-    }
-  }
-  catalogo.CalcolaImportoVelistra(album);
+  for (const QString& formato : formati)
+    for (const VoceAlbum& voce : OrdinaPerTitolo(album.Voci(formato)))
+      VERIFICA_FUZZ(album.TrovaFileVelistra(formato, voce.copia).has_value());
+  ImportoAlbum(album.Formati(), catalogo.Prezzi());
   QFile::remove(v.PercorsoVelistraXML + QStringLiteral(".illeggibile"));
   return 0;
 }

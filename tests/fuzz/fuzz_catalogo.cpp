@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   ScriviFileFuzz(percorsi.PercorsoFormati, ByteFuzz(dati, quanti));
   CatalogoFormati catalogo(percorsi);
   catalogo.CaricaFormati();
-  CatalogoValido(catalogo.XMLDOMFormati());
+  CatalogoValido(*CreaDocumentoXML(percorsi.PercorsoFormati));
   for (const std::int16_t amatoriale : {std::int16_t{0}, std::int16_t{1}}) {
     for (const QString& id : catalogo.IdFormati(amatoriale)) {
       catalogo.getDescrizioneFormato(id);
@@ -42,10 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
 
   // An album aligned to this catalogue, priced by it.
   AlbumVelistra album(percorsi);
-  album.AllineaVelistraAiFormati(catalogo.XMLDOMFormati());
+  album.AllineaVelistraAiFormati(catalogo.TuttiGliIdFormati());
   for (const QString& id : catalogo.IdFormati(1))
     album.AggiungiFileVelistra(id, percorsi.CartellaLavoro + QStringLiteral("imgVE_000001.jpg"),
                                QStringLiteral("mare.jpg"), QStringLiteral("FILLIN"));
-  catalogo.CalcolaImportoVelistra(album);
+  ImportoAlbum(album.Formati(), catalogo.Prezzi());
   return 0;
 }

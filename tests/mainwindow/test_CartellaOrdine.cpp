@@ -123,7 +123,7 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   EXPECT_EQ(QFileInfo(cartella + QStringLiteral("End.txt")).size(), 0);
 
   QString ordine;
-  ASSERT_TRUE(finestra->ordine().StringaFileCondition(finestra->ordine().album().Documento(), ordine));
+  ASSERT_TRUE(finestra->ordine().StringaFileCondition(finestra->ordine().album().Formati(), ordine));
   const QByteArray condition = LeggiFile(cartella + QStringLiteral("Condition.txt"));
   EXPECT_EQ(condition, InAnsi(ordine + QStringLiteral("\r\n")));
   EXPECT_TRUE(condition.contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));

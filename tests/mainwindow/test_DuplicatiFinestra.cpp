@@ -55,7 +55,7 @@ TEST_F(DuplicatiFinestra, EachAnswerHoldsForItsPhotoOrTheRestAndNothingIsLeftHal
   EXPECT_EQ(Voci(), 9);
   EXPECT_EQ(FileLavoro(), 9);
   EXPECT_EQ(finestra->Controlli().fvFotoFormato->TotFile(), 9);
-  EXPECT_EQ(finestra->ordine().catalogo().ImportoCorrente(), 9 * 25);
+  EXPECT_EQ(finestra->ordine().ImportoCorrente(), 9 * 25);
 }
 
 }  // namespace

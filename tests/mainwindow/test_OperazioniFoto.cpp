@@ -14,7 +14,7 @@
 
 #include "FinestraProva.h"
 #include "album/SceltaFormato.h"
-#include "common/DocumentoXML.h"
+#include "album/FileAlbum.h"
 #include "windows/PannelloSfumato.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
@@ -26,16 +26,21 @@ const QString kNessunaSelezione = QStringLiteral("Nessuna fotografia selezionata
 
 // The album as saved on disk.
 struct AlbumSalvato {
-  explicit AlbumSalvato(const AmbienteFinestra& ambiente)
-      : documento(CreaDocumentoXML(ambiente.percorsi().PercorsoVelistraXML)) {}
-  std::unique_ptr<DocumentoXML> documento;
+  explicit AlbumSalvato(const AmbienteFinestra& ambiente) {
+    QFile file(ambiente.percorsi().PercorsoVelistraXML);
+    if (file.open(QIODevice::ReadOnly)) formati = LeggiAlbum(file.readAll());
+  }
+  QList<FormatoAlbum> formati;
 
-  QList<NodoXML> Voci(const QString& formato) const {
-    return documento->selezionaNodi(QStringLiteral("/xml/formato[@id=%1]/files/file").arg(LetteraleXPath(formato)));
+  QList<VoceAlbum> Voci(const QString& formato) const {
+    QList<VoceAlbum> voci;
+    for (const FormatoAlbum& f : formati)
+      if (f.id == formato) voci += f.voci;
+    return voci;
   }
   QStringList Titoli(const QString& formato) const {
     QStringList titoli;
-    for (const NodoXML& voce : Voci(formato)) titoli.append(voce.selezionaNodo("titolo").testo());
+    for (const VoceAlbum& voce : Voci(formato)) titoli.append(voce.titolo);
     return titoli;
   }
 };
@@ -76,7 +81,7 @@ class OperazioniFoto : public ::testing::Test {
     finestra->selettori().Copia().ImpostaFormato(formato);
     finestra->Premi(finestra->Controlli().tbCartella, "CopiaIn");
   }
-  int Importo() const { return finestra->ordine().catalogo().ImportoCorrente(); }
+  int Importo() const { return finestra->ordine().ImportoCorrente(); }
   AlbumSalvato Salvato() const { return AlbumSalvato(ambiente); }
   QStringList FileLavoro() const {
     return FileNellaCartella(ambiente.percorsi().CartellaLavoro);
@@ -187,12 +192,12 @@ TEST_F(OperazioniFoto, TheNumberBoxRefusesZeroAndNegativeNumbers) {
   }
   EXPECT_EQ(ambiente.piattaforma.testi(),
             (QStringList{fuoriIntervallo, "Indicare il numero di fotografie.", "Indicare il numero di fotografie."}));
-  EXPECT_EQ(Salvato().Voci("15x10")[0].selezionaNodo("quantita").testo(), QStringLiteral("1"));
+  EXPECT_EQ(Salvato().Voci("15x10")[0].quantita, 1);
   EXPECT_EQ(Importo(), 25);
 
   campo->setText("999");
   frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "NumFoto")->trigger();
-  EXPECT_EQ(Salvato().Voci("15x10")[0].selezionaNodo("quantita").testo(), QStringLiteral("999"));
+  EXPECT_EQ(Salvato().Voci("15x10")[0].quantita, 999);
   EXPECT_EQ(Importo(), 999 * 25);
 }
 
@@ -275,9 +280,9 @@ TEST_F(OperazioniFoto, ACopyThatCannotBeMadeStopsTheCopyAndKeepsTheOthers) {
 // A format of a price list downloaded after the album was loaded: the album
 // gains its place, so the copy is made and told as done.
 TEST_F(OperazioniFoto, ACopyIntoAFormatThePriceListBroughtIsMadeAndTold) {
-  NodoXML formato = finestra->ordine().album().Documento().selezionaNodo("/xml/formato[@id='20x15']");
-  ASSERT_TRUE(formato);
-  formato.genitore().rimuoviFiglio(formato);
+  QStringList senza = finestra->ordine().catalogo().TuttiGliIdFormati();
+  ASSERT_TRUE(senza.removeOne(QStringLiteral("20x15")));
+  finestra->ordine().album().EliminaCartellaERicreaXML(senza);
   Copia({2}, "20x15");
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Copia eseguita nel formato 20x15."});
   EXPECT_EQ(Salvato().Titoli("20x15"), QStringList{"c.tiff"});
@@ -297,9 +302,7 @@ TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) 
 
   // An entry gone from the album stops the loop, and nothing then says it was done.
   finestra->selettori().Operazioni().ImpostaFormato("15x10");
-  NodoXML voce = finestra->ordine().album().Documento().selezionaNodo("/xml/formato[@id='13x9']/files/file");
-  ASSERT_TRUE(voce);
-  voce.genitore().rimuoviFiglio(voce);
+  ASSERT_TRUE(finestra->ordine().album().RimuoviFileVelistra("13x9", finestra->ordine().album().Voci("13x9").value(0).copia));
   for (const char* comando : {"CopiaIn", "SpostaIn"}) {
     ambiente.piattaforma.Azzera();
     Spunta(finestra->Controlli().fvFotoFormato, {0});
@@ -337,16 +340,16 @@ TEST_F(OperazioniFoto, ResizeModeAndNewAlbum) {
   Spunta(finestra->Controlli().fvFotoFormato, {1});
   finestra->Controlli().cmbRidimensiona->setCurrentIndex(2);
   frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "Ridimensiona")->trigger();
-  EXPECT_EQ(Salvato().Voci("15x10")[1].selezionaNodo("ridimensionamento").testo(), QStringLiteral("NONE"));
+  EXPECT_EQ(Salvato().Voci("15x10")[1].ridimensionamento, QStringLiteral("NONE"));
   EXPECT_EQ(finestra->Controlli().fvFotoFormato->Thumbs()[1].Ridimensionamento, QStringLiteral("Nessuno"));
   EXPECT_EQ(Importo(), 50);
 
   ambiente.piattaforma.Azzera();
-  ambiente.ImpostaOpzione("FTPInCorso", "1");
+  finestra->ordine().ImpostaFTPInCorso(1);
   frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Nuovo")->trigger();
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
   EXPECT_EQ(Salvato().Voci("15x10").size(), 2);
-  ambiente.ImpostaOpzione("FTPInCorso", "0");
+  finestra->ordine().ImpostaFTPInCorso(0);
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
   frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Nuovo")->trigger();
   EXPECT_EQ(ambiente.piattaforma.testi().last(), QStringLiteral("Rimuovere tutte le fotografie e creare un nuovo Velistra?"));
@@ -382,8 +385,8 @@ TEST_F(OperazioniFoto, OneOrderFromTheFolderToTheAlbum) {
   EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Copia eseguita nel formato 15x10."});
   const AlbumSalvato album = Salvato();
   EXPECT_EQ(album.Titoli("15x10"), (QStringList{"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0004.JPG"}));
-  for (const NodoXML& voce : album.Voci("15x10")) EXPECT_EQ(voce.selezionaNodo("quantita").testo(), "3");
-  EXPECT_EQ(album.documento->selezionaNodi("/xml/formato").size(), 12);
+  for (const VoceAlbum& voce : album.Voci("15x10")) EXPECT_EQ(voce.quantita, 3);
+  EXPECT_EQ(album.formati.size(), 12);
   EXPECT_EQ(FileLavoro(), (QStringList{"imgVE_000001.JPG", "imgVE_000002.JPG", "imgVE_000003.JPG"}));
   EXPECT_EQ(Didascalia(), QStringLiteral("Fotografie: 3"));
   EXPECT_EQ(finestra->Controlli().pannelloConteggio->testo(), QStringLiteral("Foto: 3/3"));

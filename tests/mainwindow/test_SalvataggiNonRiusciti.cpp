@@ -9,7 +9,7 @@
 #include <QToolBar>
 
 #include "FinestraProva.h"
-#include "common/DocumentoXML.h"
+#include "album/FileAlbum.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "ordine/CartellaOrdine.h"
@@ -66,13 +66,12 @@ TEST_F(SalvataggiNonRiusciti, CopyingIntoTheAlbumOnAFullDiskKeepsWhatWasCopiedWh
   EXPECT_TRUE(testi[0].startsWith(QStringLiteral("Impossibile copiare la fotografia \""))) << testi[0].toStdString();
   EXPECT_EQ(ambiente->piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
   // The album on disk lists exactly the copies in the work folder, each one whole.
-  auto album = CreaDocumentoXML(v.PercorsoVelistraXML);
-  ASSERT_TRUE(album->caricato());
+  const QList<FormatoAlbum> album = LeggiAlbum(LeggiFile(v.PercorsoVelistraXML));
+  ASSERT_FALSE(album.isEmpty());
   QStringList elencate;
-  for (const NodoXML& voce : album->selezionaNodi("//files/file")) {
-    const QString copia = voce.selezionaNodo("nomecompleto").testo();
-    elencate.append(QFileInfo(copia).fileName());
-    EXPECT_EQ(LeggiFile(copia), LeggiFile(ambiente->foto.path() + u'/' + voce.selezionaNodo("titolo").testo()));
+  for (const VoceAlbum& voce : TutteLeVoci(album)) {
+    elencate.append(QFileInfo(voce.copia).fileName());
+    EXPECT_EQ(LeggiFile(voce.copia), LeggiFile(ambiente->foto.path() + u'/' + voce.titolo));
   }
   elencate.sort();
   EXPECT_EQ(elencate, Contenuto(v.CartellaLavoro));
@@ -83,7 +82,7 @@ TEST_F(SalvataggiNonRiusciti, CopyingIntoTheAlbumOnAFullDiskKeepsWhatWasCopiedWh
   disco.Svuota();
   ambiente->piattaforma.Azzera();
   Copia({4});
-  EXPECT_EQ(CreaDocumentoXML(v.PercorsoVelistraXML)->selezionaNodi("//files/file").size(), elencate.size() + 1);
+  EXPECT_EQ(TutteLeVoci(LeggiAlbum(LeggiFile(v.PercorsoVelistraXML))).size(), elencate.size() + 1);
 }
 
 TEST_F(SalvataggiNonRiusciti, AnAlbumSaveOnAFullDiskIsToldAndKeepsTheSavedAlbum) {

@@ -28,7 +28,7 @@ TEST_P(CartellaOrdineEstratta, EveryFileIsWholeAndNamedWhenTheSuccessMessageAppe
   OrdineVelistra ordine{programma.percorsi()};
   QDir().mkpath(programma.percorsi().CartellaLavoro);
   ordine.catalogo().CaricaFormati();
-  ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
+  ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().TuttiGliIdFormati()));
   QTemporaryDir cliente;
   constexpr int kFoto = 8;
   for (int k = 0; k < kFoto; ++k) {

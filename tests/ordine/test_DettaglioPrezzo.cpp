@@ -1,35 +1,35 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "album/CatalogoFormati.h"
+#include "album/ImportoAlbum.h"
 #include "ordine/DettaglioPrezzo.h"
-#include "ordine/OrdineVelistra.h"
 #include "settings/Impostazioni.h"
 #include "support/CartellaProgrammaProva.h"
 
 namespace {
 
-// An order on the installed catalogue (13x9 at 19 cents, 15x10 at 25, 40x30 at 590).
+// An album on the installed catalogue (13x9 at 19 cents, 15x10 at 25, 40x30 at 590).
 class Dettaglio : public ::testing::Test {
  protected:
   CartellaProgrammaProva programma;
-  OrdineVelistra ordine{programma.percorsi()};
-  int contatore = 0;
+  CatalogoFormati catalogo{programma.percorsi()};
+  QList<FormatoAlbum> album;
 
-  void SetUp() override {
-    ordine.catalogo().CaricaFormati();
-    ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
-  }
+  void SetUp() override { catalogo.CaricaFormati(); }
 
-  void Voce(const QString& formato, const QString& quantita) {
-    const QString copia = QStringLiteral("/lavoro/%1.jpg").arg(++contatore);
-    ASSERT_TRUE(ordine.album().AggiungiFileVelistra(formato, copia, copia, QStringLiteral("FILLIN")));
-    NodoXML voce;
-    ASSERT_TRUE(ordine.album().TrovaFileVelistra(formato, copia, voce));
-    voce.selezionaNodo(QStringLiteral("quantita")).impostaTesto(quantita);
+  // An entry of the format priced by its own format, as a hand-edited album may hold it.
+  void Voce(const QString& formato, std::int32_t quantita, const QString& proprio = {}) {
+    auto posto = std::find_if(album.begin(), album.end(), [&](const FormatoAlbum& f) { return f.id == formato; });
+    if (posto == album.end()) posto = album.insert(album.end(), {formato, {}});
+    const QString copia = QStringLiteral("/lavoro/%1.jpg").arg(posto->voci.size());
+    posto->voci.append({copia, copia, quantita, proprio.isEmpty() ? formato : proprio, QStringLiteral("FILLIN")});
   }
   DettaglioPrezzo Calcola(const std::optional<QDateTime>& scaricato = std::nullopt) const {
-    return CalcolaDettaglioPrezzo(ordine.album(), ordine.catalogo().XMLDOMFormati(), scaricato);
+    return CalcolaDettaglioPrezzo(album, catalogo, scaricato);
   }
+  std::int32_t Importo() const { return ImportoAlbum(album, catalogo.Prezzi()); }
 };
 
 std::vector<std::string> Righe(const DettaglioPrezzo& dettaglio) {
@@ -39,10 +39,10 @@ std::vector<std::string> Righe(const DettaglioPrezzo& dettaglio) {
 }
 
 TEST_F(Dettaglio, OneRowPerFormatWithPhotosInCatalogueOrderAddingUpToTheAmount) {
-  Voce(QStringLiteral("40x30"), QStringLiteral("1"));
-  Voce(QStringLiteral("15x10"), QStringLiteral("3"));
-  Voce(QStringLiteral("13x9"), QStringLiteral("2"));
-  Voce(QStringLiteral("15x10"), QStringLiteral("1"));
+  Voce(QStringLiteral("40x30"), 1);
+  Voce(QStringLiteral("15x10"), 3);
+  Voce(QStringLiteral("13x9"), 2);
+  Voce(QStringLiteral("15x10"), 1);
   const DettaglioPrezzo dettaglio = Calcola();
   EXPECT_EQ(Righe(dettaglio),
             (std::vector<std::string>{
@@ -50,21 +50,16 @@ TEST_F(Dettaglio, OneRowPerFormatWithPhotosInCatalogueOrderAddingUpToTheAmount) 
                 "15x10|Stampa 10 x 15 cm su carta lucida, formato digitale 4:3|4|€ 0,25|€ 1,00",
                 "40x30|Poster 30 x 40 cm su carta opaca, formato digitale 4:3|1|€ 5,90|€ 5,90"}));
   EXPECT_EQ(dettaglio.totale, 38 + 100 + 590);
-  EXPECT_EQ(dettaglio.totale, ordine.CalcolaImportoVelistra());
-  EXPECT_EQ(TestoTotale(dettaglio.totale), QStringLiteral("Totale: ") + ordine.getImportoCorrenteEuro());
+  EXPECT_EQ(dettaglio.totale, Importo());
+  EXPECT_EQ(TestoTotale(dettaglio.totale), QStringLiteral("Totale: ") + ImportoInEuro(Importo()));
 }
 
 TEST_F(Dettaglio, EntriesTheAmountCannotCountAreInNoRowAndGoneFormatsComeLastAtNoPrice) {
-  Voce(QStringLiteral("15x10"), QStringLiteral("2"));
-  // Unreadable, and too many prints for the amount to hold.
-  Voce(QStringLiteral("15x10"), QStringLiteral("molte"));
-  Voce(QStringLiteral("15x10"), QStringLiteral("2147483647"));
-  Voce(QStringLiteral("13x9"), QStringLiteral("1"));
-  // A format of an older price list, priced by the entry's own format child.
-  NodoXML voce;
-  ASSERT_TRUE(ordine.album().TrovaFileVelistra(QStringLiteral("13x9"), QStringLiteral("/lavoro/4.jpg"), voce));
-  voce.selezionaNodo(QStringLiteral("formato")).impostaTesto(QStringLiteral("9x9"));
-  Voce(QStringLiteral("13x9"), QStringLiteral("1"));
+  Voce(QStringLiteral("15x10"), 2);
+  // Too many prints for the amount to hold.
+  Voce(QStringLiteral("15x10"), 2147483647);
+  Voce(QStringLiteral("13x9"), 1, QStringLiteral("9x9"));
+  Voce(QStringLiteral("13x9"), 1);
 
   const DettaglioPrezzo dettaglio = Calcola();
   EXPECT_EQ(Righe(dettaglio), (std::vector<std::string>{
@@ -72,7 +67,7 @@ TEST_F(Dettaglio, EntriesTheAmountCannotCountAreInNoRowAndGoneFormatsComeLastAtN
                                   "15x10|Stampa 10 x 15 cm su carta lucida, formato digitale 4:3|2|€ 0,25|€ 0,50",
                                   "9x9||1|€ 0,00|€ 0,00"}));
   EXPECT_EQ(dettaglio.totale, 69);
-  EXPECT_EQ(dettaglio.totale, ordine.CalcolaImportoVelistra());
+  EXPECT_EQ(dettaglio.totale, Importo());
 }
 
 TEST_F(Dettaglio, ThePriceListLineNamesTheLastDownloadStoredInTheSettings) {
@@ -87,7 +82,7 @@ TEST_F(Dettaglio, ThePriceListLineNamesTheLastDownloadStoredInTheSettings) {
 }
 
 TEST_F(Dettaglio, TheTextForTheClipboardHoldsEveryRowTheTotalAndTheSource) {
-  Voce(QStringLiteral("15x10"), QStringLiteral("3"));
+  Voce(QStringLiteral("15x10"), 3);
   EXPECT_EQ(TestoDettaglioPrezzo(Calcola(QDateTime(QDate(2026, 1, 2), QTime(9, 5)))),
             QStringLiteral("Formato\tDescrizione\tStampe\tPrezzo unitario\tSubtotale\n"
                            "15x10\tStampa 10 x 15 cm su carta lucida, formato digitale 4:3\t3\t€ 0,25\t€ 0,75\n"

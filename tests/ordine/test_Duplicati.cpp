@@ -32,7 +32,7 @@ class Duplicati : public ::testing::Test {
     auto nuovo = std::make_unique<OrdineVelistra>(programma.percorsi());
     nuovo->catalogo().CaricaFormati();
     nuovo->album().LeggiContatoreFoto();
-    nuovo->album().CaricaVelistra(nuovo->catalogo().XMLDOMFormati());
+    nuovo->album().CaricaVelistra(nuovo->catalogo().TuttiGliIdFormati());
     return nuovo;
   }
   QString Scrivi(const QString& nome, const QByteArray& byte) const {
@@ -64,7 +64,7 @@ TEST_F(Duplicati, OnlyTheSameBytesInTheSameFormatAskAndNoLeavesNothingBehind) {
   EXPECT_EQ(domande, 1);
   EXPECT_EQ(ordine->NumeroVoci(k15x10), 2);
   EXPECT_EQ(FileLavoro(), 3);
-  EXPECT_EQ(ordine->catalogo().ImportoCorrente(), 25 + 25 + 19);
+  EXPECT_EQ(ordine->ImportoCorrente(), 25 + 25 + 19);
 
   EXPECT_EQ(Copia(b, true), EsitoFoto::Fatto);
   EXPECT_EQ(ordine->NumeroVoci(k15x10), 3);
@@ -122,7 +122,7 @@ TEST_F(Duplicati, ACopyOfAListLeavesOutTheTwinsAnsweredNoAndCountsTheRest) {
   EXPECT_EQ(copiate.risultato.fatte, 1);
   EXPECT_EQ(ordine->NumeroVoci(k15x10), 2);
   EXPECT_EQ(FileLavoro(), 2);
-  EXPECT_EQ(ordine->catalogo().ImportoCorrente(), 2 * 25);
+  EXPECT_EQ(ordine->ImportoCorrente(), 2 * 25);
 }
 
 TEST(ImprontaFile, TheCopyCarriesTheDigestOfItsBytesAndNeverOverwrites) {

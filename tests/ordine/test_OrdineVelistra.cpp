@@ -68,7 +68,7 @@ class Ordine : public ::testing::Test {
     });
     QDir().mkpath(programma.percorsi().CartellaLavoro);
     ordine.catalogo().CaricaFormati();
-    ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
+    ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().TuttiGliIdFormati()));
     cartella = supporto.filePath(QStringLiteral("VE2612071530/"));
     a = cliente.filePath(QStringLiteral("a.jpg"));
     b = cliente.filePath(QStringLiteral("b.png"));
@@ -87,12 +87,7 @@ class Ordine : public ::testing::Test {
     return scrittura->Concludi();
   }
   QString UltimoImporto() const { return importi.isEmpty() ? QString() : importi.last(); }
-  QString Campo(const QString& formato, const QString& campo) const {
-    return ordine.album()
-        .Documento()
-        .selezionaNodo(QStringLiteral("/xml/formato[@id='%1']/files/file/%2").arg(formato, campo))
-        .testo();
-  }
+  VoceAlbum Prima(const QString& formato) const { return ordine.album().Voci(formato).value(0); }
 };
 
 // Each operation on a list of photos saves and reprices itself: the amount and
@@ -106,8 +101,8 @@ TEST_F(Ordine, EachOperationLeavesItsEntriesCopiesAmountAndCountsTogether) {
   const QString secondo = copiate.copie[1];
   EXPECT_EQ(QFileInfo(primo).fileName(), QStringLiteral("imgVE_000001.jpg"));
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,50"));
-  EXPECT_EQ(Campo(k15x10, QStringLiteral("quantita")), QStringLiteral("1"));
-  EXPECT_EQ(Campo(k15x10, QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
+  EXPECT_EQ(Prima(k15x10).quantita, 1);
+  EXPECT_EQ(Prima(k15x10).ridimensionamento, QStringLiteral("FILLIN"));
   EXPECT_EQ(ordine.ImpostaRidimensionamento(k15x10, {secondo}, QStringLiteral("NONE")).esito, EsitoFoto::Fatto);
   const RisultatoOperazione altrove = ordine.ImpostaQuantita(QStringLiteral("13x9"), {secondo}, 2);
   EXPECT_EQ(altrove.esito, EsitoFoto::NonTrovata);
@@ -115,12 +110,13 @@ TEST_F(Ordine, EachOperationLeavesItsEntriesCopiesAmountAndCountsTogether) {
 
   // The prints reprice at once, with nothing else asked of the order.
   EXPECT_EQ(ordine.ImpostaQuantita(k15x10, {primo}, 3).esito, EsitoFoto::Fatto);
+  EXPECT_EQ(ordine.ImportoCorrente(), 4 * 25);
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 1,00"));
   EXPECT_EQ(ordine.Sposta(k15x10, QStringLiteral("13x9"), {primo}).esito, EsitoFoto::Fatto);
+  EXPECT_EQ(ordine.ImportoCorrente(), 25 + 19);
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,44"));
-  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("quantita")), QStringLiteral("1"));
-  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("ridimensionamento")), QStringLiteral("FILLIN"));
-  EXPECT_EQ(Campo(QStringLiteral("13x9"), QStringLiteral("nomecompleto")), primo);
+  EXPECT_EQ(Prima(QStringLiteral("13x9")),
+            (VoceAlbum{primo, QFileInfo(a).fileName(), 1, QStringLiteral("13x9"), QStringLiteral("FILLIN")}));
   // Gone from its format: neither a copy nor a move finds it there again.
   EXPECT_EQ(Copia(ordine.CopiaTraFormati(k15x10, QStringLiteral("20x15"), DaCopiare({primo}))).risultato.esito,
             EsitoFoto::NonTrovata);
@@ -141,10 +137,8 @@ TEST_F(Ordine, EachOperationLeavesItsEntriesCopiesAmountAndCountsTogether) {
   EXPECT_EQ(Impostazioni(programma.percorsi()).ContatoreFoto(), 3);
   // What the next run loads: each operation saved.
   AlbumVelistra salvato(programma.percorsi());
-  ASSERT_TRUE(salvato.CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
-  EXPECT_EQ(salvato.Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']/files/file/titolo")).testo(),
-            QStringLiteral("a.jpg"));
-  EXPECT_EQ(salvato.NumeroFile({}), 2);
+  ASSERT_TRUE(salvato.CaricaVelistra(ordine.catalogo().TuttiGliIdFormati()));
+  EXPECT_EQ(salvato.Formati(), ordine.album().Formati());
 
   ordine.CreaNuovoVelistra();
   EXPECT_EQ(ordine.NumeroVoci({}), 0);
@@ -167,8 +161,9 @@ TEST_F(Ordine, ACopyStopsAtThePhotoItCannotHandleAndKeepsThoseBefore) {
 // A format of a price list downloaded after the album was loaded, one that no
 // catalogue offers, a photo gone from the customer's folder and a counter at its limit.
 TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrNoKeyLeavesNothing) {
-  NodoXML formato = ordine.album().Documento().selezionaNodo(QStringLiteral("/xml/formato[@id='20x15']"));
-  formato.genitore().rimuoviFiglio(formato);
+  QStringList senza = ordine.catalogo().TuttiGliIdFormati();
+  senza.removeAll(QStringLiteral("20x15"));
+  ordine.album().EliminaCartellaERicreaXML(senza);
   EXPECT_EQ(Copia(ordine.CopiaNelFormato(QStringLiteral("99x99"), DaCopiare({a}))).risultato.esito,
             EsitoFoto::FormatoAssente);
   ASSERT_TRUE(QFile::remove(b));
@@ -178,7 +173,7 @@ TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrN
   EXPECT_EQ(Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a}))).risultato.esito, EsitoFoto::ContatoreEsaurito);
   EXPECT_EQ(ordine.album().ContatoreFoto(), limite);
   EXPECT_EQ(ordine.NumeroVoci({}), 0);
-  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 0);
+  EXPECT_EQ(ordine.ImportoCorrente(), 0);
   EXPECT_TRUE(File(programma.percorsi().CartellaLavoro).isEmpty());
   ordine.album().ImpostaContatoreFoto(0);
 
@@ -187,12 +182,24 @@ TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrN
   EXPECT_EQ(ordine.Sposta(k15x10, QStringLiteral("20x15"), {copia}).esito, EsitoFoto::Fatto);
   EXPECT_EQ(Copia(ordine.CopiaNelFormato(QStringLiteral("20x15"), DaCopiare({a}))).risultato.esito, EsitoFoto::Fatto);
   EXPECT_EQ(ordine.NumeroVoci(k15x10), 0);
-  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 2 * 99);
+  EXPECT_EQ(ordine.ImportoCorrente(), 2 * 99);
   // Saved with the format at the end, where the next start would have put it.
-  const auto salvato = CreaDocumentoXML(programma.percorsi().PercorsoVelistraXML);
-  EXPECT_EQ(salvato->selezionaNodo(QStringLiteral("/xml/formato[last()]/@id")).testo(), QStringLiteral("20x15"));
-  EXPECT_EQ(salvato->selezionaNodi(QStringLiteral("/xml/formato[@id='20x15']/files/file")).size(), 2);
-  EXPECT_EQ(salvato->selezionaNodi(QStringLiteral("/xml/formato[@id='20x15']")).size(), 1);
+  AlbumVelistra salvato(programma.percorsi());
+  ASSERT_TRUE(salvato.CaricaVelistra(senza));
+  EXPECT_EQ(salvato.Formati().last().id, QStringLiteral("20x15"));
+  EXPECT_EQ(salvato.Formati().last().voci.size(), 2);
+  EXPECT_EQ(salvato.Formati().size(), senza.size() + 1);
+}
+
+TEST_F(Ordine, TheSendMarkIsReadFromTheSettingsAndWrittenThereByEveryChange) {
+  ASSERT_TRUE(ordine.ImpostaFTPInCorso(1));
+  EXPECT_TRUE(Impostazioni(programma.percorsi()).FTPInCorso());
+  OrdineVelistra riaperto(programma.percorsi());
+  riaperto.LeggiFTPInCorso();
+  EXPECT_EQ(riaperto.FTPInCorso(), 1);
+  ASSERT_TRUE(riaperto.ImpostaFTPInCorso(0));
+  EXPECT_FALSE(Impostazioni(programma.percorsi()).FTPInCorso());
+  EXPECT_EQ(riaperto.FTPInCorso(), 0);
 }
 
 TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) {

@@ -89,7 +89,7 @@ class QualitaAlbum : public ::testing::Test {
                      "<xml><formato id='15x10' descrizione='Stampa' amatoriale='1'>25</formato>"
                      "<formato id='15x10P' descrizione='Stampa' amatoriale='0'>29</formato></xml>");
     catalogo.CaricaFormati();
-    ASSERT_TRUE(album.CaricaVelistra(catalogo.XMLDOMFormati()));
+    ASSERT_TRUE(album.CaricaVelistra(catalogo.TuttiGliIdFormati()));
   }
   QString Foto(const QString& nome, QSize misura, int orientamento = 0) const {
     const QByteArray jpeg = Codifica(ImmagineADueBande(misura, Qt::red, Qt::blue), "jpeg");

@@ -71,7 +71,7 @@ class StoricoDelModello : public ::testing::Test {
   }
   static void Carica(OrdineVelistra& ordine) {
     ordine.catalogo().CaricaFormati();
-    ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().XMLDOMFormati()));
+    ASSERT_TRUE(ordine.album().CaricaVelistra(ordine.catalogo().TuttiGliIdFormati()));
   }
   QList<OrdineStorico> Storico() const { return StoricoOrdini(programma.percorsi().PercorsoStorico).Leggi(); }
 };
@@ -128,11 +128,12 @@ TEST_F(StoricoDelModello, AWholeOrderFolderIsRecordedWithTheCustomersFilesAnInte
   const QString cartella = supporto.filePath(QStringLiteral("VE2612081200/"));
   QDir().mkpath(cartella);
   EXPECT_EQ(ScriviCartella(ordine, cartella, foglio, true).esito, EsitoCartella::Interrotta);
-  QFile::remove(ordine.album().Documento().selezionaNodo("//nomecompleto").testo());
+  const QString primaCopia = ordine.album().Voci({}).value(0).copia;
+  QFile::remove(primaCopia);
   EXPECT_EQ(ScriviCartella(ordine, cartella, foglio).esito, EsitoCartella::FotoRimossa);
   EXPECT_TRUE(Storico().isEmpty());
 
-  QFile::copy(b, ordine.album().Documento().selezionaNodo("//nomecompleto").testo());
+  QFile::copy(b, primaCopia);
   const RisultatoCartella risultato = ScriviCartella(ordine, cartella, foglio);
   ASSERT_EQ(risultato.esito, EsitoCartella::Creata);
   EXPECT_FALSE(risultato.storicoNonSalvato);
@@ -166,16 +167,14 @@ TEST_F(StoricoDelModello, ARepeatTakesFormatsPrintsAndFitModesAndNamesTheFilesTh
   EXPECT_EQ(risultato.esito, EsitoFoto::Fatto);
   EXPECT_FALSE(risultato.interrotta);
   EXPECT_EQ(risultato.nonTrovate, QStringList{b});
-  const QList<NodoXML> voci = ordine.album().Documento().selezionaNodi("/xml/formato/files/file");
-  ASSERT_EQ(voci.size(), 2);
   QStringList viste;
-  for (const NodoXML& voce : voci)
-    viste.append(voce.genitore().genitore().attributo("id") + u' ' + voce.selezionaNodo("quantita").testo() + u' ' +
-                 voce.selezionaNodo("ridimensionamento").testo() + u' ' + voce.selezionaNodo("titolo").testo());
+  for (const FormatoAlbum& formato : ordine.album().Formati())
+    for (const VoceAlbum& voce : formato.voci)
+      viste.append(QStringLiteral("%1 %2 %3 %4").arg(formato.id).arg(voce.quantita).arg(voce.ridimensionamento, voce.titolo));
   viste.sort();
   EXPECT_EQ(viste, (QStringList{"13x9 2 FITIN a.jpg", "15x10 1 FILLIN a.jpg"}));
   // 2 x 19 + 25 cents.
-  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 63);
+  EXPECT_EQ(ordine.ImportoCorrente(), 63);
 }
 
 // The lab's price list no longer has 13x9, and a photo of the order is gone.
@@ -202,5 +201,5 @@ TEST_F(StoricoDelModello, ARepeatAfterAPriceListWithoutAFormatAddsTheRestAndName
   EXPECT_EQ(ordine.NumeroVoci(QStringLiteral("15x10")), 1);
   // Nothing was copied for the photos left out.
   EXPECT_EQ(QDir(programma.percorsi().CartellaLavoro).entryList(QDir::Files), QStringList{"imgVE_000001.png"});
-  EXPECT_EQ(ordine.catalogo().ImportoCorrente(), 25);
+  EXPECT_EQ(ordine.ImportoCorrente(), 25);
 }

@@ -24,25 +24,20 @@ class OrdineAlbum : public ::testing::Test {
 
   void SetUp() override {
     catalogo.CaricaFormati();
-    ASSERT_TRUE(album.CaricaVelistra(catalogo.XMLDOMFormati()));
+    ASSERT_TRUE(album.CaricaVelistra(catalogo.TuttiGliIdFormati()));
   }
 
-  void Aggiungi(const QString& formato, const QString& copia, const QString& titolo,
-                const QString& quantita = QStringLiteral("1")) {
-    ASSERT_TRUE(album.AggiungiFileVelistra(formato, programma.percorsi().CartellaLavoro + copia, titolo,
-                                           QStringLiteral("FILLIN")));
-    Ultima(formato, QStringLiteral("quantita")).impostaTesto(quantita);
-  }
-  // A child of the format's last entry.
-  NodoXML Ultima(const QString& formato, const QString& figlio) {
-    return album.Documento().selezionaNodo(
-        QStringLiteral("/xml/formato[@id=%1]/files/file[last()]/%2").arg(LetteraleXPath(formato), figlio));
+  void Aggiungi(const QString& formato, const QString& copia, const QString& titolo, std::int32_t quantita = 1,
+                const QString& ridimensionamento = QStringLiteral("FILLIN")) {
+    const QString percorso = programma.percorsi().CartellaLavoro + copia;
+    ASSERT_TRUE(album.AggiungiFileVelistra(formato, percorso, titolo, ridimensionamento));
+    ASSERT_TRUE(album.ImpostaQuantitaFile(formato, percorso, quantita));
   }
 
   // The bytes of "Condition.txt" as the order folder and the send write them.
   QByteArray FileCondition() {
     const QString percorso = uscita.filePath(QStringLiteral("Condition.txt"));
-    EXPECT_TRUE(ScriviTestoOrdine(percorso, TestoCondition(album.Documento(), Impostazioni(programma.percorsi()).DeviceName())));
+    EXPECT_TRUE(ScriviTestoOrdine(percorso, TestoCondition(album.Formati(), Impostazioni(programma.percorsi()).DeviceName())));
     QFile file(percorso);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
@@ -69,8 +64,7 @@ class OrdineAlbum : public ::testing::Test {
 
 TEST_F(OrdineAlbum, TwoPhotosOfOneFormatGiveTheTwentyEightLinesTheStationReads) {
   Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000012.jpg"), QStringLiteral("mare.jpg"));
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000013.jpg"), QStringLiteral("monti.jpg"),
-           QStringLiteral("3"));
+  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000013.jpg"), QStringLiteral("monti.jpg"), 3);
   EXPECT_EQ(FileCondition(), QByteArray("[OutDevice]\r\n"
                                         "DeviceName=LP-1500sRGB\r\n"
                                         "[ImageList]\r\n"
@@ -105,10 +99,10 @@ TEST_F(OrdineAlbum, TwoPhotosOfOneFormatGiveTheTwentyEightLinesTheStationReads) 
 TEST_F(OrdineAlbum, FormatsComeInAlbumOrderAndPhotosInTheOrderTheyWereAdded) {
   // The installed catalogue lists 15x10 before 20x15 and 15x10P last.
   Aggiungi(QStringLiteral("20x15"), QStringLiteral("imgVE_000001.jpg"), QStringLiteral("uno"));
-  Aggiungi(QStringLiteral("15x10P"), QStringLiteral("imgVE_000002.png"), QStringLiteral("due"), QStringLiteral("2"));
+  Aggiungi(QStringLiteral("15x10P"), QStringLiteral("imgVE_000002.png"), QStringLiteral("due"), 2);
   Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000003.jpg"), QStringLiteral("tre"));
-  Aggiungi(QStringLiteral("20x15"), QStringLiteral("imgVE_000004.tiff"), QStringLiteral("quattro"));
-  Ultima(QStringLiteral("20x15"), QStringLiteral("ridimensionamento")).impostaTesto(QStringLiteral("NONE"));
+  Aggiungi(QStringLiteral("20x15"), QStringLiteral("imgVE_000004.tiff"), QStringLiteral("quattro"), 1,
+           QStringLiteral("NONE"));
   const QList<QByteArray> righe = Righe();
   ASSERT_EQ(righe.size(), 8 * 4 + 12);
   EXPECT_EQ(righe[3], "ImageCnt=5");
@@ -145,13 +139,10 @@ TEST_F(OrdineAlbum, TheBackOfEachPrintCarriesAtMostFortyCharactersOfTheTitle) {
 TEST_F(OrdineAlbum, NoTitleOrNameCanBreakALineOfTheOrder) {
   Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000001.jpg"), QStringLiteral("riga\nnuova\r.jpg"));
   Aggiungi(QStringLiteral("15x10"), QStringLiteral("img\tVE\x1f.jpg"), QStringLiteral("a\x7f") + QChar(0x85) + u'b');
-  // A value edited by hand in the album file.
-  Ultima(QStringLiteral("15x10"), QStringLiteral("quantita")).impostaTesto(QStringLiteral("2\r\nPrintCnt=99"));
   const QList<QByteArray> righe = Righe();
   ASSERT_EQ(righe.size(), 8 * 2 + 12);
   EXPECT_EQ(righe[5], "2=img VE .jpg");
   EXPECT_EQ(righe[14], "[img VE .jpg]");
-  EXPECT_EQ(righe[16], "PrintCnt=2  PrintCnt=99");
   EXPECT_EQ(Retri(), (QList<QByteArray>{"riga nuova .jpg", "a  b"}));
   EXPECT_EQ(NomeFileOrdine(QStringLiteral("/p/Velistra/a\nb.jpg")), QStringLiteral("a b.jpg"));
 }
@@ -167,7 +158,7 @@ TEST_F(OrdineAlbum, TheStationNameComesFromTheSettingsOrTheDefault) {
 }
 
 TEST_F(OrdineAlbum, AnEmptyAlbumHasNoOrderText) {
-  EXPECT_TRUE(TestoCondition(album.Documento(), QStringLiteral("LP-1500sRGB")).isEmpty());
+  EXPECT_TRUE(TestoCondition(album.Formati(), QStringLiteral("LP-1500sRGB")).isEmpty());
 }
 
 TEST(CartellaOrdine, TheFolderIsNamedByTheMinuteAndTheSheetHasEightLines) {

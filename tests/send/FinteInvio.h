@@ -68,7 +68,7 @@ class OrdineProva : public OrdineVelistra {
   // The installed catalogue and the album file as they stand.
   void Carica() {
     catalogo().CaricaFormati();
-    ASSERT_TRUE(album().CaricaVelistra(catalogo().XMLDOMFormati()));
+    ASSERT_TRUE(album().CaricaVelistra(catalogo().TuttiGliIdFormati()));
   }
   // The catalogue is the lab's price list.
   bool CatalogoDelLaboratorio() const {

@@ -10,6 +10,7 @@
 #include "send/AccessoLaboratorio.h"
 #include "send/InvioVelistra.h"
 #include "send/PassiTransazione.h"
+#include "album/FileAlbum.h"
 #include "common/DocumentoXML.h"
 #include "settings/cINIProfiles.h"
 
@@ -76,10 +77,8 @@ class InvioVelistraTest : public ProvaInvio {
   // The photos as they were written (a completed send empties the work folder).
   void ControllaOrdineCompleto(const BancoLaboratorio::Transazione& t) {
     for (int i = 0; i < foto.size(); ++i) EXPECT_EQ(LeggiRemoto(t, foto[i]), contenuti[i]);
-    auto album = CreaDocumentoXML();
-    ASSERT_TRUE(album->caricaByte(albumInviato));
     QString ordineAtteso;
-    ASSERT_TRUE(ordine.StringaFileCondition(*album, ordineAtteso));
+    ASSERT_TRUE(ordine.StringaFileCondition(LeggiAlbum(albumInviato), ordineAtteso));
     EXPECT_TRUE(ordineAtteso.contains(QStringLiteral("Perù")));
     EXPECT_EQ(LeggiRemoto(t, QStringLiteral("Condition.txt")), InAnsi(ordineAtteso + QStringLiteral("\r\n")));
     EXPECT_EQ(LeggiRemoto(t, QStringLiteral("End.txt")), QByteArray());
