@@ -1,6 +1,7 @@
 // A reply of the lab's server, as bytes and as the text the request hands on,
 // through every reading the server dialogue makes of it.
 #include "AmbienteFuzz.h"
+#include "album/FileAlbum.h"
 #include "common/Ansi.h"
 #include "common/DocumentoXML.h"
 #include "common/Percorsi.h"
@@ -32,11 +33,12 @@ void LeggiComeRisposta(const DocumentoXML& risposta) {
       NomeRemotoSicuro(testo))
     VERIFICA_FUZZ(!testo.split(u'/').contains(QStringLiteral("..")) && !testo.startsWith(u'/'));
   CatalogoValido(risposta);
+}
 
-  // The server's copy of the album names the files to send.
-  for (const NodoXML& voce : risposta.selezionaNodi(QStringLiteral("//files/*"))) {
-    const QString nome =
-        TestoDopoUltimo(voce.selezionaNodo(QStringLiteral("nomecompleto")).testo(), QStringLiteral("/"));
+// The server's copy of the album names the files to send.
+void LeggiComeAlbum(const QByteArray& byte) {
+  for (const VoceAlbum& voce : VociDaInviare(byte)) {
+    const QString nome = TestoDopoUltimo(voce.copia, QStringLiteral("/"));
     if (NomeRemotoSicuro(nome)) VERIFICA_FUZZ(nome != QStringLiteral("..") && !nome.contains(u'\n'));
   }
 }
@@ -49,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   auto risposta = CreaDocumentoXML();
   risposta->caricaByte(byte);
   LeggiComeRisposta(*risposta);
+  LeggiComeAlbum(byte);
   for (const QString& testo : {QString::fromUtf8(byte), DaAnsi(byte)}) {
     risposta->caricaTesto(testo);
     LeggiComeRisposta(*risposta);
