@@ -12,7 +12,7 @@ set -euo pipefail
 #   that server's TLS: python3-openssl
 #   the tests' own Secret Service: gnome-keyring, dbus-daemon, dbus-bin (dbus-send)
 #   openssl (the stand-in's certificates): openssl
-#   xsltproc (album filter comparison): xsltproc
+#   xsltproc (the title sort compared with the old stylesheet): xsltproc
 #   curl (the upload benchmark's reference): curl
 #   Xvfb, xvfb-run: xvfb, xauth
 #   convert, import (sample photos, screenshots): imagemagick
@@ -30,7 +30,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   qt6-translations-l10n qt6-tools-dev libgl-dev
-  libxml2-dev libxslt1-dev xsltproc libcurl4-openssl-dev libexif-dev qtkeychain-qt6-dev
+  libxml2-dev xsltproc libcurl4-openssl-dev libexif-dev qtkeychain-qt6-dev
   libheif-dev libheif-examples libturbojpeg0-dev
   libgtest-dev googletest
   python3 python3-pyftpdlib python3-openssl openssl libcap2-bin
