@@ -201,7 +201,7 @@ TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
   QImage(4, 4, QImage::Format_RGB32).save(foto, "PNG");
   album.ImpostaContatoreFoto(500);
   const QString copia = *album.NuovaCopiaLavoro(foto);
-  ASSERT_TRUE(QFile::copy(foto, copia));
+  ASSERT_TRUE(QDir().mkpath(cartella.percorsi().CartellaLavoro) && QFile::copy(foto, copia));
   album.AggiungiFileVelistra(QStringLiteral("15x10"), copia, QStringLiteral("a.png"), QStringLiteral("FILLIN"));
   album.SalvaVelistra();
   album.SalvaContatoreFoto();
