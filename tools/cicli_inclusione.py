@@ -3,17 +3,11 @@
 a folder whose files include another folder's, which in turn includes the
 first, cannot become two layers. Loops between layers cannot build at all:
 each layer sees only the layers defined before it."""
-import argparse
 import pathlib
 import re
 import sys
 
-argomenti = argparse.ArgumentParser()
-argomenti.add_argument("radice", nargs="?", default="src")
-# Files still in a folder they are leaving, kept out of the folder check.
-argomenti.add_argument("--escludi", action="append", default=[])
-opzioni = argomenti.parse_args()
-radice = pathlib.Path(opzioni.radice)
+radice = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "src")
 inclusione = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
 
@@ -48,8 +42,6 @@ for sorgente in radice.rglob("*"):
 # The folder graph keeps, for each edge, one include that makes it, to name it.
 cartelle, motivi = {}, {}
 for sorgente, inclusi in file_inclusi.items():
-    if any(sorgente.startswith(escluso) for escluso in opzioni.escludi):
-        continue
     da = sorgente.split("/")[0]
     for incluso in inclusi:
         a = incluso.split("/")[0]

@@ -27,29 +27,53 @@
 QThreadPool& PoolCompiti();
 
 // Runs lavoro on a pool, before the waiting tasks of lower priority; poi(result)
-// runs on contesto's thread. A pool of its own suits work bound by the cores
-// rather than by waits (decoding).
+// runs on contesto's thread, and the future returned gives what poi returns.
+// A pool of its own suits work bound by the cores rather than by waits
+// (decoding). Once contesto is gone poi does not run and the future is
+// cancelled.
 template <class Lavoro, class Poi>
-QFuture<void> AvviaCompito(QThreadPool& pool, int priorita, QObject* contesto, Lavoro&& lavoro, Poi&& poi) {
+auto AvviaCompito(QThreadPool& pool, int priorita, QObject* contesto, Lavoro&& lavoro, Poi&& poi) {
   using Risultato = std::invoke_result_t<std::decay_t<Lavoro>&>;
-  auto futuro = QtConcurrent::task(std::forward<Lavoro>(lavoro)).onThreadPool(pool).withPriority(priorita).spawn();
+  using Seguito = decltype([] {
+    if constexpr (std::is_void_v<Risultato>)
+      return std::type_identity<std::invoke_result_t<std::decay_t<Poi>&>>{};
+    else
+      return std::type_identity<std::invoke_result_t<std::decay_t<Poi>&, Risultato>>{};
+  }())::type;
+  auto promessa = std::make_shared<QPromise<Seguito>>();
+  promessa->start();
+  QFuture<Seguito> seguito = promessa->future();
   // A task that ends before its continuation is attached has the continuation
   // run at once, inside this call: poi is posted to contesto instead.
+  auto applica = [promessa](auto&& chiama) {
+    if constexpr (std::is_void_v<Seguito>)
+      chiama();
+    else
+      promessa->addResult(chiama());
+    promessa->finish();
+  };
+  auto futuro = QtConcurrent::task(std::forward<Lavoro>(lavoro)).onThreadPool(pool).withPriority(priorita).spawn();
   if constexpr (std::is_void_v<Risultato>) {
-    return futuro.then(contesto, [contesto, poi = std::forward<Poi>(poi)]() mutable {
-      QMetaObject::invokeMethod(contesto, std::move(poi), Qt::QueuedConnection);
+    futuro.then(contesto, [contesto, applica, poi = std::forward<Poi>(poi)]() mutable {
+      QMetaObject::invokeMethod(
+          contesto, [applica, poi = std::move(poi)]() mutable { applica([&] { return poi(); }); },
+          Qt::QueuedConnection);
     });
   } else {
-    return futuro.then(contesto, [contesto, poi = std::forward<Poi>(poi)](Risultato risultato) mutable {
+    futuro.then(contesto, [contesto, applica, poi = std::forward<Poi>(poi)](Risultato risultato) mutable {
       QMetaObject::invokeMethod(
-          contesto, [poi = std::move(poi), risultato = std::move(risultato)]() mutable { poi(std::move(risultato)); },
+          contesto,
+          [applica, poi = std::move(poi), risultato = std::move(risultato)]() mutable {
+            applica([&] { return poi(std::move(risultato)); });
+          },
           Qt::QueuedConnection);
     });
   }
+  return seguito;
 }
 // Runs lavoro on the pool of file and network work; poi(result) runs on contesto's thread.
 template <class Lavoro, class Poi>
-QFuture<void> AvviaCompito(QObject* contesto, Lavoro&& lavoro, Poi&& poi) {
+auto AvviaCompito(QObject* contesto, Lavoro&& lavoro, Poi&& poi) {
   return AvviaCompito(PoolCompiti(), 0, contesto, std::forward<Lavoro>(lavoro), std::forward<Poi>(poi));
 }
 
