@@ -17,7 +17,7 @@ if [ "${1:-}" = thread ]; then
   bersagli=(--target test_album test_ordine Kelmora kelmora_registra)
   # ThreadSanitizer 14 stops on an internal check when Qt starts a child
   # process (clone): the tests that start programs run in the other runs only.
-  scelta=(-L '^test_(album|ordine)$' -E 'SalvataggioSicuro|XsltprocConfronto|CartellaOrdineEstratta')
+  scelta=(-L '^test_(album|ordine)$' -E 'SalvataggioSicuro|OldXsltSort|CartellaOrdineEstratta')
   export TSAN_OPTIONS="halt_on_error=1:exitcode=66:suppressions=$root/tools/tsan.supp"
 else
   build=${VELISTRA_BUILD_SANITIZER:-$root/build-sanitizer}
