@@ -26,6 +26,16 @@
 // mostly wait on disks and sockets.
 QThreadPool& PoolCompiti();
 
+// What a continuation returns, given the task's result (none for void).
+template <class Poi, class Risultato>
+struct SeguitoDi {
+  using Tipo = std::invoke_result_t<std::decay_t<Poi>&, Risultato>;
+};
+template <class Poi>
+struct SeguitoDi<Poi, void> {
+  using Tipo = std::invoke_result_t<std::decay_t<Poi>&>;
+};
+
 // Runs lavoro on a pool, before the waiting tasks of lower priority; poi(result)
 // runs on contesto's thread, and the future returned gives what poi returns.
 // A pool of its own suits work bound by the cores rather than by waits
@@ -34,12 +44,7 @@ QThreadPool& PoolCompiti();
 template <class Lavoro, class Poi>
 auto AvviaCompito(QThreadPool& pool, int priorita, QObject* contesto, Lavoro&& lavoro, Poi&& poi) {
   using Risultato = std::invoke_result_t<std::decay_t<Lavoro>&>;
-  using Seguito = decltype([] {
-    if constexpr (std::is_void_v<Risultato>)
-      return std::type_identity<std::invoke_result_t<std::decay_t<Poi>&>>{};
-    else
-      return std::type_identity<std::invoke_result_t<std::decay_t<Poi>&, Risultato>>{};
-  }())::type;
+  using Seguito = typename SeguitoDi<Poi, Risultato>::Tipo;
   auto promessa = std::make_shared<QPromise<Seguito>>();
   promessa->start();
   QFuture<Seguito> seguito = promessa->future();
