@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-#include "common/Lavoro.h"
+#include "common/Compito.h"
 
 namespace {
 Piattaforma* gPredefinita = nullptr;
@@ -31,7 +31,7 @@ RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona, PulsantiMes
 
 RispostaMessaggio MsgBox(const QString& testo, IconaMessaggio icona, PulsantiMessaggio pulsanti,
                          RispostaMessaggio predefinita, QWidget* proprietario) {
-  // A worker's message is shown by the GUI thread while the worker waits for the answer.
-  return SulThreadGrafico(
-      [&] { return piattaforma().MostraMessaggio(proprietario, testo, icona, pulsanti, predefinita); });
+  // Only the GUI thread asks: a task returns its result and the GUI thread tells it.
+  VELISTRA_SOLO_THREAD_GRAFICO();
+  return piattaforma().MostraMessaggio(proprietario, testo, icona, pulsanti, predefinita);
 }
