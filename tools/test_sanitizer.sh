@@ -17,7 +17,11 @@ if [ "${1:-}" = thread ]; then
   bersagli=(--target test_album test_ordine Kelmora kelmora_registra)
   # ThreadSanitizer 14 stops on an internal check when Qt starts a child
   # process (clone): the tests that start programs run in the other runs only.
-  scelta=(-L '^test_(album|ordine)$' -E 'SalvataggioSicuro|OldXsltSort|CartellaOrdineEstratta')
+  # Nor can it see how Debian's uninstrumented Qt hands a task to its thread
+  # pool and its result back: every value a task takes would be reported, so
+  # the tests of the operations that run tasks run in the other runs only too.
+  scelta=(-L '^test_(album|ordine)$'
+    -E 'SalvataggioSicuro|OldXsltSort|CartellaOrdineEstratta|Duplicati\.|StoricoDelModello\.|Ordine\.(EachOperation|ACopyStops|ANewFormatOfTheCatalogue|TheOrderFolderGets|TheEndMarkerComes|AFailedFlush)')
   export TSAN_OPTIONS="halt_on_error=1:exitcode=66:suppressions=$root/tools/tsan.supp"
 else
   build=${VELISTRA_BUILD_SANITIZER:-$root/build-sanitizer}
