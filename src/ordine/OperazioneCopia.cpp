@@ -42,7 +42,7 @@ std::optional<CopiaDaFare> OperazioneCopia::Prepara() {
       break;
     }
     contatorePrima_ = ordine_.album().ContatoreFoto();
-    const std::optional<QString> copia = ordine_.NuovaCopiaLavoro(foto.foto);
+    const std::optional<QString> copia = ordine_.album().NuovaCopiaLavoro(foto.foto);
     if (!copia) {
       Ferma(EsitoFoto::ContatoreEsaurito);
       break;

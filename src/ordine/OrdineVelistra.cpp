@@ -103,10 +103,6 @@ bool OrdineVelistra::HaVoce(const QString& formato, const QString& foto) const {
   return album_.TrovaFileVelistra(formato, foto).has_value();
 }
 
-std::optional<QString> OrdineVelistra::NuovaCopiaLavoro(const QString& foto) {
-  return album_.NuovaCopiaLavoro(foto);
-}
-
 void OrdineVelistra::ImpronteDelFormato(const QString& formato, QStringList& copie,
                                         QHash<QString, ImprontaFile>& note) const {
   copie = album_.CopieDelFormato(formato);

@@ -103,9 +103,6 @@ class OrdineVelistra : public QObject {
   friend class OperazioneCopia;
   friend class OperazioneCartella;
   bool HaVoce(const QString& formato, const QString& foto) const;
-  // A free path in the work folder for a copy of foto under the next key;
-  // none when the counter is at its limit.
-  std::optional<QString> NuovaCopiaLavoro(const QString& foto);
   // What is known of the contents of the format's copies, for a task.
   void ImpronteDelFormato(const QString& formato, QStringList& copie, QHash<QString, ImprontaFile>& note) const;
   void RegistraImpronte(const QHash<QString, ImprontaFile>& lette);
