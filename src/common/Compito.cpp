@@ -3,12 +3,25 @@
 #include <QCoreApplication>
 #include <QThread>
 
+QThreadPool* NuovoPool(int thread) {
+  auto* pool = new QThreadPool;
+  pool->setMaxThreadCount(thread);
+  return pool;
+}
+
+std::shared_ptr<QThreadPool> PoolDelCompito(QThreadPool& pool) {
+#ifdef VELISTRA_TSAN
+  Q_UNUSED(pool);
+  // Deleted on the thread that made it, once the task and its continuation
+  // are done with it: its destructor waits for its thread.
+  return std::shared_ptr<QThreadPool>(new QThreadPool, [](QThreadPool* proprio) { proprio->deleteLater(); });
+#else
+  return std::shared_ptr<QThreadPool>(&pool, [](QThreadPool*) {});
+#endif
+}
+
 QThreadPool& PoolCompiti() {
-  static QThreadPool* pool = [] {
-    auto* nuovo = new QThreadPool;
-    nuovo->setMaxThreadCount(qMax(8, QThread::idealThreadCount()));
-    return nuovo;
-  }();
+  static QThreadPool* pool = NuovoPool(qMax(8, QThread::idealThreadCount()));
   return *pool;
 }
 

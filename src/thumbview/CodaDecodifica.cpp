@@ -32,11 +32,7 @@ struct Impronta {
 // Decoding keeps the cores busy, so it has a pool of their number, shared by
 // every view so that a view going away never waits for its tasks.
 QThreadPool& Lavoratori() {
-  static QThreadPool* lavoratori = [] {
-    auto* pool = new QThreadPool;
-    pool->setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
-    return pool;
-  }();
+  static QThreadPool* lavoratori = NuovoPool(std::max(1, QThread::idealThreadCount()));
   return *lavoratori;
 }
 }  // namespace
