@@ -1,6 +1,5 @@
 #include "BancoLaboratorio.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QUrl>
@@ -34,22 +33,14 @@ QByteArray BancoLaboratorio::Modulo(const Campi& campi) {
 }
 
 BancoLaboratorio::BancoLaboratorio(bool offreTLS) {
-  // Errors go to a file: an unread pipe could fill up and stall the stand-in.
-  processo_.setStandardErrorFile(cartellaStato_ + QStringLiteral("/errori.log"), QIODevice::Append);
-  processo_.setProgram(QStringLiteral(VELISTRA_LAB_PYTHON));
   // -B: no bytecode caches in the source tree.
   QStringList argomenti{QStringLiteral("-B"), QStringLiteral(VELISTRA_LAB_SCRIPT), QStringLiteral("--stato"),
                         cartellaStato_, QStringLiteral("--fino-a-stdin")};
   if (offreTLS) argomenti.append(QStringLiteral("--ftp-tls"));
-  processo_.setArguments(argomenti);
-  processo_.start();
-  QByteArray riga;
-  const QDeadlineTimer scadenza(kAttesaAvvioMs);
-  if (processo_.waitForStarted(kAttesaArrestoMs)) {
-    while (!processo_.canReadLine() && processo_.state() == QProcess::Running && !scadenza.hasExpired())
-      processo_.waitForReadyRead(500);
-    if (processo_.canReadLine()) riga = processo_.readLine().trimmed();
-  }
+  // Errors go to a file: an unread pipe could fill up and stall the stand-in.
+  processo_ = std::make_unique<ProcessoFiglio>(QStringLiteral(VELISTRA_LAB_PYTHON), argomenti,
+                                               cartellaStato_ + QStringLiteral("/errori.log"));
+  const QByteArray riga = processo_->LeggiRiga(kAttesaAvvioMs).trimmed();
   if (!riga.startsWith("PRONTO ")) {
     Ferma();
     QFile errori(cartellaStato_ + QStringLiteral("/errori.log"));
@@ -65,12 +56,7 @@ BancoLaboratorio::~BancoLaboratorio() { Ferma(); }
 
 void BancoLaboratorio::Ferma() {
   avviato_ = false;
-  if (processo_.state() == QProcess::NotRunning) return;
-  processo_.closeWriteChannel();
-  if (!processo_.waitForFinished(kAttesaArrestoMs)) {
-    processo_.kill();
-    processo_.waitForFinished(kAttesaArrestoMs);
-  }
+  processo_->Ferma(kAttesaArrestoMs);
 }
 
 QString BancoLaboratorio::base() const { return descrizione_.value(QStringLiteral("Base")).toString(); }

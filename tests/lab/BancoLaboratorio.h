@@ -2,15 +2,16 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QJsonValue>
 #include <QPair>
+#include <memory>
 #include <optional>
 
 #include "settings/DatiImpostazioni.h"
+#include "support/ProcessoFiglio.h"
 
 // The local lab stand-in (tools/lab) as a child process on free ports of
 // 127.0.0.1: started by the constructor, which waits until it serves, and
@@ -110,7 +111,7 @@ class BancoLaboratorio {
 
   QTemporaryDir temporanea_;
   QString cartellaStato_ = temporanea_.path();
-  QProcess processo_;
+  std::unique_ptr<ProcessoFiglio> processo_;
   QJsonObject descrizione_;
   bool avviato_ = false;
   QString errore_;

@@ -1,25 +1,13 @@
 #include "support/ServerPythonProva.h"
 
-ServerPythonProva::ServerPythonProva(const QString& script, const QStringList& argomenti) {
-  processo_.setProgram(QStringLiteral(VELISTRA_PYTHON));
-  processo_.setArguments(QStringList{script} + argomenti);
-  processo_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  processo_.start();
-  if (!processo_.waitForStarted(10000)) return;
-  while (processo_.canReadLine() || processo_.waitForReadyRead(20000)) {
-    if (!processo_.canReadLine()) continue;
-    const QByteArray riga = processo_.readLine().trimmed();
+ServerPythonProva::ServerPythonProva(const QString& script, const QStringList& argomenti)
+    : processo_(QStringLiteral(VELISTRA_PYTHON), QStringList{script} + argomenti) {
+  for (QByteArray riga = processo_.LeggiRiga(20000); !riga.isEmpty(); riga = processo_.LeggiRiga(20000)) {
     if (riga.startsWith("PORTA ")) {
-      porta_ = riga.mid(6).toInt();
+      porta_ = riga.mid(6).trimmed().toInt();
       return;
     }
   }
 }
 
-ServerPythonProva::~ServerPythonProva() {
-  processo_.closeWriteChannel();
-  if (!processo_.waitForFinished(5000)) {
-    processo_.kill();
-    processo_.waitForFinished(2000);
-  }
-}
+ServerPythonProva::~ServerPythonProva() { processo_.Ferma(5000); }

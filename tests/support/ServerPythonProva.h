@@ -1,6 +1,7 @@
 #pragma once
-#include <QProcess>
 #include <QStringList>
+
+#include "support/ProcessoFiglio.h"
 
 // A test server written in Python, run as a child process with Debian's
 // interpreter. The script prints "PORTA <n>" once it listens on 127.0.0.1 and
@@ -16,6 +17,6 @@ class ServerPythonProva {
   int porta() const { return porta_; }
 
  private:
-  QProcess processo_;
+  ProcessoFiglio processo_;
   int porta_ = 0;
 };
