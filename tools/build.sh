@@ -4,5 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELISTRA_BUILD:-$root/build}
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
+# The precompiled headers are cached too.
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
