@@ -37,7 +37,7 @@ ComandiAlbum::ComandiAlbum(QWidget& finestra, const PercorsiProgramma& percorsi,
 void ComandiAlbum::MostraCopia(const PassoOperazione& passo) {
   if (passo.copia.isEmpty()) return;
   if (controlli_.fvFotoFormato->AggiungiThumbs(passo.copia, true, passo.titolo, 1, passo.formato,
-                                     DescrizioneRidimensionamento(ChiaveRidimensionamento(0))))
+                                               DescrizioneRidimensionamento(ChiaveRidimensionamento(0))))
     controlli_.MostraConteggio(passo.foto, passo.fotoTotali);
 }
 
@@ -59,7 +59,9 @@ void ComandiAlbum::CopiaInFormato() {
     controlli_.fvFotoFormato->DisegnaThumbTutto();
     const bool fallita = AvvisaEsito(risultato, &finestra_);
     AvvisaSalvataggio(risultato.salvataggio, percorsi_, &finestra_);
-    const auto eseguita = [this, formato, fatte = risultato.fatte] { AvvisaCopiaEseguita(formato, fatte, &finestra_); };
+    const auto eseguita = [this, formato, fatte = risultato.fatte] {
+      AvvisaCopiaEseguita(formato, fatte, &finestra_);
+    };
     // The filter follows the copy's format; the message comes once the view shows it.
     if (selettori_.Foto().formato() == formato) {
       if (!fallita) eseguita();
@@ -158,7 +160,8 @@ void ComandiAlbum::ImpostaRidimensionamento(const QString& codice) {
   if (chiave.isEmpty()) return;
   const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->ElencoFotoSelezionate();
   if (selezione.isEmpty()) return AvvisaNessunaSelezione(&finestra_);
-  const RisultatoOperazione risultato = ordine_.ImpostaRidimensionamento(controlli_.FormatoVista(), Copie(selezione), chiave);
+  const RisultatoOperazione risultato =
+      ordine_.ImpostaRidimensionamento(controlli_.FormatoVista(), Copie(selezione), chiave);
   const bool fallita = AvvisaEsito(risultato, &finestra_);
   AvvisaSalvataggio(risultato.salvataggio, percorsi_, &finestra_);
   if (fallita)

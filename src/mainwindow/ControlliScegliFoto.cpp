@@ -87,9 +87,9 @@ ControlliScegliFoto::ControlliScegliFoto(QWidget& finestra, const PercorsiProgra
 }
 
 ControlliFinestra ControlliScegliFoto::Controlli() const {
-  return {ftvFile,      fvFotoCartella,  fvFotoFormato,     tbCartella,     tbGruppo,
-          tbOperazioni, txtNumFoto,      cmbRidimensiona,   sepNumFotoDir_, sepNumFotoFormato_,
-          pannelloConteggio, pannelloCosto, pbAvanzamento, picResizer2,    sbStato};
+  return {ftvFile,         fvFotoCartella,     fvFotoFormato,     tbCartella,     tbGruppo,
+          tbOperazioni,    txtNumFoto,         cmbRidimensiona,   sepNumFotoDir_, sepNumFotoFormato_,
+          pannelloConteggio, pannelloCosto,    pbAvanzamento,     picResizer2,    sbStato};
 }
 
 QAction* ControlliScegliFoto::Pulsante(const QToolBar* barra, const QString& chiave) {

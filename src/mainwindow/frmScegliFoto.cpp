@@ -6,6 +6,8 @@
 #include <QKeySequence>
 #include <QShortcut>
 #include <QToolBar>
+#include <functional>
+#include <utility>
 
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/GuidaInLinea.h"
