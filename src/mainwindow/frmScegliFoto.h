@@ -86,7 +86,7 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void SalvaDimensioniFinestra();
   // The first activation's steps once both views are filled.
   void DopoLeVisteIniziali();
-  // The steps of the first activation after the two views are filled.
+  // The window counts as activated: the notice, and the send left pending.
   void FinisciAttivazione();
 
   // The price breakdown window; nothing while an operation changes the album.
