@@ -1,10 +1,12 @@
-// The send window, the price list and its breakdown, and the customer sheet they ask for.
+// The windows the commands open: the send, the price list and its breakdown,
+// the history; and the customer sheet the send asks for.
 #include "mainwindow/Messaggi.h"
-#include "mainwindow/frmScegliFoto.h"
+#include "mainwindow/frmDettaglioPrezzo.h"
 #include "mainwindow/frmFTP.h"
+#include "mainwindow/frmScegliFoto.h"
+#include "mainwindow/frmStoricoOrdini.h"
 #include "ordine/FoglioClienteJpeg.h"
 #include "settings/Impostazioni.h"
-#include "mainwindow/frmDettaglioPrezzo.h"
 
 void frmScegliFoto::ScaricaPrezziario() {
   frmFTP finestra(ordine_, *this, percorsi_, server_, true, this);
@@ -39,6 +41,12 @@ void frmScegliFoto::MostraInvio() {
   RicaricaCatalogo();
   // Closed during a send: the program ends and reopens the send at the next start.
   if (finestra.ChiudereApplicazione) close();
+}
+
+void frmScegliFoto::ApriStoricoOrdini() {
+  frmStoricoOrdini finestra(StoricoOrdini(percorsi_.PercorsoStorico).Leggi(), this);
+  MostraFinestraModale(finestra);
+  if (const std::optional<OrdineStorico> ordine = finestra.OrdineDaRipetere()) RipetiOrdine(*ordine);
 }
 
 QString frmScegliFoto::getDatiUtente() const {

@@ -53,13 +53,13 @@ void frmScegliFoto::ScriviCartellaOrdine() {
   if (cartella.isEmpty()) return;
   if (ordine_.NumeroVoci({}) == 0) return AvvisaVelistraSenzaFoto(this);
   const std::shared_ptr<OperazioneCartella> scrittura = ordine_.ScriviCartellaOrdine(cartella, *this);
-  CicloOperazione* ciclo = NuovoCiclo(scrittura, DomandaInterruzioneCartella(cartella));
+  CicloOperazione* ciclo = cornice_.NuovoCiclo(scrittura, DomandaInterruzioneCartella(cartella));
   connect(ciclo, &CicloOperazione::passoFatto, this, [this](const PassoOperazione& passo) {
-    if (passo.fotoTotali > 0) MostraConteggio(passo.foto, passo.fotoTotali);
+    if (passo.fotoTotali > 0) controlli_.MostraConteggio(passo.foto, passo.fotoTotali);
   });
   connect(ciclo, &CicloOperazione::finito, this, [this, scrittura, cartella] {
     if (!AvvisaCartellaOrdine(scrittura->Concludi(), cartella, percorsi_, this)) AnnullaCartellaOrdine(cartella, this);
-    FinisciOperazione();
+    cornice_.Finisci();
   });
   ciclo->Avvia();
 }

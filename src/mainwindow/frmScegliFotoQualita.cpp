@@ -7,7 +7,7 @@
 #include "thumbview/ctrFotoView.h"
 
 void frmScegliFoto::CollegaQualitaStampa() {
-  fvFotoFormato_->ImpostaCartaStampa([this](const QString& formato, const QString& ridimensionamento) {
+  controlli_.fvFotoFormato->ImpostaCartaStampa([this](const QString& formato, const QString& ridimensionamento) {
     return CartaDelFormato(ordine_.catalogo(), formato, ridimensionamento);
   });
 }
@@ -15,16 +15,16 @@ void frmScegliFoto::CollegaQualitaStampa() {
 void frmScegliFoto::RicaricaCatalogo() {
   selettori_.CaricaFormatiFotografici(true);
   // The papers may have changed with the catalogue: the marks follow them.
-  fvFotoFormato_->RidisegnaPagina();
+  controlli_.fvFotoFormato->RidisegnaPagina();
 }
 
 QFuture<bool> frmScegliFoto::ConfermaQualitaStampa() {
   const QList<VoceDaStampare> voci = VociDaStampare(ordine_.album(), ordine_.catalogo());
   if (voci.isEmpty()) return QtFuture::makeReadyFuture(true);
-  IniziaOperazione();
+  cornice_.Inizia();
   return AvviaCompito(this, [voci] { return ContaStampeSgranate(voci); }, [this](int sgranate) {
     // Closed first: what follows may open the send window, which can close the program.
-    FinisciOperazione();
+    cornice_.Finisci();
     return sgranate == 0 || ConfermaStampeSgranate(sgranate, this);
   });
 }
