@@ -50,7 +50,7 @@ class CartellaPerLaboratorio : public ::testing::Test {
     finestra = ambiente.NuovaFinestra();
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-    Copia({0, 1, 2});
+    finestra->CopiaNelFormato("15x10");
     finestra->Controlli().fvFotoFormato->CheckaTutto(false);
     finestra->Controlli().fvFotoFormato->CasellaThumb(1)->click();
     finestra->Controlli().txtNumFoto->setText("3");
@@ -58,12 +58,6 @@ class CartellaPerLaboratorio : public ::testing::Test {
     ambiente.piattaforma.Azzera();
   }
 
-  void Copia(const QList<int>& indici) {
-    finestra->Controlli().fvFotoCartella->CheckaTutto(false);
-    for (int i : indici) finestra->Controlli().fvFotoCartella->CasellaThumb(i)->click();
-    finestra->selettori().Copia().ImpostaFormato("15x10");
-    finestra->Premi(finestra->Controlli().tbCartella, "CopiaIn");
-  }
   QAction* Pulsante(const QString& chiave) const { return frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, chiave); }
 
   // Clicks "C8" with the target directory chosen in the folder chooser.
@@ -108,7 +102,8 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   const QStringList copie = CopieLavoro();
   ASSERT_EQ(copie, (QStringList{"imgVE_000001.jpg", "imgVE_000002.png", "imgVE_000003.tiff"}));
   EXPECT_EQ(FileNellaCartella(cartella), FileOrdine(copie));
-  EXPECT_TRUE(LeggiFile(cartella + QStringLiteral("Condition.txt")).contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
+  EXPECT_TRUE(LeggiFile(cartella + QStringLiteral("Condition.txt"))
+                  .contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
 }
 
 TEST_F(CartellaPerLaboratorio, TheCustomerLinesAreNameAddressAndCity) {

@@ -63,13 +63,8 @@ TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceLis
   auto finestra = ambiente.NuovaFinestra();
   finestra->Attiva();
   ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-  for (const auto& [formato, indici] : {std::pair{QStringLiteral("15x10"), QList<int>{0, 1}},
-                                        std::pair{QStringLiteral("13x9"), QList<int>{2}}}) {
-    finestra->Controlli().fvFotoCartella->CheckaTutto(false);
-    for (int i : indici) finestra->Controlli().fvFotoCartella->CasellaThumb(i)->click();
-    finestra->selettori().Copia().ImpostaFormato(formato);
-    finestra->Premi(finestra->Controlli().tbCartella, QStringLiteral("CopiaIn"));
-  }
+  finestra->CopiaNelFormato(QStringLiteral("15x10"), {0, 1});
+  finestra->CopiaNelFormato(QStringLiteral("13x9"), {2});
 
   Visto visto;
   finestra->allaFinestraModale = [&visto](QDialog& dialogo) { visto = Guarda(dialogo); };

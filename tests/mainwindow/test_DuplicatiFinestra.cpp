@@ -27,7 +27,7 @@ class DuplicatiFinestra : public ::testing::Test {
     ASSERT_EQ(Voci(), 5);
     ambiente.piattaforma.Azzera();
   }
-  void CopiaTutte() { finestra->CopiaTutteNelFormato(QStringLiteral("15x10")); }
+  void CopiaTutte() { finestra->CopiaNelFormato(QStringLiteral("15x10")); }
   int Voci() const { return finestra->ordine().NumeroVoci(QStringLiteral("15x10")); }
 };
 

@@ -51,12 +51,6 @@ class OperazioniFoto : public ::testing::Test {
     if (filtro->isChecked() != premuto) filtro->trigger();
     finestra->Attendi();
   }
-  // Copies folder photos into a format through the toolbar.
-  void Copia(const QList<int>& indici, const QString& formato) {
-    Spunta(finestra->Controlli().fvFotoCartella, indici);
-    finestra->selettori().Copia().ImpostaFormato(formato);
-    finestra->Premi(finestra->Controlli().tbCartella, "CopiaIn");
-  }
   QStringList Titoli(const QString& formato) const {
     QStringList titoli;
     for (const VoceAlbum& voce : finestra->ordine().album().Voci(formato)) titoli.append(voce.titolo);
@@ -67,13 +61,13 @@ class OperazioniFoto : public ::testing::Test {
 
 TEST_F(OperazioniFoto, CopyingWhileTheFilterShowsAnotherFormatSwitchesTheFilterAfterwards) {
   Filtra(true, "13x9");
-  Copia({1}, "13x9");
+  finestra->CopiaNelFormato("13x9", {1});
   ASSERT_EQ(finestra->Controlli().fvFotoFormato->TotFile(), 1);
   int durante = -1;
   ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio&) {
     if (durante < 0) durante = finestra->Controlli().fvFotoFormato->TotFile();
   });
-  Copia({0, 3, 4}, "15x10");
+  finestra->CopiaNelFormato("15x10", {0, 3, 4});
   EXPECT_EQ(finestra->selettori().Foto().formato(), QStringLiteral("15x10"));
   EXPECT_EQ(finestra->findChild<QComboBox*>("cmbFormatiFoto")->currentText(), QStringLiteral("15x10"));
   // Reloaded on 15x10 once the copy ended; nothing was added to the 13x9 view.
@@ -84,7 +78,7 @@ TEST_F(OperazioniFoto, CopyingWhileTheFilterShowsAnotherFormatSwitchesTheFilterA
 
 TEST_F(OperazioniFoto, MovingIsToldAndRefusedIntoTheSameFormat) {
   Filtra(true, "13x9");
-  Copia({0, 1}, "13x9");
+  finestra->CopiaNelFormato("13x9", {0, 1});
   ambiente.piattaforma.Azzera();
   finestra->selettori().Operazioni().ImpostaFormato("15x10");
   Spunta(finestra->Controlli().fvFotoFormato, {0});
@@ -100,8 +94,8 @@ TEST_F(OperazioniFoto, MovingIsToldAndRefusedIntoTheSameFormat) {
 }
 
 TEST_F(OperazioniFoto, RemovingWithTheFilterReleasedRemovesEntriesOfEveryFormat) {
-  Copia({0}, "13x9");
-  Copia({1, 2}, "15x10");
+  finestra->CopiaNelFormato("13x9", {0});
+  finestra->CopiaNelFormato("15x10", {1, 2});
   Filtra(false);
   ASSERT_EQ(finestra->Controlli().fvFotoFormato->TotFile(), 3);
   ambiente.piattaforma.Azzera();
@@ -129,7 +123,7 @@ TEST_F(OperazioniFoto, RemovingWithTheFilterReleasedRemovesEntriesOfEveryFormat)
 
 TEST_F(OperazioniFoto, TheNumberBoxRefusesZeroAndNegativeNumbers) {
   Filtra(true, "15x10");
-  Copia({0}, "15x10");
+  finestra->CopiaNelFormato("15x10", {0});
   ambiente.piattaforma.Azzera();
   CampoNumeroFoto* campo = finestra->Controlli().txtNumFoto;
   const auto lascia = [campo] {
@@ -181,7 +175,7 @@ TEST_F(OperazioniFoto, AnnullaAnsweredNoGoesOnAndYesKeepsWhatWasCopied) {
     copieAllaDomanda.append(finestra->Controlli().fvFotoFormato->TotFile());
     annullaDopo = 2;
   });
-  Copia({0, 1, 2, 3, 4}, "15x10");
+  finestra->CopiaNelFormato("15x10", {0, 1, 2, 3, 4});
   EXPECT_EQ(copieAllaDomanda, (QList<int>{1, 2}));
   const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
   ASSERT_EQ(messaggi.size(), 3);
@@ -231,7 +225,7 @@ TEST_F(OperazioniFoto, ACopyThatCannotBeMadeStopsTheCopyAndKeepsTheOthers) {
 // An empty copy list, and an entry gone from the album.
 TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) {
   Filtra(true, "13x9");
-  Copia({0, 1}, "13x9");
+  finestra->CopiaNelFormato("13x9", {0, 1});
   finestra->selettori().Copia().Svuota();
   ambiente.piattaforma.Azzera();
   Spunta(finestra->Controlli().fvFotoCartella, {2});
@@ -251,7 +245,7 @@ TEST_F(OperazioniFoto, ACopyOrMoveThatCannotHappenIsToldAndNeverReportedAsDone) 
 }
 
 TEST_F(OperazioniFoto, CopyBetweenFormatsNeedsTheFilterAndAsksWhenTheFormatIsTheSame) {
-  Copia({0, 1}, "15x10");
+  finestra->CopiaNelFormato("15x10", {0, 1});
   ambiente.piattaforma.Azzera();
   finestra->CopiaTraFormati();
   EXPECT_EQ(ambiente.piattaforma.testi(),
@@ -274,7 +268,7 @@ TEST_F(OperazioniFoto, CopyBetweenFormatsNeedsTheFilterAndAsksWhenTheFormatIsThe
 
 TEST_F(OperazioniFoto, ResizeModeAndNewAlbum) {
   Filtra(true, "15x10");
-  Copia({0, 1}, "15x10");
+  finestra->CopiaNelFormato("15x10", {0, 1});
   Spunta(finestra->Controlli().fvFotoFormato, {1});
   finestra->Controlli().cmbRidimensiona->setCurrentIndex(2);
   frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "Ridimensiona")->trigger();
@@ -307,7 +301,7 @@ TEST_F(OperazioniFoto, OneOrderFromTheFolderToTheAlbum) {
   ambiente.piattaforma.AlMessaggio([&](const PiattaformaFinta::Messaggio&) {
     aggiunteDuranteCiclo = finestra->Controlli().fvFotoFormato->TotFile();
   });
-  Copia({0, 1, 3}, "15x10");
+  finestra->CopiaNelFormato("15x10", {0, 1, 3});
   EXPECT_EQ(aggiunteDuranteCiclo, 3);
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
   EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "Aggiorna")->isEnabled());
