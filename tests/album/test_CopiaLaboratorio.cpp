@@ -6,7 +6,6 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <cstdlib>
 
 #include "album/AlbumVelistra.h"
 #include "ordine/CopiaNelLavoro.h"
@@ -20,36 +19,9 @@ namespace {
 const char* const kData = "2025:07:14 10:30:00";
 const char* const kModello = "iPhone 15 Pro";
 
-void AggiungiTesto(ExifData* dati, ExifIfd ifd, ExifTag tag, const char* testo) {
-  ExifEntry* voce = exif_entry_new();
-  exif_content_add_entry(dati->ifd[ifd], voce);
-  exif_entry_initialize(voce, tag);
-  const std::size_t n = std::strlen(testo) + 1;
-  voce->data = static_cast<unsigned char*>(std::realloc(voce->data, n));
-  std::memcpy(voce->data, testo, n);
-  voce->size = voce->components = static_cast<unsigned int>(n);
-  voce->format = EXIF_FORMAT_ASCII;
-  exif_entry_unref(voce);
-}
-
 // A camera's EXIF block from its TIFF header on: orientation, date and model.
 QByteArray ExifCamera(int orientamento) {
-  ExifData* dati = exif_data_new();
-  exif_data_set_byte_order(dati, EXIF_BYTE_ORDER_MOTOROLA);
-  ExifEntry* voce = exif_entry_new();
-  exif_content_add_entry(dati->ifd[EXIF_IFD_0], voce);
-  exif_entry_initialize(voce, EXIF_TAG_ORIENTATION);
-  exif_set_short(voce->data, EXIF_BYTE_ORDER_MOTOROLA, static_cast<ExifShort>(orientamento));
-  exif_entry_unref(voce);
-  AggiungiTesto(dati, EXIF_IFD_0, EXIF_TAG_MODEL, kModello);
-  AggiungiTesto(dati, EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_ORIGINAL, kData);
-  unsigned char* blocco = nullptr;
-  unsigned int n = 0;
-  exif_data_save_data(dati, &blocco, &n);
-  exif_data_unref(dati);
-  const QByteArray tiff(reinterpret_cast<const char*>(blocco) + 6, static_cast<qsizetype>(n) - 6);
-  std::free(blocco);
-  return tiff;
+  return BloccoExif({.orientamento = orientamento, .modello = kModello, .data = kData, .motorola = true});
 }
 
 // A WebP with an EXIF chunk: the simple file turned into the extended layout.

@@ -1,5 +1,6 @@
 #include "FinestraProva.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -43,8 +44,9 @@ QStringList ScriviFotoDaStampa(const QString& cartella, const QStringList& nomi)
   return ScriviFotoInScala(cartella, nomi, 7);
 }
 
-void FinestraProva::CopiaTutteNelFormato(const QString& formato) {
-  Controlli().fvFotoCartella->CheckaTutto(true);
+void FinestraProva::CopiaNelFormato(const QString& formato, const QList<int>& indici) {
+  Controlli().fvFotoCartella->CheckaTutto(indici.isEmpty());
+  for (int i : indici) Controlli().fvFotoCartella->CasellaThumb(i)->click();
   selettori().Copia().ImpostaFormato(formato);
   Premi(Controlli().tbCartella, QStringLiteral("CopiaIn"));
 }

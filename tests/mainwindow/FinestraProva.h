@@ -55,8 +55,9 @@ class FinestraProva : private OrdineDellaFinestra, public frmScegliFoto {
     Attendi();
     return scelta;
   }
-  // Checks every photo of the folder shown and copies them into the format.
-  void CopiaTutteNelFormato(const QString& formato);
+  // Checks the photos of the folder shown at these places, or all of them, and
+  // copies them into the format.
+  void CopiaNelFormato(const QString& formato, const QList<int>& indici = {});
 
  protected:
   void EseguiFinestraModale(QDialog& finestra) override {

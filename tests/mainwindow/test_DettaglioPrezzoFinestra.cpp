@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -51,6 +52,7 @@ Visto Guarda(QDialog& dialogo) {
   return visto;
 }
 
+// The download through the price-list window reaches the breakdown and the format lists.
 TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceListDownload) {
   AmbienteFinestra ambiente;
   ambiente.ClienteAbituale();
@@ -61,13 +63,8 @@ TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceLis
   auto finestra = ambiente.NuovaFinestra();
   finestra->Attiva();
   ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
-  for (const auto& [formato, indici] : {std::pair{QStringLiteral("15x10"), QList<int>{0, 1}},
-                                        std::pair{QStringLiteral("13x9"), QList<int>{2}}}) {
-    finestra->Controlli().fvFotoCartella->CheckaTutto(false);
-    for (int i : indici) finestra->Controlli().fvFotoCartella->CasellaThumb(i)->click();
-    finestra->selettori().Copia().ImpostaFormato(formato);
-    finestra->Premi(finestra->Controlli().tbCartella, QStringLiteral("CopiaIn"));
-  }
+  finestra->CopiaNelFormato(QStringLiteral("15x10"), {0, 1});
+  finestra->CopiaNelFormato(QStringLiteral("13x9"), {2});
 
   Visto visto;
   finestra->allaFinestraModale = [&visto](QDialog& dialogo) { visto = Guarda(dialogo); };
@@ -79,8 +76,11 @@ TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceLis
   EXPECT_EQ(visto.listino, QStringLiteral("Listino predefinito del programma"));
   EXPECT_TRUE(visto.appunti.endsWith(QStringLiteral("Totale: € 0,69\nListino predefinito del programma\n")));
 
+  auto* lista = finestra->findChild<QComboBox*>(QStringLiteral("cmbFormatiCopia"));
+  ASSERT_TRUE(VociLista(lista).join(u' ').contains(QStringLiteral("15x11")));
   finestra->allaFinestraModale = [&banco](QDialog& dialogo) {
     auto& invio = dynamic_cast<frmFTP&>(dialogo);
+    EXPECT_TRUE(invio.SoloPrezziario);
     invio.findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(QStringLiteral("guest"));
     invio.findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(banco.utente(QStringLiteral("guest")).password);
     for (const char* comando : {"cmdAccedi", "cmdScaricaPrezziario"}) {
@@ -91,6 +91,9 @@ TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceLis
   const QDateTime prima = QDateTime::currentDateTime().addSecs(-1);
   finestra->findChild<QAction*>(QStringLiteral("ScaricaPrezziario"))->trigger();
   ASSERT_TRUE(ambiente.piattaforma.testi().contains(QStringLiteral("Prezziario aggiornato.")));
+  // The main window's lists follow the lab's: 15x11 is not in them, 10x7 only there.
+  EXPECT_FALSE(VociLista(lista).join(u' ').contains(QStringLiteral("15x11")));
+  EXPECT_TRUE(ambiente.programma.Leggi(QStringLiteral("Formati.xml")).contains("10x7"));
   const std::optional<QDateTime> scaricato = ambiente.impostazioni().ListinoScaricato();
   ASSERT_TRUE(scaricato);
   EXPECT_GE(*scaricato, prima);

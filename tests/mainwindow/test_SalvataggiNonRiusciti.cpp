@@ -43,23 +43,17 @@ class SalvataggiNonRiusciti : public ::testing::Test {
     finestra = ambiente->NuovaFinestra();
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente->foto.path()));
-    Copia({0});
+    finestra->CopiaNelFormato("15x10", {0});
     ambiente->piattaforma.Azzera();
   }
 
-  void Copia(const QList<int>& indici) {
-    finestra->Controlli().fvFotoCartella->CheckaTutto(false);
-    for (int i : indici) finestra->Controlli().fvFotoCartella->CasellaThumb(i)->click();
-    finestra->selettori().Copia().ImpostaFormato("15x10");
-    finestra->Premi(finestra->Controlli().tbCartella, "CopiaIn");
-  }
   QStringList Testi() const { return ambiente->piattaforma.testi(); }
 };
 
 TEST_F(SalvataggiNonRiusciti, CopyingIntoTheAlbumOnAFullDiskKeepsWhatWasCopiedWholeAndListed) {
   const PercorsiProgramma v = ambiente->percorsi();
   disco.Riempi();
-  Copia({1, 2, 3});
+  finestra->CopiaNelFormato("15x10", {1, 2, 3});
 
   const QStringList testi = Testi();
   ASSERT_GE(testi.size(), 2) << testi.join(u'|').toStdString();
@@ -81,7 +75,7 @@ TEST_F(SalvataggiNonRiusciti, CopyingIntoTheAlbumOnAFullDiskKeepsWhatWasCopiedWh
   // With space again the rest goes in.
   disco.Svuota();
   ambiente->piattaforma.Azzera();
-  Copia({4});
+  finestra->CopiaNelFormato("15x10", {4});
   EXPECT_EQ(TutteLeVoci(LeggiAlbum(LeggiFile(v.PercorsoVelistraXML))).size(), elencate.size() + 1);
 }
 
@@ -124,7 +118,7 @@ TEST_F(SalvataggiNonRiusciti, AReadOnlyProgramFolderKeepsTheAlbumAndTheSettingsA
 }
 
 TEST_F(SalvataggiNonRiusciti, AnOrderFolderOnADiskThatFillsUpNeverGetsTheEndMarker) {
-  Copia({1, 2, 3, 4});
+  finestra->CopiaNelFormato("15x10", {1, 2, 3, 4});
   DiscoPieno destinazione{1 << 20};
   destinazione.Riempi(24 << 10);
   ambiente->piattaforma.Azzera();

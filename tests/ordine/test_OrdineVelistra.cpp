@@ -14,6 +14,7 @@
 #include "ordine/OrdineVelistra.h"
 #include "settings/Impostazioni.h"
 #include "support/CartellaProgrammaProva.h"
+#include "support/SenzaPermessiRoot.h"
 #include "support/SvolgiOperazione.h"
 
 namespace {
@@ -214,8 +215,8 @@ TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) 
                                          "imgVE_000002.png"}));
   EXPECT_EQ(foto, (QList<QPair<int, int>>{{1, 2}, {2, 2}}));
   EXPECT_EQ(Contenuto(cartella + QStringLiteral("imgVE_000001.jpg")), Contenuto(copiaA));
-  EXPECT_TRUE(foglio.testoFoglio.startsWith(QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1\r\n\r\n")));
-  EXPECT_TRUE(foglio.testoFoglio.contains(QStringLiteral("€ 0,44")));
+  EXPECT_TRUE(foglio.testo.startsWith(QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1\r\n\r\n")));
+  EXPECT_TRUE(foglio.testo.contains(QStringLiteral("€ 0,44")));
 
   // Stopped by the user after the first photo, then a work copy gone.
   ASSERT_TRUE(PreparaCartellaOrdine(cartella));
@@ -225,6 +226,22 @@ TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) 
   ASSERT_TRUE(PreparaCartellaOrdine(cartella));
   EXPECT_EQ(ScriviCartella().esito, EsitoCartella::FotoRimossa);
   EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("End.txt")));
+}
+
+// A folder that refuses writes after the first photo (its permissions changed).
+TEST_F(Ordine, AFolderThatRefusesWritesMidwayNamesTheFileAndGetsNoOrderFiles) {
+  Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b})));
+  const SenzaPermessiRoot senzaPermessi;
+  ASSERT_TRUE(PreparaCartellaOrdine(cartella));
+  const RisultatoCartella risultato = ScriviCartella([&](int fatti) {
+    if (fatti == 1) QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    return false;
+  });
+  QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  EXPECT_EQ(risultato.esito, EsitoCartella::ScritturaNonRiuscita);
+  EXPECT_EQ(risultato.nome, QStringLiteral("imgVE_000002.png"));
+  for (const char* nome : {"End.txt", "Condition.txt", "DatiUtente.jpg"})
+    EXPECT_FALSE(QFile::exists(cartella + QLatin1String(nome))) << nome;
 }
 
 TEST_F(Ordine, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {

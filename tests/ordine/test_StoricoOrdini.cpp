@@ -3,34 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QTemporaryDir>
 
-#include "ordine/FoglioCliente.h"
+#include "CartellaOrdineProva.h"
 #include "ordine/OrdineVelistra.h"
 #include "ordine/StoricoOrdini.h"
 #include "support/CartellaProgrammaProva.h"
 #include "support/SvolgiOperazione.h"
 
 namespace {
-
-class FoglioBianco final : public FoglioCliente {
- public:
-  QString getDatiUtente() const override { return QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1"); }
-  bool CreaFotografiaTesto(const QString& percorso, const QString&) override {
-    QImage foglio(16, 16, QImage::Format_RGB32);
-    foglio.fill(Qt::white);
-    return foglio.save(percorso, "JPEG");
-  }
-};
-
-// The order folder written to its end, or stopped before its first step.
-RisultatoCartella ScriviCartella(OrdineVelistra& ordine, const QString& cartella, FoglioCliente& foglio,
-                                 bool interrotta = false) {
-  const std::unique_ptr<OperazioneCartella> scrittura = ordine.ScriviCartellaOrdine(cartella, foglio);
-  Svolgi(*scrittura, {}, [interrotta](int) { return interrotta; });
-  return scrittura->Concludi();
-}
 
 // A photo of the history as one line: file name, copy, format, prints and fit mode.
 QString Descrivi(const FotoStorico& foto) {
@@ -57,7 +38,7 @@ class StoricoDelModello : public ::testing::Test {
   CartellaProgrammaProva programma;
   QTemporaryDir cliente;
   QTemporaryDir supporto;
-  FoglioBianco foglio;
+  FoglioProva foglio;
   QString a = cliente.filePath(QStringLiteral("a.jpg"));
   QString b = cliente.filePath(QStringLiteral("b.png"));
 

@@ -1,19 +1,16 @@
 #pragma once
 #include <QFile>
-#include <QImage>
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "ordine/FoglioCliente.h"
 #include "ordine/OrdineVelistra.h"
-#include "mainwindow/Messaggi.h"
 #include "send/AvvisoInvio.h"
 #include "send/VistaInvio.h"
 #include "support/CartellaProgrammaProva.h"
+#include "support/FoglioProva.h"
 
-// The send window as a plain record of what the sequence showed and enabled;
-// its messages go through the window layer's mapping to the test's platform,
-// which answers the questions.
+// The send window as a plain record of what the sequence showed, told, opened
+// and enabled; the texts of its messages are the window layer's (test_mainwindow).
 class VistaFinta final : public VistaInvio {
  public:
   void MostraStato(const QString& testo) override { stati.append(testo); }
@@ -27,11 +24,20 @@ class VistaFinta final : public VistaInvio {
     if (adOgniAndamento) adOgniAndamento(testo);
   }
   void AbilitaAnnullaOperazione(bool a) override { annullaAbilitato = a; }
+  // A question takes the next answer of risposte, else its default, No.
   bool Avvisa(const AvvisoInvio& avviso) override {
     avvisi.append(avviso);
-    return MostraAvvisoInvio(avviso) == RispostaMessaggio::Si;
+    if (avviso.tipo != AvvisoInvio::Tipo::ConfermaCancellazione) return false;
+    ++domande;
+    return !risposte.isEmpty() && risposte.takeFirst();
   }
-  void ApriPaginaPagamento(const QString& indirizzo) override { piattaforma().ApriDocumento(nullptr, indirizzo); }
+  void ApriPaginaPagamento(const QString& indirizzo) override { pagine.append(indirizzo); }
+  // The kinds of the messages told, in order.
+  QList<AvvisoInvio::Tipo> tipi() const {
+    QList<AvvisoInvio::Tipo> tipi;
+    for (const AvvisoInvio& avviso : avvisi) tipi.append(avviso.tipo);
+    return tipi;
+  }
   void Chiudi() override { chiusa = true; }
 
   QStringList stati;
@@ -40,23 +46,12 @@ class VistaFinta final : public VistaInvio {
   bool annullaAbilitato = true;
   bool chiusa = false;
   AvvisiInvio avvisi;
+  QList<bool> risposte;
+  int domande = 0;
+  QStringList pagine;
   std::function<void()> adOgniAvanzamento;
   QStringList andamenti;
   std::function<void(const QString&)> adOgniAndamento;
-};
-
-// The customer sheet: fixed lines, and a small white picture that records its text.
-class FoglioProva final : public FoglioCliente {
- public:
-  QString getDatiUtente() const override { return QStringLiteral("Rossi Anna\r\nRoma\r\nVia Po 1"); }
-  bool CreaFotografiaTesto(const QString& percorso, const QString& testo) override {
-    this->testo = testo;
-    QImage immagine(64, 48, QImage::Format_RGB888);
-    immagine.fill(Qt::white);
-    return immagine.save(percorso, "JPEG");
-  }
-
-  QString testo;
 };
 
 // The real order of a test program folder, counting the new albums it starts.

@@ -6,7 +6,6 @@
 #include "send/InvioVelistra.h"
 #include "support/Attesa.h"
 #include "support/CartellaProgrammaProva.h"
-#include "support/PiattaformaFinta.h"
 
 // A program folder pointed at a running lab stand-in, with the send sequence
 // between a scripted send window and a real order.
@@ -44,7 +43,6 @@ class ProvaInvio : public ::testing::Test {
 
   CartellaProgrammaProva programma;
   BancoLaboratorio banco;
-  PiattaformaFinta finta;
   VistaFinta vista;
   FoglioProva foglio;
   CredenzialiInvio credenziali;

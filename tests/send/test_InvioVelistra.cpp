@@ -16,11 +16,8 @@
 
 namespace {
 
-const QString kTerminato =
-    QStringLiteral("Invio del Velistra terminato con successo.\r\nVerrà ora creato un nuovo Velistra.");
-const QString kPagamento = QStringLiteral(
-    "Viene ora caricata la pagina per effettuare il pagamento.\r\nUna volta effettuato il pagamento "
-    "ritornare a questa finestra e premere nuovamente il bottone per l'invio del Velistra.");
+using Tipo = AvvisoInvio::Tipo;
+using Tipi = QList<AvvisoInvio::Tipo>;
 
 class InvioVelistraTest : public ProvaInvio {
  protected:
@@ -111,8 +108,8 @@ TEST_F(InvioVelistraTest, AffiliatedUserSendsAtOnceInActiveModeAndAllArrivesWith
   const auto registro = banco.RegistroFTP();
   EXPECT_TRUE(std::any_of(registro.begin(), registro.end(),
                           [](const auto& voce) { return voce.comando == "PORT" || voce.comando == "EPRT"; }));
-  EXPECT_TRUE(finta.documentiAperti().isEmpty());
-  EXPECT_EQ(finta.testi(), QStringList{kTerminato});
+  EXPECT_TRUE(vista.pagine.isEmpty());
+  EXPECT_EQ(vista.tipi(), Tipi{Tipo::InvioTerminato});
   EXPECT_EQ(Mark(), QStringLiteral("0"));
   EXPECT_EQ(ordine.FTPInCorso(), 0);
   EXPECT_EQ(ordine.nuoviAlbum, 1);
@@ -121,7 +118,7 @@ TEST_F(InvioVelistraTest, AffiliatedUserSendsAtOnceInActiveModeAndAllArrivesWith
   EXPECT_EQ(vista.massimo, 6);
   EXPECT_EQ(vista.valore, 6);
   // Three prints at the lab's 25 cents.
-  EXPECT_EQ(foglio.testo, QStringLiteral("Rossi Anna\r\nRoma\r\nVia Po 1\r\nUsername: convenzionato\r\n\r\n"
+  EXPECT_EQ(foglio.testo, QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1\r\nUsername: convenzionato\r\n\r\n"
                                          "Prezzo indicativo (da verificare): \r\n€ 0,75\r\n\r\n"
                                          "Utente convenzionato"));
 }
@@ -131,9 +128,9 @@ TEST_F(InvioVelistraTest, OrdinaryUserPaysOnThePageThenTheNextPressUploads) {
   CreaAlbum(2, 40000, 2469);
   Accedi(QStringLiteral("cliente"));
   Invia();
-  EXPECT_EQ(finta.testi(), QStringList{kPagamento});
-  ASSERT_EQ(finta.documentiAperti().size(), 1);
-  EXPECT_TRUE(finta.documentiAperti()[0].startsWith(QStringLiteral("https://127.0.0.1:")));
+  EXPECT_EQ(vista.tipi(), Tipi{Tipo::Pagamento});
+  ASSERT_EQ(vista.pagine.size(), 1);
+  EXPECT_TRUE(vista.pagine[0].startsWith(QStringLiteral("https://127.0.0.1:")));
   EXPECT_EQ(Mark(), QStringLiteral("1"));
   EXPECT_EQ(UnicaTransazione().prezzo, QStringLiteral("1.234.50"));
   EXPECT_FALSE(vista.chiusa);
@@ -142,13 +139,13 @@ TEST_F(InvioVelistraTest, OrdinaryUserPaysOnThePageThenTheNextPressUploads) {
 
   // Not paid yet: the page opens again.
   Invia();
-  EXPECT_EQ(finta.documentiAperti().size(), 2);
+  EXPECT_EQ(vista.pagine.size(), 2);
   EXPECT_EQ(banco.Transazioni().size(), 1);
 
-  ASSERT_TRUE(banco.PagaDaPagina(finta.documentiAperti().last()));
-  finta.Azzera();
+  ASSERT_TRUE(banco.PagaDaPagina(vista.pagine.last()));
+  vista.avvisi.clear();
   Invia();
-  EXPECT_EQ(finta.testi(), QStringList{kTerminato});
+  EXPECT_EQ(vista.tipi(), Tipi{Tipo::InvioTerminato});
   const auto t = UnicaTransazione();
   EXPECT_TRUE(t.pagato);
   EXPECT_TRUE(t.trasferito);
@@ -161,8 +158,8 @@ TEST_F(InvioVelistraTest, AmountsBelowFiveCentsAreRefusedAndPricesTravelWithPoin
   Accedi(QStringLiteral("cliente"));
   PrezzoDel15x10(4);
   Invia();
-  EXPECT_TRUE(finta.testi().contains(QStringLiteral("L'importo è inferiore a 5 centesimi.")));
-  EXPECT_TRUE(finta.documentiAperti().isEmpty());
+  EXPECT_TRUE(vista.tipi().contains(Tipo::ImportoTroppoBasso));
+  EXPECT_TRUE(vista.pagine.isEmpty());
   EXPECT_EQ(Mark(), QStringLiteral("0"));
   PrezzoDel15x10(5);
   Invia();
@@ -184,11 +181,7 @@ TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {
     if (!t.isEmpty() && QFile::exists(Remoto(t.first(), foto[1]))) invio.Interrompi();
   };
   Invia();
-  EXPECT_EQ(vista.avvisi, (AvvisiInvio{{AvvisoInvio::Tipo::InterrottoDallUtente}, {AvvisoInvio::Tipo::InvioInterrotto}}));
-  EXPECT_EQ(finta.testi(),
-            (QStringList{QStringLiteral("Invio del Velistra interrotto dall'utente."),
-                         QStringLiteral("E' stato interrotto l'invio del Velistra.\r\nPer riprendere l'invio da dove "
-                                        "era stato lasciato, premere nuovamente il bottone.")}));
+  EXPECT_EQ(vista.tipi(), (Tipi{Tipo::InterrottoDallUtente, Tipo::InvioInterrotto}));
   EXPECT_EQ(Mark(), QStringLiteral("1"));
   EXPECT_EQ(ordine.FTPInCorso(), 1);
   EXPECT_FALSE(vista.annullaAbilitato);
@@ -205,9 +198,9 @@ TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {
   tagliata.close();
 
   vista.adOgniAvanzamento = nullptr;
-  finta.Azzera();
+  vista.avvisi.clear();
   Invia();
-  EXPECT_EQ(finta.testi(), QStringList{kTerminato});
+  EXPECT_EQ(vista.tipi(), Tipi{Tipo::InvioTerminato});
   t = UnicaTransazione();
   ControllaOrdineCompleto(t);
   EXPECT_EQ(Caricamenti(t, foto[0]), 1);
@@ -223,15 +216,11 @@ TEST_F(InvioVelistraTest, AConnectionCutMidPhotoIsReportedAndTheNextPressFinishe
   ASSERT_TRUE(banco.TaglioFTP(100000, foto[1]));
   Invia();
   // The cut is a transport error, not a refusal of the server: no server text.
-  EXPECT_EQ(vista.avvisi,
-            (AvvisiInvio{{AvvisoInvio::Tipo::FileNonInviato}, {AvvisoInvio::Tipo::ErroriDuranteInvio}}));
-  EXPECT_TRUE(finta.testi().contains(QStringLiteral("Errore durante l'accesso al server FTP (2).")));
-  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
-      "Ci sono stati degli errori durante l'invio del Velistra.\r\nE' possibile ritentare premendo il tasto di invio.")));
+  EXPECT_EQ(vista.avvisi, (AvvisiInvio{{Tipo::FileNonInviato}, {Tipo::ErroriDuranteInvio}}));
   EXPECT_EQ(Mark(), QStringLiteral("1"));
-  finta.Azzera();
+  vista.avvisi.clear();
   Invia();
-  EXPECT_EQ(finta.testi(), QStringList{kTerminato});
+  EXPECT_EQ(vista.tipi(), Tipi{Tipo::InvioTerminato});
   const auto t = UnicaTransazione();
   ControllaOrdineCompleto(t);
   EXPECT_EQ(Caricamenti(t, foto[0]), 1);
@@ -241,10 +230,9 @@ TEST_F(InvioVelistraTest, AServerAlbumChangedAfterItsDigestStopsTheSendBeforeAny
   const auto t = AlbumPagato(2);
   ASSERT_FALSE(t.id.isEmpty());
   ASSERT_TRUE(banco.CambiaAlbum(t.id));
-  finta.Azzera();
+  vista.avvisi.clear();
   Invia();
-  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
-      "Il file del Velistra è stato modificato.\r\nImpossibile proseguire con l'invio delle fotografie.")));
+  EXPECT_TRUE(vista.tipi().contains(Tipo::AlbumModificato));
   EXPECT_EQ(Caricamenti(t, foto[0]), 0);
   EXPECT_EQ(Mark(), QStringLiteral("1"));
 }
@@ -253,12 +241,9 @@ TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTh
   const auto t = AlbumPagato(3);
   ASSERT_FALSE(t.id.isEmpty());
   QFile::remove(percorsi.CartellaLavoro + foto[1]);
-  finta.Azzera();
+  vista.avvisi.clear();
   Invia();
-  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
-      "Una fotografia è stata rimossa dal disco.\r\nIl Velistra diventa inconsistente e non è quindi possibile "
-      "proseguire l'invio.\r\nSarà necessario avvisare il fotografo per l'eventuale storno dell'importo "
-      "pagato.\r\nSi raccomanda di creare un nuovo Velistra.")));
+  EXPECT_TRUE(vista.tipi().contains(Tipo::FotoRimossa));
   EXPECT_EQ(Caricamenti(t, foto[0]), 1);
   EXPECT_EQ(Caricamenti(t, foto[2]), 0);
   EXPECT_EQ(Mark(), QStringLiteral("1"));
@@ -270,12 +255,12 @@ TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTh
       "<quantita>1</quantita><formato>15x10</formato><ridimensionamento>FILLIN</ridimensionamento>"
       "</file></files></formato></xml>").arg(percorsi.CartellaLavoro + QStringLiteral("../segreto.txt")).toUtf8();
   ASSERT_TRUE(banco.CambiaAlbum(t.id, true, ostile));
-  finta.Azzera();
+  vista.avvisi.clear();
   Invia();
   EXPECT_EQ(Caricamenti(t, QStringLiteral("segreto.txt")), 0);
   EXPECT_FALSE(QFile::exists(Remoto(t, QStringLiteral("segreto.txt"))));
   EXPECT_EQ(Mark(), QStringLiteral("1"));
-  EXPECT_FALSE(finta.testi().contains(kTerminato));
+  EXPECT_FALSE(vista.tipi().contains(Tipo::InvioTerminato));
 }
 
 TEST_F(InvioVelistraTest, AServerAlbumWithoutAnOrderTextSendsNoOrderFilesAndKeepsTheAlbum) {
@@ -289,10 +274,10 @@ TEST_F(InvioVelistraTest, AServerAlbumWithoutAnOrderTextSendsNoOrderFilesAndKeep
           .arg(percorsi.CartellaLavoro + foto[0])
           .toUtf8();
   ASSERT_TRUE(banco.CambiaAlbum(t.id, true, senzaFormato));
-  finta.Azzera();
+  vista.avvisi.clear();
   Invia();
-  EXPECT_TRUE(finta.testi().contains(QStringLiteral("Nessuna fotografia inserita nel Velistra.")));
-  EXPECT_FALSE(finta.testi().contains(kTerminato));
+  EXPECT_TRUE(vista.tipi().contains(Tipo::VelistraSenzaFoto));
+  EXPECT_FALSE(vista.tipi().contains(Tipo::InvioTerminato));
   EXPECT_EQ(Caricamenti(t, QStringLiteral("Condition.txt")), 0);
   EXPECT_EQ(Caricamenti(t, QStringLiteral("End.txt")), 0);
   EXPECT_FALSE(UnicaTransazione().trasferito);
@@ -304,15 +289,14 @@ TEST_F(InvioVelistraTest, AServerAlbumWithoutAnOrderTextSendsNoOrderFilesAndKeep
 TEST_F(InvioVelistraTest, CancellationAsksOnlyForAPaidTransaction) {
   CreaAlbum(1);
   Accedi(QStringLiteral("cliente"));
-  const QString eliminato = QStringLiteral("Il Velistra è stato eliminato dal server.");
   // No transaction at all: still reported as removed.
   Cancella();
-  EXPECT_EQ(finta.testi(), QStringList{eliminato});
+  EXPECT_EQ(vista.tipi(), Tipi{Tipo::VelistraEliminato});
 
   Invia();
-  finta.Azzera();
+  vista.avvisi.clear();
   Cancella();  // unpaid: no question
-  EXPECT_EQ(finta.testi(), QStringList{eliminato});
+  EXPECT_EQ(vista.tipi(), Tipi{Tipo::VelistraEliminato});
   EXPECT_TRUE(UnicaTransazione().cancellata);
   EXPECT_EQ(Mark(), QStringLiteral("0"));
 
@@ -320,20 +304,18 @@ TEST_F(InvioVelistraTest, CancellationAsksOnlyForAPaidTransaction) {
   auto transazioni = banco.Transazioni();
   ASSERT_EQ(transazioni.size(), 2);
   ASSERT_TRUE(banco.Paga(transazioni.last().id));
-  finta.Azzera();
-  finta.Rispondi(RispostaMessaggio::No);
+  vista.avvisi.clear();
+  vista.risposte = {false};
   Cancella();
-  ASSERT_EQ(finta.messaggi().size(), 1);
-  EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Domanda);
-  EXPECT_EQ(finta.messaggi()[0].pulsanti, PulsantiMessaggio::SiNo);
-  EXPECT_EQ(finta.messaggi()[0].predefinita, RispostaMessaggio::No);
+  EXPECT_EQ(vista.tipi(), Tipi{Tipo::ConfermaCancellazione});
   EXPECT_FALSE(banco.Transazioni().last().cancellata);
   EXPECT_EQ(Mark(), QStringLiteral("1"));
 
-  finta.Rispondi(RispostaMessaggio::Si);
+  vista.risposte = {true};
   Cancella();
   EXPECT_TRUE(banco.Transazioni().last().cancellata);
-  EXPECT_EQ(finta.testi().last(), eliminato);
+  EXPECT_EQ(vista.tipi().last(), Tipo::VelistraEliminato);
+  EXPECT_EQ(vista.domande, 2);
   EXPECT_EQ(Mark(), QStringLiteral("0"));
 }
 
@@ -350,17 +332,16 @@ TEST_F(InvioVelistraTest, TheFTPConnectionGoesThroughTheProxyWhenOneIsNamed) {
 TEST_F(InvioVelistraTest, AnUnsafeOrEmptyTransactionFolderStopsBeforeAnythingIsCreated) {
   CreaAlbum(1);
   Accedi(QStringLiteral("convenzionato"));
-  const QString nonValida = QStringLiteral(
-      "Il server ha indicato una cartella di invio non valida.\r\nImpossibile proseguire con l'invio del Velistra.");
-  const QString nonCreata = QStringLiteral("Errore durante l'accesso al server FTP (1).");
-  const QList<std::pair<QString, QString>> casi{{QStringLiteral("../fuori\r\nDELE x"), nonValida},
-                                                {QString(), nonCreata}};
-  for (const auto& [cartella, messaggio] : casi) {
-    finta.Azzera();
+  const Tipo nonValida = Tipo::CartellaNonValida;
+  const Tipo nonCreata = Tipo::CartellaFTPNonCreata;
+  const QList<std::pair<QString, Tipo>> casi{{QStringLiteral("../fuori\r\nDELE x"), nonValida},
+                                             {QString(), nonCreata}};
+  for (const auto& [cartella, atteso] : casi) {
+    vista.avvisi.clear();
     ASSERT_TRUE(banco.CartellaImposta(cartella));
     Invia();
-    EXPECT_TRUE(finta.testi().contains(messaggio)) << finta.testi().join(u'|').toStdString();
-    EXPECT_FALSE(finta.testi().contains(messaggio == nonValida ? nonCreata : nonValida));
+    EXPECT_TRUE(vista.tipi().contains(atteso));
+    EXPECT_FALSE(vista.tipi().contains(atteso == nonValida ? nonCreata : nonValida));
     Cancella();
   }
   for (const auto& voce : banco.RegistroFTP()) {
@@ -376,18 +357,16 @@ TEST_F(InvioVelistraTest, APriceListReplacesTheCatalogueOnlyWhenItIsOne) {
   for (const char* guasto : {"non_xml", "vuota"}) {
     ASSERT_TRUE(banco.GuastoWeb(QString::fromLatin1(guasto), QStringLiteral("f_K_HTTPS_PREZZI"), 1));
     EXPECT_FALSE(AggiornaPrezziario());
+    EXPECT_EQ(vista.tipi(), Tipi{Tipo::ListinoNonValido});
     EXPECT_EQ(programma.Leggi(catalogo), QByteArray("<xml><formato id=\"vecchio\"/></xml>"));
   }
   ASSERT_TRUE(banco.GuastoWeb(QStringLiteral("risposta"), QStringLiteral("f_K_HTTPS_PREZZI"), 1, 0,
                               QStringLiteral("<xml><formato nome=\"senza id\"/></xml>")));
   EXPECT_FALSE(AggiornaPrezziario());
+  EXPECT_EQ(vista.tipi(), Tipi{Tipo::ListinoNonValido});
   EXPECT_FALSE(ordine.CatalogoDelLaboratorio());
-  EXPECT_EQ(finta.testi().count(QStringLiteral(
-                "Impossibile aggiornare il prezziario: il server non ha inviato un listino valido.")),
-            3);
 
   EXPECT_TRUE(AggiornaPrezziario());
-  EXPECT_EQ(finta.testi().last(), QStringLiteral("Prezziario aggiornato."));
   EXPECT_TRUE(ordine.CatalogoDelLaboratorio());
   auto letto = CreaDocumentoXML(programma.file(catalogo));
   EXPECT_GT(letto->selezionaNodi(QStringLiteral("/xml/formato[@id]")).size(), 1);
@@ -398,17 +377,15 @@ TEST_F(InvioVelistraTest, WithTheNetworkDownEveryRequestSaysSoOnceAndNothingChan
   CreaAlbum(1);
   Accedi(QStringLiteral("cliente"));
   banco.Ferma();
-  const QString nonConnesso = QStringLiteral("Impossibile connettersi.");
   AvvisiInvio avvisi;
   EXPECT_FALSE(AccediAlLaboratorio(server, credenziali.username, credenziali.password, avvisi).UtenteEsiste);
-  EXPECT_EQ(avvisi, AvvisiInvio{{AvvisoInvio::Tipo::ConnessioneNonRiuscita}});
+  EXPECT_EQ(avvisi, AvvisiInvio{{Tipo::ConnessioneNonRiuscita}});
 
   Invia();
   // Two transaction lookups, then the FTP session cannot open.
-  EXPECT_EQ(finta.testi(), (QStringList{nonConnesso, nonConnesso,
-                                        QStringLiteral("Errore durante l'accesso al server FTP (3).")}));
+  EXPECT_EQ(vista.tipi(), (Tipi{Tipo::ConnessioneNonRiuscita, Tipo::ConnessioneNonRiuscita,
+                                Tipo::AccessoFTPNonRiuscito}));
   EXPECT_EQ(Mark(), QStringLiteral("0"));
-  EXPECT_EQ(finta.puntatoriOccupati(), 0);
 }
 
 TEST_F(InvioVelistraTest, LoginReadsExistenceAsABooleanAndRemovesLineBreaksFirst) {

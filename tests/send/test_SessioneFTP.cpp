@@ -9,20 +9,18 @@
 #include <atomic>
 
 #include "common/Compito.h"
-#include "mainwindow/Messaggi.h"
 #include "send/AvvisoInvio.h"
 #include "send/SessioneFTP.h"
 #include "support/Attesa.h"
-#include "support/PiattaformaFinta.h"
 #include "support/ServerPythonProva.h"
 
 namespace {
 
-// What the send shows for a failed command: its result value, through the mapping.
-void AvvisaErroreFTP(OperazioneFTP operazione, const EsitoFTP& esito) {
+// What the send tells of a failed command.
+AvvisiInvio AvvisiFTP(OperazioneFTP operazione, const EsitoFTP& esito) {
   AvvisiInvio avvisi;
   AggiungiErroreFTP(operazione, esito, avvisi);
-  for (const AvvisoInvio& avviso : avvisi) MostraAvvisoInvio(avviso);
+  return avvisi;
 }
 
 const QString kUtente = QStringLiteral("cliente");
@@ -76,7 +74,6 @@ class SessioneFTPTest : public ::testing::Test {
 
   QTemporaryDir cartella;
   std::unique_ptr<ServerPythonProva> server;
-  PiattaformaFinta finta;
 };
 
 TEST_F(SessioneFTPTest, UploadsBinaryFilesIntoTheTransactionFolderOverOneConnection) {
@@ -102,7 +99,6 @@ TEST_F(SessioneFTPTest, UploadsBinaryFilesIntoTheTransactionFolderOverOneConnect
   EXPECT_EQ(Comandi(QStringLiteral("USER")).size(), 2);  // one login per session
   EXPECT_TRUE(Comandi(QStringLiteral("TYPE A")).isEmpty());
   EXPECT_FALSE(Comandi(QStringLiteral("PORT")).isEmpty() && Comandi(QStringLiteral("EPRT")).isEmpty());
-  EXPECT_TRUE(finta.messaggi().isEmpty());
 }
 
 TEST_F(SessioneFTPTest, ResumeTestComparesNameAndSizeByQueryOrByOneListing) {
@@ -127,57 +123,42 @@ TEST_F(SessioneFTPTest, ResumeTestComparesNameAndSizeByQueryOrByOneListing) {
   EXPECT_TRUE(sessione.InviaFileFTP(nuova, QStringLiteral("h/T/nuova.jpg")).riuscito());
   EXPECT_TRUE(sessione.FileGiaTrasferito(nuova));
   EXPECT_EQ(Comandi(QStringLiteral("MLSD")).size(), 1);
-  EXPECT_TRUE(finta.messaggi().isEmpty());  // a missing file is no error
 }
 
-TEST_F(SessioneFTPTest, FailuresCarryTheServersErrorReplyAndTheSendShowsIt) {
-  const auto ControllaRifiuto = [](const EsitoFTP& esito, int codice) {
+// A refusal carries the server's reply, which the send tells with the command's context.
+TEST_F(SessioneFTPTest, FailuresCarryTheServersErrorReplyAndTheSendTellsIt) {
+  const auto ControllaRifiuto = [](OperazioneFTP operazione, const EsitoFTP& esito, int codice) {
     EXPECT_EQ(esito.errore, ErroreFTP::RifiutoDelServer);
     EXPECT_EQ(esito.codice, codice);
     EXPECT_FALSE(esito.risposta.isEmpty());
+    EXPECT_EQ(AvvisiFTP(operazione, esito),
+              (AvvisiInvio{{AvvisoInvio::Tipo::RispostaFTP, esito.risposta, operazione, codice}}));
   };
   {
     SessioneFTP sbagliata;
     auto impostazioni = Impostazioni(true);
     impostazioni.password = QStringLiteral("no");
-    const EsitoFTP accesso = sbagliata.ApriSessioneFTP(impostazioni);
+    ControllaRifiuto(OperazioneFTP::Accesso, sbagliata.ApriSessioneFTP(impostazioni), 530);
     EXPECT_FALSE(sbagliata.attiva());
-    ControllaRifiuto(accesso, 530);
-    AvvisaErroreFTP(OperazioneFTP::Accesso, accesso);
-    ASSERT_EQ(finta.messaggi().size(), 1);
-    EXPECT_TRUE(finta.messaggi()[0].testo.startsWith(QStringLiteral("InternetConnect Extd Err: 530 ")));
-    EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Nessuna);
     EXPECT_EQ(sbagliata.CreaCartellaFTP(QStringLiteral("x")).errore, ErroreFTP::SenzaSessione);
     EXPECT_EQ(sbagliata.InviaFileFTP(Crea(QStringLiteral("a.jpg"), "a"), QStringLiteral("h/x/a.jpg")).errore,
               ErroreFTP::SenzaSessione);
   }
-  finta.Azzera();
   SessioneFTP sessione;
   sessione.ApriSessioneFTP(Impostazioni(true));
   ASSERT_TRUE(sessione.attiva());
-  AvvisaErroreFTP(OperazioneFTP::CambiaCartella, sessione.CambiaCartellaFTP({}, QString()));
-  ASSERT_EQ(finta.testi(), QStringList{QStringLiteral("Please enter the directory to CD")});
-  const EsitoFTP cartella = sessione.CambiaCartellaFTP({}, QStringLiteral("manca"));
-  ControllaRifiuto(cartella, 550);
-  AvvisaErroreFTP(OperazioneFTP::CambiaCartella, cartella);
-  EXPECT_TRUE(finta.testi().last().startsWith(QStringLiteral("rcd Extd Err: 550 ")));
-  const EsitoFTP invio = sessione.InviaFileFTP(Crea(QStringLiteral("a.jpg"), "a"), QStringLiteral("h/manca/a.jpg"));
-  ControllaRifiuto(invio, 550);
-  AvvisaErroreFTP(OperazioneFTP::InvioFile, invio);
-  EXPECT_TRUE(finta.testi().last().startsWith(QStringLiteral("FtpPutFile Extd Err: 550 ")));
+  EXPECT_EQ(AvvisiFTP(OperazioneFTP::CambiaCartella, sessione.CambiaCartellaFTP({}, QString())),
+            AvvisiInvio{{AvvisoInvio::Tipo::CartellaFTPNonIndicata}});
+  ControllaRifiuto(OperazioneFTP::CambiaCartella, sessione.CambiaCartellaFTP({}, QStringLiteral("manca")), 550);
+  ControllaRifiuto(OperazioneFTP::InvioFile,
+                   sessione.InviaFileFTP(Crea(QStringLiteral("a.jpg"), "a"), QStringLiteral("h/manca/a.jpg")), 550);
   sessione.CambiaCartellaFTP({}, QStringLiteral("/"));
   EXPECT_TRUE(sessione.CreaCartellaFTP(QStringLiteral("doppia")).riuscito());
-  const EsitoFTP doppia = sessione.CreaCartellaFTP(QStringLiteral("doppia"));
-  ControllaRifiuto(doppia, 550);
-  AvvisaErroreFTP(OperazioneFTP::CreaCartella, doppia);
-  EXPECT_TRUE(finta.testi().last().startsWith(
-      QStringLiteral("Errore di creazione della directory FTP Extd Err: 550 ")));
-  // A file that cannot be read never reaches the server and shows no server text.
+  ControllaRifiuto(OperazioneFTP::CreaCartella, sessione.CreaCartellaFTP(QStringLiteral("doppia")), 550);
+  // A file that cannot be read never reaches the server and has no server text.
   const EsitoFTP mancante = sessione.InviaFileFTP(Locale(QStringLiteral("assente.jpg")), QStringLiteral("h/doppia/x.jpg"));
   EXPECT_EQ(mancante.errore, ErroreFTP::FileLocale);
-  const qsizetype prima = finta.messaggi().size();
-  AvvisaErroreFTP(OperazioneFTP::InvioFile, mancante);
-  EXPECT_EQ(finta.messaggi().size(), prima);
+  EXPECT_TRUE(AvvisiFTP(OperazioneFTP::InvioFile, mancante).isEmpty());
 }
 
 TEST_F(SessioneFTPTest, NoServerMeansNoSessionAndNoServerText) {
@@ -188,8 +169,7 @@ TEST_F(SessioneFTPTest, NoServerMeansNoSessionAndNoServerText) {
   EXPECT_FALSE(sessione.attiva());
   EXPECT_EQ(esito.errore, ErroreFTP::Connessione);
   EXPECT_EQ(esito.codice, 0);
-  AvvisaErroreFTP(OperazioneFTP::Accesso, esito);
-  EXPECT_TRUE(finta.messaggi().isEmpty());
+  EXPECT_TRUE(AvvisiFTP(OperazioneFTP::Accesso, esito).isEmpty());
 }
 
 TEST_F(SessioneFTPTest, TheGuiThreadKeepsRunningAndHearsTheBytesWhileATaskUploads) {

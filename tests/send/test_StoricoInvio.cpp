@@ -37,11 +37,9 @@ class StoricoInvio : public ProvaInvio {
 TEST_F(StoricoInvio, OnlyTheSendThatEndsIsRecordedWithItsTransactionAndTheAlbumThatLeft) {
   ASSERT_TRUE(banco.TaglioFTP(100000, QStringLiteral("imgVE_000002.jpg")));
   Invia();
-  EXPECT_TRUE(finta.testi().contains(QStringLiteral(
-      "Ci sono stati degli errori durante l'invio del Velistra.\r\nE' possibile ritentare premendo il tasto di invio.")));
+  EXPECT_TRUE(vista.avvisi.contains(AvvisoInvio{AvvisoInvio::Tipo::ErroriDuranteInvio}));
   EXPECT_TRUE(Storico().isEmpty());
 
-  finta.Azzera();
   Invia();
   ASSERT_EQ(ordine.nuoviAlbum, 1);
   const auto transazioni = banco.Transazioni();

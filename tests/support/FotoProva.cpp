@@ -28,34 +28,60 @@ QByteArray Codifica(const QImage& immagine, const char* formato, int qualita) {
   return byte;
 }
 
-QByteArray ConExif(const QByteArray& jpeg, int orientamento, const QByteArray& miniatura) {
+namespace {
+
+void AggiungiTesto(ExifData* dati, ExifIfd ifd, ExifTag tag, const char* testo) {
+  ExifEntry* voce = exif_entry_new();
+  exif_content_add_entry(dati->ifd[ifd], voce);
+  exif_entry_initialize(voce, tag);
+  const std::size_t n = std::strlen(testo) + 1;
+  voce->data = static_cast<unsigned char*>(std::realloc(voce->data, n));
+  std::memcpy(voce->data, testo, n);
+  voce->size = voce->components = static_cast<unsigned int>(n);
+  voce->format = EXIF_FORMAT_ASCII;
+  exif_entry_unref(voce);
+}
+
+// The block as libexif saves it: "Exif\0\0" and the TIFF header on.
+QByteArray SalvaExif(const CampiExif& campi) {
+  const ExifByteOrder ordine = campi.motorola ? EXIF_BYTE_ORDER_MOTOROLA : EXIF_BYTE_ORDER_INTEL;
   ExifData* dati = exif_data_new();
-  exif_data_set_byte_order(dati, EXIF_BYTE_ORDER_INTEL);
-  if (orientamento > 0) {
+  exif_data_set_byte_order(dati, ordine);
+  if (campi.orientamento > 0) {
     ExifEntry* voce = exif_entry_new();
     exif_content_add_entry(dati->ifd[EXIF_IFD_0], voce);
     exif_entry_initialize(voce, EXIF_TAG_ORIENTATION);
-    exif_set_short(voce->data, EXIF_BYTE_ORDER_INTEL, static_cast<ExifShort>(orientamento));
+    exif_set_short(voce->data, ordine, static_cast<ExifShort>(campi.orientamento));
     exif_entry_unref(voce);
   }
-  if (!miniatura.isEmpty()) {
-    dati->data = static_cast<unsigned char*>(std::malloc(miniatura.size()));
-    std::memcpy(dati->data, miniatura.constData(), miniatura.size());
-    dati->size = static_cast<unsigned int>(miniatura.size());
+  if (campi.modello) AggiungiTesto(dati, EXIF_IFD_0, EXIF_TAG_MODEL, campi.modello);
+  if (campi.data) AggiungiTesto(dati, EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_ORIGINAL, campi.data);
+  if (!campi.miniatura.isEmpty()) {
+    dati->data = static_cast<unsigned char*>(std::malloc(campi.miniatura.size()));
+    std::memcpy(dati->data, campi.miniatura.constData(), campi.miniatura.size());
+    dati->size = static_cast<unsigned int>(campi.miniatura.size());
   }
   unsigned char* blocco = nullptr;
   unsigned int lunghezza = 0;
   exif_data_save_data(dati, &blocco, &lunghezza);
   exif_data_unref(dati);
+  const QByteArray salvato(reinterpret_cast<const char*>(blocco), static_cast<qsizetype>(lunghezza));
+  std::free(blocco);
+  return salvato;
+}
 
+}  // namespace
+
+QByteArray BloccoExif(const CampiExif& campi) { return SalvaExif(campi).mid(6); }
+
+QByteArray ConExif(const QByteArray& jpeg, int orientamento, const QByteArray& miniatura) {
+  const QByteArray blocco = SalvaExif({orientamento, miniatura});
   QByteArray segmento("\xFF\xE1", 2);
-  const unsigned int lunghezzaSegmento = lunghezza + 2;
+  const qsizetype lunghezzaSegmento = blocco.size() + 2;
   segmento.append(static_cast<char>(lunghezzaSegmento >> 8));
   segmento.append(static_cast<char>(lunghezzaSegmento & 0xFF));
-  segmento.append(reinterpret_cast<const char*>(blocco), static_cast<qsizetype>(lunghezza));
-  std::free(blocco);
   // Right after the start-of-image marker, where cameras put it.
-  return jpeg.left(2) + segmento + jpeg.mid(2);
+  return jpeg.left(2) + segmento + blocco + jpeg.mid(2);
 }
 
 bool ScriviFoto(const QString& percorso, const QByteArray& byte) {

@@ -1,43 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 #include <csignal>
 
 #include "BancoLaboratorio.h"
-#include "FinteInvio.h"
-#include "settings/cINIProfiles.h"
-#include "support/CartellaProgrammaProva.h"
+#include "FinestraProva.h"
+#include "send/FinteInvio.h"
+#include "support/Attesa.h"
 
 namespace {
 
-QString Opzione(const CartellaProgrammaProva& programma, const QString& chiave) {
-  return cINIProfiles().GetPrivateProfileString(QStringLiteral("Opzioni"), chiave, {},
-                                                programma.file(QStringLiteral("Velistra.ini")));
-}
-
-bool Attendi(const std::function<bool()>& condizione, int millisecondi) {
-  QElapsedTimer orologio;
-  orologio.start();
-  while (!condizione()) {
-    if (orologio.elapsed() > millisecondi) return false;
-    QThread::msleep(50);
-  }
-  return true;
-}
-
 TEST(RiavvioInvio, AProgramEndedInTheMiddleOfASendReopensTheSendAndCompletesIt) {
-  CartellaProgrammaProva programma;
+  AmbienteFinestra ambiente;
+  ambiente.ClienteAbituale();
+  const CartellaProgrammaProva& programma = ambiente.programma;
   BancoLaboratorio banco;
   ASSERT_TRUE(banco.avviato());
   ASSERT_TRUE(banco.ScriviIniFTP(programma.file(QStringLiteral("VelistraFTP.ini"))));
-  QFile::link(QStringLiteral(KELMORA_LIBRERIA), programma.file(QStringLiteral("libKelmora.so")));
-  const cINIProfiles ini;
-  for (const char* chiave : {"DatiUtenteOk", "NonMostrareMessaggio"})
-    ini.WritePrivateProfileString(QStringLiteral("Opzioni"), QString::fromLatin1(chiave), QStringLiteral("1"),
-                                  programma.file(QStringLiteral("Velistra.ini")));
   ScriviAlbumProva(programma, {QByteArray(100000, 'b'), QByteArray(200000, 'c'), QByteArray(300000, 'd')});
   const auto utente = banco.utente(QStringLiteral("convenzionato"));
   const QStringList argomenti{programma.percorso(), utente.nome, utente.password};
@@ -47,7 +27,7 @@ TEST(RiavvioInvio, AProgramEndedInTheMiddleOfASendReopensTheSendAndCompletesIt) 
   QProcess prima;
   prima.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   prima.start(QStringLiteral(VELISTRA_INVIO_PROVA), argomenti + QStringList{QStringLiteral("premi")});
-  ASSERT_TRUE(Attendi([&] { return Opzione(programma, QStringLiteral("FTPInCorso")) == u'1'; }, 60000))
+  ASSERT_TRUE(AttendiFinche([&] { return ambiente.Opzione(QStringLiteral("FTPInCorso")) == u'1'; }, 60000))
       << prima.readAllStandardOutput().toStdString();
   ::kill(static_cast<pid_t>(prima.processId()), SIGKILL);
   prima.waitForFinished(5000);
@@ -60,7 +40,7 @@ TEST(RiavvioInvio, AProgramEndedInTheMiddleOfASendReopensTheSendAndCompletesIt) 
   dopo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   dopo.start(QStringLiteral(VELISTRA_INVIO_PROVA), argomenti);
   QByteArray uscita;
-  const bool finito = Attendi([&] {
+  const bool finito = AttendiFinche([&] {
     dopo.waitForReadyRead(50);
     uscita += dopo.readAllStandardOutput();
     return uscita.contains("FINE\n");
@@ -73,7 +53,7 @@ TEST(RiavvioInvio, AProgramEndedInTheMiddleOfASendReopensTheSendAndCompletesIt) 
   const auto t = banco.Transazioni().first();
   EXPECT_TRUE(t.trasferito);
   EXPECT_TRUE(QFile::exists(banco.cartellaFTP() + u'/' + t.utente + u'/' + t.cartella + QStringLiteral("/End.txt")));
-  EXPECT_EQ(Opzione(programma, QStringLiteral("FTPInCorso")), QStringLiteral("0"));
+  EXPECT_EQ(ambiente.Opzione(QStringLiteral("FTPInCorso")), QStringLiteral("0"));
 }
 
 }  // namespace

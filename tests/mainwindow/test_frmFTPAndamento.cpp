@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QLabel>
 
-#include "FinteInvio.h"
+#include "send/FinteInvio.h"
 #include "send/AndamentoInvio.h"
 #include "mainwindow/frmFTP.h"
 #include "support/CartellaProgrammaProva.h"

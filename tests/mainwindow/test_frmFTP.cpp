@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "BancoLaboratorio.h"
-#include "FinteInvio.h"
+#include "send/FinteInvio.h"
 #include "mainwindow/frmFTP.h"
 #include "settings/cINIProfiles.h"
 #include "support/Attesa.h"
