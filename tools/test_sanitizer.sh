@@ -4,7 +4,7 @@
 #   tools/test_sanitizer.sh          AddressSanitizer and UndefinedBehaviorSanitizer:
 #     the tests of the layers below the windows and the replay of every fuzz
 #     corpus, in build-sanitizer/ (or $VELISTRA_BUILD_SANITIZER).
-#   tools/test_sanitizer.sh thread   ThreadSanitizer: the model tests, in
+#   tools/test_sanitizer.sh thread   ThreadSanitizer: the model and send tests, in
 #     build-tsan/ (or $VELISTRA_BUILD_TSAN). Debian's Qt is not instrumented:
 #     tools/tsan.supp leaves out only the calls made inside Qt's libraries.
 set -euo pipefail
@@ -12,13 +12,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 if [ "${1:-}" = thread ]; then
   build=${VELISTRA_BUILD_TSAN:-$root/build-tsan}
-  opzioni=(-DVELISTRA_TSAN=ON -DVELISTRA_TEST="album;ordine")
+  opzioni=(-DVELISTRA_TSAN=ON -DVELISTRA_TEST="album;ordine;send")
   # Only these tests' programs and what they start, not the whole build.
-  bersagli=(--target test_album test_ordine Kelmora kelmora_registra)
+  bersagli=(--target test_album test_ordine test_send Kelmora kelmora_registra)
   # ThreadSanitizer 14 stops on an internal check when QProcess starts a
   # child (a raw clone()): the tests that start programs that way run in the
   # other runs only.
-  scelta=(-L '^test_(album|ordine)$' -E 'SalvataggioSicuro|OldXsltSort|CartellaOrdineEstratta')
+  scelta=(-L '^test_(album|ordine|send)$' -E 'SalvataggioSicuro|OldXsltSort|CartellaOrdineEstratta')
   export TSAN_OPTIONS="halt_on_error=1:exitcode=66:suppressions=$root/tools/tsan.supp"
 else
   build=${VELISTRA_BUILD_SANITIZER:-$root/build-sanitizer}
