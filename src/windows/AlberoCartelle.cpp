@@ -62,6 +62,9 @@ AlberoCartelle::AlberoCartelle(QWidget* genitore, QStringList radiciSupporti)
     if (voce->index() == currentIndex()) Q_EMIT cartellaCambiata();
   });
   connect(modello_, &ModelloCartelle::rinominaNonRiuscita, this, &AlberoCartelle::rinominaNonRiuscita);
+  // A phone's folders list slowly: the pointer says so, and the tree stays usable.
+  connect(modello_, &ModelloCartelle::elencoIniziato, this, [this] { viewport()->setCursor(Qt::BusyCursor); });
+  connect(modello_, &ModelloCartelle::elencoFinito, this, [this] { viewport()->unsetCursor(); });
 }
 
 QString AlberoCartelle::CartellaSelezionata() const {

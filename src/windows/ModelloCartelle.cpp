@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QPersistentModelIndex>
+#include <QSet>
+
+#include "common/Compito.h"
 
 namespace {
 
@@ -13,6 +17,10 @@ bool Caricata(const QStandardItem* voce) { return voce->data(kRuoloCaricata).toB
 QIcon IconaCartella() {
   static const QIcon icona = QFileIconProvider().icon(QAbstractFileIconProvider::Folder);
   return icona;
+}
+
+QStringList Sottocartelle(const QString& percorso) {
+  return QDir(percorso).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
 }
 
 bool NomeSemplice(const QString& nome) {
@@ -67,13 +75,42 @@ void ModelloCartelle::fetchMore(const QModelIndex& genitore) {
 void ModelloCartelle::CaricaFigli(QStandardItem* voce) {
   if (Caricata(voce)) return;
   voce->setData(true, kRuoloCaricata);
+  if (elenchiInCorso_++ == 0) Q_EMIT elencoIniziato();
+  const QString percorso = Percorso(voce);
+  AvviaCompito(this, [percorso] { return Sottocartelle(percorso); },
+               [this, indice = QPersistentModelIndex(voce->index()), percorso](const QStringList& nomi) {
+                 // Gone from the tree, renamed or emptied meanwhile: a newer listing follows, if any.
+                 QStandardItem* voce = itemFromIndex(indice);
+                 if (voce && Caricata(voce) && Percorso(voce) == percorso) AggiungiFigli(voce, nomi);
+                 if (--elenchiInCorso_ == 0) Q_EMIT elencoFinito();
+               });
+}
+
+void ModelloCartelle::AggiungiFigli(QStandardItem* voce, const QStringList& nomi) {
   const QDir cartella(Percorso(voce));
-  const QStringList nomi =
-      cartella.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-  QList<QStandardItem*> figli;
-  figli.reserve(nomi.size());
-  for (const QString& nome : nomi) figli.append(NuovaVoce(nome, cartella.filePath(nome), IconaCartella()));
-  if (!figli.isEmpty()) voce->appendRows(figli);
+  if (voce->rowCount() == 0) {
+    QList<QStandardItem*> figli;
+    figli.reserve(nomi.size());
+    for (const QString& nome : nomi) figli.append(NuovaVoce(nome, cartella.filePath(nome), IconaCartella()));
+    if (!figli.isEmpty()) voce->appendRows(figli);
+    return;
+  }
+  // Entries added before the listing came keep their rows (one may be the
+  // selected folder); the others go in between, in the listing's order.
+  QSet<QString> presenti;
+  for (int riga = 0; riga < voce->rowCount(); ++riga) presenti.insert(voce->child(riga)->text());
+  int dopo = 0;
+  for (const QString& nome : nomi) {
+    if (!presenti.contains(nome)) {
+      voce->insertRow(dopo++, NuovaVoce(nome, cartella.filePath(nome), IconaCartella()));
+      continue;
+    }
+    for (int riga = dopo; riga < voce->rowCount(); ++riga)
+      if (voce->child(riga)->text() == nome) {
+        dopo = riga + 1;
+        break;
+      }
+  }
 }
 
 void ModelloCartelle::NomeCambiato(QStandardItem* voce) {

@@ -2,8 +2,9 @@
 #include <QStandardItemModel>
 
 // Folders as a tree whose children are listed the first time they are asked
-// for, so that opening the tree never walks the disk. A subfolder whose name
-// is edited is renamed on disk.
+// for, so that opening the tree never walks the disk. The listing runs as a
+// task: a phone's or a network's folder may take seconds, and the tree stays
+// usable meanwhile. A subfolder whose name is edited is renamed on disk.
 class ModelloCartelle : public QStandardItemModel {
   Q_OBJECT
 
@@ -14,9 +15,11 @@ class ModelloCartelle : public QStandardItemModel {
 
   static QStandardItem* NuovaVoce(const QString& nome, const QString& percorso, const QIcon& icona);
   static QString Percorso(const QStandardItem* voce);
-  // The child for a subfolder name, listing the folder first if needed; a
-  // folder that the listing skips (a hidden or new one) gets its child added.
+  // The child for a subfolder name, added at once if the folder is not listed
+  // yet or its listing skips it (a hidden or new one); the listing starts.
   QStandardItem* Figlio(QStandardItem* voce, const QString& nome);
+  // Listings under way.
+  int ElenchiInCorso() const { return elenchiInCorso_; }
 
   bool hasChildren(const QModelIndex& genitore = {}) const override;
   bool canFetchMore(const QModelIndex& genitore) const override;
@@ -25,8 +28,15 @@ class ModelloCartelle : public QStandardItemModel {
  Q_SIGNALS:
   // The folder kept its old name, which the entry shows again.
   void rinominaNonRiuscita(const QString& percorso, const QString& nome);
+  // The first listing started, the last one ended.
+  void elencoIniziato();
+  void elencoFinito();
 
  private:
   void CaricaFigli(QStandardItem* voce);
+  // The listed subfolders, in the listing's order, beside those already there.
+  void AggiungiFigli(QStandardItem* voce, const QStringList& nomi);
   void NomeCambiato(QStandardItem* voce);
+
+  int elenchiInCorso_ = 0;
 };

@@ -46,10 +46,29 @@ TEST(AlberoCartelle, OffersTheDesktopFoldersFirstAndSelectsUnderTheClosestOne) {
   EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("Immagini"));
   ASSERT_TRUE(albero.ImpostaCartella(home.percorso("media/cliente/CHIAVETTA")));
   EXPECT_EQ(RadiceSelezionata(albero), QStringLiteral("CHIAVETTA"));
-  // A hidden folder is not listed, but can still be chosen.
+  // A hidden folder is not listed, but can still be chosen: the listing that
+  // comes after keeps it.
   ASSERT_TRUE(albero.ImpostaCartella(home.percorso(".nascosta")));
+  ASSERT_TRUE(AttendiFinche([&] { return albero.model()->rowCount(albero.model()->index(0, 0)) == 4; }));
   EXPECT_EQ(Nomi(albero, albero.model()->index(0, 0)), "Desktop,media,Pictures,.nascosta");
+  EXPECT_EQ(albero.CartellaSelezionata(), home.percorso(".nascosta"));
   EXPECT_FALSE(albero.ImpostaCartella(home.percorso("manca")));
+}
+
+TEST(AlberoCartelle, AFolderIsListedByATaskUnderTheBusyPointer) {
+  HomeProva home;
+  home.crea("Pictures/b");
+  home.crea("Pictures/a");
+  AlberoCartelle albero(nullptr, {});
+  const QModelIndex immagini = albero.model()->index(1, 0);
+  ASSERT_EQ(immagini.data().toString(), QStringLiteral("Immagini"));
+  albero.model()->fetchMore(immagini);
+  // A phone's folder may take seconds: the tree goes on meanwhile.
+  EXPECT_EQ(albero.model()->rowCount(immagini), 0);
+  EXPECT_EQ(albero.viewport()->cursor().shape(), Qt::BusyCursor);
+  ASSERT_TRUE(AttendiFinche([&] { return albero.model()->rowCount(immagini) == 2; }));
+  EXPECT_EQ(Nomi(albero, immagini), "a,b");
+  EXPECT_EQ(albero.viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(AlberoCartelle, MediaPluggedInAfterTheStartAppearAndUnpluggedOnesGo) {
