@@ -40,6 +40,11 @@ QByteArray LeggiFile(const QString& percorso) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool ScriviFile(const QString& percorso, const QByteArray& contenuto) {
+  QFile f(percorso);
+  return f.open(QIODevice::WriteOnly) && f.write(contenuto) == contenuto.size();
+}
+
 QStringList FileNellaCartella(const QString& cartella) {
   const QDir radice(cartella);
   QStringList nomi;

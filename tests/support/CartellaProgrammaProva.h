@@ -29,5 +29,7 @@ class CartellaProgrammaProva {
 QString CartellaDati();
 // The file's bytes; empty when it cannot be read.
 QByteArray LeggiFile(const QString& percorso);
+// Writes the bytes as the file; false when they could not all be written.
+bool ScriviFile(const QString& percorso, const QByteArray& contenuto);
 // Every file in the folder and below, hidden ones too, relative to it, sorted.
 QStringList FileNellaCartella(const QString& cartella);
