@@ -2,8 +2,9 @@
 # The tests once more, built with clang and a sanitizer in a folder of their own.
 # Any report fails the run.
 #   tools/test_sanitizer.sh          AddressSanitizer and UndefinedBehaviorSanitizer:
-#     the tests of the layers below the windows and the replay of every fuzz
-#     corpus, in build-sanitizer/ (or $VELISTRA_BUILD_SANITIZER).
+#     the tests of the files, settings, codecs and album, and the replay of
+#     every fuzz corpus (settings, Base64, server replies, catalogue, album,
+#     photos), in build-sanitizer/ (or $VELISTRA_BUILD_SANITIZER).
 #   tools/test_sanitizer.sh thread   ThreadSanitizer: the model and send tests, in
 #     build-tsan/ (or $VELISTRA_BUILD_TSAN). Debian's Qt is not instrumented:
 #     tools/tsan.supp leaves out only the calls made inside Qt's libraries.
@@ -22,7 +23,8 @@ if [ "${1:-}" = thread ]; then
   export TSAN_OPTIONS="halt_on_error=1:exitcode=66:suppressions=$root/tools/tsan.supp"
 else
   build=${VELISTRA_BUILD_SANITIZER:-$root/build-sanitizer}
-  opzioni=(-DVELISTRA_SANITIZE=ON -DVELISTRA_TEST="settings;common;album;ordine;codecs;send;fuzz")
+  # The model and send tests run under ThreadSanitizer.
+  opzioni=(-DVELISTRA_SANITIZE=ON -DVELISTRA_TEST="settings;common;album;codecs;fuzz")
   bersagli=()
   scelta=()
   export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=0
