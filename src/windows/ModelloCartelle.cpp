@@ -47,7 +47,12 @@ QString ModelloCartelle::Percorso(const QStandardItem* voce) {
 }
 
 QStandardItem* ModelloCartelle::Figlio(QStandardItem* voce, const QString& nome) {
-  CaricaFigli(voce);
+  // Listed at once: the folders on the way to a chosen one are few, and rows
+  // that came in later would push the chosen one out of sight.
+  if (!Caricata(voce)) {
+    voce->setData(true, kRuoloCaricata);
+    AggiungiFigli(voce, Sottocartelle(Percorso(voce)));
+  }
   const QString percorso = QDir(Percorso(voce)).filePath(nome);
   for (int riga = 0; riga < voce->rowCount(); ++riga)
     if (Percorso(voce->child(riga)) == percorso) return voce->child(riga);

@@ -2,9 +2,10 @@
 #include <QStandardItemModel>
 
 // Folders as a tree whose children are listed the first time they are asked
-// for, so that opening the tree never walks the disk. The listing runs as a
-// task: a phone's or a network's folder may take seconds, and the tree stays
-// usable meanwhile. A subfolder whose name is edited is renamed on disk.
+// for, so that opening the tree never walks the disk. A folder the user opens
+// is listed in a task: a phone's or a network's folder may take seconds, and
+// the tree stays usable meanwhile. A subfolder whose name is edited is
+// renamed on disk.
 class ModelloCartelle : public QStandardItemModel {
   Q_OBJECT
 
@@ -15,8 +16,8 @@ class ModelloCartelle : public QStandardItemModel {
 
   static QStandardItem* NuovaVoce(const QString& nome, const QString& percorso, const QIcon& icona);
   static QString Percorso(const QStandardItem* voce);
-  // The child for a subfolder name, added at once if the folder is not listed
-  // yet or its listing skips it (a hidden or new one); the listing starts.
+  // The child for a subfolder name, listing the folder first if needed; a
+  // folder that the listing skips (a hidden or new one) gets its child added.
   QStandardItem* Figlio(QStandardItem* voce, const QString& nome);
   // Listings under way.
   int ElenchiInCorso() const { return elenchiInCorso_; }
