@@ -16,7 +16,8 @@ std::shared_ptr<QThreadPool> PoolDelCompito(QThreadPool& pool) {
   // are done with it: its destructor waits for its thread.
   return std::shared_ptr<QThreadPool>(new QThreadPool, [](QThreadPool* proprio) { proprio->deleteLater(); });
 #else
-  return std::shared_ptr<QThreadPool>(&pool, [](QThreadPool*) {});
+  // No owner: the pool itself, without an allocation per task.
+  return std::shared_ptr<QThreadPool>(std::shared_ptr<void>(), &pool);
 #endif
 }
 

@@ -9,5 +9,3 @@ ServerPythonProva::ServerPythonProva(const QString& script, const QStringList& a
     }
   }
 }
-
-ServerPythonProva::~ServerPythonProva() { processo_.Ferma(5000); }

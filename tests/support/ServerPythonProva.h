@@ -5,11 +5,10 @@
 
 // A test server written in Python, run as a child process with Debian's
 // interpreter. The script prints "PORTA <n>" once it listens on 127.0.0.1 and
-// ends when its standard input closes, which the destructor does.
+// ends when its standard input closes, which the child's destructor does.
 class ServerPythonProva {
  public:
   ServerPythonProva(const QString& script, const QStringList& argomenti);
-  ~ServerPythonProva();
   ServerPythonProva(const ServerPythonProva&) = delete;
   ServerPythonProva& operator=(const ServerPythonProva&) = delete;
 
