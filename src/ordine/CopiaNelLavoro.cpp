@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "album/CopiaConvertita.h"
+#include "common/CopiaRapida.h"
 #include "immagini/EstensioniFoto.h"
 
 namespace {
@@ -64,7 +65,7 @@ CopiaFatta EseguiCopia(const CopiaDaFare& daFare) {
     for (const QString& copia : daFare.copieDelFormato) forseDoppia = forseDoppia || note[copia].dimensione == foto.size();
   }
   if (!forseDoppia) {
-    if (!QFile::copy(daFare.foto, daFare.copia)) fatta.esito = CopiaFatta::Esito::NonRiuscita;
+    if (!CopiaRapida(daFare.foto, daFare.copia)) fatta.esito = CopiaFatta::Esito::NonRiuscita;
     return fatta;
   }
   const auto presa = CopiaConImpronta(daFare.foto, daFare.copia);
