@@ -59,14 +59,20 @@ struct Banco {
   }
 };
 
-// Writes n copies of one encoded picture under different names.
-QStringList ScriviCopie(const QString& cartella, const QByteArray& jpeg, int n) {
+// Writes n copies of one encoded picture under different names; with
+// distinte each has its own size, as a camera's photos of one scene do, so
+// that the duplicate check reads none of them (bytes after the picture's end
+// are ignored by decoders).
+QStringList ScriviCopie(const QString& cartella, const QByteArray& jpeg, int n, bool distinte = false) {
   const QString prima = cartella + QStringLiteral("/foto_00000.jpg");
   ScriviFoto(prima, jpeg);
   QStringList percorsi{prima};
   for (int i = 1; i < n; ++i) {
     const QString percorso = cartella + QStringLiteral("/foto_%1.jpg").arg(i, 5, 10, QLatin1Char('0'));
-    QFile::copy(prima, percorso);
+    if (distinte)
+      ScriviFoto(percorso, jpeg + QByteArray(i, '\0'));
+    else
+      QFile::copy(prima, percorso);
     percorsi.append(percorso);
   }
   return percorsi;
@@ -222,14 +228,16 @@ Tempi ControCp(const QStringList& foto, const std::function<void(int giro)>& pre
   return tempi;
 }
 
-// Camera photos carry a small thumbnail in their EXIF block, which the views use.
-int BancoCopia(int n, double megapixel, bool miniaturaExif) {
+// Camera photos carry a small thumbnail in their EXIF block, which the views
+// use. With uguali every photo has the same bytes: each one is digested and
+// added as a duplicate, the worst case of the duplicate check.
+int BancoCopia(int n, double megapixel, bool miniaturaExif, bool uguali) {
   QTemporaryDir foto;
   const int larghezza = static_cast<int>(std::sqrt(megapixel * 1e6 * 4 / 3));
   const QImage immagine = Rumore(larghezza, larghezza * 3 / 4);
   const QByteArray jpeg = Codifica(immagine, "jpeg");
   const QStringList percorsi = ScriviCopie(
-      foto.path(), miniaturaExif ? ConExif(jpeg, 1, Codifica(immagine.scaled(160, 120), "jpeg")) : jpeg, n);
+      foto.path(), miniaturaExif ? ConExif(jpeg, 1, Codifica(immagine.scaled(160, 120), "jpeg")) : jpeg, n, !uguali);
   const qint64 byte = QFileInfo(percorsi[0]).size() * n;
   Banco banco;
   frmScegliFoto& finestra = *banco.finestra;
@@ -255,8 +263,9 @@ int BancoCopia(int n, double megapixel, bool miniaturaExif) {
       [&] {
         copiate = std::min(copiate, finestra.ordine().album().NumeroFile({}));
       });
-  std::printf("CopiaInFormato, %d photos of %.0f megapixels (%.0f MB in all), %s\n", n, megapixel, byte / 1e6,
-              miniaturaExif ? "with a camera's EXIF thumbnail" : "without an EXIF thumbnail");
+  std::printf("CopiaInFormato, %d photos of %.0f megapixels (%.0f MB in all), %s, %s\n", n, megapixel, byte / 1e6,
+              miniaturaExif ? "with a camera's EXIF thumbnail" : "without an EXIF thumbnail",
+              uguali ? "all alike (each digested, each a duplicate)" : "each of its own size");
   std::printf("  cp:             %8.1f ms (fastest of 4)\n", tempi.cp);
   std::printf("  cp + sync:      %8.1f ms (fastest of 4; the copies and their folder flushed)\n", tempi.cpSync);
   std::printf("  CopiaInFormato: %8.1f ms (fastest of 4; album saved, views and amount updated)\n",
@@ -325,11 +334,11 @@ int main(int argc, char** argv) {
   if (modo == QLatin1String("cartella")) return BancoCartella(argc > 2 ? std::atoi(argv[2]) : 10000);
   if (modo == QLatin1String("copia"))
     return BancoCopia(argc > 2 ? std::atoi(argv[2]) : 300, argc > 3 ? std::atof(argv[3]) : 12,
-                      argc > 4 ? std::atoi(argv[4]) != 0 : true);
+                      argc > 4 ? std::atoi(argv[4]) != 0 : true, argc > 5 && std::atoi(argv[5]) != 0);
   if (modo == QLatin1String("ordine"))
     return BancoOrdine(argc > 2 ? std::atoi(argv[2]) : 300, argc > 3 ? std::atof(argv[3]) : 12);
   std::fprintf(stderr,
-               "bench_mainwindow cartella [photos] | copia [photos] [megapixels] [exif thumbnail 1|0] | "
+               "bench_mainwindow cartella [photos] | copia [photos] [megapixels] [exif thumbnail 1|0] [all alike 0|1] | "
                "ordine [photos] [megapixels]\n");
   return 2;
 }

@@ -22,7 +22,7 @@ bool AlbumVelistra::CaricaVelistra(const QStringList& formati) {
   RimuoviAvanziScritturaAtomica(percorso);
   if (!file_.Carica(percorso) && QFileInfo(percorso).size() > 0) MettiDaParteIlleggibile(percorso);
   Indicizza();
-  return AllineaVelistraAiFormati(formati);
+  return AllineaVelistraAiFormati(formati) && SalvaVelistra();
 }
 
 bool AlbumVelistra::SalvaVelistra() const { return file_.Salva(percorsi_.PercorsoVelistraXML); }
@@ -124,20 +124,17 @@ bool AlbumVelistra::AllineaVelistraAiFormati(const QStringList& formati) {
   if (!file_.Radice()) return false;
   for (const QString& id : formati)
     if (!id.isEmpty()) AggiungiFormato(id);  // an empty id: nothing could ever refer to it
-  return SalvaVelistra();
+  return true;
 }
 
 void AlbumVelistra::EliminaCartellaERicreaXML(const QStringList& formati) {
   contatoreFoto_ = 0;
-  // The new, empty album replaces the old file atomically, so no moment is
-  // left without an album file.
   file_.Svuota();
   Indicizza();
   AllineaVelistraAiFormati(formati);
   QDir lavoro(percorsi_.CartellaLavoro);
   for (const QString& nome : lavoro.entryList(QDir::Files | QDir::Hidden | QDir::System))
     lavoro.remove(nome);
-  SalvaContatoreFoto();
 }
 
 void AlbumVelistra::LeggiContatoreFoto() { contatoreFoto_ = Impostazioni(percorsi_).ContatoreFoto(); }

@@ -63,9 +63,11 @@ class AlbumVelistra {
   // Appends a format the album lacks, with an empty container, at the end; a
   // format that lost its container gets one. The caller saves.
   void AggiungiFormato(const QString& formato);
-  // Adds the catalogue's missing formats at the end, then saves.
+  // Adds the catalogue's missing formats at the end; false for an album
+  // without its root. The caller saves.
   bool AllineaVelistraAiFormati(const QStringList& formati);
-  // A new album: empty and aligned, with the work folder emptied and the counter at 0.
+  // A new album: empty and aligned, with the work folder emptied and the
+  // counter at 0. The caller saves the album and the counter.
   void EliminaCartellaERicreaXML(const QStringList& formati);
 
   std::int32_t ContatoreFoto() const { return contatoreFoto_; }

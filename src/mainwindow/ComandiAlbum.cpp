@@ -28,10 +28,10 @@ QStringList Copie(const QList<FotoSelezionata>& selezione) {
 
 }  // namespace
 
-ComandiAlbum::ComandiAlbum(QWidget& finestra, const PercorsiProgramma& percorsi, OrdineVelistra& ordine,
+ComandiAlbum::ComandiAlbum(QWidget& finestra, OrdineVelistra& ordine,
                            SelettoriFormato& selettori, ControlliScegliFoto& controlli, CorniceOperazioni& cornice,
                            RicaricaViste& ricarica)
-    : finestra_(finestra), percorsi_(percorsi), ordine_(ordine), selettori_(selettori), controlli_(controlli),
+    : finestra_(finestra), ordine_(ordine), selettori_(selettori), controlli_(controlli),
       cornice_(cornice), ricarica_(ricarica) {}
 
 void ComandiAlbum::MostraCopia(const PassoOperazione& passo) {
@@ -58,7 +58,6 @@ void ComandiAlbum::CopiaInFormato() {
     const RisultatoOperazione risultato = copia->Concludi();
     controlli_.fvFotoFormato->DisegnaThumbTutto();
     const bool fallita = AvvisaEsito(risultato, &finestra_);
-    AvvisaSalvataggio(risultato.salvataggio, percorsi_, &finestra_);
     const auto eseguita = [this, formato, fatte = risultato.fatte] {
       AvvisaCopiaEseguita(formato, fatte, &finestra_);
     };
@@ -108,7 +107,6 @@ void ComandiAlbum::CopiaTraFormati() {
     const RisultatoOperazione risultato = copia->Concludi();
     controlli_.fvFotoFormato->DisegnaThumbTutto();
     const bool fallita = AvvisaEsito(risultato, &finestra_);
-    AvvisaSalvataggio(risultato.salvataggio, percorsi_, &finestra_);
     if (!fallita) AvvisaCopiaEseguita(destinazione, risultato.fatte, &finestra_);
     cornice_.Finisci();
   });
@@ -125,7 +123,6 @@ void ComandiAlbum::SpostaTraFormati() {
   const RisultatoOperazione risultato = ordine_.Sposta(origine, destinazione, Copie(selezione));
   controlli_.MostraConteggio(risultato.fatte, static_cast<int>(selezione.size()));
   const bool fallita = AvvisaEsito(risultato, &finestra_);
-  AvvisaSalvataggio(risultato.salvataggio, percorsi_, &finestra_);
   TogliSelezionateDallaVista(!fallita);
   if (!fallita) AvvisaSpostamentoEseguito(destinazione, &finestra_);
 }
@@ -136,7 +133,6 @@ void ComandiAlbum::CancellaSelezionate() {
   if (selezione.isEmpty()) return AvvisaNessunaSelezione(&finestra_);
   const RisultatoOperazione risultato = ordine_.Cancella(controlli_.FormatoVista(), Copie(selezione));
   const bool fallita = AvvisaEsito(risultato, &finestra_);
-  AvvisaSalvataggio(risultato.salvataggio, percorsi_, &finestra_);
   // After a partial removal the message waits for the view rebuilt from the album.
   if (fallita) DopoLaVistaFormato([this] { AvvisaCancellazioneEseguita(&finestra_); });
   TogliSelezionateDallaVista(!fallita);
@@ -148,7 +144,6 @@ void ComandiAlbum::ImpostaNumeroFoto(std::int16_t numero) {
   if (selezione.isEmpty()) return AvvisaNessunaSelezione(&finestra_);
   const RisultatoOperazione risultato = ordine_.ImpostaQuantita(controlli_.FormatoVista(), Copie(selezione), numero);
   const bool fallita = AvvisaEsito(risultato, &finestra_);
-  AvvisaSalvataggio(risultato.salvataggio, percorsi_, &finestra_);
   if (fallita)
     ricarica_.Formato();
   else
@@ -163,7 +158,6 @@ void ComandiAlbum::ImpostaRidimensionamento(const QString& codice) {
   const RisultatoOperazione risultato =
       ordine_.ImpostaRidimensionamento(controlli_.FormatoVista(), Copie(selezione), chiave);
   const bool fallita = AvvisaEsito(risultato, &finestra_);
-  AvvisaSalvataggio(risultato.salvataggio, percorsi_, &finestra_);
   if (fallita)
     ricarica_.Formato();
   else
@@ -188,7 +182,6 @@ void ComandiAlbum::RipetiOrdine(const OrdineStorico& ordine) {
   CicloOperazione* ciclo = cornice_.NuovoCiclo(ripetizione, DomandaInterruzioneCopia());
   connect(ciclo, &CicloOperazione::finito, this, [this, ripetizione] {
     const RisultatoOperazione risultato = ripetizione->Concludi();
-    AvvisaSalvataggio(risultato.salvataggio, percorsi_, &finestra_);
     DopoLaVistaFormato([this, risultato] {
       AvvisaEsito(risultato, &finestra_);
       AvvisaFotoNonAggiunte(risultato, &finestra_);

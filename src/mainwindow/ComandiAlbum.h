@@ -22,7 +22,7 @@ class ComandiAlbum : public QObject {
   Q_OBJECT
 
  public:
-  ComandiAlbum(QWidget& finestra, const PercorsiProgramma& percorsi, OrdineVelistra& ordine,
+  ComandiAlbum(QWidget& finestra, OrdineVelistra& ordine,
                SelettoriFormato& selettori, ControlliScegliFoto& controlli, CorniceOperazioni& cornice,
                RicaricaViste& ricarica);
 
@@ -53,7 +53,6 @@ class ComandiAlbum : public QObject {
   void FiltraSulFormato(const QString& formato);
 
   QWidget& finestra_;
-  const PercorsiProgramma percorsi_;
   OrdineVelistra& ordine_;
   SelettoriFormato& selettori_;
   ControlliScegliFoto& controlli_;

@@ -21,6 +21,8 @@ class CorniceOperazioni {
   CorniceOperazioni(QWidget& finestra, QProgressBar* barra, Abilitazione abilita);
 
   bool InCorso() const { return operazioniInCorso_ > 0; }
+  // An operation runs or a modal window of the program is open.
+  bool Occupata() const { return InCorso() || finestreModaliAperte_ > 0; }
   // The folder's own reload leaves the tree usable: a new choice replaces it.
   void Inizia(bool alberoUsabile = false);
   void Finisci();

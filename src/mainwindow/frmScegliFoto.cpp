@@ -43,7 +43,7 @@ frmScegliFoto::frmScegliFoto(const PercorsiProgramma& percorsi, const DatiServer
                  controlli_.Abilita(valore, alberoUsabile, dietroFinestraModale);
                }),
       ricarica_(*this, controlli_, cornice_, ordine_),
-      comandi_(*this, percorsi_, ordine_, selettori_, controlli_, cornice_, ricarica_) {
+      comandi_(*this, ordine_, selettori_, controlli_, cornice_, ricarica_) {
   setObjectName(QStringLiteral("frmScegliFoto"));
   setWindowTitle(QStringLiteral("Velistra"));
   setAccessibleName(QStringLiteral("Velistra"));
@@ -71,6 +71,20 @@ void frmScegliFoto::CollegaComandi() {
   connect(&ordine_, &OrdineVelistra::vociCambiate, this,
           [this](const QString& formato, int voci, int totali) { controlli_.MostraVoci(formato, voci, totali); });
   connect(&ordine_, &OrdineVelistra::albumNuovo, this, [this] { controlli_.MostraAlbumNuovo(); });
+  connect(&ordine_, &OrdineVelistra::salvato, this,
+          [this](EsitoSalvataggio esito) { AvvisaSalvataggio(esito, percorsi_, this); });
+}
+
+void frmScegliFoto::DopoISalvataggi(const std::function<void()>& poi) {
+  if (!ordine_.SalvataggioInCorso()) return poi();
+  cornice_.Inizia();
+  connect(
+      &ordine_, &OrdineVelistra::salvataggiFiniti, this,
+      [this, poi] {
+        cornice_.Finisci();
+        poi();
+      },
+      Qt::SingleShotConnection);
 }
 
 void frmScegliFoto::CollegaCartella() {

@@ -56,8 +56,9 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
     return ControlliScegliFoto::Pulsante(barra, chiave);
   }
   bool FinestraAttivata() const { return FinestraAttivata_; }
-  // A long operation runs: the commands are disabled until it ends.
-  bool OperazioneInCorso() const { return cornice_.InCorso(); }
+  // A long operation runs (the commands are disabled until it ends), or the
+  // album is still being saved.
+  bool OperazioneInCorso() const { return cornice_.InCorso() || ordine_.SalvataggioInCorso(); }
 
  Q_SIGNALS:
   // The last reload asked of a view is done.
@@ -82,6 +83,9 @@ class frmScegliFoto : public QWidget, public FoglioCliente {
   void CollegaOperazioni();
   void ImpostaTitolo();
   void SalvaAllaChiusura();
+  // poi runs once the album's saves have ended; meanwhile the commands are
+  // off under the busy pointer.
+  void DopoISalvataggi(const std::function<void()>& poi);
   // "ChiusuraOk", the counter, the geometry and the splitter.
   void SalvaDimensioniFinestra();
   // The first activation's steps once both views are filled.

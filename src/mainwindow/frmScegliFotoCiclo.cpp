@@ -108,10 +108,15 @@ void frmScegliFoto::MostraFinestraModale(QDialog& finestra) {
 void frmScegliFoto::EseguiFinestraModale(QDialog& finestra) { finestra.exec(); }
 
 void frmScegliFoto::closeEvent(QCloseEvent* evento) {
-  if (!Pulsante(controlli_.tbCartella, QStringLiteral("Aggiorna"))->isEnabled()) {
+  if (cornice_.Occupata()) {
     AvvisaOperazioneInCorso(this);
     evento->ignore();
     return;
+  }
+  // The album's last save ends first; the close's own save comes after it.
+  if (ordine_.SalvataggioInCorso()) {
+    evento->ignore();
+    return DopoISalvataggi([this] { close(); });
   }
   evento->accept();
   SalvaAllaChiusura();
@@ -122,7 +127,7 @@ void frmScegliFoto::SalvaAllaChiusura() {
   scaricata_ = true;
   cornice_.ConPuntatoreOccupato([this] {
     SalvaDimensioniFinestra();
-    if (ordine_.album().Caricato()) AvvisaSalvataggio(ordine_.Salva(), percorsi_, this);
+    if (ordine_.album().Caricato()) AvvisaSalvataggio(ordine_.SalvaOra(), percorsi_, this);
   });
 }
 

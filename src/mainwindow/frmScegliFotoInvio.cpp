@@ -16,7 +16,7 @@ void frmScegliFoto::ScaricaPrezziario() {
 }
 
 void frmScegliFoto::MostraDettaglioPrezzo() {
-  if (OperazioneInCorso()) return;
+  if (cornice_.InCorso()) return;
   frmDettaglioPrezzo finestra(CalcolaDettaglioPrezzo(ordine_.album().Formati(), ordine_.catalogo(),
                                                      Impostazioni(percorsi_).ListinoScaricato()),
                               this);
@@ -36,6 +36,8 @@ void frmScegliFoto::ApriInvio() {
 }
 
 void frmScegliFoto::MostraInvio() {
+  // The send uploads the album's file: it waits for the last change to be in it.
+  if (ordine_.SalvataggioInCorso()) return DopoISalvataggi([this] { MostraInvio(); });
   frmFTP finestra(ordine_, *this, percorsi_, server_, false, this);
   MostraFinestraModale(finestra);
   RicaricaCatalogo();

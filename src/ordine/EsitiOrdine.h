@@ -56,5 +56,4 @@ struct RisultatoOperazione {
   QStringList formatiNonOfferti;
   // The user chose to stop.
   bool interrotta = false;
-  EsitoSalvataggio salvataggio = EsitoSalvataggio::Salvato;
 };

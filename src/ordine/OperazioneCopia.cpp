@@ -99,6 +99,7 @@ PassoOperazione OperazioneCopia::Aggiungi(const ImprontaFile& impronta) {
   const FotoDaCopiare& foto = foto_[corrente_];
   ordine_.AggiungiCopia(foto, copia_, impronta);
   ++risultato_.fatte;
+  copieFatte_.append(copia_);
   PassoOperazione passo = Passo(false);
   passo.copia = copia_;
   passo.titolo = foto.titolo;
@@ -107,6 +108,6 @@ PassoOperazione OperazioneCopia::Aggiungi(const ImprontaFile& impronta) {
 }
 
 RisultatoOperazione OperazioneCopia::Concludi() {
-  risultato_.salvataggio = ordine_.Salva(true);
+  ordine_.Salva(true, copieFatte_);
   return risultato_;
 }

@@ -41,7 +41,8 @@ class OperazioneCopia final : public OperazioneAPassi {
   QFuture<PassoOperazione> Avanza(QObject* contesto) override;
   PassoOperazione Rispondi(bool aggiungere) override;
   void Interrompi() override { risultato_.interrotta = true; }
-  // Saves the album with the counter; what was done, whether or not every step ran.
+  // Starts the save of the album with the counter and the new copies; what
+  // was done, whether or not every step ran.
   RisultatoOperazione Concludi();
 
  private:
@@ -63,5 +64,6 @@ class OperazioneCopia final : public OperazioneAPassi {
   // The digest of a copy that waits for the duplicate's answer.
   ImprontaFile impronta_;
   RisultatoOperazione risultato_;
+  QStringList copieFatte_;
   bool ferma_ = false;
 };

@@ -11,8 +11,10 @@
 
 OrdineVelistra::OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genitore)
     : QObject(genitore), percorsi_(percorsi), album_(percorsi), catalogo_(percorsi),
-      origini_(percorsi.PercorsoOriginali), marcaInvio_(percorsi) {
+      origini_(percorsi.PercorsoOriginali), marcaInvio_(percorsi), salvataggio_(percorsi) {
   origini_.Carica();
+  connect(&salvataggio_, &SalvataggioAlbum::scritto, this, &OrdineVelistra::salvato);
+  connect(&salvataggio_, &SalvataggioAlbum::finiti, this, &OrdineVelistra::salvataggiFiniti);
 }
 
 void OrdineVelistra::SegnalaImporto() { Q_EMIT importoCambiato(getImportoCorrenteEuro()); }
@@ -137,7 +139,7 @@ RisultatoOperazione OrdineVelistra::PerOgniVoce(const QString& formato, const QS
     }
     ++risultato.fatte;
   }
-  risultato.salvataggio = Salva();
+  Salva();
   return risultato;
 }
 
@@ -194,13 +196,27 @@ RisultatoOperazione OrdineVelistra::ImpostaRidimensionamento(const QString& form
   });
 }
 
-EsitoSalvataggio OrdineVelistra::Salva(bool conContatore) {
+IstantaneaAlbum OrdineVelistra::Istantanea(bool conContatore) const {
+  IstantaneaAlbum istantanea{album_.Byte(), origini_.Byte(), std::nullopt, {}};
+  if (conContatore) istantanea.contatore = album_.ContatoreFoto();
+  return istantanea;
+}
+
+void OrdineVelistra::Salva(bool conContatore, const QStringList& copieNuove) {
   VELISTRA_SOLO_THREAD_GRAFICO();
-  if (!album_.SalvaVelistra()) return EsitoSalvataggio::AlbumNonSalvato;
-  // Only a later repeat of the order needs the origins; the order itself is whole without them.
-  origini_.Salva();
-  if (conContatore && !album_.SalvaContatoreFoto()) return EsitoSalvataggio::ContatoreNonSalvato;
-  return EsitoSalvataggio::Salvato;
+  IstantaneaAlbum istantanea = Istantanea(conContatore);
+  istantanea.copie = copieNuove;
+  salvataggio_.Richiedi(std::move(istantanea));
+}
+
+bool OrdineVelistra::SalvataggioInCorso() const {
+  VELISTRA_SOLO_THREAD_GRAFICO();
+  return salvataggio_.InCorso();
+}
+
+EsitoSalvataggio OrdineVelistra::SalvaOra() {
+  VELISTRA_SOLO_THREAD_GRAFICO();
+  return salvataggio_.ScriviOra(Istantanea(false));
 }
 
 int OrdineVelistra::NumeroVoci(const QString& formato) const {
@@ -212,7 +228,7 @@ void OrdineVelistra::CreaNuovoVelistra() {
   VELISTRA_SOLO_THREAD_GRAFICO();
   album_.EliminaCartellaERicreaXML(catalogo_.TuttiGliIdFormati());
   origini_.Svuota();
-  origini_.Salva();
+  Salva(true);
   // The counter starts again: the next copies take the old names.
   impronte_.Svuota();
   Riprezza();

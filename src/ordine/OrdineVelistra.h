@@ -12,6 +12,7 @@
 #include "ordine/ImpronteCopie.h"
 #include "ordine/MarcaInvio.h"
 #include "ordine/OriginiFoto.h"
+#include "ordine/SalvataggioAlbum.h"
 #include "ordine/StoricoOrdini.h"
 #include "settings/PercorsiProgramma.h"
 
@@ -53,7 +54,7 @@ class OrdineVelistra : public QObject {
   std::unique_ptr<OperazioneCartella> ScriviCartellaOrdine(const QString& cartella, FoglioCliente& foglio);
 
   // Each on a list of entries (copy paths), stopping at the first one the
-  // format (any format when empty) lacks; each saves and reprices.
+  // format (any format when empty) lacks; each reprices and starts a save.
   // Entries of origine moved to destinazione with one print; their copies stay.
   RisultatoOperazione Sposta(const QString& origine, const QString& destinazione, const QStringList& foto);
   // The entries and their work copies removed.
@@ -61,7 +62,14 @@ class OrdineVelistra : public QObject {
   RisultatoOperazione ImpostaQuantita(const QString& formato, const QStringList& foto, std::int16_t numero);
   RisultatoOperazione ImpostaRidimensionamento(const QString& formato, const QStringList& foto,
                                                const QString& chiave);
-  EsitoSalvataggio Salva(bool conContatore = false);
+  // Saves the album and the photos' origins, with conContatore the counter
+  // too, in a task, after flushing the new work-folder copies; salvato tells
+  // the outcome.
+  void Salva(bool conContatore = false, const QStringList& copieNuove = {});
+  // A save is running or waiting: the files on disk are not yet the album's.
+  bool SalvataggioInCorso() const;
+  // Saves at once, on this thread: for the close, with no save running.
+  EsitoSalvataggio SalvaOra();
 
   // The entries of a format, of every one when empty.
   int NumeroVoci(const QString& formato) const;
@@ -97,6 +105,10 @@ class OrdineVelistra : public QObject {
   void vociCambiate(const QString& formato, int voci, int vociTotali);
   // The album was replaced by an empty one (after a send, or on request).
   void albumNuovo();
+  // A save has written the files, or failed.
+  void salvato(EsitoSalvataggio esito);
+  // No save is running or waiting any more.
+  void salvataggiFiniti();
 
  private:
   // The steps of the operations.
@@ -110,10 +122,11 @@ class OrdineVelistra : public QObject {
   void AggiungiCopia(const FotoDaCopiare& foto, const QString& copia, const ImprontaFile& impronta);
   // The copies of every entry, in the album's order.
   QStringList CopieDelleVoci() const;
-  // Runs azione on each entry until one is not found; saves after.
+  // Runs azione on each entry until one is not found; starts a save after.
   RisultatoOperazione PerOgniVoce(const QString& formato, const QStringList& foto,
                                   const std::function<EsitoFoto(const VoceTrovata& voce)>& azione);
 
+  IstantaneaAlbum Istantanea(bool conContatore) const;
   void SegnalaImporto();
   // Recomputes the amount with the catalogue's prices and tells it.
   void Riprezza();
@@ -129,5 +142,6 @@ class OrdineVelistra : public QObject {
   OriginiFoto origini_;
   ImpronteCopie impronte_;
   MarcaInvio marcaInvio_;
+  SalvataggioAlbum salvataggio_;
   std::int32_t importo_ = 0;
 };

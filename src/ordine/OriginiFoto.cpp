@@ -24,7 +24,7 @@ void OriginiFoto::Carica() {
     originali_.insert(foto.attributo(kCopia), foto.attributo(kOriginale));
 }
 
-bool OriginiFoto::Salva() const {
+QByteArray OriginiFoto::Byte() const {
   auto documento = CreaDocumentoXML();
   documento->aggiungiDichiarazione();
   NodoXML radice = documento->aggiungiFiglio(documento->creaElemento(kRadice));
@@ -36,7 +36,7 @@ bool OriginiFoto::Salva() const {
     foto.impostaAttributo(kCopia, copia);
     foto.impostaAttributo(kOriginale, originali_.value(copia));
   }
-  return documento->salva(percorso_);
+  return documento->xml();
 }
 
 void OriginiFoto::Registra(const QString& copia, const QString& originale) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 
@@ -12,8 +13,8 @@ class OriginiFoto {
 
   // A missing or damaged file gives no origins: only a later repeat needs them.
   void Carica();
-  // Saves atomically; false (old file intact) on failure.
-  bool Salva() const;
+  // The file's bytes as the next save writes them.
+  QByteArray Byte() const;
 
   // copia is a work-folder copy made from originale; a copy made from another
   // copy keeps the first one's origin.

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <mutex>
 
 #include "common/ScritturaAtomica.h"
 #include "settings/FileProfilo.h"
@@ -16,6 +17,14 @@ std::optional<FileProfilo> Leggi(const QString& percorso) {
   QFile file(percorso);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   return FileProfilo::DaByte(file.readAll());
+}
+
+// Settings are written from tasks too (the photo counter after an album save,
+// the price list's time during a send): two read-modify-writes of a file must
+// not interleave, or one change would be lost.
+std::mutex& ScritturaInCorso() {
+  static std::mutex mutex;
+  return mutex;
 }
 
 }  // namespace
@@ -38,6 +47,7 @@ int cINIProfiles::WritePrivateProfileString(const QString& lpApplicationName,
 
 int cINIProfiles::WritePrivateProfileStrings(const QList<VoceProfilo>& voci,
                                              const QString& lpFileName) const {
+  const std::lock_guard<std::mutex> chiave(ScritturaInCorso());
   std::optional<FileProfilo> letto = Leggi(lpFileName);
   // A file that exists but cannot be read is never replaced by one holding only these values.
   if (!letto && QFileInfo::exists(lpFileName)) return 0;
@@ -49,6 +59,7 @@ int cINIProfiles::WritePrivateProfileStrings(const QList<VoceProfilo>& voci,
 void cINIProfiles::DeletePrivateProfileKeyString(const QString& lpApplicationName,
                                                  const QString& lpKeyName,
                                                  const QString& lpFileName) const {
+  const std::lock_guard<std::mutex> chiave(ScritturaInCorso());
   auto file = Leggi(lpFileName);
   if (file && file->RimuoviChiave(lpApplicationName, lpKeyName))
     ScriviFileAtomico(lpFileName, file->InByte(), LettoriNuovoFile::SoloUtente);

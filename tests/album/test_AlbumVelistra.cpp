@@ -203,11 +203,9 @@ TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
   cartella.Scrivi(QStringLiteral("Velistra/.nascosto"), "x");
 
   album.EliminaCartellaERicreaXML(formati);
-  EXPECT_EQ(FileSuDisco(), vuoto);
   EXPECT_EQ(album.Byte(), vuoto);
   EXPECT_TRUE(QDir(cartella.percorsi().CartellaLavoro).entryList(QDir::Files | QDir::Hidden).isEmpty());
   EXPECT_EQ(album.ContatoreFoto(), 0);
-  EXPECT_EQ(cINIProfiles().GetPrivateProfileString("Opzioni", "ContatoreFoto", "", cartella.percorsi().PercorsoIni), "0");
   EXPECT_EQ(album.NuovaCopiaLavoro(foto), cartella.percorsi().CartellaLavoro + QStringLiteral("imgVE_000001.png"));
 }
 

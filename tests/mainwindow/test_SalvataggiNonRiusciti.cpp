@@ -85,7 +85,7 @@ TEST_F(SalvataggiNonRiusciti, AnAlbumSaveOnAFullDiskIsToldAndKeepsTheSavedAlbum)
   disco.Riempi();
   finestra->Controlli().fvFotoFormato->CheckaTutto(true);
   finestra->Controlli().txtNumFoto->setText("3");
-  frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "NumFoto")->trigger();
+  finestra->Premi(finestra->Controlli().tbOperazioni, "NumFoto");
   EXPECT_EQ(Testi(), QStringList{QStringLiteral("Impossibile salvare il Velistra nel file\r\n'") +
                                  v.PercorsoVelistraXML + kCoda});
   EXPECT_EQ(ambiente->piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
@@ -101,7 +101,7 @@ TEST_F(SalvataggiNonRiusciti, AReadOnlyProgramFolderKeepsTheAlbumAndTheSettingsA
     const CartellaSoloLettura soloLettura(v.PercorsoProgramma);
     finestra->Controlli().fvFotoFormato->CheckaTutto(true);
     finestra->Controlli().txtNumFoto->setText("3");
-    frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "NumFoto")->trigger();
+    finestra->Premi(finestra->Controlli().tbOperazioni, "NumFoto");
     finestra->close();
   }
 

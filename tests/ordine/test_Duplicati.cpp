@@ -73,7 +73,8 @@ TEST_F(Duplicati, OnlyTheSameBytesInTheSameFormatAskAndNoLeavesNothingBehind) {
 
 TEST_F(Duplicati, CopiesOfAnEarlierRunAreReadWhenNeededAndRemovedEntriesNoLongerCount) {
   ASSERT_EQ(Copia(a, true), EsitoFoto::Fatto);
-  ASSERT_EQ(ordine->Salva(true), EsitoSalvataggio::Salvato);
+  ordine->Salva(true);
+  ASSERT_EQ(AttendiSalvataggi(*ordine), EsitoSalvataggio::Salvato);
   ordine = NuovoOrdine();
   EXPECT_EQ(Copia(b, false), EsitoFoto::Saltata);
   EXPECT_EQ(domande, 1);

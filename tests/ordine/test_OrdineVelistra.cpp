@@ -135,8 +135,10 @@ TEST_F(Ordine, EachOperationLeavesItsEntriesCopiesAmountAndCountsTogether) {
   // delete named none; the failed operations above changed nothing.
   EXPECT_EQ(voci, (QStringList{"15x10 1/1", "15x10 2/2", "15x10 1/2", "13x9 1/2", "20x15 1/3", "15x10 0/2"}));
   EXPECT_EQ(File(programma.percorsi().CartellaLavoro), (QStringList{"imgVE_000001.jpg", "imgVE_000003.jpg"}));
+  // What the next run loads, once the saves the operations started have ended
+  // (in order: the last one's album is on disk).
+  ASSERT_EQ(AttendiSalvataggi(ordine), EsitoSalvataggio::Salvato);
   EXPECT_EQ(Impostazioni(programma.percorsi()).ContatoreFoto(), 3);
-  // What the next run loads: each operation saved.
   AlbumVelistra salvato(programma.percorsi());
   ASSERT_TRUE(salvato.CaricaVelistra(ordine.catalogo().TuttiGliIdFormati()));
   EXPECT_EQ(salvato.Formati(), ordine.album().Formati());
@@ -185,6 +187,7 @@ TEST_F(Ordine, ANewFormatOfTheCatalogueGetsItsPlaceAndAPhotoWithNoPlaceNoFileOrN
   EXPECT_EQ(ordine.NumeroVoci(k15x10), 0);
   EXPECT_EQ(ordine.ImportoCorrente(), 2 * 99);
   // Saved with the format at the end, where the next start would have put it.
+  ASSERT_EQ(AttendiSalvataggi(ordine), EsitoSalvataggio::Salvato);
   AlbumVelistra salvato(programma.percorsi());
   ASSERT_TRUE(salvato.CaricaVelistra(senza));
   EXPECT_EQ(salvato.Formati().last().id, QStringLiteral("20x15"));

@@ -99,8 +99,8 @@ TEST_F(StoricoDelModello, AWholeOrderFolderIsRecordedWithTheCustomersFilesAnInte
     // A copy between formats comes from the customer's file too.
     Copia(ordine.CopiaTraFormati(QStringLiteral("15x10"), QStringLiteral("13x9"), DaCopiare({copiaA}, {"a.jpg"})));
     ordine.ImpostaQuantita(QStringLiteral("13x9"), {copiaB}, 4);
-    ASSERT_EQ(ordine.ImpostaRidimensionamento(QStringLiteral("15x10"), {copiaA}, QStringLiteral("NONE")).salvataggio,
-              EsitoSalvataggio::Salvato);
+    ordine.ImpostaRidimensionamento(QStringLiteral("15x10"), {copiaA}, QStringLiteral("NONE"));
+    ASSERT_EQ(AttendiSalvataggi(ordine), EsitoSalvataggio::Salvato);
   }
   // The origins outlive the run, like the album.
   OrdineVelistra ordine(programma.percorsi());

@@ -26,7 +26,7 @@ class StoricoInvio : public ProvaInvio {
     }
     const Copiate copiate = Copia(ordine.CopiaNelFormato(QStringLiteral("15x10"), DaCopiare(originali)));
     ASSERT_EQ(copiate.risultato.esito, EsitoFoto::Fatto);
-    ASSERT_EQ(copiate.risultato.salvataggio, EsitoSalvataggio::Salvato);
+    ASSERT_EQ(AttendiSalvataggi(ordine), EsitoSalvataggio::Salvato);
     Accedi(QStringLiteral("convenzionato"));
   }
   QList<OrdineStorico> Storico() const { return StoricoOrdini(percorsi.PercorsoStorico).Leggi(); }

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "ordine/OperazioneCopia.h"
+#include "ordine/OrdineVelistra.h"
+#include "support/Attesa.h"
 
 // Runs an operation of the order to its end on this thread, as the window's
 // loop does: each step's task, its result applied here, a duplicate answered
@@ -30,6 +32,15 @@ inline QList<PassoOperazione> Svolgi(OperazioneAPassi& operazione,
     if (passo.ultimo) break;
   }
   return passi;
+}
+
+// Lets the saves the order has started end; the outcome of the last.
+inline EsitoSalvataggio AttendiSalvataggi(OrdineVelistra& ordine) {
+  EsitoSalvataggio ultimo = EsitoSalvataggio::Salvato;
+  QObject contesto;
+  QObject::connect(&ordine, &OrdineVelistra::salvato, &contesto, [&ultimo](EsitoSalvataggio esito) { ultimo = esito; });
+  AttendiFinche([&ordine] { return !ordine.SalvataggioInCorso(); });
+  return ultimo;
 }
 
 // A copy operation run to its end: its result and the new copies in order.
