@@ -18,9 +18,11 @@
 #include <QToolBar>
 
 #include "FinestraProva.h"
+#include "album/FileAlbum.h"
 #include "windows/PannelloSfumato.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/ApriFinestraPrincipale.h"
+#include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/DivisoreTrascinabile.h"
 #include "mainwindow/GeometriaFinestra.h"
 #include "settings/cINIProfiles.h"
@@ -248,6 +250,30 @@ TEST_F(FinestraPrincipale, ClosingIsRefusedWhileALongOperationRuns) {
   EXPECT_TRUE(frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "Aggiorna")->isEnabled());
   EXPECT_TRUE(finestra->close());
   EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("1"));
+}
+
+// The album is saved by a task: a close asked meanwhile comes once it has
+// ended, and the close's own save then writes the album as it stands.
+TEST_F(FinestraPrincipale, AClosingDuringTheAlbumsSaveWaitsForItAndThenCloses) {
+  ambiente.ClienteAbituale();
+  ScriviFotoProva(ambiente.foto.path(), {"a.jpg"});
+  auto finestra = ambiente.NuovaFinestra();
+  finestra->Attiva();
+  finestra->Sfoglia(ambiente.foto.path());
+  finestra->CopiaNelFormato("15x10", {0});
+  ambiente.piattaforma.Azzera();
+  finestra->Controlli().fvFotoFormato->CheckaTutto(true);
+  finestra->Controlli().txtNumFoto->setText("4");
+  frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "NumFoto")->trigger();
+  ASSERT_TRUE(finestra->ordine().SalvataggioInCorso());
+  EXPECT_FALSE(finestra->close());
+  EXPECT_TRUE(finestra->isVisible());
+  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{});
+  ASSERT_TRUE(AttendiFinche([&] { return !finestra->isVisible(); }));
+  EXPECT_EQ(ambiente.Opzione("ChiusuraOk"), QStringLiteral("1"));
+  const QList<VoceAlbum> voci = TutteLeVoci(LeggiAlbum(ambiente.programma.Leggi(QStringLiteral("Velistra.xml"))));
+  ASSERT_EQ(voci.size(), 1);
+  EXPECT_EQ(voci[0].quantita, 4);
 }
 
 TEST_F(FinestraPrincipale, HelpOpensTheShippedPageWithoutTheCompiledHelp) {
