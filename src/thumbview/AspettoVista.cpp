@@ -54,7 +54,9 @@ void AspettoVista::ImpostaMostraFormatoFotografico(bool mostra) {
   Notifica(kMostraFormatoFotografico);
 }
 
-int AspettoVista::AltezzaCella() const { return CalcolaAltezzaCella(mostraNumeroFoto_, mostraFormatoFotografico_); }
+int AspettoVista::AltezzaCella() const {
+  return CalcolaAltezzaCella(mostraNumeroFoto_, mostraFormatoFotografico_);
+}
 
 QVariantMap AspettoVista::ProprietaSalvate() const {
   return {{kBackColor, BackColor()},

@@ -33,6 +33,7 @@ class AspettoVista : public QObject {
   void ImpostaMostraNumeroFoto(bool mostra);
   bool MostraFormatoFotografico() const { return mostraFormatoFotografico_; }
   void ImpostaMostraFormatoFotografico(bool mostra);
+  // The cell height the shown captions need.
   int AltezzaCella() const;
   // The five properties by their storage keys, for the container to keep.
   QVariantMap ProprietaSalvate() const;

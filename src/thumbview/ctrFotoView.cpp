@@ -38,7 +38,8 @@ ctrFotoView::ctrFotoView(const PercorsiProgramma& percorsi, QWidget* genitore)
       chkFotoSelezionata_(new CaselleSelezione(picSlide_)),
       aspetto_(*this, *picSlide_),
       spunte_(*this, thumbs_, *chkFotoSelezionata_,
-              {[this] { DopoRimozione(); }, [this] { RidisegnaModificate(); }, [this] { AggiornaAnteprima(); }}) {
+              {[this] { DopoRimozione(); }, [this] { RidisegnaModificate(); },
+               [this] { AggiornaAnteprima(); }}) {
   InstallaAccessibilitaVista();
   setAccessibleName(QStringLiteral("Miniature delle fotografie"));
   setFocusPolicy(Qt::StrongFocus);
