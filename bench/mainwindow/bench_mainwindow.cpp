@@ -244,7 +244,7 @@ int BancoCopia(int n, double megapixel, bool miniaturaExif, bool uguali) {
   finestra.Controlli().ftvFile->ImpostaCartella(foto.path());
   // The folder view is filled on a worker: every photo is in before it is checked.
   AttendiFinche([&] { return !finestra.OperazioneInCorso() && finestra.Controlli().fvFotoCartella->TotFile() == n; }, 120000);
-  finestra.Controlli().fvFotoCartella->CheckaTutto(true);
+  finestra.Controlli().fvFotoCartella->Spunte().CheckaTutto(true);
   finestra.selettori().Copia().ImpostaFormato(QStringLiteral("15x10"));
   // The folder view's read-ahead ends before the timing starts.
   QElapsedTimer attesa;

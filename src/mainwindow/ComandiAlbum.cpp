@@ -46,7 +46,7 @@ void ComandiAlbum::DopoLaVistaFormato(std::function<void()> avviso) {
 }
 
 void ComandiAlbum::CopiaInFormato() {
-  const QList<FotoSelezionata> selezione = controlli_.fvFotoCartella->ElencoFotoSelezionate();
+  const QList<FotoSelezionata> selezione = controlli_.fvFotoCartella->Spunte().ElencoFotoSelezionate();
   if (selezione.isEmpty()) return AvvisaNessunaSelezione(&finestra_);
   const QString formato = selettori_.Copia().formato();
   if (formato.isEmpty()) return AvvisaNessunFormatoScelto(&finestra_);
@@ -87,7 +87,7 @@ void ComandiAlbum::TogliSelezionateDallaVista(bool tutteRiuscite) {
   // When the operation stopped early some checked photos kept their entries:
   // the view is rebuilt from the album rather than losing them all.
   if (tutteRiuscite)
-    controlli_.fvFotoFormato->CancellaThumbSelezionate();
+    controlli_.fvFotoFormato->Spunte().CancellaThumbSelezionate();
   else
     ricarica_.Formato();
 }
@@ -98,7 +98,7 @@ void ComandiAlbum::CopiaTraFormati() {
   if (!controlli_.FiltroPremuto()) return AvvisaFiltroNecessario(&finestra_);
   if (destinazione.isEmpty()) return AvvisaNessunFormatoScelto(&finestra_);
   if (origine == destinazione && !ConfermaCopiaNelloStessoFormato(&finestra_)) return;
-  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->ElencoFotoSelezionate();
+  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->Spunte().ElencoFotoSelezionate();
   if (selezione.isEmpty()) return AvvisaNessunaSelezione(&finestra_);
   const std::shared_ptr<OperazioneCopia> copia = ordine_.CopiaTraFormati(origine, destinazione, DaCopiare(selezione));
   CicloOperazione* ciclo = cornice_.NuovoCiclo(copia, DomandaInterruzioneCopia());
@@ -118,7 +118,7 @@ void ComandiAlbum::SpostaTraFormati() {
   const QString destinazione = selettori_.Operazioni().formato();
   if (!controlli_.FiltroPremuto()) return AvvisaFiltroNecessario(&finestra_);
   if (origine == destinazione) return AvvisaSpostamentoNelloStessoFormato(&finestra_);
-  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->ElencoFotoSelezionate();
+  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->Spunte().ElencoFotoSelezionate();
   if (selezione.isEmpty()) return AvvisaNessunaSelezione(&finestra_);
   const RisultatoOperazione risultato = ordine_.Sposta(origine, destinazione, Copie(selezione));
   controlli_.MostraConteggio(risultato.fatte, static_cast<int>(selezione.size()));
@@ -129,7 +129,7 @@ void ComandiAlbum::SpostaTraFormati() {
 
 void ComandiAlbum::CancellaSelezionate() {
   if (!ConfermaCancellazione(&finestra_)) return;
-  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->ElencoFotoSelezionate();
+  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->Spunte().ElencoFotoSelezionate();
   if (selezione.isEmpty()) return AvvisaNessunaSelezione(&finestra_);
   const RisultatoOperazione risultato = ordine_.Cancella(controlli_.FormatoVista(), Copie(selezione));
   const bool fallita = AvvisaEsito(risultato, &finestra_);
@@ -140,20 +140,20 @@ void ComandiAlbum::CancellaSelezionate() {
 }
 
 void ComandiAlbum::ImpostaNumeroFoto(std::int16_t numero) {
-  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->ElencoFotoSelezionate();
+  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->Spunte().ElencoFotoSelezionate();
   if (selezione.isEmpty()) return AvvisaNessunaSelezione(&finestra_);
   const RisultatoOperazione risultato = ordine_.ImpostaQuantita(controlli_.FormatoVista(), Copie(selezione), numero);
   const bool fallita = AvvisaEsito(risultato, &finestra_);
   if (fallita)
     ricarica_.Formato();
   else
-    controlli_.fvFotoFormato->ImpostaNumeroFotoThumbSelezionate(numero);
+    controlli_.fvFotoFormato->Spunte().ImpostaNumeroFotoThumbSelezionate(numero);
 }
 
 void ComandiAlbum::ImpostaRidimensionamento(const QString& codice) {
   const QString chiave = ChiaveRidimensionamento(static_cast<std::int16_t>(codice.toInt()));
   if (chiave.isEmpty()) return;
-  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->ElencoFotoSelezionate();
+  const QList<FotoSelezionata> selezione = controlli_.fvFotoFormato->Spunte().ElencoFotoSelezionate();
   if (selezione.isEmpty()) return AvvisaNessunaSelezione(&finestra_);
   const RisultatoOperazione risultato =
       ordine_.ImpostaRidimensionamento(controlli_.FormatoVista(), Copie(selezione), chiave);
@@ -161,7 +161,7 @@ void ComandiAlbum::ImpostaRidimensionamento(const QString& codice) {
   if (fallita)
     ricarica_.Formato();
   else
-    controlli_.fvFotoFormato->ImpostaRidimensionamentoThumbSelezionate(DescrizioneRidimensionamento(chiave));
+    controlli_.fvFotoFormato->Spunte().ImpostaRidimensionamentoThumbSelezionate(DescrizioneRidimensionamento(chiave));
 }
 
 bool ComandiAlbum::NessunInvioInSospeso() {

@@ -213,8 +213,8 @@ void ControlliScegliFoto::CreaColonnaFormato() {
   fvFotoFormato = new ctrFotoView(percorsi_, &finestra_);
   fvFotoFormato->setObjectName(QStringLiteral("fvFotoFormato"));
   fvFotoFormato->setAccessibleName(QStringLiteral("Fotografie del Velistra"));
-  fvFotoFormato->ImpostaMostraNumeroFoto(true);
-  fvFotoFormato->ImpostaMostraFormatoFotografico(true);
+  fvFotoFormato->Aspetto().ImpostaMostraNumeroFoto(true);
+  fvFotoFormato->Aspetto().ImpostaMostraFormatoFotografico(true);
 }
 
 void ControlliScegliFoto::CreaBarraStato() {
@@ -328,8 +328,8 @@ void ControlliScegliFoto::Abilita(bool valore, bool alberoUsabile, bool dietroFi
   for (QToolBar* barra : {tbCartella, tbGruppo})
     Pulsante(barra, QStringLiteral("Annulla"))->setEnabled(!dietroFinestraModale);
   ftvFile->setEnabled(valore || alberoUsabile);
-  fvFotoCartella->ImpostaEnabled(valore);
-  fvFotoFormato->ImpostaEnabled(valore);
+  fvFotoCartella->Aspetto().ImpostaEnabled(valore);
+  fvFotoFormato->Aspetto().ImpostaEnabled(valore);
   picResizer2->setEnabled(valore);
   const QStringList annulla{QStringLiteral("Annulla")};
   AbilitaPulsantiToolbar(tbCartella, valore, annulla);

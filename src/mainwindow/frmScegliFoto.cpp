@@ -92,8 +92,8 @@ void frmScegliFoto::CollegaCartella() {
   ctrFotoView* vista = controlli_.fvFotoCartella;
   collega("CopiaIn", [this] { cornice_.Lunga([this] { comandi_.CopiaInFormato(); }); });
   collega("Annulla", [this] { cornice_.Annulla(); });
-  collega("SelezionaTutto", [this, vista] { cornice_.Lunga([vista] { vista->CheckaTutto(true); }); });
-  collega("DeSelezionaTutto", [this, vista] { cornice_.Lunga([vista] { vista->CheckaTutto(false); }); });
+  collega("SelezionaTutto", [this, vista] { cornice_.Lunga([vista] { vista->Spunte().CheckaTutto(true); }); });
+  collega("DeSelezionaTutto", [this, vista] { cornice_.Lunga([vista] { vista->Spunte().CheckaTutto(false); }); });
   collega("Aggiorna", [this] { cornice_.ConPuntatoreOccupato([this] { ricarica_.Cartella(FinestraAttivata_); }); });
   collega("Utente", [this] {
     frmDatiUtente finestra(percorsi_, this);
@@ -116,8 +116,8 @@ void frmScegliFoto::CollegaFormato() {
   collega("Nuovo", occupato([this] { comandi_.ChiediNuovoVelistra(); }));
   collega("Annulla", [this] { cornice_.Annulla(); });
   collega("Cancella", occupato([this] { comandi_.CancellaSelezionate(); }));
-  collega("SelezionaTutto", occupato([vista] { vista->CheckaTutto(true); }));
-  collega("DeSelezionaTutto", occupato([vista] { vista->CheckaTutto(false); }));
+  collega("SelezionaTutto", occupato([vista] { vista->Spunte().CheckaTutto(true); }));
+  collega("DeSelezionaTutto", occupato([vista] { vista->Spunte().CheckaTutto(false); }));
   collega("Aggiorna", occupato([this] { ricarica_.Formato(); }));
   collega("ScaricaPrezziario", occupato([this] { ScaricaPrezziario(); }));
   collega("DettaglioPrezzo", [this] { MostraDettaglioPrezzo(); });

@@ -37,8 +37,8 @@ class CellaAccessibile : public QAccessibleInterface, public QAccessibleActionIn
         return thumb.NomeFileToolTip;
       case QAccessible::Description: {
         QStringList didascalie;
-        if (vista_->MostraNumeroFoto()) didascalie << TestoNumeroFoto(thumb);
-        if (vista_->MostraFormatoFotografico()) didascalie << TestoFormatoFotografico(thumb);
+        if (vista_->Aspetto().MostraNumeroFoto()) didascalie << TestoNumeroFoto(thumb);
+        if (vista_->Aspetto().MostraFormatoFotografico()) didascalie << TestoFormatoFotografico(thumb);
         // The mark on the picture, for those who cannot see it.
         if (const std::optional<AvvisoQualita> avviso = vista_->AvvisoThumb(indice_)) didascalie << avviso->testo;
         return didascalie.join(QStringLiteral(", "));
@@ -75,7 +75,7 @@ class CellaAccessibile : public QAccessibleInterface, public QAccessibleActionIn
   QStringList actionNames() const override { return {toggleAction()}; }
   void doAction(const QString& azione) override {
     if (azione != toggleAction() || !isValid() || !vista_->isEnabled()) return;
-    vista_->ImpostaSelezione(indice_, vista_->Thumbs()[indice_].Selezionata == 0);
+    vista_->Spunte().ImpostaSelezione(indice_, vista_->Thumbs()[indice_].Selezionata == 0);
   }
   QStringList keyBindingsForAction(const QString& azione) const override {
     if (azione == toggleAction()) return {QStringLiteral("Space")};

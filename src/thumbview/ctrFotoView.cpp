@@ -35,7 +35,11 @@ ctrFotoView::ctrFotoView(const PercorsiProgramma& percorsi, QWidget* genitore)
       picFrame_(new QFrame(this)),
       picSlide_(new SuperficieDisegno(picFrame_)),
       vsbSlide_(new QScrollBar(Qt::Vertical, picFrame_)),
-      chkFotoSelezionata_(new CaselleSelezione(picSlide_)) {
+      chkFotoSelezionata_(new CaselleSelezione(picSlide_)),
+      aspetto_(*this, *picSlide_),
+      spunte_(*this, thumbs_, *chkFotoSelezionata_,
+              {[this] { DopoRimozione(); }, [this] { RidisegnaModificate(); },
+               [this] { AggiornaAnteprima(); }}) {
   InstallaAccessibilitaVista();
   setAccessibleName(QStringLiteral("Miniature delle fotografie"));
   setFocusPolicy(Qt::StrongFocus);
@@ -53,12 +57,10 @@ ctrFotoView::ctrFotoView(const PercorsiProgramma& percorsi, QWidget* genitore)
   connect(vsbSlide_, &QScrollBar::valueChanged, this, [this] { Esegui_vsbSlideChange(); });
   connect(&decodifica_, &CodaDecodifica::copiaAttesa, this,
           [this](const QString& percorso, const ImmagineRidotta& copia) { CopiaArrivata(percorso, copia); });
-  connect(chkFotoSelezionata_, &CaselleSelezione::commutata, this,
-          [this](int indice, bool stato) { SegnaSelezione(indice, stato); });
 
   inizializzato_ = true;
   caratteriDidascalia_ = CarattereDa(font(), kAltezzaCarattereDidascalia);
-  ImpostaBackColor(palette().color(QPalette::Base));
+  aspetto_.ImpostaBackColor(palette().color(QPalette::Base));
   CancellaThumbs();
   scorrimentoAttivo_ = true;
 }
@@ -72,25 +74,21 @@ bool ctrFotoView::ThumbVisibile(int NumThumb) const {
   return primaVisibile_ <= NumThumb && NumThumb <= ultimaVisibile_;
 }
 
-QCheckBox* ctrFotoView::CasellaThumb(int indice) const {
-  return chkFotoSelezionata_->CasellaMostrata(indice);
-}
-
 void ctrFotoView::CalcolaColonne() {
   numeroColonne_ = ::CalcolaColonne(picSlide_->width(), picFrame_->contentsRect().width());
 }
 
 void ctrFotoView::AggiornaScorrimento(int n) {
-  const int massimo = MassimoScorrimento(n, numeroColonne_, picSlide_->height(), altezzaCella_);
+  const int massimo = MassimoScorrimento(n, numeroColonne_, picSlide_->height(), aspetto_.AltezzaCella());
   scorrimentoAttivo_ = false;
   vsbSlide_->setMaximum(massimo);
-  vsbSlide_->setPageStep(std::max(1, picSlide_->height() / (altezzaCella_ + 6)));
+  vsbSlide_->setPageStep(std::max(1, picSlide_->height() / (aspetto_.AltezzaCella() + 6)));
   scorrimentoAttivo_ = true;
 }
 
 void ctrFotoView::CalcolaThumbVisibili() {
   const PaginaThumb pagina = CalcolaPagina(vsbSlide_->value(), numeroColonne_, picSlide_->height(),
-                                           altezzaCella_, TotFile());
+                                           aspetto_.AltezzaCella(), TotFile());
   primaVisibile_ = pagina.prima;
   ultimaVisibile_ = pagina.ultima;
 }
@@ -127,7 +125,7 @@ bool ctrFotoView::PreparaCellaNuova(DatiThumb& thumb, int i) {
   // A folder is usually added file after file in name order: while the page
   // has room, the tasks start on the files that follow this one.
   const PaginaThumb piena = CalcolaPagina(vsbSlide_->value(), numeroColonne_, picSlide_->height(),
-                                          altezzaCella_, std::numeric_limits<int>::max());
+                                          aspetto_.AltezzaCella(), std::numeric_limits<int>::max());
   for (const QString& seguente : elencoAnticipato_.Seguenti(percorso, piena.ultima - i))
     decodifica_.Anticipa(seguente, kPrioritaPagina);
   return true;
@@ -150,14 +148,14 @@ void ctrFotoView::DisegnaCella(int posizione, int indice, SenzaCopia senzaCopia)
   DatiThumb& thumb = thumbs_[indice];
   QCheckBox* casella = chkFotoSelezionata_->Casella(indice);
   const RettangoliCella r =
-      CalcolaRettangoliCella(posizione, numeroColonne_, altezzaCella_, casella->width());
+      CalcolaRettangoliCella(posizione, numeroColonne_, aspetto_.AltezzaCella(), casella->width());
   {
     QPainter superficie(&picSlide_->immagine());
     ImpostaQualita(superficie, QualitaVelocita, QualitaVelocita);
     ContornaRettangolo(superficie, r.cella, coloreDidascalia_);
     DisegnaTesto(superficie, r.riga1, thumb.NomeFileToolTip, caratteriDidascalia_,
                  coloreDidascalia_, false);
-    if (mostraNumeroFoto_)
+    if (aspetto_.MostraNumeroFoto())
       DisegnaTesto(superficie, r.riga2, TestoNumeroFoto(thumb), caratteriDidascalia_,
                    coloreDidascalia_, false);
     const int altoImmagine = r.alto + kAltoImmagineInCella;
@@ -172,7 +170,7 @@ void ctrFotoView::DisegnaCella(int posizione, int indice, SenzaCopia senzaCopia)
       }
     } else if (senzaCopia == SenzaCopia::NonDisponibile)
       DisegnaSegnaposto(superficie, r.sinistra, altoImmagine);
-    if (mostraFormatoFotografico_)
+    if (aspetto_.MostraFormatoFotografico())
       DisegnaTesto(superficie, r.riga3, TestoFormatoFotografico(thumb), caratteriDidascalia_,
                    coloreDidascalia_, true);
   }

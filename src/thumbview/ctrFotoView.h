@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QVariantMap>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -13,15 +12,16 @@
 
 #include "common/QualitaStampa.h"
 #include "settings/PercorsiProgramma.h"
+#include "thumbview/AspettoVista.h"
 #include "thumbview/AvvisoQualita.h"
 #include "thumbview/CodaDecodifica.h"
 #include "thumbview/DatiThumb.h"
 #include "thumbview/ElencoAnticipato.h"
 #include "thumbview/ElencoThumbs.h"
 #include "thumbview/GeometriaThumb.h"
+#include "thumbview/SpunteVista.h"
 
 class CaselleSelezione;
-class QCheckBox;
 class QFrame;
 class QPainter;
 class QScrollBar;
@@ -35,13 +35,6 @@ using CartaDellaThumb =
 // preview in a picture box of the container.
 class ctrFotoView : public QWidget {
   Q_OBJECT
-  Q_PROPERTY(QColor BackColor READ BackColor WRITE ImpostaBackColor NOTIFY valoreCambiato)
-  Q_PROPERTY(QFont Font READ Font WRITE ImpostaFont NOTIFY valoreCambiato)
-  Q_PROPERTY(bool Enabled READ Enabled WRITE ImpostaEnabled NOTIFY valoreCambiato)
-  Q_PROPERTY(bool MostraNumeroFoto READ MostraNumeroFoto WRITE ImpostaMostraNumeroFoto NOTIFY
-                 valoreCambiato)
-  Q_PROPERTY(bool MostraFormatoFotografico READ MostraFormatoFotografico WRITE
-                 ImpostaMostraFormatoFotografico NOTIFY valoreCambiato)
 
  public:
   // The placeholder picture "NonDisponibile.gif" is taken from the program folder.
@@ -62,15 +55,12 @@ class ctrFotoView : public QWidget {
   void AnticipaCartella(const QString& cartella, const QStringList& nomi) { elencoAnticipato_.Imposta(cartella, nomi); }
   // Draws the visible page from that thumbnail (-1: the first visible one).
   bool DisegnaThumbTutto(int PrimaThumb = -1);
-  bool ThumbVisibile(int NumThumb) const;
   void Esegui_vsbSlideChange();
 
-  void CheckaTutto(bool Valore);
-  // Empty when nothing is checked.
-  QList<FotoSelezionata> ElencoFotoSelezionate() const;
-  void CancellaThumbSelezionate();
-  void ImpostaNumeroFotoThumbSelezionate(std::int16_t NumeroFoto);
-  void ImpostaRidimensionamentoThumbSelezionate(const QString& Ridimensionamento);
+  // The persisted appearance: the properties the container keeps.
+  AspettoVista& Aspetto() { return aspetto_; }
+  // The commands on the checked thumbnails.
+  SpunteVista& Spunte() { return spunte_; }
   // The picture box for the preview; not owned.
   void setpicPreview(SuperficieDisegno* picPreview);
   // Where the thumbnails' papers come from; without it no print is judged.
@@ -85,42 +75,15 @@ class ctrFotoView : public QWidget {
   int TotFile() const { return thumbs_.Totale(); }
   int PrimaThumbVisibile() const { return primaVisibile_; }
   int UltimaThumbVisibile() const { return ultimaVisibile_; }
-  bool CaricamentoInCorso() const { return caricamentoInCorso_; }
   bool Inizializzato() const { return inizializzato_; }
   // Copies being decoded; the grid is complete when none is.
   int DecodificheInCorso() const { return decodifica_.DecodificheInCorso(); }
   int NumeroColonne() const { return numeroColonne_; }
-  int AltezzaCella() const { return altezzaCella_; }
   const QList<DatiThumb>& Thumbs() const { return thumbs_.Voci(); }
-  // The check box that thumbnail i shows on the page, or nullptr.
-  QCheckBox* CasellaThumb(int indice) const;
-  // Checks or unchecks one thumbnail, record and box, as a click on its box does.
-  void ImpostaSelezione(int indice, bool selezionata);
   // The thumbnail with the keyboard focus frame, -1 when none.
   int IndiceFuoco() const { return indiceFuoco_; }
   // The cell of thumbnail i in screen coordinates; empty off the page.
   QRect AreaCellaSulloSchermo(int indice) const;
-
-  // Persisted properties.
-  QColor BackColor() const;
-  void ImpostaBackColor(const QColor& colore);
-  QFont Font() const { return font(); }
-  void ImpostaFont(const QFont& carattere);
-  bool Enabled() const { return isEnabled(); }
-  void ImpostaEnabled(bool abilitato);
-  bool MostraNumeroFoto() const { return mostraNumeroFoto_; }
-  void ImpostaMostraNumeroFoto(bool mostra);
-  bool MostraFormatoFotografico() const { return mostraFormatoFotografico_; }
-  void ImpostaMostraFormatoFotografico(bool mostra);
-  // The five properties by their storage keys, for the container to keep.
-  QVariantMap ProprietaSalvate() const;
-  // Applies the stored values present in the bag.
-  void LeggiProprieta(const QVariantMap& proprieta);
-
- Q_SIGNALS:
-  // A persisted property changed (its storage key).
-  void proprietaCambiata(const QString& nome);
-  void valoreCambiato();
 
  protected:
   void resizeEvent(QResizeEvent* evento) override;
@@ -130,6 +93,7 @@ class ctrFotoView : public QWidget {
   void focusOutEvent(QFocusEvent* evento) override;
 
  private:
+  bool ThumbVisibile(int NumThumb) const;
   void CalcolaColonne();
   void AggiornaScorrimento(int n);
   void CalcolaThumbVisibili();
@@ -147,8 +111,9 @@ class ctrFotoView : public QWidget {
   void NascondiPagina(PaginaThumb pagina);
   void PulisciSuperficie();
   void AnticipaDecodifica(int da, int a, int priorita);
-  void ImpostaSuSelezionate(const std::function<void(DatiThumb&)>& imposta);
-  void SegnaSelezione(int indice, bool selezionata);
+  // After the checked records went: boxes past the end, scrolling, page.
+  void DopoRimozione();
+  void RidisegnaModificate();
   int IndiceInPunto(QPoint punto) const;
   void ImpostaFuoco(int indice);
   void MostraFuoco();
@@ -157,7 +122,6 @@ class ctrFotoView : public QWidget {
   void MostraAnteprima(int indice);
   // The preview drawn again when its thumbnail's print changed.
   void AggiornaAnteprima();
-  void Notifica(const QString& nome);
 
   const QString percorsoNonDisponibile_;
   QFrame* picFrame_;
@@ -171,16 +135,15 @@ class ctrFotoView : public QWidget {
   CodaDecodifica decodifica_;
 
   ElencoThumbs thumbs_;
+  AspettoVista aspetto_;
+  SpunteVista spunte_;
   ElencoAnticipato elencoAnticipato_{this};
   int numeroColonne_ = 1;
-  int altezzaCella_ = 110;
   int primaVisibile_ = 0;
   int ultimaVisibile_ = 0;
   bool caricamentoInCorso_ = false;
   bool scorrimentoAttivo_ = false;
   bool inizializzato_ = false;
-  bool mostraNumeroFoto_ = false;
-  bool mostraFormatoFotografico_ = false;
   int indiceFuoco_ = -1;
 
   const QColor coloreDidascalia_{50, 0, 255};

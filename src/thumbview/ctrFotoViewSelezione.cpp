@@ -1,5 +1,4 @@
-// Checks, removal of the checked thumbnails, their attributes, hover text and preview.
-#include <QAccessible>
+// The grid after changes to its checked thumbnails, hit tests, hover text and preview.
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -12,30 +11,7 @@
 #include "thumbview/SuperficieDisegno.h"
 #include "thumbview/ctrFotoView.h"
 
-void ctrFotoView::CheckaTutto(bool Valore) {
-  for (int i = 0; i < TotFile(); ++i) ImpostaSelezione(i, Valore);
-}
-
-void ctrFotoView::ImpostaSelezione(int indice, bool selezionata) {
-  SegnaSelezione(indice, selezionata);
-  if (QCheckBox* casella = CasellaThumb(indice)) casella->setChecked(selezionata);
-}
-
-// Every road that changes a check (box, keyboard, assistive technology) ends here.
-void ctrFotoView::SegnaSelezione(int indice, bool selezionata) {
-  // Checking thousands of photos at once builds no events nobody listens to.
-  if (!thumbs_.ImpostaSelezione(indice, selezionata) || !QAccessible::isActive()) return;
-  QAccessible::State cambiato;
-  cambiato.checked = true;
-  QAccessibleStateChangeEvent evento(this, cambiato);
-  evento.setChild(indice);
-  QAccessible::updateAccessibility(&evento);
-}
-
-QList<FotoSelezionata> ctrFotoView::ElencoFotoSelezionate() const { return thumbs_.FotoSelezionate(); }
-
-void ctrFotoView::CancellaThumbSelezionate() {
-  if (!thumbs_.RimuoviSelezionate()) return;
+void ctrFotoView::DopoRimozione() {
   if (TotFile() == 0) return CancellaThumbs();
   // The records after each run moved down whole (picture, check and hit box
   // with them); the boxes past the new end go.
@@ -44,20 +20,9 @@ void ctrFotoView::CancellaThumbSelezionate() {
   Esegui_vsbSlideChange();
 }
 
-void ctrFotoView::ImpostaSuSelezionate(const std::function<void(DatiThumb&)>& imposta) {
-  if (!thumbs_.ModificaSelezionate(imposta)) return;
+void ctrFotoView::RidisegnaModificate() {
   NascondiPagina();
   DisegnaThumbTutto(primaVisibile_);
-}
-
-void ctrFotoView::ImpostaNumeroFotoThumbSelezionate(std::int16_t NumeroFoto) {
-  ImpostaSuSelezionate([NumeroFoto](DatiThumb& thumb) { thumb.NumeroFoto = NumeroFoto; });
-}
-
-void ctrFotoView::ImpostaRidimensionamentoThumbSelezionate(const QString& Ridimensionamento) {
-  ImpostaSuSelezionate(
-      [&Ridimensionamento](DatiThumb& thumb) { thumb.Ridimensionamento = Ridimensionamento; });
-  AggiornaAnteprima();
 }
 
 int ctrFotoView::IndiceInPunto(QPoint punto) const {

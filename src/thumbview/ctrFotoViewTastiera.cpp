@@ -27,12 +27,12 @@ int Passo(int tasto, int colonne) {
 
 void ctrFotoView::keyPressEvent(QKeyEvent* evento) {
   if (evento->matches(QKeySequence::SelectAll)) {
-    CheckaTutto(true);
+    spunte_.CheckaTutto(true);
     return;
   }
   if (evento->key() == Qt::Key_Space && evento->modifiers() == Qt::NoModifier &&
       indiceFuoco_ >= 0 && indiceFuoco_ < TotFile()) {
-    ImpostaSelezione(indiceFuoco_, thumbs_[indiceFuoco_].Selezionata == 0);
+    spunte_.ImpostaSelezione(indiceFuoco_, thumbs_[indiceFuoco_].Selezionata == 0);
     return;
   }
   const int passo = Passo(evento->key(), numeroColonne_);
@@ -46,7 +46,7 @@ void ctrFotoView::keyPressEvent(QKeyEvent* evento) {
 void ctrFotoView::ImpostaFuoco(int indice) {
   if (indice < 0 || indice >= TotFile()) return;
   indiceFuoco_ = indice;
-  const int righeIntere = picSlide_->height() / (altezzaCella_ + 6);
+  const int righeIntere = picSlide_->height() / (aspetto_.AltezzaCella() + 6);
   const int valore =
       ValorePerMostrareRiga(indice / numeroColonne_, vsbSlide_->value(), righeIntere);
   // A new value redraws the page, which puts the frame on the cell.

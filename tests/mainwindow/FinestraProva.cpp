@@ -45,8 +45,8 @@ QStringList ScriviFotoDaStampa(const QString& cartella, const QStringList& nomi)
 }
 
 void FinestraProva::CopiaNelFormato(const QString& formato, const QList<int>& indici) {
-  Controlli().fvFotoCartella->CheckaTutto(indici.isEmpty());
-  for (int i : indici) Controlli().fvFotoCartella->CasellaThumb(i)->click();
+  Controlli().fvFotoCartella->Spunte().CheckaTutto(indici.isEmpty());
+  for (int i : indici) Controlli().fvFotoCartella->Spunte().CasellaThumb(i)->click();
   selettori().Copia().ImpostaFormato(formato);
   Premi(Controlli().tbCartella, QStringLiteral("CopiaIn"));
 }

@@ -66,7 +66,7 @@ TEST(Accessibilita, TheMainWindowsCommandsDoNothingWhileTheSendWindowWorks) {
   finestra->Attiva();
   ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
   finestra->CopiaNelFormato(QStringLiteral("15x10"));
-  finestra->Controlli().fvFotoFormato->CheckaTutto(true);
+  finestra->Controlli().fvFotoFormato->Spunte().CheckaTutto(true);
   const QByteArray album = ambiente.programma.Leggi(QStringLiteral("Velistra.xml"));
   ASSERT_EQ(finestra->ordine().NumeroVoci({}), 2);
   ambiente.piattaforma.Azzera();

@@ -81,7 +81,7 @@ TEST_F(AvvisoQualita, TheMarksFollowTheFitModeAndANewPriceList) {
   EXPECT_EQ(vista->AvvisoThumb(0)->livello, LivelloQualita::Bassa);
 
   // Inside the sticker: 160 pixels on 3 cm are 135 dpi, 120 on 2 cm are 152.
-  vista->CheckaTutto(true);
+  vista->Spunte().CheckaTutto(true);
   finestra->ImpostaRidimensionamento(QStringLiteral("1"));
   finestra->Attendi();
   EXPECT_FALSE(vista->AvvisoThumb(0).has_value());

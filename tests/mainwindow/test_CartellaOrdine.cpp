@@ -51,8 +51,8 @@ class CartellaPerLaboratorio : public ::testing::Test {
     finestra->Attiva();
     ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
     finestra->CopiaNelFormato("15x10");
-    finestra->Controlli().fvFotoFormato->CheckaTutto(false);
-    finestra->Controlli().fvFotoFormato->CasellaThumb(1)->click();
+    finestra->Controlli().fvFotoFormato->Spunte().CheckaTutto(false);
+    finestra->Controlli().fvFotoFormato->Spunte().CasellaThumb(1)->click();
     finestra->Controlli().txtNumFoto->setText("3");
     Pulsante("NumFoto")->trigger();
     ambiente.piattaforma.Azzera();

@@ -38,9 +38,9 @@ class OperazioniFoto : public ::testing::Test {
   }
 
   void Spunta(ctrFotoView* vista, const QList<int>& indici) {
-    vista->CheckaTutto(false);
+    vista->Spunte().CheckaTutto(false);
     for (int i : indici) {
-      QCheckBox* casella = vista->CasellaThumb(i);
+      QCheckBox* casella = vista->Spunte().CasellaThumb(i);
       ASSERT_TRUE(casella) << i;
       casella->click();
     }
@@ -114,7 +114,7 @@ TEST_F(OperazioniFoto, RemovingWithTheFilterReleasedRemovesEntriesOfEveryFormat)
   ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
   Spunta(finestra->Controlli().fvFotoFormato, {0});
   frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Cancella")->trigger();
-  finestra->Controlli().fvFotoFormato->CheckaTutto(false);
+  finestra->Controlli().fvFotoFormato->Spunte().CheckaTutto(false);
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
   frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, "Cancella")->trigger();
   EXPECT_EQ(ambiente.piattaforma.testi().last(), kNessunaSelezione);

@@ -83,7 +83,7 @@ TEST_F(SalvataggiNonRiusciti, AnAlbumSaveOnAFullDiskIsToldAndKeepsTheSavedAlbum)
   const PercorsiProgramma v = ambiente->percorsi();
   const QByteArray album = LeggiFile(v.PercorsoVelistraXML);
   disco.Riempi();
-  finestra->Controlli().fvFotoFormato->CheckaTutto(true);
+  finestra->Controlli().fvFotoFormato->Spunte().CheckaTutto(true);
   finestra->Controlli().txtNumFoto->setText("3");
   finestra->Premi(finestra->Controlli().tbOperazioni, "NumFoto");
   EXPECT_EQ(Testi(), QStringList{QStringLiteral("Impossibile salvare il Velistra nel file\r\n'") +
@@ -99,7 +99,7 @@ TEST_F(SalvataggiNonRiusciti, AReadOnlyProgramFolderKeepsTheAlbumAndTheSettingsA
   const QByteArray impostazioni = LeggiFile(v.PercorsoIni);
   {
     const CartellaSoloLettura soloLettura(v.PercorsoProgramma);
-    finestra->Controlli().fvFotoFormato->CheckaTutto(true);
+    finestra->Controlli().fvFotoFormato->Spunte().CheckaTutto(true);
     finestra->Controlli().txtNumFoto->setText("3");
     finestra->Premi(finestra->Controlli().tbOperazioni, "NumFoto");
     finestra->close();

@@ -232,7 +232,7 @@ TEST_F(FinestraPrincipale, ClosingIsRefusedWhileALongOperationRuns) {
   auto finestra = ambiente.NuovaFinestra();
   finestra->Attiva();
   finestra->Sfoglia(ambiente.foto.path());
-  finestra->Controlli().fvFotoCartella->CheckaTutto(true);
+  finestra->Controlli().fvFotoCartella->Spunte().CheckaTutto(true);
   // The copy runs on a worker; its end reaches the window only through the
   // event loop, so the window is seen here in the middle of it.
   frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "CopiaIn")->trigger();

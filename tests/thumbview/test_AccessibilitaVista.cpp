@@ -14,8 +14,8 @@ class Accessibile : public VistaProva {
  protected:
   void SetUp() override {
     VistaProva::SetUp();
-    vista->ImpostaMostraNumeroFoto(true);
-    vista->ImpostaMostraFormatoFotografico(true);
+    vista->Aspetto().ImpostaMostraNumeroFoto(true);
+    vista->Aspetto().ImpostaMostraFormatoFotografico(true);
     for (int i = 0; i < 30; ++i)
       ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("f%1.jpg").arg(i)), true,
                                         QStringLiteral("Foto %1").arg(i), std::int16_t(i % 4),
@@ -48,18 +48,18 @@ TEST_F(Accessibile, CellsAreListItemsWhoseToggleIsAClick) {
   EXPECT_TRUE(Cella(29)->state().invisible);  // off the page
 
   Commuta(cella);
-  ASSERT_EQ(vista->ElencoFotoSelezionate().size(), 1);
-  EXPECT_EQ(vista->ElencoFotoSelezionate()[0].NomeCompleto,
+  ASSERT_EQ(vista->Spunte().ElencoFotoSelezionate().size(), 1);
+  EXPECT_EQ(vista->Spunte().ElencoFotoSelezionate()[0].NomeCompleto,
             foto.filePath(QStringLiteral("f3.jpg")));
-  EXPECT_TRUE(vista->CasellaThumb(3)->isChecked());
+  EXPECT_TRUE(vista->Spunte().CasellaThumb(3)->isChecked());
   EXPECT_TRUE(cella->state().checked);
   Commuta(Cella(29));
   Commuta(cella);
-  EXPECT_FALSE(vista->CasellaThumb(3)->isChecked());
+  EXPECT_FALSE(vista->Spunte().CasellaThumb(3)->isChecked());
   // The check box's own toggle, which is no click, counts as well.
-  Commuta(QAccessible::queryAccessibleInterface(vista->CasellaThumb(2)));
+  Commuta(QAccessible::queryAccessibleInterface(vista->Spunte().CasellaThumb(2)));
   QStringList titoli;
-  for (const FotoSelezionata& scelta : vista->ElencoFotoSelezionate()) titoli << scelta.Titolo;
+  for (const FotoSelezionata& scelta : vista->Spunte().ElencoFotoSelezionate()) titoli << scelta.Titolo;
   EXPECT_EQ(titoli, (QStringList{"Foto 2", "Foto 29"}));
 }
 
@@ -84,9 +84,9 @@ TEST_F(Accessibile, TabReachesTheGridWhereArrowsSpaceAndCtrlAWork) {
   Tasto(Qt::Key_Down);
   ASSERT_EQ(vista->IndiceFuoco(), 6);
   Tasto(Qt::Key_Space);
-  EXPECT_EQ(vista->ElencoFotoSelezionate().size(), 1);
+  EXPECT_EQ(vista->Spunte().ElencoFotoSelezionate().size(), 1);
   Tasto(Qt::Key_Space);
-  EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
+  EXPECT_TRUE(vista->Spunte().ElencoFotoSelezionate().isEmpty());
 
   // Down to the last row: the page scrolls so that the cell is whole.
   for (int i = 0; i < 4; ++i) Tasto(Qt::Key_Down);
@@ -98,7 +98,7 @@ TEST_F(Accessibile, TabReachesTheGridWhereArrowsSpaceAndCtrlAWork) {
   EXPECT_EQ(vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"))->value(), 0);
 
   Tasto(Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(vista->ElencoFotoSelezionate().size(), 30);
+  EXPECT_EQ(vista->Spunte().ElencoFotoSelezionate().size(), 30);
   vista->setParent(nullptr);  // the fixture owns it
 }
 

@@ -130,7 +130,7 @@ TEST_F(AvvisoVista, TheMarkSaysTheResolutionOnHoverAndFollowsTheFitMode) {
   EXPECT_TRUE(HaColore(vista->Thumbs()[1].AreaSegnoQualita, ColoreAvviso(LivelloQualita::Scarsa)));
   EXPECT_TRUE(vista->Thumbs()[2].AreaSegnoQualita.isEmpty());
   // On the picture, clear of the check box and of the name above it.
-  EXPECT_FALSE(segno.intersects(vista->CasellaThumb(0)->geometry()));
+  EXPECT_FALSE(segno.intersects(vista->Spunte().CasellaThumb(0)->geometry()));
   EXPECT_GE(segno.top(), vista->Thumbs()[0].AreaCella.top() + 18);
   Muovi(segno.center());
   EXPECT_EQ(Superficie()->toolTip(), testo);
@@ -143,8 +143,8 @@ TEST_F(AvvisoVista, TheMarkSaysTheResolutionOnHoverAndFollowsTheFitMode) {
   EXPECT_TRUE(Ombreggiato(anteprima.immagine().pixelColor(100, 28)));
   EXPECT_TRUE(ColoreFoto(anteprima.immagine().pixelColor(6, 100)));
 
-  vista->ImpostaSelezione(0, true);
-  vista->ImpostaRidimensionamentoThumbSelezionate(QStringLiteral("Fit-in"));
+  vista->Spunte().ImpostaSelezione(0, true);
+  vista->Spunte().ImpostaRidimensionamentoThumbSelezionate(QStringLiteral("Fit-in"));
   EXPECT_FALSE(vista->AvvisoThumb(0).has_value());
   EXPECT_TRUE(vista->Thumbs()[0].AreaSegnoQualita.isEmpty());
   // The preview follows at once: white margins beside the photo, nothing shaded.

@@ -13,8 +13,8 @@ class Celle : public VistaProva {
  protected:
   void SetUp() override {
     VistaProva::SetUp();
-    vista->ImpostaMostraNumeroFoto(true);
-    vista->ImpostaMostraFormatoFotografico(true);
+    vista->Aspetto().ImpostaMostraNumeroFoto(true);
+    vista->Aspetto().ImpostaMostraFormatoFotografico(true);
   }
   void Aggiungi(const QString& nome, std::int16_t numero, const QString& ridimensionamento) {
     ASSERT_TRUE(vista->AggiungiThumbs(Foto(nome, {300, 400}), true, {}, numero,
@@ -46,7 +46,7 @@ TEST_F(Celle, CaptionsAreWholeAndDifferByTheNumberOfPrints) {
   Aggiungi(QStringLiteral("c.jpg"), 99, QStringLiteral("Fill-In"));
   Aggiungi(QStringLiteral("d.jpg"), 3, QStringLiteral("Fill-In"));
   Aggiungi(QStringLiteral("e.jpg"), 1, QStringLiteral("Fill-In"));
-  const int h = vista->AltezzaCella();
+  const int h = vista->Aspetto().AltezzaCella();
   const QRect riga2(2, h - 30, kLarghezzaCella - 3, kAltezzaRiga);
   const QRect riga3(2, h - 16, kLarghezzaCella - 3, kAltezzaRiga);
   // Not cut with an ellipsis: the ink is as wide as the whole text.
@@ -67,15 +67,15 @@ TEST_F(Celle, NamesStartRightOfTheCheckBoxAndLinesKeepApart) {
   const int w = kLarghezzaCella - 3;
   for (int i = 0; i < 2; ++i) {
     SCOPED_TRACE(i);
-    ASSERT_NE(vista->CasellaThumb(i), nullptr);
+    ASSERT_NE(vista->Spunte().CasellaThumb(i), nullptr);
     EXPECT_TRUE(
-        AreaInchiostro(Superficie()->immagine(), InPixel(vista->CasellaThumb(i)->geometry()))
+        AreaInchiostro(Superficie()->immagine(), InPixel(vista->Spunte().CasellaThumb(i)->geometry()))
             .isEmpty());
     // The name ends above the picture (18 down, 90 high); below it the two
     // captions are a band each, clear of the outline.
     EXPECT_FALSE(Inchiostro(i, QRect(2, 2, w, 15)).isEmpty());
     EXPECT_TRUE(Inchiostro(i, QRect(2, 17, w, 1)).isEmpty());
-    const QRect sotto(2, 18 + 90, w, vista->AltezzaCella() - 18 - 90 - 1);
+    const QRect sotto(2, 18 + 90, w, vista->Aspetto().AltezzaCella() - 18 - 90 - 1);
     const QRect pixel = InPixel(sotto.translated(vista->Thumbs()[i].AreaCella.topLeft()));
     const QList<QPair<int, int>> bande = BandeDiTesto(Superficie()->immagine(), pixel);
     ASSERT_EQ(bande.size(), 2);

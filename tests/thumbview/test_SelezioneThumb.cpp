@@ -22,53 +22,53 @@ class SelezioneDieci : public VistaProva {
     AttendiCopie();
   }
   void Spunta(int indice) {
-    ASSERT_NE(vista->CasellaThumb(indice), nullptr);
-    vista->CasellaThumb(indice)->click();
+    ASSERT_NE(vista->Spunte().CasellaThumb(indice), nullptr);
+    vista->Spunte().CasellaThumb(indice)->click();
   }
 };
 
 TEST_F(SelezioneDieci, RemovingTheCheckedDrawsTheRecordsMovedDownAndRemovingAllEmptiesTheView) {
   for (const int i : {1, 2, 3, 7}) Spunta(i);
   const QImage quarto = vista->Thumbs()[4].Miniatura;
-  vista->CancellaThumbSelezionate();
+  vista->Spunte().CancellaThumbSelezionate();
   ASSERT_EQ(vista->TotFile(), 6);
   // The former thumbnail 4 is now the second cell, with its box there.
   const DatiThumb& spostato = vista->Thumbs()[1];
   EXPECT_EQ(spostato.Miniatura, quarto);
   EXPECT_EQ(spostato.AreaCella, QRect(122, 2, 120, 110));
-  EXPECT_EQ(vista->CasellaThumb(1)->toolTip(), foto.filePath(QStringLiteral("f4.png")));
-  EXPECT_FALSE(vista->CasellaThumb(1)->isChecked());
-  EXPECT_EQ(vista->CasellaThumb(6), nullptr);
+  EXPECT_EQ(vista->Spunte().CasellaThumb(1)->toolTip(), foto.filePath(QStringLiteral("f4.png")));
+  EXPECT_FALSE(vista->Spunte().CasellaThumb(1)->isChecked());
+  EXPECT_EQ(vista->Spunte().CasellaThumb(6), nullptr);
   EXPECT_EQ(vista->UltimaThumbVisibile(), 6);
-  EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
-  vista->CheckaTutto(true);
-  vista->CancellaThumbSelezionate();
+  EXPECT_TRUE(vista->Spunte().ElencoFotoSelezionate().isEmpty());
+  vista->Spunte().CheckaTutto(true);
+  vista->Spunte().CancellaThumbSelezionate();
   EXPECT_EQ(vista->TotFile(), 0);
   EXPECT_FALSE(Superficie()->isVisible());
 }
 
 TEST_F(SelezioneDieci, SettersChangeTheCheckedAndRedrawThemStillChecked) {
   Spunta(3);
-  vista->ImpostaNumeroFotoThumbSelezionate(12);
-  vista->ImpostaRidimensionamentoThumbSelezionate(QStringLiteral("Nessuno"));
+  vista->Spunte().ImpostaNumeroFotoThumbSelezionate(12);
+  vista->Spunte().ImpostaRidimensionamentoThumbSelezionate(QStringLiteral("Nessuno"));
   EXPECT_EQ(vista->Thumbs()[3].NumeroFoto, 12);
   EXPECT_EQ(vista->Thumbs()[3].Ridimensionamento, QStringLiteral("Nessuno"));
   EXPECT_EQ(vista->Thumbs()[4].NumeroFoto, 4);
-  EXPECT_TRUE(vista->CasellaThumb(3)->isChecked());
-  EXPECT_FALSE(vista->CasellaThumb(4)->isChecked());
+  EXPECT_TRUE(vista->Spunte().CasellaThumb(3)->isChecked());
+  EXPECT_FALSE(vista->Spunte().CasellaThumb(4)->isChecked());
 }
 
 TEST_F(Selezione, CheckAllReachesThumbnailsOffThePage) {
-  vista->CheckaTutto(true);  // nothing to check
+  vista->Spunte().CheckaTutto(true);  // nothing to check
   Aggiungi(30);
-  vista->CheckaTutto(true);
-  EXPECT_EQ(vista->ElencoFotoSelezionate().size(), 30);
+  vista->Spunte().CheckaTutto(true);
+  EXPECT_EQ(vista->Spunte().ElencoFotoSelezionate().size(), 30);
   vista->findChild<QScrollBar*>(QStringLiteral("vsbSlide"))->setValue(2);
-  ASSERT_NE(vista->CasellaThumb(29), nullptr);
-  EXPECT_TRUE(vista->CasellaThumb(29)->isChecked());
-  vista->CheckaTutto(false);
-  EXPECT_FALSE(vista->CasellaThumb(29)->isChecked());
-  EXPECT_TRUE(vista->ElencoFotoSelezionate().isEmpty());
+  ASSERT_NE(vista->Spunte().CasellaThumb(29), nullptr);
+  EXPECT_TRUE(vista->Spunte().CasellaThumb(29)->isChecked());
+  vista->Spunte().CheckaTutto(false);
+  EXPECT_FALSE(vista->Spunte().CasellaThumb(29)->isChecked());
+  EXPECT_TRUE(vista->Spunte().ElencoFotoSelezionate().isEmpty());
 }
 
 TEST_F(Selezione, HoverTextNamesTheCellAndIsEmptyInTheGaps) {

@@ -80,7 +80,7 @@ TEST_F(Vista, ADrawnPageHasItsOutlinesCaptionsPicturesAndCheckBoxes) {
     for (int y = 4; y < 18; ++y)
       scritto = scritto || Pixel(x, y) == kDidascalia || Pixel(x, y).blue() > 200;
   EXPECT_TRUE(scritto);
-  QCheckBox* casella = vista->CasellaThumb(6);
+  QCheckBox* casella = vista->Spunte().CasellaThumb(6);
   ASSERT_NE(casella, nullptr);
   EXPECT_TRUE(casella->isVisible());
   EXPECT_EQ(casella->pos(), QPoint(124, 116));
@@ -91,14 +91,14 @@ TEST_F(Vista, ADrawnPageHasItsOutlinesCaptionsPicturesAndCheckBoxes) {
 }
 
 TEST_F(Vista, ACellIsDrawnAtOnceAndItsPictureComesWhenDecoded) {
-  vista->ImpostaMostraNumeroFoto(true);
+  vista->Aspetto().ImpostaMostraNumeroFoto(true);
   ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("a.jpg")), true, {}, 2));
   // Drawn without waiting: outline, name and box now, the picture area still white.
   EXPECT_GT(vista->DecodificheInCorso(), 0);
   EXPECT_TRUE(vista->Thumbs()[0].Miniatura.isNull());
   EXPECT_EQ(Pixel(0, 50), kDidascalia);
   EXPECT_EQ(Pixel(15, 20), QColor(Qt::white));
-  EXPECT_TRUE(vista->CasellaThumb(0)->isVisible());
+  EXPECT_TRUE(vista->Spunte().CasellaThumb(0)->isVisible());
   AttendiCopie();
   EXPECT_TRUE(Verde(Pixel(15, 20)));
   // The cell drawn again when its copy came is the cell drawn with the copy at hand.
@@ -137,8 +137,8 @@ TEST_F(Vista, UnreadablePhotosFoundLaterShowThePlaceholder) {
   EXPECT_LE(segnaposto.height(), 90);
   const int sinistra = (120 - segnaposto.width()) / 2;
   EXPECT_EQ(Pixel(sinistra + 5, 356 + 5), segnaposto.pixelColor(5, 5));
-  ASSERT_NE(vista->CasellaThumb(20), nullptr);
-  EXPECT_TRUE(vista->CasellaThumb(20)->isVisible());
+  ASSERT_NE(vista->Spunte().CasellaThumb(20), nullptr);
+  EXPECT_TRUE(vista->Spunte().CasellaThumb(20)->isVisible());
 }
 
 TEST_F(Vista, ScrollingDrawsThePageFromTheTopLeftCellAgainAndKeepsTheCopies) {
@@ -150,8 +150,8 @@ TEST_F(Vista, ScrollingDrawsThePageFromTheTopLeftCellAgainAndKeepsTheCopies) {
   EXPECT_EQ(vista->UltimaThumbVisibile(), 24);
   EXPECT_EQ(vista->Thumbs()[5].AreaCella, QRect(0, 2, 120, 110));
   EXPECT_TRUE(vista->Thumbs()[0].AreaCella.isEmpty());
-  EXPECT_EQ(vista->CasellaThumb(0), nullptr);
-  EXPECT_EQ(vista->CasellaThumb(5)->pos(), QPoint(2, 4));
+  EXPECT_EQ(vista->Spunte().CasellaThumb(0), nullptr);
+  EXPECT_EQ(vista->Spunte().CasellaThumb(5)->pos(), QPoint(2, 4));
   barra->setValue(3);
   EXPECT_EQ(vista->PrimaThumbVisibile(), 15);
   EXPECT_EQ(vista->UltimaThumbVisibile(), 30);
@@ -169,14 +169,14 @@ TEST_F(Vista, ResizingLaysTheCellsOutAgainInTheNewColumns) {
   EXPECT_EQ(vista->NumeroColonne(), 3);
   EXPECT_EQ(vista->UltimaThumbVisibile(), 11);
   EXPECT_EQ(vista->Thumbs()[6].AreaCella, QRect(0, 2 * 112 + 2, 120, 110));
-  EXPECT_EQ(vista->CasellaThumb(6)->pos(), QPoint(2, 228));
+  EXPECT_EQ(vista->Spunte().CasellaThumb(6)->pos(), QPoint(2, 228));
   vista->resize(56 + 17, 400);
   EXPECT_EQ(vista->NumeroColonne(), 1);
 }
 
 TEST_F(Vista, RemovingAllHidesEverythingUntilTheNextCell) {
   Aggiungi(3);
-  vista->CheckaTutto(true);
+  vista->Spunte().CheckaTutto(true);
   vista->CancellaThumbs();
   EXPECT_EQ(vista->TotFile(), 0);
   EXPECT_EQ(vista->UltimaThumbVisibile(), 0);
@@ -188,7 +188,7 @@ TEST_F(Vista, RemovingAllHidesEverythingUntilTheNextCell) {
   EXPECT_EQ(Superficie()->immagine().pixelColor(0, 50), QColor(Qt::white));
   Aggiungi(1);
   EXPECT_TRUE(Superficie()->isVisible());
-  EXPECT_FALSE(vista->CasellaThumb(0)->isChecked());
+  EXPECT_FALSE(vista->Spunte().CasellaThumb(0)->isChecked());
 }
 
 TEST_F(Vista, BrokenAndOddFilesNeverTakeTheViewDown) {
@@ -237,9 +237,9 @@ TEST_F(Vista, FilesAddedOutOfFolderOrderStillGetTheirOwnPictures) {
 
 TEST_F(Vista, PersistedPropertiesComeAsANamedBagAndTellTheContainer) {
   QStringList cambiate;
-  QObject::connect(vista.get(), &ctrFotoView::proprietaCambiata,
+  QObject::connect(&vista->Aspetto(), &AspettoVista::proprietaCambiata,
                    [&cambiate](const QString& nome) { cambiate << nome; });
-  QVariantMap borsa = vista->ProprietaSalvate();
+  QVariantMap borsa = vista->Aspetto().ProprietaSalvate();
   EXPECT_EQ(borsa.keys(), (QStringList{"BackColor", "Enabled", "Font", "MostraFormatoFotografico",
                                        "MostraNumeroFoto"}));
   EXPECT_EQ(borsa.value("MostraNumeroFoto").toBool(), false);
@@ -247,15 +247,15 @@ TEST_F(Vista, PersistedPropertiesComeAsANamedBagAndTellTheContainer) {
   EXPECT_EQ(borsa.value("BackColor").value<QColor>(), vista->palette().color(QPalette::Base));
   borsa["MostraFormatoFotografico"] = true;
   borsa["BackColor"] = QColor(10, 20, 30);
-  vista->LeggiProprieta(borsa);
-  EXPECT_EQ(vista->AltezzaCella(), 124);
-  EXPECT_EQ(vista->property("BackColor").value<QColor>(), QColor(10, 20, 30));
+  vista->Aspetto().LeggiProprieta(borsa);
+  EXPECT_EQ(vista->Aspetto().AltezzaCella(), 124);
+  EXPECT_EQ(vista->Aspetto().property("BackColor").value<QColor>(), QColor(10, 20, 30));
   EXPECT_TRUE(cambiate.contains(QStringLiteral("MostraFormatoFotografico")));
   EXPECT_TRUE(cambiate.contains(QStringLiteral("BackColor")));
   cambiate.clear();
-  EXPECT_TRUE(vista->setProperty("MostraNumeroFoto", true));
+  EXPECT_TRUE(vista->Aspetto().setProperty("MostraNumeroFoto", true));
   EXPECT_EQ(cambiate, QStringList{QStringLiteral("MostraNumeroFoto")});
-  EXPECT_EQ(vista->AltezzaCella(), 138);
+  EXPECT_EQ(vista->Aspetto().AltezzaCella(), 138);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// The persisted properties and their bag.
+#include "thumbview/AspettoVista.h"
+
+#include <QPalette>
+#include <QWidget>
+
 #include "thumbview/GeometriaThumb.h"
-#include "thumbview/SuperficieDisegno.h"
-#include "thumbview/ctrFotoView.h"
 
 namespace {
 const QString kBackColor = QStringLiteral("BackColor");
@@ -11,44 +13,52 @@ const QString kMostraNumeroFoto = QStringLiteral("MostraNumeroFoto");
 const QString kMostraFormatoFotografico = QStringLiteral("MostraFormatoFotografico");
 }  // namespace
 
-void ctrFotoView::Notifica(const QString& nome) {
+AspettoVista::AspettoVista(QWidget& vista, QWidget& superficie) : vista_(vista), superficie_(superficie) {}
+
+void AspettoVista::Notifica(const QString& nome) {
   Q_EMIT proprietaCambiata(nome);
   Q_EMIT valoreCambiato();
 }
 
-QColor ctrFotoView::BackColor() const { return picSlide_->palette().color(QPalette::Window); }
+QColor AspettoVista::BackColor() const { return superficie_.palette().color(QPalette::Window); }
 
-void ctrFotoView::ImpostaBackColor(const QColor& colore) {
-  QPalette tavolozza = picSlide_->palette();
+void AspettoVista::ImpostaBackColor(const QColor& colore) {
+  QPalette tavolozza = superficie_.palette();
   tavolozza.setColor(QPalette::Window, colore);
-  picSlide_->setPalette(tavolozza);
+  superficie_.setPalette(tavolozza);
   Notifica(kBackColor);
 }
 
-void ctrFotoView::ImpostaFont(const QFont& carattere) {
+QFont AspettoVista::Font() const { return vista_.font(); }
+
+void AspettoVista::ImpostaFont(const QFont& carattere) {
   // The caption font stays the one taken at creation.
-  setFont(carattere);
+  vista_.setFont(carattere);
   Notifica(kFont);
 }
 
-void ctrFotoView::ImpostaEnabled(bool abilitato) {
-  setEnabled(abilitato);
+bool AspettoVista::Enabled() const { return vista_.isEnabled(); }
+
+void AspettoVista::ImpostaEnabled(bool abilitato) {
+  vista_.setEnabled(abilitato);
   Notifica(kEnabled);
 }
 
-void ctrFotoView::ImpostaMostraNumeroFoto(bool mostra) {
+void AspettoVista::ImpostaMostraNumeroFoto(bool mostra) {
   mostraNumeroFoto_ = mostra;
-  altezzaCella_ = CalcolaAltezzaCella(mostraNumeroFoto_, mostraFormatoFotografico_);
   Notifica(kMostraNumeroFoto);
 }
 
-void ctrFotoView::ImpostaMostraFormatoFotografico(bool mostra) {
+void AspettoVista::ImpostaMostraFormatoFotografico(bool mostra) {
   mostraFormatoFotografico_ = mostra;
-  altezzaCella_ = CalcolaAltezzaCella(mostraNumeroFoto_, mostraFormatoFotografico_);
   Notifica(kMostraFormatoFotografico);
 }
 
-QVariantMap ctrFotoView::ProprietaSalvate() const {
+int AspettoVista::AltezzaCella() const {
+  return CalcolaAltezzaCella(mostraNumeroFoto_, mostraFormatoFotografico_);
+}
+
+QVariantMap AspettoVista::ProprietaSalvate() const {
   return {{kBackColor, BackColor()},
           {kFont, Font()},
           {kEnabled, Enabled()},
@@ -56,7 +66,7 @@ QVariantMap ctrFotoView::ProprietaSalvate() const {
           {kMostraFormatoFotografico, MostraFormatoFotografico()}};
 }
 
-void ctrFotoView::LeggiProprieta(const QVariantMap& proprieta) {
+void AspettoVista::LeggiProprieta(const QVariantMap& proprieta) {
   if (proprieta.contains(kBackColor)) ImpostaBackColor(proprieta.value(kBackColor).value<QColor>());
   if (proprieta.contains(kFont)) ImpostaFont(proprieta.value(kFont).value<QFont>());
   if (proprieta.contains(kEnabled)) ImpostaEnabled(proprieta.value(kEnabled).toBool());
