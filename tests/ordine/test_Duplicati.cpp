@@ -94,6 +94,16 @@ TEST_F(Duplicati, ASecondCopyOfTheSameHeicIsADuplicate) {
   EXPECT_EQ(domande, 1);
 }
 
+// What tells the HEIC outlives a restart: its copy's bytes cannot.
+TEST_F(Duplicati, TheSameHeicIsStillADuplicateAfterARestart) {
+  const QByteArray heic = CodificaHeif(ImmagineADueBande({64, 48}, Qt::red, Qt::blue));
+  ASSERT_EQ(Copia(Scrivi(QStringLiteral("uno.heic"), heic), false), EsitoFoto::Fatto);
+  ASSERT_EQ(AttendiSalvataggi(*ordine), EsitoSalvataggio::Salvato);
+  ordine = NuovoOrdine();
+  EXPECT_EQ(Copia(Scrivi(QStringLiteral("due.heic"), heic), false), EsitoFoto::Saltata);
+  EXPECT_EQ(domande, 1);
+}
+
 TEST_F(Duplicati, ANewAlbumForgetsTheContentsOfTheNamesItGivesAgain) {
   // c, of a's size, makes the model read a's copy.
   ASSERT_EQ(Copia(a, true), EsitoFoto::Fatto);
