@@ -120,7 +120,11 @@ void OrdineVelistra::AggiungiCopia(const FotoDaCopiare& foto, const QString& cop
   album_.AggiungiFileVelistra(foto.formato, copia, foto.titolo, ChiaveRidimensionamento(0));
   if (foto.quantita != 1) album_.ImpostaQuantitaFile(foto.formato, copia, foto.quantita);
   if (!foto.ridimensionamento.isEmpty()) album_.ImpostaRidimensionamentoFile(foto.formato, copia, foto.ridimensionamento);
-  if (impronta.dimensione >= 0) impronte_.Registra(copia, impronta);
+  // A name given again (a counter that fell behind) may carry a note of a removed copy.
+  if (impronta.dimensione >= 0)
+    impronte_.Registra(copia, impronta);
+  else
+    impronte_.Dimentica(copia);
   // A converted copy's digest is its original's, which no later read of the copy gives.
   origini_.Registra(copia, foto.foto, DaConvertirePerLaboratorio(foto.foto) ? impronta : ImprontaFile{});
   Riprezza();
