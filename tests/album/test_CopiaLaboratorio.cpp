@@ -13,7 +13,6 @@
 #include "support/CartellaProgrammaProva.h"
 #include "support/FotoHeifProva.h"
 #include "support/FotoProva.h"
-#include "support/ProfiloLutProva.h"
 
 namespace {
 
@@ -95,11 +94,6 @@ TEST(CopiaLaboratorio, HeifAndWebPBecomeUprightSRGBJpegsAtFullChromaKeepingTheCa
        {400, 300},
        {200, 150},
        QColor(219, 0, 0)},
-      {"lut.heic",
-       CodificaHeif(rossoP3, {.icc = ProfiloLut(), .exif = ExifCamera(1)}),
-       {400, 300},
-       {200, 150},
-       InSRGBSecondoLcms(ProfiloLut(), QColor(200, 0, 0))},
       {"shot.avif", CodificaHeif(bande, {.avif = true, .exif = ExifCamera(1)}), {400, 300}, {200, 50}, Qt::red},
       {"chat.webp",
        WebPConExif(Codifica(bande, "webp", 95), {400, 300}, ExifCamera(1)),
@@ -123,9 +117,7 @@ TEST(CopiaLaboratorio, HeifAndWebPBecomeUprightSRGBJpegsAtFullChromaKeepingTheCa
     EXPECT_EQ(copia.colorSpace(), QColorSpace(QColorSpace::SRgb));
     ASSERT_EQ(copia.size(), caso.dritta);
     const QColor trovato = copia.pixelColor(caso.rosso);
-    EXPECT_LE(std::abs(trovato.red() - caso.colore.red()) + std::abs(trovato.green() - caso.colore.green()) +
-                  std::abs(trovato.blue() - caso.colore.blue()),
-              12)
+    EXPECT_LE(std::abs(trovato.red() - caso.colore.red()) + trovato.green() + trovato.blue(), 12)
         << trovato.name().toStdString();
   }
 }

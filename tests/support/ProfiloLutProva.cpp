@@ -16,14 +16,6 @@ int Campiona(const cmsUInt16Number ingresso[], cmsUInt16Number uscita[], void* d
   return 1;
 }
 
-QByteArray Salva(cmsHPROFILE profilo) {
-  cmsUInt32Number lunghezza = 0;
-  cmsSaveProfileToMem(profilo, nullptr, &lunghezza);
-  QByteArray icc(static_cast<qsizetype>(lunghezza), '\0');
-  cmsSaveProfileToMem(profilo, icc.data(), &lunghezza);
-  return icc;
-}
-
 quint32 Crc32(const QByteArray& byte) {
   quint32 crc = 0xFFFFFFFFu;
   for (const char c : byte) {
@@ -62,7 +54,10 @@ QByteArray ProfiloLut() {
   cmsSetPCS(profilo, cmsSigLabData);
   cmsWriteTag(profilo, cmsSigAToB0Tag, lut);
   cmsWriteTag(profilo, cmsSigMediaWhitePointTag, cmsD50_XYZ());
-  const QByteArray icc = Salva(profilo);
+  cmsUInt32Number lunghezza = 0;
+  cmsSaveProfileToMem(profilo, nullptr, &lunghezza);
+  QByteArray icc(static_cast<qsizetype>(lunghezza), '\0');
+  cmsSaveProfileToMem(profilo, icc.data(), &lunghezza);
   cmsCloseProfile(profilo);
   cmsPipelineFree(lut);
   cmsDeleteTransform(daSRGBALab);
