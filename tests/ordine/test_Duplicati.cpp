@@ -112,6 +112,7 @@ TEST_F(Duplicati, ANameGivenAgainAfterARestartDropsTheKeptDigest) {
   ASSERT_EQ(Copia(heic, false), EsitoFoto::Fatto);
   const QString copia = ordine->album().CopieDelFormato(k15x10).value(0);
   ASSERT_EQ(ordine->Cancella(k15x10, {copia}).esito, EsitoFoto::Fatto);
+  ASSERT_EQ(AttendiSalvataggi(*ordine), EsitoSalvataggio::Salvato);
   ordine = NuovoOrdine();
   ordine->album().ImpostaContatoreFoto(contatore);
   ASSERT_EQ(Copia(a, false), EsitoFoto::Fatto);
