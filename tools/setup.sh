@@ -30,8 +30,8 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   qt6-translations-l10n qt6-tools-dev libgl-dev
-  libxml2-dev xsltproc libcurl4-openssl-dev libexif-dev qtkeychain-qt6-dev
-  libheif-dev libheif-examples libturbojpeg0-dev
+  libxml2-dev xsltproc libcurl4-openssl-dev libexif-dev qtkeychain-qt6-dev libglib2.0-dev
+  libheif-dev libheif-examples libturbojpeg0-dev liblcms2-dev zlib1g-dev
   libgtest-dev googletest
   python3 python3-pyftpdlib python3-openssl openssl libcap2-bin
   gnome-keyring dbus-daemon dbus-bin

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "RitardoCiclo.h"
 #include "album/SceltaFormato.h"
 #include "windows/AlberoCartelle.h"
 #include "mainwindow/frmScegliFoto.h"
@@ -121,42 +122,8 @@ struct Tempi {
   double ritardoPeggiore = 0;  // of the GUI thread during the operation, every round
 };
 
-// Starts an operation of the window from the event loop and keeps the loop
-// running, as the program's would, until the operation has ended. A 5 ms
-// timer meanwhile records how late the GUI thread served it at worst (ms).
-double EseguiNelCiclo(const std::function<bool()>& inCorso, const std::function<void()>& avvia) {
-  QEventLoop ciclo;
-  QElapsedTimer orologio;
-  qint64 precedente = 0;
-  qint64 peggiore = 0;
-  QTimer battito;
-  battito.setTimerType(Qt::PreciseTimer);
-  battito.setInterval(5);
-  QObject::connect(&battito, &QTimer::timeout, [&] {
-    const qint64 ora = orologio.nsecsElapsed();
-    peggiore = std::max(peggiore, ora - precedente - 5'000'000);
-    precedente = ora;
-    if (!inCorso()) ciclo.quit();
-  });
-  QTimer::singleShot(0, &ciclo, [&] {
-    orologio.start();
-    battito.start();
-    avvia();
-  });
-  ciclo.exec();
-  return peggiore / 1e6;
-}
-
 double EseguiNelCiclo(frmScegliFoto& finestra, const std::function<void()>& avvia) {
-  return EseguiNelCiclo([&] { return finestra.OperazioneInCorso(); }, avvia);
-}
-
-// The same timer's worst lateness over an idle event loop as long as the four
-// rounds of an operation: what the machine's other work alone costs the GUI
-// thread.
-double RitardoARiposo(double millisecondi) {
-  QElapsedTimer tempo;
-  return EseguiNelCiclo([&] { return tempo.elapsed() < millisecondi; }, [&] { tempo.start(); });
+  return ::EseguiNelCiclo([&] { return finestra.OperazioneInCorso(); }, avvia);
 }
 
 // RefreshFoto of a folder of n small photos: the listing and the thumbnails on

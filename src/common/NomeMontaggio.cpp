@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QDir>
 #include <QUrl>
 
 namespace {
@@ -16,6 +17,14 @@ QString NomeMontaggio(const QString& cartella) {
   // "[usb:001,005]" is a bus address, not a name.
   if (dispositivo.isEmpty() || dispositivo.startsWith(u'[')) return cartella;
   return dispositivo;
+}
+
+QString EtichettaMontaggio(const QString& percorso, const QList<MontaggioDesktop>& desktop) {
+  const QString cartella = QDir::cleanPath(percorso);
+  for (const MontaggioDesktop& montaggio : desktop)
+    if (!montaggio.nome.trimmed().isEmpty() && QDir::cleanPath(montaggio.percorso) == cartella)
+      return montaggio.nome.trimmed();
+  return NomeMontaggio(cartella.section(u'/', -1));
 }
 
 QString RadiceMontaggiVirtuali() {

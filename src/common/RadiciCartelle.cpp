@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "common/MontaggiDesktop.h"
 #include "common/NomeMontaggio.h"
 
 namespace {
@@ -38,12 +39,15 @@ QStringList RadiciSupportiRimovibili() {
 
 QList<RadiceCartella> SupportiMontati(const QStringList& radiciSupporti) {
   QList<RadiceCartella> supporti;
+  const QList<MontaggioDesktop> desktop = MontaggiDesktop();
   for (const QString& radice : radiciSupporti) {
     const QDir cartella(radice);
     const QStringList nomi =
         cartella.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-    for (const QString& nome : nomi)
-      supporti.append({RadiceCartella::Tipo::Supporto, NomeMontaggio(nome), Pulito(cartella.filePath(nome))});
+    for (const QString& nome : nomi) {
+      const QString percorso = Pulito(cartella.filePath(nome));
+      supporti.append({RadiceCartella::Tipo::Supporto, EtichettaMontaggio(percorso, desktop), percorso});
+    }
   }
   return supporti;
 }

@@ -18,7 +18,9 @@ struct RadiceCartella {
 QStringList RadiciSupportiRimovibili();
 
 // The mounted media: one entry per folder inside the media roots, labelled by
-// its folder name (a phone's by its device name), in folder name order.
+// the desktop's name for the mount, else by its folder name (a phone's by the
+// device name in it), in folder name order. GUI thread only, as the desktop's
+// mounts are asked there.
 QList<RadiceCartella> SupportiMontati(const QStringList& radiciSupporti);
 
 // The top-level entries, in order: home, pictures and desktop (when they exist

@@ -6,6 +6,8 @@
 #include <array>
 #include <cmath>
 
+#include "immagini/ColoreLcms.h"
+
 namespace {
 
 struct Primari {
@@ -67,9 +69,16 @@ bool ComeSRGB(const QColorSpace& spazio) {
 
 }  // namespace
 
-QImage InSRGB(QImage immagine) {
+QImage InSRGB(QImage immagine, const QByteArray& iccFile) {
   const QColorSpace spazio = immagine.colorSpace();
-  if (!spazio.isValid() || ComeSRGB(spazio)) return immagine;
+  if (!spazio.isValid()) {
+    // Qt keeps the bytes of a profile it cannot use in the invalid space.
+    const QByteArray icc = spazio.iccProfile().isEmpty() ? iccFile : spazio.iccProfile();
+    if (icc.isEmpty()) return immagine;
+    QImage convertita = InSRGBConLcms(immagine, icc);
+    return convertita.isNull() ? immagine : convertita;
+  }
+  if (ComeSRGB(spazio)) return immagine;
   immagine.convertToColorSpace(QColorSpace::SRgb);
   return immagine;
 }

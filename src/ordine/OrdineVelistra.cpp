@@ -6,6 +6,7 @@
 #include "album/TabellaRidimensionamento.h"
 #include "common/Compito.h"
 #include "common/Percorsi.h"
+#include "immagini/EstensioniFoto.h"
 #include "ordine/TestoCondition.h"
 #include "settings/Impostazioni.h"
 
@@ -13,6 +14,7 @@ OrdineVelistra::OrdineVelistra(const PercorsiProgramma& percorsi, QObject* genit
     : QObject(genitore), percorsi_(percorsi), album_(percorsi), catalogo_(percorsi),
       origini_(percorsi.PercorsoOriginali), marcaInvio_(percorsi), salvataggio_(percorsi) {
   origini_.Carica();
+  impronte_.Registra(origini_.ImpronteOriginali());
   connect(&salvataggio_, &SalvataggioAlbum::scritto, this, &OrdineVelistra::salvato);
   connect(&salvataggio_, &SalvataggioAlbum::finiti, this, &OrdineVelistra::salvataggiFiniti);
 }
@@ -118,8 +120,13 @@ void OrdineVelistra::AggiungiCopia(const FotoDaCopiare& foto, const QString& cop
   album_.AggiungiFileVelistra(foto.formato, copia, foto.titolo, ChiaveRidimensionamento(0));
   if (foto.quantita != 1) album_.ImpostaQuantitaFile(foto.formato, copia, foto.quantita);
   if (!foto.ridimensionamento.isEmpty()) album_.ImpostaRidimensionamentoFile(foto.formato, copia, foto.ridimensionamento);
-  if (impronta.dimensione >= 0) impronte_.Registra(copia, impronta);
-  origini_.Registra(copia, foto.foto);
+  // A name given again (a counter that fell behind) may carry a note of a removed copy.
+  if (impronta.dimensione >= 0)
+    impronte_.Registra(copia, impronta);
+  else
+    impronte_.Dimentica(copia);
+  // A converted copy's digest is its original's, which no later read of the copy gives.
+  origini_.Registra(copia, foto.foto, DaConvertirePerLaboratorio(foto.foto) ? impronta : ImprontaFile{});
   Riprezza();
   SegnalaVoci(foto.formato);
 }

@@ -9,6 +9,7 @@
 #include "common/MisuraFoto.h"
 #include "immagini/ColoreSRGB.h"
 #include "immagini/FotoHeif.h"
+#include "immagini/IccPng.h"
 #include "thumbview/MiniaturaExif.h"
 
 namespace {
@@ -57,12 +58,12 @@ QSize InPixel(QSize misura, qreal rapporto) {
   return (QSizeF(misura) * rapporto).toSize().expandedTo(QSize(1, 1));
 }
 
-ImmagineRidotta Riuscita(QSize originale, const QImage& letta, QSize destinazione,
-                         qreal rapporto) {
+ImmagineRidotta Riuscita(QSize originale, const QImage& letta, QSize destinazione, qreal rapporto,
+                         const QByteArray& iccFile = {}) {
   ImmagineRidotta risultato;
   risultato.stato = kStatoRiuscito;
   risultato.originale = originale;
-  risultato.immagine = FixedSize(InSRGB(letta), destinazione.width(), destinazione.height());
+  risultato.immagine = FixedSize(InSRGB(letta, iccFile), destinazione.width(), destinazione.height());
   risultato.immagine.setDevicePixelRatio(rapporto);
   return risultato;
 }
@@ -90,6 +91,7 @@ ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione mis
                                   bool usaMiniaturaIncorporata, qreal rapporto) {
   if (FotoHeif::Riconosce(dispositivo))
     return RidottaHeif(dispositivo, misura, usaMiniaturaIncorporata, rapporto);
+  const QByteArray iccPng = IccPng(dispositivo);
   const qint64 inizio = dispositivo.pos();
   QImageReader lettore(&dispositivo);
   lettore.setAutoTransform(true);
@@ -116,12 +118,12 @@ ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione mis
     }
     QImage letta;
     if (!lettore.read(&letta) || letta.isNull()) return {};
-    return Riuscita(originale, letta, destinazione, rapporto);
+    return Riuscita(originale, letta, destinazione, rapporto, iccPng);
   }
 
   QImage letta;
   if (!lettore.read(&letta) || letta.isNull()) return {};
-  return Riuscita(letta.size(), letta, InPixel(misura(letta.size()), rapporto), rapporto);
+  return Riuscita(letta.size(), letta, InPixel(misura(letta.size()), rapporto), rapporto, iccPng);
 }
 
 ImmagineRidotta DecodificaRidotta(const QString& percorso, MisuraDestinazione misura,

@@ -94,6 +94,33 @@ TEST_F(Duplicati, ASecondCopyOfTheSameHeicIsADuplicate) {
   EXPECT_EQ(domande, 1);
 }
 
+// What tells the HEIC outlives a restart: its copy's bytes cannot.
+TEST_F(Duplicati, TheSameHeicIsStillADuplicateAfterARestart) {
+  const QByteArray heic = CodificaHeif(ImmagineADueBande({64, 48}, Qt::red, Qt::blue));
+  ASSERT_EQ(Copia(Scrivi(QStringLiteral("uno.heic"), heic), false), EsitoFoto::Fatto);
+  ASSERT_EQ(AttendiSalvataggi(*ordine), EsitoSalvataggio::Salvato);
+  ordine = NuovoOrdine();
+  EXPECT_EQ(Copia(Scrivi(QStringLiteral("due.heic"), heic), false), EsitoFoto::Saltata);
+  EXPECT_EQ(domande, 1);
+}
+
+// The kept digest belongs to the copy, not to its name: a counter that fell
+// behind gives a removed copy's name to another photo.
+TEST_F(Duplicati, ANameGivenAgainAfterARestartDropsTheKeptDigest) {
+  const QString heic = Scrivi(QStringLiteral("uno.heic"), CodificaHeif(ImmagineADueBande({64, 48}, Qt::red, Qt::blue)));
+  const std::int32_t contatore = ordine->album().ContatoreFoto();
+  ASSERT_EQ(Copia(heic, false), EsitoFoto::Fatto);
+  const QString copia = ordine->album().CopieDelFormato(k15x10).value(0);
+  ASSERT_EQ(ordine->Cancella(k15x10, {copia}).esito, EsitoFoto::Fatto);
+  ASSERT_EQ(AttendiSalvataggi(*ordine), EsitoSalvataggio::Salvato);
+  ordine = NuovoOrdine();
+  ordine->album().ImpostaContatoreFoto(contatore);
+  ASSERT_EQ(Copia(a, false), EsitoFoto::Fatto);
+  ASSERT_EQ(ordine->album().CopieDelFormato(k15x10), QStringList{copia});
+  EXPECT_EQ(Copia(heic, false), EsitoFoto::Fatto);
+  EXPECT_EQ(domande, 0);
+}
+
 TEST_F(Duplicati, ANewAlbumForgetsTheContentsOfTheNamesItGivesAgain) {
   // c, of a's size, makes the model read a's copy.
   ASSERT_EQ(Copia(a, true), EsitoFoto::Fatto);

@@ -8,6 +8,7 @@
 #include "immagini/MisuraFotoDritta.h"
 #include "support/FotoHeifProva.h"
 #include "support/FotoProva.h"
+#include "support/ProfiloLutProva.h"
 #include "thumbview/DecodificaRidotta.h"
 #include "thumbview/GeometriaThumb.h"
 
@@ -30,7 +31,7 @@ ImmagineRidotta Miniatura(const QByteArray& byte, MisuraDestinazione misura = &M
   return DecodificaRidotta(buffer, misura, true);
 }
 
-QByteArray ConProfilo(const QImage& immagine, QColorSpace::NamedColorSpace spazio, const char* formato) {
+QByteArray ConProfilo(const QImage& immagine, const QColorSpace& spazio, const char* formato) {
   QImage etichettata = immagine;
   etichettata.setColorSpace(spazio);
   return Codifica(etichettata, formato, 95);
@@ -101,6 +102,10 @@ TEST(FormatiFoto, ThumbnailsShowTheColoursOfTheEmbeddedProfileInSRGB) {
   const QColor kRossoAdobe(234, 0, 0);
   const QColor kGrezzo(200, 0, 0);
   const QByteArray iccP3 = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+  // Converted by lcms2: Qt refuses the profile.
+  const QByteArray lut = ProfiloLut();
+  ASSERT_FALSE(QColorSpace::fromIccProfile(lut).isValid());
+  const QColor rossoLut = InSRGBSecondoLcms(lut, QColor(200, 0, 0));
   struct Caso {
     const char* nome;
     QByteArray byte;
@@ -116,6 +121,9 @@ TEST(FormatiFoto, ThumbnailsShowTheColoursOfTheEmbeddedProfileInSRGB) {
       {"heic icc p3", CodificaHeif(rosso, {.icc = iccP3}), kRossoP3},
       {"heic nclx p3", CodificaHeif(rosso, {.primari = 12, .trasferimento = 13}), kRossoP3},
       {"heic thumbnail p3", CodificaHeif(rosso, {.miniatura = rosso.scaled(160, 120), .icc = iccP3}), kRossoP3},
+      {"jpeg lut", ConProfilo(rosso, QColorSpace::fromIccProfile(lut), "jpeg"), rossoLut},
+      {"png lut", PngConIcc(rosso, lut), rossoLut},
+      {"heic icc lut", CodificaHeif(rosso, {.icc = lut}), rossoLut},
       {"jpeg srgb", ConProfilo(rosso, QColorSpace::SRgb, "jpeg"), kGrezzo},
       {"jpeg untagged", Codifica(rosso, "jpeg", 95), kGrezzo},
       {"heic untagged", CodificaHeif(rosso), kGrezzo},
