@@ -262,7 +262,7 @@ TEST_F(FinestraPrincipale, AClosingDuringTheAlbumsSaveWaitsForItAndThenCloses) {
   finestra->Sfoglia(ambiente.foto.path());
   finestra->CopiaNelFormato("15x10", {0});
   ambiente.piattaforma.Azzera();
-  finestra->Controlli().fvFotoFormato->CheckaTutto(true);
+  finestra->Controlli().fvFotoFormato->Spunte().CheckaTutto(true);
   finestra->Controlli().txtNumFoto->setText("4");
   frmScegliFoto::Pulsante(finestra->Controlli().tbOperazioni, "NumFoto")->trigger();
   ASSERT_TRUE(finestra->ordine().SalvataggioInCorso());
