@@ -27,6 +27,7 @@
 #include "support/CartellaProgrammaProva.h"
 #include "support/PiattaformaFinta.h"
 #include "thumbview/ctrFotoView.h"
+#include "support/FotoHeifProva.h"
 #include "support/FotoProva.h"
 
 namespace {
@@ -126,11 +127,35 @@ double EseguiNelCiclo(frmScegliFoto& finestra, const std::function<void()>& avvi
   return ::EseguiNelCiclo([&] { return finestra.OperazioneInCorso(); }, avvia);
 }
 
+// n small photos: all JPEGs, or with misti each format the folder view takes in turn.
+void ScriviCartella(const QString& cartella, int n, bool misti) {
+  const QImage immagine = Rumore(160, 120);
+  if (!misti) {
+    ScriviCopie(cartella, Codifica(immagine, "jpeg"), n);
+    return;
+  }
+  OpzioniHeif avif;
+  avif.avif = true;
+  const QList<std::pair<QString, QByteArray>> formati{
+      {QStringLiteral("jpg"), Codifica(immagine, "jpeg")}, {QStringLiteral("png"), Codifica(immagine, "png")},
+      {QStringLiteral("tif"), Codifica(immagine, "tiff")}, {QStringLiteral("webp"), Codifica(immagine, "webp")},
+      {QStringLiteral("heic"), CodificaHeif(immagine)},    {QStringLiteral("avif"), CodificaHeif(immagine, avif)}};
+  for (int i = 0; i < n; ++i) {
+    const auto& [estensione, byte] = formati[i % formati.size()];
+    ScriviFoto(cartella + QStringLiteral("/foto_%1.").arg(i, 5, 10, QLatin1Char('0')) + estensione, byte);
+  }
+}
+
+struct FigureCartella {
+  double primaPagina = 0;
+  double ritardo = 0;
+};
+
 // RefreshFoto of a folder of n small photos: the listing and the thumbnails on
 // the worker, each thumbnail added on the GUI thread.
-int BancoCartella(int n) {
+FigureCartella BancoCartella(int n, bool misti) {
   QTemporaryDir foto;
-  ScriviCopie(foto.path(), Codifica(Rumore(160, 120), "jpeg"), n);
+  ScriviCartella(foto.path(), n, misti);
   Banco banco;
   frmScegliFoto& finestra = *banco.finestra;
   ctrFotoView* vista = finestra.Controlli().fvFotoCartella;
@@ -150,7 +175,8 @@ int BancoCartella(int n) {
     finestra.Controlli().ftvFile->ImpostaCartella(foto.path());
   });
   const qint64 totale = tempo.nsecsElapsed();
-  std::printf("RefreshFoto, %d photos of 160 x 120\n", vista->TotFile());
+  std::printf("RefreshFoto, %d photos of 160 x 120%s\n", vista->TotFile(),
+              misti ? ", JPEG, PNG, TIFF, WebP, HEIC and AVIF in turn" : ", all JPEG");
   std::printf("  first full page drawn: %8.1f ms\n", primaPagina / 1e6);
   std::printf("  whole folder shown:    %8.1f ms (%.3f ms a photo)\n", totale / 1e6, totale / 1e6 / n);
   std::printf("  longest gap between two photos: %.1f ms\n", passoPiuLungo / 1e6);
@@ -158,7 +184,17 @@ int BancoCartella(int n) {
   const double riposo = RitardoARiposo(totale / 1e6);
   std::printf("  worst lateness of a 5 ms timer on the GUI thread: %.1f ms (target at most 50; %.1f ms idle)\n",
               ritardo, riposo);
-  return vista->TotFile() == n ? 0 : 1;
+  if (vista->TotFile() != n) std::printf("  photos missing\n");
+  return {primaPagina / 1e6, ritardo};
+}
+
+// The same folder of JPEGs and of mixed formats, one after the other.
+int BancoCartelleMiste(int n) {
+  const FigureCartella jpeg = BancoCartella(n, false);
+  const FigureCartella misti = BancoCartella(n, true);
+  std::printf("mixed / JPEG: first page %.2f, worst lateness %.2f (target at most 1.2 each)\n",
+              misti.primaPagina / jpeg.primaPagina, misti.ritardo / jpeg.ritardo);
+  return 0;
 }
 
 // cp of the files, cp followed by sync, and the program's
@@ -298,14 +334,18 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
   const QString modo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-  if (modo == QLatin1String("cartella")) return BancoCartella(argc > 2 ? std::atoi(argv[2]) : 10000);
+  if (modo == QLatin1String("cartella")) {
+    BancoCartella(argc > 2 ? std::atoi(argv[2]) : 10000, false);
+    return 0;
+  }
+  if (modo == QLatin1String("misti")) return BancoCartelleMiste(argc > 2 ? std::atoi(argv[2]) : 10000);
   if (modo == QLatin1String("copia"))
     return BancoCopia(argc > 2 ? std::atoi(argv[2]) : 300, argc > 3 ? std::atof(argv[3]) : 12,
                       argc > 4 ? std::atoi(argv[4]) != 0 : true, argc > 5 && std::atoi(argv[5]) != 0);
   if (modo == QLatin1String("ordine"))
     return BancoOrdine(argc > 2 ? std::atoi(argv[2]) : 300, argc > 3 ? std::atof(argv[3]) : 12);
   std::fprintf(stderr,
-               "bench_mainwindow cartella [photos] | copia [photos] [megapixels] [exif thumbnail 1|0] [all alike 0|1] | "
+               "bench_mainwindow cartella [photos] | misti [photos] | copia [photos] [megapixels] [exif thumbnail 1|0] [all alike 0|1] | "
                "ordine [photos] [megapixels]\n");
   return 2;
 }
