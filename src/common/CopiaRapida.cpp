@@ -6,27 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/Descrittore.h"
+
 namespace {
-
-class Descrittore {
- public:
-  explicit Descrittore(int fd) : fd_(fd) {}
-  ~Descrittore() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descrittore(const Descrittore&) = delete;
-  Descrittore& operator=(const Descrittore&) = delete;
-  int fd() const { return fd_; }
-  // close() reports a write that failed late (a full network disk).
-  bool Chiudi() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
 
 // false when the kernel cannot copy between these files: the caller copies itself.
 bool CopiaNelKernel(int da, int a, off_t dimensione, bool& riuscita) {

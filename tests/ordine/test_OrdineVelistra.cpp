@@ -249,6 +249,8 @@ TEST_F(Ordine, AFolderThatRefusesWritesMidwayNamesTheFileAndGetsNoOrderFiles) {
 
 TEST_F(Ordine, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
   Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b})));
+  // The album's save flushes too: it ends before the disk calls are replaced.
+  AttendiSalvataggi(ordine);
   ASSERT_TRUE(PreparaCartellaOrdine(cartella));
   const DiscoFinto finto;
   // Each flush on the medium with the files the order folder held at that
@@ -279,6 +281,7 @@ TEST_F(Ordine, TheEndMarkerComesOnlyOnceEveryFileAndTheFolderAreOnTheMedium) {
 // marker.
 TEST_F(Ordine, AFailedFlushOrACopyThatDiffersNamesTheFileAndItsFolderAndWritesNoEndMarker) {
   Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b})));
+  AttendiSalvataggi(ordine);
   const DiscoFinto finto;
   const ChiamateDisco originali = finto.originali();
   const auto flushNonRiuscito = [&](const std::function<bool(const QString&)>& guasto) {
