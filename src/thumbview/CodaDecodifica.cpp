@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QThread>
+#include <QCoreApplication>
 #include <QThreadPool>
 #include <atomic>
 
@@ -30,9 +31,15 @@ struct Impronta {
 };
 
 // Decoding keeps the cores busy, so it has a pool of their number, shared by
-// every view so that a view going away never waits for its tasks.
+// every view so that a view going away never waits for its tasks. The
+// application's end does wait for them (a decode takes milliseconds): one
+// still running would go on into the teardown of what it decodes with.
 QThreadPool& Lavoratori() {
-  static QThreadPool* lavoratori = NuovoPool(std::max(1, QThread::idealThreadCount()));
+  static QThreadPool* lavoratori = [] {
+    QThreadPool* pool = NuovoPool(std::max(1, QThread::idealThreadCount()));
+    qAddPostRoutine([] { Lavoratori().waitForDone(); });
+    return pool;
+  }();
   return *lavoratori;
 }
 }  // namespace
