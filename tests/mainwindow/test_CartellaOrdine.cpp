@@ -70,6 +70,15 @@ class CartellaPerLaboratorio : public ::testing::Test {
   }
   QString Cartella(const QString& nome) const { return destinazione.path() + u'/' + nome + u'/'; }
   QStringList CopieLavoro() const { return FileNellaCartella(ambiente.percorsi().CartellaLavoro); }
+  // Clicks "C8" and returns the order folder's path as named in the first message:
+  // the name holds the minute, which may turn while the button works.
+  QString CreaCartellaNominata() {
+    const QString prima = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
+    CreaCartella();
+    const QString dopo = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
+    const auto& messaggi = ambiente.piattaforma.messaggi();
+    return !messaggi.isEmpty() && messaggi[0].testo.contains(dopo) ? dopo : prima;
+  }
   QString Domanda(const QString& cartella) const {
     return QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?");
   }
@@ -177,8 +186,7 @@ TEST_F(CartellaPerLaboratorio, AnnullaAnsweredNoGoesOnAndYesLeavesNoFolder) {
   });
   ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
-  const QString cartella = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
-  CreaCartella();
+  const QString cartella = CreaCartellaNominata();
   EXPECT_EQ(copieAllaDomanda, (QList<int>{1, 2}));
   const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
   ASSERT_EQ(messaggi.size(), 3);
@@ -192,10 +200,10 @@ TEST_F(CartellaPerLaboratorio, AnnullaAnsweredNoGoesOnAndYesLeavesNoFolder) {
 }
 
 TEST_F(CartellaPerLaboratorio, AReadOnlyDirectoryIsToldAndGetsNothing) {
-  const QString cartella = Cartella(NomeCartellaOrdine(QDateTime::currentDateTime()));
+  QString cartella;
   {
     const CartellaSoloLettura soloLettura(destinazione.path());
-    CreaCartella();
+    cartella = CreaCartellaNominata();
   }
   const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
   ASSERT_EQ(messaggi.size(), 2);

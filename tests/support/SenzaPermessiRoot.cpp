@@ -34,6 +34,19 @@ bool Modifica(bool togli) {
 std::atomic<int> threadInAttesa{0};
 std::atomic<bool> togliNelGestore{false};
 
+// GLib's worker threads block every signal; they never write files, and waiting
+// for their answer would only run out the time.
+bool BloccaSegnale(const QString& thread, int segnale) {
+  QFile stato(QStringLiteral("/proc/self/task/%1/status").arg(thread));
+  if (!stato.open(QIODevice::ReadOnly)) return false;
+  for (const QByteArray& riga : stato.readAll().split('\n')) {
+    if (!riga.startsWith("SigBlk:")) continue;
+    const unsigned long long maschera = riga.mid(7).trimmed().toULongLong(nullptr, 16);
+    return (maschera >> (segnale - 1)) & 1u;
+  }
+  return false;
+}
+
 void CambiaNelThread(int) {
   Modifica(togliNelGestore);
   --threadInAttesa;
@@ -50,7 +63,7 @@ bool ModificaOvunque(bool togli) {
   togliNelGestore = togli;
   const QString io = QString::number(syscall(SYS_gettid));
   for (const QString& thread : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-    if (thread == io) continue;
+    if (thread == io || BloccaSegnale(thread, segnale)) continue;
     ++threadInAttesa;
     if (syscall(SYS_tgkill, getpid(), thread.toInt(), segnale) != 0) --threadInAttesa;
   }
