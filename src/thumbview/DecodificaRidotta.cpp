@@ -1,5 +1,6 @@
 #include "thumbview/DecodificaRidotta.h"
 
+#include <QColorSpace>
 #include <QFile>
 #include <QImageIOHandler>
 #include <QImageReader>
@@ -68,6 +69,14 @@ ImmagineRidotta Riuscita(QSize originale, const QImage& letta, QSize destinazion
   return risultato;
 }
 
+// Qt drops a PNG profile it cannot use (a LUT one); only then is it read from the
+// file, which starts at inizio.
+QByteArray ProfiloScartato(QIODevice& dispositivo, qint64 inizio, const QImage& letta) {
+  const QColorSpace spazio = letta.colorSpace();
+  if (spazio.isValid() || !spazio.iccProfile().isEmpty() || !dispositivo.seek(inizio)) return {};
+  return IccPng(dispositivo);
+}
+
 // HEIF has no reduced decode: its embedded thumbnail, else the whole picture.
 ImmagineRidotta RidottaHeif(QIODevice& dispositivo, MisuraDestinazione misura, bool usaMiniaturaIncorporata,
                             qreal rapporto) {
@@ -91,7 +100,6 @@ ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione mis
                                   bool usaMiniaturaIncorporata, qreal rapporto) {
   if (FotoHeif::Riconosce(dispositivo))
     return RidottaHeif(dispositivo, misura, usaMiniaturaIncorporata, rapporto);
-  const QByteArray iccPng = IccPng(dispositivo);
   const qint64 inizio = dispositivo.pos();
   QImageReader lettore(&dispositivo);
   lettore.setAutoTransform(true);
@@ -118,12 +126,13 @@ ImmagineRidotta DecodificaRidotta(QIODevice& dispositivo, MisuraDestinazione mis
     }
     QImage letta;
     if (!lettore.read(&letta) || letta.isNull()) return {};
-    return Riuscita(originale, letta, destinazione, rapporto, iccPng);
+    return Riuscita(originale, letta, destinazione, rapporto, ProfiloScartato(dispositivo, inizio, letta));
   }
 
   QImage letta;
   if (!lettore.read(&letta) || letta.isNull()) return {};
-  return Riuscita(letta.size(), letta, InPixel(misura(letta.size()), rapporto), rapporto, iccPng);
+  return Riuscita(letta.size(), letta, InPixel(misura(letta.size()), rapporto), rapporto,
+                  ProfiloScartato(dispositivo, inizio, letta));
 }
 
 ImmagineRidotta DecodificaRidotta(const QString& percorso, MisuraDestinazione misura,

@@ -1,6 +1,7 @@
 #include "support/ProfiloLutProva.h"
 
 #include <lcms2.h>
+#include <zlib.h>
 
 #include <QtEndian>
 
@@ -16,21 +17,14 @@ int Campiona(const cmsUInt16Number ingresso[], cmsUInt16Number uscita[], void* d
   return 1;
 }
 
-quint32 Crc32(const QByteArray& byte) {
-  quint32 crc = 0xFFFFFFFFu;
-  for (const char c : byte) {
-    crc ^= static_cast<uchar>(c);
-    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
-  return ~crc;
-}
-
 QByteArray BloccoPng(const QByteArray& tipo, const QByteArray& corpo) {
   QByteArray blocco(4, '\0');
   qToBigEndian(static_cast<quint32>(corpo.size()), blocco.data());
   blocco += tipo + corpo;
   QByteArray crc(4, '\0');
-  qToBigEndian(Crc32(tipo + corpo), crc.data());
+  const QByteArray coperto = tipo + corpo;
+  const auto valore = crc32(0L, reinterpret_cast<const Bytef*>(coperto.constData()), static_cast<uInt>(coperto.size()));
+  qToBigEndian(static_cast<quint32>(valore), crc.data());
   return blocco + crc;
 }
 
