@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "common/Descrittore.h"
+#include "common/SincronizzaDisco.h"
 
 namespace {
 
@@ -35,12 +36,7 @@ bool CopiaAPezzi(int da, int a) {
     ssize_t letti = ::read(da, pezzo, sizeof pezzo);
     if (letti < 0 && errno == EINTR) continue;
     if (letti <= 0) return letti == 0;
-    for (ssize_t scritti = 0; scritti < letti;) {
-      const ssize_t n = ::write(a, pezzo + scritti, static_cast<size_t>(letti - scritti));
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      scritti += n;
-    }
+    if (!ScriviTutto(a, pezzo, static_cast<std::size_t>(letti))) return false;
   }
 }
 

@@ -25,6 +25,16 @@ ChiamateDisco& Disco() {
   return chiamate;
 }
 
+bool ScriviTutto(int fd, const char* dati, std::size_t n) {
+  for (std::size_t scritti = 0; scritti < n;) {
+    const ssize_t k = Disco().scrivi(fd, dati + scritti, n - scritti);
+    if (k < 0 && errno == EINTR) continue;
+    if (k <= 0) return false;
+    scritti += static_cast<std::size_t>(k);
+  }
+  return true;
+}
+
 bool SincronizzaFile(const QString& file) { return SuDescrittore(file, O_RDONLY, Disco().sincronizza); }
 
 bool SincronizzaCartella(const QString& cartella) {

@@ -27,3 +27,6 @@ struct ChiamateDisco {
   std::function<int(int fd)> sincronizza;
 };
 ChiamateDisco& Disco();
+
+// Writes all n bytes through Disco().scrivi, past interruptions and short writes.
+bool ScriviTutto(int fd, const char* dati, std::size_t n);

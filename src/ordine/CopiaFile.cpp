@@ -14,16 +14,6 @@
 
 namespace {
 
-bool ScriviTutto(int fd, const char* dati, std::size_t n) {
-  for (std::size_t scritti = 0; scritti < n;) {
-    const ssize_t k = Disco().scrivi(fd, dati + scritti, n - scritti);
-    if (k < 0 && errno == EINTR) continue;
-    if (k <= 0) return false;
-    scritti += static_cast<std::size_t>(k);
-  }
-  return true;
-}
-
 constexpr std::size_t kBlocco = 1 << 20;
 
 // True when the copy holds exactly these bytes at that offset, as the file
