@@ -42,6 +42,8 @@ QByteArray ConProfilo(const QImage& immagine, const QColorSpace& spazio, const c
 TEST(FormatiFoto, EveryFormatGivesAnUprightThumbnailAndItsUprightSizeFromTheHeader) {
   const QImage bande = ImmagineADueBande({400, 300}, kRosso, kBlu);
   const QImage verde = ImmagineADueBande({1200, 900}, kVerde, kVerde);
+  const QByteArray jpegVerde = Codifica(verde, "jpeg");
+  const auto jpegRosso = [](QSize misura) { return Codifica(ImmagineADueBande(misura, kRosso, kRosso), "jpeg"); };
   struct Caso {
     const char* nome;
     QByteArray byte;
@@ -49,6 +51,23 @@ TEST(FormatiFoto, EveryFormatGivesAnUprightThumbnailAndItsUprightSizeFromTheHead
     QPoint rosso, blu;  // in the 90-pixel thumbnail
   };
   const QList<Caso> casi{
+      {"jpeg", Codifica(bande, "jpeg"), {400, 300}, {45, 10}, {45, 60}},
+      {"png", Codifica(bande, "png"), {400, 300}, {45, 10}, {45, 60}},
+      {"tiff", Codifica(bande, "tiff"), {400, 300}, {45, 10}, {45, 60}},
+      {"jpeg turned", ConExif(Codifica(bande, "jpeg"), 6), {300, 400}, {60, 45}, {8, 45}},
+      // A camera's EXIF thumbnail (red) is shown, not the photo (green), down to 90 on its long side...
+      {"jpeg thumbnail", ConExif(jpegVerde, 1, jpegRosso({160, 120})), {1200, 900}, {45, 10}, {}},
+      {"jpeg thumbnail 90", ConExif(jpegVerde, 1, jpegRosso({90, 68})), {1200, 900}, {45, 10}, {}},
+      // ...unless it is smaller or padded to another shape (3:2 against 4:3).
+      {"jpeg small thumbnail", ConExif(jpegVerde, 1, jpegRosso({80, 60})), {1200, 900}, {}, {}},
+      {"jpeg other shape", ConExif(jpegVerde, 1, jpegRosso({160, 107})), {1200, 900}, {}, {}},
+      // The thumbnail is turned upright with the photo.
+      {"jpeg thumbnail turned",
+       ConExif(Codifica(ImmagineADueBande({800, 600}, kVerde, kVerde), "jpeg"), 6,
+               Codifica(ImmagineADueBande({160, 120}, kRosso, kBlu), "jpeg")),
+       {600, 800},
+       {60, 45},
+       {8, 45}},
       {"heic", CodificaHeif(bande), {400, 300}, {45, 10}, {45, 60}},
       {"heic turned", CodificaHeif(bande, {.orientamento = 6}), {300, 400}, {60, 45}, {8, 45}},
       {"heic mirrored", CodificaHeif(bande, {.orientamento = 4}), {400, 300}, {45, 60}, {45, 10}},
@@ -80,6 +99,7 @@ TEST(FormatiFoto, EveryFormatGivesAnUprightThumbnailAndItsUprightSizeFromTheHead
     ASSERT_EQ(copia.stato, kStatoRiuscito);
     EXPECT_EQ(copia.originale, caso.dritta);
     EXPECT_EQ(copia.immagine.size(), MisuraMiniatura(caso.dritta));
+    EXPECT_EQ(copia.immagine.format(), QImage::Format_RGB888);
     if (caso.rosso.isNull()) {
       EXPECT_TRUE(Vicino(copia.immagine.pixelColor(45, 34), kVerde, 40));
     } else {
