@@ -33,36 +33,31 @@ class AvvisoQualita : public ::testing::Test {
   }
 };
 
-TEST_F(AvvisoQualita, NoStopsTheOrderFolderAndTheSendBeforeAnythingIsWrittenOrSent) {
-  ambiente.piattaforma.ScegliCartella(destinazione.path());
-  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
-  finestra->Premi(finestra->Controlli().tbOperazioni, "C8");
-  ASSERT_EQ(ambiente.piattaforma.testi(), QStringList{domanda});
-  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Domanda);
-  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].pulsanti, PulsantiMessaggio::SiNo);
-  EXPECT_TRUE(ambiente.piattaforma.titoliCartella().isEmpty());
-  EXPECT_TRUE(CartelleOrdine().isEmpty());
+// No stops the order folder and the send before anything is written or sent;
+// yes, asked once, goes on to the folder and to the send window.
+TEST_F(AvvisoQualita, TheQuestionBeforeTheOrderFolderAndTheSendStopsOnNoAndGoesOnOnYes) {
+  for (const bool si : {false, true}) {
+    SCOPED_TRACE(si);
+    const RispostaMessaggio risposta = si ? RispostaMessaggio::Si : RispostaMessaggio::No;
+    ambiente.piattaforma.Azzera();
+    ambiente.piattaforma.ScegliCartella(destinazione.path());
+    ambiente.piattaforma.Rispondi(risposta);
+    finestra->Premi(finestra->Controlli().tbOperazioni, "C8");
+    const QStringList testi = ambiente.piattaforma.testi();
+    ASSERT_EQ(testi.size(), si ? 2 : 1);
+    EXPECT_EQ(testi[0], domanda);
+    EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Domanda);
+    EXPECT_EQ(ambiente.piattaforma.messaggi()[0].pulsanti, PulsantiMessaggio::SiNo);
+    if (si) EXPECT_TRUE(testi[1].startsWith(QStringLiteral("Creazione della cartella:")));
+    EXPECT_EQ(ambiente.piattaforma.titoliCartella().isEmpty(), !si);
+    EXPECT_EQ(CartelleOrdine().size(), si ? 1 : 0);
 
-  ambiente.piattaforma.Rispondi(RispostaMessaggio::No);
-  finestra->Premi(finestra->Controlli().tbOperazioni, "FTP");
-  EXPECT_EQ(ambiente.piattaforma.testi(), (QStringList{domanda, domanda}));
-  EXPECT_TRUE(finestra->finestreModali.isEmpty());
-}
-
-TEST_F(AvvisoQualita, YesAskedOnceGoesOnToTheFolderAndToTheSendWindow) {
-  ambiente.piattaforma.ScegliCartella(destinazione.path());
-  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
-  finestra->Premi(finestra->Controlli().tbOperazioni, "C8");
-  ASSERT_EQ(ambiente.piattaforma.testi().size(), 2);
-  EXPECT_EQ(ambiente.piattaforma.testi()[0], domanda);
-  EXPECT_TRUE(ambiente.piattaforma.testi()[1].startsWith(QStringLiteral("Creazione della cartella:")));
-  EXPECT_EQ(CartelleOrdine().size(), 1);
-
-  ambiente.piattaforma.Azzera();
-  ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
-  finestra->Premi(finestra->Controlli().tbOperazioni, "FTP");
-  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{domanda});
-  EXPECT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});
+    ambiente.piattaforma.Azzera();
+    ambiente.piattaforma.Rispondi(risposta);
+    finestra->Premi(finestra->Controlli().tbOperazioni, "FTP");
+    EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{domanda});
+    EXPECT_EQ(finestra->finestreModali, si ? QStringList{QStringLiteral("frmFTP")} : QStringList{});
+  }
 }
 
 TEST_F(AvvisoQualita, TheMarksFollowTheFitModeAndANewPriceList) {
