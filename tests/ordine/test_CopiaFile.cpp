@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "ordine/CopiaFile.h"
+#include "support/CartellaProgrammaProva.h"
 
 namespace {
 
@@ -13,15 +14,8 @@ class Copia : public ::testing::Test {
   QTemporaryDir cartella;
 
   QString Percorso(const QString& nome) const { return cartella.filePath(nome); }
-  void Scrivi(const QString& nome, const QByteArray& byte) const {
-    QFile file(Percorso(nome));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(byte);
-  }
-  QByteArray Leggi(const QString& nome) const {
-    QFile file(Percorso(nome));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  void Scrivi(const QString& nome, const QByteArray& byte) const { ASSERT_TRUE(ScriviFile(Percorso(nome), byte)); }
+  QByteArray Leggi(const QString& nome) const { return LeggiFile(Percorso(nome)); }
 };
 
 QByteArray FotoGrande() {

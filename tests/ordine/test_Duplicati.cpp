@@ -2,7 +2,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "album/ImprontaFile.h"
@@ -36,10 +35,8 @@ class Duplicati : public ::testing::Test {
     return nuovo;
   }
   QString Scrivi(const QString& nome, const QByteArray& byte) const {
-    QFile file(cliente.filePath(nome));
-    file.open(QIODevice::WriteOnly);
-    file.write(byte);
-    return file.fileName();
+    ScriviFile(cliente.filePath(nome), byte);
+    return cliente.filePath(nome);
   }
   // Copies with the check, answering risposta when asked.
   EsitoFoto Copia(const QString& foto, bool risposta, const QString& formato = k15x10) {
@@ -158,10 +155,7 @@ TEST(ImprontaFile, TheCopyCarriesTheDigestOfItsBytesAndNeverOverwrites) {
   const QString origine = cartella.filePath(QStringLiteral("origine"));
   QByteArray byte;
   for (int i = 0; i < 3 * 1024 * 1024 + 17; ++i) byte.append(static_cast<char>(i * 7));
-  QFile file(origine);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(byte);
-  file.close();
+  ASSERT_TRUE(ScriviFile(origine, byte));
 
   const QString copia = cartella.filePath(QStringLiteral("copia"));
   const auto impronta = CopiaConImpronta(origine, copia);

@@ -25,11 +25,6 @@ QStringList File(const QString& cartella) {
   return QDir(cartella).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-QByteArray Contenuto(const QString& percorso) {
-  QFile file(percorso);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The disk calls of the order copies replaced for the test's lifetime.
 class DiscoFinto {
  public:
@@ -73,11 +68,7 @@ class Ordine : public ::testing::Test {
     cartella = supporto.filePath(QStringLiteral("VE2612071530/"));
     a = cliente.filePath(QStringLiteral("a.jpg"));
     b = cliente.filePath(QStringLiteral("b.png"));
-    for (const QString& foto : {a, b}) {
-      QFile file(foto);
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-      file.write(foto.toUtf8());
-    }
+    for (const QString& foto : {a, b}) ASSERT_TRUE(ScriviFile(foto, foto.toUtf8()));
   }
   // The order folder written to its end, or stopped when ferma says so; the
   // photo counts of its steps in foto.
@@ -217,7 +208,7 @@ TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) 
   EXPECT_EQ(File(cartella), (QStringList{"Condition.txt", "DatiUtente.jpg", "End.txt", "imgVE_000001.jpg",
                                          "imgVE_000002.png"}));
   EXPECT_EQ(foto, (QList<QPair<int, int>>{{1, 2}, {2, 2}}));
-  EXPECT_EQ(Contenuto(cartella + QStringLiteral("imgVE_000001.jpg")), Contenuto(copiaA));
+  EXPECT_EQ(LeggiFile(cartella + QStringLiteral("imgVE_000001.jpg")), LeggiFile(copiaA));
   EXPECT_TRUE(foglio.testo.startsWith(QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1\r\n\r\n")));
   EXPECT_TRUE(foglio.testo.contains(QStringLiteral("€ 0,44")));
 

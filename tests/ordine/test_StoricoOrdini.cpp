@@ -44,11 +44,7 @@ class StoricoDelModello : public ::testing::Test {
 
   void SetUp() override {
     QDir().mkpath(programma.percorsi().CartellaLavoro);
-    for (const QString& foto : {a, b}) {
-      QFile file(foto);
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-      file.write(foto.toUtf8());
-    }
+    for (const QString& foto : {a, b}) ASSERT_TRUE(ScriviFile(foto, foto.toUtf8()));
   }
   static void Carica(OrdineVelistra& ordine) {
     ordine.catalogo().CaricaFormati();

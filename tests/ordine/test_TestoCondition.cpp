@@ -38,8 +38,7 @@ class OrdineAlbum : public ::testing::Test {
   QByteArray FileCondition() {
     const QString percorso = uscita.filePath(QStringLiteral("Condition.txt"));
     EXPECT_TRUE(ScriviTestoOrdine(percorso, TestoCondition(album.Formati(), Impostazioni(programma.percorsi()).DeviceName())));
-    QFile file(percorso);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return LeggiFile(percorso);
   }
 
   QList<QByteArray> Righe() {
