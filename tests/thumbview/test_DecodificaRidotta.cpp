@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/CartellaProgrammaProva.h"
 #include "support/FotoProva.h"
 #include "thumbview/DecodificaRidotta.h"
 #include "thumbview/GeometriaThumb.h"
@@ -94,9 +94,7 @@ TEST(DecodificaRidotta, PaletteAndGreyPngsOfEveryBitDepthKeepTheirColour) {
                                  QStringLiteral("-define"), QStringLiteral("png:color-type=%1").arg(caso.tipoColore),
                                  percorso}),
               0);
-    QFile file(percorso);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray testa = file.read(26);  // bit depth and colour type end the header chunk's start
+    const QByteArray testa = LeggiFile(percorso).left(26);  // bit depth and colour type end the header chunk's start
     ASSERT_EQ(testa.size(), 26);
     ASSERT_EQ(int(testa[24]), caso.profondita);
     ASSERT_EQ(int(testa[25]), caso.tipoColore);
