@@ -64,15 +64,6 @@ TEST_F(Selettore, ControlsShowTheLogicAndPassClicksAndChoicesOn) {
   EXPECT_EQ(ricariche, 1);
 }
 
-TEST_F(Selettore, ReloadingKeepingChoicesShowsWhatTheLogicKept) {
-  operazioni->lista()->setCurrentIndex(0);
-  foto->casella()->click();
-  selettori.CaricaFormatiFotografici(true);
-  EXPECT_EQ(operazioni->lista()->currentText(), QStringLiteral("13x9"));
-  EXPECT_FALSE(foto->casella()->isChecked());
-  EXPECT_EQ(VociLista(foto->lista()), QStringList{"15x10P"});
-}
-
 TEST_F(Selettore, TheLabelGoesWithTheSelector) {
   QPointer<QLabel> etichetta = copia->etichetta();
   delete copia;
