@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -21,12 +20,6 @@
 namespace {
 
 const QString kAnnullata = QStringLiteral("Operazione annullata.");
-
-void Scrivi(const QString& percorso, const QByteArray& contenuto) {
-  QFile file(percorso);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(contenuto);
-}
 
 // The files an order folder holds for the work-folder copies, in name order.
 QStringList FileOrdine(const QStringList& copie) {
@@ -140,8 +133,8 @@ TEST_F(CartellaPerLaboratorio, TheSameMinuteTwiceAsksBeforeReplacingTheEarlierFo
   const QStringList minuti{NomeCartellaOrdine(ora), NomeCartellaOrdine(ora.addSecs(60))};
   for (const QString& minuto : minuti) {
     ASSERT_TRUE(QDir().mkdir(Cartella(minuto)));
-    Scrivi(Cartella(minuto) + QStringLiteral("vecchia.jpg"), "vecchia");
-    Scrivi(Cartella(minuto) + QStringLiteral("End.txt"), "vecchio");
+    ASSERT_TRUE(ScriviFile(Cartella(minuto) + QStringLiteral("vecchia.jpg"), "vecchia"));
+    ASSERT_TRUE(ScriviFile(Cartella(minuto) + QStringLiteral("End.txt"), "vecchio"));
   }
   const QString domanda = QStringLiteral("La directory '") + destinazione.path() +
                           QStringLiteral("/' contiene già la directory 'Velistra'.\r\nPer continuare con l'operazione "

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -15,10 +14,8 @@ TEST(ElencoFoto, CameraNamesInAnyLetterCaseInAlphabeticalOrder) {
   QTemporaryDir cartella;
   ScriviFotoProva(cartella.path(), {"b.Png", "IMG_0001.JPG", "a.jpeg", "scan.TIFF"});
   for (const char* altro : {"note.txt", "ritratto.gif", "vecchia.tif", "IMG_0002.HEIC", "p.heif", "q.HIF",
-                            "r.avif", "s.WebP"}) {
-    QFile f(cartella.filePath(QString::fromLatin1(altro)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  }
+                            "r.avif", "s.WebP"})
+    ASSERT_TRUE(ScriviFile(cartella.filePath(QString::fromLatin1(altro)), {}));
   QDir().mkpath(cartella.filePath("sotto.jpg"));
   EXPECT_EQ(ElencoFotoCartella(cartella.path() + u'/'),
             (QStringList{"a.jpeg", "b.Png", "IMG_0001.JPG", "IMG_0002.HEIC", "p.heif", "q.HIF", "r.avif",
