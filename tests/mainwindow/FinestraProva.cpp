@@ -1,5 +1,7 @@
 #include "FinestraProva.h"
 
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -84,5 +86,13 @@ std::unique_ptr<FinestraProva> AmbienteFinestra::NuovaFinestra() const {
   auto finestra = std::make_unique<FinestraProva>(percorsi(), server);
   finestra->CaricaFinestra();
   finestra->show();
+  return finestra;
+}
+
+std::unique_ptr<FinestraProva> AmbienteFinestra::FinestraSulleFoto() const {
+  ClienteAbituale();
+  auto finestra = NuovaFinestra();
+  finestra->Attiva();
+  EXPECT_TRUE(finestra->Sfoglia(foto.path()));
   return finestra;
 }

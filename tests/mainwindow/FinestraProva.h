@@ -99,4 +99,6 @@ class AmbienteFinestra {
 
   // A loaded and shown window of a normal size.
   std::unique_ptr<FinestraProva> NuovaFinestra() const;
+  // A habitual customer's window, activated and showing the folder of photos.
+  std::unique_ptr<FinestraProva> FinestraSulleFoto() const;
 };

@@ -57,14 +57,11 @@ TEST(Accessibilita, TheFormatFilterReactsToItsStateWhateverToggledIt) {
 
 TEST(Accessibilita, TheMainWindowsCommandsDoNothingWhileTheSendWindowWorks) {
   AmbienteFinestra ambiente;
-  ambiente.ClienteAbituale();
   BancoLaboratorio banco;
   ASSERT_TRUE(banco.avviato());
   ambiente.server = banco.datiServer();
   ScriviFotoDaStampa(ambiente.foto.path(), {"a.jpg", "b.jpg"});
-  auto finestra = ambiente.NuovaFinestra();
-  finestra->Attiva();
-  ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+  auto finestra = ambiente.FinestraSulleFoto();
   finestra->CopiaNelFormato(QStringLiteral("15x10"));
   finestra->Controlli().fvFotoFormato->Spunte().CheckaTutto(true);
   const QByteArray album = ambiente.programma.Leggi(QStringLiteral("Velistra.xml"));

@@ -19,11 +19,8 @@ class AvvisoQualita : public ::testing::Test {
       QStringLiteral("2 fotografie potrebbero risultare sgranate nella stampa. Continuare comunque?");
 
   void SetUp() override {
-    ambiente.ClienteAbituale();
     ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png"});
-    finestra = ambiente.NuovaFinestra();
-    finestra->Attiva();
-    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+    finestra = ambiente.FinestraSulleFoto();
     finestra->CopiaNelFormato(QStringLiteral("15x10"));
     ASSERT_TRUE(AttendiFinche([this] { return finestra->Controlli().fvFotoFormato->DecodificheInCorso() == 0; }));
     ambiente.piattaforma.Azzera();

@@ -37,12 +37,9 @@ class CartellaPerLaboratorio : public ::testing::Test {
   QTemporaryDir destinazione;
 
   void SetUp() override {
-    ambiente.ClienteAbituale();
     ambiente.impostazioni().ScriviDatiUtente({"Rossi", "Anna", "Pisa", "Via Roma 1"});
     ScriviFotoDaStampa(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
-    finestra = ambiente.NuovaFinestra();
-    finestra->Attiva();
-    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+    finestra = ambiente.FinestraSulleFoto();
     finestra->CopiaNelFormato("15x10");
     finestra->Controlli().fvFotoFormato->Spunte().CheckaTutto(false);
     finestra->Controlli().fvFotoFormato->Spunte().CasellaThumb(1)->click();

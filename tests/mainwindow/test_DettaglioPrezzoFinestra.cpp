@@ -55,14 +55,11 @@ Visto Guarda(QDialog& dialogo) {
 // The download through the price-list window reaches the breakdown and the format lists.
 TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceListDownload) {
   AmbienteFinestra ambiente;
-  ambiente.ClienteAbituale();
   BancoLaboratorio banco;
   ASSERT_TRUE(banco.avviato());
   ambiente.server = banco.datiServer();
   ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
-  auto finestra = ambiente.NuovaFinestra();
-  finestra->Attiva();
-  ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+  auto finestra = ambiente.FinestraSulleFoto();
   finestra->CopiaNelFormato(QStringLiteral("15x10"), {0, 1});
   finestra->CopiaNelFormato(QStringLiteral("13x9"), {2});
 

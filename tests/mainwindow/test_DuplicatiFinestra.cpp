@@ -18,11 +18,8 @@ class DuplicatiFinestra : public ::testing::Test {
   std::unique_ptr<FinestraProva> finestra;
 
   void SetUp() override {
-    ambiente.ClienteAbituale();
     ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
-    finestra = ambiente.NuovaFinestra();
-    finestra->Attiva();
-    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+    finestra = ambiente.FinestraSulleFoto();
     CopiaTutte();
     ASSERT_EQ(Voci(), 5);
     ambiente.piattaforma.Azzera();

@@ -49,16 +49,13 @@ QModelIndex Figlio(const QAbstractItemModel* modello, const QModelIndex& genitor
 // click opens the folder the first one chose, and a later choice wins.
 TEST(ElencoFoto, ADoubleClickOpensAFolderNotYetChosenAndTheLatestChoiceIsShown) {
   AmbienteFinestra ambiente;
-  ambiente.ClienteAbituale();
   const QString a = ambiente.foto.filePath(QStringLiteral("a"));
   const QString b = ambiente.foto.filePath(QStringLiteral("b"));
   ASSERT_TRUE(QDir().mkpath(a + QStringLiteral("/sotto")));
   ASSERT_TRUE(QDir().mkpath(b));
   ScriviFotoProva(a, {"uno.jpg"});
   ScriviFotoProva(b, {"due.jpg", "tre.png"});
-  auto finestra = ambiente.NuovaFinestra();
-  finestra->Attiva();
-  ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+  auto finestra = ambiente.FinestraSulleFoto();
   AlberoCartelle* albero = finestra->Controlli().ftvFile;
   QAbstractItemModel* modello = albero->model();
   if (modello->canFetchMore(albero->currentIndex())) modello->fetchMore(albero->currentIndex());

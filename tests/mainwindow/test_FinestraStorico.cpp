@@ -22,11 +22,8 @@ class FinestraStorico : public ::testing::Test {
   QStringList foto;
 
   void SetUp() override {
-    ambiente.ClienteAbituale();
     foto = ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff"});
-    finestra = ambiente.NuovaFinestra();
-    finestra->Attiva();
-    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+    finestra = ambiente.FinestraSulleFoto();
     finestra->CopiaNelFormato(QStringLiteral("15x10"));
     ambiente.piattaforma.Azzera();
   }

@@ -36,7 +36,6 @@ TEST(FotoHeicFinestra, AFolderOfHeicPhotosReachesTheOrderFolderAndTheLabAsJpegs)
   BancoLaboratorio banco;
   ASSERT_TRUE(banco.avviato()) << banco.errore().toStdString();
   AmbienteFinestra ambiente;
-  ambiente.ClienteAbituale();
   ambiente.server = banco.datiServer();
   const QColor verde(40, 160, 90);
   QImage nitida(900, 600, QImage::Format_RGB32);
@@ -46,9 +45,7 @@ TEST(FotoHeicFinestra, AFolderOfHeicPhotosReachesTheOrderFolderAndTheLabAsJpegs)
   ASSERT_TRUE(ScriviFile(ambiente.foto.filePath(QStringLiteral("IMG_0001.HEIC")), CodificaHeif(nitida)));
   ASSERT_TRUE(ScriviFile(ambiente.foto.filePath(QStringLiteral("IMG_0002.heic")), CodificaHeif(piccola)));
 
-  auto finestra = ambiente.NuovaFinestra();
-  finestra->Attiva();
-  ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+  auto finestra = ambiente.FinestraSulleFoto();
   ctrFotoView* cartella = finestra->Controlli().fvFotoCartella;
   ASSERT_EQ(cartella->TotFile(), 2);
   ASSERT_TRUE(AttendiFinche([cartella] { return cartella->DecodificheInCorso() == 0; }));

@@ -28,11 +28,8 @@ class OperazioniFoto : public ::testing::Test {
   QStringList foto;
 
   void SetUp() override {
-    ambiente.ClienteAbituale();
     foto = ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
-    finestra = ambiente.NuovaFinestra();
-    finestra->Attiva();
-    ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
+    finestra = ambiente.FinestraSulleFoto();
     ASSERT_EQ(finestra->Controlli().fvFotoCartella->TotFile(), 5);
     ambiente.piattaforma.Azzera();
   }

@@ -38,11 +38,8 @@ class SalvataggiNonRiusciti : public ::testing::Test {
   void SetUp() override {
     if (!disco.valido()) GTEST_SKIP() << "mounting a small file system needs root";
     ambiente = std::make_unique<AmbienteFinestra>(disco.percorso());
-    ambiente->ClienteAbituale();
     ScriviFotoDaStampa(ambiente->foto.path(), {"a.jpg", "b.png", "c.tiff", "d.jpg", "e.jpg"});
-    finestra = ambiente->NuovaFinestra();
-    finestra->Attiva();
-    ASSERT_TRUE(finestra->Sfoglia(ambiente->foto.path()));
+    finestra = ambiente->FinestraSulleFoto();
     finestra->CopiaNelFormato("15x10", {0});
     ambiente->piattaforma.Azzera();
   }

@@ -47,13 +47,14 @@ void Trascina(QWidget* barra, int daX, int aX, bool rilascia) {
   QCoreApplication::sendEvent(barra, &lascia);
 }
 
+// A customer who already entered the data and saw the notice.
 class FinestraPrincipale : public ::testing::Test {
  protected:
+  FinestraPrincipale() { ambiente.ClienteAbituale(); }
   AmbienteFinestra ambiente;
 };
 
 TEST_F(FinestraPrincipale, EveryControlHasItsNameAccessibleNameAndTooltip) {
-  ambiente.ClienteAbituale();
   auto finestra = ambiente.NuovaFinestra();
   for (const char* nome : {"ftvFile", "picZoom", "picResizer1", "picResizer2", "lblTitoloFotoCartella", "tbCartella",
                            "chkFormatiCopia", "cmbFormatiCopia", "lblFormatiCopia", "sepNumFotoDir", "fvFotoCartella",
@@ -99,7 +100,6 @@ TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefault
   for (const char* chiave : {"picResizer2", "AltezzaForm", "LarghezzaForm", "TopForm", "LeftForm"})
     cINIProfiles().DeletePrivateProfileKeyString(QStringLiteral("DimForm"), QString::fromLatin1(chiave),
                                                  ambiente.percorsi().PercorsoIni);
-  ambiente.ClienteAbituale();
   FinestraProva finestra(ambiente.percorsi(), {});
   finestra.CaricaFinestra();
   EXPECT_TRUE(finestra.windowState() & Qt::WindowMaximized);
@@ -123,7 +123,6 @@ TEST_F(FinestraPrincipale, FirstStartWithoutGeometryOpensMaximisedOverTheDefault
 }
 
 TEST_F(FinestraPrincipale, CloseWhileMaximisedKeepsTheFourSizesAndANormalCloseWritesThem) {
-  ambiente.ClienteAbituale();
   for (auto [chiave, valore] : {std::pair{"AltezzaForm", "7000"}, {"LarghezzaForm", "11000"}, {"TopForm", "300"},
                                 {"LeftForm", "450"}, {"FormMassimizzata", "1"}})
     ambiente.ImpostaDimensione(chiave, valore);
@@ -152,7 +151,6 @@ TEST_F(FinestraPrincipale, CloseWhileMaximisedKeepsTheFourSizesAndANormalCloseWr
 }
 
 TEST_F(FinestraPrincipale, AWindowStoredLargerThanTheScreenOpensWhollyOnIt) {
-  ambiente.ClienteAbituale();
   const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
   const double tx = TwipsPerPixelX(nullptr);
   const double ty = TwipsPerPixelY(nullptr);
@@ -167,7 +165,6 @@ TEST_F(FinestraPrincipale, AWindowStoredLargerThanTheScreenOpensWhollyOnIt) {
 }
 
 TEST_F(FinestraPrincipale, TheSplitterFollowsTheDragButComesBackTo380) {
-  ambiente.ClienteAbituale();
   auto finestra = ambiente.NuovaFinestra();
   DivisoreTrascinabile* divisore = finestra->Controlli().picResizer2;
   const int larghezzaCartella = finestra->Controlli().fvFotoCartella->width();
@@ -187,7 +184,6 @@ TEST_F(FinestraPrincipale, TheSplitterFollowsTheDragButComesBackTo380) {
 }
 
 TEST_F(FinestraPrincipale, AnUncleanStopIsReportedUnlessASendWasUnderWay) {
-  ambiente.ClienteAbituale();
   ambiente.ImpostaOpzione("ChiusuraOk", "0");
   {
     auto finestra = ambiente.NuovaFinestra();
@@ -207,7 +203,8 @@ TEST_F(FinestraPrincipale, AnUncleanStopIsReportedUnlessASendWasUnderWay) {
   EXPECT_TRUE(finestra->FinestraAttivata());
 }
 
-TEST_F(FinestraPrincipale, TheFirstActivationOpensBothWindowsInOrderAndALaterOneNothing) {
+TEST(PrimaAttivazione, TheFirstActivationOpensBothWindowsInOrderAndALaterOneNothing) {
+  AmbienteFinestra ambiente;
   ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.png"});
   auto finestra = ambiente.NuovaFinestra();
   ASSERT_TRUE(finestra->Sfoglia(ambiente.foto.path()));
@@ -227,11 +224,8 @@ TEST_F(FinestraPrincipale, TheFirstActivationOpensBothWindowsInOrderAndALaterOne
 }
 
 TEST_F(FinestraPrincipale, ClosingIsRefusedWhileALongOperationRuns) {
-  ambiente.ClienteAbituale();
   ScriviFotoProva(ambiente.foto.path(), {"a.jpg", "b.jpg", "c.jpg"});
-  auto finestra = ambiente.NuovaFinestra();
-  finestra->Attiva();
-  finestra->Sfoglia(ambiente.foto.path());
+  auto finestra = ambiente.FinestraSulleFoto();
   finestra->Controlli().fvFotoCartella->Spunte().CheckaTutto(true);
   // The copy runs on a worker; its end reaches the window only through the
   // event loop, so the window is seen here in the middle of it.
@@ -255,11 +249,8 @@ TEST_F(FinestraPrincipale, ClosingIsRefusedWhileALongOperationRuns) {
 // The album is saved by a task: a close asked meanwhile comes once it has
 // ended, and the close's own save then writes the album as it stands.
 TEST_F(FinestraPrincipale, AClosingDuringTheAlbumsSaveWaitsForItAndThenCloses) {
-  ambiente.ClienteAbituale();
   ScriviFotoProva(ambiente.foto.path(), {"a.jpg"});
-  auto finestra = ambiente.NuovaFinestra();
-  finestra->Attiva();
-  finestra->Sfoglia(ambiente.foto.path());
+  auto finestra = ambiente.FinestraSulleFoto();
   finestra->CopiaNelFormato("15x10", {0});
   ambiente.piattaforma.Azzera();
   finestra->Controlli().fvFotoFormato->Spunte().CheckaTutto(true);
@@ -277,7 +268,6 @@ TEST_F(FinestraPrincipale, AClosingDuringTheAlbumsSaveWaitsForItAndThenCloses) {
 }
 
 TEST_F(FinestraPrincipale, HelpOpensTheShippedPageWithoutTheCompiledHelp) {
-  ambiente.ClienteAbituale();
   auto finestra = ambiente.NuovaFinestra();
   frmScegliFoto::Pulsante(finestra->Controlli().tbCartella, "Guida")->trigger();
   ambiente.programma.Scrivi("Velistra.chm", "ITSF");
@@ -289,7 +279,6 @@ TEST_F(FinestraPrincipale, HelpOpensTheShippedPageWithoutTheCompiledHelp) {
 
 TEST_F(FinestraPrincipale, TheTitleCarriesTheVersionAndTheRunningProgramFileDate) {
   // As for an installed program: no program file in the program folder.
-  ambiente.ClienteAbituale();
   FinestraProva finestra(ambiente.percorsi(), {});
   finestra.CaricaFinestra();
   const QDate data = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
@@ -298,7 +287,6 @@ TEST_F(FinestraPrincipale, TheTitleCarriesTheVersionAndTheRunningProgramFileDate
 }
 
 TEST_F(FinestraPrincipale, TheStatusPanelsKeepTheirGradientAndTextOverRepaints) {
-  ambiente.ClienteAbituale();
   auto finestra = ambiente.NuovaFinestra();
   finestra->Attiva();
   PannelloSfumato* costo = finestra->Controlli().pannelloCosto;
@@ -316,7 +304,6 @@ TEST_F(FinestraPrincipale, TheStatusPanelsKeepTheirGradientAndTextOverRepaints) 
 }
 
 TEST_F(FinestraPrincipale, TheProgramOpensTheLoadedWindowWhichGoesAwayWhenClosed) {
-  ambiente.ClienteAbituale();
   OrdineVelistra ordine(ambiente.percorsi());
   QPointer<QWidget> finestra = ApriFinestraPrincipale(ambiente.percorsi(), {}, ordine);
   ASSERT_TRUE(qobject_cast<frmScegliFoto*>(finestra.data()));
