@@ -19,8 +19,12 @@ TEST(Prezziario, ClosingThePriceListWhileASendIsUnfinishedClosesTheProgramAsItSa
     dialogo.findChild<QPushButton*>(QStringLiteral("cmdChiudi"))->click();
   };
   finestra->findChild<QAction*>(QStringLiteral("ScaricaPrezziario"))->trigger();
-  ASSERT_EQ(ambiente.piattaforma.testi().size(), 1) << ambiente.piattaforma.testi().join(u'|').toStdString();
-  EXPECT_TRUE(ambiente.piattaforma.testi()[0].contains(QStringLiteral("L'applicazione verrà chiusa")));
+  EXPECT_EQ(ambiente.piattaforma.testi(),
+            QStringList{QStringLiteral(
+                "L'invio del Velistra non è ancora terminato.\r\n"
+                "L'applicazione verrà chiusa per evitare di perdere le informazioni relative al Velistra corrente.\r\n"
+                "La prossima volta che verrà eseguito il programma verrà automaticamente aperta questa maschera per "
+                "poter continuare con l'invio.")});
   EXPECT_FALSE(finestra->isVisible());
   EXPECT_EQ(ambiente.Opzione(QStringLiteral("FTPInCorso")), QStringLiteral("1"));
 }

@@ -162,15 +162,6 @@ TEST_F(frmFTPTest, SettingsThatCannotBeSavedAreToldAndTheOldOnesStay) {
   EXPECT_EQ(programma.Leggi(QStringLiteral("VelistraFTP.ini")), prima);
 }
 
-TEST_F(frmFTPTest, CloseDuringASendClosesTheProgram) {
-  ordine.ImpostaFTPInCorso(1);
-  auto f = Apri(false);
-  Premi(*f, "cmdChiudi");
-  EXPECT_TRUE(f->ChiudereApplicazione);
-  ASSERT_EQ(finta.messaggi().size(), 1);
-  EXPECT_TRUE(finta.testi()[0].startsWith(QStringLiteral("L'invio del Velistra non è ancora terminato.\r\n")));
-}
-
 TEST_F(frmFTPTest, TheCloseBoxDuringASendInterruptsItAndClosesTheWindowAfterwards) {
   CreaAlbum(3, 200000);
   auto invio = ApriCollegato();
