@@ -103,9 +103,7 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   EXPECT_EQ(FileNellaCartella(cartella), FileOrdine(copie));
   EXPECT_TRUE(LeggiFile(cartella + QStringLiteral("Condition.txt"))
                   .contains("[imgVE_000002.png]\r\nSizeName=15x10\r\nPrintCnt=3\r\n"));
-}
-
-TEST_F(CartellaPerLaboratorio, TheCustomerLinesAreNameAddressAndCity) {
+  // The customer sheet's lines: name, then city and street.
   EXPECT_EQ(finestra->getDatiUtente(), QStringLiteral("Rossi Anna\r\nPisa\r\nVia Roma 1"));
 }
 
