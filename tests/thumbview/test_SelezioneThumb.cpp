@@ -88,6 +88,8 @@ TEST_F(Selezione, HoverTextNamesTheCellAndIsEmptyInTheGaps) {
   EXPECT_EQ(vista->TrovaThumbInPunto({400, 300}).NomeFile, QString());
 }
 
+// Where each shape goes in the square is GeometriaThumb's; here the click shows
+// it, a gap or a photo gone from the disk leaves the square white.
 TEST_F(Selezione, PreviewIsCentredInThe200Square) {
   SuperficieDisegno anteprima;
   anteprima.resize(200, 200);
@@ -95,8 +97,6 @@ TEST_F(Selezione, PreviewIsCentredInThe200Square) {
   ASSERT_TRUE(vista->AggiungiThumbs(Foto(QStringLiteral("alta.jpg"), {3000, 4000}, Qt::red), true));
   ASSERT_TRUE(
       vista->AggiungiThumbs(Foto(QStringLiteral("larga.png"), {400, 300}, Qt::blue, "png"), true));
-  ASSERT_TRUE(vista->AggiungiThumbs(
-      Foto(QStringLiteral("quadra.tif"), {300, 300}, Qt::green, "tiff"), true));
   const auto colore = [&anteprima](int x, int y) { return anteprima.immagine().pixelColor(x, y); };
   Premi({50, 50});  // 112 x 150 at (44, 25)
   EXPECT_EQ(colore(43, 100), QColor(Qt::white));
@@ -104,8 +104,6 @@ TEST_F(Selezione, PreviewIsCentredInThe200Square) {
   Premi({160, 50});  // 200 x 150 at (0, 25)
   EXPECT_GT(colore(0, 30).blue(), 200);
   EXPECT_EQ(colore(100, 24), QColor(Qt::white));
-  Premi({250, 50});  // 200 x 200
-  EXPECT_GT(colore(199, 199).green(), 150);
   Premi({121, 50});  // a gap: left white
   EXPECT_EQ(colore(100, 100), QColor(Qt::white));
   QFile::remove(foto.filePath(QStringLiteral("larga.png")));
