@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "album/CopiaConvertita.h"
 #include "common/CopiaRapida.h"
@@ -10,20 +11,30 @@
 
 namespace {
 
+// What is known of a copy: read by this task, else handed in. The notes handed
+// in are the order's own, shared and never written here, so no step copies them.
+ImprontaFile Nota(const CopiaDaFare& daFare, const CopiaFatta& fatta, const QString& copia) {
+  const auto letta = fatta.lette.constFind(copia);
+  return letta != fatta.lette.cend() ? *letta : daFare.note.value(copia);
+}
+
 // The sizes of the copies not known yet.
-void LeggiDimensioni(const CopiaDaFare& daFare, QHash<QString, ImprontaFile>& note, CopiaFatta& fatta) {
+void LeggiDimensioni(const CopiaDaFare& daFare, CopiaFatta& fatta) {
   for (const QString& copia : daFare.copieDelFormato) {
-    if (note.contains(copia)) continue;
+    if (daFare.note.contains(copia)) continue;
     const QFileInfo file(copia);
-    const ImprontaFile nota{file.exists() ? file.size() : -1, {}};
-    note.insert(copia, nota);
-    fatta.lette.insert(copia, nota);
+    fatta.lette.insert(copia, ImprontaFile{file.exists() ? file.size() : -1, {}});
   }
 }
 
-bool NelFormato(const CopiaDaFare& daFare, QHash<QString, ImprontaFile>& note, CopiaFatta& fatta) {
+bool ForseDoppia(const CopiaDaFare& daFare, const CopiaFatta& fatta, qint64 dimensione) {
+  return std::any_of(daFare.copieDelFormato.cbegin(), daFare.copieDelFormato.cend(),
+                     [&](const QString& copia) { return Nota(daFare, fatta, copia).dimensione == dimensione; });
+}
+
+bool NelFormato(const CopiaDaFare& daFare, CopiaFatta& fatta) {
   for (const QString& copia : daFare.copieDelFormato) {
-    ImprontaFile& nota = note[copia];
+    ImprontaFile nota = Nota(daFare, fatta, copia);
     if (nota.dimensione != fatta.impronta.dimensione) continue;
     if (nota.md5.isEmpty()) {
       const auto letta = LeggiImpronta(copia);
@@ -46,8 +57,6 @@ CopiaFatta EseguiCopia(const CopiaDaFare& daFare) {
     return fatta;
   }
   QDir().mkpath(QFileInfo(daFare.copia).path());
-  bool forseDoppia = false;
-  QHash<QString, ImprontaFile> note = daFare.note;
   if (DaConvertirePerLaboratorio(daFare.foto)) {
     // The lab's JPEG; the duplicate check compares the customer's original.
     if (!CopiaConvertita(daFare.foto, daFare.copia, &fatta.impronta)) {
@@ -55,16 +64,13 @@ CopiaFatta EseguiCopia(const CopiaDaFare& daFare) {
       return fatta;
     }
     if (daFare.controllaDoppie) {
-      LeggiDimensioni(daFare, note, fatta);
-      fatta.doppia = NelFormato(daFare, note, fatta);
+      LeggiDimensioni(daFare, fatta);
+      fatta.doppia = NelFormato(daFare, fatta);
     }
     return fatta;
   }
-  if (daFare.controllaDoppie) {
-    LeggiDimensioni(daFare, note, fatta);
-    for (const QString& copia : daFare.copieDelFormato) forseDoppia = forseDoppia || note[copia].dimensione == foto.size();
-  }
-  if (!forseDoppia) {
+  if (daFare.controllaDoppie) LeggiDimensioni(daFare, fatta);
+  if (!daFare.controllaDoppie || !ForseDoppia(daFare, fatta, foto.size())) {
     if (!CopiaRapida(daFare.foto, daFare.copia)) fatta.esito = CopiaFatta::Esito::NonRiuscita;
     return fatta;
   }
@@ -74,6 +80,6 @@ CopiaFatta EseguiCopia(const CopiaDaFare& daFare) {
     return fatta;
   }
   fatta.impronta = *presa;
-  fatta.doppia = NelFormato(daFare, note, fatta);
+  fatta.doppia = NelFormato(daFare, fatta);
   return fatta;
 }

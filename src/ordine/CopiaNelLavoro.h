@@ -12,7 +12,7 @@ struct CopiaDaFare {
   // The new copy's path in the work folder, free when the task starts.
   QString copia;
   // With the check: the copies of the target format, and what is already
-  // known of them (a size of -1: the file is gone).
+  // known of the album's copies (a size of -1: the file is gone).
   bool controllaDoppie = false;
   QStringList copieDelFormato;
   QHash<QString, ImprontaFile> note;

@@ -1,7 +1,6 @@
 #pragma once
 #include <QHash>
 #include <QString>
-#include <QStringList>
 
 #include "album/ImprontaFile.h"
 
@@ -11,8 +10,8 @@
 // only when a photo of that size comes.
 class ImpronteCopie {
  public:
-  // What is known of these copies.
-  QHash<QString, ImprontaFile> Note(const QStringList& copie) const;
+  // Handed to a task as it is: shared, not copied, while neither writes it.
+  const QHash<QString, ImprontaFile>& Note() const { return note_; }
   void Registra(const QString& copia, const ImprontaFile& impronta) { note_.insert(copia, impronta); }
   void Registra(const QHash<QString, ImprontaFile>& lette) { note_.insert(lette); }
   // A copy removed, or a name the work folder may give again.

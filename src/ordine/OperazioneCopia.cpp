@@ -49,10 +49,19 @@ std::optional<CopiaDaFare> OperazioneCopia::Prepara() {
     }
     copia_ = *copia;
     CopiaDaFare daFare{foto.foto, copia_, regole_.controllaDoppie, {}, {}};
-    if (daFare.controllaDoppie) ordine_.ImpronteDelFormato(foto.formato, daFare.copieDelFormato, daFare.note);
+    if (daFare.controllaDoppie) {
+      daFare.copieDelFormato = CopieDelFormato(foto.formato);
+      daFare.note = ordine_.ImpronteNote();
+    }
     return daFare;
   }
   return std::nullopt;
+}
+
+const QStringList& OperazioneCopia::CopieDelFormato(const QString& formato) {
+  auto copie = copieDeiFormati_.find(formato);
+  if (copie == copieDeiFormati_.end()) copie = copieDeiFormati_.insert(formato, ordine_.album().CopieDelFormato(formato));
+  return *copie;
 }
 
 QFuture<PassoOperazione> OperazioneCopia::Avanza(QObject* contesto) {
@@ -98,6 +107,7 @@ PassoOperazione OperazioneCopia::Rispondi(bool aggiungere) {
 PassoOperazione OperazioneCopia::Aggiungi(const ImprontaFile& impronta) {
   const FotoDaCopiare& foto = foto_[corrente_];
   ordine_.AggiungiCopia(foto, copia_, impronta);
+  if (const auto copie = copieDeiFormati_.find(foto.formato); copie != copieDeiFormati_.end()) copie->append(copia_);
   ++risultato_.fatte;
   copieFatte_.append(copia_);
   PassoOperazione passo = Passo(false);

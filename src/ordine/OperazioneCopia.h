@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -48,6 +49,9 @@ class OperazioneCopia final : public OperazioneAPassi {
  private:
   // The next photo's file work, or nothing when the operation is over.
   std::optional<CopiaDaFare> Prepara();
+  // A format's copies, listed from the album once: while the operation runs,
+  // only its own steps add to them.
+  const QStringList& CopieDelFormato(const QString& formato);
   PassoOperazione Applica(const CopiaFatta& fatta);
   PassoOperazione Aggiungi(const ImprontaFile& impronta);
   PassoOperazione Passo(bool ultimo) const;
@@ -65,5 +69,6 @@ class OperazioneCopia final : public OperazioneAPassi {
   ImprontaFile impronta_;
   RisultatoOperazione risultato_;
   QStringList copieFatte_;
+  QHash<QString, QStringList> copieDeiFormati_;
   bool ferma_ = false;
 };

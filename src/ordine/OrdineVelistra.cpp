@@ -107,12 +107,6 @@ bool OrdineVelistra::HaVoce(const QString& formato, const QString& foto) const {
   return album_.TrovaFileVelistra(formato, foto).has_value();
 }
 
-void OrdineVelistra::ImpronteDelFormato(const QString& formato, QStringList& copie,
-                                        QHash<QString, ImprontaFile>& note) const {
-  copie = album_.CopieDelFormato(formato);
-  note = impronte_.Note(copie);
-}
-
 void OrdineVelistra::RegistraImpronte(const QHash<QString, ImprontaFile>& lette) { impronte_.Registra(lette); }
 
 void OrdineVelistra::AggiungiCopia(const FotoDaCopiare& foto, const QString& copia, const ImprontaFile& impronta) {

@@ -115,8 +115,8 @@ class OrdineVelistra : public QObject {
   friend class OperazioneCopia;
   friend class OperazioneCartella;
   bool HaVoce(const QString& formato, const QString& foto) const;
-  // What is known of the contents of the format's copies, for a task.
-  void ImpronteDelFormato(const QString& formato, QStringList& copie, QHash<QString, ImprontaFile>& note) const;
+  // What is known of the contents of the album's copies, for a task.
+  const QHash<QString, ImprontaFile>& ImpronteNote() const { return impronte_.Note(); }
   void RegistraImpronte(const QHash<QString, ImprontaFile>& lette);
   // The entry of a copy made; a digested copy's content is remembered.
   void AggiungiCopia(const FotoDaCopiare& foto, const QString& copia, const ImprontaFile& impronta);

@@ -131,19 +131,22 @@ TEST_F(Duplicati, ANewAlbumForgetsTheContentsOfTheNamesItGivesAgain) {
   EXPECT_EQ(domande, 0);
 }
 
-// One copy of a list: each twin asks with its title and format, a no leaves
-// it out (named in the result) and the others are copied and priced.
+// One copy of a list: each twin, of an earlier copy or of one the same list
+// made, asks with its title and format, a no leaves it out (named in the
+// result) and the others are copied and priced.
 TEST_F(Duplicati, ACopyOfAListLeavesOutTheTwinsAnsweredNoAndCountsTheRest) {
   ASSERT_EQ(Copia(a, true), EsitoFoto::Fatto);
   const QString d = Scrivi(QStringLiteral("d.jpg"), QByteArray(300000, 'x'));
+  const QString e = Scrivi(QStringLiteral("e.jpg"), QByteArray(299999, 'x') + 'y');
   QStringList domandeFatte;
-  const Copiate copiate = ::Copia(ordine->CopiaNelFormato(k15x10, DaCopiare({b, c, d})), [&](const PassoOperazione& passo) {
-    domandeFatte.append(passo.titolo + u' ' + passo.formato);
-    return false;
-  });
-  EXPECT_EQ(domandeFatte, (QStringList{"b.jpg 15x10", "d.jpg 15x10"}));
+  const Copiate copiate =
+      ::Copia(ordine->CopiaNelFormato(k15x10, DaCopiare({b, c, d, e})), [&](const PassoOperazione& passo) {
+        domandeFatte.append(passo.titolo + u' ' + passo.formato);
+        return false;
+      });
+  EXPECT_EQ(domandeFatte, (QStringList{"b.jpg 15x10", "d.jpg 15x10", "e.jpg 15x10"}));
   EXPECT_EQ(copiate.risultato.esito, EsitoFoto::Fatto);
-  EXPECT_EQ(copiate.risultato.saltate, (QStringList{b, d}));
+  EXPECT_EQ(copiate.risultato.saltate, (QStringList{b, d, e}));
   EXPECT_EQ(copiate.risultato.fatte, 1);
   EXPECT_EQ(ordine->NumeroVoci(k15x10), 2);
   EXPECT_EQ(FileLavoro(), 2);
