@@ -64,7 +64,9 @@ ImmagineRidotta Riuscita(QSize originale, const QImage& letta, QSize destinazion
   ImmagineRidotta risultato;
   risultato.stato = kStatoRiuscito;
   risultato.originale = originale;
-  risultato.immagine = FixedSize(InSRGB(letta, iccFile), destinazione.width(), destinazione.height());
+  // Converted once shrunk: the colour transform then works on the thumbnail's pixels only.
+  const QImage ridotta = FixedSize(letta, destinazione.width(), destinazione.height());
+  risultato.immagine = InSRGB(ridotta, iccFile).convertToFormat(ridotta.format());
   risultato.immagine.setDevicePixelRatio(rapporto);
   return risultato;
 }

@@ -1,5 +1,6 @@
 #include "thumbview/LivelloImmagine.h"
 
+#include <QColorSpace>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QLinearGradient>
@@ -85,6 +86,7 @@ QImage FixedSize(const QImage& immagine, int larghezza, int altezza) {
                                                                 Qt::SmoothTransformation);
   if (!adattata.hasAlphaChannel()) return adattata.convertToFormat(QImage::Format_RGB888);
   QImage nuova = NuovaImmagine(larghezza, altezza);
+  nuova.setColorSpace(adattata.colorSpace());
   QPainter superficie(&nuova);
   ImpostaQualita(superficie, QualitaPredefinita, QualitaPredefinita);
   superficie.drawImage(QPoint(0, 0), adattata);

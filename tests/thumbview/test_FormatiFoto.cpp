@@ -136,6 +136,7 @@ TEST(FormatiFoto, ThumbnailsShowTheColoursOfTheEmbeddedProfileInSRGB) {
       {"jpeg adobe", ConProfilo(rosso, QColorSpace::AdobeRgb, "jpeg"), kRossoAdobe},
       {"png p3", ConProfilo(rosso, QColorSpace::DisplayP3, "png"), kRossoP3},
       {"png adobe", ConProfilo(rosso, QColorSpace::AdobeRgb, "png"), kRossoAdobe},
+      {"png p3 alpha", ConProfilo(rosso.convertToFormat(QImage::Format_ARGB32), QColorSpace::DisplayP3, "png"), kRossoP3},
       {"tiff p3", ConProfilo(rosso, QColorSpace::DisplayP3, "tiff"), kRossoP3},
       {"webp p3", ConProfilo(rosso, QColorSpace::DisplayP3, "webp"), kRossoP3},
       {"heic icc p3", CodificaHeif(rosso, {.icc = iccP3}), kRossoP3},
