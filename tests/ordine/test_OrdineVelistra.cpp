@@ -138,7 +138,6 @@ TEST_F(Ordine, EachOperationLeavesItsEntriesCopiesAmountAndCountsTogether) {
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,00"));
 }
 
-// A copy stops at its first photo that cannot be handled and keeps those before it.
 TEST_F(Ordine, ACopyStopsAtThePhotoItCannotHandleAndKeepsThoseBefore) {
   ASSERT_TRUE(QFile::remove(b));
   const Copiate copiate = Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b, a})));
@@ -220,7 +219,6 @@ TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) 
   EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("End.txt")));
 }
 
-// A folder that refuses writes after the first photo (its permissions changed).
 TEST_F(Ordine, AFolderThatRefusesWritesMidwayNamesTheFileAndGetsNoOrderFiles) {
   Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b})));
   const SenzaPermessiRoot senzaPermessi;

@@ -119,7 +119,6 @@ TEST_F(SessioneFTPTest, ResumeTestComparesNameAndSizeByQueryOrByOneListing) {
   EXPECT_EQ(Comandi(QStringLiteral("MLSD")).size(), 1);
 }
 
-// A refusal carries the server's reply, which the send tells with the command's context.
 TEST_F(SessioneFTPTest, FailuresCarryTheServersErrorReplyAndTheSendTellsIt) {
   const auto ControllaRifiuto = [](OperazioneFTP operazione, const EsitoFTP& esito, int codice) {
     EXPECT_EQ(esito.errore, ErroreFTP::RifiutoDelServer);

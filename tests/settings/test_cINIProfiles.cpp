@@ -103,14 +103,10 @@ TEST_F(cINIProfilesTest, KeysAreListedInFileOrder) {
 TEST_F(cINIProfilesTest, AFailedWriteLeavesTheOldFileWhole) {
   Scrivi("Opzioni", "ChiusuraOk", "1");
   const QByteArray prima = cartella.Leggi("prova.ini");
-  QFile::setPermissions(cartella.percorso(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  int esito = 1;
   {
-    SenzaPermessiRoot senzaPermessi;
-    esito = ini.WritePrivateProfileString("Opzioni", "ChiusuraOk", "0", File());
+    const CartellaSoloLettura soloLettura(cartella.percorso());
+    EXPECT_EQ(ini.WritePrivateProfileString("Opzioni", "ChiusuraOk", "0", File()), 0);
   }
-  QFile::setPermissions(cartella.percorso(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  EXPECT_EQ(esito, 0);
   EXPECT_EQ(cartella.Leggi("prova.ini"), prima);
   EXPECT_EQ(Leggi("Opzioni", "ChiusuraOk"), "1");
 }
