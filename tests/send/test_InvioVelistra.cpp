@@ -13,6 +13,7 @@
 #include "album/FileAlbum.h"
 #include "common/DocumentoXML.h"
 #include "settings/cINIProfiles.h"
+#include "support/LocaleProvvisorio.h"
 
 namespace {
 
@@ -165,9 +166,8 @@ TEST_F(InvioVelistraTest, AmountsBelowFiveCentsAreRefusedAndPricesTravelWithPoin
   Invia();
   EXPECT_EQ(UnicaTransazione().prezzo, QStringLiteral("0.05"));
   EXPECT_EQ(TestoPrezzo(1250), QStringLiteral("12.50"));
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const LocaleProvvisorio inglese(QLocale(QLocale::English, QLocale::UnitedStates));
   EXPECT_EQ(TestoPrezzo(123450), QStringLiteral("1.234.50"));
-  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
 
 TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {

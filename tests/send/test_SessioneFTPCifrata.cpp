@@ -59,13 +59,12 @@ class SessioneFTPCifrataTest : public ::testing::Test {
   void InviaConUnTaglio(SessioneFTP& sessione) {
     ASSERT_TRUE(sessione.CreaCartellaFTP(kCartella).riuscito());
     ASSERT_TRUE(sessione.CambiaCartellaFTP(QString(), kCartella).riuscito());
-    ASSERT_TRUE(
-        sessione.InviaFileFTP(Locale(QStringLiteral("Condition.txt")), QStringLiteral("T1/Condition.txt")).riuscito());
+    ASSERT_TRUE(sessione.InviaFileFTP(Locale("Condition.txt"), "T1/Condition.txt").riuscito());
     ASSERT_TRUE(banco->TaglioFTP(foto.size() / 2, QStringLiteral("foto.jpg")));
-    EXPECT_FALSE(sessione.InviaFileFTP(Locale(QStringLiteral("foto.jpg")), QStringLiteral("T1/foto.jpg")).riuscito());
-    EXPECT_FALSE(sessione.FileGiaTrasferito(Locale(QStringLiteral("foto.jpg"))));
-    ASSERT_TRUE(sessione.InviaFileFTP(Locale(QStringLiteral("foto.jpg")), QStringLiteral("T1/foto.jpg")).riuscito());
-    EXPECT_TRUE(sessione.FileGiaTrasferito(Locale(QStringLiteral("foto.jpg"))));
+    EXPECT_FALSE(sessione.InviaFileFTP(Locale("foto.jpg"), "T1/foto.jpg").riuscito());
+    EXPECT_FALSE(sessione.FileGiaTrasferito(Locale("foto.jpg")));
+    ASSERT_TRUE(sessione.InviaFileFTP(Locale("foto.jpg"), "T1/foto.jpg").riuscito());
+    EXPECT_TRUE(sessione.FileGiaTrasferito(Locale("foto.jpg")));
     EXPECT_EQ(SulServer(QStringLiteral("Condition.txt")), kCondizioni);
     EXPECT_TRUE(SulServer(QStringLiteral("foto.jpg")) == foto);
   }
