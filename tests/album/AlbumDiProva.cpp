@@ -25,6 +25,12 @@ QByteArray CatalogoDiFormati(int n) {
   return TestoCatalogo(formati);
 }
 
+QStringList Copie(const QList<VoceAlbum>& voci) {
+  QStringList copie;
+  for (const VoceAlbum& voce : voci) copie.append(voce.copia);
+  return copie;
+}
+
 void RiempiAlbum(AlbumVelistra& album, int n, const QStringList& formati, const QString& cartellaLavoro) {
   static const QStringList nomi{QStringLiteral("Àrco"), QStringLiteral("città"),
                                 QStringLiteral("perché"), QStringLiteral("Éva"),

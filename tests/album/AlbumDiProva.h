@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class AlbumVelistra;
+struct VoceAlbum;
 
 // A catalogue file text: each format as "id|descrizione|amatoriale|prezzo".
 QByteArray TestoCatalogo(const QStringList& formati);
@@ -11,6 +12,9 @@ QByteArray TestoCatalogo(const QStringList& formati);
 QByteArray CatalogoTreFormati();
 // n amateur formats "F1".."Fn" at 10, 20, ... cents.
 QByteArray CatalogoDiFormati(int n);
+
+// The copies' paths of entries, in their order.
+QStringList Copie(const QList<VoceAlbum>& voci);
 
 // Adds n entries spread over the formats in turn, with accented titles in no
 // particular order and some repeated titles; their copies would lie in cartellaLavoro.

@@ -26,12 +26,6 @@ QStringList Catalogo(const QByteArray& testo) {
   return catalogo.TuttiGliIdFormati();
 }
 
-QStringList Copie(const QList<VoceAlbum>& voci) {
-  QStringList copie;
-  for (const VoceAlbum& voce : voci) copie.append(voce.copia);
-  return copie;
-}
-
 class Album : public ::testing::Test {
  protected:
   CartellaProgrammaProva cartella{false};
@@ -39,6 +33,10 @@ class Album : public ::testing::Test {
   AlbumVelistra album{cartella.percorsi()};
 
   QByteArray FileSuDisco() const { return cartella.Leggi(QStringLiteral("Velistra.xml")); }
+  bool Aggiungi(const QString& formato, const QString& copia, const QString& titolo = "t",
+                const QString& modo = "FILLIN") {
+    return album.AggiungiFileVelistra(formato, copia, titolo, modo);
+  }
 };
 
 TEST_F(Album, FirstStartWritesOneEmptyFormatPerCatalogueEntryInCatalogueOrder) {
@@ -51,10 +49,8 @@ TEST_F(Album, FirstStartWritesOneEmptyFormatPerCatalogueEntryInCatalogueOrder) {
 TEST_F(Album, AnEntryHasItsFiveChildrenInOrderAndWaitsForTheSave) {
   ASSERT_TRUE(album.CaricaVelistra(formati));
   const QByteArray vuoto = FileSuDisco();
-  ASSERT_TRUE(album.AggiungiFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/imgVE_000001.jpg"),
-                                         QStringLiteral("mare & <sole>.jpg"), QStringLiteral("FILLIN")));
-  EXPECT_FALSE(album.AggiungiFileVelistra(QStringLiteral("99x99"), QStringLiteral("/l/x.jpg"),
-                                          QStringLiteral("x"), QStringLiteral("FILLIN")));
+  ASSERT_TRUE(Aggiungi("15x10", "/l/imgVE_000001.jpg", "mare & <sole>.jpg"));
+  EXPECT_FALSE(Aggiungi("99x99", "/l/x.jpg"));
   EXPECT_EQ(FileSuDisco(), vuoto);
   ASSERT_TRUE(album.SalvaVelistra());
   EXPECT_TRUE(FileSuDisco().contains(
@@ -66,8 +62,7 @@ TEST_F(Album, AnEntryHasItsFiveChildrenInOrderAndWaitsForTheSave) {
 
 TEST_F(Album, ACatalogueThatGainsAFormatAppendsItAndKeepsEverythingElse) {
   ASSERT_TRUE(album.CaricaVelistra(formati));
-  album.AggiungiFileVelistra(QStringLiteral("15x10P"), QStringLiteral("/l/a.jpg"), QStringLiteral("a"),
-                             QStringLiteral("FITIN"));
+  Aggiungi("15x10P", "/l/a.jpg", "a", "FITIN");
   ASSERT_TRUE(album.SalvaVelistra());
   const QByteArray prima = FileSuDisco();
 
@@ -83,14 +78,8 @@ TEST_F(Album, ACatalogueThatGainsAFormatAppendsItAndKeepsEverythingElse) {
 
 TEST_F(Album, EntriesComeByFormatInInsertionOrderAndFormatsInAlbumOrder) {
   ASSERT_TRUE(album.CaricaVelistra(formati));
-  const auto aggiungi = [this](const char* formato, const char* copia) {
-    album.AggiungiFileVelistra(QString::fromUtf8(formato), QString::fromUtf8(copia), QStringLiteral("t"),
-                               QStringLiteral("FILLIN"));
-  };
-  aggiungi("15x10", "/l/1.jpg");
-  aggiungi("13x9", "/l/2.jpg");
-  aggiungi("15x10", "/l/3.jpg");
-  aggiungi("13x9", "/l/4.jpg");
+  const char* dove[] = {"15x10", "13x9", "15x10", "13x9"};
+  for (int i = 0; i < 4; ++i) Aggiungi(dove[i], QStringLiteral("/l/%1.jpg").arg(i + 1));
   EXPECT_EQ(Copie(album.Voci(QStringLiteral("15x10"))), (QStringList{"/l/1.jpg", "/l/3.jpg"}));
   EXPECT_EQ(Copie(album.Voci(QString())), (QStringList{"/l/2.jpg", "/l/4.jpg", "/l/1.jpg", "/l/3.jpg"}));
   EXPECT_TRUE(album.Voci(QStringLiteral("15x10P")).isEmpty());
@@ -102,10 +91,8 @@ TEST_F(Album, EntriesComeByFormatInInsertionOrderAndFormatsInAlbumOrder) {
 
 TEST_F(Album, FindsEntriesByFormatOrInAnyFormat) {
   ASSERT_TRUE(album.CaricaVelistra(formati));
-  album.AggiungiFileVelistra(QStringLiteral("13x9"), QStringLiteral("/l/a.jpg"), QStringLiteral("primo"),
-                             QStringLiteral("FILLIN"));
-  album.AggiungiFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/a.jpg"), QStringLiteral("secondo"),
-                             QStringLiteral("FILLIN"));
+  Aggiungi("13x9", "/l/a.jpg", "primo");
+  Aggiungi("15x10", "/l/a.jpg", "secondo");
   const auto trovata = album.TrovaFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/a.jpg"));
   ASSERT_TRUE(trovata);
   EXPECT_EQ(trovata->voce.titolo, QStringLiteral("secondo"));
@@ -123,9 +110,8 @@ TEST_F(Album, IdentifiersAndPathsWithQuotesApostrophesAndMarkupAreSafe) {
   const QStringList catalogo =
       Catalogo(TestoCatalogo({strano + QStringLiteral("|d|1|25"), QStringLiteral("15x10|e|1|25")}));
   ASSERT_TRUE(album.CaricaVelistra(catalogo));
-  ASSERT_TRUE(album.AggiungiFileVelistra(strano, percorso, QStringLiteral("t"), QStringLiteral("FILLIN")));
-  album.AggiungiFileVelistra(QStringLiteral("15x10"), QStringLiteral("/l/n.jpg"), QStringLiteral("u"),
-                             QStringLiteral("FILLIN"));
+  ASSERT_TRUE(Aggiungi(strano, percorso));
+  Aggiungi("15x10", "/l/n.jpg", "u");
   EXPECT_TRUE(album.TrovaFileVelistra(strano, percorso));
   EXPECT_TRUE(album.TrovaFileVelistra(QString(), percorso));
   EXPECT_FALSE(album.TrovaFileVelistra(QStringLiteral("15x10"), percorso));
@@ -197,7 +183,7 @@ TEST_F(Album, ANewAlbumEmptiesTheWorkFolderAndRestartsTheKeys) {
   // The copy task makes the work folder.
   ASSERT_TRUE(QDir().mkpath(cartella.percorsi().CartellaLavoro));
   ASSERT_TRUE(QFile::copy(foto, copia));
-  album.AggiungiFileVelistra(QStringLiteral("15x10"), copia, QStringLiteral("a.png"), QStringLiteral("FILLIN"));
+  Aggiungi("15x10", copia, "a.png");
   album.SalvaVelistra();
   album.SalvaContatoreFoto();
   cartella.Scrivi(QStringLiteral("Velistra/.nascosto"), "x");
@@ -240,8 +226,7 @@ TEST_F(Album, UnknownElementsStayAndAFormatWithoutContainerGetsOne) {
                   "<formato id=\"13x9\"/></xml>");
   ASSERT_TRUE(album.CaricaVelistra(formati));
   EXPECT_EQ(album.Voci(QString()), (QList<VoceAlbum>{{"/l/a.jpg", "a", 2, "15x10", "NONE"}}));
-  EXPECT_TRUE(album.AggiungiFileVelistra(QStringLiteral("13x9"), QStringLiteral("/l/b.jpg"),
-                                         QStringLiteral("b"), QStringLiteral("FILLIN")));
+  EXPECT_TRUE(Aggiungi("13x9", "/l/b.jpg", "b"));
   EXPECT_TRUE(FileSuDisco().contains("<nota>x</nota>"));
   EXPECT_TRUE(FileSuDisco().contains("<altro/>"));
 }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QLocale>
 #include <QSet>
 #include <algorithm>
 #include <limits>
 
 #include "album/CatalogoFormati.h"
 #include "support/CartellaProgrammaProva.h"
+#include "support/LocaleProvvisorio.h"
 
 namespace {
 
@@ -68,10 +68,8 @@ TEST(ImportoInEuro, GroupsDigitsWithTheUsersSeparators) {
   EXPECT_EQ(ImportoInEuro(123456), QStringLiteral("€ 1.234,56"));
   EXPECT_EQ(ImportoInEuro(5), QStringLiteral("€ 0,05"));
   EXPECT_EQ(ImportoInEuro(kMassimo), QStringLiteral("€ 21.474.836,47"));
-  const QLocale italiano;
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const LocaleProvvisorio inglese(QLocale(QLocale::English, QLocale::UnitedStates));
   EXPECT_EQ(ImportoInEuro(123456), QStringLiteral("€ 1,234.56"));
-  QLocale::setDefault(italiano);
 }
 
 TEST(CatalogoInstallato, HoldsAmateurAndProfessionalFormatsWithPricesAndTheDefault) {

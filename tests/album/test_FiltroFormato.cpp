@@ -16,12 +16,6 @@ QList<VoceAlbum> ConTitoli(const QStringList& titoli) {
   return voci;
 }
 
-QStringList Copie(const QList<VoceAlbum>& voci) {
-  QStringList copie;
-  for (const VoceAlbum& voce : voci) copie.append(voce.copia);
-  return copie;
-}
-
 TEST(OrdinaPerTitolo, SortsByCodePointKeepingEqualTitlesInOrder) {
   const struct {
     const char* regola;

@@ -22,7 +22,7 @@ std::optional<VoceTrovata> Riferimento(const AlbumVelistra& album, const QString
 class IndiceAlbum : public ::testing::Test {
  protected:
   CartellaProgrammaProva cartella{false};
-  const QStringList formati{QStringLiteral("13x9"), QStringLiteral("15x10"), QStringLiteral("15x10P")};
+  const QStringList formati{"13x9", "15x10", "15x10P"};
   AlbumVelistra album{cartella.percorsi()};
   // Paths once in the album, so that removed ones are asked for too.
   QStringList copie;
@@ -37,8 +37,7 @@ class IndiceAlbum : public ::testing::Test {
     SCOPED_TRACE(dopo);
     for (const VoceAlbum& voce : album.Voci(QString())) copie.append(voce.copia);
     copie.removeDuplicates();
-    const QStringList ids = {QString(), QStringLiteral("13x9"), QStringLiteral("15x10"), QStringLiteral("15x10P"),
-                             QStringLiteral("vecchio"), QStringLiteral("nessuno")};
+    const QStringList ids = {QString(), "13x9", "15x10", "15x10P", "vecchio", "nessuno"};
     for (const QString& copia : copie)
       for (const QString& id : ids)
         EXPECT_EQ(album.TrovaFileVelistra(id, copia), Riferimento(album, id, copia))

@@ -109,13 +109,10 @@ TEST(DocumentoXML, FailedSaveLeavesTheOldFileWhole) {
   const QByteArray vecchio = cartella.Leggi(QStringLiteral("album.xml"));
 
   doc->radice().aggiungiFiglio(doc->creaElemento(QStringLiteral("nuovo")));
-  QFile::setPermissions(cartella.percorso(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   {
-    SenzaPermessiRoot senzaPermessi;
+    const CartellaSoloLettura soloLettura(cartella.percorso());
     EXPECT_FALSE(doc->salva(percorso));
   }
-  QFile::setPermissions(cartella.percorso(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner);
   EXPECT_EQ(cartella.Leggi(QStringLiteral("album.xml")), vecchio);
 }
 

@@ -4,7 +4,6 @@
 
 namespace {
 
-// The desktop's name where it has a mount at the folder, else the folder's own decoded.
 TEST(NomeMontaggio, TheDesktopsNameOfTheMountAtTheFolderElseTheDecodedFolderName) {
   const QString iphone = QStringLiteral("/run/user/1000/gvfs/mtp:host=Apple_iPhone_di_Anna");
   const QString canon = QStringLiteral("/run/user/1000/gvfs/gphoto2:host=Canon_EOS_250D");

@@ -12,29 +12,28 @@
 namespace {
 
 TEST(Percorsi, TextHelpersSplitAtTheLastSeparatorAndAddOneOnlyWhenMissing) {
-  EXPECT_EQ(AggiungiBarra(QStringLiteral("/")), QStringLiteral("/"));
-  EXPECT_EQ(AggiungiBarra(QStringLiteral("/home/foto")), QStringLiteral("/home/foto/"));
-  EXPECT_EQ(EstensioneFile(QStringLiteral("vacanze.2024.JPG ")), QStringLiteral("JPG"));
-  EXPECT_EQ(EstensioneFile(QStringLiteral("finale.")), QString());
-  const QString sep = QStringLiteral("/");
-  EXPECT_EQ(TestoDopoUltimo(QStringLiteral("/foto/mare.jpg"), sep), QStringLiteral("mare.jpg"));
-  EXPECT_EQ(TestoFinoAUltimo(QStringLiteral("/foto/mare.jpg"), sep), QStringLiteral("/foto/"));
-  EXPECT_EQ(TestoDopoUltimo(QStringLiteral("mare.jpg"), sep), QString());
-  EXPECT_EQ(TestoFinoAUltimo(QStringLiteral("mare.jpg"), sep), QString());
-  EXPECT_EQ(TestoDopoUltimo(QStringLiteral("a::b::c"), QStringLiteral("::")), QStringLiteral("c"));
+  EXPECT_EQ(AggiungiBarra("/"), QStringLiteral("/"));
+  EXPECT_EQ(AggiungiBarra("/home/foto"), QStringLiteral("/home/foto/"));
+  EXPECT_EQ(EstensioneFile("vacanze.2024.JPG "), QStringLiteral("JPG"));
+  EXPECT_EQ(EstensioneFile("finale."), QString());
+  EXPECT_EQ(TestoDopoUltimo("/foto/mare.jpg", "/"), QStringLiteral("mare.jpg"));
+  EXPECT_EQ(TestoFinoAUltimo("/foto/mare.jpg", "/"), QStringLiteral("/foto/"));
+  EXPECT_EQ(TestoDopoUltimo("mare.jpg", "/"), QString());
+  EXPECT_EQ(TestoFinoAUltimo("mare.jpg", "/"), QString());
+  EXPECT_EQ(TestoDopoUltimo("a::b::c", "::"), QStringLiteral("c"));
 }
 
 TEST(Percorsi, FileEsisteFindsHiddenFilesButNotFolders) {
   CartellaProgrammaProva cartella(false);
   cartella.Scrivi(QStringLiteral(".nascosto"), "x");
   QDir().mkdir(cartella.file(QStringLiteral("sotto")));
-  EXPECT_TRUE(FileEsiste(cartella.file(QStringLiteral(".nascosto"))));
-  EXPECT_FALSE(FileEsiste(cartella.file(QStringLiteral("sotto"))));
-  EXPECT_FALSE(FileEsiste(cartella.file(QStringLiteral("manca"))));
+  // Name, is a file, is a folder.
+  for (const auto& [nome, file, sotto] :
+       {std::tuple{".nascosto", true, false}, {"sotto", false, true}, {"manca", false, false}}) {
+    EXPECT_EQ(FileEsiste(cartella.file(nome)), file) << nome;
+    EXPECT_EQ(IsCartella(cartella.file(nome)), sotto) << nome;
+  }
   EXPECT_FALSE(FileEsiste(QString()));
-  EXPECT_TRUE(IsCartella(cartella.file(QStringLiteral("sotto"))));
-  EXPECT_FALSE(IsCartella(cartella.file(QStringLiteral(".nascosto"))));
-  EXPECT_FALSE(IsCartella(cartella.file(QStringLiteral("manca"))));
 }
 
 TEST(Percorsi, DimensioneDaPartiCountsTheLowHalfUnsignedAndNeverOverflows) {

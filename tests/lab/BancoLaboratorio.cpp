@@ -59,20 +59,17 @@ void BancoLaboratorio::Ferma() {
   processo_->Ferma(kAttesaArrestoMs);
 }
 
-QString BancoLaboratorio::base() const { return descrizione_.value(QStringLiteral("Base")).toString(); }
-QString BancoLaboratorio::prezzi() const { return descrizione_.value(QStringLiteral("Prezzi")).toString(); }
-QString BancoLaboratorio::serverFTP() const {
-  return descrizione_.value(QStringLiteral("Server")).toString();
+QString BancoLaboratorio::Voce(const char* chiave) const {
+  return descrizione_.value(QLatin1String(chiave)).toString();
 }
+QString BancoLaboratorio::base() const { return Voce("Base"); }
+QString BancoLaboratorio::prezzi() const { return Voce("Prezzi"); }
+QString BancoLaboratorio::serverFTP() const { return Voce("Server"); }
 QString BancoLaboratorio::proxy() const {
   return QStringLiteral("127.0.0.1:%1").arg(descrizione_.value(QStringLiteral("porta_proxy")).toInt());
 }
-QString BancoLaboratorio::certificatoCA() const {
-  return descrizione_.value(QStringLiteral("CertificatoCA")).toString();
-}
-QString BancoLaboratorio::cartellaFTP() const {
-  return descrizione_.value(QStringLiteral("radice_ftp")).toString();
-}
+QString BancoLaboratorio::certificatoCA() const { return Voce("CertificatoCA"); }
+QString BancoLaboratorio::cartellaFTP() const { return Voce("radice_ftp"); }
 
 BancoLaboratorio::Utente BancoLaboratorio::utente(const QString& nome) const {
   for (const QJsonValue& valore : descrizione_.value(QStringLiteral("utenti")).toArray()) {
@@ -97,20 +94,16 @@ DatiServer BancoLaboratorio::datiServer(int timeoutMs) const {
 
 bool BancoLaboratorio::ScriviIniFTP(const QString& percorsoIni) const {
   cINIProfiles ini;
-  return ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Server"), serverFTP(), percorsoIni) &&
-         ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Base"), base(), percorsoIni) &&
-         ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("Prezzi"), prezzi(), percorsoIni) &&
-         ini.WritePrivateProfileString(kSezioneDatiFTP, QStringLiteral("CertificatoCA"), certificatoCA(),
-                                       percorsoIni);
+  for (const char* chiave : {"Server", "Base", "Prezzi", "CertificatoCA"})
+    if (!ini.WritePrivateProfileString(kSezioneDatiFTP, QLatin1String(chiave), Voce(chiave), percorsoIni)) return false;
+  return true;
 }
 
-std::optional<QJsonValue> BancoLaboratorio::Controlla(const QString& azione,
-                                                      const Campi& campi) {
+std::optional<QJsonValue> BancoLaboratorio::Controlla(const QString& azione, const Campi& campi) {
   if (!avviato_) return std::nullopt;
   Campi modulo{{QStringLiteral("azione"), azione}};
   modulo += campi;
-  const RispostaWeb esito = Posta(
-      certificatoCA(), descrizione_.value(QStringLiteral("controllo")).toString(), Modulo(modulo));
+  const RispostaWeb esito = Posta(certificatoCA(), Voce("controllo"), Modulo(modulo));
   QJsonParseError analisi;
   const QJsonDocument risposta = QJsonDocument::fromJson(esito.corpo, &analisi);
   if (!esito.riuscita() || analisi.error != QJsonParseError::NoError) return std::nullopt;
@@ -118,23 +111,18 @@ std::optional<QJsonValue> BancoLaboratorio::Controlla(const QString& azione,
   return risposta.isArray() ? QJsonValue(risposta.array()) : QJsonValue(risposta.object());
 }
 
-bool BancoLaboratorio::GuastoWeb(const QString& tipo, const QString& operazione, int volte,
-                                 double secondi, const QString& testo, int ripeti) {
-  return Controlla(QStringLiteral("guasto_web"),
-                   {{QStringLiteral("tipo"), tipo},
-                    {QStringLiteral("operazione"), operazione},
-                    {QStringLiteral("volte"), volte > 0 ? QString::number(volte) : QString()},
-                    {QStringLiteral("secondi"), QString::number(secondi)},
-                    {QStringLiteral("testo"), testo},
-                    {QStringLiteral("ripeti"), QString::number(ripeti)}})
+bool BancoLaboratorio::GuastoWeb(const QString& tipo, const QString& operazione, int volte, double secondi,
+                                 const QString& testo, int ripeti) {
+  return Controlla("guasto_web", {{"tipo", tipo}, {"operazione", operazione},
+                                  {"volte", volte > 0 ? QString::number(volte) : QString()},
+                                  {"secondi", QString::number(secondi)}, {"testo", testo},
+                                  {"ripeti", QString::number(ripeti)}})
       .has_value();
 }
 
 bool BancoLaboratorio::TaglioFTP(qint64 byte, const QString& nome, int volte, const QString& modo) {
-  return Controlla(QStringLiteral("taglio_ftp"), {{QStringLiteral("byte"), QString::number(byte)},
-                                                  {QStringLiteral("nome"), nome},
-                                                  {QStringLiteral("volte"), QString::number(volte)},
-                                                  {QStringLiteral("modo"), modo}})
+  return Controlla("taglio_ftp",
+                   {{"byte", QString::number(byte)}, {"nome", nome}, {"volte", QString::number(volte)}, {"modo", modo}})
       .has_value();
 }
 
@@ -159,10 +147,8 @@ bool BancoLaboratorio::PagaDaPagina(const QString& indirizzo) {
 
 bool BancoLaboratorio::CambiaAlbum(const QString& transazioneId, bool aggiornaMD5,
                                    const std::optional<QByteArray>& contenuto) {
-  Campi campi{
-      {QStringLiteral("transazione_id"), transazioneId},
-      {QStringLiteral("aggiorna_md5"), aggiornaMD5 ? QStringLiteral("1") : QStringLiteral("0")}};
-  if (contenuto) campi.append({QStringLiteral("contenuto"), QString::fromUtf8(*contenuto)});
+  Campi campi{{"transazione_id", transazioneId}, {"aggiorna_md5", aggiornaMD5 ? "1" : "0"}};
+  if (contenuto) campi.append({"contenuto", QString::fromUtf8(*contenuto)});
   return Controlla(QStringLiteral("album"), campi).has_value();
 }
 
@@ -172,13 +158,10 @@ QList<BancoLaboratorio::Transazione> BancoLaboratorio::Transazioni() {
   if (!risposta) return elenco;
   for (const QJsonValue& valore : risposta->toArray()) {
     const QJsonObject t = valore.toObject();
-    elenco.append({QString::number(t.value(QStringLiteral("id")).toInt()),
-                   t.value(QStringLiteral("utente")).toString(),
-                   t.value(QStringLiteral("cartella")).toString(),
-                   t.value(QStringLiteral("prezzo")).toString(),
-                   t.value(QStringLiteral("pagato")).toInt() != 0,
-                   t.value(QStringLiteral("trasferito")).toInt() != 0,
-                   t.value(QStringLiteral("cancellata")).toInt() != 0});
+    const auto testo = [&t](const char* chiave) { return t.value(QLatin1String(chiave)).toString(); };
+    const auto vero = [&t](const char* chiave) { return t.value(QLatin1String(chiave)).toInt() != 0; };
+    elenco.append({QString::number(t.value(QStringLiteral("id")).toInt()), testo("utente"), testo("cartella"),
+                   testo("prezzo"), vero("pagato"), vero("trasferito"), vero("cancellata")});
   }
   return elenco;
 }
@@ -206,7 +189,7 @@ QList<QJsonObject> VociRegistro(const QString& percorso) {
 
 QList<BancoLaboratorio::VoceFTP> BancoLaboratorio::RegistroFTP() const {
   QList<VoceFTP> voci;
-  for (const QJsonObject& v : VociRegistro(descrizione_.value(QStringLiteral("registro_ftp")).toString())) {
+  for (const QJsonObject& v : VociRegistro(Voce("registro_ftp"))) {
     const bool comando = v.value(QStringLiteral("evento")).toString() == QStringLiteral("comando");
     voci.append({v.value(QStringLiteral("evento")).toString(), v.value(QStringLiteral("comando")).toString(),
                  v.value(comando ? QStringLiteral("argomento") : QStringLiteral("percorso")).toString()});
@@ -216,7 +199,7 @@ QList<BancoLaboratorio::VoceFTP> BancoLaboratorio::RegistroFTP() const {
 
 QStringList BancoLaboratorio::TunnelProxy() const {
   QStringList destinazioni;
-  for (const QJsonObject& v : VociRegistro(descrizione_.value(QStringLiteral("registro_proxy")).toString()))
+  for (const QJsonObject& v : VociRegistro(Voce("registro_proxy")))
     destinazioni.append(v.value(QStringLiteral("destinazione")).toString());
   return destinazioni;
 }

@@ -107,6 +107,8 @@ class BancoLaboratorio {
  private:
   // A form body with every name and value percent-encoded.
   static QByteArray Modulo(const Campi& campi);
+  // A text of the stand-in's description of itself.
+  QString Voce(const char* chiave) const;
   std::optional<QJsonValue> Controlla(const QString& azione, const Campi& campi = {});
 
   QTemporaryDir temporanea_;

@@ -13,11 +13,14 @@ def porta_chiusa(porta):
         return s.connect_ex(("127.0.0.1", porta)) != 0
 
 
-class TestAvvio(unittest.TestCase):
+class ConCartella(unittest.TestCase):
     def setUp(self):
         cartella = tempfile.TemporaryDirectory()
         self.addCleanup(cartella.cleanup)
         self.cartella = cartella.name
+
+
+class TestAvvio(ConCartella):
 
     def test_stops_cleanly_when_stdin_closes_and_frees_its_ports(self):
         laboratorio = ProcessoLaboratorio(stato=os.path.join(self.cartella, "stato"))
@@ -29,18 +32,16 @@ class TestAvvio(unittest.TestCase):
         self.assertFalse(os.path.exists(os.path.join(laboratorio.stato, "laboratorio.json")))
 
 
-class TestIniProgramma(unittest.TestCase):
+class TestIniProgramma(ConCartella):
     def setUp(self):
-        cartella = tempfile.TemporaryDirectory()
-        self.addCleanup(cartella.cleanup)
-        self.programma = cartella.name
-        self.ini = os.path.join(self.programma, "VelistraFTP.ini")
+        super().setUp()
+        self.ini = os.path.join(self.cartella, "VelistraFTP.ini")
 
     def test_a_file_naming_another_server_is_left_alone(self):
         originale = b"[DatiFTP]\r\nServer=ftp.laboratorio.example\r\nBase=www.laboratorio.example\r\n"
         with open(self.ini, "wb") as f:
             f.write(originale)
-        with ProcessoLaboratorio(cartella_programma=self.programma) as laboratorio:
+        with ProcessoLaboratorio(cartella_programma=self.cartella) as laboratorio:
             self.assertNotIn("ini_programma", laboratorio.descrizione)
         with open(self.ini, "rb") as f:
             self.assertEqual(f.read(), originale)

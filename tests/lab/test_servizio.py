@@ -29,8 +29,15 @@ class TestServizio(unittest.TestCase):
     def op(self, operazione, nome, **campi):
         return self.c.servizio(operazione, nome, utente(self.d, nome)["password"], **campi)
 
-    def valore(self, risposta, percorso):
-        return ET.fromstring(risposta).findtext(percorso)
+    def valore(self, percorso, operazione, nome, **campi):
+        """One field of an operation's XML reply."""
+        return ET.fromstring(self.op(operazione, nome, **campi)).findtext(percorso)
+
+    def da_pagare(self, nome):
+        return self.valore("transazioni/transazione_id", "f_K_HTTPS_LEGGI_TRANSAZIONE_DA_PAGARE", nome)
+
+    def pagata(self, nome):
+        return self.valore("transazioni/transazione_id", "f_K_HTTPS_LEGGI_TRANSAZIONE_PAGATO", nome)
 
     def apri_transazione(self, nome):
         """A transaction with its folder and album uploaded and its digest recorded."""
@@ -41,8 +48,7 @@ class TestServizio(unittest.TestCase):
         ftp.cwd(cartella)
         carica(ftp, "Velistra.xml", ALBUM)
         ftp.quit()
-        self.assertEqual(self.valore(self.op("f_K_HTTPS_CREA_MD5", nome, transazione_id=ident),
-                                     "esito_md5"), "1")
+        self.assertEqual(self.valore("esito_md5", "f_K_HTTPS_CREA_MD5", nome, transazione_id=ident), "1")
         return ident, cartella
 
     def test_login_of_each_user_with_passwords_full_of_form_characters(self):
@@ -54,7 +60,7 @@ class TestServizio(unittest.TestCase):
             self.assertEqual(radice.findtext("utente/convenzionato"), "1" if u["convenzionato"] else "0")
             self.assertEqual(radice.findtext("utente/passwd_ftp") or "", u["password_ftp"])
         sbagliata = self.c.servizio("f_K_HTTPS_LOGIN", "cliente", "a&b=c d%20e f")
-        self.assertEqual(self.valore(sbagliata, "utente/esiste"), "0")
+        self.assertEqual(ET.fromstring(sbagliata).findtext("utente/esiste"), "0")
 
     def test_guest_reads_prices_only(self):
         prezzi = ET.fromstring(self.op("f_K_HTTPS_PREZZI", "guest"))
@@ -73,16 +79,13 @@ class TestServizio(unittest.TestCase):
 
     def test_ordinary_user_opens_pays_and_transfers(self):
         ident, _ = self.apri_transazione("cliente")
-        self.assertEqual(self.valore(self.op("f_K_HTTPS_LEGGI_MD5", "cliente", transazione_id=ident),
-                                     "md5"), hashlib.md5(ALBUM).hexdigest())
+        self.assertEqual(self.valore("md5", "f_K_HTTPS_LEGGI_MD5", "cliente", transazione_id=ident),
+                         hashlib.md5(ALBUM).hexdigest())
         self.assertEqual(self.op("f_K_HTTPS_LEGGI_VELISTRA", "cliente", transazione_id=ident), ALBUM)
-        self.assertEqual(self.valore(self.op("f_K_HTTPS_LEGGI_TRANSAZIONE_DA_PAGARE", "cliente"),
-                                     "transazioni/transazione_id"), ident)
-        self.assertEqual(self.valore(self.op("f_K_HTTPS_PAGATO", "cliente", transazione_id=ident),
-                                     "pagato"), "0")
+        self.assertEqual(self.da_pagare("cliente"), ident)
+        self.assertEqual(self.valore("pagato", "f_K_HTTPS_PAGATO", "cliente", transazione_id=ident), "0")
 
-        url = self.valore(self.op("f_K_HTTPS_PAGA_VELISTRA", "cliente", transazione_id=ident,
-                                  prezzo="1.234.50"), "url")
+        url = self.valore("url", "f_K_HTTPS_PAGA_VELISTRA", "cliente", transazione_id=ident, prezzo="1.234.50")
         pagina = base64.b64decode(url).decode("ascii")
         self.assertTrue(pagina.startswith("https://127.0.0.1:%d/" % self.d["porta_https"]))
         stato, testo = self.c.leggi(pagina)
@@ -91,15 +94,11 @@ class TestServizio(unittest.TestCase):
         self.assertIn("<button", testo)
         self.assertEqual(self.c.posta(pagina, {})[0], 200)
 
-        self.assertEqual(self.valore(self.op("f_K_HTTPS_PAGATO", "cliente", transazione_id=ident),
-                                     "pagato"), "1")
-        self.assertIsNone(self.valore(self.op("f_K_HTTPS_LEGGI_TRANSAZIONE_DA_PAGARE", "cliente"),
-                                      "transazioni/transazione_id"))
-        self.assertEqual(self.valore(self.op("f_K_HTTPS_LEGGI_TRANSAZIONE_PAGATO", "cliente"),
-                                     "transazioni/transazione_id"), ident)
+        self.assertEqual(self.valore("pagato", "f_K_HTTPS_PAGATO", "cliente", transazione_id=ident), "1")
+        self.assertIsNone(self.da_pagare("cliente"))
+        self.assertEqual(self.pagata("cliente"), ident)
         self.op("f_K_HTTPS_VELISTRA_TRAFERITO", "cliente", transazione_id=ident, trasferito="1")
-        self.assertIsNone(self.valore(self.op("f_K_HTTPS_LEGGI_TRANSAZIONE_PAGATO", "cliente"),
-                                      "transazioni/transazione_id"))
+        self.assertIsNone(self.pagata("cliente"))
         registrata = next(t for t in self.c.controllo("transazioni") if str(t["id"]) == ident)
         self.assertEqual((registrata["prezzo"], registrata["pagato"], registrata["trasferito"]),
                          ("1.234.50", 1, 1))
@@ -107,11 +106,9 @@ class TestServizio(unittest.TestCase):
     def test_cancellation_only_of_ones_own_transaction(self):
         ident, _ = self.apri_transazione("convenzionato")
         self.op("f_K_HTTPS_CANCELLA_TRANSAZIONE", "cliente", transazione_id=ident)
-        self.assertEqual(self.valore(self.op("f_K_HTTPS_LEGGI_TRANSAZIONE_DA_PAGARE", "convenzionato"),
-                                     "transazioni/transazione_id"), ident)
+        self.assertEqual(self.da_pagare("convenzionato"), ident)
         self.op("f_K_HTTPS_CANCELLA_TRANSAZIONE", "convenzionato", transazione_id=ident)
-        self.assertEqual(self.op("f_K_HTTPS_LEGGI_TRANSAZIONE_DA_PAGARE", "convenzionato"),
-                         b"<xml></xml>")
+        self.assertEqual(self.op("f_K_HTTPS_LEGGI_TRANSAZIONE_DA_PAGARE", "convenzionato"), b"<xml></xml>")
 
 
 if __name__ == "__main__":

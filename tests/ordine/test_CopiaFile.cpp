@@ -26,37 +26,36 @@ QByteArray FotoGrande() {
 
 TEST_F(Copia, TheCopyHoldsTheSameBytesAndReplacesALongerFile) {
   const QByteArray foto = FotoGrande();
-  Scrivi(QStringLiteral("foto.jpg"), foto);
-  Scrivi(QStringLiteral("copia.jpg"), QByteArray(4 * 1024 * 1024, 'x'));
-  ASSERT_TRUE(CopiaFileVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
-  EXPECT_EQ(Leggi(QStringLiteral("copia.jpg")), foto);
+  Scrivi("foto.jpg", foto);
+  Scrivi("copia.jpg", QByteArray(4 * 1024 * 1024, 'x'));
+  ASSERT_TRUE(CopiaFileVerificata(Percorso("foto.jpg"), Percorso("copia.jpg")));
+  EXPECT_EQ(Leggi("copia.jpg"), foto);
 
-  Scrivi(QStringLiteral("vuoto.jpg"), {});
-  ASSERT_TRUE(CopiaFileVerificata(Percorso(QStringLiteral("vuoto.jpg")), Percorso(QStringLiteral("copia vuota.jpg"))));
-  EXPECT_TRUE(QFileInfo::exists(Percorso(QStringLiteral("copia vuota.jpg"))));
-  EXPECT_EQ(QFileInfo(Percorso(QStringLiteral("copia vuota.jpg"))).size(), 0);
+  Scrivi("vuoto.jpg", {});
+  ASSERT_TRUE(CopiaFileVerificata(Percorso("vuoto.jpg"), Percorso("copia vuota.jpg")));
+  EXPECT_TRUE(QFileInfo::exists(Percorso("copia vuota.jpg")));
+  EXPECT_EQ(QFileInfo(Percorso("copia vuota.jpg")).size(), 0);
 }
 
 TEST_F(Copia, ALinkInTheWayIsReplacedNotFollowed) {
-  Scrivi(QStringLiteral("foto.jpg"), "nuova");
-  Scrivi(QStringLiteral("altrove.jpg"), "da non toccare");
-  ASSERT_TRUE(QFile::link(Percorso(QStringLiteral("altrove.jpg")), Percorso(QStringLiteral("copia.jpg"))));
-  ASSERT_TRUE(CopiaFileVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("copia.jpg"))));
-  EXPECT_FALSE(QFileInfo(Percorso(QStringLiteral("copia.jpg"))).isSymLink());
-  EXPECT_EQ(Leggi(QStringLiteral("copia.jpg")), "nuova");
-  EXPECT_EQ(Leggi(QStringLiteral("altrove.jpg")), "da non toccare");
+  Scrivi("foto.jpg", "nuova");
+  Scrivi("altrove.jpg", "da non toccare");
+  ASSERT_TRUE(QFile::link(Percorso("altrove.jpg"), Percorso("copia.jpg")));
+  ASSERT_TRUE(CopiaFileVerificata(Percorso("foto.jpg"), Percorso("copia.jpg")));
+  EXPECT_FALSE(QFileInfo(Percorso("copia.jpg")).isSymLink());
+  EXPECT_EQ(Leggi("copia.jpg"), "nuova");
+  EXPECT_EQ(Leggi("altrove.jpg"), "da non toccare");
 }
 
 TEST_F(Copia, NothingIsLeftWhenTheCopyCannotBeMade) {
-  Scrivi(QStringLiteral("foto.jpg"), "foto");
-  EXPECT_FALSE(CopiaFileVerificata(Percorso(QStringLiteral("manca.jpg")), Percorso(QStringLiteral("copia.jpg"))));
-  EXPECT_FALSE(QFileInfo::exists(Percorso(QStringLiteral("copia.jpg"))));
-  EXPECT_FALSE(
-      CopiaFileVerificata(Percorso(QStringLiteral("foto.jpg")), Percorso(QStringLiteral("sparita/copia.jpg"))));
+  Scrivi("foto.jpg", "foto");
+  EXPECT_FALSE(CopiaFileVerificata(Percorso("manca.jpg"), Percorso("copia.jpg")));
+  EXPECT_FALSE(QFileInfo::exists(Percorso("copia.jpg")));
+  EXPECT_FALSE(CopiaFileVerificata(Percorso("foto.jpg"), Percorso("sparita/copia.jpg")));
   // A folder as source, or a folder in the way of the copy.
-  EXPECT_FALSE(CopiaFileVerificata(cartella.path(), Percorso(QStringLiteral("copia.jpg"))));
-  EXPECT_FALSE(QFileInfo::exists(Percorso(QStringLiteral("copia.jpg"))));
-  EXPECT_FALSE(CopiaFileVerificata(Percorso(QStringLiteral("foto.jpg")), cartella.path()));
+  EXPECT_FALSE(CopiaFileVerificata(cartella.path(), Percorso("copia.jpg")));
+  EXPECT_FALSE(QFileInfo::exists(Percorso("copia.jpg")));
+  EXPECT_FALSE(CopiaFileVerificata(Percorso("foto.jpg"), cartella.path()));
   EXPECT_TRUE(QFileInfo(cartella.path()).isDir());
 }
 

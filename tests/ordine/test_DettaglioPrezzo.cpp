@@ -39,10 +39,10 @@ std::vector<std::string> Righe(const DettaglioPrezzo& dettaglio) {
 }
 
 TEST_F(Dettaglio, OneRowPerFormatWithPhotosInCatalogueOrderAddingUpToTheAmount) {
-  Voce(QStringLiteral("40x30"), 1);
-  Voce(QStringLiteral("15x10"), 3);
-  Voce(QStringLiteral("13x9"), 2);
-  Voce(QStringLiteral("15x10"), 1);
+  Voce("40x30", 1);
+  Voce("15x10", 3);
+  Voce("13x9", 2);
+  Voce("15x10", 1);
   const DettaglioPrezzo dettaglio = Calcola();
   EXPECT_EQ(Righe(dettaglio),
             (std::vector<std::string>{
@@ -55,11 +55,11 @@ TEST_F(Dettaglio, OneRowPerFormatWithPhotosInCatalogueOrderAddingUpToTheAmount) 
 }
 
 TEST_F(Dettaglio, EntriesTheAmountCannotCountAreInNoRowAndGoneFormatsComeLastAtNoPrice) {
-  Voce(QStringLiteral("15x10"), 2);
+  Voce("15x10", 2);
   // Too many prints for the amount to hold.
-  Voce(QStringLiteral("15x10"), 2147483647);
-  Voce(QStringLiteral("13x9"), 1, QStringLiteral("9x9"));
-  Voce(QStringLiteral("13x9"), 1);
+  Voce("15x10", 2147483647);
+  Voce("13x9", 1, "9x9");
+  Voce("13x9", 1);
 
   const DettaglioPrezzo dettaglio = Calcola();
   EXPECT_EQ(Righe(dettaglio), (std::vector<std::string>{
@@ -82,7 +82,7 @@ TEST_F(Dettaglio, ThePriceListLineNamesTheLastDownloadStoredInTheSettings) {
 }
 
 TEST_F(Dettaglio, TheTextForTheClipboardHoldsEveryRowTheTotalAndTheSource) {
-  Voce(QStringLiteral("15x10"), 3);
+  Voce("15x10", 3);
   EXPECT_EQ(TestoDettaglioPrezzo(Calcola(QDateTime(QDate(2026, 1, 2), QTime(9, 5)))),
             QStringLiteral("Formato\tDescrizione\tStampe\tPrezzo unitario\tSubtotale\n"
                            "15x10\tStampa 10 x 15 cm su carta lucida, formato digitale 4:3\t3\t€ 0,25\t€ 0,75\n"

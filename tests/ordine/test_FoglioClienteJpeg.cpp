@@ -13,8 +13,7 @@ namespace {
 // JPEG at 300 dpi, one band of ink per line of text, all inside the layout
 // rectangle (10, 50, 620 x 430).
 TEST(Foglio, EveryLineIsItsOwnBandInsideTheRectangle) {
-  const QString via =
-      QStringLiteral("Via della Circonvallazione Nord Occidentale di Sant'Agata 12");
+  const QString via = QStringLiteral("Via della Circonvallazione Nord Occidentale di Sant'Agata 12");
   ASSERT_EQ(via.size(), 60);  // too wide for one line: it wraps onto a second
   const QString dati = QStringLiteral("Rossi Maria\r\nFirenze\r\n");
   const QString invio = QStringLiteral(
@@ -26,8 +25,7 @@ TEST(Foglio, EveryLineIsItsOwnBandInsideTheRectangle) {
     QString testo;
     int bande;  // -1: too long to count, it only has to stay inside
   } fogli[] = {
-      {TestoFotografiaDatiUtente(dati + QStringLiteral("Via Roma 1"), QStringLiteral("€ 12,50")),
-       6},
+      {TestoFotografiaDatiUtente(dati + QStringLiteral("Via Roma 1"), QStringLiteral("€ 12,50")), 6},
       {TestoFotografiaDatiUtente(dati + via, QStringLiteral("€ 12,50")), 7},
       {dati + QStringLiteral("Via Roma 1") + invio, 7},
       {dati + via + invio, 8},

@@ -93,8 +93,7 @@ TEST_F(Ordine, EachOperationLeavesItsEntriesCopiesAmountAndCountsTogether) {
   const QString secondo = copiate.copie[1];
   EXPECT_EQ(QFileInfo(primo).fileName(), QStringLiteral("imgVE_000001.jpg"));
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,50"));
-  EXPECT_EQ(Prima(k15x10).quantita, 1);
-  EXPECT_EQ(Prima(k15x10).ridimensionamento, QStringLiteral("FILLIN"));
+  EXPECT_EQ(Prima(k15x10), (VoceAlbum{primo, "a.jpg", 1, k15x10, "FILLIN"}));
   EXPECT_EQ(ordine.ImpostaRidimensionamento(k15x10, {secondo}, QStringLiteral("NONE")).esito, EsitoFoto::Fatto);
   const RisultatoOperazione altrove = ordine.ImpostaQuantita(QStringLiteral("13x9"), {secondo}, 2);
   EXPECT_EQ(altrove.esito, EsitoFoto::NonTrovata);
@@ -107,8 +106,7 @@ TEST_F(Ordine, EachOperationLeavesItsEntriesCopiesAmountAndCountsTogether) {
   EXPECT_EQ(ordine.Sposta(k15x10, QStringLiteral("13x9"), {primo}).esito, EsitoFoto::Fatto);
   EXPECT_EQ(ordine.ImportoCorrente(), 25 + 19);
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,44"));
-  EXPECT_EQ(Prima(QStringLiteral("13x9")),
-            (VoceAlbum{primo, QFileInfo(a).fileName(), 1, QStringLiteral("13x9"), QStringLiteral("FILLIN")}));
+  EXPECT_EQ(Prima(QStringLiteral("13x9")), (VoceAlbum{primo, "a.jpg", 1, "13x9", "FILLIN"}));
   // Gone from its format: neither a copy nor a move finds it there again.
   EXPECT_EQ(Copia(ordine.CopiaTraFormati(k15x10, QStringLiteral("20x15"), DaCopiare({primo}))).risultato.esito,
             EsitoFoto::NonTrovata);
@@ -140,7 +138,6 @@ TEST_F(Ordine, EachOperationLeavesItsEntriesCopiesAmountAndCountsTogether) {
   EXPECT_EQ(UltimoImporto(), QStringLiteral("€ 0,00"));
 }
 
-// A copy stops at its first photo that cannot be handled and keeps those before it.
 TEST_F(Ordine, ACopyStopsAtThePhotoItCannotHandleAndKeepsThoseBefore) {
   ASSERT_TRUE(QFile::remove(b));
   const Copiate copiate = Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b, a})));
@@ -222,7 +219,6 @@ TEST_F(Ordine, TheOrderFolderGetsItsEndMarkerOnlyWhenEverythingBeforeItIsThere) 
   EXPECT_FALSE(QFile::exists(cartella + QStringLiteral("End.txt")));
 }
 
-// A folder that refuses writes after the first photo (its permissions changed).
 TEST_F(Ordine, AFolderThatRefusesWritesMidwayNamesTheFileAndGetsNoOrderFiles) {
   Copia(ordine.CopiaNelFormato(k15x10, DaCopiare({a, b})));
   const SenzaPermessiRoot senzaPermessi;

@@ -20,10 +20,6 @@ std::optional<QSizeF> Dimensioni(const char* catalogo, const QString& id) {
   return getDimensioniFormato(*documento, id);
 }
 
-CartaStampa Carta(const QString& formato, QSizeF centimetri, Adattamento adattamento) {
-  return {formato, centimetri, adattamento};
-}
-
 }  // namespace
 
 TEST(DimensioniFormato, TheAttributeWinsTheIdServesWhenItIsTwoNumbersOtherwiseNoSize) {
@@ -57,23 +53,22 @@ TEST(RisoluzioneStampa, FillInTakesTheSmallerRatioFitInTheLargerNessunoFillsIn) 
   EXPECT_EQ(PuntiPerPollice(foto, QSizeF(30, 45), Adattamento::Riempi), 36);
   EXPECT_EQ(PuntiPerPollice(foto, QSizeF(30, 45), Adattamento::Contieni), 40);
   EXPECT_EQ(PuntiPerPollice(foto.transposed(), QSizeF(45, 30), Adattamento::Riempi), 36);
-  EXPECT_EQ(AdattamentoRidimensionamento("NONE"), Adattamento::Riempi);
-  EXPECT_EQ(AdattamentoRidimensionamento("Nessuno"), Adattamento::Riempi);
-  EXPECT_EQ(AdattamentoRidimensionamento("FILLIN"), Adattamento::Riempi);
-  EXPECT_EQ(AdattamentoRidimensionamento("FITIN"), Adattamento::Contieni);
-  EXPECT_EQ(AdattamentoRidimensionamento("Fit-in"), Adattamento::Contieni);
+  for (const char* riempi : {"NONE", "Nessuno", "FILLIN"})
+    EXPECT_EQ(AdattamentoRidimensionamento(riempi), Adattamento::Riempi) << riempi;
+  for (const char* contieni : {"FITIN", "Fit-in"})
+    EXPECT_EQ(AdattamentoRidimensionamento(contieni), Adattamento::Contieni) << contieni;
 }
 
 TEST(RisoluzioneStampa, LowBelow150PoorBelow100AndTheBoundariesAreGood) {
   // 1500 pixels on 25.4 cm are exactly 150 per inch; one pixel less is not.
-  const CartaStampa quadrata = Carta("25x25", QSizeF(25.4, 25.4), Adattamento::Riempi);
-  EXPECT_EQ(ValutaStampa({1500, 1500}, quadrata).livello, LivelloQualita::Buona);
-  EXPECT_EQ(ValutaStampa({1499, 1499}, quadrata).livello, LivelloQualita::Bassa);
-  EXPECT_EQ(ValutaStampa({1000, 1000}, quadrata).livello, LivelloQualita::Bassa);
-  EXPECT_EQ(ValutaStampa({999, 999}, quadrata).livello, LivelloQualita::Scarsa);
-  EXPECT_EQ(ValutaStampa({999, 999}, quadrata).puntiPerPollice, 99);
   // Without the photo's size there is nothing to warn about.
-  EXPECT_EQ(ValutaStampa({}, quadrata).livello, LivelloQualita::Buona);
+  const CartaStampa quadrata{"25x25", QSizeF(25.4, 25.4), Adattamento::Riempi};
+  const QList<std::pair<int, LivelloQualita>> casi{{1500, LivelloQualita::Buona}, {1499, LivelloQualita::Bassa},
+                                                   {1000, LivelloQualita::Bassa}, {999, LivelloQualita::Scarsa},
+                                                   {0, LivelloQualita::Buona}};
+  for (const auto& [lato, livello] : casi)
+    EXPECT_EQ(ValutaStampa(lato ? QSize(lato, lato) : QSize(), quadrata).livello, livello) << lato;
+  EXPECT_EQ(ValutaStampa({999, 999}, quadrata).puntiPerPollice, 99);
 }
 
 // The photos of a folder against a price list downloaded without "dimensioni".

@@ -62,46 +62,25 @@ class OrdineAlbum : public ::testing::Test {
 };
 
 TEST_F(OrdineAlbum, TwoPhotosOfOneFormatGiveTheTwentyEightLinesTheStationReads) {
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000012.jpg"), QStringLiteral("mare.jpg"));
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000013.jpg"), QStringLiteral("monti.jpg"), 3);
-  EXPECT_EQ(FileCondition(), QByteArray("[OutDevice]\r\n"
-                                        "DeviceName=LP-1500sRGB\r\n"
-                                        "[ImageList]\r\n"
-                                        "ImageCnt=3\r\n"
-                                        "1=imgVE_000012.jpg\r\n"
-                                        "2=imgVE_000013.jpg\r\n"
-                                        "3=DatiUtente.jpg\r\n"
-                                        "[imgVE_000012.jpg]\r\n"
-                                        "SizeName=15x10\r\n"
-                                        "PrintCnt=1\r\n"
-                                        "BackPrint=FILE\r\n"
-                                        "BackPrintLine1=\r\n"
-                                        "BackPrintLine2=mare.jpg\r\n"
-                                        "Resize=FILLIN\r\n"
-                                        "[imgVE_000013.jpg]\r\n"
-                                        "SizeName=15x10\r\n"
-                                        "PrintCnt=3\r\n"
-                                        "BackPrint=FILE\r\n"
-                                        "BackPrintLine1=\r\n"
-                                        "BackPrintLine2=monti.jpg\r\n"
-                                        "Resize=FILLIN\r\n"
-                                        "[DatiUtente.jpg]\r\n"
-                                        "SizeName=15X10\r\n"
-                                        "PrintCnt=1\r\n"
-                                        "BackPrint=FILE\r\n"
-                                        "BackPrintLine1=\r\n"
-                                        "BackPrintLine2=DatiUtente.jpg\r\n"
-                                        "Resize=FILLIN\r\n"));
-  EXPECT_EQ(Righe().size(), 28);
+  Aggiungi("15x10", "imgVE_000012.jpg", "mare.jpg");
+  Aggiungi("15x10", "imgVE_000013.jpg", "monti.jpg", 3);
+  EXPECT_EQ(FileCondition(),
+            QByteArray("[OutDevice]\r\nDeviceName=LP-1500sRGB\r\n"
+                       "[ImageList]\r\nImageCnt=3\r\n1=imgVE_000012.jpg\r\n2=imgVE_000013.jpg\r\n3=DatiUtente.jpg\r\n"
+                       "[imgVE_000012.jpg]\r\nSizeName=15x10\r\nPrintCnt=1\r\nBackPrint=FILE\r\nBackPrintLine1=\r\n"
+                       "BackPrintLine2=mare.jpg\r\nResize=FILLIN\r\n"
+                       "[imgVE_000013.jpg]\r\nSizeName=15x10\r\nPrintCnt=3\r\nBackPrint=FILE\r\nBackPrintLine1=\r\n"
+                       "BackPrintLine2=monti.jpg\r\nResize=FILLIN\r\n"
+                       "[DatiUtente.jpg]\r\nSizeName=15X10\r\nPrintCnt=1\r\nBackPrint=FILE\r\nBackPrintLine1=\r\n"
+                       "BackPrintLine2=DatiUtente.jpg\r\nResize=FILLIN\r\n"));
 }
 
 TEST_F(OrdineAlbum, FormatsComeInAlbumOrderAndPhotosInTheOrderTheyWereAdded) {
   // The installed catalogue lists 15x10 before 20x15 and 15x10P last.
-  Aggiungi(QStringLiteral("20x15"), QStringLiteral("imgVE_000001.jpg"), QStringLiteral("uno"));
-  Aggiungi(QStringLiteral("15x10P"), QStringLiteral("imgVE_000002.png"), QStringLiteral("due"), 2);
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000003.jpg"), QStringLiteral("tre"));
-  Aggiungi(QStringLiteral("20x15"), QStringLiteral("imgVE_000004.tiff"), QStringLiteral("quattro"), 1,
-           QStringLiteral("NONE"));
+  Aggiungi("20x15", "imgVE_000001.jpg", "uno");
+  Aggiungi("15x10P", "imgVE_000002.png", "due", 2);
+  Aggiungi("15x10", "imgVE_000003.jpg", "tre");
+  Aggiungi("20x15", "imgVE_000004.tiff", "quattro", 1, "NONE");
   const QList<QByteArray> righe = Righe();
   ASSERT_EQ(righe.size(), 8 * 4 + 12);
   EXPECT_EQ(righe[3], "ImageCnt=5");
@@ -121,23 +100,21 @@ TEST_F(OrdineAlbum, FormatsComeInAlbumOrderAndPhotosInTheOrderTheyWereAdded) {
 TEST_F(OrdineAlbum, TheBackOfEachPrintCarriesAtMostFortyCharactersOfTheTitle) {
   const QString quaranta = QStringLiteral("Vacanze al mare con la famiglia 2026 ab");  // 39
   ASSERT_EQ(quaranta.size() + 1, 40);
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000001.jpg"), quaranta + u'c');
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000002.jpg"), quaranta + QStringLiteral("cdefgh.jpg"));
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000003.jpg"), QStringLiteral("breve.jpg"));
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000004.jpg"), QString());
   // Accents in the code page, other characters as "?", one for each, even
   // outside the Basic Multilingual Plane.
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000005.jpg"), QStringLiteral("Perù € 東京.jpg"));
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000006.jpg"),
-           QString(39, u'x') + QString::fromUtf8("\xF0\x9F\x93\xB7") + u'z');
+  const QStringList titoli{quaranta + u'c', quaranta + QStringLiteral("cdefgh.jpg"), QStringLiteral("breve.jpg"),
+                           QString(), QStringLiteral("Perù € 東京.jpg"),
+                           QString(39, u'x') + QString::fromUtf8("\xF0\x9F\x93\xB7") + u'z'};
+  for (int i = 0; i < titoli.size(); ++i)
+    Aggiungi("15x10", QStringLiteral("imgVE_%1.jpg").arg(i + 1, 6, 10, QChar(u'0')), titoli[i]);
   const QByteArray atteso40 = quaranta.toLatin1() + 'c';
   EXPECT_EQ(Retri(), (QList<QByteArray>{atteso40, atteso40, "breve.jpg", "",
                                         "Per\xF9 \x80 ??.jpg", QByteArray(39, 'x') + '?'}));
 }
 
 TEST_F(OrdineAlbum, NoTitleOrNameCanBreakALineOfTheOrder) {
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000001.jpg"), QStringLiteral("riga\nnuova\r.jpg"));
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("img\tVE\x1f.jpg"), QStringLiteral("a\x7f") + QChar(0x85) + u'b');
+  Aggiungi("15x10", "imgVE_000001.jpg", "riga\nnuova\r.jpg");
+  Aggiungi("15x10", "img\tVE\x1f.jpg", QStringLiteral("a\x7f") + QChar(0x85) + u'b');
   const QList<QByteArray> righe = Righe();
   ASSERT_EQ(righe.size(), 8 * 2 + 12);
   EXPECT_EQ(righe[5], "2=img VE .jpg");
@@ -147,7 +124,7 @@ TEST_F(OrdineAlbum, NoTitleOrNameCanBreakALineOfTheOrder) {
 }
 
 TEST_F(OrdineAlbum, TheStationNameComesFromTheSettingsOrTheDefault) {
-  Aggiungi(QStringLiteral("15x10"), QStringLiteral("imgVE_000001.jpg"), QStringLiteral("a.jpg"));
+  Aggiungi("15x10", "imgVE_000001.jpg", "a.jpg");
   const cINIProfiles ini;
   ini.WritePrivateProfileString(kSezioneOpzioni, QStringLiteral("DeviceName"), QStringLiteral("LP-2500 Sala"),
                                 programma.percorsi().PercorsoIni);

