@@ -29,8 +29,7 @@ TEST_F(CampiInputTest, CampoVuotoKeepsSpacesAndShowsTheMessageOnlyWhenAsked) {
   EXPECT_TRUE(CampoVuoto(&campo, true, false, QStringLiteral("Inserire il cognome")));
   EXPECT_TRUE(finta.messaggi().isEmpty());
   EXPECT_TRUE(CampoVuoto(&campo, true, true, QStringLiteral("Inserire il cognome")));
-  ASSERT_EQ(finta.messaggi().size(), 1);
-  EXPECT_EQ(finta.messaggi()[0].testo, QStringLiteral("Inserire il cognome"));
+  ASSERT_EQ(finta.testi(), QStringList{"Inserire il cognome"});
   EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Esclamazione);
 }
 
