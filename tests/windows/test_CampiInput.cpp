@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWidgetAction>
+#include <tuple>
 
 #include "windows/CampiInput.h"
 #include "windows/clsMouse.h"
@@ -58,13 +59,10 @@ TEST_F(CampiInputTest, CampoNumericoTrimsAndReadsTheUsersLocale) {
 
 TEST(FiltraTastoNumerico, KeepsDigitsBackspaceAndMinusAndCommaOnlyWithDecimals) {
   for (int c = '0'; c <= '9'; ++c) EXPECT_EQ(FiltraTastoNumerico(c, false), c);
-  EXPECT_EQ(FiltraTastoNumerico(8, false), 8);
-  EXPECT_EQ(FiltraTastoNumerico('-', false), '-');
-  EXPECT_EQ(FiltraTastoNumerico(',', false), 0);
-  EXPECT_EQ(FiltraTastoNumerico(',', true), ',');
-  EXPECT_EQ(FiltraTastoNumerico('.', true), 0);
-  EXPECT_EQ(FiltraTastoNumerico('a', true), 0);
-  EXPECT_EQ(FiltraTastoNumerico(' ', true), 0);
+  // The key, whether decimals are allowed, and what is kept (0: nothing).
+  for (const auto [tasto, decimali, atteso] : {std::tuple{8, false, 8}, {'-', false, '-'}, {',', false, 0},
+                                               {',', true, ','}, {'.', true, 0}, {'a', true, 0}, {' ', true, 0}})
+    EXPECT_EQ(FiltraTastoNumerico(tasto, decimali), atteso) << tasto << ' ' << decimali;
 }
 
 TEST(CampiFinestra, TrimAndLockSpareTheExcludedFieldsAndTheListsOwnEditor) {
@@ -101,9 +99,8 @@ TEST(AbilitaPulsantiToolbar, SparesTheListedKeysWhateverTheirCase) {
     azione->setObjectName(QString::fromLatin1(chiave));
   }
   AbilitaPulsantiToolbar(&barra, false, {QStringLiteral("annulla")});
-  EXPECT_FALSE(barra.findChild<QAction*>(QStringLiteral("CopiaIn"))->isEnabled());
-  EXPECT_TRUE(barra.findChild<QAction*>(QStringLiteral("Annulla"))->isEnabled());
-  EXPECT_FALSE(barra.findChild<QAction*>(QStringLiteral("NumFoto"))->isEnabled());
+  for (QAction* azione : barra.actions())
+    EXPECT_EQ(azione->isEnabled(), azione->objectName() == QStringLiteral("Annulla")) << azione->objectName().toStdString();
   AbilitaPulsantiToolbar(&barra, true);
   for (QAction* azione : barra.actions()) EXPECT_TRUE(azione->isEnabled());
 }
