@@ -7,11 +7,9 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QToolBar>
 
 #include "FinestraProva.h"
 #include "windows/PannelloSfumato.h"
-#include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "ordine/CartellaOrdine.h"
 #include "support/SenzaPermessiRoot.h"

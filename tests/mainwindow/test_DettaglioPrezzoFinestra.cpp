@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,7 +15,6 @@
 #include "FinestraProva.h"
 #include "mainwindow/frmDettaglioPrezzo.h"
 #include "mainwindow/frmFTP.h"
-#include "thumbview/ctrFotoView.h"
 #include "windows/PannelloSfumato.h"
 
 namespace {

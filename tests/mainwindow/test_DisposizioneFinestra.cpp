@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QStatusBar>
 #include <QToolBar>
 
 #include "FinestraProva.h"

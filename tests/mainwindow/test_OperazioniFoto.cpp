@@ -7,13 +7,11 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QProgressBar>
-#include <QToolBar>
 
 #include "FinestraProva.h"
 #include "album/SceltaFormato.h"
 #include "album/VoceAlbum.h"
 #include "windows/PannelloSfumato.h"
-#include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "thumbview/ctrFotoView.h"
 

@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <QToolBar>
 
 #include "FinestraProva.h"
 #include "album/FileAlbum.h"
-#include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
-#include "ordine/CartellaOrdine.h"
 #include "support/DiscoPieno.h"
 #include "support/SenzaPermessiRoot.h"
 #include "thumbview/ctrFotoView.h"

@@ -14,13 +14,11 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 
 #include "FinestraProva.h"
 #include "album/FileAlbum.h"
 #include "windows/PannelloSfumato.h"
-#include "windows/AlberoCartelle.h"
 #include "mainwindow/ApriFinestraPrincipale.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "mainwindow/DivisoreTrascinabile.h"

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QColorSpace>
-#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "immagini/MisuraFotoDritta.h"

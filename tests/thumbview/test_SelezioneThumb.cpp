@@ -1,7 +1,6 @@
 #include <QScrollBar>
 
 #include "VistaProva.h"
-#include "thumbview/LivelloImmagine.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QStandardItemModel>
 #include <QTemporaryDir>
 
 #include "HomeProva.h"

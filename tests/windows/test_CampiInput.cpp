@@ -7,7 +7,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <QWidgetAction>
 #include <tuple>
 
 #include "windows/CampiInput.h"
