@@ -1,4 +1,5 @@
 #include <QScrollBar>
+#include <algorithm>
 
 #include "VistaProva.h"
 #include "thumbview/LivelloImmagine.h"
@@ -136,9 +137,7 @@ TEST_F(Vista, ScrollingDrawsThePageFromTheTopLeftCellAgainAndKeepsTheCopies) {
   AttendiCopie();
   for (int i = 0; i < 30; ++i) EXPECT_FALSE(vista->Thumbs()[i].Miniatura.isNull()) << i;
   // Only the page has boxes.
-  int mostrate = 0;
-  for (QCheckBox* c : vista->findChildren<QCheckBox*>()) mostrate += c->isVisible() ? 1 : 0;
-  EXPECT_EQ(mostrate, 15);
+  EXPECT_EQ(std::ranges::count_if(vista->findChildren<QCheckBox*>(), &QWidget::isVisible), 15);
 }
 
 TEST_F(Vista, ResizingLaysTheCellsOutAgainInTheNewColumns) {
