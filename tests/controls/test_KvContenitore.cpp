@@ -24,7 +24,7 @@ const QColor kNero(0, 0, 0), kBianco(255, 255, 255), kScuro(0x7F, 0x7F, 0x7F), k
 
 // A container of 1500 by 600 twips that records the properties it reports changed.
 struct Contenitore {
-  Contenitore() {
+  explicit Contenitore(QWidget* genitore = nullptr) : controllo(genitore) {
     controllo.resize(100, 40);
     QObject::connect(&controllo, &KvSuperficie::proprietaCambiata,
                      [this](const QString& nome) { cambiate.append(nome); });
@@ -134,16 +134,13 @@ TEST(KvContenitore, SavedPropertiesComeBackInTheirOrderWithStileAfterTheSurface)
 
 TEST(KvContenitore, OnlyItsOwnEnabledFlagIsRecordedAsChanged) {
   QWidget finestra;
-  KvContenitore controllo(&finestra);
-  QStringList cambiate;
-  QObject::connect(&controllo, &KvSuperficie::proprietaCambiata,
-                   [&](const QString& nome) { cambiate.append(nome); });
+  Contenitore c(&finestra);
   finestra.setEnabled(false);
   finestra.setEnabled(true);
-  EXPECT_TRUE(cambiate.isEmpty());
-  controllo.setProperty("Enabled", false);
-  EXPECT_FALSE(controllo.Enabled());
-  EXPECT_EQ(cambiate, QStringList{QStringLiteral("Enabled")});
+  EXPECT_TRUE(c.cambiate.isEmpty());
+  c.controllo.setProperty("Enabled", false);
+  EXPECT_FALSE(c.controllo.Enabled());
+  EXPECT_EQ(c.cambiate, QStringList{QStringLiteral("Enabled")});
 }
 
 TEST(KvContenitore, MouseEventsCarryButtonShiftAndTwipsAndAClickFollows) {

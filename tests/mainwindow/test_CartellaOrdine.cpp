@@ -67,9 +67,6 @@ class CartellaPerLaboratorio : public ::testing::Test {
     const auto& messaggi = ambiente.piattaforma.messaggi();
     return !messaggi.isEmpty() && messaggi[0].testo.contains(dopo) ? dopo : prima;
   }
-  QString Domanda(const QString& cartella) const {
-    return QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?");
-  }
 };
 
 TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderAndTheEndMarker) {
@@ -174,7 +171,7 @@ TEST_F(CartellaPerLaboratorio, AnnullaAnsweredNoGoesOnAndYesLeavesNoFolder) {
   EXPECT_EQ(copieAllaDomanda, (QList<int>{1, 2}));
   const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
   ASSERT_EQ(messaggi.size(), 3);
-  EXPECT_EQ(messaggi[0].testo, Domanda(cartella));
+  EXPECT_EQ(messaggi[0].testo, "Interrompere la creazione della cartella \r\n'" + cartella + "'?");
   EXPECT_EQ(messaggi[0].icona, IconaMessaggio::Domanda);
   EXPECT_EQ(messaggi[0].pulsanti, PulsantiMessaggio::SiNo);
   EXPECT_EQ(messaggi[0].predefinita, RispostaMessaggio::No);
