@@ -24,7 +24,7 @@ const QColor kNero(0, 0, 0), kBianco(255, 255, 255), kScuro(0x7F, 0x7F, 0x7F), k
 
 // A container of 1500 by 600 twips that records the properties it reports changed.
 struct Contenitore {
-  Contenitore() {
+  explicit Contenitore(QWidget* genitore = nullptr) : controllo(genitore) {
     controllo.resize(100, 40);
     QObject::connect(&controllo, &KvSuperficie::proprietaCambiata,
                      [this](const QString& nome) { cambiate.append(nome); });
@@ -54,16 +54,10 @@ TEST(KvContenitore, TheFrameOfA1500By600TwipControlShowsEachLineInItsColour) {
   EXPECT_EQ(c.Colori(), kIncavato);
   EXPECT_EQ(c.Visibili(), 8);
 
-  // Painted one pixel per 15 twips: the middle of each side shows its colours.
+  // Painted one pixel per 15 twips: the middle of each side shows lines 0 to 7 in their colours.
   const QImage immagine = c.controllo.grab().toImage();
-  EXPECT_EQ(immagine.pixelColor(50, 0), kScuro);    // line 0
-  EXPECT_EQ(immagine.pixelColor(50, 1), kNero);     // line 1
-  EXPECT_EQ(immagine.pixelColor(99, 20), kBianco);  // line 2
-  EXPECT_EQ(immagine.pixelColor(98, 20), kChiaro);  // line 3
-  EXPECT_EQ(immagine.pixelColor(50, 39), kBianco);  // line 4
-  EXPECT_EQ(immagine.pixelColor(50, 38), kChiaro);  // line 5
-  EXPECT_EQ(immagine.pixelColor(0, 20), kScuro);    // line 6
-  EXPECT_EQ(immagine.pixelColor(1, 20), kNero);     // line 7
+  const QPoint linee[] = {{50, 0}, {50, 1}, {99, 20}, {98, 20}, {50, 39}, {50, 38}, {0, 20}, {1, 20}};
+  for (int i = 0; i < KvContenitore::kLineeBordo; ++i) EXPECT_EQ(immagine.pixelColor(linee[i]), kIncavato[i]) << i;
   EXPECT_EQ(immagine.pixelColor(50, 20), c.controllo.palette().color(QPalette::Button));
 
   // The lines follow the size.
@@ -140,16 +134,13 @@ TEST(KvContenitore, SavedPropertiesComeBackInTheirOrderWithStileAfterTheSurface)
 
 TEST(KvContenitore, OnlyItsOwnEnabledFlagIsRecordedAsChanged) {
   QWidget finestra;
-  KvContenitore controllo(&finestra);
-  QStringList cambiate;
-  QObject::connect(&controllo, &KvSuperficie::proprietaCambiata,
-                   [&](const QString& nome) { cambiate.append(nome); });
+  Contenitore c(&finestra);
   finestra.setEnabled(false);
   finestra.setEnabled(true);
-  EXPECT_TRUE(cambiate.isEmpty());
-  controllo.setProperty("Enabled", false);
-  EXPECT_FALSE(controllo.Enabled());
-  EXPECT_EQ(cambiate, QStringList{QStringLiteral("Enabled")});
+  EXPECT_TRUE(c.cambiate.isEmpty());
+  c.controllo.setProperty("Enabled", false);
+  EXPECT_FALSE(c.controllo.Enabled());
+  EXPECT_EQ(c.cambiate, QStringList{QStringLiteral("Enabled")});
 }
 
 TEST(KvContenitore, MouseEventsCarryButtonShiftAndTwipsAndAClickFollows) {
@@ -174,14 +165,12 @@ TEST(KvContenitore, MouseEventsCarryButtonShiftAndTwipsAndAClickFollows) {
 }
 
 TEST(KvContenitore, TheHoldersEffectDecidesTheDropResult) {
-  struct {
-    ContenitoreTrascinabile controllo;
-  } c;
-  c.controllo.resize(100, 40);
-  c.controllo.setOLEDropMode(1);
+  ContenitoreTrascinabile controllo;
+  controllo.resize(100, 40);
+  controllo.setOLEDropMode(1);
   qint32 rispostaEffetto = 0;
   qint16 statoVisto = -1;
-  QObject::connect(&c.controllo, &KvContenitore::OLEDragOver,
+  QObject::connect(&controllo, &KvContenitore::OLEDragOver,
                    [&](const QMimeData*, qint32& effetto, qint16, qint16, float, float, qint16 stato) {
                      effetto = rispostaEffetto;
                      statoVisto = stato;
@@ -192,18 +181,18 @@ TEST(KvContenitore, TheHoldersEffectDecidesTheDropResult) {
 
   rispostaEffetto = 2;  // move
   QDragMoveEvent sopra(QPoint(5, 5), possibili, &dati, Qt::LeftButton, Qt::NoModifier);
-  c.controllo.dragMoveEvent(&sopra);
+  controllo.dragMoveEvent(&sopra);
   EXPECT_EQ(statoVisto, 2);
   EXPECT_TRUE(sopra.isAccepted());
   EXPECT_EQ(sopra.dropAction(), Qt::MoveAction);
 
   rispostaEffetto = 0;  // none
   QDragMoveEvent rifiutato(QPoint(5, 5), possibili, &dati, Qt::LeftButton, Qt::NoModifier);
-  c.controllo.dragMoveEvent(&rifiutato);
+  controllo.dragMoveEvent(&rifiutato);
   EXPECT_FALSE(rifiutato.isAccepted());
 
   qint32 effettoRilascio = 0;
-  QObject::connect(&c.controllo, &KvContenitore::OLEDragDrop,
+  QObject::connect(&controllo, &KvContenitore::OLEDragDrop,
                    [&](const QMimeData* d, qint32& effetto, qint16, qint16, float x, float) {
                      EXPECT_EQ(d->text(), QStringLiteral("foto"));
                      EXPECT_FLOAT_EQ(x, 75.0f);
@@ -211,7 +200,7 @@ TEST(KvContenitore, TheHoldersEffectDecidesTheDropResult) {
                      effetto = 1;  // copy
                    });
   QDropEvent rilascio(QPointF(5, 5), possibili, &dati, Qt::LeftButton, Qt::NoModifier);
-  c.controllo.dropEvent(&rilascio);
+  controllo.dropEvent(&rilascio);
   EXPECT_EQ(effettoRilascio, 3);
   EXPECT_TRUE(rilascio.isAccepted());
   EXPECT_EQ(rilascio.dropAction(), Qt::CopyAction);

@@ -23,12 +23,9 @@ TEST(GeometriaSeparatore, HeightLinesAndCaptionFollowTheLabel) {
 }
 
 TEST(GeometriaSeparatore, HalvesRoundToTheEvenNeighbour) {
-  EXPECT_EQ(MetaArrotondataPari(195), 98);   // 97.5
-  EXPECT_EQ(MetaArrotondataPari(197), 98);   // 98.5
-  EXPECT_EQ(MetaArrotondataPari(193), 96);   // 96.5
-  EXPECT_EQ(MetaArrotondataPari(194), 97);
-  EXPECT_EQ(MetaArrotondataPari(-3), -2);    // -1.5
-  EXPECT_EQ(MetaArrotondataPari(0), 0);
+  // Halves of 97.5, 98.5, 96.5, 97, -1.5 and 0.
+  for (const auto [valore, atteso] : {std::pair{195, 98}, {197, 98}, {193, 96}, {194, 97}, {-3, -2}, {0, 0}})
+    EXPECT_EQ(MetaArrotondataPari(valore), atteso) << valore;
 }
 
 // A separator 1500 twips wide on a window, recording the properties it reports changed.

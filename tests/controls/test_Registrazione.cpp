@@ -89,8 +89,7 @@ TEST_F(Registrazione, RegisterCreateByNameUnloadAndUnregister) {
   EXPECT_TRUE(Voce(kNomeKvSeparatore, kChiaveClsid).isEmpty());
   EXPECT_TRUE(Voce(kNomeKvContenitore, kChiaveLibreria).isEmpty());
   EXPECT_EQ(CreaControlloPerNome(QStringLiteral("Kelmora.KvSeparatore"), programma.percorsi(), &finestra), nullptr);
-  ASSERT_EQ(finta.messaggi().size(), 1);
-  EXPECT_EQ(finta.messaggi()[0].testo, kNonCreabile);
+  ASSERT_EQ(finta.testi(), QStringList{kNonCreabile});
   EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Critica);
   EXPECT_TRUE(finestra.findChildren<QWidget*>().isEmpty());
 }

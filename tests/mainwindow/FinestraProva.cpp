@@ -6,11 +6,25 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 
+#include "mainwindow/frmFTP.h"
 #include "settings/ChiaviImpostazioni.h"
 #include "settings/cINIProfiles.h"
 #include "thumbview/ctrFotoView.h"
+
+void UsaFinestraInvio(QDialog& dialogo, const QString& utente, const QString& password, const QStringList& comandi) {
+  auto* invio = qobject_cast<frmFTP*>(&dialogo);
+  ASSERT_NE(invio, nullptr);
+  invio->findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(utente);
+  invio->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(password);
+  for (const QString& comando : comandi) {
+    invio->findChild<QPushButton*>(comando)->click();
+    ASSERT_TRUE(AttendiFinche([invio] { return !invio->operazioneInCorso(); }, 60000)) << comando.toStdString();
+  }
+}
 
 QStringList VociLista(const QComboBox* lista) {
   QStringList voci;

@@ -67,6 +67,10 @@ class FinestraProva : private OrdineDellaFinestra, public frmScegliFoto {
   }
 };
 
+// Plays the customer at the send window: types the user and the password and
+// presses the commands, each one run to its end.
+void UsaFinestraInvio(QDialog& dialogo, const QString& utente, const QString& password, const QStringList& comandi);
+
 // The texts of a list, in order.
 QStringList VociLista(const QComboBox* lista);
 

@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -70,20 +69,13 @@ TEST(Accessibilita, TheMainWindowsCommandsDoNothingWhileTheSendWindowWorks) {
 
   const auto cliente = banco.utente(QStringLiteral("cliente"));
   finestra->allaFinestraModale = [&](QDialog& dialogo) {
-    dialogo.findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(cliente.nome);
-    dialogo.findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(cliente.password);
+    UsaFinestraInvio(dialogo, cliente.nome, cliente.password, {"cmdAccedi"});
     auto& invio = dynamic_cast<frmFTP&>(dialogo);
-    const auto premi = [&invio](const char* comando) {
-      invio.findChild<QPushButton*>(QString::fromLatin1(comando))->click();
-    };
-    const auto finito = [&invio] { return AttendiFinche([&invio] { return !invio.operazioneInCorso(); }, 60000); };
-    premi("cmdAccedi");
-    ASSERT_TRUE(finito());
-    premi("cmdInviaVelistra");
+    invio.findChild<QPushButton*>(QStringLiteral("cmdInviaVelistra"))->click();
     // The send runs on a worker: the commands behind its window are pressed meanwhile.
     for (const char* chiave : {"Cancella", "Nuovo"})
       PremiAccessibile(finestra->Controlli().tbGruppo->widgetForAction(frmScegliFoto::Pulsante(finestra->Controlli().tbGruppo, chiave)));
-    ASSERT_TRUE(finito());
+    ASSERT_TRUE(AttendiFinche([&invio] { return !invio.operazioneInCorso(); }, 60000));
   };
   finestra->Premi(finestra->Controlli().tbOperazioni, QStringLiteral("FTP"));
   ASSERT_EQ(finestra->finestreModali, QStringList{QStringLiteral("frmFTP")});

@@ -7,11 +7,9 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QToolBar>
 
 #include "FinestraProva.h"
 #include "windows/PannelloSfumato.h"
-#include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "ordine/CartellaOrdine.h"
 #include "support/SenzaPermessiRoot.h"
@@ -69,9 +67,6 @@ class CartellaPerLaboratorio : public ::testing::Test {
     const auto& messaggi = ambiente.piattaforma.messaggi();
     return !messaggi.isEmpty() && messaggi[0].testo.contains(dopo) ? dopo : prima;
   }
-  QString Domanda(const QString& cartella) const {
-    return QStringLiteral("Interrompere la creazione della cartella \r\n'") + cartella + QStringLiteral("'?");
-  }
 };
 
 TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderAndTheEndMarker) {
@@ -88,12 +83,11 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
   EXPECT_TRUE(QRegularExpression(QStringLiteral("^VE\\d{10}$")).match(cartelle[0]).hasMatch());
   EXPECT_TRUE(cartelle[0] == prima || cartelle[0] == dopo) << cartelle[0].toStdString();
   const QString cartella = Cartella(cartelle[0]);
-  ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
+  ASSERT_EQ(ambiente.piattaforma.testi(),
+            QStringList{"Creazione della cartella:\r\n'" + cartella +
+                        "' \r\nterminata con successo.\r\n(il nome della cartella contiene la data e l'ora di "
+                        "creazione indicate nel seguente formato:\r\nanno-mese-giorno-ore-minuti)"});
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Informazione);
-  EXPECT_EQ(ambiente.piattaforma.testi()[0],
-            QStringLiteral("Creazione della cartella:\r\n'") + cartella +
-                QStringLiteral("' \r\nterminata con successo.\r\n(il nome della cartella contiene la data e l'ora di "
-                               "creazione indicate nel seguente formato:\r\nanno-mese-giorno-ore-minuti)"));
   EXPECT_EQ(c8Attivo, QList<bool>{false});
   EXPECT_TRUE(Pulsante("C8")->isEnabled());
   EXPECT_EQ(finestra->Controlli().pannelloConteggio->testo(), QStringLiteral("Foto: 3/3"));
@@ -109,8 +103,7 @@ TEST_F(CartellaPerLaboratorio, TheButtonWritesTheCopiesTheCustomerSheetTheOrderA
 
 TEST_F(CartellaPerLaboratorio, NoDirectoryOrNoPhotoStopsBeforeAnyCopy) {
   finestra->Premi(finestra->Controlli().tbOperazioni, "C8");  // the chooser is cancelled
-  ASSERT_EQ(ambiente.piattaforma.messaggi().size(), 1);
-  EXPECT_EQ(ambiente.piattaforma.testi()[0], QStringLiteral("Nessuna cartella indicata."));
+  ASSERT_EQ(ambiente.piattaforma.testi(), QStringList{"Nessuna cartella indicata."});
   EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Esclamazione);
   EXPECT_TRUE(CartelleOrdine().isEmpty());
 
@@ -178,7 +171,7 @@ TEST_F(CartellaPerLaboratorio, AnnullaAnsweredNoGoesOnAndYesLeavesNoFolder) {
   EXPECT_EQ(copieAllaDomanda, (QList<int>{1, 2}));
   const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
   ASSERT_EQ(messaggi.size(), 3);
-  EXPECT_EQ(messaggi[0].testo, Domanda(cartella));
+  EXPECT_EQ(messaggi[0].testo, "Interrompere la creazione della cartella \r\n'" + cartella + "'?");
   EXPECT_EQ(messaggi[0].icona, IconaMessaggio::Domanda);
   EXPECT_EQ(messaggi[0].pulsanti, PulsantiMessaggio::SiNo);
   EXPECT_EQ(messaggi[0].predefinita, RispostaMessaggio::No);
@@ -193,13 +186,11 @@ TEST_F(CartellaPerLaboratorio, AReadOnlyDirectoryIsToldAndGetsNothing) {
     const CartellaSoloLettura soloLettura(destinazione.path());
     cartella = CreaCartellaNominata();
   }
-  const QList<PiattaformaFinta::Messaggio>& messaggi = ambiente.piattaforma.messaggi();
-  ASSERT_EQ(messaggi.size(), 2);
-  EXPECT_EQ(messaggi[0].testo, QStringLiteral("Impossibile creare la cartella\r\n'") + cartella +
-                                   QStringLiteral("'.\r\nVerificare che la directory scelta esista e che sia "
-                                                  "possibile scriverci."));
-  EXPECT_EQ(messaggi[0].icona, IconaMessaggio::Critica);
-  EXPECT_EQ(messaggi[1].testo, kAnnullata);
+  ASSERT_EQ(ambiente.piattaforma.testi(),
+            (QStringList{"Impossibile creare la cartella\r\n'" + cartella +
+                             "'.\r\nVerificare che la directory scelta esista e che sia possibile scriverci.",
+                         kAnnullata}));
+  EXPECT_EQ(ambiente.piattaforma.messaggi()[0].icona, IconaMessaggio::Critica);
   EXPECT_TRUE(CartelleOrdine().isEmpty());
 }
 

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
@@ -17,7 +15,6 @@
 #include "FinestraProva.h"
 #include "mainwindow/frmDettaglioPrezzo.h"
 #include "mainwindow/frmFTP.h"
-#include "thumbview/ctrFotoView.h"
 #include "windows/PannelloSfumato.h"
 
 namespace {
@@ -76,14 +73,9 @@ TEST(DettaglioPrezzoFinestra, ThePanelAndTheCommandOpenItBeforeAndAfterAPriceLis
   auto* lista = finestra->findChild<QComboBox*>(QStringLiteral("cmbFormatiCopia"));
   ASSERT_TRUE(VociLista(lista).join(u' ').contains(QStringLiteral("15x11")));
   finestra->allaFinestraModale = [&banco](QDialog& dialogo) {
-    auto& invio = dynamic_cast<frmFTP&>(dialogo);
-    EXPECT_TRUE(invio.SoloPrezziario);
-    invio.findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(QStringLiteral("guest"));
-    invio.findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(banco.utente(QStringLiteral("guest")).password);
-    for (const char* comando : {"cmdAccedi", "cmdScaricaPrezziario"}) {
-      invio.findChild<QPushButton*>(QString::fromLatin1(comando))->click();
-      ASSERT_TRUE(AttendiFinche([&invio] { return !invio.operazioneInCorso(); }, 60000)) << comando;
-    }
+    EXPECT_TRUE(dynamic_cast<frmFTP&>(dialogo).SoloPrezziario);
+    UsaFinestraInvio(dialogo, QStringLiteral("guest"), banco.utente(QStringLiteral("guest")).password,
+                     {"cmdAccedi", "cmdScaricaPrezziario"});
   };
   const QDateTime prima = QDateTime::currentDateTime().addSecs(-1);
   finestra->findChild<QAction*>(QStringLiteral("ScaricaPrezziario"))->trigger();

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QStatusBar>
 #include <QToolBar>
 
 #include "FinestraProva.h"
@@ -63,11 +62,7 @@ class DisposizioneFinestra : public ::testing::Test {
 }  // namespace
 
 TEST(RegolaDivisore, KeepsAFittingPlaceMovesAnotherAndFavoursTheRightColumn) {
-  MisureColonne misure;
-  misure.inizioCentrale = 200;
-  misure.minimoCentrale = 300;
-  misure.minimoDestra = 400;
-  misure.larghezzaDivisore = 5;
+  const MisureColonne misure{.inizioCentrale = 200, .minimoCentrale = 300, .minimoDestra = 400, .larghezzaDivisore = 5};
   // Both fit between 502 and 1191 at 1600 pixels.
   EXPECT_EQ(PosizioneDivisore(misure, 1600, 700), 700);
   EXPECT_EQ(PosizioneDivisore(misure, 1600, 500), 502);
@@ -89,9 +84,9 @@ TEST_F(DisposizioneFinestra, CommonScreensShowEveryCommandAndEveryTextWhole) {
         finestra->findChild<QCheckBox*>(QString::fromLatin1(casella))->setChecked(amatoriali);
       QCoreApplication::processEvents();
       const std::string schermo = Dimensione(dimensione).toStdString() + (amatoriali ? " 4:3" : " 3:2");
-      EXPECT_EQ(NonVisibili(finestra->Controlli().tbCartella), "") << schermo;
-      EXPECT_EQ(NonVisibili(finestra->Controlli().tbGruppo), "") << schermo;
-      EXPECT_EQ(NonVisibili(finestra->Controlli().tbOperazioni), "") << schermo;
+      for (const QToolBar* barra : {finestra->Controlli().tbCartella, finestra->Controlli().tbGruppo,
+                                    finestra->Controlli().tbOperazioni})
+        EXPECT_EQ(NonVisibili(barra), "") << schermo << ' ' << barra->objectName().toStdString();
       EXPECT_EQ(Tagliate(*finestra), "") << schermo;
     }
   }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 
 #include "FinestraProva.h"
 #include "thumbview/ctrFotoView.h"

@@ -7,7 +7,6 @@
 
 #include "FinestraProva.h"
 #include "mainwindow/ElencoFoto.h"
-#include "support/Attesa.h"
 #include "thumbview/ctrFotoView.h"
 
 TEST(ElencoFoto, CameraNamesInAnyLetterCaseInAlphabeticalOrder) {

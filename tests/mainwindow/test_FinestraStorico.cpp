@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QTreeWidget>
 
 #include "FinestraProva.h"

@@ -2,13 +2,10 @@
 
 #include <QDir>
 #include <QImage>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "BancoLaboratorio.h"
 #include "FinestraProva.h"
-#include "mainwindow/frmFTP.h"
 #include "support/FotoHeifProva.h"
 #include "thumbview/ctrFotoView.h"
 
@@ -76,14 +73,7 @@ TEST(FotoHeicFinestra, AFolderOfHeicPhotosReachesTheOrderFolderAndTheLabAsJpegs)
   // The send window, played as the affiliated customer does.
   const BancoLaboratorio::Utente cliente = banco.utente(QStringLiteral("convenzionato"));
   finestra->allaFinestraModale = [&](QDialog& dialogo) {
-    auto* invio = qobject_cast<frmFTP*>(&dialogo);
-    ASSERT_NE(invio, nullptr);
-    invio->findChild<QLineEdit*>(QStringLiteral("txtUsername"))->setText(cliente.nome);
-    invio->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(cliente.password);
-    for (const char* comando : {"cmdAccedi", "cmdInviaVelistra"}) {
-      invio->findChild<QPushButton*>(QString::fromLatin1(comando))->click();
-      ASSERT_TRUE(AttendiFinche([invio] { return !invio->operazioneInCorso(); }, 60000)) << comando;
-    }
+    UsaFinestraInvio(dialogo, cliente.nome, cliente.password, {"cmdAccedi", "cmdInviaVelistra"});
   };
   ambiente.piattaforma.Rispondi(RispostaMessaggio::Si);
   finestra->Premi(finestra->Controlli().tbOperazioni, QStringLiteral("FTP"));

@@ -27,8 +27,7 @@ TEST(Messaggi, EveryResultThatStopsAnOperationOrAnOrderFolderIsToldWithItsIcon) 
   for (const auto& [risultato, atteso] : operazioni) {
     finta.Azzera();
     EXPECT_TRUE(AvvisaEsito(risultato, nullptr));
-    ASSERT_EQ(finta.messaggi().size(), 1);
-    EXPECT_EQ(finta.messaggi()[0].testo, atteso.testo);
+    ASSERT_EQ(finta.testi(), QStringList{atteso.testo});
     EXPECT_EQ(finta.messaggi()[0].icona, atteso.icona);
   }
   finta.Azzera();
@@ -48,8 +47,7 @@ TEST(Messaggi, EveryResultThatStopsAnOperationOrAnOrderFolderIsToldWithItsIcon) 
   for (const auto& [risultato, atteso] : cartelle) {
     finta.Azzera();
     EXPECT_FALSE(AvvisaCartellaOrdine(risultato, cartella, PercorsiProgramma{}, nullptr));
-    ASSERT_EQ(finta.messaggi().size(), 1);
-    EXPECT_EQ(finta.messaggi()[0].testo, atteso.testo);
+    ASSERT_EQ(finta.testi(), QStringList{atteso.testo});
     EXPECT_EQ(finta.messaggi()[0].icona, atteso.icona);
   }
 }

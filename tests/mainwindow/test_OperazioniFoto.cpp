@@ -7,13 +7,11 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QProgressBar>
-#include <QToolBar>
 
 #include "FinestraProva.h"
 #include "album/SceltaFormato.h"
 #include "album/VoceAlbum.h"
 #include "windows/PannelloSfumato.h"
-#include "windows/AlberoCartelle.h"
 #include "mainwindow/CampoNumeroFoto.h"
 #include "thumbview/ctrFotoView.h"
 
@@ -76,18 +74,17 @@ TEST_F(OperazioniFoto, CopyingWhileTheFilterShowsAnotherFormatSwitchesTheFilterA
 TEST_F(OperazioniFoto, MovingIsToldAndRefusedIntoTheSameFormat) {
   Filtra(true, "13x9");
   finestra->CopiaNelFormato("13x9", {0, 1});
-  ambiente.piattaforma.Azzera();
-  finestra->selettori().Operazioni().ImpostaFormato("15x10");
-  Spunta(finestra->Controlli().fvFotoFormato, {0});
-  finestra->Premi(finestra->Controlli().tbOperazioni, "SpostaIn");
-  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Spostamento eseguito nel formato 15x10."});
-  EXPECT_EQ(finestra->Controlli().fvFotoFormato->TotFile(), 1);
-
-  ambiente.piattaforma.Azzera();
-  finestra->selettori().Operazioni().ImpostaFormato("13x9");
-  Spunta(finestra->Controlli().fvFotoFormato, {0});
-  finestra->Premi(finestra->Controlli().tbOperazioni, "SpostaIn");
-  EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{"Selezionare un formato fotografico differente per lo spostamento."});
+  // The photo moved leaves the 13x9 view; the refused move leaves it as it is.
+  for (const auto& [formato, testo] :
+       {std::pair{"15x10", "Spostamento eseguito nel formato 15x10."},
+        {"13x9", "Selezionare un formato fotografico differente per lo spostamento."}}) {
+    ambiente.piattaforma.Azzera();
+    finestra->selettori().Operazioni().ImpostaFormato(formato);
+    Spunta(finestra->Controlli().fvFotoFormato, {0});
+    finestra->Premi(finestra->Controlli().tbOperazioni, "SpostaIn");
+    EXPECT_EQ(ambiente.piattaforma.testi(), QStringList{testo});
+    EXPECT_EQ(finestra->Controlli().fvFotoFormato->TotFile(), 1) << formato;
+  }
 }
 
 TEST_F(OperazioniFoto, RemovingWithTheFilterReleasedRemovesEntriesOfEveryFormat) {

@@ -21,9 +21,9 @@ class RegistrazioneKelmora : public ::testing::Test {
   void SetUp() override { qputenv("XDG_CONFIG_HOME", configurazione_.path().toLocal8Bit()); }
   void TearDown() override { qputenv("XDG_CONFIG_HOME", precedente_); }
 
-  static QString Registrata() {
+  static QString Registrata(const char* classe = kNomeKvSeparatore) {
     const QSettings registro(PercorsoRegistroComponenti(), QSettings::IniFormat);
-    return registro.value(QString::fromLatin1(kNomeKvSeparatore) + QStringLiteral("/Libreria")).toString();
+    return registro.value(QString::fromLatin1(classe) + QStringLiteral("/Libreria")).toString();
   }
   static void Registra(const QString& libreria) {
     QSettings registro(PercorsoRegistroComponenti(), QSettings::IniFormat);
@@ -38,9 +38,7 @@ TEST_F(RegistrazioneKelmora, AMissingClassIsRegisteredInTheUsersOwnRegistry) {
   EXPECT_TRUE(RegistraKelmoraSeManca(kLibreria));
   EXPECT_TRUE(PercorsoRegistroComponenti().startsWith(configurazione_.path()));
   EXPECT_EQ(Registrata(), kLibreria);
-  const QSettings registro(PercorsoRegistroComponenti(), QSettings::IniFormat);
-  EXPECT_EQ(registro.value(QString::fromLatin1(kNomeKvContenitore) + QStringLiteral("/Libreria")).toString(),
-            kLibreria);
+  EXPECT_EQ(Registrata(kNomeKvContenitore), kLibreria);
 }
 
 TEST_F(RegistrazioneKelmora, AnEntryOfAnExistingLibraryIsKeptAndOneOfAVanishedLibraryReplaced) {

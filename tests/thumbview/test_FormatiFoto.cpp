@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QColorSpace>
-#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "immagini/MisuraFotoDritta.h"
@@ -43,7 +42,11 @@ TEST(FormatiFoto, EveryFormatGivesAnUprightThumbnailAndItsUprightSizeFromTheHead
   const QImage bande = ImmagineADueBande({400, 300}, kRosso, kBlu);
   const QImage verde = ImmagineADueBande({1200, 900}, kVerde, kVerde);
   const QByteArray jpegVerde = Codifica(verde, "jpeg");
+  const QByteArray jpegVerde800 = Codifica(ImmagineADueBande({800, 600}, kVerde, kVerde), "jpeg");
   const auto jpegRosso = [](QSize misura) { return Codifica(ImmagineADueBande(misura, kRosso, kRosso), "jpeg"); };
+  const auto heifConMiniatura = [&verde](QSize misura) {
+    return CodificaHeif(verde, {.miniatura = ImmagineADueBande(misura, kRosso, kRosso)});
+  };
   struct Caso {
     const char* nome;
     QByteArray byte;
@@ -62,34 +65,18 @@ TEST(FormatiFoto, EveryFormatGivesAnUprightThumbnailAndItsUprightSizeFromTheHead
       {"jpeg small thumbnail", ConExif(jpegVerde, 1, jpegRosso({80, 60})), {1200, 900}, {}, {}},
       {"jpeg other shape", ConExif(jpegVerde, 1, jpegRosso({160, 107})), {1200, 900}, {}, {}},
       // The thumbnail is turned upright with the photo.
-      {"jpeg thumbnail turned",
-       ConExif(Codifica(ImmagineADueBande({800, 600}, kVerde, kVerde), "jpeg"), 6,
-               Codifica(ImmagineADueBande({160, 120}, kRosso, kBlu), "jpeg")),
-       {600, 800},
-       {60, 45},
-       {8, 45}},
+      {"jpeg thumbnail turned", ConExif(jpegVerde800, 6, Codifica(ImmagineADueBande({160, 120}, kRosso, kBlu), "jpeg")),
+       {600, 800}, {60, 45}, {8, 45}},
       {"heic", CodificaHeif(bande), {400, 300}, {45, 10}, {45, 60}},
       {"heic turned", CodificaHeif(bande, {.orientamento = 6}), {300, 400}, {60, 45}, {8, 45}},
       {"heic mirrored", CodificaHeif(bande, {.orientamento = 4}), {400, 300}, {45, 60}, {45, 10}},
       {"avif", CodificaHeif(bande, {.avif = true}), {400, 300}, {45, 10}, {45, 60}},
       {"webp", Codifica(bande, "webp"), {400, 300}, {45, 10}, {45, 60}},
       // The embedded thumbnail (red) is shown, not the photo (green)...
-      {"heic thumbnail",
-       CodificaHeif(verde, {.miniatura = ImmagineADueBande({160, 120}, kRosso, kRosso)}),
-       {1200, 900},
-       {45, 10},
-       {}},
+      {"heic thumbnail", heifConMiniatura({160, 120}), {1200, 900}, {45, 10}, {}},
       // ...unless it is smaller than the cell or of another shape.
-      {"heic small thumbnail",
-       CodificaHeif(verde, {.miniatura = ImmagineADueBande({80, 60}, kRosso, kRosso)}),
-       {1200, 900},
-       {},
-       {}},
-      {"heic other shape",
-       CodificaHeif(verde, {.miniatura = ImmagineADueBande({160, 107}, kRosso, kRosso)}),
-       {1200, 900},
-       {},
-       {}},
+      {"heic small thumbnail", heifConMiniatura({80, 60}), {1200, 900}, {}, {}},
+      {"heic other shape", heifConMiniatura({160, 107}), {1200, 900}, {}, {}},
   };
   QTemporaryDir cartella;
   for (const Caso& caso : casi) {

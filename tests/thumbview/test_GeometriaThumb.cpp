@@ -6,15 +6,9 @@
 namespace {
 
 TEST(Arrotondato, HalvesGoToTheEvenNeighbour) {
-  EXPECT_EQ(Arrotondato(67.5), 68);
-  EXPECT_EQ(Arrotondato(112.5), 112);
-  EXPECT_EQ(Arrotondato(0.5), 0);
-  EXPECT_EQ(Arrotondato(1.5), 2);
-  EXPECT_EQ(Arrotondato(2.5), 2);
-  EXPECT_EQ(Arrotondato(-0.5), 0);
-  EXPECT_EQ(Arrotondato(-1.5), -2);
-  EXPECT_EQ(Arrotondato(2.4999), 2);
-  EXPECT_EQ(Arrotondato(2.5001), 3);
+  for (const auto [valore, atteso] : {std::pair{67.5, 68}, {112.5, 112}, {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0},
+                                      {-1.5, -2}, {2.4999, 2}, {2.5001, 3}})
+    EXPECT_EQ(Arrotondato(valore), atteso) << valore;
 }
 
 TEST(GeometriaThumb, ColumnsNeverFallBelowOneAndDropOneWhenTheFrameIsTight) {
@@ -42,16 +36,15 @@ TEST(GeometriaThumb, ScrollMaximumCountsRowsBeyondTheWholeOnes) {
 }
 
 TEST(GeometriaThumb, PageReachesOneRowFurtherAndIsBoundByTheCount) {
+  const auto pagina = [](int riga, int totale) {
+    const PaginaThumb p = CalcolaPagina(riga, 5, 400, 110, totale);
+    return std::pair(p.prima, p.ultima);
+  };
   // 400 / 116 = 3.45 rounds to 3 rows, plus one.
-  PaginaThumb pagina = CalcolaPagina(0, 5, 400, 110, 100);
-  EXPECT_EQ(pagina.prima, 0);
-  EXPECT_EQ(pagina.ultima, 19);
-  pagina = CalcolaPagina(2, 5, 400, 110, 100);
-  EXPECT_EQ(pagina.prima, 10);
-  EXPECT_EQ(pagina.ultima, 29);
+  EXPECT_EQ(pagina(0, 100), std::pair(0, 19));
+  EXPECT_EQ(pagina(2, 100), std::pair(10, 29));
   // The bound is TotFile itself: the index the next thumbnail will take.
-  pagina = CalcolaPagina(0, 5, 400, 110, 7);
-  EXPECT_EQ(pagina.ultima, 7);
+  EXPECT_EQ(pagina(0, 7), std::pair(0, 7));
   // 348 / 116 = 3 exactly; 406 / 116 = 3.5 rounds to 4.
   EXPECT_EQ(CalcolaPagina(0, 1, 348, 110, 100).ultima, 3);
   EXPECT_EQ(CalcolaPagina(0, 1, 406, 110, 100).ultima, 4);

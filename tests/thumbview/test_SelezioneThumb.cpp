@@ -1,7 +1,6 @@
 #include <QScrollBar>
 
 #include "VistaProva.h"
-#include "thumbview/LivelloImmagine.h"
 
 namespace {
 
@@ -73,18 +72,13 @@ TEST_F(Selezione, CheckAllReachesThumbnailsOffThePage) {
 
 TEST_F(Selezione, HoverTextNamesTheCellAndIsEmptyInTheGaps) {
   Aggiungi(3);
-  Muovi({50, 50});
-  EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("foto00.jpg"));
-  Muovi({119, 50});
-  EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("foto00.jpg"));
-  Muovi({120, 50});  // the 2-pixel gap
-  EXPECT_EQ(Superficie()->toolTip(), QString());
-  Muovi({121, 50});
-  EXPECT_EQ(Superficie()->toolTip(), QString());
-  Muovi({122, 50});
-  EXPECT_EQ(Superficie()->toolTip(), QStringLiteral("foto01.jpg"));
-  Muovi({50, 1});
-  EXPECT_EQ(Superficie()->toolTip(), QString());
+  // 120 and 121 are the 2-pixel gap between the cells, y 1 the margin above them.
+  const std::pair<QPoint, QString> casi[] = {{{50, 50}, "foto00.jpg"}, {{119, 50}, "foto00.jpg"}, {{120, 50}, ""},
+                                             {{121, 50}, ""}, {{122, 50}, "foto01.jpg"}, {{50, 1}, ""}};
+  for (const auto& [punto, testo] : casi) {
+    Muovi(punto);
+    EXPECT_EQ(Superficie()->toolTip(), testo) << punto.x() << ',' << punto.y();
+  }
   EXPECT_EQ(vista->TrovaThumbInPunto({400, 300}).NomeFile, QString());
 }
 

@@ -1,4 +1,5 @@
 #include <QScrollBar>
+#include <algorithm>
 
 #include "VistaProva.h"
 #include "thumbview/LivelloImmagine.h"
@@ -33,10 +34,9 @@ TEST_F(Vista, AddingTakesItsArgumentsAndRefusesWhatItCannotShow) {
                                     QStringLiteral("Fill-In")));
   AttendiCopie();
   const DatiThumb& thumb = vista->Thumbs().first();
-  EXPECT_EQ(thumb.NomeFileToolTip, QStringLiteral("Mare"));
+  EXPECT_EQ(QStringList({thumb.NomeFileToolTip, thumb.FormatoFotografico, thumb.Ridimensionamento}),
+            QStringList({"Mare", "15x10", "Fill-In"}));
   EXPECT_EQ(thumb.NumeroFoto, 3);
-  EXPECT_EQ(thumb.FormatoFotografico, QStringLiteral("15x10"));
-  EXPECT_EQ(thumb.Ridimensionamento, QStringLiteral("Fill-In"));
   EXPECT_EQ(QSize(thumb.LarghezzaMiniatura, thumb.AltezzaMiniatura), QSize(68, 90));
   // On the page and unreadable: not added.
   const QString rotta = foto.filePath(QStringLiteral("rotta.jpg"));
@@ -50,22 +50,15 @@ TEST_F(Vista, AddingTakesItsArgumentsAndRefusesWhatItCannotShow) {
 
 TEST_F(Vista, ADrawnPageHasItsOutlinesCaptionsPicturesAndCheckBoxes) {
   Aggiungi(7);
-  // Cell 0 at (0, 2), 120 x 110: the outline covers x 0..120 and y 2..112.
-  EXPECT_EQ(Pixel(0, 50), kDidascalia);
-  EXPECT_EQ(Pixel(120, 50), kDidascalia);
-  EXPECT_EQ(Pixel(55, 2), kDidascalia);
-  EXPECT_EQ(Pixel(55, 112), kDidascalia);
-  EXPECT_EQ(Pixel(121, 50), QColor(Qt::white));  // the gap
-  EXPECT_EQ(Pixel(55, 1), QColor(Qt::white));
-  // Cell 6 is column 1 of row 1: left 122, top 1 x 112 + 2 = 114.
-  EXPECT_EQ(Pixel(122, 150), kDidascalia);
-  EXPECT_EQ(Pixel(160, 114), kDidascalia);
-  EXPECT_EQ(Pixel(160, 113), QColor(Qt::white));
-  // The 90 x 68 picture sits at (15, 20) in cell 0.
+  // Cell 0 at (0, 2), 120 x 110: the outline covers x 0..120 and y 2..112. Cell 6
+  // is column 1 of row 1: left 122, top 1 x 112 + 2 = 114.
+  for (const QPoint p : {QPoint(0, 50), {120, 50}, {55, 2}, {55, 112}, {122, 150}, {160, 114}})
+    EXPECT_EQ(Pixel(p.x(), p.y()), kDidascalia) << p.x() << ',' << p.y();
+  // Outside the outlines, and around the 90 x 68 picture at (15, 20) in cell 0.
+  for (const QPoint p : {QPoint(121, 50), {55, 1}, {160, 113}, {14, 50}, {55, 88}})
+    EXPECT_EQ(Pixel(p.x(), p.y()), QColor(Qt::white)) << p.x() << ',' << p.y();
   EXPECT_TRUE(Verde(Pixel(15, 20)));
   EXPECT_TRUE(Verde(Pixel(104, 87)));
-  EXPECT_EQ(Pixel(14, 50), QColor(Qt::white));
-  EXPECT_EQ(Pixel(55, 88), QColor(Qt::white));
   QCheckBox* casella = vista->Spunte().CasellaThumb(6);
   ASSERT_NE(casella, nullptr);
   EXPECT_TRUE(casella->isVisible());
@@ -144,9 +137,7 @@ TEST_F(Vista, ScrollingDrawsThePageFromTheTopLeftCellAgainAndKeepsTheCopies) {
   AttendiCopie();
   for (int i = 0; i < 30; ++i) EXPECT_FALSE(vista->Thumbs()[i].Miniatura.isNull()) << i;
   // Only the page has boxes.
-  int mostrate = 0;
-  for (QCheckBox* c : vista->findChildren<QCheckBox*>()) mostrate += c->isVisible() ? 1 : 0;
-  EXPECT_EQ(mostrate, 15);
+  EXPECT_EQ(std::ranges::count_if(vista->findChildren<QCheckBox*>(), &QWidget::isVisible), 15);
 }
 
 TEST_F(Vista, ResizingLaysTheCellsOutAgainInTheNewColumns) {

@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QDir>
 #include <QTemporaryDir>
+#include <string>
+
+#include "windows/AlberoCartelle.h"
 
 // A home of its own for the desktop folders the folder tree looks up.
 class HomeProva {
@@ -28,3 +31,11 @@ class HomeProva {
   QByteArray home_;
   QByteArray config_;
 };
+
+// The names under an entry of the tree (the top level by default), comma-separated.
+inline std::string Nomi(const AlberoCartelle& albero, const QModelIndex& genitore = {}) {
+  QStringList nomi;
+  for (int riga = 0; riga < albero.model()->rowCount(genitore); ++riga)
+    nomi.append(albero.model()->index(riga, 0, genitore).data().toString());
+  return nomi.join(u',').toStdString();
+}

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QStandardItemModel>
 #include <QTemporaryDir>
 
 #include "HomeProva.h"
@@ -9,15 +8,6 @@
 #include "windows/AlberoCartelle.h"
 
 namespace {
-
-// The names under an entry (the top level by default), comma-separated.
-std::string Nomi(const AlberoCartelle& albero, const QModelIndex& genitore = {}) {
-  QStringList nomi;
-  const QAbstractItemModel* modello = albero.model();
-  for (int riga = 0; riga < modello->rowCount(genitore); ++riga)
-    nomi.append(modello->index(riga, 0, genitore).data().toString());
-  return nomi.join(u',').toStdString();
-}
 
 QString RadiceSelezionata(const AlberoCartelle& albero) {
   QModelIndex indice = albero.currentIndex();

@@ -7,7 +7,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <QWidgetAction>
+#include <tuple>
 
 #include "windows/CampiInput.h"
 #include "windows/clsMouse.h"
@@ -29,8 +29,7 @@ TEST_F(CampiInputTest, CampoVuotoKeepsSpacesAndShowsTheMessageOnlyWhenAsked) {
   EXPECT_TRUE(CampoVuoto(&campo, true, false, QStringLiteral("Inserire il cognome")));
   EXPECT_TRUE(finta.messaggi().isEmpty());
   EXPECT_TRUE(CampoVuoto(&campo, true, true, QStringLiteral("Inserire il cognome")));
-  ASSERT_EQ(finta.messaggi().size(), 1);
-  EXPECT_EQ(finta.messaggi()[0].testo, QStringLiteral("Inserire il cognome"));
+  ASSERT_EQ(finta.testi(), QStringList{"Inserire il cognome"});
   EXPECT_EQ(finta.messaggi()[0].icona, IconaMessaggio::Esclamazione);
 }
 
@@ -59,13 +58,10 @@ TEST_F(CampiInputTest, CampoNumericoTrimsAndReadsTheUsersLocale) {
 
 TEST(FiltraTastoNumerico, KeepsDigitsBackspaceAndMinusAndCommaOnlyWithDecimals) {
   for (int c = '0'; c <= '9'; ++c) EXPECT_EQ(FiltraTastoNumerico(c, false), c);
-  EXPECT_EQ(FiltraTastoNumerico(8, false), 8);
-  EXPECT_EQ(FiltraTastoNumerico('-', false), '-');
-  EXPECT_EQ(FiltraTastoNumerico(',', false), 0);
-  EXPECT_EQ(FiltraTastoNumerico(',', true), ',');
-  EXPECT_EQ(FiltraTastoNumerico('.', true), 0);
-  EXPECT_EQ(FiltraTastoNumerico('a', true), 0);
-  EXPECT_EQ(FiltraTastoNumerico(' ', true), 0);
+  // The key, whether decimals are allowed, and what is kept (0: nothing).
+  for (const auto [tasto, decimali, atteso] : {std::tuple{8, false, 8}, {'-', false, '-'}, {',', false, 0},
+                                               {',', true, ','}, {'.', true, 0}, {'a', true, 0}, {' ', true, 0}})
+    EXPECT_EQ(FiltraTastoNumerico(tasto, decimali), atteso) << tasto << ' ' << decimali;
 }
 
 TEST(CampiFinestra, TrimAndLockSpareTheExcludedFieldsAndTheListsOwnEditor) {
@@ -102,9 +98,8 @@ TEST(AbilitaPulsantiToolbar, SparesTheListedKeysWhateverTheirCase) {
     azione->setObjectName(QString::fromLatin1(chiave));
   }
   AbilitaPulsantiToolbar(&barra, false, {QStringLiteral("annulla")});
-  EXPECT_FALSE(barra.findChild<QAction*>(QStringLiteral("CopiaIn"))->isEnabled());
-  EXPECT_TRUE(barra.findChild<QAction*>(QStringLiteral("Annulla"))->isEnabled());
-  EXPECT_FALSE(barra.findChild<QAction*>(QStringLiteral("NumFoto"))->isEnabled());
+  for (QAction* azione : barra.actions())
+    EXPECT_EQ(azione->isEnabled(), azione->objectName() == QStringLiteral("Annulla")) << azione->objectName().toStdString();
   AbilitaPulsantiToolbar(&barra, true);
   for (QAction* azione : barra.actions()) EXPECT_TRUE(azione->isEnabled());
 }

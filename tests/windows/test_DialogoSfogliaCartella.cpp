@@ -106,10 +106,7 @@ TEST(DialogoSfogliaCartella, OffersTheDesktopPlacesAndTheMediumWhereANewFolderIs
   dialogo.show();
   auto* albero = dialogo.findChild<AlberoCartelle*>(QStringLiteral("tvCartelle"));
   ASSERT_NE(albero, nullptr);
-  QStringList radici;
-  for (int riga = 0; riga < albero->model()->rowCount(); ++riga)
-    radici << albero->model()->index(riga, 0).data().toString();
-  EXPECT_EQ(radici.join(u','), QStringLiteral("Cartella Home,Immagini,CHIAVETTA,File system"));
+  EXPECT_EQ(Nomi(*albero), "Cartella Home,Immagini,CHIAVETTA,File system");
   EXPECT_EQ(dialogo.cartellaScelta(), home.dir.path());
 
   const QString chiavetta = home.percorso("media/CHIAVETTA");

@@ -11,15 +11,14 @@
 namespace {
 
 const QString kIni = QStringLiteral("Velistra.ini");
+const char* const kCampi[] = {"txtCognome", "txtNome", "txtCitta", "txtVia"};
 
 struct Finestra {
   Finestra() { finestra.show(); }
   QLineEdit* Campo(const char* nome) { return finestra.findChild<QLineEdit*>(QString::fromLatin1(nome)); }
-  void Compila(const QString& cognome, const QString& nome, const QString& citta, const QString& via) {
-    Campo("txtCognome")->setText(cognome);
-    Campo("txtNome")->setText(nome);
-    Campo("txtCitta")->setText(citta);
-    Campo("txtVia")->setText(via);
+  // Surname, name, city and street.
+  void Compila(const QStringList& valori) {
+    for (int i = 0; i < 4; ++i) Campo(kCampi[i])->setText(valori[i]);
   }
   void Salva() { finestra.findChild<QPushButton*>(QStringLiteral("cmdSalva"))->click(); }
 
@@ -43,7 +42,7 @@ TEST(frmDatiUtente, FieldsAreCheckedInOrderAndARefusalWritesNothing) {
   for (const Caso& caso : casi) {
     Finestra f;
     const QByteArray prima = f.programma.Leggi(kIni);
-    f.Compila(caso.campi[0], caso.campi[1], caso.campi[2], caso.campi[3]);
+    f.Compila(caso.campi);
     f.Salva();
     EXPECT_EQ(f.finta.testi(), QStringList{caso.messaggio});
     EXPECT_EQ(f.finta.messaggi()[0].icona, IconaMessaggio::Esclamazione);
@@ -56,8 +55,7 @@ TEST(frmDatiUtente, FieldsAreCheckedInOrderAndARefusalWritesNothing) {
 
 TEST(frmDatiUtente, SavingWritesTheTrimmedDataAndTheFlagAndTheWindowStaysOpen) {
   Finestra f;
-  f.Compila(QStringLiteral("  Rossi"), QStringLiteral("Mario  "), QStringLiteral("Città di Castello"),
-            QStringLiteral("Via Po 1"));
+  f.Compila({"  Rossi", "Mario  ", "Città di Castello", "Via Po 1"});
   f.Salva();
   EXPECT_TRUE(f.finta.messaggi().isEmpty());
   EXPECT_TRUE(f.finestra.isVisible());
@@ -95,10 +93,9 @@ TEST(frmDatiUtente, TextsLimitsAndTabOrder) {
     attuale = attuale->nextInFocusChain();
     EXPECT_EQ(attuale->objectName(), QString::fromLatin1(ordine[i]));
   }
-  const QStringList etichette = {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Città"),
-                                 QStringLiteral("Via")};
+  const QStringList etichette = {"Cognome", "Nome", "Città", "Via"};
   for (qsizetype i = 0; i < etichette.size(); ++i) {
-    QLineEdit* campo = f.Campo(ordine[i]);
+    QLineEdit* campo = f.Campo(kCampi[i]);
     EXPECT_EQ(campo->maxLength(), 50);
     EXPECT_EQ(campo->accessibleName(), etichette[i]);
   }
